@@ -1,0 +1,105 @@
+// kytpreview: render, print and inspect card templates from the command line.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+#include "Command.h"
+#include "kyt/Version.h"
+
+namespace kyt::cli {
+
+namespace {
+std::vector<Command>& registry()
+{
+    static std::vector<Command> list;
+    return list;
+}
+
+void printUsage()
+{
+    QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
+    for (const Command& c : commands())
+        text += QStringLiteral("  %1 %2\n").arg(c.name, -8).arg(c.synopsis);
+    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command.\n");
+    std::fputs(qPrintable(text), stdout);
+}
+} // namespace
+
+Command::Registration::Registration(Command c) { registry().push_back(std::move(c)); }
+
+const std::vector<Command>& commands() { return registry(); }
+
+void printOut(const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void printErr(const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+bool takeOption(QStringList& args, const QString& name, QString* value)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == name && i + 1 < args.size()) {
+            *value = args[i + 1];
+            args.remove(i, 2);
+            return true;
+        }
+        if (args[i].startsWith(name + QLatin1Char('='))) {
+            *value = args[i].mid(name.size() + 1);
+            args.remove(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+
+} // namespace kyt::cli
+
+int main(int argc, char** argv)
+{
+    using namespace kyt::cli;
+    const QString word = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const Command* cmd = nullptr;
+    for (const Command& c : commands())
+        if (c.name == word)
+            cmd = &c;
+
+    // Headless unless a command needs a window: no display is required to
+    // render or print.
+    if (!(cmd && cmd->needsWindow) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> app;
+    if (cmd && cmd->needsWindow)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
+
+    if (word.isEmpty() || word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
+        printUsage();
+        return word.isEmpty() ? 2 : 0;
+    }
+    if (word == QLatin1String("--version")) {
+        printOut(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    if (!cmd) {
+        printErr(QStringLiteral("kytpreview: unknown command '%1' (see kytpreview --help)").arg(word));
+        return 2;
+    }
+    QStringList args = QCoreApplication::arguments().mid(2);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        printOut(QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(cmd->name, cmd->synopsis, cmd->help));
+        return 0;
+    }
+    return cmd->run(args);
+}

@@ -1,0 +1,57 @@
+#include "platform/EventLog.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <mutex>
+#include "platform/Paths.h"
+
+namespace kyt {
+namespace {
+std::mutex g_logMutex;
+QString& folderOverride()
+{
+    static QString f;
+    return f;
+}
+const char* typeWord(EventLog::EntryType t)
+{
+    switch (t) {
+    case EventLog::Warning: return "Warning";
+    case EventLog::Information: return "Information";
+    default: return "Error";
+    }
+}
+} // namespace
+
+void EventLog::setDirectory(const QString& folder)
+{
+    std::lock_guard lock(g_logMutex);
+    folderOverride() = folder;
+}
+
+QString EventLog::filePath()
+{
+    std::lock_guard lock(g_logMutex);
+    const QString dir = folderOverride().isEmpty() ? paths::logDirectory() : folderOverride();
+    return dir + QStringLiteral("/Preview.log");
+}
+
+bool EventLog::write(const QString& message, EntryType type)
+{
+    const QString path = filePath();
+    std::lock_guard lock(g_logMutex);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    // Append mode: concurrent writers in other processes each add whole lines.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return false;
+    QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char(' ') + QLatin1String(typeWord(type))
+                   + QLatin1String(": ") + message;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line += QLatin1Char('\n');
+    const QByteArray bytes = line.toUtf8();
+    return f.write(bytes) == bytes.size();
+}
+
+} // namespace kyt

@@ -1,0 +1,20 @@
+#pragma once
+// The run-time event log: "Preview.log", appended one line per entry.
+
+#include <QString>
+#include "kyt/kytcore_export.h"
+
+namespace kyt {
+
+class KYTCORE_EXPORT EventLog {
+public:
+    enum EntryType { Error = 1, Warning = 2, Information = 4 };
+
+    // Folder of the log; paths::logDirectory() unless set.
+    static void setDirectory(const QString& folder);
+    static QString filePath();
+    // Appends one entry; false when the file cannot be written.
+    static bool write(const QString& message, EntryType type = Error);
+};
+
+} // namespace kyt

@@ -1,0 +1,19 @@
+#pragma once
+// Where the library keeps its files on Linux.
+
+#include <QString>
+#include "kyt/kytcore_export.h"
+
+namespace kyt::paths {
+
+// Folder of "Preview.log": $KYT_LOG_DIR, else $XDG_STATE_HOME/kyt, else ~/.local/state/kyt.
+KYTCORE_EXPORT QString logDirectory();
+// The settings database: $KYT_REGISTRY, else $XDG_CONFIG_HOME/kyt/registry.db.
+KYTCORE_EXPORT QString registryFile();
+// Folder scanned for target-application plugins: $KYT_PLUGIN_PATH (colon
+// separated), then the build tree's and the installed plugin folders.
+KYTCORE_EXPORT QStringList pluginDirectories();
+// Folders holding the barcode fonts: $KYT_FONT_DIR, the build tree's, the installed one.
+KYTCORE_EXPORT QStringList fontDirectories();
+
+} // namespace kyt::paths

@@ -1,0 +1,17 @@
+#pragma once
+// Field extraction for data streams and the aspect-keeping fit factor.
+
+#include <QString>
+#include "kyt/kytcore_export.h"
+
+namespace kyt {
+
+// index-th field of text split at the first character of delimiter; not
+// trimmed; compared exactly.
+KYTCORE_EXPORT QString GetField(const QString& text, const QString& delimiter, int index);
+
+// Factor that scales a w x h rectangle into a bw x bh box keeping its aspect
+// ratio (enlarges a smaller one, reduces a larger one). Single precision.
+KYTCORE_EXPORT float GetFitFactor(double w, double h, double bw, double bh);
+
+} // namespace kyt
