@@ -5,7 +5,7 @@
 set -euo pipefail
 
 pkgs=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libsqlite3-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
