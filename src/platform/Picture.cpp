@@ -3,24 +3,67 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QImageWriter>
+#include <QtEndian>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace kyt {
 
 Picture::Picture(QImage image, PicType type) : m_image(std::move(image)), m_type(m_image.isNull() ? None : type) {}
 
+namespace {
+
+// The size a bitmap header claims, read without decoding, so a claim beyond
+// the limits gets a clear "too large" report even where the decoder gives up
+// on its own.
+QSize bmpClaimedSize(QIODevice* device)
+{
+    const QByteArray head = device->peek(26);
+    if (head.size() < 26 || !head.startsWith("BM"))
+        return {};
+    const char* p = head.constData() + 14;
+    const quint32 infoSize = qFromLittleEndian<quint32>(p);
+    if (infoSize == 12)
+        return QSize(qFromLittleEndian<quint16>(p + 4), qFromLittleEndian<quint16>(p + 6));
+    const qint64 w = qFromLittleEndian<qint32>(p + 4);
+    const qint64 h = qFromLittleEndian<qint32>(p + 8);
+    return QSize(int(std::min<qint64>(std::llabs(w), INT_MAX)), int(std::min<qint64>(std::llabs(h), INT_MAX)));
+}
+
+void putLE16(QByteArray& b, quint16 v)
+{
+    char x[2];
+    qToLittleEndian(v, x);
+    b.append(x, 2);
+}
+
+void putLE32(QByteArray& b, quint32 v)
+{
+    char x[4];
+    qToLittleEndian(v, x);
+    b.append(x, 4);
+}
+
+} // namespace
+
 Picture Picture::read(QIODevice* device, QString* errorString)
 {
+    const QSize bmpSize = bmpClaimedSize(device); // before the reader moves the device
     QImageReader reader(device);
     reader.setAutoTransform(true);
+    // Second line of defence for formats whose size is only known while
+    // decoding: Qt refuses to allocate more than this many megabytes.
+    reader.setAllocationLimit(static_cast<int>(MaxPixels * 4 / (1024 * 1024)));
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
         if (errorString)
             *errorString = QStringLiteral("Unsupported or damaged picture data");
         return {};
     }
-    const QSize size = reader.size();
+    QSize size = reader.size();
+    if (!size.isValid())
+        size = bmpSize;
     if (size.isValid()
         && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels)) {
         if (errorString)
@@ -60,14 +103,57 @@ QByteArray Picture::toBmp() const
 {
     if (m_image.isNull())
         return {};
-    QImage img = m_image.hasAlphaChannel() ? m_image.convertToFormat(QImage::Format_ARGB32)
-                                           : m_image.convertToFormat(QImage::Format_RGB888);
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(img))
+    // Written by hand: Qt's own writer drops the alpha channel. Opaque
+    // pictures are 24-bit BI_RGB; pictures with alpha are 32-bit with a
+    // version 4 header whose bit fields include the alpha mask.
+    const bool alpha = m_image.hasAlphaChannel();
+    const QImage img = m_image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const int w = img.width();
+    const int h = img.height();
+    const qint64 rowBytes = alpha ? qint64(w) * 4 : (qint64(w) * 3 + 3) / 4 * 4;
+    const qint64 pixelBytes = rowBytes * h;
+    const quint32 infoSize = alpha ? 108 : 40;
+    const qint64 offset = 14 + infoSize;
+    if (offset + pixelBytes > qint64(INT_MAX))
         return {};
+
+    QByteArray out;
+    out.reserve(int(offset + pixelBytes));
+    out.append("BM", 2);
+    putLE32(out, quint32(offset + pixelBytes));
+    putLE32(out, 0);
+    putLE32(out, quint32(offset));
+    putLE32(out, infoSize);
+    putLE32(out, quint32(w));
+    putLE32(out, quint32(h)); // bottom-up rows
+    putLE16(out, 1);
+    putLE16(out, alpha ? 32 : 24);
+    putLE32(out, alpha ? 3 : 0); // BI_BITFIELDS : BI_RGB
+    putLE32(out, quint32(pixelBytes));
+    putLE32(out, 3780); // 96 per inch in pixels per metre
+    putLE32(out, 3780);
+    putLE32(out, 0);
+    putLE32(out, 0);
+    if (alpha) {
+        putLE32(out, 0x00FF0000u);
+        putLE32(out, 0x0000FF00u);
+        putLE32(out, 0x000000FFu);
+        putLE32(out, 0xFF000000u);
+        putLE32(out, 0x73524742u); // 'sRGB'
+        out.append(QByteArray(48, '\0')); // end points and gamma, unused for sRGB
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        const qsizetype start = out.size();
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = line[x];
+            out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+            if (alpha)
+                out.append(char(qAlpha(c)));
+        }
+        while (out.size() - start < rowBytes)
+            out.append('\0');
+    }
     return out;
 }
 

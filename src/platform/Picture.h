@@ -29,7 +29,8 @@ public:
     static Picture fromFile(const QString& fileName, QString* errorString = nullptr);
     static Picture fromData(const QByteArray& bytes, QString* errorString = nullptr);
 
-    // The picture as a Windows bitmap file (24-bit, or 32-bit when it has alpha).
+    // The picture as a Windows bitmap file: 24-bit, or 32-bit with an alpha
+    // mask when it has alpha. Empty for an empty picture.
     QByteArray toBmp() const;
 
     int Type() const { return m_image.isNull() ? None : m_type; }
