@@ -1,0 +1,301 @@
+// Printing: PDF files checked with the poppler tools, and a real job on a
+// CUPS queue when KYT_CUPS_QUEUE names one (tests/scripts/cups_print.sh).
+#include <gtest/gtest.h>
+
+#include "control/CError.h"
+#include "platform/Picture.h"
+#include "platform/surface/PrinterSurface.h"
+#include "platform/surface/TraceSurface.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace kyt;
+
+namespace
+{
+
+const QSizeF CR80(3.375, 2.125);
+
+QString run(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool haveTool(const char* tool)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
+}
+
+struct PdfInfo {
+    int pages = -1;
+    double width = 0, height = 0; // points, first page
+};
+
+PdfInfo pdfInfo(const QString& file)
+{
+    PdfInfo info;
+    const QString out = run("pdfinfo", { file });
+    const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(out);
+    if (pages.hasMatch())
+        info.pages = pages.captured(1).toInt();
+    const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(out);
+    if (size.hasMatch()) {
+        info.width = size.captured(1).toDouble();
+        info.height = size.captured(2).toDouble();
+    }
+    return info;
+}
+
+QString pageText(const QString& file, int page)
+{
+    return run("pdftotext", { "-f", QString::number(page), "-l", QString::number(page), file, "-" });
+}
+
+class PrinterPdfTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!haveTool("pdfinfo") || !haveTool("pdftotext"))
+            GTEST_SKIP() << "poppler-utils not installed";
+        ASSERT_TRUE(dir.isValid());
+    }
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(PrinterPdfTest, TwoSidedCardGivesTwoCardSizedPages)
+{
+    const QString pdf = file("card.pdf");
+    {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        EXPECT_EQ(printer.TypeName(), "Printer");
+        EXPECT_EQ(printer.Orientation(), 2); // a wide card starts in landscape
+        EXPECT_DOUBLE_EQ(printer.TwipsPerPixelX(), 4.8);
+        printer.setScaleMode(Surface::vbInches);
+        EXPECT_NEAR(printer.ScaleWidth(), 3.375, 1e-6);
+        EXPECT_NEAR(printer.ScaleHeight(), 2.125, 1e-6);
+        printer.setDuplex(3); // kept; a PDF file has no sides
+        EXPECT_EQ(printer.Duplex(), 3);
+        EXPECT_EQ(printer.pageCount(), 0);
+        printer.setCurrentX(0.2);
+        printer.setCurrentY(0.2);
+        printer.Print("Front Side Text");
+        printer.Line(0.1, 1.0, 3.0, 1.2, 0, Surface::LineKind::FilledBox);
+        printer.NewPage();
+        EXPECT_EQ(printer.CurrentY(), 0);
+        printer.setCurrentX(0.2);
+        printer.setCurrentY(0.2);
+        printer.Print("Back Side Text");
+        EXPECT_EQ(printer.pageCount(), 2);
+        printer.EndDoc();
+        printer.EndDoc(); // a second end is harmless
+    }
+    const PdfInfo info = pdfInfo(pdf);
+    EXPECT_EQ(info.pages, 2);
+    EXPECT_NEAR(info.width, 243, 1);
+    EXPECT_NEAR(info.height, 153, 1);
+    EXPECT_TRUE(pageText(pdf, 1).contains("Front Side Text"));
+    EXPECT_FALSE(pageText(pdf, 1).contains("Back Side Text"));
+    EXPECT_TRUE(pageText(pdf, 2).contains("Back Side Text"));
+}
+
+TEST_F(PrinterPdfTest, PortraitTurnsThePaper)
+{
+    const QString pdf = file("portrait.pdf");
+    {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.setOrientation(1);
+        printer.setScaleMode(Surface::vbInches);
+        EXPECT_NEAR(printer.ScaleWidth(), 2.125, 1e-6);
+        EXPECT_NEAR(printer.ScaleHeight(), 3.375, 1e-6);
+        printer.Print("Upright");
+        // Dropping the surface without EndDoc still completes the file.
+    }
+    const PdfInfo info = pdfInfo(pdf);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_NEAR(info.width, 153, 1);
+    EXPECT_NEAR(info.height, 243, 1);
+}
+
+TEST_F(PrinterPdfTest, NewPageBeforeAnyDrawingKeepsABlankFront)
+{
+    const QString pdf = file("blankfront.pdf");
+    {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.NewPage();
+        printer.Print("Only On The Back");
+    }
+    EXPECT_EQ(pdfInfo(pdf).pages, 2);
+    EXPECT_FALSE(pageText(pdf, 1).contains("Only"));
+    EXPECT_TRUE(pageText(pdf, 2).contains("Only On The Back"));
+}
+
+TEST_F(PrinterPdfTest, NothingDrawnWritesNothing)
+{
+    const QString pdf = file("empty.pdf");
+    {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.setOrientation(2);
+        printer.EndDoc();
+    }
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+TEST_F(PrinterPdfTest, AfterEndDocAFileRefusesMoreDrawing)
+{
+    const QString pdf = file("ended.pdf");
+    PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+    printer.Print("Kept");
+    printer.EndDoc();
+    try {
+        printer.Print("Lost?");
+        FAIL() << "drawing after EndDoc accepted";
+    } catch (const KytError& e) {
+        EXPECT_EQ(e.number(), 482);
+    }
+    EXPECT_EQ(pdfInfo(pdf).pages, 1);
+    EXPECT_TRUE(pageText(pdf, 1).contains("Kept"));
+}
+
+TEST_F(PrinterPdfTest, RepeatedPictureIsEmbeddedOnce)
+{
+    if (!haveTool("pdfimages"))
+        GTEST_SKIP() << "pdfimages not installed";
+    // A noisy picture does not compress away, so 50 copies would show.
+    QImage img(300, 200, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            img.setPixel(x, y, seed >> 8);
+        }
+    const Picture photo(img);
+    const QString pdf = file("fifty.pdf");
+    {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.setScaleMode(Surface::vbInches);
+        for (int page = 0; page < 50; ++page) {
+            if (page > 0)
+                printer.NewPage();
+            const Picture copy = photo; // as objects hand it around
+            printer.PaintPicture(copy, 0.1, 0.1, 1.0, 1.25);
+            printer.setCurrentX(1.5);
+            printer.setCurrentY(0.2);
+            printer.Print(QStringLiteral("Card %1").arg(page + 1));
+        }
+        printer.EndDoc();
+    }
+    EXPECT_EQ(pdfInfo(pdf).pages, 50);
+    const QStringList rows = run("pdfimages", { "-list", pdf }).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(rows.size(), 3) << "no images listed";
+    // Rows after the two header lines: one per placement; the object number
+    // (column 11) is the same for all of them.
+    QSet<QString> objects;
+    int placements = 0;
+    for (int i = 2; i < rows.size(); ++i) {
+        const QStringList cols = rows[i].simplified().split(' ');
+        if (cols.size() < 12 || cols[2] != "image")
+            continue;
+        ++placements;
+        objects.insert(cols[10]);
+    }
+    EXPECT_EQ(placements, 50);
+    EXPECT_EQ(objects.size(), 1);
+    // One copy of 300 x 200 x 3 bytes of noise, not fifty.
+    EXPECT_LT(QFileInfo(pdf).size(), 2 * 300 * 200 * 3);
+}
+
+TEST_F(PrinterPdfTest, DrawWidthCountsPrinterDots)
+{
+    const QString pdf = file("lines.pdf");
+    PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80, 600);
+    EXPECT_DOUBLE_EQ(printer.TwipsPerPixelX(), 2.4);
+    printer.setScaleMode(Surface::vbPixels);
+    EXPECT_NEAR(printer.ScaleWidth(), 3.375 * 600, 1e-6);
+    printer.setDrawWidth(6);
+    printer.Line(0, 0, 600, 300, 0, Surface::LineKind::Box);
+    // Invert has no meaning on paper: the line is drawn with the pen.
+    printer.setDrawMode(Surface::vbInvert);
+    printer.Line(0, 450, 2025, 450, 0);
+    printer.EndDoc();
+    EXPECT_EQ(pdfInfo(pdf).pages, 1);
+    if (!haveTool("pdftoppm"))
+        return;
+    // Rendered at 100 dpi: the 6-dot box edge at x 0..1 inch is about 1 pixel
+    // wide there; the line at 0.75 inch is dark.
+    const QString png = file("lines");
+    run("pdftoppm", {"-r", "100", "-gray", "-png", "-singlefile", pdf, png});
+    QImage img(png + ".png");
+    ASSERT_FALSE(img.isNull());
+    EXPECT_LT(qGray(img.pixel(150, 75)), 128);
+    EXPECT_LT(qGray(img.pixel(50, 0)), 160);
+    EXPECT_EQ(qGray(img.pixel(50, 25)), 255);
+}
+
+TEST(PrinterSurface, RefusesBadTargetsAndSizes)
+{
+    auto number = [](auto make) {
+        try {
+            make();
+        } catch (const KytError& e) {
+            return e.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(number([] { PrinterSurface::toQueue("KYT_No_Such_Queue_42", CR80); }), 482);
+    EXPECT_EQ(number([] { PrinterSurface::toPdf("", CR80); }), 482);
+    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(0, 2)); }), 380);
+    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(3, 1e9)); }), 380);
+    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", CR80, 10); }), 380);
+
+    // A file that cannot be written fails at the first drawing, with a report.
+    auto printer = PrinterSurface::toPdf("/nonexistent-folder/sub/card.pdf", CR80);
+    EXPECT_EQ(number([&] { printer->Print("x"); }), 482);
+}
+
+// A real job through CUPS: front and back of a two-sided card. Run by
+// tests/scripts/cups_print.sh, which sets up the queue and checks the PDF
+// that the queue's backend writes.
+TEST(PrinterSurfaceCups, PrintsTwoSidedCardToQueue)
+{
+    const QString queue = qEnvironmentVariable("KYT_CUPS_QUEUE");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "KYT_CUPS_QUEUE not set";
+    const QString title = qEnvironmentVariable("KYT_CUPS_TITLE", QStringLiteral("kyt-card"));
+    auto printer = PrinterSurface::toQueue(queue, CR80);
+    TraceSurface trace(*printer);
+    printer->setDocumentName(title);
+    trace.setScaleMode(Surface::vbInches);
+    trace.setOrientation(2);
+    trace.setDuplex(3);
+    EXPECT_EQ(printer->Duplex(), 3);
+    // The job asks for two-sided printing when the queue can do it.
+    if (QPrinterInfo::printerInfo(queue).supportedDuplexModes().contains(QPrinter::DuplexLongSide))
+        EXPECT_EQ(printer->printer().duplex(), QPrinter::DuplexLongSide);
+    else
+        EXPECT_EQ(printer->printer().duplex(), QPrinter::DuplexNone);
+    trace.setFontSize(14);
+    trace.setCurrentX(0.3);
+    trace.setCurrentY(0.3);
+    trace.Print("KYT FRONT SIDE");
+    trace.Line(0.1, 0.1, 3.275, 2.025, 0, Surface::LineKind::Box);
+    trace.NewPage();
+    trace.setCurrentX(0.3);
+    trace.setCurrentY(0.3);
+    trace.Print("KYT BACK SIDE");
+    trace.EndDoc();
+    EXPECT_EQ(trace.lines().size(), 13);
+}
+
+} // namespace
