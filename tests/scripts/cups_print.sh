@@ -71,4 +71,6 @@ grep -q "KYT FRONT SIDE" <<<"$front" || fail "front text missing on page 1: '$fr
 grep -q "KYT BACK SIDE" <<<"$back" || fail "back text missing on page 2: '$back'"
 grep -q "KYT BACK SIDE" <<<"$front" && fail "back text printed on the front"
 echo "cups_print: ok ($pages pages, $w x $h pt)"
+# The file is this run's own; keep it only when asked.
+[[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$pdf"
 exit 0
