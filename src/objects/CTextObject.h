@@ -1,0 +1,21 @@
+#pragma once
+// A fixed text on the card, optionally drawn as a barcode.
+
+#include "objects/CTextObjectBase.h"
+
+namespace kyt
+{
+
+class KYTCORE_EXPORT CTextObject : public CTextObjectBase
+{
+    Q_OBJECT
+
+public:
+    explicit CTextObject(QObject* parent = nullptr);
+
+protected:
+    QString tokenText() const override { return m_text; }
+    void setTokenText(const QString& text) override { m_text = text; }
+};
+
+} // namespace kyt

@@ -1,0 +1,131 @@
+#include "objects/CTextObjectBase.h"
+
+#include "barcode/modBarCodeRoutines.h"
+#include "control/CError.h"
+#include "objects/TokenFields.h"
+#include "util/NumberText.h"
+#include <QVariant>
+#include <cmath>
+#include <limits>
+
+namespace kyt
+{
+
+namespace
+{
+constexpr qint32 TypeMismatch = 13;
+constexpr qint32 Overflow = 6;
+
+// The whole text as an integer of the given range, rounded half to even.
+template <typename Int> Int integerOf(const QString& text)
+{
+    const std::optional<double> v = parseNumber(text);
+    if (!v)
+        throw KytError(TypeMismatch, QStringLiteral("Type mismatch"));
+    const double r = std::nearbyint(*v);
+    if (r < static_cast<double>(std::numeric_limits<Int>::min())
+        || r > static_cast<double>(std::numeric_limits<Int>::max()))
+        throw KytError(Overflow, QStringLiteral("Overflow"));
+    return static_cast<Int>(r);
+}
+} // namespace
+
+CTextObjectBase::CTextObjectBase(QString moduleSource, QObject* parent)
+    : CDesignObject(std::move(moduleSource), parent)
+{
+}
+
+void CTextObjectBase::setBarcodeType(const QString& text)
+{
+    m_barcodeType = integerOf<qint32>(text);
+}
+
+void CTextObjectBase::trySetBarcodeType(const QString& text)
+{
+    try {
+        setBarcodeType(text);
+    } catch (const KytError&) {
+        // Property writes by name cannot carry the failure; the value stays.
+    }
+}
+
+qint16 CTextObjectBase::convertBarcodeType(const QVariant& vBarCodeType)
+{
+    const QString text = vBarCodeType.toString();
+    if (text.isEmpty())
+        return 0;
+    if (text.compare(QLatin1String("3of9"), Qt::CaseInsensitive) == 0 || text == QLatin1String("39"))
+        return 1;
+    if (text == QLatin1String("128"))
+        return 2;
+    return integerOf<qint16>(text);
+}
+
+QString CTextObjectBase::BarcodeText(const QString& text) const
+{
+    QString t = TrimBarcodeBlanks(text);
+    switch (m_barcodeType) {
+    case Barcode128B:
+        t = CreateCode128B(t);
+        break;
+    case Barcode128C:
+        t = CreateCode128C(t);
+        break;
+    default:
+        break; // Code 39 is drawn by the font itself
+    }
+    return m_barcodePrefix + t + m_barcodePostfix;
+}
+
+int CTextObjectBase::ScaledFontSize(double size, double scalor)
+{
+    const double v = size * scalor;
+    if (std::isnan(v))
+        return 0;
+    if (v >= 32767.0)
+        return 32767;
+    if (v <= -32768.0)
+        return -32768;
+    return static_cast<int>(roundHalfEven(v));
+}
+
+QString CTextObjectBase::TokenString() const
+{
+    tokens::TokenWriter w;
+    w.single(m_top).single(m_left).single(m_width).single(m_height);
+    w.integer(m_zOrder).integer(m_border).integer(m_alignment).integer(m_backColor).integer(m_foreColor);
+    w.text(tokenText());
+    w.flag(m_bold).flag(m_italic).flag(m_underline).flag(m_strikethrough);
+    w.text(m_fontName).integer(m_fontSize).flag(m_transparent).flag(m_barcode).integer(m_barcodeType);
+    w.text(m_barcodePrefix).text(m_barcodePostfix).flag(m_fontToFit);
+    return w.result();
+}
+
+void CTextObjectBase::setTokenString(const QString& text)
+{
+    const tokens::TokenReader r(text, FieldCount);
+    r.readSingle(1, m_top);
+    r.readSingle(2, m_left);
+    r.readSingle(3, m_width);
+    r.readSingle(4, m_height);
+    r.readInt16(5, m_zOrder);
+    r.readInt16(6, m_border);
+    r.readInt16(7, m_alignment);
+    r.readInt32(8, m_backColor);
+    r.readInt32(9, m_foreColor);
+    setTokenText(r.text(10));
+    r.readFlag(11, m_bold);
+    r.readFlag(12, m_italic);
+    r.readFlag(13, m_underline);
+    r.readFlag(14, m_strikethrough);
+    m_fontName = r.text(15);
+    r.readInt16(16, m_fontSize);
+    r.readFlag(17, m_transparent);
+    r.readFlag(18, m_barcode);
+    m_barcodeType = r.barcodeType(19);
+    m_barcodePrefix = r.text(20);
+    m_barcodePostfix = r.text(21);
+    r.readFlag(22, m_fontToFit);
+}
+
+} // namespace kyt

@@ -1,0 +1,131 @@
+#pragma once
+// What static texts and data-field texts share: the font, colours,
+// alignment, background, font-to-fit sizing and barcode settings, and their
+// common 22-field token string (field 10 is the text of a static text and
+// the field name of a data-field text).
+
+#include "objects/CDesignObject.h"
+
+namespace kyt
+{
+
+class KYTCORE_EXPORT CTextObjectBase : public CDesignObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
+    Q_PROPERTY(qint16 FontSize READ FontSize WRITE setFontSize)
+    Q_PROPERTY(bool Bold READ Bold WRITE setBold)
+    Q_PROPERTY(bool Italic READ Italic WRITE setItalic)
+    Q_PROPERTY(bool Underline READ Underline WRITE setUnderline)
+    Q_PROPERTY(bool Strikethrough READ Strikethrough WRITE setStrikethrough)
+    Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(qint16 Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(bool FontToFit READ FontToFit WRITE setFontToFit)
+    Q_PROPERTY(bool Barcode READ Barcode WRITE setBarcode)
+    // Decimal text; a write that is not a number is ignored here (the C++
+    // setter reports it to its caller).
+    Q_PROPERTY(QString BarcodeType READ BarcodeType WRITE trySetBarcodeType)
+    Q_PROPERTY(QString BarcodePrefix READ BarcodePrefix WRITE setBarcodePrefix)
+    Q_PROPERTY(QString BarcodePostfix READ BarcodePostfix WRITE setBarcodePostfix)
+
+public:
+    static constexpr int FieldCount = 22;
+
+    enum AlignmentValue : qint16 { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+    enum BarcodeTypeValue : qint32 { BarcodeNone = 0, Barcode3of9 = 1, Barcode128B = 2, Barcode128C = 3 };
+
+    const QString& Text() const { return m_text; }
+    void setText(const QString& v) { m_text = v; }
+    const QString& FontName() const { return m_fontName; }
+    void setFontName(const QString& v) { m_fontName = v; }
+    // Points at template scale 1.
+    qint16 FontSize() const { return m_fontSize; }
+    void setFontSize(qint16 v) { m_fontSize = v; }
+    bool Bold() const { return m_bold; }
+    void setBold(bool v) { m_bold = v; }
+    bool Italic() const { return m_italic; }
+    void setItalic(bool v) { m_italic = v; }
+    bool Underline() const { return m_underline; }
+    void setUnderline(bool v) { m_underline = v; }
+    bool Strikethrough() const { return m_strikethrough; }
+    void setStrikethrough(bool v) { m_strikethrough = v; }
+    // Colours, red in the low byte.
+    qint32 ForeColor() const { return m_foreColor; }
+    void setForeColor(qint32 v) { m_foreColor = v; }
+    qint32 BackColor() const { return m_backColor; }
+    void setBackColor(qint32 v) { m_backColor = v; }
+    // 0 left, 1 right, 2 centre.
+    qint16 Alignment() const { return m_alignment; }
+    void setAlignment(qint16 v) { m_alignment = v; }
+    bool Transparent() const { return m_transparent; }
+    void setTransparent(bool v) { m_transparent = v; }
+    bool FontToFit() const { return m_fontToFit; }
+    void setFontToFit(bool v) { m_fontToFit = v; }
+    bool Barcode() const { return m_barcode; }
+    void setBarcode(bool v) { m_barcode = v; }
+
+    // Barcode type as decimal text. The setter throws KytError (13, type
+    // mismatch; 6, overflow) for a text that is not a 32-bit number.
+    QString BarcodeType() const { return QString::number(m_barcodeType); }
+    void setBarcodeType(const QString& text);
+    qint32 BarcodeTypeNumber() const { return m_barcodeType; }
+    void setBarcodeTypeNumber(qint32 v) { m_barcodeType = v; }
+
+    const QString& BarcodePrefix() const { return m_barcodePrefix; }
+    void setBarcodePrefix(const QString& v) { m_barcodePrefix = v; }
+    const QString& BarcodePostfix() const { return m_barcodePostfix; }
+    void setBarcodePostfix(const QString& v) { m_barcodePostfix = v; }
+
+    // Barcode type number of a value: "" 0; "3of9" and "39" 1; "128" 2 (any
+    // case); any other value its integer value. Throws KytError (13) for a
+    // value that is not a number and (6) for one outside 16 bits.
+    Q_INVOKABLE qint16 ConvertBarcodeType(const QVariant& vBarCodeType) const
+    {
+        return convertBarcodeType(vBarCodeType);
+    }
+    static qint16 convertBarcodeType(const QVariant& vBarCodeType);
+
+    // The text to print for this object's barcode settings: trimmed, encoded
+    // for Code 128 B (type 2) or C (type 3), then framed by prefix and postfix.
+    QString BarcodeText(const QString& text) const;
+
+    // Font size at a template scale: size x scalor rounded half to even,
+    // kept within 16 bits.
+    static int ScaledFontSize(double size, double scalor);
+
+    QString TokenString() const override;
+    void setTokenString(const QString& text) override;
+
+protected:
+    explicit CTextObjectBase(QString moduleSource, QObject* parent = nullptr);
+
+    // Field 10 of the token string.
+    virtual QString tokenText() const = 0;
+    virtual void setTokenText(const QString& text) = 0;
+
+    QString m_text;
+
+private:
+    void trySetBarcodeType(const QString& text);
+
+    QString m_fontName = QStringLiteral("Arial");
+    qint16 m_fontSize = 8;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+    bool m_strikethrough = false;
+    qint32 m_foreColor = 0;
+    qint32 m_backColor = 0;
+    qint16 m_alignment = 0;
+    bool m_transparent = true;
+    bool m_fontToFit = false;
+    bool m_barcode = false;
+    qint32 m_barcodeType = 0;
+    QString m_barcodePrefix;
+    QString m_barcodePostfix;
+};
+
+} // namespace kyt
