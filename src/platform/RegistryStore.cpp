@@ -335,9 +335,31 @@ bool RegistryStore::prepareSchema(QString* why)
                          .constData());
     }
     qint64 probe = 0;
-    // Touch both tables: a damaged page or a missing table shows up here.
+    // Touch both tables: a missing table shows up here, a damaged page in the
+    // quick check below.
     ok = ok && single("SELECT count(*) FROM keys WHERE parent < 0", &probe)
          && single("SELECT count(*) FROM vals WHERE key < 0", &probe);
+    if (ok) {
+        QString detail;
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &s, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(s) == SQLITE_ROW) {
+                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+                if (t && qstrcmp(t, "ok") != 0)
+                    detail += QString::fromUtf8(t) + QLatin1Char(' ');
+            }
+            if (sqlite3_errcode(m_db) != SQLITE_OK && sqlite3_errcode(m_db) != SQLITE_DONE
+                && sqlite3_errcode(m_db) != SQLITE_ROW)
+                detail += QString::fromUtf8(sqlite3_errmsg(m_db));
+        } else {
+            detail = QString::fromUtf8(sqlite3_errmsg(m_db));
+        }
+        sqlite3_finalize(s);
+        if (!detail.isEmpty()) {
+            *why = QStringLiteral("it is damaged: ") + detail.trimmed().left(200);
+            ok = false;
+        }
+    }
     if (ok && !exec("COMMIT"))
         ok = false;
     if (!ok)
@@ -365,14 +387,49 @@ LONG RegistryStore::sqlFailure(int rc)
 {
     if (isDamage(rc) || !m_db) {
         if (!m_reportedDamage)
-            noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2).")
+            noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2); settings are kept in memory for this session and defaults apply.")
                             .arg(QDir::toNativeSeparators(m_fileName), QString::fromUtf8(sqlite3_errstr(rc))));
+        if (m_persistent)
+            m_fallBackToMemory = true;
         return ERROR_BADDB;
     }
     const int primary = rc & 0xFF;
     if (primary == SQLITE_READONLY || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         return ERROR_ACCESS_DENIED;
     return ERROR_CANTWRITE;
+}
+
+void RegistryStore::fallBackIfDamaged()
+{
+    if (!m_fallBackToMemory)
+        return;
+    // The file stays as it is; open handles pointed into it and are void now.
+    m_fallBackToMemory = false;
+    m_handles.clear();
+    openMemory();
+}
+
+bool RegistryStore::integrityCheck(QString* detail)
+{
+    std::lock_guard lock(m_mutex);
+    fallBackIfDamaged();
+    if (!m_db)
+        return false;
+    QString found;
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "PRAGMA integrity_check", -1, &s, nullptr);
+    while (rc == SQLITE_OK && (rc = sqlite3_step(s)) == SQLITE_ROW) {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        if (t && qstrcmp(t, "ok") != 0)
+            found += QString::fromUtf8(t) + QLatin1Char('\n');
+        rc = SQLITE_OK;
+    }
+    if (rc != SQLITE_DONE)
+        found += QString::fromUtf8(sqlite3_errmsg(m_db));
+    sqlite3_finalize(s);
+    if (detail)
+        *detail = found.trimmed();
+    return found.isEmpty();
 }
 
 bool RegistryStore::begin()
@@ -404,6 +461,7 @@ bool RegistryStore::keyExists(qint64 keyId)
 
 LONG RegistryStore::resolve(HKEY hKey, Handle** handle, qint64* keyId)
 {
+    fallBackIfDamaged();
     if (!m_db)
         return ERROR_BADDB;
     *handle = nullptr;

@@ -138,6 +138,8 @@ public:
     static QString dataString(const QByteArray& data);
 
     int openHandleCount() const;
+    // Full consistency check of the database; detail lists what is wrong.
+    bool integrityCheck(QString* detail = nullptr);
 
 private:
     struct Handle {
@@ -151,6 +153,7 @@ private:
     };
 
     void openFile();
+    void fallBackIfDamaged();
     void openMemory();
     bool prepareSchema(QString* why);
     void noteProblem(const QString& what);
@@ -170,6 +173,8 @@ private:
     bool m_persistent = false;
     QString m_problem;
     bool m_reportedDamage = false;
+    // Damage found during an operation: the next operation goes on in memory.
+    bool m_fallBackToMemory = false;
     std::unordered_map<HKEY, Handle> m_handles;
     HKEY m_nextHandle = 0x100;
     std::unordered_map<const char*, sqlite3_stmt*> m_statements;
