@@ -9,7 +9,9 @@
 #include "objects/CRectangleObject.h"
 #include "objects/CTextObject.h"
 #include "template/CPrintData.h"
+#include "util/modPreview.h"
 #include <QRandomGenerator>
+#include <algorithm>
 
 using namespace kyt;
 
@@ -188,4 +190,57 @@ TEST(LargeDataStream, ManyEntriesAndOneHugeEntry)
     e.SetCurrentDataStream(big);
     ASSERT_EQ(e.Count(), 1);
     EXPECT_EQ(e.Item("Big")->vValue().toString().size(), 4 * 1024 * 1024);
+}
+
+namespace
+{
+// The data stream reader as first described: copy the rest of the text after
+// each entry and trim it. Slow, but the obvious reading of the rules.
+std::vector<std::pair<QString, QString>> referenceRead(const QString& text)
+{
+    auto trimBlanks = [](const QString& s) {
+        qsizetype b = 0, e = s.size();
+        while (b < e && s.at(b) == QLatin1Char(' '))
+            ++b;
+        while (e > b && s.at(e - 1) == QLatin1Char(' '))
+            --e;
+        return s.mid(b, e - b);
+    };
+    std::vector<std::pair<QString, QString>> items; // key, value; keys compared without case
+    QString s = text;
+    do {
+        const qsizetype p = s.indexOf(QChar(2));
+        const QString entry = p < 0 ? s : s.left(p);
+        if (!entry.isEmpty()) {
+            const QString key = GetField(entry, QString(QChar(1)), 1);
+            const QString value = GetField(entry, QString(QChar(1)), 2);
+            auto it = std::find_if(items.begin(), items.end(),
+                [&](const auto& kv) { return !key.isEmpty() && kv.first.compare(key, Qt::CaseInsensitive) == 0; });
+            if (it != items.end())
+                it->second = value;
+            else
+                items.emplace_back(key, value);
+        }
+        s = trimBlanks(s.mid(entry.size() + 1));
+    } while (!s.isEmpty());
+    return items;
+}
+} // namespace
+
+TEST(DataStreamReader, MatchesTheCopyingReading)
+{
+    QRandomGenerator rng(4711);
+    const char16_t alphabet[] = { 'A', 'a', 'b', ' ', ' ', 1, 2, 2 };
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int length = static_cast<int>(rng.bounded(24));
+        for (int i = 0; i < length; ++i)
+            text += QChar(alphabet[rng.bounded(8)]);
+        CPrintData d;
+        d.SetCurrentDataStream(text);
+        std::vector<std::pair<QString, QString>> got;
+        for (const auto& v : d)
+            got.emplace_back(v->keyText(), v->vValue().toString());
+        ASSERT_EQ(got, referenceRead(text)) << "input: " << text.toUtf8().toPercentEncoding().constData();
+    }
 }
