@@ -173,6 +173,28 @@ public:
     // followed by one or two empty strings (see the tests for the exact form).
     Q_INVOKABLE QStringList GetDataFieldNames();
 
+    // --- Files (TemplateFile*.cpp, SerialTextFile.cpp) -----------------------
+    // Only when TemplateType is "Template": sFileName, when given, becomes
+    // TemplateName; then the binary file TemplateName is read or written.
+    // SaveFile clears the dirty flag on success and sets it on failure.
+    Q_INVOKABLE bool ReadFile(const QString& sFileName = QString());
+    Q_INVOKABLE bool SaveFile(const QString& sFileName = QString());
+    // Clears the objects and reads the file. False without a report for a
+    // file that is not a template (header word, version below 3); false after
+    // a report for anything else, keeping the objects read so far.
+    bool ReadBinaryTemplateFile(const QString& sFileName);
+    // The same for a file's bytes held in memory.
+    bool readBinaryTemplate(const QByteArray& bytes);
+    // Writes the whole file; an existing file is replaced only once the new
+    // one is complete. False after a report.
+    bool SaveTemplatetoBinaryFile(const QString& sFileName);
+    // Adds a parse string (key ParseString0) whose text is the whole file,
+    // read as Windows-1252; failures are reported.
+    Q_INVOKABLE void ReadSerialTextFile(const QString& sFileName);
+    // Adds a parse string with this text. Throws KytError (457) when the
+    // template already has one.
+    Q_INVOKABLE void CreateParseString(const QString& sString);
+
     // --- Internal access for the library's file and drawing code ------------
     Fields& fields() { return m_f; }
     const Fields& fields() const { return m_f; }

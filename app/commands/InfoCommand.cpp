@@ -1,0 +1,151 @@
+// kytpreview info: what a template file holds, as text or as JSON.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaProperty>
+#include <cmath>
+#include <memory>
+#include "Command.h"
+#include "control/CError.h"
+#include "platform/Picture.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt::cli {
+namespace {
+
+QJsonValue pictureSize(const Picture& p)
+{
+    if (p.isNull())
+        return QJsonValue::Null;
+    return QJsonArray{p.image().width(), p.image().height()};
+}
+
+QJsonValue toJson(const QVariant& v)
+{
+    if (v.canConvert<Picture>() && v.metaType() == QMetaType::fromType<Picture>())
+        return pictureSize(v.value<Picture>());
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return v.toBool();
+    case QMetaType::Float: // the shortest text of the single value, not its double expansion
+        return QString::number(v.toFloat(), 'g', 7).toDouble();
+    case QMetaType::Double:
+        return v.toDouble();
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+        return v.toLongLong();
+    default:
+        return v.toString();
+    }
+}
+
+// ObjectType, Name and Index first, then every other stored member the class
+// declares (the token string is derived from them and left out).
+QJsonObject objectJson(const CDesignObject& o)
+{
+    QJsonObject j;
+    j.insert(QStringLiteral("ObjectType"), o.ObjectType());
+    j.insert(QStringLiteral("Name"), o.Name());
+    j.insert(QStringLiteral("Index"), o.Index());
+    const QMetaObject* mo = o.metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i) {
+        const QMetaProperty p = mo->property(i);
+        const QString name = QString::fromLatin1(p.name());
+        if (name == QLatin1String("TokenString") || j.contains(name) || !p.isReadable())
+            continue;
+        j.insert(name, toJson(p.read(&o)));
+    }
+    return j;
+}
+
+QJsonObject templateJson(const CPrintTemplate& t)
+{
+    QJsonObject j;
+    j.insert(QStringLiteral("Width"), t.Width());
+    j.insert(QStringLiteral("Height"), t.Height());
+    j.insert(QStringLiteral("Scalor"), t.Scalor());
+    j.insert(QStringLiteral("Orientation"), t.Orientation());
+    j.insert(QStringLiteral("BackgroundColor"), t.BackgroundColor());
+    j.insert(QStringLiteral("TargetApplication"), t.TargetApplication());
+    j.insert(QStringLiteral("Duplex"), t.Duplex());
+    j.insert(QStringLiteral("Picture"), pictureSize(t.Picture()));
+    QJsonArray objects;
+    for (const CDesignObjectPtr& o : t)
+        objects.append(objectJson(*o));
+    j.insert(QStringLiteral("objects"), objects);
+    return j;
+}
+
+QString valueText(const QJsonValue& v)
+{
+    if (v.isNull())
+        return QStringLiteral("none");
+    if (v.isArray())
+        return QStringLiteral("%1 x %2 px").arg(v[0].toInt()).arg(v[1].toInt());
+    if (v.isBool())
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    if (v.isDouble()) {
+        const double d = v.toDouble();
+        return d == std::floor(d) && std::fabs(d) < 1e15 ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
+    }
+    return QLatin1Char('"') + v.toString() + QLatin1Char('"');
+}
+
+void printText(const QJsonObject& j)
+{
+    for (const char* key : {"Width", "Height", "Scalor", "Orientation", "BackgroundColor", "TargetApplication", "Duplex", "Picture"})
+        printOut(QStringLiteral("%1 %2").arg(QLatin1String(key) + QLatin1Char(':'), -19).arg(valueText(j.value(QLatin1String(key)))));
+    const QJsonArray objects = j.value(QStringLiteral("objects")).toArray();
+    printOut(QStringLiteral("objects:            %1").arg(objects.size()));
+    for (const QJsonValue& ov : objects) {
+        const QJsonObject o = ov.toObject();
+        printOut(QStringLiteral("  %1 (%2)").arg(o.value(QStringLiteral("Name")).toString(), o.value(QStringLiteral("ObjectType")).toString()));
+        for (auto it = o.begin(); it != o.end(); ++it)
+            if (it.key() != QLatin1String("Name") && it.key() != QLatin1String("ObjectType"))
+                printOut(QStringLiteral("    %1 %2").arg(it.key() + QLatin1Char(':'), -16).arg(valueText(it.value())));
+    }
+}
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    const bool json = takeFlag(args, QStringLiteral("--json"));
+    if (args.size() != 1) {
+        printErr(QStringLiteral("kytpreview info: expected one template file (see kytpreview info --help)"));
+        return 2;
+    }
+    auto error = std::make_shared<CError>();
+    CPrintTemplate t;
+    t.setError(error);
+    int reports = 0;
+    QObject::connect(error.get(), &CError::ErrorEvent, [&reports](QString&) { ++reports; });
+    if (!t.ReadFile(args[0])) {
+        if (reports == 0)
+            printErr(QStringLiteral("kytpreview info: %1 is not a template file").arg(args[0]));
+        return 1;
+    }
+    const QJsonObject j = templateJson(t);
+    if (json)
+        printOut(QString::fromUtf8(QJsonDocument(j).toJson(QJsonDocument::Indented)).trimmed());
+    else
+        printText(j);
+    return 0;
+}
+
+const Command::Registration reg({QStringLiteral("info"), QStringLiteral("FILE [--json]"),
+                                 QStringLiteral("Reads the template file FILE and prints its page attributes and its design\n"
+                                                "objects in collection order with every stored member.\n\n"
+                                                "  --json   one JSON object: Width, Height, Scalor, Orientation,\n"
+                                                "           BackgroundColor, TargetApplication, Duplex, Picture (null or\n"
+                                                "           [width, height] in pixels) and objects, an array of objects\n"
+                                                "           holding ObjectType, Name, Index and the members of their class\n"
+                                                "           (pictures as Image: null or [width, height]).\n\n"
+                                                "Exit status 0 when the file was read, 1 when it could not be (the reason\n"
+                                                "goes to standard error), 2 for wrong arguments."),
+                                 run});
+} // namespace
+} // namespace kyt::cli

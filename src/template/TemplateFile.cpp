@@ -1,0 +1,201 @@
+#include "template/TemplateFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <vector>
+#include "objects/CLogoObject.h"
+#include "template/CPrintTemplate.h"
+#include "template/TemplateFileCodec.h"
+
+namespace kyt::tplfile {
+
+namespace {
+
+const QString LineEnd = QStringLiteral("\r\n");
+const QString ParseStringWord = QStringLiteral("ParseString");
+
+bool isParseStringWord(const QString& word)
+{
+    // The 10-byte field cuts the word; both forms name a parse string.
+    return word.compare(ParseStringWord, Qt::CaseInsensitive) == 0
+           || word.compare(ParseStringWord.left(TypeFieldSize), Qt::CaseInsensitive) == 0;
+}
+
+bool isLogo(const CDesignObject& o) { return o.ObjectType().compare(QLatin1String("Logo"), Qt::CaseInsensitive) == 0; }
+
+// One object record into the template. Returns the object.
+CDesignObjectPtr addRecord(CPrintTemplate& t, const TemplateFileReader::ObjectRecord& rec, qint64 at)
+{
+    QString type = rec.type;
+    QString text = rec.text;
+    if (isParseStringWord(type)) {
+        type = ParseStringWord;
+        // Its token string is its whole text: the record's line end is framing.
+        if (text.endsWith(LineEnd))
+            text.chop(LineEnd.size());
+    }
+    CDesignObjectPtr object;
+    try {
+        object = t.AddObject(type);
+    } catch (const KytError& e) {
+        throw KytError(e.number(), e.description()
+                                       + QStringLiteral(" (object record of type \"%1\" at byte %2)").arg(type.left(40)).arg(at));
+    }
+    object->setTokenString(text);
+    return object;
+}
+
+} // namespace
+
+bool readInto(CPrintTemplate& t, QByteArrayView bytes)
+{
+    t.ClearObjects();
+    TemplateFileReader reader(bytes);
+    if (!reader.readHeader())
+        return false;
+
+    const TemplateRecord rec = parseTemplateRecord(reader.readTemplateRecord());
+    CPrintTemplate::Fields& f = t.fields();
+    f.Width = rec.Width;
+    f.Height = rec.Height;
+    f.Scalor = rec.Scalor;
+    f.Orientation = rec.Orientation;
+    f.BackgroundColor = rec.BackgroundColor;
+    f.TargetApplication = rec.TargetApplication;
+    f.Duplex = rec.Duplex;
+    // The file defines the page: a background left from earlier content
+    // would otherwise show through a file that has none.
+    f.Picture = Picture();
+
+    // No allocation by the announced count: each record takes at least 14
+    // bytes, so a count larger than the file ends at its first missing record.
+    std::vector<std::shared_ptr<CLogoObject>> logos;
+    for (qint32 i = 0; i < rec.objectCount; ++i) {
+        const qint64 at = reader.position();
+        const CDesignObjectPtr object = addRecord(t, reader.readObjectRecord(), at);
+        if (auto logo = std::dynamic_pointer_cast<CLogoObject>(object))
+            logos.push_back(std::move(logo));
+    }
+
+    const qint64 pictureCount = qint64(logos.size()) + (rec.backgroundNumber > 0 ? 1 : 0);
+    for (qint64 i = 0; i < pictureCount; ++i) {
+        const qint64 at = reader.position();
+        const TemplateFileReader::PictureRecord pr = reader.readPictureRecord();
+        QString error;
+        const Picture picture
+            = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error);
+        if (picture.isNull())
+            throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
+                                              .arg(pr.number)
+                                              .arg(at)
+                                              .arg(error));
+        if (pr.number == rec.backgroundNumber) {
+            f.Picture = picture;
+            continue;
+        }
+        for (const auto& logo : logos)
+            if (logo->Index() == pr.number) {
+                logo->setImage(picture);
+                logo->setImageType(pr.kind);
+                break;
+            }
+        // A picture that matches no logo is dropped.
+    }
+
+    // Parse strings follow the pictures. Any other trailing bytes are
+    // ignored, as they always were.
+    while (reader.remaining() >= TypeFieldSize
+           && isParseStringWord(QString::fromLatin1(bytes.sliced(reader.position(), TypeFieldSize)).trimmed())) {
+        const qint64 at = reader.position();
+        addRecord(t, reader.readObjectRecord(), at);
+    }
+    return true;
+}
+
+QByteArray encode(CPrintTemplate& t)
+{
+    std::vector<Picture> pictures;
+    TemplateRecord rec;
+    const CPrintTemplate::Fields& f = t.fields();
+    rec.Width = f.Width;
+    rec.Height = f.Height;
+    rec.Scalor = f.Scalor;
+    rec.Orientation = f.Orientation;
+    rec.BackgroundColor = f.BackgroundColor;
+    rec.TargetApplication = f.TargetApplication;
+    rec.Duplex = f.Duplex;
+    if (!f.Picture.isNull()) {
+        pictures.push_back(f.Picture);
+        rec.backgroundNumber = 1;
+    }
+    std::vector<CDesignObjectPtr> parseStrings;
+    for (const CDesignObjectPtr& o : t)
+        if (isParseStringWord(o->ObjectType()))
+            parseStrings.push_back(o);
+    rec.objectCount = t.Count() - qint32(parseStrings.size());
+
+    TemplateFileWriter writer;
+    writer.writeHeader(makeTemplateRecord(rec));
+    for (const CDesignObjectPtr& o : t) {
+        if (isParseStringWord(o->ObjectType()))
+            continue;
+        if (isLogo(*o)) {
+            const auto* logo = dynamic_cast<const CLogoObject*>(o.get());
+            const Picture image = logo ? logo->Image() : Picture();
+            if (image.isNull())
+                throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: the logo %1 has no picture to save").arg(o->Name()));
+            pictures.push_back(image);
+            o->setIndex(qint16(pictures.size()));
+        }
+        writer.writeObject(o->ObjectType(), o->TokenString() + LineEnd);
+    }
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const QByteArray bmp = pictures[i].toBmp();
+        if (bmp.isEmpty())
+            throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 cannot be saved as a bitmap").arg(i + 1));
+        writer.writePicture(int(i + 1), QStringLiteral("BMP"), bmp);
+    }
+    for (const CDesignObjectPtr& o : parseStrings)
+        writer.writeObject(ParseStringWord, o->TokenString() + LineEnd);
+    return writer.bytes();
+}
+
+QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
+{
+    QFile file(fileName);
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName))
+        throw KytError(ErrFileNotFound, QStringLiteral("File not found: %1").arg(fileName));
+    if (QFileInfo(fileName).isDir())
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is a folder").arg(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        throw KytError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
+                       QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+    const qint64 size = file.size();
+    if (size > maxSize)
+        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is %2 bytes; at most %3 bytes are read")
+                                           .arg(fileName)
+                                           .arg(size)
+                                           .arg(maxSize));
+    // Read with a bound even when the reported size is wrong (pipes, /proc).
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+    if (bytes.size() > maxSize)
+        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is larger than %2 bytes").arg(fileName).arg(maxSize));
+    return bytes;
+}
+
+void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
+{
+    if (fileName.isEmpty())
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: no file name"));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw KytError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
+                       QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+}
+
+} // namespace kyt::tplfile
