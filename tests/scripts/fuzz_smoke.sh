@@ -20,12 +20,13 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >/
 fi
 
 set -e
+mkdir -p "$FUZZ_DIR"
 cmake -S "$SOURCE_DIR" -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DKYT_BUILD_TESTS=OFF -DKYT_BUILD_FUZZERS=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >"$FUZZ_DIR.configure.log" 2>&1 \
-    || { cat "$FUZZ_DIR.configure.log"; exit 1; }
+    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >"$FUZZ_DIR/configure.log" 2>&1 \
+    || { cat "$FUZZ_DIR/configure.log"; exit 1; }
 cmake --build "$FUZZ_DIR" -j2 --target fuzz_template_reader fuzz_token_strings fuzz_make_seeds
 
 corpus="$FUZZ_DIR/corpus"
