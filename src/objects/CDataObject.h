@@ -19,6 +19,9 @@ public:
     const QString& DataFieldName() const { return m_dataFieldName; }
     void setDataFieldName(const QString& v) { m_dataFieldName = v; }
 
+    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+
 protected:
     QString tokenText() const override { return m_dataFieldName; }
     // The designer shows the field name as the object's text.

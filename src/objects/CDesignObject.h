@@ -14,6 +14,9 @@ namespace kyt
 {
 
 class CPrintTemplate;
+class CPrintData;
+class CError;
+class Surface;
 
 class KYTCORE_EXPORT CDesignObject : public QObject
 {
@@ -65,6 +68,14 @@ public:
     virtual void setTokenString(const QString& text) = 0;
 
     Q_INVOKABLE void DisplayControl() { }
+
+    // Draws the object on oPrinter (in inches) at the template's scale and
+    // offsets plus sgXOffset/sgYOffset. True when drawn; false after a
+    // failure reported through g_oError. The reporter and the print data are
+    // passed by reference so an object may hand back replacements.
+    virtual bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
+        = 0;
 
     // Source text for error reports, e.g. "KYTPreview.CTextObject (8.1.3)".
     const QString& moduleSource() const { return m_moduleSource; }

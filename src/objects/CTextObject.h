@@ -13,6 +13,9 @@ class KYTCORE_EXPORT CTextObject : public CTextObjectBase
 public:
     explicit CTextObject(QObject* parent = nullptr);
 
+    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+
 protected:
     QString tokenText() const override { return m_text; }
     void setTokenText(const QString& text) override { m_text = text; }

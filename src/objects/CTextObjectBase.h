@@ -96,11 +96,26 @@ public:
     // kept within 16 bits.
     static int ScaledFontSize(double size, double scalor);
 
+    // Font size at which `text` fills a width x height inch box on the
+    // surface, outline included: sets the surface's FontSize to `size`,
+    // measures, and scales by the smaller of the two ratios (rounded half to
+    // even, kept within 16 bits). The outline term uses the printer's pixel
+    // size (see RenderSupport.h), as an outline is sized for print.
+    static int FontToFitSize(Surface& surface, double size, double width, double height, const QString& text);
+
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 
 protected:
     explicit CTextObjectBase(QString moduleSource, QObject* parent = nullptr);
+
+    // The drawing both text kinds share. `t` is the text to draw; a data
+    // field sets its colour before the font, draws a computed size 0 at 1,
+    // sets the transparent text mode just before printing and keeps the
+    // outline unfilled.
+    enum class TextKind { Static, DataField };
+    bool renderText(TextKind kind, const QString& t, CPrintTemplate& oTemplate, Surface& oPrinter,
+        std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset);
 
     // Field 10 of the token string.
     virtual QString tokenText() const = 0;

@@ -23,6 +23,8 @@ namespace kyt
 {
 
 class TemplateDefaults;
+class Surface;
+class CPrintData;
 
 class KYTCORE_EXPORT CPrintTemplate : public QObject
 {
@@ -194,6 +196,15 @@ public:
     // Adds a parse string with this text. Throws KytError (457) when the
     // template already has one.
     Q_INVOKABLE void CreateParseString(const QString& sString);
+
+    // --- Drawing (TemplateRender.cpp) --------------------------------------
+    // Draws the whole card on oPrinter: background, then every object in
+    // collection order, the back side of a duplex card on a new page when
+    // printing or below the front otherwise. Leaves the surface's scale mode
+    // and the template's offsets as they were. True when every object drew;
+    // other failures are reported under " Render".
+    bool Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData = nullptr, float sgXOffset = 0,
+        float sgYOffset = 0);
 
     // --- Internal access for the library's file and drawing code ------------
     Fields& fields() { return m_f; }

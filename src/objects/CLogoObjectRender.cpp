@@ -1,0 +1,34 @@
+#include "objects/CLogoObject.h"
+
+#include "control/CError.h"
+#include "objects/RenderSupport.h"
+#include "platform/surface/Surface.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt
+{
+
+bool CLogoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<CPrintData>& /*oPrintData*/, float sgXOffset, float sgYOffset)
+{
+    try {
+        const ScaledBox box = scaledBox(oTemplate);
+        if (Image().Type() <= 0)
+            throw KytError(481, QStringLiteral("Invalid picture: the logo has no picture"));
+        const double d = BorderInset;
+        if (Border() == 0) {
+            oPrinter.PaintPicture(Image(), box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H);
+        } else {
+            oPrinter.PaintPicture(Image(), box.X + d + sgXOffset, box.Y + d + sgYOffset, box.W - d, box.H - d);
+            oPrinter.setDrawWidth(render::outlineWidth(Border()));
+            oPrinter.Line(box.X + sgXOffset, box.Y + sgYOffset, box.X + box.W + sgXOffset, box.Y + box.H + sgYOffset,
+                0u, Surface::LineKind::Box);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        render::reportFailure(g_oError, e, renderSource());
+    }
+    return false;
+}
+
+} // namespace kyt

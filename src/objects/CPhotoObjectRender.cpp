@@ -1,0 +1,70 @@
+#include "objects/CPhotoObject.h"
+
+#include "control/CError.h"
+#include "objects/RenderSupport.h"
+#include "platform/surface/Surface.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include "util/modPreview.h"
+
+namespace kyt
+{
+
+namespace
+{
+
+// The picture the print data holds under `name`, if it holds a real one.
+// Any lookup trouble leaves the placeholder in place.
+std::optional<Picture> printDataPicture(const std::shared_ptr<CPrintData>& oPrintData, const QString& name)
+{
+    if (!oPrintData)
+        return std::nullopt;
+    try {
+        const auto item = oPrintData->Item(name);
+        if (!item)
+            return std::nullopt;
+        const QVariant value = item->vValue();
+        Picture p;
+        if (value.metaType() == QMetaType::fromType<Picture>())
+            p = value.value<Picture>();
+        else if (value.metaType() == QMetaType::fromType<QImage>())
+            p = Picture(value.value<QImage>());
+        if (p.Type() > 0)
+            return p;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool CPhotoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
+{
+    try {
+        ScaledBox box = scaledBox(oTemplate);
+        Picture p = Image();
+        if (auto supplied = printDataPicture(oPrintData, ImageName())) {
+            // The cardholder's photo keeps its shape, at the box's top-left.
+            p = *supplied;
+            const double f = GetFitFactor(p.Width(), p.Height(), box.W, box.H);
+            box.W = f * p.Width();
+            box.H = f * p.Height();
+        }
+        const double d = BorderInset;
+        if (Border() == 0) {
+            oPrinter.PaintPicture(p, box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H);
+        } else {
+            oPrinter.PaintPicture(p, box.X + d + sgXOffset, box.Y + d + sgYOffset, box.W - d, box.H - d);
+            oPrinter.setDrawWidth(render::outlineWidth(Border()));
+            oPrinter.Line(box.X + sgXOffset, box.Y + sgYOffset, box.X + box.W + sgXOffset, box.Y + box.H + sgYOffset,
+                0u, Surface::LineKind::Box);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        render::reportFailure(g_oError, e, renderSource());
+    }
+    return false;
+}
+
+} // namespace kyt

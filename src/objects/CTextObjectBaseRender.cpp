@@ -1,0 +1,117 @@
+// Drawing shared by static texts and data-field texts.
+
+#include "objects/CTextObjectBase.h"
+
+#include "control/CError.h"
+#include "objects/RenderSupport.h"
+#include "platform/MessageBox.h"
+#include "platform/surface/Surface.h"
+#include "template/CPrintTemplate.h"
+#include "util/NumberText.h"
+#include <algorithm>
+#include <cmath>
+
+namespace kyt
+{
+
+int CTextObjectBase::FontToFitSize(Surface& surface, double size, double width, double height, const QString& text)
+{
+    surface.setFontSize(size);
+    const int drawWidth = surface.DrawWidth();
+    const double lw = render::printerTwipsPerPixelX(surface) * drawWidth / 1440.0;
+    const double tw = surface.TextWidth(text) + 2 * lw;
+    const double lh = render::printerTwipsPerPixelY(surface) * drawWidth / 1440.0;
+    const double th = surface.TextHeight(text) + 2 * lh;
+    const double f = std::min(width / tw, height / th);
+    const double v = size * f;
+    if (std::isnan(v))
+        return 0;
+    if (v >= 32767.0)
+        return 32767;
+    if (v <= -32768.0)
+        return -32768;
+    return static_cast<int>(roundHalfEven(v));
+}
+
+bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTemplate& oTemplate, Surface& oPrinter,
+    std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset)
+{
+    const bool data = kind == TextKind::DataField;
+    try {
+        const ScaledBox box = scaledBox(oTemplate);
+        const double S = oTemplate.Scalor();
+        const double x1 = box.X + sgXOffset;
+        const double y1 = box.Y + sgYOffset;
+        const double x2 = box.X + box.W + sgXOffset;
+        const double y2 = box.Y + box.H + sgYOffset;
+        const double d = BorderInset;
+
+        if (!Transparent())
+            oPrinter.Line(x1, y1, x2, y2, static_cast<quint32>(BackColor()), Surface::LineKind::FilledBox);
+
+        QString t = text;
+        if (!t.isEmpty()) {
+            if (Barcode())
+                t = BarcodeText(t);
+
+            if (data)
+                oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
+            if (!oPrinter.setFontName(FontName())) {
+                // The card is still drawn, in the surface's current font.
+                MsgBox(FontName() + QStringLiteral(" Font Not Found. Render Aborted"), vbExclamation,
+                    QStringLiteral("Font Error"));
+            }
+            oPrinter.setFontItalic(Italic());
+            oPrinter.setFontUnderline(Underline());
+            oPrinter.setFontBold(Bold());
+            oPrinter.setFontStrikethru(Strikethrough());
+            if (!data)
+                oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
+
+            int size = FontToFit() ? FontToFitSize(oPrinter, FontSize(), box.W, box.H, t)
+                                   : ScaledFontSize(FontSize(), S);
+            if (data && size == 0)
+                size = 1;
+            oPrinter.setFontSize(size);
+
+            if (!data) {
+                oPrinter.setFontTransparent(true);
+                oPrinter.SetBkModeTransparent();
+            }
+
+            double x = 0;
+            switch (Alignment()) {
+            case AlignRight:
+                x = box.X + box.W - oPrinter.TextWidth(t) + sgXOffset - (Border() != 0 ? d : 0);
+                break;
+            case AlignCenter:
+                x = box.X + box.W / 2 - oPrinter.TextWidth(t) / 2 + sgXOffset;
+                break;
+            default:
+                x = box.X + sgXOffset + (Border() != 0 ? d : 0);
+                break;
+            }
+            oPrinter.setCurrentX(x);
+            oPrinter.setCurrentY(box.Y + sgYOffset - (Border() != 0 ? d : 0));
+
+            if (data) {
+                oPrinter.setFontTransparent(true);
+                oPrinter.SetBkModeTransparent();
+            }
+            oPrinter.Print(t);
+        }
+
+        if (Border() != 0) {
+            if (data)
+                oPrinter.setFillStyle(Surface::vbFSTransparent);
+            oPrinter.setDrawWidth(render::outlineWidth(Border()));
+            oPrinter.Line(x1, y1, x2, y2, 0u, Surface::LineKind::Box);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        render::reportFailure(g_oError, e, renderSource());
+    }
+    return false;
+}
+
+} // namespace kyt

@@ -1,0 +1,12 @@
+#include "objects/CTextObject.h"
+
+namespace kyt
+{
+
+bool CTextObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<CPrintData>& /*oPrintData*/, float sgXOffset, float sgYOffset)
+{
+    return renderText(TextKind::Static, Text(), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
+}
+
+} // namespace kyt
