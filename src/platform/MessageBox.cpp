@@ -72,6 +72,12 @@ std::shared_ptr<IMessageBox> setMessageBox(std::shared_ptr<IMessageBox> box)
     return previous;
 }
 
+bool messageBoxIsConsoleDefault()
+{
+    std::lock_guard lock(g_boxMutex);
+    return dynamic_cast<ConsoleMessageBox*>(current().get()) != nullptr;
+}
+
 int MsgBox(const QString& prompt, int style, const QString& title, const QString& helpFile, int helpContext)
 {
     std::shared_ptr<IMessageBox> box;

@@ -69,6 +69,10 @@ KYTCORE_EXPORT IMessageBox& messageBox();
 // Installs a message box and returns the previous one (nullptr restores the console one).
 KYTCORE_EXPORT std::shared_ptr<IMessageBox> setMessageBox(std::shared_ptr<IMessageBox> box);
 
+// True while the console message box (the start-up default) is the one
+// installed; a GUI host installs its own only then, never over a test's.
+KYTCORE_EXPORT bool messageBoxIsConsoleDefault();
+
 // Shows a message through the installed message box; returns the answer.
 KYTCORE_EXPORT int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString(),
                           const QString& helpFile = QString(), int helpContext = 0);

@@ -1,0 +1,114 @@
+// kytpreview print: one card (or copies of it) as one job on a CUPS queue.
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <memory>
+#include "Command.h"
+#include "control/CardJob.h"
+#include "control/CardJobSurface.h"
+#include "platform/surface/PrinterSurface.h"
+#include "platform/surface/TraceSurface.h"
+
+namespace kyt::cli {
+namespace {
+
+const QString Me = QStringLiteral("kytpreview print");
+constexpr int MaxCopies = 1000;
+
+int fail(const QString& text, int code = 1)
+{
+    printErr(Me + QStringLiteral(": ") + text);
+    return code;
+}
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    QString dataFile, queue, copiesText, title;
+    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
+    takeOption(args, QStringLiteral("--printer"), &queue);
+    const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
+    takeOption(args, QStringLiteral("--title"), &title);
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1Char('-')))
+            return fail(QStringLiteral("unknown option %1 (see kytpreview print --help)").arg(a), 2);
+    if (args.size() != 1)
+        return fail(QStringLiteral("expected one template file (see kytpreview print --help)"), 2);
+    int copies = 1;
+    if (hasCopies) {
+        bool ok = false;
+        copies = copiesText.toInt(&ok);
+        if (!ok || copies < 1 || copies > MaxCopies)
+            return fail(QStringLiteral("--copies must be a whole number from 1 to %1").arg(MaxCopies), 2);
+    }
+
+    cardjob::QuietError reporter;
+    QString error;
+    const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
+    if (!t)
+        return fail(error);
+    t->setScalor(1);
+    std::shared_ptr<CPrintData> data;
+    if (hasData) {
+        data = std::make_shared<CPrintData>();
+        if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
+            return fail(error);
+    }
+
+    if (queue.isEmpty()) {
+        queue = QPrinterInfo::defaultPrinterName();
+        if (queue.isEmpty())
+            return fail(QStringLiteral("no --printer given and CUPS has no default destination "
+                                       "(lpstat -d shows it; lpoptions -d NAME sets one)"));
+    }
+
+    // A card that cannot be drawn must not reach the printer half-drawn:
+    // draw it once on a trace first, which fails where the printer would.
+    {
+        TraceSurface rehearsal(QStringLiteral("Printer"), cardjob::cardSizeInches(*t), 300);
+        reporter.reset();
+        if (!t->Render(rehearsal, data, 0, 0) || reporter.reports() > 0)
+            return fail(QStringLiteral("the card could not be drawn: %1 (nothing printed)")
+                            .arg(reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed")));
+    }
+
+    try {
+        auto printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
+        printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
+        CardJobSurface guard(*printer);
+        for (int i = 0; i < copies; ++i) {
+            if (i > 0)
+                guard.NewPage();
+            guard.resetCounts();
+            reporter.reset();
+            if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0)
+                return fail(QStringLiteral("copy %1 could not be drawn: %2").arg(i + 1).arg(reporter.lastDescription()));
+            // Each copy starts on a front side.
+            while (1 + guard.newPages() < (t->Duplex() ? 2 : 1))
+                guard.NewPage();
+        }
+        printer->EndDoc();
+    } catch (const KytError& e) {
+        return fail(QStringLiteral("printer %1: %2").arg(queue, e.description()));
+    } catch (const std::exception& e) {
+        return fail(QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
+    }
+    printOut(QStringLiteral("sent %1 card%2 to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
+    return 0;
+}
+
+const Command::Registration reg(
+    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT]"),
+     QStringLiteral(
+         "Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
+         "one page per card, two for a two-sided card (front, then back).\n\n"
+         "  --data FILE    the field values as a data stream file (see render --help)\n"
+         "  --printer NAME the CUPS queue; default: CUPS's default destination\n"
+         "  --copies N     N cards in the one job (1..1000)\n"
+         "  --title TEXT   the job's title (default: the template's file name)\n\n"
+         "The card is drawn once off the printer first; a card that cannot be drawn\n"
+         "is not printed at all.\n\n"
+         "Exit status 0 when the job was handed to CUPS, 1 when it was not (the\n"
+         "reason goes to standard error), 2 for wrong arguments."),
+     run});
+} // namespace
+} // namespace kyt::cli

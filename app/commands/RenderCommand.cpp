@@ -1,0 +1,195 @@
+// kytpreview render: one card to a PNG picture or a PDF file, or as a trace
+// of the drawing calls.
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <cstdio>
+#include <memory>
+#include "Command.h"
+#include "control/CardJob.h"
+#include "platform/surface/PictureBoxSurface.h"
+#include "platform/surface/PrinterSurface.h"
+#include "platform/surface/TraceSurface.h"
+
+namespace kyt::cli {
+namespace {
+
+const QString Me = QStringLiteral("kytpreview render");
+
+int fail(const QString& text, int code = 1)
+{
+    printErr(Me + QStringLiteral(": ") + text);
+    return code;
+}
+
+// Draws the card; false (with the reason) when it did not draw completely.
+bool draw(CPrintTemplate& t, Surface& surface, const std::shared_ptr<CPrintData>& data, cardjob::QuietError& reporter,
+          QString* error)
+{
+    reporter.reset();
+    const bool ok = t.Render(surface, data, 0, 0);
+    if (ok && reporter.reports() == 0)
+        return true;
+    *error = reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed");
+    return false;
+}
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    QString out, dataFile, csvFile, rowText, dpiText;
+    const bool hasOut = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
+    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
+    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csvFile);
+    const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
+    const bool hasDpi = takeOption(args, QStringLiteral("--dpi"), &dpiText);
+    const bool trace = takeFlag(args, QStringLiteral("--trace"));
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1Char('-')))
+            return fail(QStringLiteral("unknown option %1 (see kytpreview render --help)").arg(a), 2);
+    if (args.size() != 1)
+        return fail(QStringLiteral("expected one template file (see kytpreview render --help)"), 2);
+    if (!hasOut && !trace)
+        return fail(QStringLiteral("say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
+    if (hasData && hasCsv)
+        return fail(QStringLiteral("--data and --csv exclude each other"), 2);
+    if (hasCsv != hasRow)
+        return fail(QStringLiteral("--csv FILE and --row N go together"), 2);
+
+    enum class Kind { Png, Pdf, None } kind = Kind::None;
+    if (hasOut) {
+        const QString ext = QFileInfo(out).suffix().toLower();
+        if (ext == QLatin1String("png"))
+            kind = Kind::Png;
+        else if (ext == QLatin1String("pdf"))
+            kind = Kind::Pdf;
+        else
+            return fail(QStringLiteral("%1: the output must end in .png or .pdf").arg(out), 2);
+    }
+    int dpi = 300;
+    if (hasDpi) {
+        bool ok = false;
+        dpi = dpiText.toInt(&ok);
+        const int low = kind == Kind::Pdf ? 72 : 1;
+        if (!ok || dpi < low || dpi > 2400)
+            return fail(QStringLiteral("--dpi must be a whole number from %1 to 2400").arg(low), 2);
+    }
+    qint64 row = 0;
+    if (hasRow) {
+        bool ok = false;
+        row = rowText.toLongLong(&ok);
+        if (!ok || row < 1)
+            return fail(QStringLiteral("--row must be a record number from 1 on"), 2);
+    }
+
+    cardjob::QuietError reporter;
+    QString error;
+    const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
+    if (!t)
+        return fail(error);
+    t->setScalor(1); // true size
+
+    std::shared_ptr<CPrintData> data;
+    if (hasData) {
+        data = std::make_shared<CPrintData>();
+        if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
+            return fail(error);
+    } else if (hasCsv) {
+        data = std::make_shared<CPrintData>();
+        if (!CardBatch::recordData(csvFile, row, *t, *data, &error))
+            return fail(error);
+    }
+
+    std::unique_ptr<QFile> traceOut;
+    auto traced = [&](Surface& inner) {
+        auto ts = std::make_unique<TraceSurface>(inner);
+        traceOut = std::make_unique<QFile>();
+        if (traceOut->open(stdout, QIODevice::WriteOnly))
+            ts->setSink(traceOut.get());
+        return ts;
+    };
+
+    try {
+        switch (kind) {
+        case Kind::None: {
+            // Alone, the trace stands for a picture box of the card's size.
+            TraceSurface ts(QStringLiteral("PictureBox"), QSizeF(t->Width(), t->Height() * (t->Duplex() ? 2 : 1)));
+            traceOut = std::make_unique<QFile>();
+            if (traceOut->open(stdout, QIODevice::WriteOnly))
+                ts.setSink(traceOut.get());
+            if (!draw(*t, ts, data, reporter, &error))
+                return fail(QStringLiteral("the card could not be drawn: %1").arg(error));
+            return 0;
+        }
+        case Kind::Png: {
+            const QSize px = cardjob::pictureBoxPixels(*t, dpi);
+            PictureBoxSurface box(px, dpi);
+            std::unique_ptr<TraceSurface> ts = trace ? traced(box) : nullptr;
+            if (!draw(*t, ts ? static_cast<Surface&>(*ts) : box, data, reporter, &error))
+                return fail(QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+            QSaveFile file(out);
+            if (!file.open(QIODevice::WriteOnly))
+                return fail(QStringLiteral("%1: %2").arg(out, file.errorString()));
+            QImageWriter writer(&file, "png");
+            QImage image = box.Image();
+            image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+            image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+            if (!writer.write(image) || !file.commit())
+                return fail(QStringLiteral("%1: %2").arg(out, writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString()));
+            return 0;
+        }
+        case Kind::Pdf: {
+            cardjob::PendingOutput pending(out);
+            if (pending.tempName().isEmpty())
+                return fail(pending.errorString());
+            bool ok = false;
+            {
+                auto printer = PrinterSurface::toPdf(pending.tempName(), cardjob::cardSizeInches(*t), dpi);
+                printer->setDocumentName(QFileInfo(args[0]).completeBaseName());
+                std::unique_ptr<TraceSurface> ts = trace ? traced(*printer) : nullptr;
+                ok = draw(*t, ts ? static_cast<Surface&>(*ts) : *printer, data, reporter, &error);
+                if (ok)
+                    printer->EndDoc();
+            }
+            if (!ok)
+                return fail(QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+            if (!pending.commit())
+                return fail(pending.errorString());
+            return 0;
+        }
+        }
+    } catch (const KytError& e) {
+        return fail(e.description());
+    } catch (const std::exception& e) {
+        return fail(QString::fromLocal8Bit(e.what()));
+    }
+    return 1;
+}
+
+const Command::Registration reg(
+    {QStringLiteral("render"),
+     QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]"),
+     QStringLiteral(
+         "Draws one card of the template file TEMPLATE at its true size.\n\n"
+         "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
+         "                 shows its front above its back, as the preview does\n"
+         "  -o OUT.pdf     a PDF the size of the card, the back on page 2\n"
+         "  --trace        every drawing call as one JSON object per line on standard\n"
+         "                 output (together with -o the card is also written)\n"
+         "  --dpi N        resolution: 1..2400 for PNG, 72..2400 for PDF\n"
+         "  --data FILE    the field values as a data stream file: entries of name,\n"
+         "                 code 1, value, code 2; UTF-8 when the file is valid UTF-8\n"
+         "                 (or starts with a byte order mark), else Windows-1252\n"
+         "  --csv FILE --row N\n"
+         "                 the field values of record N (1 = the first after the\n"
+         "                 header row) of a CSV file\n\n"
+         "Without data, data fields show their field names. A field named like a photo\n"
+         "object's ImageName holds a picture file, relative to the data file's folder.\n"
+         "The output is written only when the whole card was drawn; an existing file\n"
+         "is replaced then.\n\n"
+         "Exit status 0 on success, 1 when the card could not be made (the reason goes\n"
+         "to standard error), 2 for wrong arguments."),
+     run});
+} // namespace
+} // namespace kyt::cli

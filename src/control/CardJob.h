@@ -1,0 +1,165 @@
+#pragma once
+// What the command-line program and headless hosts need around a template
+// to produce cards: reading a template for unattended use, reading print
+// data from a data stream file, card sizes on raster and paper surfaces,
+// the placeholder photo, and CardBatch, which prints one card per record of
+// a CSV file into one streamed document.
+
+#include "control/CError.h"
+#include "platform/Picture.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace kyt
+{
+
+class Surface;
+
+namespace cardjob
+{
+
+// The 32 x 32, 24-bit smiling face photo objects show when they have no
+// photo of their own.
+KYTCORE_EXPORT Picture placeholderPhoto();
+
+// An error reporter that shows nothing and remembers the description of
+// the last report (the description part of its log line).
+class KYTCORE_EXPORT QuietError
+{
+public:
+    QuietError();
+    QuietError(const QuietError&) = delete;
+    QuietError& operator=(const QuietError&) = delete;
+    const CErrorPtr& error() const { return m_error; }
+    int reports() const { return m_reports; }
+    const QString& lastDescription() const { return m_last; }
+    void reset()
+    {
+        m_reports = 0;
+        m_last.clear();
+    }
+
+private:
+    CErrorPtr m_error;
+    int m_reports = 0;
+    QString m_last;
+};
+
+// Reads a template file with the placeholder photo set and the given
+// reporter. Null, with the reason in *error, when the file cannot be read
+// or is not a template.
+KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
+
+// The ImageName of every photo object, each once (letter case ignored).
+KYTCORE_EXPORT QStringList photoFieldNames(const CPrintTemplate& t);
+
+// Text of a data stream file: UTF-8 when it starts with a byte order mark
+// or is valid UTF-8 throughout, else Windows-1252 (what the library's own
+// writers produce).
+KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
+// Largest data stream file read.
+inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
+// Fills data from a data stream file. Values under a photo field name are
+// picture files (relative to the data file's folder) and are replaced by
+// the picture; an empty value leaves the placeholder. False with the
+// reason in *error.
+KYTCORE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data,
+    QString* error);
+
+// Resolves a picture path given in a data file relative to that file's folder.
+KYTCORE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
+
+// One side of the card in inches.
+KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+// A picture box that holds the whole card at dpi, both sides stacked for a
+// duplex card (as a picture box shows it); partial pixels count whole.
+KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
+
+// An output file written under a temporary name beside its final one and
+// moved over it only when complete, so a failed run never leaves a partial
+// file or destroys the one that was there.
+class KYTCORE_EXPORT PendingOutput
+{
+public:
+    explicit PendingOutput(const QString& finalName);
+    ~PendingOutput();
+    PendingOutput(const PendingOutput&) = delete;
+    PendingOutput& operator=(const PendingOutput&) = delete;
+
+    // Empty when no temporary file could be made (errorString says why).
+    const QString& tempName() const { return m_temp; }
+    const QString& errorString() const { return m_error; }
+    // Renames the temporary file to the final name; false with errorString.
+    bool commit();
+
+private:
+    QString m_final;
+    QString m_temp;
+    QString m_error;
+    bool m_committed = false;
+};
+
+} // namespace cardjob
+
+// Prints one card per record of a CSV file (a header row naming the
+// columns, values as text) on one surface, in one document: a page per
+// card, two for a duplex card. A column named like a photo object's
+// ImageName holds a picture path relative to the CSV file's folder; each
+// path is decoded once and its picture reused (and so embedded once in a
+// PDF) while it stays in the cache. Records are read and their photos
+// decoded on a worker thread, a few records ahead of the drawing.
+//
+// A damaged record (bad quoting or UTF-8, a wrong number of fields, a photo
+// that cannot be read) is reported and skipped; a card that fails while it
+// is drawn is reported and its pages are left blank, so every later card
+// still begins on a front side.
+class KYTCORE_EXPORT CardBatch
+{
+public:
+    struct Failure {
+        qint64 record = 0; // 1-based data record
+        qint64 line = 0;   // line of the CSV file
+        QString message;
+    };
+    struct Result {
+        qint64 records = 0; // data records seen
+        qint64 printed = 0;
+        qint64 failed = 0;
+        QString fatal; // set when the batch could not run at all
+    };
+    using FailureSink = std::function<void(const Failure&)>;
+    using ProgressSink = std::function<void(qint64 done)>;
+
+    // Bytes of decoded pictures kept for reuse.
+    static constexpr qint64 PhotoCacheBytes = 64LL * 1024 * 1024;
+
+    // The template must have been read already; its error reporter is
+    // replaced for the run.
+    explicit CardBatch(CPrintTemplatePtr tpl);
+
+    void setFailureSink(FailureSink sink) { m_onFailure = std::move(sink); }
+    void setProgressSink(ProgressSink sink) { m_onProgress = std::move(sink); }
+
+    // Prints every record, then ends the document (EndDoc).
+    Result run(const QString& csvFile, Surface& surface);
+
+    // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
+    static qint64 countRecords(const QString& csvFile);
+    // The values of one data record (1-based) as print data, photos loaded;
+    // false with the reason in *error.
+    static bool recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
+        QString* error);
+
+private:
+    CPrintTemplatePtr m_tpl;
+    FailureSink m_onFailure;
+    ProgressSink m_onProgress;
+};
+
+} // namespace kyt
