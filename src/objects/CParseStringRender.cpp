@@ -70,7 +70,8 @@ bool CParseString::Render(CPrintTemplate& /*oTemplate*/, Surface& oPrinter, std:
             if (length > 0)
                 value = value.left(length);
             if (p1 + value.size() + (s.size() - p2 - 2) > MaxTextLength)
-                throw KytError(7, QStringLiteral("Out of memory: the line grows beyond %1 characters").arg(MaxTextLength));
+                throw KytError(
+                    7, QStringLiteral("Out of memory: the line grows beyond %1 characters").arg(MaxTextLength));
             s = s.left(p1) + value + s.mid(p2 + 2);
         }
         oPrinter.Print(s);

@@ -68,8 +68,8 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTempl
             if (!data)
                 oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
 
-            int size = FontToFit() ? FontToFitSize(oPrinter, FontSize(), box.W, box.H, t)
-                                   : ScaledFontSize(FontSize(), S);
+            int size
+                = FontToFit() ? FontToFitSize(oPrinter, FontSize(), box.W, box.H, t) : ScaledFontSize(FontSize(), S);
             if (data && size == 0)
                 size = 1;
             oPrinter.setFontSize(size);

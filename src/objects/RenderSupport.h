@@ -34,8 +34,8 @@ inline int outlineWidth(qint16 border)
 }
 
 // Reports a caught failure (when there is a reporter).
-KYTCORE_EXPORT void reportFailure(const std::shared_ptr<CError>& g_oError, const std::exception& e,
-    const QString& source);
+KYTCORE_EXPORT void reportFailure(
+    const std::shared_ptr<CError>& g_oError, const std::exception& e, const QString& source);
 
 } // namespace render
 } // namespace kyt

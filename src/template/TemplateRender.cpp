@@ -29,8 +29,7 @@ template <typename Step> void passOver(Step&& step)
 
 } // namespace
 
-bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData, float sgXOffset,
-    float sgYOffset)
+bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData, float sgXOffset, float sgYOffset)
 {
     // Barcode objects name the project's own fonts; any host gets them.
     registerBarcodeFonts();

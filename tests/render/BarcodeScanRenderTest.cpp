@@ -126,7 +126,9 @@ TEST_P(BarcodeScan, PdfRasterisedAt300Dpi)
     }
     EXPECT_TRUE(card->Error()->lastLogLine().isEmpty()) << card->Error()->lastLogLine().toStdString();
     const QString prefix = dir.filePath(QLatin1String(f.name));
-    run(pdftoppm, { QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, prefix });
+    run(pdftoppm,
+        { QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+            prefix });
     const QString png = prefix + QStringLiteral(".png");
     ASSERT_TRUE(QFile::exists(png));
     EXPECT_EQ(decode(zbarimg, png, f.symbology), QString::fromLatin1(f.value));

@@ -15,8 +15,6 @@ namespace
 
 constexpr double d = 0.01041667;
 
-std::shared_ptr<CPrintData> nullData;
-
 bool renderOn(CDesignObject& o, CPrintTemplate& card, Surface& s, std::shared_ptr<CPrintData> data = nullptr,
     float sgX = 0, float sgY = 0)
 {
@@ -161,7 +159,8 @@ TEST(TextRender, StaticAndDataTextsOrderTheirSettingsDifferently)
     auto card = makeCard();
     auto text = add<CTextObject>(*card, "Text");
     auto data = add<CDataObject>(*card, "Data");
-    for (CTextObjectBase* o : { static_cast<CTextObjectBase*>(text.get()), static_cast<CTextObjectBase*>(data.get()) }) {
+    for (CTextObjectBase* o :
+        { static_cast<CTextObjectBase*>(text.get()), static_cast<CTextObjectBase*>(data.get()) }) {
         place(*o, 0.5f, 0.5f, 2, 0.5f);
         o->setText("Ann");
         o->setBorder(1);
@@ -222,9 +221,8 @@ TEST_P(TextAlignment, StartAndOutlineCorrection)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TextAlignment,
-    ::testing::Values(AlignRow { 0, 0, 1.0, 0.5 }, AlignRow { 0, 2, 1.0 + d, 0.5 - d },
-        AlignRow { 1, 0, 2.5, 0.5 }, AlignRow { 1, -2, 2.5 - d, 0.5 - d }, AlignRow { 2, 0, 1.75, 0.5 },
-        AlignRow { 2, 3, 1.75, 0.5 - d }));
+    ::testing::Values(AlignRow { 0, 0, 1.0, 0.5 }, AlignRow { 0, 2, 1.0 + d, 0.5 - d }, AlignRow { 1, 0, 2.5, 0.5 },
+        AlignRow { 1, -2, 2.5 - d, 0.5 - d }, AlignRow { 2, 0, 1.75, 0.5 }, AlignRow { 2, 3, 1.75, 0.5 - d }));
 
 TEST(TextRender, OpaqueBackgroundOutlineAndEmptyText)
 {
@@ -316,7 +314,8 @@ TEST(DataRender, ComputedSizeZeroDrawsAtOne)
     card->setScalor(0.1);
     auto data = add<CDataObject>(*card, "Data");
     auto text = add<CTextObject>(*card, "Text");
-    for (CTextObjectBase* o : { static_cast<CTextObjectBase*>(data.get()), static_cast<CTextObjectBase*>(text.get()) }) {
+    for (CTextObjectBase* o :
+        { static_cast<CTextObjectBase*>(data.get()), static_cast<CTextObjectBase*>(text.get()) }) {
         place(*o, 0, 0, 1, 1);
         o->setFontSize(4); // 0.4 rounds to 0
         o->setText("x");
