@@ -1,0 +1,151 @@
+// The batch's CSV reader: quoting, line numbers, damaged records that are
+// reported and skipped, bounded records, header checks.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include "control/CardJobCsv.h"
+
+using namespace kyt;
+
+namespace {
+
+struct Read {
+    QString headerError;
+    QStringList header;
+    std::vector<CsvRecord> records;
+};
+
+Read readAll(const QByteArray& bytes)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    CsvReader reader(&buffer);
+    Read r;
+    if (!reader.readHeader(&r.headerError))
+        return r;
+    r.header = reader.header();
+    CsvRecord rec;
+    while (reader.next(rec))
+        r.records.push_back(rec);
+    return r;
+}
+
+} // namespace
+
+TEST(CsvReader, ReadsQuotedFieldsAsRfc4180HasThem)
+{
+    const Read r = readAll("Name,Note,No\r\n"
+                           "\"Lee, Ann\",\"said \"\"hi\"\"\",1\r\n"
+                           "Bob,\"two\nlines\",2\r\n"
+                           "\"\",,3\n");
+    ASSERT_TRUE(r.headerError.isEmpty());
+    EXPECT_EQ(r.header, (QStringList{"Name", "Note", "No"}));
+    ASSERT_EQ(r.records.size(), 3u);
+    EXPECT_EQ(r.records[0].fields, (QStringList{"Lee, Ann", "said \"hi\"", "1"}));
+    EXPECT_EQ(r.records[1].fields, (QStringList{"Bob", "two\nlines", "2"}));
+    EXPECT_EQ(r.records[2].fields, (QStringList{"", "", "3"}));
+    // Record numbers count data records; lines count the file's lines.
+    EXPECT_EQ(r.records[0].number, 1);
+    EXPECT_EQ(r.records[0].line, 2);
+    EXPECT_EQ(r.records[1].line, 3);
+    EXPECT_EQ(r.records[2].number, 3);
+    EXPECT_EQ(r.records[2].line, 5);
+}
+
+TEST(CsvReader, SkipsBomAndBlankLinesAndReadsALastLineWithoutBreak)
+{
+    const Read r = readAll("\xEF\xBB\xBF"
+                           "A,B\n\n1,\xC3\xA9t\xC3\xA9\n\r\n2,x");
+    ASSERT_TRUE(r.headerError.isEmpty());
+    EXPECT_EQ(r.header.first(), QStringLiteral("A"));
+    ASSERT_EQ(r.records.size(), 2u);
+    EXPECT_EQ(r.records[0].fields[1], QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(r.records[0].line, 3);
+    EXPECT_EQ(r.records[1].fields, (QStringList{"2", "x"}));
+    EXPECT_EQ(r.records[1].number, 2);
+}
+
+struct DamageRow {
+    const char* name;
+    QByteArray body; // after the header "A,B\n"
+    const char* errorPart;
+};
+
+class CsvDamage : public ::testing::TestWithParam<DamageRow> { };
+
+TEST_P(CsvDamage, ReportsTheDamagedRecordAndReadsTheNext)
+{
+    const DamageRow row = GetParam();
+    const Read r = readAll(QByteArray("A,B\n") + row.body + "ok,fine\n");
+    ASSERT_TRUE(r.headerError.isEmpty());
+    ASSERT_GE(r.records.size(), 1u);
+    const CsvRecord& bad = r.records.front();
+    EXPECT_TRUE(bad.error.contains(QLatin1String(row.errorPart))) << bad.error.toStdString();
+    EXPECT_TRUE(bad.fields.isEmpty());
+    EXPECT_EQ(bad.number, 1);
+    ASSERT_EQ(r.records.size(), 2u);
+    EXPECT_TRUE(r.records[1].error.isEmpty());
+    EXPECT_EQ(r.records[1].fields, (QStringList{"ok", "fine"}));
+    EXPECT_EQ(r.records[1].number, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, CsvDamage,
+    ::testing::Values(DamageRow{"TooFew", "only\n", "1 fields where the header has 2"},
+        DamageRow{"TooMany", "1,2,3\n", "3 fields where the header has 2"},
+        DamageRow{"BadUtf8", "x,\xFF\xFE\n", "not valid UTF-8"},
+        DamageRow{"TextAfterQuote", "\"a\"b,c\n", "follows a closing quote"},
+        DamageRow{"QuoteInside", "a\"b,c\n", "quote inside"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CsvReader, AnUnclosedQuoteAtTheEndIsAnError)
+{
+    const Read r = readAll("A,B\n1,2\n\"open,3\n4,5\n");
+    ASSERT_EQ(r.records.size(), 2u);
+    EXPECT_TRUE(r.records[0].error.isEmpty());
+    EXPECT_TRUE(r.records[1].error.contains(QLatin1String("not closed")));
+}
+
+TEST(CsvReader, AnOverlongRecordIsRefusedWithoutHoldingIt)
+{
+    QByteArray body = "A,B\n\"";
+    body += QByteArray(CsvReader::MaxRecordBytes + 10, 'x');
+    body += "\",y\nnext,z\n";
+    const Read r = readAll(body);
+    ASSERT_EQ(r.records.size(), 2u);
+    EXPECT_TRUE(r.records[0].error.contains(QLatin1String("longer than")));
+    EXPECT_EQ(r.records[1].fields, (QStringList{"next", "z"}));
+    EXPECT_EQ(r.records[1].line, 3);
+}
+
+struct HeaderRow {
+    const char* name;
+    QByteArray bytes;
+    const char* errorPart;
+};
+
+class CsvHeader : public ::testing::TestWithParam<HeaderRow> { };
+
+TEST_P(CsvHeader, RefusesABadHeader)
+{
+    const Read r = readAll(GetParam().bytes);
+    EXPECT_TRUE(r.headerError.contains(QLatin1String(GetParam().errorPart))) << r.headerError.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, CsvHeader,
+    ::testing::Values(HeaderRow{"Empty", "", "empty"}, HeaderRow{"OnlyBlankLines", "\n\n", "empty"},
+        HeaderRow{"Unnamed", "A,,C\n", "column 2 has no name"},
+        HeaderRow{"Repeated", "Name,name\n", "appears twice"}, HeaderRow{"BadUtf8", "A,\xC3\n", "UTF-8"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CsvReader, FindsColumnsWithoutRegardToCase)
+{
+    QByteArray bytes("First,Image\n");
+    QBuffer b(&bytes);
+    b.open(QIODevice::ReadOnly);
+    CsvReader reader(&b);
+    QString error;
+    ASSERT_TRUE(reader.readHeader(&error));
+    EXPECT_EQ(reader.column(QStringLiteral("image")), 1);
+    EXPECT_EQ(reader.column(QStringLiteral("Photo")), -1);
+}
