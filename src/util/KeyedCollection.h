@@ -127,6 +127,14 @@ public:
         m_index.clear();
     }
 
+private:
+    // Declared before the iterator that names it (clang requires it).
+    struct Entry {
+        T value;
+        QString key;
+    };
+
+public:
     // Ordered iteration over the values.
     class const_iterator {
     public:
@@ -164,10 +172,6 @@ public:
     }
 
 private:
-    struct Entry {
-        T value;
-        QString key;
-    };
     static QString fold(const QString& key) { return key.toCaseFolded(); }
     void reindex()
     {

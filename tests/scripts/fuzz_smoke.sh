@@ -3,12 +3,13 @@
 # AddressSanitizer, UBSan) in their own build folder, writes the seed
 # corpora, and runs each target for a few seconds. Exit 77 (skipped) when
 # clang or libFuzzer is not available.
-# Usage: fuzz_smoke.sh BUILD_DIR SOURCE_DIR   (FUZZ_SECONDS per target, default 20)
+# Usage: fuzz_smoke.sh BUILD_DIR SOURCE_DIR   (FUZZ_SECONDS per target, default 15)
 set -uo pipefail
 BUILD_DIR=${1:?build dir}
 SOURCE_DIR=${2:?source dir}
-SECONDS_EACH=${FUZZ_SECONDS:-20}
-FUZZ_DIR="$BUILD_DIR/fuzz-build"
+SECONDS_EACH=${FUZZ_SECONDS:-15}
+mkdir -p "$BUILD_DIR"
+FUZZ_DIR="$(cd "$BUILD_DIR" && pwd)/fuzz-build"
 
 command -v clang++ >/dev/null 2>&1 || { echo "clang++ not found: skipped"; exit 77; }
 probe=$(mktemp -d)
