@@ -174,7 +174,7 @@ int main(int argc, char** argv)
     addText(t, "Data", {1.32, 1.6, 1.7, 0.18, 3}, QStringLiteral("Host"), label);
     TextStyle code128;
     code128.font = QStringLiteral("KYT Code128");
-    code128.size = 22;
+    code128.size = 14; // 0.875 pt modules: the symbol with its quiet zones fits beside the photo
     code128.barcodeType = 2;
     addText(t, "Data", {1.55, 1.2, 2.0, 0.34, 4}, QStringLiteral("BadgeNo"), code128);
 
@@ -189,8 +189,9 @@ int main(int argc, char** argv)
     TextStyle small;
     small.size = 7;
     addText(t, "Text", {b + 0.35, 0.2, 3.0, 0.18, 3}, QStringLiteral("KYT Security Desk, 100 Harbour Road, Springfield"), small);
-    addText(t, "Text", {b + 0.6, 0.2, 3.0, 0.45, 3},
-            QStringLiteral("This pass must be worn visibly at all times and returned when leaving the site."), small);
+    addText(t, "Text", {b + 0.6, 0.2, 3.0, 0.18, 3},
+            QStringLiteral("This pass must be worn visibly at all times"), small);
+    addText(t, "Text", {b + 0.78, 0.2, 3.0, 0.18, 3}, QStringLiteral("and returned when leaving the site."), small);
     addText(t, "Text", {b + 1.1, 0.2, 0.8, 0.18, 3}, QStringLiteral("Valid until:"), heading);
     addText(t, "Data", {b + 1.1, 1.0, 2.2, 0.18, 3}, QStringLiteral("ValidUntil"), small);
     TextStyle code39;
@@ -217,6 +218,7 @@ int main(int argc, char** argv)
         {"BadgeNo", "V-004217"},
         {"ValidUntil", "6/2/2025 6:00 PM"},
         {"Escort", "Required"},
+        {"Image", "sample_photo.png"}, // a photo field names a picture file beside the data file
     };
     for (const auto& item : items)
         data.Add(QString::fromLatin1(item[0]), QString::fromLatin1(item[1]));
