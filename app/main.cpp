@@ -1,9 +1,12 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 #include "Command.h"
 #include "kyt/Version.h"
 
@@ -76,6 +79,13 @@ int main(int argc, char** argv)
     // render or print.
     if (!(cmd && cmd->needsWindow) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Batch jobs often run without a login session; give Qt the private
+    // runtime folder it would pick itself, without its warning on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+        if (QDir().mkpath(runtime) && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
     std::unique_ptr<QGuiApplication> app;
     if (cmd && cmd->needsWindow)
         app = std::make_unique<QApplication>(argc, argv);
