@@ -1,5 +1,7 @@
 #include "objects/CDesignObject.h"
 
+#include "objects/TokenFields.h"
+
 #include "template/CPrintTemplate.h"
 
 namespace kyt
@@ -27,6 +29,20 @@ CDesignObject::ScaledBox CDesignObject::scaledBox(double scalor, float templateX
 CDesignObject::ScaledBox CDesignObject::scaledBox(const CPrintTemplate& oTemplate) const
 {
     return scaledBox(oTemplate.Scalor(), oTemplate.XOffset(), oTemplate.YOffset());
+}
+
+void CDesignObject::writeBoxFields(tokens::TokenWriter& w) const
+{
+    w.single(m_top).single(m_left).single(m_width).single(m_height).integer(m_zOrder);
+}
+
+void CDesignObject::readBoxFields(const tokens::TokenReader& r)
+{
+    r.readSingle(1, m_top);
+    r.readSingle(2, m_left);
+    r.readSingle(3, m_width);
+    r.readSingle(4, m_height);
+    r.readInt16(5, m_zOrder);
 }
 
 } // namespace kyt

@@ -17,6 +17,10 @@ class CPrintTemplate;
 class CPrintData;
 class CError;
 class Surface;
+namespace tokens {
+class TokenWriter;
+class TokenReader;
+}
 
 class KYTCORE_EXPORT CDesignObject : public QObject
 {
@@ -103,6 +107,11 @@ public:
 
 protected:
     explicit CDesignObject(QString moduleSource, QObject* parent = nullptr);
+
+    // Fields 1-5 (top, left, Width, Height, ZOrder), the start of every
+    // token string but the parse string's.
+    void writeBoxFields(tokens::TokenWriter& w) const;
+    void readBoxFields(const tokens::TokenReader& r);
 
     // The four box fields and the z-order, the start of most token strings.
     float m_top = 0;

@@ -14,19 +14,15 @@ CLogoObject::CLogoObject(QObject* parent)
 QString CLogoObject::TokenString() const
 {
     tokens::TokenWriter w;
-    w.single(m_top).single(m_left).single(m_width).single(m_height);
-    w.integer(m_zOrder).integer(m_index).integer(m_border).flag(m_stretchToFit);
+    writeBoxFields(w);
+    w.integer(m_index).integer(m_border).flag(m_stretchToFit);
     return w.result();
 }
 
 void CLogoObject::setTokenString(const QString& text)
 {
     const tokens::TokenReader r(text, FieldCount);
-    r.readSingle(1, m_top);
-    r.readSingle(2, m_left);
-    r.readSingle(3, m_width);
-    r.readSingle(4, m_height);
-    r.readInt16(5, m_zOrder);
+    readBoxFields(r);
     r.readInt16(6, m_index);
     r.readInt16(7, m_border);
     r.readFlag(8, m_stretchToFit);

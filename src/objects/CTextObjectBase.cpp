@@ -92,8 +92,8 @@ int CTextObjectBase::ScaledFontSize(double size, double scalor)
 QString CTextObjectBase::TokenString() const
 {
     tokens::TokenWriter w;
-    w.single(m_top).single(m_left).single(m_width).single(m_height);
-    w.integer(m_zOrder).integer(m_border).integer(m_alignment).integer(m_backColor).integer(m_foreColor);
+    writeBoxFields(w);
+    w.integer(m_border).integer(m_alignment).integer(m_backColor).integer(m_foreColor);
     w.text(tokenText());
     w.flag(m_bold).flag(m_italic).flag(m_underline).flag(m_strikethrough);
     w.text(m_fontName).integer(m_fontSize).flag(m_transparent).flag(m_barcode).integer(m_barcodeType);
@@ -104,11 +104,7 @@ QString CTextObjectBase::TokenString() const
 void CTextObjectBase::setTokenString(const QString& text)
 {
     const tokens::TokenReader r(text, FieldCount);
-    r.readSingle(1, m_top);
-    r.readSingle(2, m_left);
-    r.readSingle(3, m_width);
-    r.readSingle(4, m_height);
-    r.readInt16(5, m_zOrder);
+    readBoxFields(r);
     r.readInt16(6, m_border);
     r.readInt16(7, m_alignment);
     r.readInt32(8, m_backColor);
