@@ -1,0 +1,109 @@
+// kytpreview preview: a window hosting the Preview control, as a host
+// application would embed it; the card is fitted again whenever the window
+// is resized.
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+#include "Command.h"
+#include "control/CardJob.h"
+#include "control/Preview.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt::cli {
+namespace {
+
+const QString Me = QStringLiteral("kytpreview preview");
+
+// Fits the card again after the control has taken its new size.
+class RefitOnResize : public QObject {
+public:
+    RefitOnResize(Preview* preview, CPrintTemplatePtr tpl, std::shared_ptr<CPrintData> data)
+        : QObject(preview), m_preview(preview), m_tpl(std::move(tpl)), m_data(std::move(data))
+    {
+        preview->installEventFilter(this);
+    }
+    void refit() { m_preview->PreviewTemplate(m_tpl, m_data); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            QTimer::singleShot(0, this, [this] { refit(); });
+        return false;
+    }
+
+private:
+    Preview* m_preview;
+    CPrintTemplatePtr m_tpl;
+    std::shared_ptr<CPrintData> m_data;
+};
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    QString dataFile, target, shot;
+    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
+    const bool hasTarget = takeOption(args, QStringLiteral("--target"), &target);
+    const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
+        printErr(Me + QStringLiteral(": expected one template file (see kytpreview preview --help)"));
+        return 2;
+    }
+    if (!QFileInfo::exists(args.first())) {
+        printErr(Me + QStringLiteral(": %1: no such file").arg(args.first()));
+        return 1;
+    }
+
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmPreviewHost"));
+    window.setWindowTitle(QStringLiteral("KYTPreview - %1").arg(QFileInfo(args.first()).fileName()));
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(8, 8, 8, 8);
+    auto* preview = new Preview(&window);
+    layout->addWidget(preview);
+
+    CPrintTemplatePtr tpl = preview->CreatePrintTemplate(args.first()); // read failures are reported
+    std::shared_ptr<CPrintData> data;
+    if (hasTarget)
+        data = preview->CreatePrintData(target);
+    if (hasData) {
+        if (!data)
+            data = preview->CreatePrintData();
+        QString error;
+        if (!cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)) {
+            printErr(Me + QStringLiteral(": ") + error);
+            return 1;
+        }
+    }
+    auto* refit = new RefitOnResize(preview, tpl, data);
+    window.resize(720, tpl->Duplex() ? 900 : 480);
+    window.show();
+    refit->refit();
+
+    if (hasShot) {
+        // Let the window reach its size and draw, then save what it shows.
+        QTimer::singleShot(300, &window, [&] {
+            const bool ok = window.grab().save(shot);
+            if (!ok)
+                printErr(Me + QStringLiteral(": cannot write %1").arg(shot));
+            QApplication::exit(ok ? 0 : 1);
+        });
+    }
+    return QApplication::exec();
+}
+
+const Command::Registration reg({QStringLiteral("preview"), QStringLiteral("TEMPLATE [--data FILE] [--target PROGID] [--screenshot OUT.png]"),
+    QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front above back\n"
+                   "for a two-sided card); the card is fitted again when the window is resized.\n"
+                   "  --data FILE        field values: a data stream file (as for render)\n"
+                   "  --target PROGID    field values from a registered target application\n"
+                   "  --screenshot FILE  save the window as a PNG once it is drawn, then exit\n"
+                   "Without --data or --target, data fields show their field names."),
+    run, true});
+
+} // namespace
+} // namespace kyt::cli
