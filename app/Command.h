@@ -7,6 +7,10 @@
 #include <functional>
 #include <vector>
 
+namespace kyt {
+class CPrintTemplate;
+}
+
 namespace kyt::cli {
 
 struct Command {
@@ -32,5 +36,14 @@ void printErr(const QString& text);  // standard error, with a newline
 bool takeOption(QStringList& args, const QString& name, QString* value);
 // Presence of a flag --name; removes it from args.
 bool takeFlag(QStringList& args, const QString& name);
+// "kytpreview COMMAND: TEXT" on standard error; returns code (2: wrong arguments).
+int fail(const QString& command, const QString& text, int code = 1);
+// After the known options were taken: anything left that looks like an option,
+// or plain arguments that are not what `expected` names, is a usage error
+// (exit code 2, returned); 0 when the arguments are fine.
+int checkArguments(const QString& command, const QStringList& args, bool countOk, const QString& expected);
+// Reads a template file; its problems go through a CError, and a failure
+// that reported nothing is named here.
+bool readTemplate(const QString& command, CPrintTemplate& t, const QString& fileName);
 
 } // namespace kyt::cli

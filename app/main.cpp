@@ -8,6 +8,8 @@
 #include <memory>
 #include <unistd.h>
 #include "Command.h"
+#include "control/CError.h"
+#include "template/CPrintTemplate.h"
 #include "kyt/Version.h"
 
 namespace kyt::cli {
@@ -63,6 +65,35 @@ bool takeOption(QStringList& args, const QString& name, QString* value)
 }
 
 bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+
+int fail(const QString& command, const QString& text, int code)
+{
+    printErr(QStringLiteral("kytpreview %1: %2").arg(command, text));
+    return code;
+}
+
+int checkArguments(const QString& command, const QStringList& args, bool countOk, const QString& expected)
+{
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1Char('-')))
+            return fail(command, QStringLiteral("unknown option %1 (see kytpreview %2 --help)").arg(a, command), 2);
+    if (!countOk)
+        return fail(command, QStringLiteral("expected %1 (see kytpreview %2 --help)").arg(expected, command), 2);
+    return 0;
+}
+
+bool readTemplate(const QString& command, CPrintTemplate& t, const QString& fileName)
+{
+    auto error = std::make_shared<CError>();
+    int reports = 0;
+    QObject::connect(error.get(), &CError::ErrorEvent, [&reports](QString&) { ++reports; });
+    t.setError(error);
+    if (t.ReadFile(fileName))
+        return true;
+    if (reports == 0)
+        fail(command, QStringLiteral("%1 is not a template file").arg(fileName));
+    return false;
+}
 
 } // namespace kyt::cli
 

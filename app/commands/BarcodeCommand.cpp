@@ -11,37 +11,28 @@ const QString kCode39Chars = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXY
 
 int run(const QStringList& args)
 {
-    if (args.size() != 2) {
-        printErr(QStringLiteral("kytpreview barcode: expected TYPE and TEXT (see kytpreview barcode --help)"));
-        return 2;
-    }
+    const QString me = QStringLiteral("barcode");
+    if (args.size() != 2)
+        return fail(me, QStringLiteral("expected TYPE and TEXT (see kytpreview barcode --help)"), 2);
     const QString type = args.at(0).toLower();
     const QString text = args.at(1);
     QString encoded;
     if (type == QLatin1String("3of9") || type == QLatin1String("39")) {
         encoded = TrimBarcodeBlanks(text);
         for (QChar c : encoded)
-            if (!kCode39Chars.contains(c)) {
-                printErr(QStringLiteral("kytpreview barcode: Code 39 cannot encode the character '%1'").arg(c));
-                return 1;
-            }
+            if (!kCode39Chars.contains(c))
+                return fail(me, QStringLiteral("Code 39 cannot encode the character '%1'").arg(c));
     } else if (type == QLatin1String("128b")) {
-        if (!IsCode128BText(text)) {
-            printErr(QStringLiteral("kytpreview barcode: Code 128 B encodes only characters with codes 32 to 127"));
-            return 1;
-        }
+        if (!IsCode128BText(text))
+            return fail(me, QStringLiteral("Code 128 B encodes only characters with codes 32 to 127"));
         encoded = CreateCode128B(text);
     } else if (type == QLatin1String("128c")) {
         encoded = CreateCode128C(text);
-        if (encoded.isEmpty()) {
-            printErr(TrimBarcodeBlanks(text).isEmpty()
-                    ? QStringLiteral("kytpreview barcode: Code 128 C needs at least one digit")
-                    : QStringLiteral("kytpreview barcode: ") + QLatin1String(kCode128CAlphaDescription));
-            return 1;
-        }
+        if (encoded.isEmpty())
+            return fail(me, TrimBarcodeBlanks(text).isEmpty() ? QStringLiteral("Code 128 C needs at least one digit")
+                                                              : QString::fromLatin1(kCode128CAlphaDescription));
     } else {
-        printErr(QStringLiteral("kytpreview barcode: unknown barcode type '%1' (3of9, 128B or 128C)").arg(args.at(0)));
-        return 2;
+        return fail(me, QStringLiteral("unknown barcode type '%1' (3of9, 128B or 128C)").arg(args.at(0)), 2);
     }
     QStringList codes;
     codes.reserve(encoded.size());

@@ -12,13 +12,7 @@
 namespace kyt::cli {
 namespace {
 
-const QString Me = QStringLiteral("kytpreview batch");
-
-int fail(const QString& text, int code = 1)
-{
-    printErr(Me + QStringLiteral(": ") + text);
-    return code;
-}
+const QString Me = QStringLiteral("batch");
 
 // A one-line progress bar on a terminal, redrawn at most every 100 ms.
 class ProgressBar {
@@ -64,17 +58,14 @@ int run(const QStringList& argsIn)
     const bool hasQueue = takeOption(args, QStringLiteral("--printer"), &queue);
     takeOption(args, QStringLiteral("--title"), &title);
     const bool quiet = takeFlag(args, QStringLiteral("--quiet"));
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1Char('-')))
-            return fail(QStringLiteral("unknown option %1 (see kytpreview batch --help)").arg(a), 2);
-    if (args.size() != 1 || !hasCsv)
-        return fail(QStringLiteral("expected TEMPLATE --csv FILE (see kytpreview batch --help)"), 2);
+    if (int rc = checkArguments(Me, args, args.size() == 1 && hasCsv, QStringLiteral("TEMPLATE --csv FILE")))
+        return rc;
     if (hasOut == hasQueue)
-        return fail(QStringLiteral("give either -o OUT.pdf or --printer NAME"), 2);
+        return fail(Me, QStringLiteral("give either -o OUT.pdf or --printer NAME"), 2);
     if (hasOut && QFileInfo(out).suffix().toLower() != QLatin1String("pdf"))
-        return fail(QStringLiteral("%1: the output must end in .pdf").arg(out), 2);
+        return fail(Me, QStringLiteral("%1: the output must end in .pdf").arg(out), 2);
     if (hasQueue && queue.isEmpty())
-        return fail(QStringLiteral("--printer needs a queue name"), 2);
+        return fail(Me, QStringLiteral("--printer needs a queue name"), 2);
 
     QElapsedTimer clock;
     clock.start();
@@ -82,9 +73,9 @@ int run(const QStringList& argsIn)
     QString error;
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
-        return fail(error);
+        return fail(Me, error);
     if (!QFileInfo(csv).isFile())
-        return fail(QStringLiteral("%1: no such file").arg(csv));
+        return fail(Me, QStringLiteral("%1: no such file").arg(csv));
 
     const bool tty = !quiet && ::isatty(::fileno(stderr));
     std::unique_ptr<ProgressBar> bar;
@@ -97,21 +88,21 @@ int run(const QStringList& argsIn)
         if (hasOut) {
             pending = std::make_unique<cardjob::PendingOutput>(out);
             if (pending->tempName().isEmpty())
-                return fail(pending->errorString());
+                return fail(Me, pending->errorString());
             printer = PrinterSurface::toPdf(pending->tempName(), cardjob::cardSizeInches(*t));
         } else {
             printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
         }
         printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
     } catch (const KytError& e) {
-        return fail(hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
+        return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
     }
 
     CardBatch batch(t);
     batch.setFailureSink([&](const CardBatch::Failure& f) {
         if (bar)
             bar->clear();
-        printErr(QStringLiteral("%1: record %2 (line %3) skipped: %4").arg(Me).arg(f.record).arg(f.line).arg(f.message));
+        fail(Me, QStringLiteral("record %1 (line %2) skipped: %3").arg(f.record).arg(f.line).arg(f.message));
     });
     if (bar)
         batch.setProgressSink([&](qint64 done) { bar->update(done); });
@@ -123,12 +114,12 @@ int run(const QStringList& argsIn)
     }
 
     if (!r.fatal.isEmpty())
-        return fail(r.fatal);
+        return fail(Me, r.fatal);
     if (r.printed == 0)
-        return fail(r.records == 0 ? QStringLiteral("%1 holds no records: nothing printed").arg(csv)
+        return fail(Me, r.records == 0 ? QStringLiteral("%1 holds no records: nothing printed").arg(csv)
                                    : QStringLiteral("all %1 records failed: nothing printed").arg(r.records));
     if (pending && !pending->commit())
-        return fail(pending->errorString());
+        return fail(Me, pending->errorString());
     const double secs = std::max(0.001, clock.elapsed() / 1000.0);
     printOut(QStringLiteral("%1 card%2 %3 %4 in %5 s (%6 cards/s)")
                  .arg(r.printed)
@@ -138,7 +129,7 @@ int run(const QStringList& argsIn)
                  .arg(secs, 0, 'f', 2)
                  .arg(r.printed / secs, 0, 'f', 0));
     if (r.failed > 0)
-        return fail(QStringLiteral("%1 of %2 records failed and were skipped").arg(r.failed).arg(r.records));
+        return fail(Me, QStringLiteral("%1 of %2 records failed and were skipped").arg(r.failed).arg(r.records));
     return 0;
 }
 

@@ -114,20 +114,11 @@ int run(const QStringList& argsIn)
 {
     QStringList args = argsIn;
     const bool json = takeFlag(args, QStringLiteral("--json"));
-    if (args.size() != 1) {
-        printErr(QStringLiteral("kytpreview info: expected one template file (see kytpreview info --help)"));
-        return 2;
-    }
-    auto error = std::make_shared<CError>();
+    if (args.size() != 1)
+        return fail(QStringLiteral("info"), QStringLiteral("expected one template file (see kytpreview info --help)"), 2);
     CPrintTemplate t;
-    t.setError(error);
-    int reports = 0;
-    QObject::connect(error.get(), &CError::ErrorEvent, [&reports](QString&) { ++reports; });
-    if (!t.ReadFile(args[0])) {
-        if (reports == 0)
-            printErr(QStringLiteral("kytpreview info: %1 is not a template file").arg(args[0]));
+    if (!readTemplate(QStringLiteral("info"), t, args[0]))
         return 1;
-    }
     const QJsonObject j = templateJson(t);
     if (json)
         printOut(QString::fromUtf8(QJsonDocument(j).toJson(QJsonDocument::Indented)).trimmed());

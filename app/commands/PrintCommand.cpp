@@ -11,14 +11,8 @@
 namespace kyt::cli {
 namespace {
 
-const QString Me = QStringLiteral("kytpreview print");
+const QString Me = QStringLiteral("print");
 constexpr int MaxCopies = 1000;
-
-int fail(const QString& text, int code = 1)
-{
-    printErr(Me + QStringLiteral(": ") + text);
-    return code;
-}
 
 int run(const QStringList& argsIn)
 {
@@ -28,36 +22,33 @@ int run(const QStringList& argsIn)
     takeOption(args, QStringLiteral("--printer"), &queue);
     const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
     takeOption(args, QStringLiteral("--title"), &title);
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1Char('-')))
-            return fail(QStringLiteral("unknown option %1 (see kytpreview print --help)").arg(a), 2);
-    if (args.size() != 1)
-        return fail(QStringLiteral("expected one template file (see kytpreview print --help)"), 2);
+    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+        return rc;
     int copies = 1;
     if (hasCopies) {
         bool ok = false;
         copies = copiesText.toInt(&ok);
         if (!ok || copies < 1 || copies > MaxCopies)
-            return fail(QStringLiteral("--copies must be a whole number from 1 to %1").arg(MaxCopies), 2);
+            return fail(Me, QStringLiteral("--copies must be a whole number from 1 to %1").arg(MaxCopies), 2);
     }
 
     cardjob::QuietError reporter;
     QString error;
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
-        return fail(error);
+        return fail(Me, error);
     t->setScalor(1);
     std::shared_ptr<CPrintData> data;
     if (hasData) {
         data = std::make_shared<CPrintData>();
         if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
-            return fail(error);
+            return fail(Me, error);
     }
 
     if (queue.isEmpty()) {
         queue = QPrinterInfo::defaultPrinterName();
         if (queue.isEmpty())
-            return fail(QStringLiteral("no --printer given and CUPS has no default destination "
+            return fail(Me, QStringLiteral("no --printer given and CUPS has no default destination "
                                        "(lpstat -d shows it; lpoptions -d NAME sets one)"));
     }
 
@@ -67,7 +58,7 @@ int run(const QStringList& argsIn)
         TraceSurface rehearsal(QStringLiteral("Printer"), cardjob::cardSizeInches(*t), 300);
         reporter.reset();
         if (!t->Render(rehearsal, data, 0, 0) || reporter.reports() > 0)
-            return fail(QStringLiteral("the card could not be drawn: %1 (nothing printed)")
+            return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing printed)")
                             .arg(reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed")));
     }
 
@@ -81,16 +72,16 @@ int run(const QStringList& argsIn)
             guard.resetCounts();
             reporter.reset();
             if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0)
-                return fail(QStringLiteral("copy %1 could not be drawn: %2").arg(i + 1).arg(reporter.lastDescription()));
+                return fail(Me, QStringLiteral("copy %1 could not be drawn: %2").arg(i + 1).arg(reporter.lastDescription()));
             // Each copy starts on a front side.
             while (1 + guard.newPages() < (t->Duplex() ? 2 : 1))
                 guard.NewPage();
         }
         printer->EndDoc();
     } catch (const KytError& e) {
-        return fail(QStringLiteral("printer %1: %2").arg(queue, e.description()));
+        return fail(Me, QStringLiteral("printer %1: %2").arg(queue, e.description()));
     } catch (const std::exception& e) {
-        return fail(QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
+        return fail(Me, QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
     }
     printOut(QStringLiteral("sent %1 card%2 to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
     return 0;

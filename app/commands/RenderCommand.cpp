@@ -15,13 +15,7 @@
 namespace kyt::cli {
 namespace {
 
-const QString Me = QStringLiteral("kytpreview render");
-
-int fail(const QString& text, int code = 1)
-{
-    printErr(Me + QStringLiteral(": ") + text);
-    return code;
-}
+const QString Me = QStringLiteral("render");
 
 // Draws the card; false (with the reason) when it did not draw completely.
 bool draw(CPrintTemplate& t, Surface& surface, const std::shared_ptr<CPrintData>& data, cardjob::QuietError& reporter,
@@ -45,17 +39,14 @@ int run(const QStringList& argsIn)
     const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
     const bool hasDpi = takeOption(args, QStringLiteral("--dpi"), &dpiText);
     const bool trace = takeFlag(args, QStringLiteral("--trace"));
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1Char('-')))
-            return fail(QStringLiteral("unknown option %1 (see kytpreview render --help)").arg(a), 2);
-    if (args.size() != 1)
-        return fail(QStringLiteral("expected one template file (see kytpreview render --help)"), 2);
+    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+        return rc;
     if (!hasOut && !trace)
-        return fail(QStringLiteral("say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
+        return fail(Me, QStringLiteral("say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
     if (hasData && hasCsv)
-        return fail(QStringLiteral("--data and --csv exclude each other"), 2);
+        return fail(Me, QStringLiteral("--data and --csv exclude each other"), 2);
     if (hasCsv != hasRow)
-        return fail(QStringLiteral("--csv FILE and --row N go together"), 2);
+        return fail(Me, QStringLiteral("--csv FILE and --row N go together"), 2);
 
     enum class Kind { Png, Pdf, None } kind = Kind::None;
     if (hasOut) {
@@ -65,7 +56,7 @@ int run(const QStringList& argsIn)
         else if (ext == QLatin1String("pdf"))
             kind = Kind::Pdf;
         else
-            return fail(QStringLiteral("%1: the output must end in .png or .pdf").arg(out), 2);
+            return fail(Me, QStringLiteral("%1: the output must end in .png or .pdf").arg(out), 2);
     }
     int dpi = 300;
     if (hasDpi) {
@@ -73,32 +64,32 @@ int run(const QStringList& argsIn)
         dpi = dpiText.toInt(&ok);
         const int low = kind == Kind::Pdf ? 72 : 1;
         if (!ok || dpi < low || dpi > 2400)
-            return fail(QStringLiteral("--dpi must be a whole number from %1 to 2400").arg(low), 2);
+            return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to 2400").arg(low), 2);
     }
     qint64 row = 0;
     if (hasRow) {
         bool ok = false;
         row = rowText.toLongLong(&ok);
         if (!ok || row < 1)
-            return fail(QStringLiteral("--row must be a record number from 1 on"), 2);
+            return fail(Me, QStringLiteral("--row must be a record number from 1 on"), 2);
     }
 
     cardjob::QuietError reporter;
     QString error;
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
-        return fail(error);
+        return fail(Me, error);
     t->setScalor(1); // true size
 
     std::shared_ptr<CPrintData> data;
     if (hasData) {
         data = std::make_shared<CPrintData>();
         if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
-            return fail(error);
+            return fail(Me, error);
     } else if (hasCsv) {
         data = std::make_shared<CPrintData>();
         if (!CardBatch::recordData(csvFile, row, *t, *data, &error))
-            return fail(error);
+            return fail(Me, error);
     }
 
     std::unique_ptr<QFile> traceOut;
@@ -119,7 +110,7 @@ int run(const QStringList& argsIn)
             if (traceOut->open(stdout, QIODevice::WriteOnly))
                 ts.setSink(traceOut.get());
             if (!draw(*t, ts, data, reporter, &error))
-                return fail(QStringLiteral("the card could not be drawn: %1").arg(error));
+                return fail(Me, QStringLiteral("the card could not be drawn: %1").arg(error));
             return 0;
         }
         case Kind::Png: {
@@ -127,22 +118,22 @@ int run(const QStringList& argsIn)
             PictureBoxSurface box(px, dpi);
             std::unique_ptr<TraceSurface> ts = trace ? traced(box) : nullptr;
             if (!draw(*t, ts ? static_cast<Surface&>(*ts) : box, data, reporter, &error))
-                return fail(QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+                return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
             QSaveFile file(out);
             if (!file.open(QIODevice::WriteOnly))
-                return fail(QStringLiteral("%1: %2").arg(out, file.errorString()));
+                return fail(Me, QStringLiteral("%1: %2").arg(out, file.errorString()));
             QImageWriter writer(&file, "png");
             QImage image = box.Image();
             image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
             image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
             if (!writer.write(image) || !file.commit())
-                return fail(QStringLiteral("%1: %2").arg(out, writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString()));
+                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString()));
             return 0;
         }
         case Kind::Pdf: {
             cardjob::PendingOutput pending(out);
             if (pending.tempName().isEmpty())
-                return fail(pending.errorString());
+                return fail(Me, pending.errorString());
             bool ok = false;
             {
                 auto printer = PrinterSurface::toPdf(pending.tempName(), cardjob::cardSizeInches(*t), dpi);
@@ -153,16 +144,16 @@ int run(const QStringList& argsIn)
                     printer->EndDoc();
             }
             if (!ok)
-                return fail(QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+                return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
             if (!pending.commit())
-                return fail(pending.errorString());
+                return fail(Me, pending.errorString());
             return 0;
         }
         }
     } catch (const KytError& e) {
-        return fail(e.description());
+        return fail(Me, e.description());
     } catch (const std::exception& e) {
-        return fail(QString::fromLocal8Bit(e.what()));
+        return fail(Me, QString::fromLocal8Bit(e.what()));
     }
     return 1;
 }

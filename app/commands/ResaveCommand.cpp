@@ -1,7 +1,5 @@
 // kytpreview resave: read a template file and write it again.
-#include <memory>
 #include "Command.h"
-#include "control/CError.h"
 #include "template/CPrintTemplate.h"
 
 namespace kyt::cli {
@@ -9,24 +7,14 @@ namespace {
 
 int run(const QStringList& args)
 {
-    if (args.size() != 2) {
-        printErr(QStringLiteral("kytpreview resave: expected IN and OUT (see kytpreview resave --help)"));
-        return 2;
-    }
-    auto error = std::make_shared<CError>();
-    int reports = 0;
-    QObject::connect(error.get(), &CError::ErrorEvent, [&reports](QString&) { ++reports; });
+    const QString me = QStringLiteral("resave");
+    if (args.size() != 2)
+        return fail(me, QStringLiteral("expected IN and OUT (see kytpreview resave --help)"), 2);
     CPrintTemplate t;
-    t.setError(error);
-    if (!t.ReadFile(args[0])) {
-        if (reports == 0)
-            printErr(QStringLiteral("kytpreview resave: %1 is not a template file").arg(args[0]));
+    if (!readTemplate(me, t, args[0]))
         return 1;
-    }
-    if (!t.SaveFile(args[1])) {
-        printErr(QStringLiteral("kytpreview resave: %1 was not written").arg(args[1]));
-        return 1;
-    }
+    if (!t.SaveFile(args[1]))
+        return fail(me, QStringLiteral("%1 was not written").arg(args[1]));
     return 0;
 }
 

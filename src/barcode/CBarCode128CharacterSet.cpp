@@ -49,36 +49,16 @@ QString printable(int value) // values 1..94 in code sets A and B
     return QString(QChar(char16_t(value + 32)));
 }
 
-QString subA(int v)
+// Code sets A and B share their function values; FNC4 sits where the other
+// set's code change would be (101 in A, 100 in B).
+QString subAB(int v, bool setA)
 {
     if (v == 0)
         return QStringLiteral("SP");
-    if (v < 64)
+    if (v < 64 || (!setA && v < 95))
         return printable(v);
-    if (v < 96)
+    if (setA && v < 96)
         return QLatin1String(kControlNames[v - 64]);
-    switch (v) {
-    case 96:
-        return QStringLiteral("FNC3");
-    case 97:
-        return QStringLiteral("FNC2");
-    case 98:
-        return QStringLiteral("SHIFT");
-    case 101:
-        return QStringLiteral("FNC4");
-    case 102:
-        return QStringLiteral("FNC1");
-    default:
-        return QString(); // 99 code C, 100 code B
-    }
-}
-
-QString subB(int v)
-{
-    if (v == 0)
-        return QStringLiteral("SP");
-    if (v < 95)
-        return printable(v);
     switch (v) {
     case 95:
         return QStringLiteral("DEL");
@@ -88,12 +68,10 @@ QString subB(int v)
         return QStringLiteral("FNC2");
     case 98:
         return QStringLiteral("SHIFT");
-    case 100:
-        return QStringLiteral("FNC4");
     case 102:
         return QStringLiteral("FNC1");
     default:
-        return QString(); // 99 code C, 101 code A
+        return v == (setA ? 101 : 100) ? QStringLiteral("FNC4") : QString(); // 99 code C
     }
 }
 
@@ -127,7 +105,7 @@ CBarCode128CharacterSet::CBarCode128CharacterSet()
 {
     for (int v = 0; v <= kHighestValue; ++v)
         m_entries[v]
-            = CBarCode128CharSetEntry(subA(v), subB(v), subC(v), static_cast<qint16>(v), QString(characterOf(v)));
+            = CBarCode128CharSetEntry(subAB(v, true), subAB(v, false), subC(v), static_cast<qint16>(v), QString(characterOf(v)));
 }
 
 const CBarCode128CharSetEntry& CBarCode128CharacterSet::Item(const QVariant& key) const

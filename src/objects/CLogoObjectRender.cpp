@@ -15,15 +15,8 @@ bool CLogoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shar
         const ScaledBox box = scaledBox(oTemplate);
         if (Image().Type() <= 0)
             throw KytError(481, QStringLiteral("Invalid picture: the logo has no picture"));
-        const double d = BorderInset;
-        if (Border() == 0) {
-            oPrinter.PaintPicture(Image(), box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H);
-        } else {
-            oPrinter.PaintPicture(Image(), box.X + d + sgXOffset, box.Y + d + sgYOffset, box.W - d, box.H - d);
-            oPrinter.setDrawWidth(render::outlineWidth(Border()));
-            oPrinter.Line(box.X + sgXOffset, box.Y + sgYOffset, box.X + box.W + sgXOffset, box.Y + box.H + sgYOffset,
-                0u, Surface::LineKind::Box);
-        }
+        render::paintFramedPicture(
+            oPrinter, Image(), box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H, Border(), BorderInset);
         return true;
     } catch (const std::exception& e) {
         render::reportFailure(g_oError, e, renderSource());

@@ -51,15 +51,8 @@ bool CPhotoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::sha
             box.W = f * p.Width();
             box.H = f * p.Height();
         }
-        const double d = BorderInset;
-        if (Border() == 0) {
-            oPrinter.PaintPicture(p, box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H);
-        } else {
-            oPrinter.PaintPicture(p, box.X + d + sgXOffset, box.Y + d + sgYOffset, box.W - d, box.H - d);
-            oPrinter.setDrawWidth(render::outlineWidth(Border()));
-            oPrinter.Line(box.X + sgXOffset, box.Y + sgYOffset, box.X + box.W + sgXOffset, box.Y + box.H + sgYOffset,
-                0u, Surface::LineKind::Box);
-        }
+        render::paintFramedPicture(
+            oPrinter, p, box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H, Border(), BorderInset);
         return true;
     } catch (const std::exception& e) {
         render::reportFailure(g_oError, e, renderSource());

@@ -16,11 +16,8 @@ bool CRectangleObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std:
         const double x1 = box.X + sgXOffset, y1 = box.Y + sgYOffset;
         const double x2 = box.X + box.W + sgXOffset, y2 = box.Y + box.H + sgYOffset;
         oPrinter.Line(x1, y1, x2, y2, static_cast<quint32>(BackColor()), Surface::LineKind::FilledBox);
-        if (Border() != 0) {
-            // The outline is always black; ForeColor is only carried along.
-            oPrinter.setDrawWidth(render::outlineWidth(Border()));
-            oPrinter.Line(x1, y1, x2, y2, 0u, Surface::LineKind::Box);
-        }
+        // The outline is always black; ForeColor is only carried along.
+        render::drawOutline(oPrinter, Border(), x1, y1, x2, y2);
         return true;
     } catch (const std::exception& e) {
         render::reportFailure(g_oError, e, renderSource());

@@ -22,15 +22,7 @@ int CTextObjectBase::FontToFitSize(Surface& surface, double size, double width, 
     const double tw = surface.TextWidth(text) + 2 * lw;
     const double lh = render::printerTwipsPerPixelY(surface) * drawWidth / 1440.0;
     const double th = surface.TextHeight(text) + 2 * lh;
-    const double f = std::min(width / tw, height / th);
-    const double v = size * f;
-    if (std::isnan(v))
-        return 0;
-    if (v >= 32767.0)
-        return 32767;
-    if (v <= -32768.0)
-        return -32768;
-    return static_cast<int>(roundHalfEven(v));
+    return ScaledFontSize(size, std::min(width / tw, height / th));
 }
 
 bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTemplate& oTemplate, Surface& oPrinter,
@@ -101,12 +93,9 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTempl
             oPrinter.Print(t);
         }
 
-        if (Border() != 0) {
-            if (data)
-                oPrinter.setFillStyle(Surface::vbFSTransparent);
-            oPrinter.setDrawWidth(render::outlineWidth(Border()));
-            oPrinter.Line(x1, y1, x2, y2, 0u, Surface::LineKind::Box);
-        }
+        if (Border() != 0 && data)
+            oPrinter.setFillStyle(Surface::vbFSTransparent);
+        render::drawOutline(oPrinter, Border(), x1, y1, x2, y2);
         return true;
     } catch (const std::exception& e) {
         render::reportFailure(g_oError, e, renderSource());

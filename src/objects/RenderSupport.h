@@ -9,6 +9,7 @@ namespace kyt
 {
 
 class CError;
+class Picture;
 class Surface;
 
 namespace render
@@ -32,6 +33,14 @@ inline int outlineWidth(qint16 border)
 {
     return border < 0 ? -static_cast<int>(border) : static_cast<int>(border);
 }
+
+// The black outline of a non-zero border around (x1, y1)-(x2, y2).
+KYTCORE_EXPORT void drawOutline(Surface& surface, qint16 border, double x1, double y1, double x2, double y2);
+
+// A picture filling its box; with a border it moves `inset` in from the
+// top-left so the outline drawn around the box stays visible.
+KYTCORE_EXPORT void paintFramedPicture(Surface& surface, const Picture& picture, double x, double y, double w, double h,
+    qint16 border, double inset);
 
 // Reports a caught failure (when there is a reporter).
 KYTCORE_EXPORT void reportFailure(

@@ -459,7 +459,7 @@ bool RegistryStore::keyExists(qint64 keyId)
     return q.step() == SQLITE_ROW;
 }
 
-LONG RegistryStore::resolve(HKEY hKey, Handle** handle, qint64* keyId)
+LONG RegistryStore::resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM needed)
 {
     fallBackIfDamaged();
     if (!m_db)
@@ -474,7 +474,9 @@ LONG RegistryStore::resolve(HKEY hKey, Handle** handle, qint64* keyId)
         return ERROR_INVALID_HANDLE;
     *handle = &it->second;
     *keyId = it->second.keyId;
-    return keyExists(*keyId) ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+    if (!keyExists(*keyId))
+        return ERROR_KEY_DELETED;
+    return (it->second.access & needed) == needed ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
 LONG RegistryStore::walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId,
@@ -528,7 +530,7 @@ HKEY RegistryStore::newHandle(qint64 keyId, REGSAM access)
     while (h == 0 || isRoot(h) || m_handles.count(h))
         h = (h + 4) & 0x7FFFFFFFu;
     m_nextHandle = (h + 4) & 0x7FFFFFFFu;
-    m_handles.emplace(h, Handle{keyId, access, -1, 0, -1, QString()});
+    m_handles.emplace(h, Handle{keyId, access, {}, {}});
     return h;
 }
 
@@ -540,23 +542,17 @@ int RegistryStore::openHandleCount() const
 
 LONG RegistryStore::RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD, REGSAM samDesired, HKEY* result)
 {
-    std::lock_guard lock(m_mutex);
-    if (result)
-        *result = 0;
-    Handle* h;
-    qint64 parent;
-    if (LONG rc = resolve(hKey, &h, &parent))
-        return rc;
-    qint64 id;
-    if (LONG rc = walk(parent, subKey, false, QString(), &id, nullptr))
-        return rc;
-    if (result)
-        *result = newHandle(id, samDesired);
-    return ERROR_SUCCESS;
+    return openKey(hKey, subKey, false, QString(), samDesired, result, nullptr);
 }
 
 LONG RegistryStore::RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD, const QString& keyClass, DWORD,
                                    REGSAM samDesired, HKEY* result, DWORD* disposition)
+{
+    return openKey(hKey, subKey, true, keyClass, samDesired, result, disposition);
+}
+
+LONG RegistryStore::openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
+                            HKEY* result, DWORD* disposition)
 {
     std::lock_guard lock(m_mutex);
     if (result)
@@ -569,7 +565,7 @@ LONG RegistryStore::RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD, cons
     // Opening an existing key writes nothing.
     LONG rc = walk(parent, subKey, false, QString(), &id, nullptr);
     bool created = false;
-    if (rc == ERROR_FILE_NOT_FOUND) {
+    if (rc == ERROR_FILE_NOT_FOUND && create) {
         if (h && !(h->access & KEY_CREATE_SUB_KEY))
             return ERROR_ACCESS_DENIED;
         if (!begin())
@@ -605,10 +601,8 @@ LONG RegistryStore::RegQueryInfoKey(HKEY hKey, KeyInfo* info)
     std::lock_guard lock(m_mutex);
     Handle* h;
     qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
+    if (LONG rc = resolve(hKey, &h, &id, KEY_QUERY_VALUE))
         return rc;
-    if (h && !(h->access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
     KeyInfo out;
     {
         Query q(stmt("SELECT count(*), coalesce(max(length(name)), 0) FROM keys WHERE parent=?"));
@@ -641,40 +635,50 @@ LONG RegistryStore::RegQueryInfoKey(HKEY hKey, KeyInfo* info)
     return ERROR_SUCCESS;
 }
 
-LONG RegistryStore::RegEnumValue(HKEY hKey, DWORD index, QString* name, DWORD* type, QByteArray* data)
+LONG RegistryStore::enumerate(HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data)
 {
     std::lock_guard lock(m_mutex);
     Handle* h;
     qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
+    if (LONG rc = resolve(hKey, &h, &id, subKeys ? KEY_ENUMERATE_SUB_KEYS : KEY_QUERY_VALUE))
         return rc;
-    if (h && !(h->access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
+    // Column 0 is what the walk is ordered by; the same or the next index
+    // goes on from the cursor, any other index counts rows from the start.
+    static const char* const valueSql[] = {
+        "SELECT id, name, type, data FROM vals WHERE key=?1 AND id>=?2 ORDER BY id LIMIT 1",
+        "SELECT id, name, type, data FROM vals WHERE key=?1 AND id>?2 ORDER BY id LIMIT 1",
+        "SELECT id, name, type, data FROM vals WHERE key=?1 ORDER BY id LIMIT 1 OFFSET ?3",
+    };
+    static const char* const keySql[] = {
+        "SELECT folded, name FROM keys WHERE parent=?1 AND folded>=?2 ORDER BY folded LIMIT 1",
+        "SELECT folded, name FROM keys WHERE parent=?1 AND folded>?2 ORDER BY folded LIMIT 1",
+        "SELECT folded, name FROM keys WHERE parent=?1 ORDER BY folded LIMIT 1 OFFSET ?3",
+    };
+    Cursor* cursor = h ? (subKeys ? &h->keys : &h->values) : nullptr;
     const qint64 i = index;
-    sqlite3_stmt* s;
-    if (h && i == h->valueCursorIndex) {
-        s = stmt("SELECT id, name, type, data FROM vals WHERE key=?1 AND id>=?2 ORDER BY id LIMIT 1");
-    } else if (h && i == h->valueCursorIndex + 1) {
-        s = stmt("SELECT id, name, type, data FROM vals WHERE key=?1 AND id>?2 ORDER BY id LIMIT 1");
-    } else {
-        s = stmt("SELECT id, name, type, data FROM vals WHERE key=?1 ORDER BY id LIMIT 1 OFFSET ?3");
-    }
+    const int form = cursor && i == cursor->index ? 0 : cursor && i == cursor->index + 1 ? 1 : 2;
+    sqlite3_stmt* s = stmt((subKeys ? keySql : valueSql)[form]);
     if (!s)
         return sqlFailure(sqlite3_errcode(m_db));
     Query q(s);
     q.bind(1, id);
-    if (sqlite3_bind_parameter_count(s) >= 3)
+    if (form == 2)
         q.bind(3, i);
+    else if (subKeys)
+        q.bind(2, cursor->folded);
     else
-        q.bind(2, h->valueCursorRow);
+        q.bind(2, cursor->row);
     const int rc = q.step();
     if (rc == SQLITE_DONE)
         return ERROR_NO_MORE_ITEMS;
     if (rc != SQLITE_ROW)
         return sqlFailure(rc);
-    if (h) {
-        h->valueCursorIndex = i;
-        h->valueCursorRow = q.integer(0);
+    if (cursor) {
+        cursor->index = i;
+        if (subKeys)
+            cursor->folded = q.text(0);
+        else
+            cursor->row = q.integer(0);
     }
     if (name)
         *name = q.text(1);
@@ -685,43 +689,14 @@ LONG RegistryStore::RegEnumValue(HKEY hKey, DWORD index, QString* name, DWORD* t
     return ERROR_SUCCESS;
 }
 
+LONG RegistryStore::RegEnumValue(HKEY hKey, DWORD index, QString* name, DWORD* type, QByteArray* data)
+{
+    return enumerate(hKey, index, false, name, type, data);
+}
+
 LONG RegistryStore::RegEnumKeyEx(HKEY hKey, DWORD index, QString* name)
 {
-    std::lock_guard lock(m_mutex);
-    Handle* h;
-    qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
-        return rc;
-    if (h && !(h->access & KEY_ENUMERATE_SUB_KEYS))
-        return ERROR_ACCESS_DENIED;
-    const qint64 i = index;
-    sqlite3_stmt* s;
-    if (h && i == h->keyCursorIndex)
-        s = stmt("SELECT name, folded FROM keys WHERE parent=?1 AND folded>=?2 ORDER BY folded LIMIT 1");
-    else if (h && i == h->keyCursorIndex + 1)
-        s = stmt("SELECT name, folded FROM keys WHERE parent=?1 AND folded>?2 ORDER BY folded LIMIT 1");
-    else
-        s = stmt("SELECT name, folded FROM keys WHERE parent=?1 ORDER BY folded LIMIT 1 OFFSET ?3");
-    if (!s)
-        return sqlFailure(sqlite3_errcode(m_db));
-    Query q(s);
-    q.bind(1, id);
-    if (sqlite3_bind_parameter_count(s) >= 3)
-        q.bind(3, i);
-    else
-        q.bind(2, h->keyCursorFolded);
-    const int rc = q.step();
-    if (rc == SQLITE_DONE)
-        return ERROR_NO_MORE_ITEMS;
-    if (rc != SQLITE_ROW)
-        return sqlFailure(rc);
-    if (h) {
-        h->keyCursorIndex = i;
-        h->keyCursorFolded = q.text(1);
-    }
-    if (name)
-        *name = q.text(0);
-    return ERROR_SUCCESS;
+    return enumerate(hKey, index, true, name, nullptr, nullptr);
 }
 
 LONG RegistryStore::RegQueryValueEx(HKEY hKey, const QString& valueName, DWORD* type, QByteArray* data)
@@ -729,10 +704,8 @@ LONG RegistryStore::RegQueryValueEx(HKEY hKey, const QString& valueName, DWORD* 
     std::lock_guard lock(m_mutex);
     Handle* h;
     qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
+    if (LONG rc = resolve(hKey, &h, &id, KEY_QUERY_VALUE))
         return rc;
-    if (h && !(h->access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
     Query q(stmt("SELECT type, data FROM vals WHERE key=? AND folded=?"));
     q.bind(1, id).bind(2, fold(valueName));
     const int rc = q.step();
@@ -752,10 +725,8 @@ LONG RegistryStore::RegSetValueEx(HKEY hKey, const QString& valueName, DWORD, DW
     std::lock_guard lock(m_mutex);
     Handle* h;
     qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
+    if (LONG rc = resolve(hKey, &h, &id, KEY_SET_VALUE))
         return rc;
-    if (h && !(h->access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
     if (valueName.size() > MaxValueNameLength || data.size() > MaxValueSize)
         return ERROR_INVALID_PARAMETER;
     QByteArray stored = data;
@@ -781,10 +752,8 @@ LONG RegistryStore::RegDeleteValue(HKEY hKey, const QString& valueName)
     std::lock_guard lock(m_mutex);
     Handle* h;
     qint64 id;
-    if (LONG rc = resolve(hKey, &h, &id))
+    if (LONG rc = resolve(hKey, &h, &id, KEY_SET_VALUE))
         return rc;
-    if (h && !(h->access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
     Query q(stmt("DELETE FROM vals WHERE key=? AND folded=?"));
     q.bind(1, id).bind(2, fold(valueName));
     const int rc = q.step();

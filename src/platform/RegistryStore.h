@@ -142,14 +142,17 @@ public:
     bool integrityCheck(QString* detail = nullptr);
 
 private:
+    // Where the last enumeration stopped, so walking by index is linear.
+    struct Cursor {
+        qint64 index = -1;
+        qint64 row = 0; // values: the row id reached
+        QString folded; // sub-keys: the folded name reached
+    };
     struct Handle {
         qint64 keyId;
         REGSAM access;
-        // Where the last enumeration stopped, so walking by index is linear.
-        qint64 valueCursorIndex = -1;
-        qint64 valueCursorRow = 0;
-        qint64 keyCursorIndex = -1;
-        QString keyCursorFolded;
+        Cursor values;
+        Cursor keys;
     };
 
     void openFile();
@@ -158,7 +161,11 @@ private:
     bool prepareSchema(QString* why);
     void noteProblem(const QString& what);
     LONG sqlFailure(int rc);
-    LONG resolve(HKEY hKey, Handle** handle, qint64* keyId);
+    // needed: the access the handle must have been opened with (roots have all).
+    LONG resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM needed = 0);
+    LONG openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
+                 HKEY* result, DWORD* disposition);
+    LONG enumerate(HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data);
     LONG walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created);
     bool keyExists(qint64 keyId);
     HKEY newHandle(qint64 keyId, REGSAM access);

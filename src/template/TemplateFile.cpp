@@ -46,6 +46,26 @@ CDesignObjectPtr addRecord(CPrintTemplate& t, const TemplateFileReader::ObjectRe
     return object;
 }
 
+// The page settings the template record carries, in either direction.
+template <typename From, typename To>
+void copyPageFields(const From& from, To& to)
+{
+    to.Width = from.Width;
+    to.Height = from.Height;
+    to.Scalor = from.Scalor;
+    to.Orientation = from.Orientation;
+    to.BackgroundColor = from.BackgroundColor;
+    to.TargetApplication = from.TargetApplication;
+    to.Duplex = from.Duplex;
+}
+
+// Only a refused open says "permission denied"; later failures are access errors.
+KytError fileError(const QFileDevice& file, const QString& fileName, bool opening)
+{
+    return KytError(opening && file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
+                    QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+}
+
 } // namespace
 
 bool readInto(CPrintTemplate& t, QByteArrayView bytes)
@@ -57,13 +77,7 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
 
     const TemplateRecord rec = parseTemplateRecord(reader.readTemplateRecord());
     CPrintTemplate::Fields& f = t.fields();
-    f.Width = rec.Width;
-    f.Height = rec.Height;
-    f.Scalor = rec.Scalor;
-    f.Orientation = rec.Orientation;
-    f.BackgroundColor = rec.BackgroundColor;
-    f.TargetApplication = rec.TargetApplication;
-    f.Duplex = rec.Duplex;
+    copyPageFields(rec, f);
     // The file defines the page: a background left from earlier content
     // would otherwise show through a file that has none.
     f.Picture = Picture();
@@ -118,13 +132,7 @@ QByteArray encode(CPrintTemplate& t)
     std::vector<Picture> pictures;
     TemplateRecord rec;
     const CPrintTemplate::Fields& f = t.fields();
-    rec.Width = f.Width;
-    rec.Height = f.Height;
-    rec.Scalor = f.Scalor;
-    rec.Orientation = f.Orientation;
-    rec.BackgroundColor = f.BackgroundColor;
-    rec.TargetApplication = f.TargetApplication;
-    rec.Duplex = f.Duplex;
+    copyPageFields(f, rec);
     if (!f.Picture.isNull()) {
         pictures.push_back(f.Picture);
         rec.backgroundNumber = 1;
@@ -169,8 +177,7 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
     if (QFileInfo(fileName).isDir())
         throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is a folder").arg(fileName));
     if (!file.open(QIODevice::ReadOnly))
-        throw KytError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
-                       QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        throw fileError(file, fileName, true);
     const qint64 size = file.size();
     if (size > maxSize)
         throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is %2 bytes; at most %3 bytes are read")
@@ -180,7 +187,7 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
     // Read with a bound even when the reported size is wrong (pipes, /proc).
     QByteArray bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        throw fileError(file, fileName, false);
     if (bytes.size() > maxSize)
         throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is larger than %2 bytes").arg(fileName).arg(maxSize));
     return bytes;
@@ -192,10 +199,9 @@ void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
         throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: no file name"));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw KytError(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
-                       QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        throw fileError(file, fileName, true);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        throw fileError(file, fileName, false);
 }
 
 } // namespace kyt::tplfile

@@ -52,7 +52,9 @@ grep -q '"text":"Lindqvist"' "$tmp/trace.jsonl" || fail "the trace lacks the dat
 
 # CSV record as data.
 printf 'FirstName,LastName\nAnn,Okafor\n"Bo, Jr",Quist\n' > "$tmp/c.csv"
-"$kyt" render "$tpl" --csv "$tmp/c.csv" --row 2 --trace 2>/dev/null | grep -q '"text":"Quist"' || fail "--csv --row did not take record 2"
+# Into a file: grep -q stopping early would break the pipe (pipefail).
+"$kyt" render "$tpl" --csv "$tmp/c.csv" --row 2 --trace > "$tmp/row.jsonl" 2>/dev/null || fail "--csv --row failed"
+grep -q '"text":"Quist"' "$tmp/row.jsonl" || fail "--csv --row did not take record 2"
 
 # Bad input: clear message, non-zero exit, nothing written, old file kept.
 expect_fail() { # CODE DESCRIPTION CMD...
@@ -75,7 +77,7 @@ expect_fail 2 "bad dpi" "$kyt" render "$tpl" -o "$tmp/x.png" --dpi 0
 expect_fail 2 "no output" "$kyt" render "$tpl"
 [[ ! -e "$tmp/x.png" ]] || fail "a failed render left an output"
 ls -A "$tmp" | grep -q '\.part$' && fail "a temporary file was left behind"
-"$kyt" render --help | grep -q -- "--trace" || fail "render --help lacks --trace"
+"$kyt" render --help > "$tmp/help.txt" && grep -q -- "--trace" "$tmp/help.txt" || fail "render --help lacks --trace"
 
 # batch: a bad record is named and skipped, the others printed, exit 1.
 printf 'FirstName,LastName,Image\nAnn,Aalto,\nBo,Berg,gone.jpg\nCy,"Cruz\n' > "$tmp/b.csv"
