@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QtEndian>
 #include <memory>
 #include "control/CError.h"
 #include "objects/CLogoObject.h"
@@ -39,6 +40,14 @@ inline QImage patternImage(int w, int h, int seed)
 inline bool samePixels(const Picture& a, const Picture& b)
 {
     return a.image().convertToFormat(QImage::Format_ARGB32) == b.image().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A 32-bit length field as the file holds it.
+inline QByteArray le32(qint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    return QByteArray(b, 4);
 }
 
 inline QByteArray readBytes(const QString& path)

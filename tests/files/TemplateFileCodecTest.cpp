@@ -3,31 +3,15 @@
 // rules, and a reader that refuses lengths it cannot satisfy.
 #include <gtest/gtest.h>
 
-#include <QtEndian>
+#include "files/FileTestSupport.h"
+#include "support/TestSupport.h"
 #include "control/CError.h"
 #include "template/TemplateFileCodec.h"
 
 using namespace kyt;
 using namespace kyt::tplfile;
-
-namespace {
-QByteArray le32(qint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-qint32 errorNumberOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KytError& e) {
-        return e.number();
-    }
-    return 0;
-}
-} // namespace
+using kyt::test::errorNumberOf;
+using kyt::test::le32;
 
 TEST(TemplateFileCodec, HeaderWordAndTypeFields)
 {

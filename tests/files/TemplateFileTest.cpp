@@ -17,13 +17,6 @@ using namespace kyt::test;
 
 namespace {
 
-QByteArray le32(qint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
 const QString ReadSource = moduleSource(".CPrintTemplate (") + QStringLiteral("ReadBinaryTemplateFile");
 const QString SaveSource = moduleSource(".CPrintTemplate (") + QStringLiteral(" SaveTemplatetoBinaryFile");
 

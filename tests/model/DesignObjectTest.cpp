@@ -11,6 +11,7 @@
 #include "objects/CRectangleObject.h"
 #include "objects/CTextObject.h"
 #include "objects/TokenFields.h"
+#include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
 #include <QImage>
 
@@ -177,34 +178,14 @@ TEST(TokenStringRead, TextObjectRoundTripLosesOnlyOuterBlanks)
     a.setBarcodePostfix("*");
     a.setFontToFit(true);
 
+    // Every field comes back: the re-written token string matches, with only
+    // the text's outer blanks gone.
     CTextObject b;
     b.setTokenString(a.TokenString());
-    EXPECT_EQ(b.top(), a.top());
-    EXPECT_EQ(b.left(), a.left());
-    EXPECT_EQ(b.Width(), a.Width());
-    EXPECT_EQ(b.Height(), a.Height());
-    EXPECT_EQ(b.ZOrder(), 4);
-    EXPECT_EQ(b.Border(), -2);
-    EXPECT_EQ(b.Alignment(), 1);
-    EXPECT_EQ(b.BackColor(), 0x00FF00);
-    EXPECT_EQ(b.ForeColor(), 0x0000FF);
     EXPECT_EQ(b.Text(), "Visitor Pass");
-    EXPECT_TRUE(b.Bold());
     EXPECT_FALSE(b.Italic());
-    EXPECT_TRUE(b.Underline());
-    EXPECT_TRUE(b.Strikethrough());
-    EXPECT_EQ(b.FontName(), "DejaVu Sans");
-    EXPECT_EQ(b.FontSize(), 14);
-    EXPECT_FALSE(b.Transparent());
-    EXPECT_TRUE(b.Barcode());
-    EXPECT_EQ(b.BarcodeTypeNumber(), 2);
-    EXPECT_EQ(b.BarcodePrefix(), "*");
-    EXPECT_EQ(b.BarcodePostfix(), "*");
-    EXPECT_TRUE(b.FontToFit());
-    EXPECT_EQ(b.TokenString(), [&] {
-        a.setText("Visitor Pass");
-        return a.TokenString();
-    }());
+    a.setText("Visitor Pass");
+    EXPECT_EQ(b.TokenString(), a.TokenString());
 }
 
 TEST(TokenStringRead, EveryClassRoundTrips)
@@ -364,12 +345,7 @@ TEST(BarcodeSettings, ConvertBarcodeType)
     EXPECT_EQ(CTextObjectBase::convertBarcodeType("128"), 2);
     EXPECT_EQ(CTextObjectBase::convertBarcodeType("3"), 3);
     EXPECT_EQ(CTextObjectBase::convertBarcodeType(0), 0);
-    try {
-        CTextObjectBase::convertBarcodeType("128B");
-        FAIL() << "expected a type mismatch";
-    } catch (const KytError& e) {
-        EXPECT_EQ(e.number(), 13);
-    }
+    EXPECT_EQ(test::errorNumberOf([&] { CTextObjectBase::convertBarcodeType("128B"); }), 13);
     EXPECT_THROW(CTextObjectBase::convertBarcodeType("40000"), KytError);
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Picture.h"
+#include "support/TestSupport.h"
 #include "template/CPrintData.h"
 #include "template/CVariant.h"
 #include <QDate>
@@ -17,13 +18,6 @@ const QChar STX(2);
 QString entry(const QString& key, const QString& value)
 {
     return key + SOH + value + STX;
-}
-
-kyt::Picture picture()
-{
-    QImage img(2, 2, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    return kyt::Picture(img);
 }
 
 QStringList keysOf(const CPrintData& d)
@@ -51,7 +45,7 @@ TEST(Variant, MissingMarkerReadsEmpty)
 
 TEST(Variant, ObjectsAreTold)
 {
-    EXPECT_TRUE(IsObject(QVariant::fromValue(picture())));
+    EXPECT_TRUE(IsObject(QVariant::fromValue(test::solidPicture(2, 2, qRgb(255, 0, 0)))));
     EXPECT_TRUE(IsObject(QVariant::fromValue(QImage(1, 1, QImage::Format_RGB32))));
     CPrintData owner;
     EXPECT_TRUE(IsObject(QVariant::fromValue(static_cast<QObject*>(&owner))));
@@ -68,7 +62,7 @@ TEST(Variant, KeyHoldsValueOrObject)
     v.setKey("Name");
     EXPECT_EQ(v.Key(), QVariant("Name"));
     EXPECT_EQ(v.keyText(), "Name");
-    v.setKey(QVariant::fromValue(picture()));
+    v.setKey(QVariant::fromValue(test::solidPicture(2, 2, qRgb(255, 0, 0))));
     EXPECT_TRUE(IsObject(v.Key()));
     EXPECT_EQ(v.keyText(), "");
 }
@@ -107,7 +101,7 @@ TEST(PrintDataAdd, UserVariantUnderItsOwnKey)
     auto v = d.CreateVariant();
     EXPECT_EQ(d.Count(), 0); // not added by creating
     v->setKey("Photo");
-    v->setvValue(QVariant::fromValue(picture()));
+    v->setvValue(QVariant::fromValue(test::solidPicture(2, 2, qRgb(255, 0, 0))));
     auto r = d.Add(Missing(), Missing(), v);
     EXPECT_EQ(r, v);
     EXPECT_EQ(d.Item("photo"), v);
@@ -188,7 +182,7 @@ TEST(DataStream, MakeWalksTheArgumentAndSkipsObjects)
 {
     auto source = std::make_shared<CPrintData>();
     source->Add("Name", "Ann Lee");
-    source->Add("Photo", QVariant::fromValue(picture()));
+    source->Add("Photo", QVariant::fromValue(test::solidPicture(2, 2, qRgb(255, 0, 0))));
     source->Add("Dept", "Sales");
     CPrintData other; // the one called on holds nothing that counts
     other.Add("Ignored", "x");

@@ -17,27 +17,15 @@ bool isColour(QRgb p, QRgb want, int tolerance = 40)
         && std::abs(qBlue(p) - qBlue(want)) <= tolerance;
 }
 
-// First and last column of `row` whose pixel has the colour (-1: none).
-std::pair<int, int> runInRow(const QImage& img, int row, QRgb want)
+// First and last pixel of the colour along a row, or a column when vertical (-1: none).
+std::pair<int, int> runOf(const QImage& img, int line, QRgb want, bool vertical = false)
 {
     int first = -1, last = -1;
-    for (int x = 0; x < img.width(); ++x)
-        if (isColour(img.pixel(x, row), want)) {
+    for (int i = 0; i < (vertical ? img.height() : img.width()); ++i)
+        if (isColour(vertical ? img.pixel(line, i) : img.pixel(i, line), want)) {
             if (first < 0)
-                first = x;
-            last = x;
-        }
-    return { first, last };
-}
-
-std::pair<int, int> runInColumn(const QImage& img, int column, QRgb want)
-{
-    int first = -1, last = -1;
-    for (int y = 0; y < img.height(); ++y)
-        if (isColour(img.pixel(column, y), want)) {
-            if (first < 0)
-                first = y;
-            last = y;
+                first = i;
+            last = i;
         }
     return { first, last };
 }
@@ -62,15 +50,15 @@ TEST_P(PixelPlacement, RectangleAtScale)
     ASSERT_TRUE(card->Render(box));
     const QImage& img = box.Image();
     const QRgb red = qRgb(255, 0, 0);
-    const auto [x0, x1] = runInRow(img, qRound(1.0 * dpi), red);
-    const auto [y0, y1] = runInColumn(img, qRound(2.0 * dpi), red);
+    const auto [x0, x1] = runOf(img, qRound(1.0 * dpi), red);
+    const auto [y0, y1] = runOf(img, qRound(2.0 * dpi), red, true);
     EXPECT_NEAR(x0, 1.0 * dpi, 1.0);
     EXPECT_NEAR(x1 + 1, 3.0 * dpi, 1.0);
     EXPECT_NEAR(y0, 0.5 * dpi, 1.0);
     EXPECT_NEAR(y1 + 1, 1.5 * dpi, 1.0);
     // The card itself is white inside a black edge.
     EXPECT_TRUE(isColour(img.pixel(qRound(5 * dpi), qRound(3 * dpi)), qRgb(255, 255, 255)));
-    const auto [ex0, ex1] = runInRow(img, qRound(3 * dpi), qRgb(0, 0, 0));
+    const auto [ex0, ex1] = runOf(img, qRound(3 * dpi), qRgb(0, 0, 0));
     EXPECT_NEAR(ex0, 0, 1.0);
     EXPECT_NEAR(ex1, 6.75 * dpi, 1.5);
 }
@@ -106,13 +94,13 @@ TEST(PixelRender, PhotoFittedIntoItsBox)
     ASSERT_TRUE(card->Render(box, data));
     const QImage& img = box.Image();
     const QRgb blue = qRgb(0, 0, 255);
-    const auto [x0, x1] = runInRow(img, 40, blue);
-    const auto [y0, y1] = runInColumn(img, 96, blue);
+    const auto [x0, x1] = runOf(img, 40, blue);
+    const auto [y0, y1] = runOf(img, 96, blue, true);
     EXPECT_NEAR(x0, 48, 1);
     EXPECT_NEAR(x1 + 1, 144, 1);
     EXPECT_NEAR(y0, 24, 1);
     EXPECT_NEAR(y1 + 1, 72, 1);
-    EXPECT_EQ(runInRow(img, 100, qRgb(0, 255, 0)).first, -1) << "no placeholder under the photo";
+    EXPECT_EQ(runOf(img, 100, qRgb(0, 255, 0)).first, -1) << "no placeholder under the photo";
 }
 
 TEST(PixelRender, TextInkStaysInItsBoxAtScale)

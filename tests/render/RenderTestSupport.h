@@ -13,6 +13,7 @@
 #include "objects/CRectangleObject.h"
 #include "objects/CTextObject.h"
 #include "platform/surface/TraceSurface.h"
+#include "support/TestSupport.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include <QImage>
@@ -30,14 +31,6 @@ inline void PrintTo(const QString& s, std::ostream* os)
 namespace kyt::test
 {
 
-// A reporter that logs but shows nothing; lastLogLine() tells what it got.
-inline std::shared_ptr<CError> quietError()
-{
-    auto e = std::make_shared<CError>();
-    e->setDisplayError(false);
-    return e;
-}
-
 // A 3.375 x 2.125 inch card with a quiet reporter.
 inline std::unique_ptr<CPrintTemplate> makeCard(double width = 3.375, double height = 2.125)
 {
@@ -53,6 +46,14 @@ template <typename T> std::shared_ptr<T> add(CPrintTemplate& t, const char* type
     auto o = std::dynamic_pointer_cast<T>(t.AddObject(QString::fromLatin1(type)));
     EXPECT_TRUE(o) << type;
     return o;
+}
+
+// One object drawn on its own, with the card's reporter.
+inline bool renderOn(CDesignObject& o, CPrintTemplate& card, Surface& s, std::shared_ptr<CPrintData> data = nullptr,
+    float sgX = 0, float sgY = 0)
+{
+    auto error = card.Error();
+    return o.Render(card, s, error, data, sgX, sgY);
 }
 
 template <typename T> void place(T& o, float left, float top, float width, float height)
@@ -72,13 +73,6 @@ inline std::shared_ptr<CLineObject> addLine(
     line->setTokenString(QString::number(top) + sep + QString::number(left) + sep + QString::number(width) + sep
         + QString::number(height) + sep + QStringLiteral("0") + sep + QString::number(colour) + sep);
     return line;
-}
-
-inline Picture solidPicture(int w, int h, QRgb colour)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    return Picture(img);
 }
 
 // The recorded calls, optionally only those of one member.

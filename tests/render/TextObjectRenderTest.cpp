@@ -13,14 +13,7 @@ using namespace kyt::test;
 namespace
 {
 
-constexpr double d = 0.01041667;
-
-bool renderOn(CDesignObject& o, CPrintTemplate& card, Surface& s, std::shared_ptr<CPrintData> data = nullptr,
-    float sgX = 0, float sgY = 0)
-{
-    auto error = card.Error();
-    return o.Render(card, s, error, data, sgX, sgY);
-}
+constexpr double d = 0.01041667; // one pixel at 96 per inch
 
 std::vector<QString> prints(const TraceSurface& s)
 {

@@ -14,21 +14,12 @@ const QString kEnvironment = QStringLiteral("Software\\KYT\\KYT Central\\Designe
 
 void put(RegistryStore& s, const QString& path, const QString& name, const QString& value)
 {
-    HKEY h = 0;
-    ASSERT_EQ(s.RegCreateKeyEx(HKEY_LOCAL_MACHINE, path, 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(s.RegSetValueEx(h, name, 0, REG_SZ, RegistryStore::stringData(value)), ERROR_SUCCESS);
-    s.RegCloseKey(h);
+    test::putString(s, HKEY_LOCAL_MACHINE, path, name, value);
 }
 
 QString stored(RegistryStore& s, const QString& path, const QString& name)
 {
-    HKEY h = 0;
-    if (s.RegOpenKeyEx(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &h) != ERROR_SUCCESS)
-        return QStringLiteral("<no key>");
-    QByteArray data;
-    const LONG rc = s.RegQueryValueEx(h, name, nullptr, &data);
-    s.RegCloseKey(h);
-    return rc == ERROR_SUCCESS ? RegistryStore::dataString(data) : QStringLiteral("<no value>");
+    return test::storedString(s, HKEY_LOCAL_MACHINE, path, name);
 }
 } // namespace
 

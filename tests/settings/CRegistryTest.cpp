@@ -7,25 +7,12 @@
 using namespace kyt;
 using namespace kyt::reg;
 using kyt::test::StoreScope;
+using kyt::test::keyExists;
+using kyt::test::putString;
 
 namespace {
 const QString kKey = QStringLiteral("Software\\Test\\Reg");
 
-void putString(RegistryStore& s, HKEY root, const QString& path, const QString& name, const QString& value)
-{
-    HKEY h = 0;
-    ASSERT_EQ(s.RegCreateKeyEx(root, path, 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(s.RegSetValueEx(h, name, 0, REG_SZ, RegistryStore::stringData(value)), ERROR_SUCCESS);
-    s.RegCloseKey(h);
-}
-
-bool keyExists(RegistryStore& s, HKEY root, const QString& path)
-{
-    HKEY h = 0;
-    const bool found = s.RegOpenKeyEx(root, path, 0, KEY_READ, &h) == ERROR_SUCCESS;
-    s.RegCloseKey(h);
-    return found;
-}
 } // namespace
 
 TEST(CRegistry, FreshObjectReadsNothingButDefaults)

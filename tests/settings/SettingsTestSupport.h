@@ -1,10 +1,13 @@
 #pragma once
 // A private settings store per test, installed as the process-wide one.
 
+#include <gtest/gtest.h>
+
 #include <QTemporaryDir>
 #include <memory>
 #include "control/CError.h"
 #include "platform/RegistryStore.h"
+#include "support/TestSupport.h"
 
 namespace kyt::test {
 
@@ -36,12 +39,36 @@ private:
     std::shared_ptr<reg::RegistryStore> m_store;
 };
 
-// A reporter that records instead of showing anything.
-inline CErrorPtr quietError()
+// Writes a string value, creating the key.
+inline void putString(reg::RegistryStore& s, reg::HKEY root, const QString& path, const QString& name,
+                      const QString& value)
 {
-    auto e = std::make_shared<CError>();
-    e->setDisplayError(false);
-    return e;
+    using namespace reg;
+    HKEY h = 0;
+    ASSERT_EQ(s.RegCreateKeyEx(root, path, 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr), ERROR_SUCCESS);
+    ASSERT_EQ(s.RegSetValueEx(h, name, 0, REG_SZ, RegistryStore::stringData(value)), ERROR_SUCCESS);
+    s.RegCloseKey(h);
+}
+
+// The stored text of a value, "<no key>" or "<no value>" when missing.
+inline QString storedString(reg::RegistryStore& s, reg::HKEY root, const QString& path, const QString& name)
+{
+    using namespace reg;
+    HKEY h = 0;
+    if (s.RegOpenKeyEx(root, path, 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return QStringLiteral("<no key>");
+    QByteArray data;
+    const LONG rc = s.RegQueryValueEx(h, name, nullptr, &data);
+    s.RegCloseKey(h);
+    return rc == ERROR_SUCCESS ? RegistryStore::dataString(data) : QStringLiteral("<no value>");
+}
+
+inline bool keyExists(reg::RegistryStore& s, reg::HKEY root, const QString& path)
+{
+    reg::HKEY h = 0;
+    const bool found = s.RegOpenKeyEx(root, path, 0, reg::KEY_READ, &h) == reg::ERROR_SUCCESS;
+    s.RegCloseKey(h);
+    return found;
 }
 
 } // namespace kyt::test

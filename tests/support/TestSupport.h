@@ -1,9 +1,13 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
+#include "control/CError.h"
 #include "platform/MessageBox.h"
+#include "platform/Picture.h"
 
 namespace kyt::test {
 
@@ -21,5 +25,31 @@ private:
 
 // Path of a file under tests/data.
 QString dataFile(const QString& name);
+
+// A reporter that logs but shows nothing; lastLogLine() tells what it got.
+inline std::shared_ptr<CError> quietError()
+{
+    auto e = std::make_shared<CError>();
+    e->setDisplayError(false);
+    return e;
+}
+
+inline Picture solidPicture(int w, int h, QRgb colour)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(colour);
+    return Picture(img);
+}
+
+// The number of the KytError f throws; 0 when it throws none.
+inline qint32 errorNumberOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const KytError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 } // namespace kyt::test

@@ -1,6 +1,8 @@
 // Drawing on a picture box, checked pixel by pixel.
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 #include "control/CError.h"
 #include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
@@ -172,12 +174,7 @@ TEST(PictureBoxSurface, PaintPictureMirrorsANegativeWidthAndUsesNaturalSize)
 TEST(PictureBoxSurface, PaintPictureRefusesAnEmptyPicture)
 {
     PictureBoxSurface box(QSize(10, 10));
-    try {
-        box.PaintPicture(Picture(), 0, 0, 10, 10);
-        FAIL() << "empty picture accepted";
-    } catch (const KytError& e) {
-        EXPECT_EQ(e.number(), 481);
-    }
+    EXPECT_EQ(test::errorNumberOf([&] { box.PaintPicture(Picture(), 0, 0, 10, 10); }), 481);
 }
 
 TEST(PictureBoxSurface, PrintWritesSuccessiveLines)
@@ -307,18 +304,10 @@ TEST(PictureBoxSurface, ClsAndNewBackColorClearTheDrawing)
 
 TEST(PictureBoxSurface, RefusesImpossibleSizes)
 {
-    auto number = [](auto make) {
-        try {
-            make();
-        } catch (const KytError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(number([] { PictureBoxSurface(QSize(0, 10)); }), 380);
-    EXPECT_EQ(number([] { PictureBoxSurface(QSize(10, 10), 0); }), 380);
-    EXPECT_EQ(number([] { PictureBoxSurface(QSize(30000, 30000)); }), 7);
-    EXPECT_EQ(number([] { PictureBoxSurface(QSize(100000, 10)); }), 7);
+    EXPECT_EQ(test::errorNumberOf([] { PictureBoxSurface(QSize(0, 10)); }), 380);
+    EXPECT_EQ(test::errorNumberOf([] { PictureBoxSurface(QSize(10, 10), 0); }), 380);
+    EXPECT_EQ(test::errorNumberOf([] { PictureBoxSurface(QSize(30000, 30000)); }), 7);
+    EXPECT_EQ(test::errorNumberOf([] { PictureBoxSurface(QSize(100000, 10)); }), 7);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // CUPS queue when KYT_CUPS_QUEUE names one (tests/scripts/cups_print.sh).
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 #include "control/CError.h"
 #include "platform/Picture.h"
 #include "platform/surface/PrinterSurface.h"
@@ -158,12 +160,7 @@ TEST_F(PrinterPdfTest, AfterEndDocAFileRefusesMoreDrawing)
     PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
     printer.Print("Kept");
     printer.EndDoc();
-    try {
-        printer.Print("Lost?");
-        FAIL() << "drawing after EndDoc accepted";
-    } catch (const KytError& e) {
-        EXPECT_EQ(e.number(), 482);
-    }
+    EXPECT_EQ(test::errorNumberOf([&] { printer.Print("Lost?"); }), 482);
     EXPECT_EQ(pdfInfo(pdf).pages, 1);
     EXPECT_TRUE(pageText(pdf, 1).contains("Kept"));
 }
@@ -245,23 +242,15 @@ TEST_F(PrinterPdfTest, DrawWidthCountsPrinterDots)
 
 TEST(PrinterSurface, RefusesBadTargetsAndSizes)
 {
-    auto number = [](auto make) {
-        try {
-            make();
-        } catch (const KytError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(number([] { PrinterSurface::toQueue("KYT_No_Such_Queue_42", CR80); }), 482);
-    EXPECT_EQ(number([] { PrinterSurface::toPdf("", CR80); }), 482);
-    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(0, 2)); }), 380);
-    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(3, 1e9)); }), 380);
-    EXPECT_EQ(number([] { PrinterSurface::toPdf("/tmp/x.pdf", CR80, 10); }), 380);
+    EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toQueue("KYT_No_Such_Queue_42", CR80); }), 482);
+    EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("", CR80); }), 482);
+    EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(0, 2)); }), 380);
+    EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(3, 1e9)); }), 380);
+    EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", CR80, 10); }), 380);
 
     // A file that cannot be written fails at the first drawing, with a report.
     auto printer = PrinterSurface::toPdf("/nonexistent-folder/sub/card.pdf", CR80);
-    EXPECT_EQ(number([&] { printer->Print("x"); }), 482);
+    EXPECT_EQ(test::errorNumberOf([&] { printer->Print("x"); }), 482);
 }
 
 // A real job through CUPS: front and back of a two-sided card. Run by
