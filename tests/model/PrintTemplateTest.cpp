@@ -39,21 +39,13 @@ public:
 
 TEST(TemplateDefaultsAfterCreation, NewTemplate)
 {
+    // The values that are not simply zero or empty.
     CPrintTemplate t;
     EXPECT_EQ(t.Scalor(), 1.0);
     EXPECT_EQ(t.TemplateType(), "Template");
     EXPECT_EQ(t.BackgroundColor(), -1);
     EXPECT_FALSE(t.DataChanged());
     EXPECT_FALSE(t.Dirty());
-    EXPECT_EQ(t.Width(), 0.0);
-    EXPECT_EQ(t.Height(), 0.0);
-    EXPECT_EQ(t.Orientation(), 0);
-    EXPECT_FALSE(t.Duplex());
-    EXPECT_EQ(t.Border(), 0);
-    EXPECT_EQ(t.PictureScale(), 0.0f);
-    EXPECT_EQ(t.Picture().Type(), 0);
-    EXPECT_EQ(t.Count(), 0);
-    EXPECT_EQ(t.Error(), nullptr);
     EXPECT_EQ(t.moduleSource(), "KYTPreview.CPrintTemplate (8.1.3)");
 }
 
