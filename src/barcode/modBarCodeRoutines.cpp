@@ -1,4 +1,5 @@
 #include "barcode/modBarCodeRoutines.h"
+#include "util/Strings.h"
 
 #include "barcode/CBarCode128CharacterSet.h"
 #include "util/Ansi.h"
@@ -62,16 +63,7 @@ QString Code128Stop()
     return chars().stop;
 }
 
-QString TrimBarcodeBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
+QString TrimBarcodeBlanks(const QString& text) { return TrimBlanks(text); }
 
 bool IsCode128BText(const QString& text)
 {

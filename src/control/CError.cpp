@@ -40,7 +40,12 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
 {
     try {
         const bool isCritical = critical.isValid() && !critical.isNull() && critical.toBool();
-        const qint64 number = vNumber.toLongLong();
+        qint64 number = vNumber.toLongLong();
+        // Hosts often hand over 32-bit error codes as unsigned values.
+        const int t = vNumber.typeId();
+        if ((t == QMetaType::UInt || t == QMetaType::ULong || t == QMetaType::ULongLong) && number > 0
+            && number <= 0xFFFFFFFFLL)
+            number = static_cast<qint32>(static_cast<quint32>(number));
         const QString type = errorType(number);
         const QString shown = QString::number(shownNumber(number));
         const QString source = vSource.toString();

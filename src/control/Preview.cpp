@@ -92,6 +92,10 @@ void Preview::PreviewTemplate(const std::shared_ptr<CPrintTemplate>& oID, const 
             objectNotSet();
         const double w = oID->Width();
         const double h = oID->Duplex() ? 2 * oID->Height() : oID->Height();
+        // A card without a size cannot be fitted; keep its Scalor rather
+        // than store 0 and print blank cards later.
+        if (!(w > 0 && h > 0))
+            throw KytError(11, QStringLiteral("Division by zero"));
         const float factor = GetFitFactor(w, h, m_picPreview->ScaleWidth(), m_picPreview->ScaleHeight());
         oID->setScalor(factor);
         m_picPreview->Cls();

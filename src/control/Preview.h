@@ -52,7 +52,7 @@ public:
     kyt::Picture PictureImage();
     // Renders the template on the given surface (a printer or a picture
     // box); the result of the rendering.
-    bool PrintTemplate(Surface* oPrinter, const std::shared_ptr<kyt::CPrintTemplate>& oID,
+    Q_INVOKABLE bool PrintTemplate(kyt::Surface* oPrinter, const std::shared_ptr<kyt::CPrintTemplate>& oID,
         const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
     // The template at true size (Scalor 1, left so) in the display area,
     // returned as a picture of the display area's size.

@@ -1,5 +1,8 @@
 #include "control/PreviewPictureBox.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -19,6 +22,14 @@ PreviewPictureBox::~PreviewPictureBox() = default;
 void PreviewPictureBox::makeSurface(QSize size)
 {
     size = size.expandedTo(QSize(1, 1));
+    // A display area larger than a picture may be is drawn at the largest
+    // size allowed (same shape), so a huge window never fails.
+    const double area = double(size.width()) * size.height();
+    double shrink = std::min({1.0, double(Picture::MaxSide) / size.width(), double(Picture::MaxSide) / size.height()});
+    if (area * shrink * shrink > double(Picture::MaxPixels))
+        shrink = std::sqrt(double(Picture::MaxPixels) / area);
+    if (shrink < 1.0)
+        size = QSize(std::max(1, int(size.width() * shrink)), std::max(1, int(size.height() * shrink)));
     const quint32 back = m_surface ? m_surface->BackColor() : 0xFFFFFFu;
     Picture previous = m_surface ? m_surface->picture() : Picture();
     auto next = std::make_unique<PictureBoxSurface>(size, Dpi);
@@ -53,8 +64,13 @@ void PreviewPictureBox::setBackColor(quint32 color)
 
 void PreviewPictureBox::resizeEvent(QResizeEvent* event)
 {
-    if (event->size().expandedTo(QSize(1, 1)) != m_surface->Image().size())
-        makeSurface(event->size());
+    if (event->size().expandedTo(QSize(1, 1)) != m_surface->Image().size()) {
+        try {
+            makeSurface(event->size());
+        } catch (const std::exception&) {
+            // Resizing passes over a failure: the previous area stays in use.
+        }
+    }
     QWidget::resizeEvent(event);
 }
 

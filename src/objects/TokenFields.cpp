@@ -1,6 +1,7 @@
 #include "objects/TokenFields.h"
 
 #include "util/NumberText.h"
+#include "util/Strings.h"
 #include <cmath>
 #include <limits>
 
@@ -50,10 +51,10 @@ TokenReader::TokenReader(const QString& text, int fieldCount)
     while (static_cast<int>(m_fields.size()) < fieldCount) {
         const qsizetype end = text.indexOf(Delimiter, start);
         if (end < 0) {
-            m_fields.push_back(text.mid(start).trimmed());
+            m_fields.push_back(TrimBlanks(text.mid(start)));
             break;
         }
-        m_fields.push_back(text.mid(start, end - start).trimmed());
+        m_fields.push_back(TrimBlanks(text.mid(start, end - start)));
         start = end + 1;
     }
 }

@@ -1,4 +1,5 @@
 #include "template/TemplateFile.h"
+#include "util/Strings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -120,7 +121,7 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
     // Parse strings follow the pictures. Any other trailing bytes are
     // ignored, as they always were.
     while (reader.remaining() >= TypeFieldSize
-           && isParseStringWord(QString::fromLatin1(bytes.sliced(reader.position(), TypeFieldSize)).trimmed())) {
+           && isParseStringWord(TrimBlanks(QString::fromLatin1(bytes.sliced(reader.position(), TypeFieldSize))))) {
         const qint64 at = reader.position();
         addRecord(t, reader.readObjectRecord(), at);
     }
@@ -176,6 +177,9 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
         throw KytError(ErrFileNotFound, QStringLiteral("File not found: %1").arg(fileName));
     if (QFileInfo(fileName).isDir())
         throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is a folder").arg(fileName));
+    // Opening a pipe would block until someone writes to it, a device may never end.
+    if (!QFileInfo(fileName).isFile())
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is not a regular file").arg(fileName));
     if (!file.open(QIODevice::ReadOnly))
         throw fileError(file, fileName, true);
     const qint64 size = file.size();

@@ -5,6 +5,7 @@
 #include <limits>
 #include "control/CError.h"
 #include "kyt/Version.h"
+#include "util/Strings.h"
 #include "util/Ansi.h"
 #include "util/NumberText.h"
 #include "util/Strings.h"
@@ -191,7 +192,7 @@ QString TemplateFileReader::readTemplateRecord()
 TemplateFileReader::ObjectRecord TemplateFileReader::readObjectRecord()
 {
     ObjectRecord r;
-    r.type = fromAnsi(take(TypeFieldSize, "object type field").toByteArray()).trimmed();
+    r.type = TrimBlanks(fromAnsi(take(TypeFieldSize, "object type field").toByteArray()));
     const qint32 n = takeLength("object record");
     r.text = fromAnsi(take(n, "object record").toByteArray());
     return r;

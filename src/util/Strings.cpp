@@ -9,6 +9,17 @@
 
 namespace kyt {
 
+QString TrimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return first == 0 && last == text.size() ? text : text.mid(first, last - first);
+}
+
 int CountTokens(const QString& text, const QString& delimiter)
 {
     if (text.isEmpty())
@@ -27,7 +38,7 @@ QString GetToken(const QString& text, int index, const QString& delimiter)
     if (CountTokens(text, d) < index)
         return QString();
     if (d.isEmpty())
-        return index == 1 ? text.trimmed() : QString();
+        return index == 1 ? TrimBlanks(text) : QString();
     qsizetype start = 0;
     for (int i = 1; i < index; ++i) {
         const qsizetype p = text.indexOf(d, start, Qt::CaseInsensitive);
@@ -36,7 +47,7 @@ QString GetToken(const QString& text, int index, const QString& delimiter)
         start = p + 1;
     }
     const qsizetype end = text.indexOf(d, start, Qt::CaseInsensitive);
-    return (end < 0 ? text.mid(start) : text.mid(start, end - start)).trimmed();
+    return TrimBlanks(end < 0 ? text.mid(start) : text.mid(start, end - start));
 }
 
 QString GetTagValue(const QString& tag, const QString& key, const QString& itemSeparator, const QString& kvSeparator,
@@ -52,7 +63,7 @@ QString GetTagValue(const QString& tag, const QString& key, const QString& itemS
         *notFound = false;
     const qsizetype start = p + key.size() + kvSeparator.size();
     const qsizetype end = itemSeparator.isEmpty() ? -1 : tag.indexOf(itemSeparator, start, Qt::CaseInsensitive);
-    return (end < 0 ? tag.mid(start) : tag.mid(start, end - start)).trimmed();
+    return TrimBlanks(end < 0 ? tag.mid(start) : tag.mid(start, end - start));
 }
 
 QString SetTagValue(QString& tag, const QString& key, const QString& itemSeparator, const QString& value,
@@ -79,13 +90,13 @@ QString SetTagValue(QString& tag, const QString& key, const QString& itemSeparat
 QString GetFileName(const QString& path)
 {
     const qsizetype p = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
-    return (p < 0 ? path : path.mid(p + 1)).trimmed();
+    return TrimBlanks(p < 0 ? path : path.mid(p + 1));
 }
 
 QString GetFileExtension(const QString& name)
 {
     const qsizetype p = name.lastIndexOf(QLatin1Char('.'));
-    return (p < 0 ? name : name.mid(p + 1)).trimmed();
+    return TrimBlanks(p < 0 ? name : name.mid(p + 1));
 }
 
 QString MakeTempFileName(const QString& folder, const QString& prefix)
@@ -103,7 +114,7 @@ QString MakeTempFileName(const QString& folder, const QString& prefix)
     if (!cwd.endsWith(QLatin1Char('/')))
         cwd += QLatin1Char('/');
     const double r = QRandomGenerator::global()->generateDouble();
-    return cwd + QString::number(static_cast<qint64>(r * 100000000.0)).left(8);
+    return cwd + QStringLiteral("%1").arg(static_cast<qint64>(r * 100000000.0), 8, 10, QLatin1Char('0')).left(8);
 }
 
 } // namespace kyt

@@ -7,6 +7,10 @@
 
 namespace kyt {
 
+// Removes blanks (U+0020) at both ends; tabs, line breaks and other
+// characters are kept, so text survives a round trip through the fields.
+KYTCORE_EXPORT QString TrimBlanks(const QString& text);
+
 // Number of fields: delimiters + 1; 0 for an empty text. Only the first
 // character of the delimiter counts; letter case is ignored.
 KYTCORE_EXPORT int CountTokens(const QString& text, const QString& delimiter = QStringLiteral(","));

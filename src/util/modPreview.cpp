@@ -9,8 +9,12 @@ QString GetField(const QString& text, const QString& delimiter, int index)
     const QChar d = delimiter.at(0);
     qsizetype start = 0; // 0-based
     if (index > 1) {
+        // After every delimiter has been found once the search starts over,
+        // so only the remainder of the count matters.
+        const qsizetype delimiters = text.count(d);
+        const qsizetype searches = (index - 1) % (delimiters + 1);
         qsizetype pos = -1; // 0-based position of the last delimiter found
-        for (int i = 1; i < index; ++i) {
+        for (qsizetype i = 0; i < searches; ++i) {
             pos = text.indexOf(d, pos + 1);
             // A failed search starts the next one again at the beginning.
         }

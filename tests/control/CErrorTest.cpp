@@ -47,6 +47,16 @@ TEST(CError, ReportsToLogEventAndMessageBox)
     EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains("|Number: 53|Message: File not found|"));
 }
 
+TEST(CError, UnsignedNumbersAreClassifiedAs32Bit)
+{
+    test::ScriptedBoxScope scope;
+    CError err;
+    err.Display(QVariant(quint32(0x80040000u + 513)), "src", "text");
+    EXPECT_TRUE(err.lastLogLine().contains("|Type: Application Error|Number: 513|"));
+    err.Display(QVariant(quint32(53)), "src", "text");
+    EXPECT_TRUE(err.lastLogLine().contains("|Type: System Error|Number: 53|"));
+}
+
 TEST(CError, SilentAndCriticalReports)
 {
     test::ScriptedBoxScope scope;

@@ -2,7 +2,9 @@
 // area, templates and print data it hands out, and its failure reports.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <cmath>
 #include <QMetaObject>
 #include "control/Preview.h"
 #include "objects/CDataObject.h"
@@ -312,4 +314,38 @@ TEST(Preview, MembersAreReachableByName)
     EXPECT_TRUE(s.p.setProperty("DefaultPrintData", QVariant::fromValue(data)));
     EXPECT_EQ(s.p.DefaultPrintData(), data);
     EXPECT_TRUE(s.p.property("PictureImage").canConvert<kyt::Picture>());
+
+    TraceSurface trace(QStringLiteral("Printer"));
+    bool printed = false;
+    t->setScalor(1);
+    EXPECT_TRUE(QMetaObject::invokeMethod(&s.p, "PrintTemplate", Q_RETURN_ARG(bool, printed),
+        Q_ARG(kyt::Surface*, &trace), Q_ARG(std::shared_ptr<kyt::CPrintTemplate>, t),
+        Q_ARG(std::shared_ptr<kyt::CPrintData>, nullptr)));
+    EXPECT_TRUE(printed);
+    EXPECT_FALSE(trace.lines().isEmpty());
+}
+
+TEST(Preview, HugeDisplayAreaAndSizelessCardsAreSurvived)
+{
+    test::ScriptedBoxScope scope;
+    Shown s(200, 100);
+    // Larger than a picture may be: drawn at the largest allowed size.
+    for (const QSize size : {QSize(10000, 9000), QSize(40000, 10)}) {
+        s.p.resize(size);
+        QCoreApplication::processEvents();
+        auto t = blankTemplate(2, 1);
+        s.p.PreviewTemplate(t);
+        EXPECT_TRUE(std::isfinite(t->Scalor()) && t->Scalor() > 0) << size.width();
+    }
+    // A card without a size is reported and keeps its Scalor.
+    s.p.resize(200, 100);
+    for (double w : {0.0, -2.0}) {
+        auto t = blankTemplate(w, 1);
+        t->setScalor(1.5);
+        const size_t before = scope.box().asked().size();
+        s.p.PreviewTemplate(t);
+        EXPECT_DOUBLE_EQ(t->Scalor(), 1.5);
+        ASSERT_EQ(scope.box().asked().size(), before + 1);
+        EXPECT_TRUE(scope.box().asked().back().prompt.contains(QStringLiteral("PreviewTemplate")));
+    }
 }

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <sys/stat.h>
+#include "objects/CTextObjectBase.h"
 #include "files/FileTestSupport.h"
 #include "objects/CParseString.h"
 #include "objects/CRectangleObject.h"
@@ -306,6 +308,38 @@ TEST(TemplateFile, FilesThatCannotBeRead)
     EXPECT_FALSE(t->ReadFile(huge));
     EXPECT_TRUE(log.last().contains("|Number: 7|")) << qPrintable(log.last());
     EXPECT_EQ(t->Count(), 0);
+
+    // A named pipe would block the open until someone writes to it; a
+    // device may never end. Both are refused without being opened.
+    const QString fifo = dir.filePath("pipe.tpl");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(t->ReadFile(fifo));
+    EXPECT_TRUE(log.last().contains("|Number: 75|")) << qPrintable(log.last());
+    const int before = t->Count();
+    t->ReadSerialTextFile(fifo);
+    EXPECT_TRUE(log.last().contains("|Number: 75|")) << qPrintable(log.last());
+    EXPECT_EQ(t->Count(), before);
+    if (QFileInfo::exists("/dev/zero")) {
+        EXPECT_FALSE(t->ReadFile("/dev/zero"));
+        EXPECT_TRUE(log.last().contains("|Number: 75|")) << qPrintable(log.last());
+    }
+}
+
+TEST(TemplateFile, TextKeepsTabsAndLineBreaksThroughAFile)
+{
+    ReportLog log;
+    QTemporaryDir dir;
+    auto t = freshTemplate(log);
+    auto text = t->AddObject("Text");
+    auto* obj = static_cast<CTextObjectBase*>(text.get());
+    obj->setText(QStringLiteral("\tA\r\nB"));
+    obj->setBarcodePostfix(QStringLiteral("  *  "));
+    fileBytes(*t, dir);
+    auto back = freshTemplate(log);
+    ASSERT_TRUE(back->ReadFile(dir.filePath("t.tpl")));
+    auto* read = static_cast<CTextObjectBase*>(back->Item(1).get());
+    EXPECT_EQ(read->Text(), QStringLiteral("\tA\r\nB"));
+    EXPECT_EQ(read->BarcodePostfix(), QStringLiteral("*")); // blanks alone are trimmed
 }
 
 TEST(TemplateFile, FailedSaveLeavesTheOldFile)

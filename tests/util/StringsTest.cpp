@@ -94,3 +94,22 @@ TEST(GetFitFactor, KeepsAspectRatio)
     EXPECT_FLOAT_EQ(GetFitFactor(2, 1, 1, 4), 0.5f);
     EXPECT_FLOAT_EQ(GetFitFactor(3.375, 2.125, 3.375, 2.125), 1.0f);
 }
+
+TEST(Trimming, RemovesBlanksOnly)
+{
+    EXPECT_EQ(GetToken(" a ,b", 1, ","), "a");
+    EXPECT_EQ(GetToken("a\t,b", 1, ","), "a\t");
+    EXPECT_EQ(GetToken("a\x01\tb\r\n\x01", 2, "\x01"), "\tb\r\n");
+    EXPECT_EQ(GetTagValue("BC=\tX;", "BC"), "\tX");
+    EXPECT_EQ(GetFileName("C:\\ids\\card.tpl\t"), "card.tpl\t");
+    EXPECT_EQ(TrimBlanks(QString::fromUtf8("  \u00A0x\u00A0 ")), QString::fromUtf8("\u00A0x\u00A0"));
+}
+
+TEST(GetField, LargeIndexCyclesLikeTheSearch)
+{
+    // Each failed search starts again at the beginning: the fields repeat
+    // with a period of delimiters + 1, whatever the index.
+    EXPECT_EQ(GetField("a,b,c", ",", 4), "a");
+    EXPECT_EQ(GetField("a,b,c", ",", 5), "b");
+    EXPECT_EQ(GetField("a,b,c", ",", 2000000000), GetField("a,b,c", ",", 1 + (2000000000 - 1) % 3));
+}

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <QMetaType>
 // A drawing surface: what a card is drawn on (a picture box, a printer, a
 // trace). Objects and templates use only these members. The class keeps all
 // state (scale mode, position, font, colours, pen) and does the unit
@@ -186,3 +188,6 @@ private:
 };
 
 } // namespace kyt
+
+// Hosts that call members by name pass surfaces as pointers.
+Q_DECLARE_METATYPE(kyt::Surface*)
