@@ -115,6 +115,8 @@ TEST(TemplateFile, SmallFileByteExact)
 
 TEST(TemplateFile, HeaderFieldAndTypeRules)
 {
+    // The header word's own rules are pinned at the codec; here: a refusal is
+    // silent and clears what the template held before.
     ReportLog log;
     QTemporaryDir dir;
     const QString path = dir.filePath("h.tpl");
@@ -123,48 +125,35 @@ TEST(TemplateFile, HeaderFieldAndTypeRules)
         QByteArray bytes;
         bool read;
     } rows[] = {
-        {"as written", handMadeFile("001.000", "255"), true},
-        {"header in capitals", handMadeFile("001.000", "255", "KYTID00081"), true},
-        {"version 3", handMadeFile("001.000", "255", "KyTID00003"), true},
+        {"as written", handMadeFile("000.000", ""), true},
         {"version 2", handMadeFile("001.000", "255", "KyTID00002"), false},
-        {"other word", handMadeFile("001.000", "255", "BMxxxxxxxx"), false},
         {"empty file", QByteArray(), false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         auto t = freshTemplate(log);
-        t->AddObject("Photo"); // content from before must go
+        t->AddObject("Photo");
         ASSERT_TRUE(writeBytes(path, row.bytes));
         const int before = log.count();
         EXPECT_EQ(t->ReadFile(path), row.read);
-        EXPECT_EQ(log.count(), before) << "refusals are silent: " << qPrintable(log.last());
+        EXPECT_EQ(log.count(), before) << qPrintable(log.last());
         EXPECT_EQ(t->Count(), row.read ? 2 : 0);
     }
 
-    // Field 3 zero reads as 1; field 7 empty or not a number as -1; the
-    // "Rectangle" type field (with its padding blank) makes a rectangle.
-    struct Field {
-        const char* scalor;
-        const char* color;
-        double expectScalor;
-        int expectColor;
-    } fields[] = {{"000.000", "", 1, -1}, {"002.500", "abc", 2.5, -1}, {"001.000", "255", 1, 255}};
-    for (const Field& f : fields) {
-        auto t = freshTemplate(log);
-        ASSERT_TRUE(writeBytes(path, handMadeFile(f.scalor, f.color)));
-        ASSERT_TRUE(t->ReadFile(path));
-        EXPECT_DOUBLE_EQ(t->Scalor(), f.expectScalor) << f.scalor;
-        EXPECT_EQ(t->BackgroundColor(), f.expectColor) << f.color;
-        EXPECT_EQ(t->TargetApplication(), "KYT.App");
-        EXPECT_FALSE(t->Duplex());
-        const auto r = t->Item(1);
-        EXPECT_EQ(r->Name(), "Rectangle1");
-        EXPECT_EQ(r->ObjectType(), "Rectangle");
-        ASSERT_TRUE(std::dynamic_pointer_cast<CRectangleObject>(r));
-        EXPECT_FLOAT_EQ(r->left(), 0.5f);
-        EXPECT_EQ(t->Item(2)->Name(), "Text1");
-        EXPECT_FALSE(t->DataChanged());
-    }
+    // Field 3 zero reads as 1, field 7 empty as -1; the "Rectangle" type
+    // field (with its padding blank) makes a rectangle.
+    auto t = freshTemplate(log);
+    ASSERT_TRUE(writeBytes(path, handMadeFile("000.000", "")));
+    ASSERT_TRUE(t->ReadFile(path));
+    EXPECT_DOUBLE_EQ(t->Scalor(), 1);
+    EXPECT_EQ(t->BackgroundColor(), -1);
+    EXPECT_EQ(t->TargetApplication(), "KYT.App");
+    const auto r = t->Item(1);
+    EXPECT_EQ(r->Name(), "Rectangle1");
+    ASSERT_TRUE(std::dynamic_pointer_cast<CRectangleObject>(r));
+    EXPECT_FLOAT_EQ(r->left(), 0.5f);
+    EXPECT_EQ(t->Item(2)->Name(), "Text1");
+    EXPECT_FALSE(t->DataChanged());
 
     // Only templates read and save files.
     auto other = freshTemplate(log);

@@ -60,11 +60,6 @@ TEST(TemplateDefaultsAfterCreation, ApplyDefaultsCopiesWithoutFlags)
     EXPECT_EQ(t.Orientation(), 2);
     EXPECT_TRUE(t.Duplex());
     EXPECT_FALSE(t.DataChanged());
-
-    CPrintTemplate u;
-    u.ApplyDefaults(nullptr);
-    EXPECT_EQ(u.Width(), 0.0);
-    EXPECT_EQ(u.Orientation(), 0);
 }
 
 // Each row: writes of DataChanged in order, then the expected DataChanged and Dirty.
