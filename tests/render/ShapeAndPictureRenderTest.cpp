@@ -19,6 +19,15 @@ std::unique_ptr<TraceSurface> inches(const char* type = "PictureBox")
     return s;
 }
 
+// A card with a 30 x 40 placeholder photo and one photo object at (0.5, 0.25), 1 x 2 inches.
+std::shared_ptr<CPhotoObject> photoOn(CPrintTemplate& card)
+{
+    card.setDefaultPhoto(solidPicture(30, 40, qRgb(128, 128, 128)));
+    auto photo = add<CPhotoObject>(card, "Photo");
+    place(*photo, 0.5f, 0.25f, 1, 2);
+    return photo;
+}
+
 } // namespace
 
 TEST(RectangleRender, FilledThenBlackOutlineOfAbsoluteWidth)
@@ -45,11 +54,16 @@ TEST(RectangleRender, FilledThenBlackOutlineOfAbsoluteWidth)
     EXPECT_EQ(calls(*s, "DrawWidth").front().value("value").toInt(), 3);
 }
 
-TEST(RectangleRender, ForeColorChangesNothing)
+TEST(RectangleRender, ForeColorChangesNothingAndNoBorderMeansNoOutline)
 {
     auto card = makeCard();
     auto rect = add<CRectangleObject>(*card, "Rect");
     place(*rect, 0.5f, 0.25f, 1, 0.5f);
+    auto plain = inches();
+    ASSERT_TRUE(renderOn(*rect, *card, *plain));
+    EXPECT_EQ(calls(*plain, "Line").size(), 1u);
+    EXPECT_TRUE(calls(*plain, "DrawWidth").empty());
+
     rect->setBorder(2);
     auto first = inches();
     auto second = inches();
@@ -58,17 +72,6 @@ TEST(RectangleRender, ForeColorChangesNothing)
     rect->setForeColor(0x0000FF);
     ASSERT_TRUE(renderOn(*rect, *card, *second));
     EXPECT_EQ(first->lines(), second->lines());
-}
-
-TEST(RectangleRender, NoBorderNoOutline)
-{
-    auto card = makeCard();
-    auto rect = add<CRectangleObject>(*card, "Rect");
-    place(*rect, 0, 0, 1, 1);
-    auto s = inches();
-    ASSERT_TRUE(renderOn(*rect, *card, *s));
-    EXPECT_EQ(calls(*s, "Line").size(), 1u);
-    EXPECT_TRUE(calls(*s, "DrawWidth").empty());
 }
 
 TEST(LineRender, FilledBoxInLineColourCoveringTheRectanglesArea)
@@ -96,9 +99,7 @@ TEST(LineRender, FilledBoxInLineColourCoveringTheRectanglesArea)
 TEST(PhotoRender, PlaceholderStretchedWithoutPrintData)
 {
     auto card = makeCard();
-    card->setDefaultPhoto(solidPicture(30, 40, qRgb(128, 128, 128)));
-    auto photo = add<CPhotoObject>(*card, "Photo");
-    place(*photo, 0.5f, 0.25f, 1, 2);
+    auto photo = photoOn(*card);
     photo->setStretchToFit(false); // drawing ignores it
     auto s = inches();
     ASSERT_TRUE(renderOn(*photo, *card, *s));
@@ -114,9 +115,7 @@ TEST(PhotoRender, PlaceholderStretchedWithoutPrintData)
 TEST(PhotoRender, PrintDataPictureKeepsItsShapeAtTopLeft)
 {
     auto card = makeCard();
-    card->setDefaultPhoto(solidPicture(30, 40, qRgb(128, 128, 128)));
-    auto photo = add<CPhotoObject>(*card, "Photo");
-    place(*photo, 0.5f, 0.25f, 1, 2);
+    auto photo = photoOn(*card);
     auto data = std::make_shared<CPrintData>();
     data->Add("image", QVariant::fromValue(solidPicture(200, 100, qRgb(0, 0, 255))));
     auto s = inches();
@@ -133,9 +132,7 @@ TEST(PhotoRender, PrintDataPictureKeepsItsShapeAtTopLeft)
 TEST(PhotoRender, UnusableItemLeavesThePlaceholder)
 {
     auto card = makeCard();
-    card->setDefaultPhoto(solidPicture(30, 40, qRgb(128, 128, 128)));
-    auto photo = add<CPhotoObject>(*card, "Photo");
-    place(*photo, 0, 0, 1, 2);
+    auto photo = photoOn(*card);
     for (const QVariant& value : { QVariant(QStringLiteral("photo.jpg")), QVariant::fromValue(Picture()) }) {
         auto data = std::make_shared<CPrintData>();
         data->Add("Image", value);
@@ -156,9 +153,7 @@ TEST(PhotoRender, UnusableItemLeavesThePlaceholder)
 TEST(PhotoRender, BorderInsetsThePictureAndOutlinesTheBox)
 {
     auto card = makeCard();
-    card->setDefaultPhoto(solidPicture(30, 40, qRgb(128, 128, 128)));
-    auto photo = add<CPhotoObject>(*card, "Photo");
-    place(*photo, 0.5f, 0.25f, 1, 2);
+    auto photo = photoOn(*card);
     photo->setBorder(2);
     auto s = inches();
     ASSERT_TRUE(renderOn(*photo, *card, *s));

@@ -15,6 +15,15 @@ namespace
 
 constexpr double d = 0.01041667; // one pixel at 96 per inch
 
+// A picture box trace already working in inches.
+struct InchTrace : TraceSurface {
+    InchTrace()
+        : TraceSurface(QStringLiteral("PictureBox"))
+    {
+        setScaleMode(Surface::vbInches);
+    }
+};
+
 std::vector<QString> prints(const TraceSurface& s)
 {
     std::vector<QString> out;
@@ -44,8 +53,7 @@ TEST_P(TextScaledSize, HalvesGoToEven)
     place(*text, 0, 0, 1, 0.5f);
     text->setText("Ann");
     text->setFontSize(row.size);
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(renderOn(*text, *card, s));
     const auto sizes = calls(s, "FontSize");
     ASSERT_EQ(sizes.size(), 1u);
@@ -110,8 +118,7 @@ TEST(TextRender, MissingFontShowsMessageAndDrawsOn)
     place(*text, 0.5f, 0.5f, 2, 0.5f);
     text->setText("Hello");
     text->setFontName("No Such Font Family 123");
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(s.setFontName("DejaVu Sans"));
     ASSERT_TRUE(renderOn(*text, *card, s));
     ASSERT_EQ(boxes.box().asked().size(), 1u);
@@ -136,8 +143,7 @@ TEST(TextRender, StyleAndColourReachTheSurface)
     text->setUnderline(true);
     text->setStrikethrough(true);
     text->setForeColor(0x0000FF);
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(renderOn(*text, *card, s));
     EXPECT_TRUE(s.FontBold());
     EXPECT_TRUE(s.FontItalic());
@@ -159,8 +165,7 @@ TEST(TextRender, StaticAndDataTextsOrderTheirSettingsDifferently)
     }
     data->setDataFieldName("Name");
 
-    TraceSurface ts("PictureBox");
-    ts.setScaleMode(Surface::vbInches);
+    InchTrace ts;
     ASSERT_TRUE(renderOn(*text, *card, ts));
     auto o = ops(ts);
     EXPECT_LT(indexOf(o, "FontName"), indexOf(o, "ForeColor"));
@@ -168,8 +173,7 @@ TEST(TextRender, StaticAndDataTextsOrderTheirSettingsDifferently)
     EXPECT_LT(indexOf(o, "FontTransparent"), indexOf(o, "CurrentX"));
     EXPECT_EQ(indexOf(o, "FillStyle"), -1) << "a static text leaves the fill style alone";
 
-    TraceSurface ds("PictureBox");
-    ds.setScaleMode(Surface::vbInches);
+    InchTrace ds;
     ASSERT_TRUE(renderOn(*data, *card, ds));
     o = ops(ds);
     EXPECT_LT(indexOf(o, "ForeColor"), indexOf(o, "FontName"));
@@ -225,8 +229,7 @@ TEST(TextRender, OpaqueBackgroundOutlineAndEmptyText)
     text->setTransparent(false);
     text->setBackColor(0x00FFFF);
     text->setBorder(-2);
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(renderOn(*text, *card, s, nullptr, 0.1f, 0));
     EXPECT_TRUE(prints(s).empty());
     EXPECT_EQ(indexOf(ops(s), "FontName"), -1);
@@ -251,8 +254,7 @@ TEST(TextRender, BarcodeTextIsEncodedAndFramed)
     text->setBarcodeTypeNumber(CTextObjectBase::Barcode128B);
     text->setBarcodePrefix("<");
     text->setBarcodePostfix(">");
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(renderOn(*text, *card, s));
     EXPECT_EQ(prints(s), std::vector<QString> { "<" + CreateCode128B("Ab12") + ">" });
 
@@ -272,8 +274,7 @@ TEST(DataRender, TextComesFromPrintDataOrFieldName)
     data->setDataFieldName("LastName");
     data->setBorder(1);
 
-    TraceSurface s("PictureBox");
-    s.setScaleMode(Surface::vbInches);
+    InchTrace s;
     ASSERT_TRUE(renderOn(*data, *card, s));
     EXPECT_EQ(prints(s), std::vector<QString> { "LastName" }) << "no print data: the field name";
 

@@ -64,19 +64,16 @@ void registerTarget(const QString& progId, const QString& description)
 
 } // namespace
 
-TEST(CTargetApplications, NoRegisteredTargetsGiveAnEmptyCollection)
-{
-    StoreScope scope;
-    CTargetApplications apps;
-    apps.GetAllTargetApps();
-    EXPECT_EQ(apps.Count(), 0);
-    EXPECT_EQ(apps.Item(1), nullptr);
-    EXPECT_EQ(apps.Item(QStringLiteral("Any")), nullptr);
-}
-
 TEST(CTargetApplications, ReadsTheCurrentUsersSectionSkippingEmptyNamesAndOtherTypes)
 {
     StoreScope scope;
+    {
+        CTargetApplications none;
+        none.GetAllTargetApps();
+        EXPECT_EQ(none.Count(), 0);
+        EXPECT_EQ(none.Item(1), nullptr);
+        EXPECT_EQ(none.Item(QStringLiteral("Any")), nullptr);
+    }
     registerTarget(QStringLiteral("Acme.Badges"), QStringLiteral("Acme badge office"));
     registerTarget(QString(), QStringLiteral("nameless"));
     registerTarget(QStringLiteral("KYT.VisitorDesk"), QStringLiteral("Visitor desk"));

@@ -63,13 +63,9 @@ TEST(SurfaceScale, StartsInTwipsWithClassicDefaults)
 {
     PictureBoxSurface box(QSize(100, 100));
     EXPECT_EQ(box.ScaleMode(), Surface::vbTwips);
-    EXPECT_EQ(box.CurrentX(), 0);
-    EXPECT_EQ(box.CurrentY(), 0);
     EXPECT_EQ(box.DrawWidth(), 1);
     EXPECT_EQ(box.DrawMode(), Surface::vbCopyPen);
-    EXPECT_EQ(box.DrawStyle(), 0);
     EXPECT_EQ(box.FillStyle(), Surface::vbFSTransparent);
-    EXPECT_EQ(box.ForeColor(), 0u);
     EXPECT_TRUE(box.FontTransparent());
     EXPECT_EQ(box.TypeName(), "PictureBox");
 }
