@@ -69,13 +69,7 @@ TEST(TokenStringWrite, PhotoExample)
     photo.setBorder(0);
     photo.setStretchToFit(true);
     EXPECT_EQ(photo.TokenString(),
-        QString("0.5\x01"
-                "0.25\x01"
-                "1\x01"
-                "1.25\x01"
-                "2\x01"
-                "0\x01"
-                "True\x01"));
+        QString("0.5\x01" "0.25\x01" "1\x01" "1.25\x01" "2\x01" "0\x01" "True\x01"));
 }
 
 TEST(TokenStringWrite, FieldOrderOfEveryClass)
