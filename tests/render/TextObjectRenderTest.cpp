@@ -32,6 +32,15 @@ std::vector<QString> prints(const TraceSurface& s)
     return out;
 }
 
+// A text object on the card at the given box, showing `shown`.
+std::shared_ptr<CTextObject> textOn(CPrintTemplate& card, float l, float t, float w, float h, const char* shown)
+{
+    auto text = add<CTextObject>(card, "Text");
+    place(*text, l, t, w, h);
+    text->setText(QString::fromUtf8(shown));
+    return text;
+}
+
 } // namespace
 
 struct ScaledSizeRow {
@@ -49,9 +58,7 @@ TEST_P(TextScaledSize, HalvesGoToEven)
     const auto row = GetParam();
     auto card = makeCard();
     card->setScalor(row.scalor);
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0, 0, 1, 0.5f);
-    text->setText("Ann");
+    auto text = textOn(*card, 0, 0, 1, 0.5f, "Ann");
     text->setFontSize(row.size);
     InchTrace s;
     ASSERT_TRUE(renderOn(*text, *card, s));
@@ -97,9 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FontToFit,
 TEST(TextRender, FontToFitThroughRender)
 {
     auto card = makeCard(12, 12);
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0, 0, 2, 10);
-    text->setText("Ann");
+    auto text = textOn(*card, 0, 0, 2, 10, "Ann");
     text->setFontToFit(true);
     MeasuredSurface s("Printer", 0.9, 0.2);
     s.setScaleMode(Surface::vbInches);
@@ -114,9 +119,7 @@ TEST(TextRender, MissingFontShowsMessageAndDrawsOn)
 {
     ScriptedBoxScope boxes;
     auto card = makeCard();
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0.5f, 0.5f, 2, 0.5f);
-    text->setText("Hello");
+    auto text = textOn(*card, 0.5f, 0.5f, 2, 0.5f, "Hello");
     text->setFontName("No Such Font Family 123");
     InchTrace s;
     ASSERT_TRUE(s.setFontName("DejaVu Sans"));
@@ -135,9 +138,7 @@ TEST(TextRender, MissingFontShowsMessageAndDrawsOn)
 TEST(TextRender, StyleAndColourReachTheSurface)
 {
     auto card = makeCard();
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0, 0, 2, 0.5f);
-    text->setText("Ann");
+    auto text = textOn(*card, 0, 0, 2, 0.5f, "Ann");
     text->setBold(true);
     text->setItalic(true);
     text->setUnderline(true);
@@ -202,9 +203,7 @@ TEST_P(TextAlignment, StartAndOutlineCorrection)
     const auto row = GetParam();
     auto card = makeCard();
     card->setScalor(2);
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0.5f, 0.25f, 1, 0.25f); // box x 1..3, y 0.5..1 at scale 2
-    text->setText("Ann");
+    auto text = textOn(*card, 0.5f, 0.25f, 1, 0.25f, "Ann"); // box x 1..3, y 0.5..1 at scale 2
     text->setAlignment(row.alignment);
     text->setBorder(row.border);
     MeasuredSurface s("PictureBox", 0.5, 0.2);
@@ -223,9 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextAlignment,
 TEST(TextRender, OpaqueBackgroundOutlineAndEmptyText)
 {
     auto card = makeCard();
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0.5f, 0.25f, 1, 0.5f);
-    text->setText("");
+    auto text = textOn(*card, 0.5f, 0.25f, 1, 0.5f, "");
     text->setTransparent(false);
     text->setBackColor(0x00FFFF);
     text->setBorder(-2);
@@ -247,9 +244,7 @@ TEST(TextRender, OpaqueBackgroundOutlineAndEmptyText)
 TEST(TextRender, BarcodeTextIsEncodedAndFramed)
 {
     auto card = makeCard();
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0, 0, 3, 0.5f);
-    text->setText("  Ab12 ");
+    auto text = textOn(*card, 0, 0, 3, 0.5f, "  Ab12 ");
     text->setBarcode(true);
     text->setBarcodeTypeNumber(CTextObjectBase::Barcode128B);
     text->setBarcodePrefix("<");
@@ -324,9 +319,7 @@ TEST(DataRender, ComputedSizeZeroDrawsAtOne)
 TEST(TextRender, SurfaceRefusalIsReportedAsRenderFailure)
 {
     auto card = makeCard();
-    auto text = add<CTextObject>(*card, "Text");
-    place(*text, 0, 0, 1, 1);
-    text->setText("x");
+    auto text = textOn(*card, 0, 0, 1, 1, "x");
     text->setFontSize(-5); // a negative size is refused by the surface
     TraceSurface s("PictureBox");
     EXPECT_FALSE(renderOn(*text, *card, s));
