@@ -8,7 +8,7 @@
 #include <memory>
 #include <unistd.h>
 #include "Command.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "template/CPrintTemplate.h"
 #include "kyt/Version.h"
 

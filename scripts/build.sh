@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${KYT_BUILD_DIR:-build}"
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$BUILD.configure.log" 2>&1 || { cat "$BUILD.configure.log"; exit 1; }
+mkdir -p "$BUILD"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$BUILD/configure.log" 2>&1 || { cat "$BUILD/configure.log"; exit 1; }
 cmake --build "$BUILD" -j"$(nproc)"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <unistd.h>
 #include "Command.h"
-#include "control/CardJob.h"
+#include "jobs/CardJob.h"
 #include "platform/surface/PrinterSurface.h"
 
 namespace kyt::cli {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 #include "Command.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/Picture.h"
 #include "template/CPrintTemplate.h"
 

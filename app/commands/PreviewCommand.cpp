@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include "Command.h"
-#include "control/CardJob.h"
+#include "jobs/CardJob.h"
 #include "control/Preview.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"

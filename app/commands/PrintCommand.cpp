@@ -3,8 +3,8 @@
 #include <QPrinterInfo>
 #include <memory>
 #include "Command.h"
-#include "control/CardJob.h"
-#include "control/CardJobSurface.h"
+#include "jobs/CardJob.h"
+#include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
 

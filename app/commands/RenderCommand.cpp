@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include "Command.h"
-#include "control/CardJob.h"
+#include "jobs/CardJob.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"

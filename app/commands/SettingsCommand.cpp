@@ -1,7 +1,7 @@
 // kytpreview settings: a small editor for the settings store.
 #include "Command.h"
-#include "control/CError.h"
-#include "platform/Paths.h"
+#include "errors/CError.h"
+#include "util/Paths.h"
 #include "platform/RegistryStore.h"
 #include <QtEndian>
 

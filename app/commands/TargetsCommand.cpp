@@ -1,6 +1,6 @@
 // kytpreview targets: the target applications registered for the current user.
 #include "Command.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/RegistryStore.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"

@@ -1,8 +1,8 @@
 // kytpreview version: the library's version and where it keeps its files.
 #include "Command.h"
 #include "kyt/Version.h"
-#include "platform/EventLog.h"
-#include "platform/Paths.h"
+#include "errors/EventLog.h"
+#include "util/Paths.h"
 
 namespace kyt::cli {
 namespace {

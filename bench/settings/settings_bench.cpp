@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/RegistryStore.h"
 #include "settings/CProperties.h"
 

@@ -1,6 +1,6 @@
 #include "barcode/CBarCode128CharacterSet.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "util/Ansi.h"
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // barcode font: start symbol, data, check symbol, stop symbol, each one
 // character (Windows-1252 codes held as their Unicode characters).
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "control/Preview.h"
 
-#include "control/CardJob.h"
+#include "jobs/CardJob.h"
 #include "kyt/Version.h"
-#include "platform/EventLog.h"
-#include "platform/MessageBox.h"
+#include "errors/EventLog.h"
+#include "errors/MessageBox.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "settings/CProperties.h"
 #include "settings/PrintDataForTarget.h"

@@ -4,7 +4,7 @@
 // a template as a picture, and creates templates and print data for the
 // host with its own error reporter, designer defaults and placeholder photo.
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "control/PreviewPictureBox.h"
 #include "kyt/kytwidgets_export.h"
 #include "platform/Picture.h"

@@ -1,6 +1,6 @@
 #include "objects/CDataObject.h"
 
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 
 namespace kyt
 {

@@ -1,7 +1,7 @@
 #include "objects/CRectangleObject.h"
 
 #include "objects/TokenFields.h"
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 
 namespace kyt
 {

@@ -1,6 +1,6 @@
 #include "objects/CRectangleObject.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
 #include "template/CPrintTemplate.h"

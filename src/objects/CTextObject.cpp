@@ -1,6 +1,6 @@
 #include "objects/CTextObject.h"
 
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 
 namespace kyt
 {

@@ -1,7 +1,7 @@
 #include "objects/CTextObjectBase.h"
 
 #include "barcode/modBarCodeRoutines.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/TokenFields.h"
 #include "util/NumberText.h"
 #include <QVariant>

@@ -2,9 +2,9 @@
 
 #include "objects/CTextObjectBase.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/RenderSupport.h"
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 #include "platform/surface/Surface.h"
 #include "template/CPrintTemplate.h"
 #include "util/NumberText.h"

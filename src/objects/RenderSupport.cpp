@@ -1,6 +1,6 @@
 #include "objects/RenderSupport.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/surface/Surface.h"
 
 namespace kyt::render

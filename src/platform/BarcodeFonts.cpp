@@ -1,6 +1,6 @@
 #include "platform/BarcodeFonts.h"
 
-#include "platform/Paths.h"
+#include "util/Paths.h"
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 #include <vector>
-#include "control/CError.h"
-#include "platform/EventLog.h"
-#include "platform/Paths.h"
-#include "util/ModuleSource.h"
+#include "errors/CError.h"
+#include "errors/EventLog.h"
+#include "util/Paths.h"
+#include "errors/ModuleSource.h"
 
 namespace kyt::reg {
 

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include "platform/RegistryStore.h"
 #include "template/TemplateDefaults.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <limits>
-#include "platform/MessageBox.h"
-#include "util/ModuleSource.h"
+#include "errors/MessageBox.h"
+#include "errors/ModuleSource.h"
 #include "util/NumberText.h"
 
 namespace kyt {

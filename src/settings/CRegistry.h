@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <memory>
 #include <vector>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include "platform/RegistryStore.h"
 

@@ -1,7 +1,7 @@
 #include "settings/CTargetApplications.h"
 
 #include "settings/AppSettings.h"
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 
 namespace kyt {
 

@@ -7,7 +7,7 @@
 #include <QPluginLoader>
 #include <map>
 #include <mutex>
-#include "platform/Paths.h"
+#include "util/Paths.h"
 
 namespace kyt {
 

@@ -8,7 +8,7 @@
 #include "template/CPrintData.h"
 #include "template/CVariant.h"
 #include "template/TemplateDefaults.h"
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 #include <algorithm>
 #include <cmath>
 #include <mutex>

@@ -7,7 +7,7 @@
 // drawing in TemplateRender*.cpp; they reach the stored state through
 // fields() and objects(), which bypass the changed flags.
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/CDataObject.h"
 #include "objects/CDesignObject.h"
 #include "objects/CPhotoObject.h"

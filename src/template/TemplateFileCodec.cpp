@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <limits>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "kyt/Version.h"
 #include "util/Strings.h"
 #include "util/Ansi.h"

@@ -5,7 +5,7 @@
 #include "BarcodeTestPrint.h"
 
 #include "barcode/CBarCode128CharacterSet.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "util/Ansi.h"
 #include <QSet>
 #include <QVariant>

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include "control/CardJob.h"
-#include "control/CardJobSurface.h"
+#include "jobs/CardJob.h"
+#include "jobs/CardJobSurface.h"
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
 #include "platform/surface/TraceSurface.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include "control/CardJobCsv.h"
+#include "jobs/CardJobCsv.h"
 
 using namespace kyt;
 

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QSignalSpy>
-#include "control/CError.h"
-#include "platform/EventLog.h"
+#include "errors/CError.h"
+#include "errors/EventLog.h"
 #include "support/TestSupport.h"
 
 using namespace kyt;

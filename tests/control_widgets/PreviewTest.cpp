@@ -9,7 +9,7 @@
 #include "control/Preview.h"
 #include "objects/CDataObject.h"
 #include "objects/CLogoObject.h"
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include "settings/CProperties.h"

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QtEndian>
 #include <memory>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/CLogoObject.h"
 #include "platform/Picture.h"
 #include "template/CPrintTemplate.h"

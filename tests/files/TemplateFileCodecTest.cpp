@@ -5,7 +5,7 @@
 
 #include "files/FileTestSupport.h"
 #include "support/TestSupport.h"
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "template/TemplateFileCodec.h"
 
 using namespace kyt;

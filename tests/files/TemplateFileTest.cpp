@@ -12,7 +12,7 @@
 #include "objects/CParseString.h"
 #include "objects/CRectangleObject.h"
 #include "template/TemplateFileCodec.h"
-#include "util/ModuleSource.h"
+#include "errors/ModuleSource.h"
 
 using namespace kyt;
 using namespace kyt::test;

@@ -2,7 +2,7 @@
 // barcode settings.
 #include <gtest/gtest.h>
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/CDataObject.h"
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"

@@ -1,7 +1,7 @@
 // The published identifiers are well formed and distinct.
 #include <gtest/gtest.h>
 
-#include "control/Identifiers.h"
+#include "util/Identifiers.h"
 #include <QSet>
 #include <QUuid>
 

@@ -2,7 +2,7 @@
 // collection, sorting, scaling, data field names.
 #include <gtest/gtest.h>
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CParseString.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "objects/CDataObject.h"
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"

@@ -4,7 +4,7 @@
 #include "RenderTestSupport.h"
 
 #include "barcode/modBarCodeRoutines.h"
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 #include "support/TestSupport.h"
 
 using namespace kyt;

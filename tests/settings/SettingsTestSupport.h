@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/RegistryStore.h"
 #include "support/TestSupport.h"
 

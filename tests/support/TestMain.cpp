@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 
 #ifdef KYT_TEST_WIDGETS
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include "control/CError.h"
-#include "platform/MessageBox.h"
+#include "errors/CError.h"
+#include "errors/MessageBox.h"
 #include "platform/Picture.h"
 
 namespace kyt::test {

@@ -3,7 +3,7 @@
 
 #include "support/TestSupport.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include <QPainter>

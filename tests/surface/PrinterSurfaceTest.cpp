@@ -4,7 +4,7 @@
 
 #include "support/TestSupport.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/Picture.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"

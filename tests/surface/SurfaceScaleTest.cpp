@@ -2,7 +2,7 @@
 // every surface keeps.
 #include <gtest/gtest.h>
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/TraceSurface.h"
 

@@ -1,6 +1,6 @@
 #include "platform/surface/PictureBoxSurface.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include <cmath>
 
 namespace kyt

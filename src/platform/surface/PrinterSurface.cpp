@@ -1,6 +1,6 @@
 #include "platform/surface/PrinterSurface.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>

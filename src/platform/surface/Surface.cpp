@@ -1,6 +1,6 @@
 #include "platform/surface/Surface.h"
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/Picture.h"
 #include <QColor>
 #include <QFontDatabase>

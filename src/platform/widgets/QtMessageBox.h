@@ -4,7 +4,7 @@
 // them; a help file adds a Help button that opens it without closing the box.
 
 #include "kyt/kytwidgets_export.h"
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 #include <QMessageBox>
 #include <vector>
 

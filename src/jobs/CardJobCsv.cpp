@@ -1,4 +1,4 @@
-#include "control/CardJobCsv.h"
+#include "jobs/CardJobCsv.h"
 
 #include <QIODevice>
 #include <QStringDecoder>

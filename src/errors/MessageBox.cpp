@@ -1,4 +1,4 @@
-#include "platform/MessageBox.h"
+#include "errors/MessageBox.h"
 
 #include <QCoreApplication>
 #include <cstdio>

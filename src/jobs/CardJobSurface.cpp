@@ -1,4 +1,4 @@
-#include "control/CardJobSurface.h"
+#include "jobs/CardJobSurface.h"
 
 namespace kyt
 {

@@ -1,10 +1,10 @@
-#include "platform/EventLog.h"
+#include "errors/EventLog.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <mutex>
-#include "platform/Paths.h"
+#include "util/Paths.h"
 
 namespace kyt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/Paths.h"
+#include "util/Paths.h"
 
 #include <QDir>
 #include <QStringList>

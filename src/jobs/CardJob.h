@@ -5,7 +5,7 @@
 // the placeholder photo, and CardBatch, which prints one card per record of
 // a CSV file into one streamed document.
 
-#include "control/CError.h"
+#include "errors/CError.h"
 #include "platform/Picture.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"

@@ -1,10 +1,10 @@
-#include "control/CError.h"
+#include "errors/CError.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include "kyt/Version.h"
-#include "platform/EventLog.h"
-#include "platform/MessageBox.h"
+#include "errors/EventLog.h"
+#include "errors/MessageBox.h"
 
 namespace kyt {
 

@@ -1,7 +1,7 @@
-#include "control/CardJob.h"
+#include "jobs/CardJob.h"
 
-#include "control/CardJobCsv.h"
-#include "control/CardJobSurface.h"
+#include "jobs/CardJobCsv.h"
+#include "jobs/CardJobSurface.h"
 #include "platform/surface/Surface.h"
 #include "util/Ansi.h"
 #include <QDir>
