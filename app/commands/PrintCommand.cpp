@@ -22,6 +22,7 @@ int run(const QStringList& argsIn)
     takeOption(args, QStringLiteral("--printer"), &queue);
     const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
     takeOption(args, QStringLiteral("--title"), &title);
+    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
         return rc;
     int copies = 1;
@@ -43,6 +44,8 @@ int run(const QStringList& argsIn)
         data = std::make_shared<CPrintData>();
         if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
             return fail(Me, error);
+        if (int rc = checkFields(Me, *t, *data, dataFile, allowMissing))
+            return rc;
     }
 
     if (queue.isEmpty()) {
@@ -88,14 +91,16 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg(
-    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT]"),
+    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--allow-missing-fields]"),
      QStringLiteral(
          "Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
          "one page per card, two for a two-sided card (front, then back).\n\n"
          "  --data FILE    the field values as a data stream file (see render --help)\n"
          "  --printer NAME the CUPS queue; default: CUPS's default destination\n"
          "  --copies N     N cards in the one job (1..1000)\n"
-         "  --title TEXT   the job's title (default: the template's file name)\n\n"
+         "  --title TEXT   the job's title (default: the template's file name)\n"
+         "  --allow-missing-fields  print even when the data lacks fields the\n"
+         "                 template uses (else they are listed and nothing prints)\n\n"
          "The card is drawn once off the printer first; a card that cannot be drawn\n"
          "is not printed at all.\n\n"
          "Exit status 0 when the job was handed to CUPS, 1 when it was not (the\n"

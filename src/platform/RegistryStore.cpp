@@ -409,6 +409,11 @@ void RegistryStore::fallBackIfDamaged()
     openMemory();
 }
 
+bool RegistryStore::isReadOnly() const
+{
+    return m_db && m_persistent && sqlite3_db_readonly(m_db, "main") == 1;
+}
+
 bool RegistryStore::integrityCheck(QString* detail)
 {
     std::lock_guard lock(m_mutex);
