@@ -7,6 +7,7 @@
 #include "objects/CParseString.h"
 #include "objects/CPhotoObject.h"
 #include "objects/CTextObjectBase.h"
+#include "platform/BarcodeFonts.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -238,6 +239,7 @@ Report check(const QString& templateFile, const Options& options)
 
     // Fonts: the ones a surface refuses are drawn in another font.
     {
+        registerBarcodeFonts(); // as rendering does, so the project's own fonts count
         PictureBoxSurface probe(QSize(1, 1), 96);
         QStringList checked;
         for (const CDesignObjectPtr& o : *t) {

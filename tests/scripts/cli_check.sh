@@ -32,7 +32,7 @@ check_fails() {
     [[ $rc -eq 1 ]] || fail "check passed (rc $rc) for: $1"
     grep -q -- "$2" "$tmp/out" || fail "expected '$2' in: $(cat "$tmp/out")"
 }
-check_fails "First Name,Badge No\nAnn,1\n" 'FAIL fields: .* lacks the fields the template uses: "FirstName"'
+check_fails "First Name,Badge No\nAnn,1\n" 'FAIL fields: .* lacks the fields the template uses: .*"FirstName"'
 check_fails "$header\nAnn,Lee,Acme,Jo,V-\xc3\xa9,x,\n" 'FAIL barcodes: record 1 (line 2): field "BadgeNo"'
 check_fails "$header\nAnn,Lee,Acme,Jo,V-1,x,gone.png\n" 'FAIL pictures: record 1 (line 2): photo .*gone.png: no such file'
 check_fails "$header\n,,,,,,\n" 'FAIL records: .* holds no records to print'

@@ -24,7 +24,7 @@ header="FirstName,LastName,Company,Host,BadgeNo,ValidUntil,Image"
 # missing and the available names; --allow-missing-fields prints anyway.
 { echo "First Name,Last Name,Badge No,Photo"; for i in $(seq 1 30); do echo "Ann,Lee,$i,"; done; } > "$tmp/people.csv"
 "$kyt" batch "$tpl" --csv "$tmp/people.csv" -o "$tmp/people.pdf" 2> "$tmp/err" && fail "a CSV without the template's fields printed"
-grep -q 'lacks the fields the template uses: "FirstName", "LastName"' "$tmp/err" || fail "missing names not listed: $(cat "$tmp/err")"
+grep -q 'lacks the fields the template uses: "Image", "FirstName", "LastName", "Company", "Host", "BadgeNo", "ValidUntil"' "$tmp/err" || fail "missing names not listed: $(cat "$tmp/err")"
 grep -q '(it has: "First Name", "Last Name", "Badge No", "Photo")' "$tmp/err" || fail "available names not listed: $(cat "$tmp/err")"
 grep -q -- '--allow-missing-fields' "$tmp/err" || fail "no hint at --allow-missing-fields"
 [[ ! -e "$tmp/people.pdf" ]] || fail "a refused batch wrote its PDF"

@@ -38,7 +38,8 @@ if [[ $(id -u) -eq 0 ]] && command -v setpriv > /dev/null; then
     setpriv --reuid=65534 --regid=65534 --clear-groups env KYT_LOG_DIR=/nonexistent/log \
         "$kyt" settings set 'HKCU\Software\KYT\Probe' Colour Red 2> "$tmp/err"; rc=$?
     [[ $rc -eq 1 ]] || fail "a write to a read-only store gave $rc"
-    grep -q "the settings store $tmp/registry.db is read-only" "$tmp/err" || fail "read-only store not named: $(cat "$tmp/err")"
+    [[ $(wc -l < "$tmp/err") -eq 1 ]] || fail "not one line: $(cat "$tmp/err")"
+    grep -q "registry.db\" cannot be used (it is read-only for this user" "$tmp/err" || fail "read-only store not named: $(cat "$tmp/err")"
     if grep -q "sub-keys" "$tmp/err"; then fail "the message blames sub-keys"; fi
 else
     echo "cli_messages: read-only store check skipped (needs root and setpriv)"

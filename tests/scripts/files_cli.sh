@@ -26,7 +26,7 @@ objs = j["objects"]
 assert objs[0]["ObjectType"] == "Rect" and objs[0]["Name"] == "Rect1" and objs[0]["Index"] == 1
 logo = [o for o in objs if o["ObjectType"] == "Logo"][0]
 assert logo["Image"] == [160, 160], logo
-assert "TokenString" not in logo
+assert logo["TokenString"].count("\x01") == 8, logo["TokenString"]
 data = [o for o in objs if o["ObjectType"] == "Data"]
 assert any(o["DataFieldName"] == "BadgeNo" and o["BarcodeType"] == "2" and o["FontName"] == "KYT Code128" for o in data)
 assert any(o["top"] >= 2.125 for o in objs), "back-side objects"
