@@ -74,6 +74,9 @@ grep -q 'field "BadgeNo": the value "V-é" cannot be drawn as a barcode: Code 12
 [[ $rc -eq 1 ]] || fail "batch with an unencodable record exited $rc"
 grep -q 'record 1 (line 2) skipped: field "BadgeNo"' "$tmp/err" || fail "batch did not report the record: $(cat "$tmp/err")"
 [[ "$(pages "$tmp/bad.pdf")" == 2 ]] || fail "the good record was not printed alone"
+printf 'BadgeNo\001V-\303\251\002' > "$tmp/bad.data"
+"$kyt" print "$tpl" --data "$tmp/bad.data" --allow-missing-fields --printer no-such-queue 2> "$tmp/err" && fail "print accepted an unencodable value"
+grep -q 'field "BadgeNo": the value "V-é" cannot be drawn as a barcode' "$tmp/err" || fail "print did not explain: $(cat "$tmp/err")"
 
 # Control characters from a file reach the terminal escaped.
 printf '%s\nAnn,Lee,Acme,Jo,V-1,x,evil\033]0;owned\007.png\n' "$header" > "$tmp/esc.csv"
