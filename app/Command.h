@@ -8,7 +8,9 @@
 #include <vector>
 
 namespace kyt {
+class CPrintData;
 class CPrintTemplate;
+struct CsvOptions;
 }
 
 namespace kyt::cli {
@@ -45,5 +47,15 @@ int checkArguments(const QString& command, const QStringList& args, bool countOk
 // Reads a template file; its problems go through a CError, and a failure
 // that reported nothing is named here.
 bool readTemplate(const QString& command, CPrintTemplate& t, const QString& fileName);
+// --encoding NAME and --delimiter D into *options; a usage error's exit
+// code (2, reported) or 0.
+int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options);
+// Print data from `source` must hold every field the template uses: the
+// missing and the available names are reported (exit code 1) unless
+// allowMissing; 0 when it does.
+int checkFields(const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source,
+                bool allowMissing);
+// The hint added to a report of missing fields.
+QString allowMissingHint();
 
 } // namespace kyt::cli

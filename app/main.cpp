@@ -9,7 +9,11 @@
 #include <unistd.h>
 #include "Command.h"
 #include "errors/CError.h"
+#include "jobs/CardJobCsv.h"
+#include "jobs/Preflight.h"
+#include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
+#include "util/TerminalText.h"
 #include "kyt/Version.h"
 
 namespace kyt::cli {
@@ -35,15 +39,17 @@ Command::Registration::Registration(Command c) { registry().push_back(std::move(
 
 const std::vector<Command>& commands() { return registry(); }
 
+// Names and values from input files reach the terminal with their control
+// characters escaped.
 void printOut(const QString& text)
 {
-    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputs(escapeControls(text).toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
 }
 
 void printErr(const QString& text)
 {
-    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputs(escapeControls(text).toUtf8().constData(), stderr);
     std::fputc('\n', stderr);
 }
 
@@ -93,6 +99,32 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
     if (reports == 0)
         fail(command, QStringLiteral("%1 is not a template file").arg(fileName));
     return false;
+}
+
+int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options)
+{
+    QString value;
+    if (takeOption(args, QStringLiteral("--encoding"), &value) && !CsvOptions::encodingFromName(value, &options->encoding))
+        return fail(command, QStringLiteral("--encoding must be utf-8, windows-1252 or auto"), 2);
+    if (takeOption(args, QStringLiteral("--delimiter"), &value) && !CsvOptions::delimiterFromName(value, &options->delimiter))
+        return fail(command, QStringLiteral("--delimiter must be , ; or tab"), 2);
+    return 0;
+}
+
+QString allowMissingHint() { return QStringLiteral("; --allow-missing-fields prints anyway"); }
+
+int checkFields(const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source,
+                bool allowMissing)
+{
+    if (allowMissing)
+        return 0;
+    QStringList provided;
+    for (const CVariantPtr& v : data)
+        provided.append(v->keyText());
+    const QStringList missing = preflight::missingFields(t, provided);
+    if (missing.isEmpty())
+        return 0;
+    return fail(command, preflight::missingFieldsMessage(source, missing, provided) + allowMissingHint());
 }
 
 } // namespace kyt::cli

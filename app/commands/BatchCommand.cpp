@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "PrintJob.h"
 #include "jobs/CardJob.h"
+#include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 
@@ -69,6 +70,29 @@ int run(const QStringList& argsIn)
     if (int rc = takePrintJobOptions(Me, args, job, false))
         return rc;
     const bool quiet = takeFlag(args, QStringLiteral("--quiet"));
+    CardBatch::Options options;
+    options.allowMissingFields = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    if (int rc = takeCsvOptions(Me, args, &options.csv))
+        return rc;
+    QString rowsText, copiesText;
+    if (takeOption(args, QStringLiteral("--rows"), &rowsText)) {
+        // A-B, A- (to the end) or A (one record).
+        const QStringList parts = rowsText.split(QLatin1Char('-'));
+        bool ok1 = false, ok2 = true;
+        options.firstRecord = parts.value(0).toLongLong(&ok1);
+        if (parts.size() == 2 && !parts[1].isEmpty())
+            options.lastRecord = parts[1].toLongLong(&ok2);
+        else if (parts.size() == 1)
+            options.lastRecord = options.firstRecord;
+        if (!ok1 || !ok2 || parts.size() > 2 || options.firstRecord < 1 || options.lastRecord < options.firstRecord)
+            return fail(Me, QStringLiteral("--rows must be A-B, A- or A with record numbers from 1 on, A <= B"), 2);
+    }
+    if (takeOption(args, QStringLiteral("--copies"), &copiesText)) {
+        bool ok = false;
+        options.copies = copiesText.toInt(&ok);
+        if (!ok || options.copies < 1 || options.copies > 1000)
+            return fail(Me, QStringLiteral("--copies must be a whole number from 1 to 1000"), 2);
+    }
     if (int rc = checkArguments(Me, args, args.size() == 1 && hasCsv, QStringLiteral("TEMPLATE --csv FILE")))
         return rc;
     if (hasOut == hasQueue)
@@ -86,12 +110,13 @@ int run(const QStringList& argsIn)
     if (!t)
         return fail(Me, error);
     if (!QFileInfo(csv).isFile())
-        return fail(Me, QStringLiteral("%1: no such file").arg(csv));
+        return fail(Me, QStringLiteral("%1: %2").arg(csv, QFileInfo::exists(csv) ? QStringLiteral("not a regular file")
+                                                                                : QStringLiteral("no such file")));
 
     const bool tty = !quiet && ::isatty(::fileno(stderr));
     std::unique_ptr<ProgressBar> bar;
     if (tty)
-        bar = std::make_unique<ProgressBar>(CardBatch::countRecords(csv));
+        bar = std::make_unique<ProgressBar>(CardBatch::countRecords(csv, options.csv));
 
     if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
         return fail(Me, error);
@@ -109,6 +134,7 @@ int run(const QStringList& argsIn)
     }
 
     CardBatch batch(t);
+    batch.setOptions(options);
     batch.setFailureSink([&](const CardBatch::Failure& f) {
         if (bar)
             bar->clear();
@@ -128,10 +154,13 @@ int run(const QStringList& argsIn)
     if (!r.fatal.isEmpty() || r.printed == 0)
         printer->abandon();
     if (!r.fatal.isEmpty())
-        return fail(Me, r.fatal);
+        return fail(Me, r.missingFields.isEmpty() ? r.fatal : r.fatal + allowMissingHint());
+    if (r.empty > 0)
+        printErr(QStringLiteral("kytpreview %1: %2 empty record%3 skipped").arg(Me).arg(r.empty).arg(r.empty == 1 ? "" : "s"));
     if (r.printed == 0)
-        return fail(Me, r.records == 0 ? QStringLiteral("%1 holds no records: nothing printed").arg(csv)
-                                   : QStringLiteral("all %1 records failed: nothing printed").arg(r.records));
+        return fail(Me, r.records == r.empty ? QStringLiteral("%1 holds no records%2: nothing printed")
+                                                   .arg(csv, rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
+                                   : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
     try {
         printer->EndDoc();
     } catch (const KytError& e) {
@@ -154,14 +183,23 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg(
-    {QStringLiteral("batch"), QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--title TEXT] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait] [--quiet]"),
+    {QStringLiteral("batch"), QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--rows A-B] [--copies N]\n"
+                                             "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
+                                             "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
      QStringLiteral(
          "Prints one card of the template file TEMPLATE per record of a CSV file into\n"
          "one PDF file or one CUPS print job: one page per card, two for a two-sided\n"
          "card (front, then back).\n\n"
-         "The CSV file: UTF-8, comma separated, quoting as in RFC 4180 (fields in\n"
-         "double quotes may hold commas, line breaks and doubled quotes), a header row\n"
-         "naming the columns. Each column fills the print data field of its name. A\n"
+         "The CSV file: quoting as in RFC 4180 (fields in double quotes may hold the\n"
+         "delimiter, line breaks and doubled quotes), a header row naming the columns.\n"
+         "The delimiter is the one of comma, semicolon and tab the header row holds\n"
+         "most (--delimiter forces one); the text is UTF-8 when the whole file is valid\n"
+         "UTF-8, else Windows-1252 (--encoding utf-8|windows-1252 forces one). Every\n"
+         "field the template uses (data fields, parse-string references, photo image\n"
+         "names) must be a column, else nothing is printed and the missing and the\n"
+         "available names are listed (--allow-missing-fields prints anyway). Records\n"
+         "whose fields are all blank are skipped and counted. Each column fills the\n"
+         "print data field of its name. A\n"
          "column named like a photo object's ImageName (\"Image\" unless the template\n"
          "says otherwise) holds a picture file (JPEG, PNG, BMP, GIF), relative to the\n"
          "CSV file's folder; an empty value prints the placeholder photo. A picture\n"
@@ -169,6 +207,9 @@ const Command::Registration reg(
          "  -o OUT.pdf      the PDF file (written under a temporary name and renamed\n"
          "                  when complete)\n"
          "  --printer NAME  the CUPS queue\n"
+         "  --rows A-B      only records A to B (1 = the first after the header; A- to\n"
+         "                  the end)\n"
+         "  --copies N      N cards of each record, one after the other (1..1000)\n"
          "  --title TEXT    the document's title (default: the template's file name)\n"
          "  --quiet         no progress bar (it is shown only on a terminal anyway)\n")
          + printJobOptionsHelp(false) + QStringLiteral(
@@ -176,8 +217,8 @@ const Command::Registration reg(
          "queue's calibration (kytpreview printers) moves every card. -o NAME=VALUE\n"
          "with --printer is a job option.\n\n"
          "A record that cannot be printed (bad quoting or UTF-8, a wrong number of\n"
-         "fields, a photo that cannot be read) is reported with its number and line\n"
-         "and skipped; the others are printed.\n\n"
+         "fields, a photo that cannot be read, a value its barcode cannot encode) is\n"
+         "reported with its number and line and skipped; the others are printed.\n\n"
          "Exit status 0 when every record was printed, 1 when any failed (the count\n"
          "is given) or nothing could be printed, 2 for wrong arguments."),
      run});

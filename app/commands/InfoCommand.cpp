@@ -44,7 +44,8 @@ QJsonValue toJson(const QVariant& v)
 }
 
 // ObjectType, Name and Index first, then every other stored member the class
-// declares (the token string is derived from them and left out).
+// declares, and the token string the file stores (the only place a parse
+// string's text shows).
 QJsonObject objectJson(const CDesignObject& o)
 {
     QJsonObject j;
@@ -59,6 +60,7 @@ QJsonObject objectJson(const CDesignObject& o)
             continue;
         j.insert(name, toJson(p.read(&o)));
     }
+    j.insert(QStringLiteral("TokenString"), o.TokenString());
     return j;
 }
 
@@ -105,7 +107,8 @@ void printText(const QJsonObject& j)
         const QJsonObject o = ov.toObject();
         printOut(QStringLiteral("  %1 (%2)").arg(o.value(QStringLiteral("Name")).toString(), o.value(QStringLiteral("ObjectType")).toString()));
         for (auto it = o.begin(); it != o.end(); ++it)
-            if (it.key() != QLatin1String("Name") && it.key() != QLatin1String("ObjectType"))
+            if (it.key() != QLatin1String("Name") && it.key() != QLatin1String("ObjectType")
+                && it.key() != QLatin1String("TokenString"))
                 printOut(QStringLiteral("    %1 %2").arg(it.key() + QLatin1Char(':'), -16).arg(valueText(it.value())));
     }
 }
@@ -133,8 +136,9 @@ const Command::Registration reg({QStringLiteral("info"), QStringLiteral("FILE [-
                                                 "  --json   one JSON object: Width, Height, Scalor, Orientation,\n"
                                                 "           BackgroundColor, TargetApplication, Duplex, Picture (null or\n"
                                                 "           [width, height] in pixels) and objects, an array of objects\n"
-                                                "           holding ObjectType, Name, Index and the members of their class\n"
-                                                "           (pictures as Image: null or [width, height]).\n\n"
+                                                "           holding ObjectType, Name, Index, the members of their class\n"
+                                                "           (pictures as Image: null or [width, height]) and TokenString,\n"
+                                                "           the object's stored text form (fields end in code 1).\n\n"
                                                 "Exit status 0 when the file was read, 1 when it could not be (the reason\n"
                                                 "goes to standard error), 2 for wrong arguments."),
                                  run});

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include "Command.h"
 #include "jobs/CardJob.h"
+#include "jobs/CardJobCsv.h"
 #include "control/Preview.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -45,8 +46,27 @@ private:
 int run(const QStringList& argsIn)
 {
     QStringList args = argsIn;
-    QString dataFile, target, shot;
+    QString dataFile, target, shot, csvFile, rowText;
     const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
+    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csvFile);
+    const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
+    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    CsvOptions csvOptions;
+    if (int rc = takeCsvOptions(QStringLiteral("preview"), args, &csvOptions))
+        return rc;
+    if (hasCsv != hasRow || (hasCsv && hasData)) {
+        printErr(Me + QStringLiteral(": --csv FILE and --row N go together, without --data"));
+        return 2;
+    }
+    qint64 row = 0;
+    if (hasRow) {
+        bool ok = false;
+        row = rowText.toLongLong(&ok);
+        if (!ok || row < 1) {
+            printErr(Me + QStringLiteral(": --row must be a record number from 1 on"));
+            return 2;
+        }
+    }
     const bool hasTarget = takeOption(args, QStringLiteral("--target"), &target);
     const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
@@ -70,14 +90,18 @@ int run(const QStringList& argsIn)
     std::shared_ptr<CPrintData> data;
     if (hasTarget)
         data = preview->CreatePrintData(target);
-    if (hasData) {
+    if (hasData || hasCsv) {
         if (!data)
             data = preview->CreatePrintData();
         QString error;
-        if (!cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)) {
+        const bool loaded = hasData ? cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)
+                                    : CardBatch::recordData(csvFile, row, *tpl, *data, &error, csvOptions);
+        if (!loaded) {
             printErr(Me + QStringLiteral(": ") + error);
             return 1;
         }
+        if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data, hasData ? dataFile : csvFile, allowMissing))
+            return rc;
     }
     auto* refit = new RefitOnResize(preview, tpl, data);
     window.resize(720, tpl->Duplex() ? 900 : 480);
@@ -96,10 +120,12 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({QStringLiteral("preview"), QStringLiteral("TEMPLATE [--data FILE] [--target PROGID] [--screenshot OUT.png]"),
+const Command::Registration reg({QStringLiteral("preview"), QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] [--target PROGID] [--screenshot OUT.png]"),
     QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front above back\n"
                    "for a two-sided card); the card is fitted again when the window is resized.\n"
                    "  --data FILE        field values: a data stream file (as for render)\n"
+                   "  --csv FILE --row N field values: record N of a CSV file (as for render;\n"
+                   "                     also --encoding, --delimiter, --allow-missing-fields)\n"
                    "  --target PROGID    field values from a registered target application\n"
                    "  --screenshot FILE  save the window as a PNG once it is drawn, then exit\n"
                    "Without --data or --target, data fields show their field names."),

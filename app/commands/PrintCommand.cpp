@@ -22,6 +22,7 @@ int run(const QStringList& argsIn)
     takeOption(args, QStringLiteral("--printer"), &queue);
     const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
     takeOption(args, QStringLiteral("--title"), &title);
+    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
     PrintJobSettings job;
     if (int rc = takePrintJobOptions(Me, args, job, true))
         return rc;
@@ -46,6 +47,8 @@ int run(const QStringList& argsIn)
         data = std::make_shared<CPrintData>();
         if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
             return fail(Me, error);
+        if (int rc = checkFields(Me, *t, *data, dataFile, allowMissing))
+            return rc;
     }
 
     if (queue.isEmpty()) {
@@ -91,7 +94,7 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg(
-    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
+    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--allow-missing-fields] [--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
      QStringLiteral(
          "Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
          "one page per card side (front, then back), sent as PDF with the card's\n"
@@ -102,7 +105,9 @@ const Command::Registration reg(
          "  --data FILE      the field values as a data stream file (see render --help)\n"
          "  --printer NAME   the CUPS queue; default: CUPS's default destination\n"
          "  --copies N       N copies of the card (the job's copies, 1..1000)\n"
-         "  --title TEXT     the job's title (default: the template's file name)\n")
+         "  --title TEXT     the job's title (default: the template's file name)\n"
+         "  --allow-missing-fields  print even when the data lacks fields the\n"
+         "                   template uses (else they are listed and nothing prints)\n")
          + printJobOptionsHelp(true) + QStringLiteral("\n"
          "The card is drawn once off the printer first; a card that cannot be drawn\n"
          "is not printed at all.\n\n"

@@ -8,6 +8,7 @@
 #include <memory>
 #include "Command.h"
 #include "jobs/CardJob.h"
+#include "jobs/CardJobCsv.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
@@ -41,6 +42,10 @@ int run(const QStringList& argsIn)
     const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
     const bool hasDpi = takeOption(args, QStringLiteral("--dpi"), &dpiText);
     const bool trace = takeFlag(args, QStringLiteral("--trace"));
+    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    CsvOptions csvOptions;
+    if (int rc = takeCsvOptions(Me, args, &csvOptions))
+        return rc;
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
         return rc;
     if (!hasOut && !trace)
@@ -106,10 +111,14 @@ int run(const QStringList& argsIn)
         data = std::make_shared<CPrintData>();
         if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
             return fail(Me, error);
+        if (int rc = checkFields(Me, *t, *data, dataFile, allowMissing))
+            return rc;
     } else if (hasCsv) {
         data = std::make_shared<CPrintData>();
-        if (!CardBatch::recordData(csvFile, row, *t, *data, &error))
+        if (!CardBatch::recordData(csvFile, row, *t, *data, &error, csvOptions))
             return fail(Me, error);
+        if (int rc = checkFields(Me, *t, *data, csvFile, allowMissing))
+            return rc;
     }
 
     std::unique_ptr<QFile> traceOut;
@@ -175,7 +184,8 @@ int run(const QStringList& argsIn)
 
 const Command::Registration reg(
     {QStringLiteral("render"),
-     QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]"),
+     QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
+                    "         [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
      QStringLiteral(
          "Draws one card of the template file TEMPLATE at its true size.\n\n"
          "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
@@ -189,9 +199,18 @@ const Command::Registration reg(
          "                 (or starts with a byte order mark), else Windows-1252\n"
          "  --csv FILE --row N\n"
          "                 the field values of record N (1 = the first after the\n"
-         "                 header row) of a CSV file\n\n"
-         "Without data, data fields show their field names. A field named like a photo\n"
-         "object's ImageName holds a picture file, relative to the data file's folder.\n"
+         "                 header row) of a CSV file (see kytpreview batch --help)\n"
+         "  --encoding NAME, --delimiter D\n"
+         "                 read the CSV file as utf-8 or windows-1252, split at , ; or tab\n"
+         "                 (default: detected)\n"
+         "  --allow-missing-fields\n"
+         "                 draw even when the data lacks fields the template uses\n\n"
+         "Without data, data fields show their field names. With data, every field the\n"
+         "template uses (data fields, parse-string references, photo image names) must\n"
+         "be given, else nothing is drawn and the missing names are listed. A field\n"
+         "named like a photo object's ImageName holds a picture file, relative to the\n"
+         "data file's folder. A value a barcode object cannot encode fails the card,\n"
+         "naming the field, the value and the reason.\n"
          "The output is written only when the whole card was drawn; an existing file\n"
          "is replaced then.\n\n"
          "Exit status 0 on success, 1 when the card could not be made (the reason goes\n"

@@ -55,7 +55,7 @@ QString message(LONG rc)
 {
     switch (rc) {
     case ERROR_FILE_NOT_FOUND: return QStringLiteral("not found");
-    case ERROR_ACCESS_DENIED: return QStringLiteral("access denied (a key with sub-keys cannot be deleted)");
+    case ERROR_ACCESS_DENIED: return QStringLiteral("access denied (a key with sub-keys cannot be deleted, nor a root key)");
     case ERROR_BADKEY: return QStringLiteral("malformed key path");
     case ERROR_BADDB: return QStringLiteral("the settings file is damaged or cannot be read");
     case ERROR_INVALID_PARAMETER: return QStringLiteral("name or value too long");
@@ -65,7 +65,12 @@ QString message(LONG rc)
 
 int fail(const QString& what, LONG rc)
 {
-    printErr(QStringLiteral("kytpreview settings: %1: %2").arg(what, message(rc)));
+    // A refused write names its real cause: a store that opened read-only.
+    const auto store = RegistryStore::current();
+    const QString why = rc == ERROR_ACCESS_DENIED && store->isReadOnly()
+        ? QStringLiteral("access denied: the settings store %1 is read-only").arg(store->fileName())
+        : message(rc);
+    printErr(QStringLiteral("kytpreview settings: %1: %2").arg(what, why));
     return 1;
 }
 

@@ -26,6 +26,23 @@ qint64 CError::shownNumber(qint64 number)
     return (number > 0 && number < 65535) ? number : number - static_cast<qint64>(vbObjectError);
 }
 
+QString CError::oneLine(qint64 number, const QString& description)
+{
+    // "File not found: card.tpl" reads "card.tpl: file not found" on a
+    // terminal: the subject first, the platform's words after it.
+    QString text = description.simplified();
+    const qsizetype colon = text.indexOf(QLatin1String(": "));
+    if (colon > 0 && colon <= 40) {
+        QString head = text.left(colon);
+        if (head.size() > 1 && head.at(0).isUpper() && !head.at(1).isUpper())
+            head[0] = head.at(0).toLower();
+        text = text.mid(colon + 2) + QLatin1String(": ") + head;
+    }
+    if (text.isEmpty())
+        text = QStringLiteral("error");
+    return QStringLiteral("%1 (error %2)").arg(text).arg(shownNumber(number));
+}
+
 void CError::Report(const std::exception& e, const QString& source)
 {
     if (const auto* k = dynamic_cast<const KytError*>(&e))
@@ -64,8 +81,11 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
 
         EventLog::write(line, EventLog::Error); // a failing write does not stop the report
 
-        QString eventLine = line;
-        emit ErrorEvent(eventLine);
+        try {
+            QString eventLine = line;
+            emit ErrorEvent(eventLine);
+        } catch (...) {
+        }
 
         const QString nl = QStringLiteral("\r\n");
         QString msg = QStringLiteral("There has been an error in your application!  The action that you were attempting will not be complete.") + nl
@@ -84,9 +104,15 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
         m_lastMessage = msg;
 
         if (m_displayError) {
-            const bool hasHelp = helpFile.isValid() && !helpFile.isNull() && !helpFile.toString().isEmpty();
-            MsgBox(msg, vbOKOnly, QLatin1String(ProductName) + QStringLiteral(" Error!"), hasHelp ? helpFile.toString() : QString(),
-                   hasHelp && helpContext.isValid() ? helpContext.toInt() : 0);
+            // A message box that fails must not swallow the rest of the
+            // report: the critical signal below still has to be raised.
+            try {
+                const bool hasHelp = helpFile.isValid() && !helpFile.isNull() && !helpFile.toString().isEmpty();
+                MsgBox(MessageRequest{msg, vbOKOnly, QLatin1String(ProductName) + QStringLiteral(" Error!"),
+                    hasHelp ? helpFile.toString() : QString(), hasHelp && helpContext.isValid() ? helpContext.toInt() : 0,
+                    oneLine(number, description)});
+            } catch (...) {
+            }
         }
         if (isCritical)
             emit CriticalError();

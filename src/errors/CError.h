@@ -59,6 +59,8 @@ public:
     // "Application Error" with n minus the user-error base.
     static QString errorType(qint64 number);
     static qint64 shownNumber(qint64 number);
+    // A report in one line for a terminal: "card.tpl: file not found (error 53)".
+    static QString oneLine(qint64 number, const QString& description);
 
     // The last report's log line and message text (for hosts and tests).
     const QString& lastLogLine() const { return m_lastLogLine; }

@@ -1,5 +1,7 @@
 #include "errors/MessageBox.h"
 
+#include "util/TerminalText.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 #include <mutex>
@@ -31,10 +33,18 @@ IMessageBox::~IMessageBox() = default;
 
 int ConsoleMessageBox::Show(const MessageRequest& request)
 {
+    if (!request.summary.isEmpty()) {
+        const QString program = QCoreApplication::applicationName();
+        std::fprintf(stderr, "%s%s%s\n", qPrintable(program), program.isEmpty() ? "" : ": ",
+            escapeControls(request.summary).toUtf8().constData());
+        std::fflush(stderr);
+        return messageDefaultAnswer(request.style);
+    }
     const QString title = request.title.isEmpty() ? QCoreApplication::applicationName() : request.title;
     QString text = request.prompt;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    std::fprintf(stderr, "%s%s%s\n", qPrintable(title), title.isEmpty() ? "" : ": ", qPrintable(text));
+    std::fprintf(stderr, "%s%s%s\n", escapeControls(title).toUtf8().constData(), title.isEmpty() ? "" : ": ",
+        escapeControls(text).toUtf8().constData());
     std::fflush(stderr);
     return messageDefaultAnswer(request.style);
 }
@@ -85,7 +95,17 @@ int MsgBox(const QString& prompt, int style, const QString& title, const QString
         std::lock_guard lock(g_boxMutex);
         box = current();
     }
-    return box->Show(MessageRequest{prompt, style, title, helpFile, helpContext});
+    return box->Show(MessageRequest{prompt, style, title, helpFile, helpContext, QString()});
+}
+
+int MsgBox(const MessageRequest& request)
+{
+    std::shared_ptr<IMessageBox> box;
+    {
+        std::lock_guard lock(g_boxMutex);
+        box = current();
+    }
+    return box->Show(request);
 }
 
 } // namespace kyt

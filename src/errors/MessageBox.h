@@ -29,6 +29,9 @@ struct MessageRequest {
     QString title;
     QString helpFile;
     int helpContext = 0;
+    // The report in one line, for a terminal (set by the error reporter):
+    // the console message box prints it instead of the whole prompt.
+    QString summary;
 };
 
 // The buttons a style shows, in order, as answers.
@@ -44,7 +47,8 @@ public:
     virtual int Show(const MessageRequest& request) = 0;
 };
 
-// Writes the message to standard error and takes the default answer.
+// Writes the message to standard error (an error report as its one-line
+// summary, control characters escaped) and takes the default answer.
 class KYTCORE_EXPORT ConsoleMessageBox : public IMessageBox {
 public:
     int Show(const MessageRequest& request) override;
@@ -76,5 +80,7 @@ KYTCORE_EXPORT bool messageBoxIsConsoleDefault();
 // Shows a message through the installed message box; returns the answer.
 KYTCORE_EXPORT int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString(),
                           const QString& helpFile = QString(), int helpContext = 0);
+// The same with a one-line summary for terminals.
+KYTCORE_EXPORT int MsgBox(const MessageRequest& request);
 
 } // namespace kyt

@@ -2,6 +2,7 @@
 
 #include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
+#include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
 #include "platform/surface/Surface.h"
 #include "util/Ansi.h"
@@ -128,6 +129,7 @@ namespace
 // far smaller, and a batch must stay within bounded memory.
 constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
 constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
+} // namespace
 
 Picture readPhoto(const QString& path, QString* error)
 {
@@ -160,10 +162,19 @@ Picture readPhoto(const QString& path, QString* error)
         *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
     return p;
 }
-} // namespace
 
 bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
 {
+    // Opening a pipe would wait for a writer, and a device may never end.
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        *error = QStringLiteral("%1: no such file").arg(fileName);
+        return false;
+    }
+    if (!info.isFile()) {
+        *error = QStringLiteral("%1: not a regular file").arg(fileName);
+        return false;
+    }
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("%1: %2").arg(fileName, f.errorString());
@@ -177,6 +188,24 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
         return false;
     }
     const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
+    if (bytes.size() > MaxDataStreamBytes) {
+        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)").arg(fileName).arg(MaxDataStreamBytes);
+        return false;
+    }
+    if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
+        // A CSV or name=value file read as a data stream would be one field
+        // named after the whole text, and every card would print blank.
+        const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
+        *error = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
+                                "field, its name, the character with code 1, its value and the character with code 2)%2")
+                     .arg(fileName,
+                         csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
+        return false;
+    }
+    if (bytes.count('\x02') > MaxDataStreamEntries) {
+        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields").arg(fileName).arg(MaxDataStreamEntries);
+        return false;
+    }
     data.SetCurrentDataStream(decodeDataStream(bytes));
     const QString folder = QFileInfo(fileName).absolutePath();
     for (const QString& name : photoFieldNames(t)) {
@@ -367,7 +396,7 @@ private:
 };
 
 // Reads every record and decodes its photos; ends with an end marker.
-void readRecords(const QString& csvFile, std::vector<int> photoColumns, RecordQueue& queue)
+void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue)
 {
     QFile f(csvFile);
     Prepared end;
@@ -377,7 +406,7 @@ void readRecords(const QString& csvFile, std::vector<int> photoColumns, RecordQu
         queue.push(std::move(end));
         return;
     }
-    CsvReader reader(&f);
+    CsvReader reader(&f, options.csv);
     QString error;
     if (!reader.readHeader(&error)) {
         end.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
@@ -388,8 +417,12 @@ void readRecords(const QString& csvFile, std::vector<int> photoColumns, RecordQu
     PhotoCache cache(CardBatch::PhotoCacheBytes);
     Prepared p;
     while (!queue.stopped() && reader.next(p.record)) {
+        if (p.record.number < options.firstRecord)
+            continue;
+        if (p.record.number > options.lastRecord)
+            break;
         p.photos.assign(photoColumns.size(), Picture());
-        if (p.record.error.isEmpty()) {
+        if (p.record.error.isEmpty() && !p.record.empty) {
             for (size_t i = 0; i < photoColumns.size(); ++i) {
                 const QString value = p.record.fields[photoColumns[i]].trimmed();
                 if (value.isEmpty())
@@ -415,12 +448,12 @@ CardBatch::CardBatch(CPrintTemplatePtr tpl)
 {
 }
 
-qint64 CardBatch::countRecords(const QString& csvFile)
+qint64 CardBatch::countRecords(const QString& csvFile, const CsvOptions& options)
 {
     QFile f(csvFile);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
-    CsvReader reader(&f);
+    CsvReader reader(&f, options);
     QString error;
     if (!reader.readHeader(&error))
         return -1;
@@ -432,14 +465,19 @@ qint64 CardBatch::countRecords(const QString& csvFile)
 }
 
 bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
-    QString* error)
+    QString* error, const CsvOptions& options)
 {
+    if (!QFileInfo(csvFile).isFile()) {
+        *error = QStringLiteral("%1: %2").arg(csvFile,
+            QFileInfo::exists(csvFile) ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+        return false;
+    }
     QFile f(csvFile);
     if (!f.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
         return false;
     }
-    CsvReader reader(&f);
+    CsvReader reader(&f, options);
     if (!reader.readHeader(error)) {
         *error = QStringLiteral("%1: %2").arg(csvFile, *error);
         return false;
@@ -452,6 +490,10 @@ bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTe
             continue;
         if (!r.error.isEmpty()) {
             *error = QStringLiteral("%1: record %2 (line %3): %4").arg(csvFile).arg(r.number).arg(r.line).arg(r.error);
+            return false;
+        }
+        if (r.empty) {
+            *error = QStringLiteral("%1: record %2 (line %3) is empty").arg(csvFile).arg(r.number).arg(r.line);
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
@@ -497,13 +539,20 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             result.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
             return result;
         }
-        CsvReader reader(&f);
+        CsvReader reader(&f, m_options.csv);
         QString error;
         if (!reader.readHeader(&error)) {
             result.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
             return result;
         }
         header = reader.header();
+        // A CSV whose columns are not the template's fields would print a
+        // batch of blank cards.
+        result.missingFields = preflight::missingFields(*m_tpl, header);
+        if (!result.missingFields.isEmpty() && !m_options.allowMissingFields) {
+            result.fatal = preflight::missingFieldsMessage(csvFile, result.missingFields, header);
+            return result;
+        }
         for (const QString& name : cardjob::photoFieldNames(*m_tpl)) {
             const int c = reader.column(name);
             if (c >= 0)
@@ -527,7 +576,18 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     }
 
     RecordQueue queue;
-    std::thread worker(readRecords, csvFile, photoColumns, std::ref(queue));
+    // Stops and joins the reader on every way out, exceptions included: a
+    // joinable thread destroyed while unwinding would end the program.
+    struct Worker {
+        RecordQueue& queue;
+        std::thread thread;
+        ~Worker()
+        {
+            queue.stop();
+            if (thread.joinable())
+                thread.join();
+        }
+    } worker{queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue))};
 
     CardJobSurface guard(surface);
     const int pagesPerCard = m_tpl->Duplex() ? 2 : 1;
@@ -539,64 +599,91 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             m_onFailure(Failure{r.number, r.line, message});
     };
 
-    for (;;) {
-        Prepared p = queue.pop();
-        if (p.end) {
-            result.fatal = p.fatal;
-            break;
-        }
-        ++result.records;
-        if (!p.record.error.isEmpty()) {
-            fail(p.record, p.record.error);
-        } else {
-            size_t photo = 0;
-            for (size_t i = 0; i < items.size(); ++i) {
-                if (isPhoto[i]) {
-                    const Picture& pic = p.photos[photo++];
-                    items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
-                } else {
-                    items[i]->setvValue(p.record.fields[qsizetype(i)]);
-                }
-            }
-            bool ok = false;
-            try {
-                if (!firstCard)
-                    guard.NewPage();
-                firstCard = false;
-                guard.resetCounts();
-                reporter.reset();
-                ok = m_tpl->Render(guard, data, 0, 0);
-            } catch (const KytError& e) {
-                // The surface itself failed (the file or queue): nothing
-                // more can be printed.
-                result.fatal = e.description();
+    // Whatever goes wrong while a page is made (a surface or a sink that
+    // throws), the batch ends with a fatal result, never with an exception
+    // that leaves the reader running.
+    try {
+        for (;;) {
+            Prepared p = queue.pop();
+            if (p.end) {
+                result.fatal = p.fatal;
                 break;
             }
-            if (ok && reporter.reports() == 0) {
-                ++result.printed;
+            ++result.records;
+            if (p.record.empty) {
+                ++result.empty;
+            } else if (!p.record.error.isEmpty()) {
+                fail(p.record, p.record.error);
             } else {
-                fail(p.record,
-                    QStringLiteral("the card could not be drawn: %1; its page is left blank")
-                        .arg(reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed")));
-                // Cover what was drawn on the current page and keep the
-                // card's page count, so the next card starts on a front.
-                try {
-                    const int mode = guard.ScaleMode();
-                    guard.setScaleMode(Surface::vbInches);
-                    guard.Line(0, 0, std::max(card.width(), card.height()), std::max(card.width(), card.height()),
-                        0xFFFFFFu, Surface::LineKind::FilledBox);
-                    guard.setScaleMode(mode);
-                } catch (const std::exception&) {
+                size_t photo = 0;
+                for (size_t i = 0; i < items.size(); ++i) {
+                    if (isPhoto[i]) {
+                        const Picture& pic = p.photos[photo++];
+                        items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
+                    } else {
+                        items[i]->setvValue(p.record.fields[qsizetype(i)]);
+                    }
                 }
+                // A value its barcode cannot hold: reported, and no page used.
+                const QString barcode = preflight::barcodeProblem(*m_tpl, data.get());
+                bool drawn = barcode.isEmpty(), stop = false;
+                if (!drawn)
+                    fail(p.record, barcode);
+                for (int copy = 0; drawn && copy < std::max(1, m_options.copies); ++copy) {
+                    bool ok = false;
+                    try {
+                        if (!firstCard)
+                            guard.NewPage();
+                        firstCard = false;
+                        guard.resetCounts();
+                        reporter.reset();
+                        ok = m_tpl->Render(guard, data, 0, 0);
+                    } catch (const KytError& e) {
+                        // The surface itself failed (the file or queue):
+                        // nothing more can be printed.
+                        result.fatal = e.description();
+                        stop = true;
+                        break;
+                    } catch (const std::exception& e) {
+                        result.fatal = QString::fromLocal8Bit(e.what());
+                        stop = true;
+                        break;
+                    }
+                    if (!ok || reporter.reports() > 0) {
+                        drawn = false;
+                        fail(p.record, QStringLiteral("the card could not be drawn: %1; its page is left blank")
+                                           .arg(reporter.reports() > 0 ? reporter.lastDescription()
+                                                                       : QStringLiteral("a design object failed")));
+                        // Cover what was drawn on the current page and keep
+                        // the card's page count, so the next card starts on
+                        // a front.
+                        try {
+                            const int mode = guard.ScaleMode();
+                            guard.setScaleMode(Surface::vbInches);
+                            guard.Line(0, 0, std::max(card.width(), card.height()),
+                                std::max(card.width(), card.height()), 0xFFFFFFu, Surface::LineKind::FilledBox);
+                            guard.setScaleMode(mode);
+                        } catch (const std::exception&) {
+                        }
+                    }
+                    while (1 + guard.newPages() < pagesPerCard)
+                        guard.NewPage();
+                }
+                if (stop)
+                    break;
+                if (drawn)
+                    ++result.printed;
             }
-            while (1 + guard.newPages() < pagesPerCard)
-                guard.NewPage();
+            if (m_onProgress)
+                m_onProgress(result.records);
         }
-        if (m_onProgress)
-            m_onProgress(result.records);
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+    } catch (const std::exception& e) {
+        result.fatal = QString::fromLocal8Bit(e.what());
     }
     queue.stop();
-    worker.join();
+    worker.thread.join();
     try {
         surface.EndDoc();
     } catch (const KytError& e) {

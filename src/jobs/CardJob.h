@@ -13,7 +13,9 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include "jobs/CardJobCsv.h"
 #include <functional>
+#include <limits>
 #include <memory>
 
 namespace kyt
@@ -64,14 +66,21 @@ KYTCORE_EXPORT QStringList photoFieldNames(const CPrintTemplate& t);
 // or is valid UTF-8 throughout, else Windows-1252 (what the library's own
 // writers produce).
 KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
-// Largest data stream file read.
+// Largest data stream file read, and most entries (fields) it may hold.
 inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
+inline constexpr qint64 MaxDataStreamEntries = 100000;
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
 // the picture; an empty value leaves the placeholder. False with the
-// reason in *error.
+// reason in *error: not a regular file (a pipe or a device), too large,
+// no code-1/code-2 separators at all (a CSV or name=value file), too many
+// entries, or a photo that cannot be read.
 KYTCORE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data,
     QString* error);
+
+// A photo file, within the bounds a card's photo may have (32 MiB, 16
+// megapixels). Null, with the reason in *error, when it cannot be used.
+KYTCORE_EXPORT Picture readPhoto(const QString& path, QString* error);
 
 // Resolves a picture path given in a data file relative to that file's folder.
 KYTCORE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
@@ -123,7 +132,10 @@ private:
 // A damaged record (bad quoting or UTF-8, a wrong number of fields, a photo
 // that cannot be read) is reported and skipped; a card that fails while it
 // is drawn is reported and its pages are left blank, so every later card
-// still begins on a front side.
+// still begins on a front side. A record whose value a barcode cannot hold
+// is reported and skipped before anything is drawn. Records with every
+// field blank are counted and skipped. Unless allowed, a CSV that lacks a
+// field the template uses is refused before anything is printed.
 class KYTCORE_EXPORT CardBatch
 {
 public:
@@ -133,10 +145,21 @@ public:
         QString message;
     };
     struct Result {
-        qint64 records = 0; // data records seen
-        qint64 printed = 0;
+        qint64 records = 0; // data records seen (within the rows asked for)
+        qint64 printed = 0; // records printed (each `copies` times)
         qint64 failed = 0;
-        QString fatal; // set when the batch could not run at all
+        qint64 empty = 0;   // records with every field blank: skipped, not failed
+        QString fatal;      // set when the batch could not run at all
+        QStringList missingFields; // used by the template, not in the CSV (then fatal)
+    };
+    struct Options {
+        CsvOptions csv;
+        // Print even when the CSV lacks fields the template uses.
+        bool allowMissingFields = false;
+        // Data records first..last (1-based, inclusive).
+        qint64 firstRecord = 1;
+        qint64 lastRecord = std::numeric_limits<qint64>::max();
+        int copies = 1; // cards per record, one after the other
     };
     using FailureSink = std::function<void(const Failure&)>;
     using ProgressSink = std::function<void(qint64 done)>;
@@ -148,6 +171,7 @@ public:
     // replaced for the run.
     explicit CardBatch(CPrintTemplatePtr tpl);
 
+    void setOptions(const Options& options) { m_options = options; }
     void setFailureSink(FailureSink sink) { m_onFailure = std::move(sink); }
     void setProgressSink(ProgressSink sink) { m_onProgress = std::move(sink); }
 
@@ -155,14 +179,15 @@ public:
     Result run(const QString& csvFile, Surface& surface);
 
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
-    static qint64 countRecords(const QString& csvFile);
+    static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
     // The values of one data record (1-based) as print data, photos loaded;
-    // false with the reason in *error.
+    // false with the reason in *error (an empty record is refused too).
     static bool recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
-        QString* error);
+        QString* error, const CsvOptions& options = {});
 
 private:
     CPrintTemplatePtr m_tpl;
+    Options m_options;
     FailureSink m_onFailure;
     ProgressSink m_onProgress;
 };

@@ -1,6 +1,8 @@
 #include "jobs/CardJobCsv.h"
 
+#include "util/Ansi.h"
 #include <QIODevice>
+#include <algorithm>
 #include <QStringDecoder>
 #include <vector>
 
@@ -12,9 +14,85 @@ namespace
 constexpr qint64 ChunkBytes = 64 * 1024;
 }
 
-CsvReader::CsvReader(QIODevice* device)
-    : m_device(device)
+bool CsvOptions::encodingFromName(const QString& name, Encoding* encoding)
 {
+    const QString n = name.trimmed().toLower();
+    if (n == QLatin1String("auto"))
+        *encoding = Encoding::Auto;
+    else if (n == QLatin1String("utf-8") || n == QLatin1String("utf8"))
+        *encoding = Encoding::Utf8;
+    else if (n == QLatin1String("windows-1252") || n == QLatin1String("cp1252") || n == QLatin1String("ansi"))
+        *encoding = Encoding::Windows1252;
+    else
+        return false;
+    return true;
+}
+
+bool CsvOptions::delimiterFromName(const QString& name, char* delimiter)
+{
+    const QString n = name.toLower();
+    if (n == QLatin1String(",") || n == QLatin1String("comma"))
+        *delimiter = ',';
+    else if (n == QLatin1String(";") || n == QLatin1String("semicolon"))
+        *delimiter = ';';
+    else if (n == QLatin1String("\t") || n == QLatin1String("tab") || n == QLatin1String("\\t"))
+        *delimiter = '\t';
+    else
+        return false;
+    return true;
+}
+
+CsvReader::CsvReader(QIODevice* device, CsvOptions options)
+    : m_device(device)
+    , m_options(options)
+{
+}
+
+void CsvReader::detect()
+{
+    m_encoding = m_options.encoding;
+    if (m_encoding == CsvOptions::Encoding::Auto) {
+        // One pass over the whole input (it must be seekable): invalid UTF-8
+        // anywhere means the file was written in the Windows code page.
+        m_encoding = CsvOptions::Encoding::Utf8;
+        if (m_device && !m_device->isSequential()) {
+            const qint64 start = m_device->pos();
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            for (;;) {
+                const QByteArray chunk = m_device->read(ChunkBytes);
+                if (chunk.isEmpty())
+                    break;
+                (void)QString(utf8(chunk));
+                if (utf8.hasError())
+                    break;
+            }
+            (void)QString(utf8(QByteArray())); // a sequence cut at the end is an error too
+            if (utf8.hasError())
+                m_encoding = CsvOptions::Encoding::Windows1252;
+            m_device->seek(start);
+        }
+    }
+    m_delimiter = m_options.delimiter;
+    if (m_delimiter == 0) {
+        // The header row decides: the candidate it holds most often outside quotes.
+        m_delimiter = ',';
+        const QByteArray head = m_device ? m_device->peek(MaxRecordBytes) : QByteArray();
+        qint64 counts[3] = {0, 0, 0};
+        const char candidates[3] = {',', ';', '\t'};
+        bool quoted = false;
+        for (char c : head) {
+            if (c == '"')
+                quoted = !quoted;
+            else if (!quoted && (c == '\n' || c == '\r'))
+                break;
+            else if (!quoted)
+                for (int i = 0; i < 3; ++i)
+                    counts[i] += c == candidates[i];
+        }
+        for (int i = 1; i < 3; ++i)
+            if (counts[i] > counts[0] && counts[i] >= counts[i == 1 ? 2 : 1])
+                m_delimiter = candidates[i];
+    }
 }
 
 int CsvReader::nextByte()
@@ -96,7 +174,7 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                     continue;
                 }
             }
-            if (c == ',') {
+            if (c == m_delimiter) {
                 push();
                 continue;
             }
@@ -127,6 +205,10 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
         if (error.isEmpty()) {
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             for (const QByteArray& f : fields) {
+                if (m_encoding == CsvOptions::Encoding::Windows1252) {
+                    record.fields.append(fromAnsi(f));
+                    continue;
+                }
                 record.fields.append(decoder(f));
                 if (decoder.hasError()) {
                     error = QStringLiteral("field %1 is not valid UTF-8 text").arg(record.fields.size());
@@ -134,7 +216,13 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 }
             }
         }
-        if (error.isEmpty() && checkWidth && record.fields.size() != m_header.size())
+        if (error.isEmpty() && checkWidth) {
+            record.empty = std::all_of(
+                record.fields.cbegin(), record.fields.cend(), [](const QString& f) { return f.trimmed().isEmpty(); });
+            if (record.empty)
+                record.fields.clear(); // nothing to print, whatever its width
+        }
+        if (error.isEmpty() && checkWidth && !record.empty && record.fields.size() != m_header.size())
             error = QStringLiteral("%1 fields where the header has %2").arg(record.fields.size()).arg(m_header.size());
         if (!error.isEmpty())
             record.fields.clear();
@@ -145,6 +233,7 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
 
 bool CsvReader::readHeader(QString* error)
 {
+    detect();
     CsvRecord record;
     if (!readRaw(record, false)) {
         *error = QStringLiteral("the file is empty: a header row naming the columns is needed");
@@ -160,11 +249,12 @@ bool CsvReader::readHeader(QString* error)
             *error = QStringLiteral("header row: column %1 has no name").arg(i + 1);
             return false;
         }
-        for (qsizetype j = 0; j < i; ++j)
-            if (m_header[j].compare(name, Qt::CaseInsensitive) == 0) {
-                *error = QStringLiteral("header row: the column name \"%1\" appears twice").arg(name);
-                return false;
-            }
+        const QString key = name.toCaseFolded();
+        if (m_columns.contains(key)) {
+            *error = QStringLiteral("header row: the column name \"%1\" appears twice").arg(name);
+            return false;
+        }
+        m_columns.insert(key, int(i));
         m_header.append(name);
     }
     return true;
@@ -172,10 +262,7 @@ bool CsvReader::readHeader(QString* error)
 
 int CsvReader::column(const QString& name) const
 {
-    for (qsizetype i = 0; i < m_header.size(); ++i)
-        if (m_header[i].compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return m_columns.value(name.trimmed().toCaseFolded(), -1);
 }
 
 bool CsvReader::next(CsvRecord& record)

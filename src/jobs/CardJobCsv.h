@@ -1,12 +1,14 @@
 #pragma once
-// A streaming reader of comma-separated records (quoting as RFC 4180 has
-// it, UTF-8 text, a header row naming the columns). It holds one record at
-// a time, so a file of any length is read in bounded memory; a record that
-// is damaged (bad quoting, invalid UTF-8, too long) comes back with an error
+// A streaming reader of delimited records as spreadsheets write them
+// (quoting as RFC 4180 has it, a header row naming the columns; comma,
+// semicolon or tab; UTF-8 or Windows-1252). It holds one record at a time,
+// so a file of any length is read in bounded memory; a record that is
+// damaged (bad quoting, invalid UTF-8, too long) comes back with an error
 // and the reader carries on with the next one.
 
 #include "kyt/kytcore_export.h"
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,21 @@ struct CsvRecord {
     qint64 number = 0; // 1-based among the data records (the header is 0)
     qint64 line = 0;   // line of the file where the record begins
     QString error;     // empty when the record is sound
+    bool empty = false; // every field blank (",,,," rows of a spreadsheet export)
+};
+
+struct CsvOptions {
+    enum class Encoding { Auto, Utf8, Windows1252 };
+    // Auto: UTF-8 when the whole input is valid UTF-8 (or starts with a byte
+    // order mark), else Windows-1252, the default of most spreadsheet exports.
+    Encoding encoding = Encoding::Auto;
+    // 0: the one of comma, semicolon and tab the header row holds most often.
+    char delimiter = 0;
+
+    // "utf-8", "windows-1252" (also "cp1252"), "auto"; false for other names.
+    static bool encodingFromName(const QString& name, Encoding* encoding);
+    // "," ";" "tab" (or a tab character), "comma", "semicolon"; false otherwise.
+    static bool delimiterFromName(const QString& name, char* delimiter);
 };
 
 class KYTCORE_EXPORT CsvReader
@@ -28,7 +45,7 @@ public:
     // A record longer than this is refused (and skipped) rather than held.
     static constexpr qint64 MaxRecordBytes = 1 << 20;
 
-    explicit CsvReader(QIODevice* device);
+    explicit CsvReader(QIODevice* device, CsvOptions options = {});
 
     // Reads the header row: at least one column, no empty or repeated
     // (letter case ignored) names. False with the reason in *error.
@@ -36,6 +53,9 @@ public:
     const QStringList& header() const { return m_header; }
     // Column of a name, letter case ignored; -1 when there is none.
     int column(const QString& name) const;
+    // What the header row showed, once it was read.
+    char delimiter() const { return m_delimiter; }
+    CsvOptions::Encoding encoding() const { return m_encoding; }
 
     // The next data record; false at the end of the input. Blank lines are
     // skipped. A record whose field count differs from the header's comes
@@ -45,6 +65,7 @@ public:
 private:
     bool readRaw(CsvRecord& record, bool checkWidth);
     int nextByte();
+    void detect();
 
     QIODevice* m_device;
     QByteArray m_buffer;
@@ -54,6 +75,10 @@ private:
     qint64 m_line = 1;
     qint64 m_number = 0;
     QStringList m_header;
+    QHash<QString, int> m_columns; // case-folded name -> column
+    CsvOptions m_options;
+    char m_delimiter = ',';
+    CsvOptions::Encoding m_encoding = CsvOptions::Encoding::Utf8;
 };
 
 } // namespace kyt

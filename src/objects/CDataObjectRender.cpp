@@ -32,8 +32,10 @@ bool CDataObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shar
     std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
 {
     // Without print data the card shows which field goes where.
-    const QString t = oPrintData ? fieldText(*oPrintData, DataFieldName()) : DataFieldName();
-    return renderText(TextKind::DataField, t, oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
+    if (!oPrintData)
+        return renderText(TextKind::DataFieldName, DataFieldName(), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
+    return renderText(
+        TextKind::DataField, fieldText(*oPrintData, DataFieldName()), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
 }
 
 } // namespace kyt

@@ -77,6 +77,46 @@ QString CTextObjectBase::BarcodeText(const QString& text) const
     return m_barcodePrefix + t + m_barcodePostfix;
 }
 
+QString CTextObjectBase::BarcodeProblem(const QString& text) const
+{
+    if (!m_barcode)
+        return QString();
+    const QString t = TrimBarcodeBlanks(text);
+    auto firstBad = [&t](auto ok) -> QString {
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            const char32_t c = t.at(i).isHighSurrogate() && i + 1 < t.size() ? QChar::surrogateToUcs4(t.at(i), t.at(i + 1))
+                                                                             : t.at(i).unicode();
+            if (!ok(c))
+                return QStringLiteral("\"%1\" (U+%2)")
+                    .arg(c < 32 || c == 127 ? QString() : QString::fromUcs4(&c, 1),
+                        QString::number(qulonglong(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        }
+        return QString();
+    };
+    QString bad;
+    QString symbology;
+    switch (m_barcodeType) {
+    case Barcode3of9:
+        symbology = QStringLiteral("Code 39 holds only A-Z, 0-9, space and - . $ / + %");
+        bad = firstBad([](char32_t c) {
+            return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ' || c == '-'
+                || c == '.' || c == '$' || c == '/' || c == '+' || c == '%';
+        });
+        break;
+    case Barcode128B:
+        symbology = QStringLiteral("Code 128 B holds only the characters with codes 32 to 127");
+        bad = firstBad([](char32_t c) { return c >= 32 && c <= 127; });
+        break;
+    case Barcode128C:
+        symbology = QStringLiteral("Code 128 C holds only digits");
+        bad = firstBad([](char32_t c) { return c >= '0' && c <= '9'; });
+        break;
+    default:
+        return QString();
+    }
+    return bad.isEmpty() ? QString() : QStringLiteral("%1, not %2").arg(symbology, bad);
+}
+
 int CTextObjectBase::ScaledFontSize(double size, double scalor)
 {
     const double v = size * scalor;

@@ -92,6 +92,11 @@ public:
     // for Code 128 B (type 2) or C (type 3), then framed by prefix and postfix.
     QString BarcodeText(const QString& text) const;
 
+    // Why `text` cannot be drawn as this object's barcode: the symbology and
+    // the first character it has no symbol for. Empty when it can, or when
+    // the object draws no barcode.
+    QString BarcodeProblem(const QString& text) const;
+
     // Font size at a template scale: size x scalor rounded half to even,
     // kept within 16 bits.
     static int ScaledFontSize(double size, double scalor);
@@ -112,8 +117,9 @@ protected:
     // The drawing both text kinds share. `t` is the text to draw; a data
     // field sets its colour before the font, draws a computed size 0 at 1,
     // sets the transparent text mode just before printing and keeps the
-    // outline unfilled.
-    enum class TextKind { Static, DataField };
+    // outline unfilled. A data field drawn without print data shows its
+    // field name (DataFieldName), which need not be a barcode value.
+    enum class TextKind { Static, DataField, DataFieldName };
     bool renderText(TextKind kind, const QString& t, CPrintTemplate& oTemplate, Surface& oPrinter,
         std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset);
 

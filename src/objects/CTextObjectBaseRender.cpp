@@ -28,7 +28,7 @@ int CTextObjectBase::FontToFitSize(Surface& surface, double size, double width, 
 bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTemplate& oTemplate, Surface& oPrinter,
     std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset)
 {
-    const bool data = kind == TextKind::DataField;
+    const bool data = kind != TextKind::Static;
     try {
         const ScaledBox box = scaledBox(oTemplate);
         const double S = oTemplate.Scalor();
@@ -43,8 +43,17 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTempl
 
         QString t = text;
         if (!t.isEmpty()) {
-            if (Barcode())
+            if (Barcode()) {
+                // A value the symbology cannot hold would print a card without
+                // its barcode (or with a wrong one): the card fails instead.
+                const QString problem = kind == TextKind::DataFieldName ? QString() : BarcodeProblem(t);
+                if (!problem.isEmpty())
+                    throw KytError(5,
+                        QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
+                            .arg(data ? QStringLiteral("field \"%1\"").arg(tokenText()) : QStringLiteral("text"),
+                                t.left(200), problem));
                 t = BarcodeText(t);
+            }
 
             if (data)
                 oPrinter.setForeColor(static_cast<quint32>(ForeColor()));

@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -47,14 +48,15 @@ void putLE32(QByteArray& b, quint32 v)
 
 } // namespace
 
-Picture Picture::read(QIODevice* device, QString* errorString)
+Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
 {
+    maxPixels = std::min(maxPixels, MaxPixels);
     const QSize bmpSize = bmpClaimedSize(device); // before the reader moves the device
     QImageReader reader(device);
     reader.setAutoTransform(true);
     // Second line of defence for formats whose size is only known while
     // decoding: Qt refuses to allocate more than this many megabytes.
-    reader.setAllocationLimit(static_cast<int>(MaxPixels * 4 / (1024 * 1024)));
+    reader.setAllocationLimit(static_cast<int>(std::max<qint64>(1, maxPixels * 4 / (1024 * 1024))));
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
         if (errorString)
@@ -65,9 +67,15 @@ Picture Picture::read(QIODevice* device, QString* errorString)
     if (!size.isValid())
         size = bmpSize;
     if (size.isValid()
-        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels)) {
+        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > maxPixels)) {
         if (errorString)
-            *errorString = QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+            *errorString = qint64(size.width()) * size.height() > MaxPixels || size.width() > MaxSide
+                    || size.height() > MaxSide
+                ? QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())
+                : QStringLiteral("Picture is too large (%1 x %2 pixels; %3 pixels are left of the budget)")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(maxPixels);
         return {};
     }
     QImage image;
@@ -77,7 +85,12 @@ Picture Picture::read(QIODevice* device, QString* errorString)
         return {};
     }
     const PicType type = (format == "ico" || format == "cur") ? Icon : Bitmap;
-    return Picture(std::move(image), type);
+    Picture picture(std::move(image), type);
+    // A bitmap file is kept as it came, so writing it again costs what
+    // reading it did (a run-length coded bitmap stays small).
+    if (format == "bmp" && device->seek(0))
+        picture.m_bmp = device->readAll();
+    return picture;
 }
 
 Picture Picture::fromFile(const QString& fileName, QString* errorString)
@@ -93,16 +106,94 @@ Picture Picture::fromFile(const QString& fileName, QString* errorString)
 
 Picture Picture::fromData(const QByteArray& bytes, QString* errorString)
 {
+    return fromData(bytes, errorString, MaxPixels);
+}
+
+Picture Picture::fromData(const QByteArray& bytes, QString* errorString, qint64 maxPixels)
+{
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, errorString);
+    return read(&buffer, errorString, maxPixels);
+}
+
+QByteArray Picture::toRle8Bmp() const
+{
+    // At most 256 colours, found by walking the pixels (stops at the 257th).
+    if (m_image.hasAlphaChannel())
+        return {};
+    const QImage img = m_image.convertToFormat(QImage::Format_RGB32);
+    const int w = img.width();
+    const int h = img.height();
+    QHash<QRgb, int> index;
+    QList<QRgb> palette;
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = line[x] | 0xFF000000u;
+            if (!index.contains(c)) {
+                if (palette.size() == 256)
+                    return {};
+                index.insert(c, int(palette.size()));
+                palette.append(c);
+            }
+        }
+    }
+    // Runs of one colour as (count, index); no absolute mode, which keeps
+    // the coder short and is never much larger for card pictures.
+    QByteArray pixels;
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            const QRgb c = line[x] | 0xFF000000u;
+            int run = 1;
+            while (x + run < w && run < 255 && (line[x + run] | 0xFF000000u) == c)
+                ++run;
+            pixels.append(char(run)).append(char(index.value(c)));
+            x += run;
+        }
+        pixels.append('\0').append('\0'); // end of line
+        if (pixels.size() > qint64(INT_MAX) / 2)
+            return {};
+    }
+    pixels.append('\0').append('\1'); // end of bitmap
+    const quint32 offset = 14 + 40 + 4 * quint32(palette.size());
+    QByteArray out;
+    out.reserve(int(offset + pixels.size()));
+    out.append("BM", 2);
+    putLE32(out, quint32(offset + pixels.size()));
+    putLE32(out, 0);
+    putLE32(out, offset);
+    putLE32(out, 40);
+    putLE32(out, quint32(w));
+    putLE32(out, quint32(h));
+    putLE16(out, 1);
+    putLE16(out, 8);
+    putLE32(out, 1); // BI_RLE8
+    putLE32(out, quint32(pixels.size()));
+    putLE32(out, 3780);
+    putLE32(out, 3780);
+    putLE32(out, quint32(palette.size()));
+    putLE32(out, 0);
+    for (QRgb c : palette)
+        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
+    out.append(pixels);
+    return out;
 }
 
 QByteArray Picture::toBmp() const
 {
     if (m_image.isNull())
         return {};
+    if (!m_bmp.isEmpty())
+        return m_bmp;
+    // A picture of few colours (a logo, a scanned signature) is kept small.
+    if (const QByteArray rle = toRle8Bmp(); !rle.isEmpty()) {
+        const qint64 trueColour = (qint64(m_image.width()) * 3 + 3) / 4 * 4 * m_image.height() + 54;
+        if (rle.size() < trueColour)
+            return rle;
+    }
     // Written by hand: Qt's own writer drops the alpha channel. Opaque
     // pictures are 24-bit BI_RGB; pictures with alpha are 32-bit with a
     // version 4 header whose bit fields include the alpha mask.

@@ -28,9 +28,15 @@ public:
     // Load; on failure the picture stays empty and errorString() says why.
     static Picture fromFile(const QString& fileName, QString* errorString = nullptr);
     static Picture fromData(const QByteArray& bytes, QString* errorString = nullptr);
+    // The same, refusing a picture of more than maxPixels (a share of a
+    // larger budget, such as all the pictures of one template).
+    static Picture fromData(const QByteArray& bytes, QString* errorString, qint64 maxPixels);
 
-    // The picture as a Windows bitmap file: 24-bit, or 32-bit with an alpha
-    // mask when it has alpha. Empty for an empty picture.
+    // The picture as a Windows bitmap file, in a compact form: the bitmap
+    // file it was read from when it was one (run-length coding kept),
+    // else 8-bit run-length coded when it has at most 256 colours and no
+    // alpha, else 24-bit, or 32-bit with an alpha mask. Empty for an empty
+    // picture or one whose bitmap would not fit in 2 GiB.
     QByteArray toBmp() const;
 
     int Type() const { return m_image.isNull() ? None : m_type; }
@@ -45,9 +51,11 @@ public:
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
 private:
-    static Picture read(QIODevice* device, QString* errorString);
+    static Picture read(QIODevice* device, QString* errorString, qint64 maxPixels = MaxPixels);
+    QByteArray toRle8Bmp() const;
     QImage m_image;
     int m_type = None;
+    QByteArray m_bmp; // the bitmap file the picture was read from (shared, not copied)
 };
 
 } // namespace kyt

@@ -281,6 +281,10 @@ void RegistryStore::openFile()
     sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     QString why;
     if (!prepareSchema(&why)) {
+        // SQLite opens a file it may not write read-only and fails only at
+        // the first write: name that cause, not SQLite's words alone.
+        if (sqlite3_db_readonly(m_db, "main") == 1)
+            why = QStringLiteral("it is read-only for this user: %1").arg(why);
         sqlite3_close(m_db);
         m_db = nullptr;
         return fail(why);
@@ -407,6 +411,11 @@ void RegistryStore::fallBackIfDamaged()
     m_fallBackToMemory = false;
     m_handles.clear();
     openMemory();
+}
+
+bool RegistryStore::isReadOnly() const
+{
+    return m_db && m_persistent && sqlite3_db_readonly(m_db, "main") == 1;
 }
 
 bool RegistryStore::integrityCheck(QString* detail)

@@ -118,6 +118,9 @@ public:
     bool isPersistent() const { return m_persistent; }
     // Why the file could not be used (empty when it could).
     QString problem() const { return m_problem; }
+    // True when the store's file could be opened for reading only (its
+    // permissions or its file system refuse writes).
+    bool isReadOnly() const;
 
     LONG RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD options, REGSAM samDesired, HKEY* result);
     LONG RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD reserved, const QString& keyClass, DWORD options,

@@ -159,7 +159,11 @@ void CPrintData::SetCurrentDataStream(const QVariant& vPrintData)
             const QString entry = text.mid(pos, entryEnd - pos);
             const QString key = GetField(entry, QString(KeyDelimiter), 1);
             const QString value = GetField(entry, QString(KeyDelimiter), 2);
-            if (const std::optional<CVariantPtr> found = m_items.Find(key)) {
+            if (key.isEmpty() && value.isEmpty()) {
+                // An entry without name or value carries nothing; each would
+                // otherwise become an item of its own, hundreds of bytes for
+                // the two bytes of input.
+            } else if (const std::optional<CVariantPtr> found = m_items.Find(key)) {
                 (*found)->setvValue(value);
             } else {
                 auto item = std::make_shared<CVariant>();

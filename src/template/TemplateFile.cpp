@@ -94,17 +94,29 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
     }
 
     const qint64 pictureCount = qint64(logos.size()) + (rec.backgroundNumber > 0 ? 1 : 0);
+    // All pictures of one template share one pixel budget: a few bytes of
+    // run-length code can claim a huge picture, and forty of them would
+    // otherwise take gigabytes.
+    qint64 pixelsLeft = MaxTemplatePixels;
     for (qint64 i = 0; i < pictureCount; ++i) {
         const qint64 at = reader.position();
         const TemplateFileReader::PictureRecord pr = reader.readPictureRecord();
         QString error;
         const Picture picture
-            = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error);
+            = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error, pixelsLeft);
+        if (picture.isNull() && error.contains(QLatin1String("budget")))
+            throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: picture %1 (record at byte %2): the "
+                                                          "pictures of one template may have %3 pixels in all: %4")
+                                               .arg(pr.number)
+                                               .arg(at)
+                                               .arg(MaxTemplatePixels)
+                                               .arg(error));
         if (picture.isNull())
             throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
                                               .arg(pr.number)
                                               .arg(at)
                                               .arg(error));
+        pixelsLeft -= qint64(picture.image().width()) * picture.image().height();
         if (pr.number == rec.backgroundNumber) {
             f.Picture = picture;
             continue;
@@ -159,10 +171,25 @@ QByteArray encode(CPrintTemplate& t)
         }
         writer.writeObject(o->ObjectType(), o->TokenString() + LineEnd);
     }
+    // Never write a file the reader refuses: the size is checked as the
+    // pictures are added, before anything reaches the disk.
+    qint64 pixels = 0;
+    for (const Picture& p : pictures)
+        pixels += qint64(p.image().width()) * p.image().height();
+    if (pixels > MaxTemplatePixels)
+        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: the pictures hold %1 pixels, more than the %2 a "
+                                                      "template may have in all; nothing was written")
+                                           .arg(pixels)
+                                           .arg(MaxTemplatePixels));
     for (size_t i = 0; i < pictures.size(); ++i) {
         const QByteArray bmp = pictures[i].toBmp();
         if (bmp.isEmpty())
             throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 cannot be saved as a bitmap").arg(i + 1));
+        if (qint64(writer.bytes().size()) + bmp.size() > MaxFileSize)
+            throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: with picture %1 the file would exceed the %2 "
+                                                          "bytes a template file may have; nothing was written")
+                                               .arg(i + 1)
+                                               .arg(MaxFileSize));
         writer.writePicture(int(i + 1), QStringLiteral("BMP"), bmp);
     }
     for (const CDesignObjectPtr& o : parseStrings)

@@ -21,6 +21,9 @@ class CPrintTemplate;
 
 namespace tplfile {
 
+// Pixels all the pictures of one template may have together, read or written.
+inline constexpr qint64 MaxTemplatePixels = 128LL * 1024 * 1024;
+
 // A serial text file is one line layout; anything larger is not one.
 inline constexpr qint64 MaxSerialTextFileSize = 16LL * 1024 * 1024;
 

@@ -12,6 +12,7 @@
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
 #include "platform/surface/TraceSurface.h"
+#include <sys/stat.h>
 
 using namespace kyt;
 
@@ -216,7 +217,7 @@ TEST(CardBatch, AFailingCardKeepsItsPagesAndTheDocumentOpen)
 {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("cards.csv"));
-    writeFile(csv, "Name\nAnn\nBob\n");
+    writeFile(csv, "Name,Image\nAnn,\nBob,\n");
     auto t = nameCard(true);
     t->AddObject(QStringLiteral("Logo")); // no picture: its drawing fails
     TraceSurface trace(QStringLiteral("Printer"));
@@ -293,4 +294,117 @@ TEST(PendingOutput, ReplacesTheFileOnlyWhenCommitted)
     cardjob::PendingOutput nowhere(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
     EXPECT_TRUE(nowhere.tempName().isEmpty());
     EXPECT_FALSE(nowhere.errorString().isEmpty());
+}
+
+// The CSV must fit the template: missing fields refuse the job (unless
+// allowed), blank records are counted and skipped, a value its barcode
+// cannot hold skips the record without using a page, rows and copies select
+// and repeat cards, and semicolon/Windows-1252 exports are read as such.
+TEST(CardBatch, CsvMustFitTheTemplate)
+{
+    struct Row {
+        const char* name;
+        QByteArray csv;
+        CardBatch::Options options;
+        qint64 printed, failed, empty;
+        int newPages;         // pages after the first
+        const char* fatal;    // part of the fatal message; "" for none
+        const char* printedName; // a name that must be printed; "" for none
+    };
+    CardBatch::Options allow;
+    allow.allowMissingFields = true;
+    CardBatch::Options rows;
+    rows.firstRecord = 2;
+    rows.lastRecord = 3;
+    rows.copies = 2;
+    CardBatch::Options forced;
+    forced.csv.delimiter = ',';
+    const Row table[] = {
+        {"WrongColumns", "First Name,Last Name,Badge No,Photo\nAnn,Lee,1,\n", {}, 0, 0, 0, 0,
+            "lacks the fields the template uses: \"Name\", \"Image\", \"Badge\" (it has: \"First Name\"", ""},
+        {"AllowedAnyway", "First Name,Photo\nAnn,\n", allow, 1, 0, 0, 0, "", ""},
+        {"BlankRowsOfAnExport", "Name,Image,Badge\nAnn,,1\n,,\n , ,\n,,,,\n", {}, 1, 0, 3, 0, "", "Ann"},
+        {"UnencodableBarcodeSkipped", "Name,Image,Badge\nAnn,,12AB\nBob,,42\n", {}, 1, 1, 0, 0, "", "Bob"},
+        {"RowsAndCopies", "Name,Image,Badge\nAnn,,1\nBob,,2\nCy,,3\nDee,,4\n", rows, 2, 0, 0, 3, "", "Cy"},
+        {"Semicolons1252", "Name;Image;Badge\nRen\xE9;;7\n", {}, 1, 0, 0, 0, "", "Ren\xC3\xA9"},
+        {"ForcedDelimiter", "Name;Image;Badge\nAnn;;7\n", forced, 0, 0, 0, 0, "lacks the fields", ""},
+    };
+    for (const Row& r : table) {
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("cards.csv"));
+        writeFile(csv, r.csv);
+        auto t = nameCard();
+        auto badge = t->AddData();
+        badge->setDataFieldName(QStringLiteral("Badge"));
+        badge->settop(1.5f);
+        badge->setWidth(2);
+        badge->setHeight(0.4f);
+        badge->setBarcode(true);
+        badge->setBarcodeTypeNumber(CTextObjectBase::Barcode128C);
+        TraceSurface trace(QStringLiteral("Printer"));
+        CardBatch batch(t);
+        batch.setOptions(r.options);
+        const CardBatch::Result res = batch.run(csv, trace);
+        SCOPED_TRACE(r.name);
+        EXPECT_TRUE(res.fatal.contains(QString::fromUtf8(r.fatal))) << res.fatal.toStdString();
+        EXPECT_EQ(res.fatal.isEmpty(), !*r.fatal) << res.fatal.toStdString();
+        EXPECT_EQ(res.printed, r.printed);
+        EXPECT_EQ(res.failed, r.failed);
+        EXPECT_EQ(res.empty, r.empty);
+        EXPECT_EQ(countOps(trace.lines(), "NewPage"), r.newPages);
+        if (*r.printedName)
+            EXPECT_TRUE(trace.lines().join(QLatin1Char('\n')).contains(
+                QStringLiteral("\"text\":\"%1\"").arg(QString::fromUtf8(r.printedName))));
+    }
+}
+
+// A surface that fails with an exception of its own while a page is made:
+// the batch ends with a fatal result (its reader thread stopped and joined)
+// instead of taking the program down.
+TEST(CardBatch, AThrowingSurfaceEndsTheBatchCleanly)
+{
+    class Throwing : public TraceSurface {
+    public:
+        Throwing() : TraceSurface(QStringLiteral("Printer")) {}
+        void NewPage() override { throw std::runtime_error("the device went away"); }
+    };
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("cards.csv"));
+    QByteArray body = "Name,Image\n";
+    for (int i = 0; i < 500; ++i)
+        body += "N" + QByteArray::number(i) + ",\n";
+    writeFile(csv, body);
+    Throwing surface;
+    CardBatch batch(nameCard());
+    const CardBatch::Result r = batch.run(csv, surface);
+    EXPECT_TRUE(r.fatal.contains(QLatin1String("the device went away"))) << r.fatal.toStdString();
+    EXPECT_EQ(r.printed, 1);
+}
+
+TEST(CardJob, DataStreamFileRefusesWhatIsNotOne)
+{
+    QTemporaryDir dir;
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* errorPart;
+    } rows[] = {
+        {"csv.txt", "Name,Image\nAnn,\n", "a CSV file is read with --csv"},
+        {"pairs.txt", "Name=Ann\nBadge=7\n", "no field separators"},
+    };
+    auto t = nameCard();
+    for (const Row& r : rows) {
+        writeFile(dir.filePath(QString::fromLatin1(r.name)), r.bytes);
+        CPrintData data;
+        QString error;
+        EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data, &error)) << r.name;
+        EXPECT_TRUE(error.contains(QLatin1String(r.errorPart))) << error.toStdString();
+    }
+    // A pipe is refused before it is opened (opening it would wait for a writer).
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    CPrintData data;
+    QString error;
+    EXPECT_FALSE(cardjob::loadDataStreamFile(fifo, *t, data, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("not a regular file"))) << error.toStdString();
 }

@@ -15,12 +15,12 @@ struct Read {
     std::vector<CsvRecord> records;
 };
 
-Read readAll(const QByteArray& bytes)
+Read readAll(const QByteArray& bytes, CsvOptions options = {})
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    CsvReader reader(&buffer);
+    CsvReader reader(&buffer, options);
     Read r;
     if (!reader.readHeader(&r.headerError))
         return r;
@@ -29,6 +29,13 @@ Read readAll(const QByteArray& bytes)
     while (reader.next(rec))
         r.records.push_back(rec);
     return r;
+}
+
+CsvOptions utf8Only()
+{
+    CsvOptions o;
+    o.encoding = CsvOptions::Encoding::Utf8;
+    return o;
 }
 
 } // namespace
@@ -77,7 +84,7 @@ class CsvDamage : public ::testing::TestWithParam<DamageRow> { };
 TEST_P(CsvDamage, ReportsTheDamagedRecordAndReadsTheNext)
 {
     const DamageRow row = GetParam();
-    const Read r = readAll(QByteArray("A,B\n") + row.body + "ok,fine\n");
+    const Read r = readAll(QByteArray("A,B\n") + row.body + "ok,fine\n", utf8Only());
     ASSERT_TRUE(r.headerError.isEmpty());
     ASSERT_GE(r.records.size(), 1u);
     const CsvRecord& bad = r.records.front();
@@ -128,7 +135,7 @@ class CsvHeader : public ::testing::TestWithParam<HeaderRow> { };
 
 TEST_P(CsvHeader, RefusesABadHeader)
 {
-    const Read r = readAll(GetParam().bytes);
+    const Read r = readAll(GetParam().bytes, utf8Only());
     EXPECT_TRUE(r.headerError.contains(QLatin1String(GetParam().errorPart))) << r.headerError.toStdString();
 }
 
@@ -148,4 +155,59 @@ TEST(CsvReader, FindsColumnsWithoutRegardToCase)
     ASSERT_TRUE(reader.readHeader(&error));
     EXPECT_EQ(reader.column(QStringLiteral("image")), 1);
     EXPECT_EQ(reader.column(QStringLiteral("Photo")), -1);
+}
+
+// Spreadsheet exports: the delimiter the header row uses, Windows-1252 text
+// when the file is not UTF-8, and both forced when asked.
+TEST(CsvReader, DetectsDelimiterAndEncoding)
+{
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        CsvOptions options;
+        QStringList header, first;
+    };
+    CsvOptions commaUtf8;
+    commaUtf8.delimiter = ',';
+    commaUtf8.encoding = CsvOptions::Encoding::Windows1252;
+    const Row rows[] = {
+        {"Semicolon", "Name;Note\nAnn;a,b\n", {}, {"Name", "Note"}, {"Ann", "a,b"}},
+        {"Tab", "Name\tNote\n\"x;y\"\tz\n", {}, {"Name", "Note"}, {"x;y", "z"}},
+        {"QuotedCommasDoNotCount", "\"a,b,c\";d\n1;2\n", {}, {"a,b,c", "d"}, {"1", "2"}},
+        {"Windows1252", "Name,Note\nRen\xE9,\x80 5\n", {}, {"Name", "Note"},
+            {QString::fromUtf8("Ren\xC3\xA9"), QString::fromUtf8("\xE2\x82\xAC 5")}},
+        {"Utf8", "Name,Note\nRen\xC3\xA9,x\n", {}, {"Name", "Note"}, {QString::fromUtf8("Ren\xC3\xA9"), "x"}},
+        {"Forced", "A;B,C\n\xE9;1,2\n", commaUtf8, {"A;B", "C"}, {QString::fromUtf8("\xC3\xA9;1"), "2"}},
+    };
+    for (const Row& r : rows) {
+        const Read got = readAll(r.bytes, r.options);
+        EXPECT_EQ(got.header, r.header) << r.name;
+        ASSERT_FALSE(got.records.empty()) << r.name;
+        EXPECT_EQ(got.records[0].fields, r.first) << r.name;
+    }
+}
+
+TEST(CsvReader, MarksBlankRecordsWhateverTheirWidth)
+{
+    const Read r = readAll("A,B,C\n,,\n , ,\n,,,,,\n1,,\n");
+    ASSERT_EQ(r.records.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(r.records[i].empty) << i;
+        EXPECT_TRUE(r.records[i].error.isEmpty()) << i;
+    }
+    EXPECT_FALSE(r.records[3].empty);
+}
+
+// 100,000 column names: a repeated name is still found (by hash, not by
+// comparing every pair) and columns are looked up by name.
+TEST(CsvReader, ManyColumnNames)
+{
+    QByteArray header;
+    for (int i = 0; i < 100000; ++i)
+        header += "c" + QByteArray::number(i) + ",";
+    const Read ok = readAll(header + "last\n");
+    EXPECT_TRUE(ok.headerError.isEmpty()) << ok.headerError.toStdString();
+    EXPECT_EQ(ok.header.size(), 100001);
+    const Read dup = readAll(header + "C99999\n");
+    EXPECT_TRUE(dup.headerError.contains(QLatin1String("appears twice"))) << dup.headerError.toStdString();
 }

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include "errors/CError.h"
 #include "errors/EventLog.h"
+#include "errors/MessageBox.h"
 #include "support/TestSupport.h"
 
 using namespace kyt;
@@ -74,4 +75,24 @@ TEST(CError, SilentAndCriticalReports)
     EXPECT_TRUE(err.lastMessage().endsWith("This is a CRITICAL error!  Your application will be terminated!"));
     EXPECT_TRUE(err.lastMessage().contains("     32bit DLL Error:\tdll text"));
     EXPECT_TRUE(err.lastMessage().contains("Type:\tApplication Error"));
+}
+
+// A message box that throws, and an event handler that throws: the rest of
+// the report (log line, message text, critical signal) still happens.
+TEST(CError, FailingMessageBoxDoesNotStopTheReport)
+{
+    struct ThrowingBox : IMessageBox {
+        int Show(const MessageRequest&) override { throw std::runtime_error("no display"); }
+    };
+    auto previous = setMessageBox(std::make_shared<ThrowingBox>());
+    for (bool throwingHandler : {false, true}) {
+        CError err;
+        if (throwingHandler)
+            QObject::connect(&err, &CError::ErrorEvent, [](QString&) { throw std::runtime_error("handler"); });
+        QSignalSpy critical(&err, &CError::CriticalError);
+        err.Display(53, "src", "File not found", true);
+        EXPECT_EQ(critical.count(), 1) << throwingHandler;
+        EXPECT_TRUE(err.lastMessage().contains("CRITICAL")) << throwingHandler;
+    }
+    setMessageBox(previous);
 }

@@ -457,3 +457,80 @@ TEST(SerialTextFile, ReadsOneParseString)
     EXPECT_THROW(c->CreateParseString("{{B}}"), KytError);
     EXPECT_EQ(c->Item("ParseString0")->TokenString(), "{{A}}");
 }
+
+namespace {
+
+// An 8-bit run-length bitmap that claims side x side pixels and ends at
+// once: a few bytes for a picture of any size.
+QByteArray claimingRle8(int side)
+{
+    QByteArray b = "BM" + le32(14 + 40 + 8 + 2) + le32(0) + le32(14 + 40 + 8);
+    b += le32(40) + le32(side) + le32(side) + QByteArray("\x01\x00\x08\x00", 4) + le32(1) + le32(2) + le32(3780)
+         + le32(3780) + le32(2) + le32(0);
+    b += QByteArray("\x00\x00\x00\x00\xFF\xFF\xFF\x00", 8) + QByteArray("\x00\x01", 2);
+    return b;
+}
+
+// A template file holding `logos` logos, each such a picture.
+QByteArray logoFile(int logos, int side)
+{
+    tplfile::TemplateRecord rec;
+    rec.Width = 3.375;
+    rec.Height = 2.125;
+    rec.objectCount = logos;
+    tplfile::TemplateFileWriter w;
+    w.writeHeader(tplfile::makeTemplateRecord(rec));
+    for (int i = 1; i <= logos; ++i)
+        w.writeObject(QStringLiteral("Logo"), QStringLiteral("0\x01" "0\x01" "1\x01" "1\x01%1\x01%1\x01" "0\x01True\x01\r\n").arg(i));
+    for (int i = 1; i <= logos; ++i)
+        w.writePicture(i, QStringLiteral("BMP"), claimingRle8(side));
+    return w.bytes();
+}
+
+} // namespace
+
+// Pictures keep their compact form through a save (a run-length bitmap is
+// written as it was read, so saving over the file read stays small and
+// readable), the pictures of one template share one pixel budget when read,
+// and a save whose pictures exceed it is refused before anything is written.
+TEST(TemplateFile, PicturesStayCompactAndWithinOneBudget)
+{
+    ReportLog log;
+    QTemporaryDir dir;
+    struct Row {
+        int logos, side;
+        bool reads;
+    } rows[] = {{3, 6000, true}, {4, 6000, false}};
+    for (const Row& r : rows) {
+        const QString path = dir.filePath(QStringLiteral("logos%1.tpl").arg(r.logos));
+        ASSERT_TRUE(writeBytes(path, logoFile(r.logos, r.side)));
+        const QByteArray before = readBytes(path);
+        auto t = freshTemplate(log);
+        ASSERT_EQ(t->ReadFile(path), r.reads) << r.logos;
+        if (!r.reads) {
+            EXPECT_TRUE(log.last().contains(QLatin1String("Out of memory"))) << qPrintable(log.last());
+            continue;
+        }
+        ASSERT_TRUE(t->SaveFile(path)); // over the file it was read from
+        const QByteArray after = readBytes(path);
+        EXPECT_LT(after.size(), 2 * before.size() + 1024) << "pictures lost their compact form";
+        auto again = freshTemplate(log);
+        ASSERT_TRUE(again->ReadFile(path)) << qPrintable(log.last());
+        EXPECT_EQ(std::dynamic_pointer_cast<CLogoObject>(again->Item(1))->Image().image().size(), QSize(r.side, r.side));
+    }
+
+    // Pictures made in memory beyond the budget: refused, the old file kept.
+    const QString keep = dir.filePath(QStringLiteral("keep.tpl"));
+    auto small = richTemplate(log.error);
+    ASSERT_TRUE(small->SaveFile(keep));
+    const QByteArray old = readBytes(keep);
+    auto huge = freshTemplate(log);
+    for (int i = 0; i < 3; ++i) {
+        QImage mono(8000, 8000, QImage::Format_Mono);
+        mono.fill(0);
+        std::dynamic_pointer_cast<CLogoObject>(huge->AddObject(QStringLiteral("Logo")))->setImage(Picture(mono));
+    }
+    EXPECT_FALSE(huge->SaveFile(keep));
+    EXPECT_TRUE(log.last().contains(QLatin1String("nothing was written"))) << qPrintable(log.last());
+    EXPECT_EQ(readBytes(keep), old);
+}

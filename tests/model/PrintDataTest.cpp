@@ -264,6 +264,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, SetDataStream,
         StreamRow { "LastValueLosesTrailingBlanks", entry("A", "1") + "B" + SOH + "2   ", { "A", "B" }, { "1", "2" } },
         StreamRow { "EmptyEntriesSkipped", QString(STX) + STX + entry("A", "1") + "   " + STX + entry("B", "2"),
             { "A", "B" }, { "1", "2" } },
+        // Entries with neither name nor value add nothing (a stream of them
+        // would otherwise grow an item per two bytes).
+        StreamRow { "NamelessEmptyEntriesAddNothing", QString(SOH) + STX + SOH + STX + entry("A", "1") + SOH + STX,
+            { "A" }, { "1" } },
         StreamRow { "LaterEntrySetsSameKey", entry("A", "1") + entry("a", "2"), { "A" }, { "2" } },
         StreamRow { "ThirdFieldIgnored", "A" + QString(SOH) + "1" + SOH + "x" + STX, { "A" }, { "1" } },
         StreamRow {

@@ -216,7 +216,9 @@ std::vector<std::pair<QString, QString>> referenceRead(const QString& text)
             const QString value = GetField(entry, QString(QChar(1)), 2);
             auto it = std::find_if(items.begin(), items.end(),
                 [&](const auto& kv) { return !key.isEmpty() && kv.first.compare(key, Qt::CaseInsensitive) == 0; });
-            if (it != items.end())
+            if (key.isEmpty() && value.isEmpty())
+                ; // an entry without name or value adds nothing
+            else if (it != items.end())
                 it->second = value;
             else
                 items.emplace_back(key, value);

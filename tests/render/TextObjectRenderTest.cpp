@@ -336,3 +336,47 @@ TEST(TextRender, SurfaceRefusalIsReportedAsRenderFailure)
     EXPECT_TRUE(card->Error()->lastLogLine().contains("Source: " + data->renderSource()))
         << card->Error()->lastLogLine().toStdString();
 }
+
+// A value the barcode cannot hold fails the object with the field, the value
+// and the reason, instead of printing a card without its barcode. Without
+// print data the field name is shown and nothing fails.
+TEST(DataRender, UnencodableBarcodeValueFailsTheCard)
+{
+    struct Row {
+        qint32 type;
+        QString value;
+        const char* reason; // empty: drawn
+    } rows[] = {
+        {CTextObjectBase::Barcode128C, "0042", ""},
+        {CTextObjectBase::Barcode128C, "12AB", "Code 128 C holds only digits, not \"A\""},
+        {CTextObjectBase::Barcode128B, "Ab 12", ""},
+        {CTextObjectBase::Barcode128B, QString::fromUtf8("Ren\xC3\xA9"), "Code 128 B"},
+        {CTextObjectBase::Barcode128B, QString::fromUtf8("\xF0\x9F\x98\x80"), "U+1F600"},
+        {CTextObjectBase::Barcode3of9, "AB-12", ""},
+        {CTextObjectBase::Barcode3of9, "A_B", "Code 39"},
+    };
+    for (const Row& r : rows) {
+        auto card = makeCard();
+        auto data = add<CDataObject>(*card, "Data");
+        place(*data, 0.2f, 0.2f, 2, 0.5f);
+        data->setDataFieldName("BadgeNo");
+        data->setBarcode(true);
+        data->setBarcodeTypeNumber(r.type);
+        auto values = std::make_shared<CPrintData>();
+        values->Add("BadgeNo", r.value);
+        values->Item("BadgeNo")->setvValue(r.value);
+        InchTrace s;
+        const bool ok = renderOn(*data, *card, s, values);
+        const QString why = card->Error()->lastLogLine();
+        if (!*r.reason) {
+            EXPECT_TRUE(ok) << r.value.toStdString() << " " << why.toStdString();
+            continue;
+        }
+        EXPECT_FALSE(ok) << r.value.toStdString();
+        EXPECT_TRUE(prints(s).empty()) << r.value.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("field \"BadgeNo\": the value \"%1\"").arg(r.value))) << why.toStdString();
+        EXPECT_TRUE(why.contains(QString::fromUtf8(r.reason))) << why.toStdString();
+        s.clear();
+        EXPECT_TRUE(renderOn(*data, *card, s)) << "field name shown without data";
+    }
+}

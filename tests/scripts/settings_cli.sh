@@ -25,6 +25,6 @@ if "$K" targets list 2>/dev/null | grep -q 'KYT.Probe'; then fail "unregistered 
 
 printf 'not a database' > "$T/damaged.db"
 out=$(KYT_REGISTRY="$T/damaged.db" "$K" settings get 'HKLM\Software\KYT\Probe' Colour 2>&1 || true)
-echo "$out" | grep -q 'Error Number:.*1009' || fail "damaged store not reported: $out"
+echo "$out" | grep -q '(error 1009)' || fail "damaged store not reported: $out"
 [ "$(cat "$T/damaged.db")" = "not a database" ] || fail "damaged store was modified"
 echo "ok"

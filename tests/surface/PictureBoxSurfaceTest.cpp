@@ -66,6 +66,29 @@ TEST_P(FilledBoxTest, CoversExactlyItsRectangle)
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, FilledBoxTest, ::testing::Values(96, 300));
 
+// Boxes thinner than a pixel (a line of height 0, a hairline rule) still
+// cover one pixel across, as the platform's pen does.
+TEST(PictureBoxSurface, ThinBoxesCoverAtLeastOnePixel)
+{
+    struct Row {
+        double x1, y1, x2, y2;
+        QSize ink; // ink size in pixels at 100 dpi
+    } rows[] = {
+        {0.5, 0.5, 1.5, 0.5, QSize(100, 1)},   // height 0
+        {0.5, 0.5, 1.5, 0.504, QSize(100, 1)}, // less than a pixel
+        {1.0, 0.2, 1.0, 0.8, QSize(1, 60)},    // width 0
+        {1.0, 0.5, 1.0, 0.5, QSize(1, 1)},     // a point
+    };
+    for (const Row& r : rows) {
+        PictureBoxSurface box(QSize(200, 100), 100);
+        box.setScaleMode(Surface::vbInches);
+        box.Line(r.x1, r.y1, r.x2, r.y2, Red, Surface::LineKind::FilledBox);
+        const QRect ink = inkBounds(box.Image());
+        EXPECT_EQ(ink.size(), r.ink) << r.x1 << "," << r.y1 << " " << r.x2 << "," << r.y2;
+        EXPECT_EQ(countColor(box.Image(), qRgb(255, 0, 0)), r.ink.width() * r.ink.height());
+    }
+}
+
 TEST(PictureBoxSurface, BoxOutlineUsesDrawWidthAndLeavesTheInsideAlone)
 {
     PictureBoxSurface box(QSize(300, 300), 300);

@@ -315,7 +315,14 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<qui
     preparePainter(*p);
     const QRectF rect = QRectF(a, b).normalized();
     if (kind == LineKind::FilledBox) {
-        p->fillRect(rect, c);
+        // As the platform's pen does, a box thinner than a device pixel
+        // still covers one: a line of height 0 is one pixel high.
+        QRectF fill = rect;
+        if (fill.width() < 1)
+            fill = QRectF(fill.center().x() - 0.5, fill.top(), 1, fill.height());
+        if (fill.height() < 1)
+            fill = QRectF(fill.left(), fill.center().y() - 0.5, fill.width(), 1);
+        p->fillRect(fill, c);
     } else {
         QPen pen(c, m_drawWidth, penStyleFor(m_drawStyle));
         if (kind == LineKind::Plain) {

@@ -1,0 +1,97 @@
+// kytpreview check: a preflight report before cards are printed.
+#include <QImage>
+#include <cstring>
+#include <zbar.h>
+#include "Command.h"
+#include "jobs/CardJobCsv.h"
+#include "jobs/Preflight.h"
+
+namespace kyt::cli {
+namespace {
+
+const QString Me = QStringLiteral("check");
+
+// Every barcode zbar finds in an 8-bit grey picture.
+QStringList readBarcodes(const QImage& grey)
+{
+    QStringList found;
+    if (grey.isNull())
+        return found;
+    const int w = grey.width(), h = grey.height();
+    QByteArray pixels(qsizetype(w) * h, '\0');
+    for (int y = 0; y < h; ++y)
+        std::memcpy(pixels.data() + qsizetype(y) * w, grey.constScanLine(y), size_t(w));
+    zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
+    zbar::zbar_image_t* image = zbar::zbar_image_create();
+    zbar::zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
+    zbar::zbar_image_set_size(image, unsigned(w), unsigned(h));
+    zbar::zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
+    if (zbar::zbar_scan_image(scanner, image) > 0)
+        for (const zbar::zbar_symbol_t* s = zbar::zbar_image_first_symbol(image); s; s = zbar::zbar_symbol_next(s))
+            found.append(QString::fromUtf8(zbar::zbar_symbol_get_data(s), int(zbar::zbar_symbol_get_data_length(s))));
+    zbar::zbar_image_destroy(image);
+    zbar::zbar_image_scanner_destroy(scanner);
+    return found;
+}
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    preflight::Options options;
+    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &options.csvFile);
+    const bool hasData = takeOption(args, QStringLiteral("--data"), &options.dataFile);
+    const bool verify = takeFlag(args, QStringLiteral("--verify"));
+    QString dpiText;
+    if (takeOption(args, QStringLiteral("--dpi"), &dpiText)) {
+        bool ok = false;
+        options.dpi = dpiText.toInt(&ok);
+        if (!ok || options.dpi < 150 || options.dpi > 1200)
+            return fail(Me, QStringLiteral("--dpi must be a whole number from 150 to 1200"), 2);
+    }
+    if (int rc = takeCsvOptions(Me, args, &options.csv))
+        return rc;
+    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+        return rc;
+    if (hasCsv && hasData)
+        return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
+    if (verify)
+        options.reader = readBarcodes;
+
+    const preflight::Report report = preflight::check(args[0], options);
+    int problems = 0;
+    for (const preflight::Finding& f : report.findings) {
+        printOut(QStringLiteral("%1 %2: %3").arg(f.ok ? QStringLiteral("ok  ") : QStringLiteral("FAIL"), f.topic, f.text));
+        problems += f.ok ? 0 : 1;
+    }
+    if (problems > 0)
+        return fail(Me, QStringLiteral("%1 problem%2 found: fix them before printing")
+                            .arg(problems)
+                            .arg(problems == 1 ? "" : "s"));
+    printOut(QStringLiteral("%1: ready to print").arg(args[0]));
+    return 0;
+}
+
+const Command::Registration reg(
+    {QStringLiteral("check"), QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
+     QStringLiteral(
+         "A preflight report, without printing anything: one line per finding, \"ok\"\n"
+         "or \"FAIL\", its topic and what was found.\n\n"
+         "  fields    the fields the template uses (data fields, parse-string\n"
+         "            references, photo image names) against the CSV file's columns\n"
+         "            or the data stream file's fields\n"
+         "  fonts     fonts the text objects name that are not installed\n"
+         "  barcodes  values (of every record) a barcode object cannot encode\n"
+         "  pictures  logos without a picture, photo files missing or unreadable\n"
+         "  layout    objects lying (partly) outside the card\n"
+         "  records   CSV records damaged or empty\n"
+         "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
+         "            printed) and every barcode read back with the zbar library and\n"
+         "            compared with the value it should carry\n\n"
+         "  --csv FILE, --data FILE   the data the cards will be printed with\n"
+         "  --encoding NAME, --delimiter D   how to read the CSV file (see batch)\n\n"
+         "Exit status 0 only when every check passes, 1 when any fails (the count goes\n"
+         "to standard error), 2 for wrong arguments."),
+     run});
+} // namespace
+} // namespace kyt::cli

@@ -1,0 +1,433 @@
+#include "jobs/Preflight.h"
+
+#include "barcode/modBarCodeRoutines.h"
+#include "jobs/CardJob.h"
+#include "objects/CDataObject.h"
+#include "objects/CLogoObject.h"
+#include "objects/CParseString.h"
+#include "objects/CPhotoObject.h"
+#include "objects/CTextObjectBase.h"
+#include "platform/BarcodeFonts.h"
+#include "platform/surface/PictureBoxSurface.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include "util/Strings.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QSet>
+
+namespace kyt::preflight
+{
+
+namespace
+{
+
+// Problems of one kind listed one by one up to this many, then counted.
+constexpr int MaxListed = 20;
+
+void addName(QStringList& names, const QString& name)
+{
+    if (!name.isEmpty() && !names.contains(name, Qt::CaseInsensitive))
+        names.append(name);
+}
+
+// The value a data field shows, as its renderer takes it.
+QString fieldValue(CPrintData& data, const QString& name)
+{
+    const auto item = data.Item(name);
+    if (!item)
+        return QString();
+    const QVariant v = item->vValue();
+    return IsObject(v) ? QString() : CPrintData::valueText(v);
+}
+
+// The text a barcode object draws with this data; nullopt when nothing
+// real is drawn (a data field without print data shows its field name).
+std::optional<QString> barcodeValue(const CTextObjectBase& o, CPrintData* data)
+{
+    if (const auto* field = qobject_cast<const CDataObject*>(&o)) {
+        if (!data)
+            return std::nullopt;
+        return fieldValue(*data, field->DataFieldName());
+    }
+    return o.Text();
+}
+
+QString subject(const CTextObjectBase& o)
+{
+    if (const auto* field = qobject_cast<const CDataObject*>(&o))
+        return QStringLiteral("field \"%1\"").arg(field->DataFieldName());
+    return QStringLiteral("text");
+}
+
+class Collector
+{
+public:
+    explicit Collector(Report& report)
+        : m_report(report)
+    {
+    }
+    void problem(const QString& topic, const QString& text)
+    {
+        if (++m_counts[topic] <= MaxListed)
+            m_report.findings.push_back({false, topic, text});
+    }
+    void ok(const QString& topic, const QString& text) { m_report.findings.push_back({true, topic, text}); }
+    int count(const QString& topic) const { return m_counts.value(topic); }
+    // "... and N more" for a topic that went past the listing limit.
+    void finish()
+    {
+        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
+            if (it.value() > MaxListed)
+                m_report.findings.push_back(
+                    {false, it.key(), QStringLiteral("... and %1 more like these").arg(it.value() - MaxListed)});
+    }
+
+private:
+    Report& m_report;
+    QHash<QString, int> m_counts;
+};
+
+QImage greyBand(const QImage& card, const QRectF& inches, double dpi)
+{
+    const double margin = 0.05;
+    const int top = std::max(0, int((inches.top() - margin) * dpi));
+    const int bottom = std::min(card.height(), int(std::ceil((inches.bottom() + margin) * dpi)));
+    if (bottom <= top)
+        return QImage();
+    return card.copy(0, top, card.width(), bottom - top).convertToFormat(QImage::Format_Grayscale8);
+}
+
+} // namespace
+
+QStringList fieldsUsed(const CPrintTemplate& t)
+{
+    QStringList names;
+    for (const CDesignObjectPtr& o : t) {
+        if (const auto* field = qobject_cast<const CDataObject*>(o.get())) {
+            addName(names, field->DataFieldName());
+        } else if (const auto* photo = qobject_cast<const CPhotoObject*>(o.get())) {
+            addName(names, photo->ImageName());
+        } else if (const auto* parse = qobject_cast<const CParseString*>(o.get())) {
+            const QString text = parse->TokenString();
+            qsizetype at = 0;
+            for (;;) {
+                const qsizetype open = text.indexOf(QLatin1String("{{"), at);
+                if (open < 0)
+                    break;
+                const qsizetype close = text.indexOf(QLatin1String("}}"), open + 2);
+                if (close < 0)
+                    break;
+                addName(names, GetToken(text.mid(open + 2, close - open - 2), 1, QStringLiteral(",")));
+                at = close + 2;
+            }
+        }
+    }
+    return names;
+}
+
+QStringList missingFields(const CPrintTemplate& t, const QStringList& provided)
+{
+    QSet<QString> have;
+    for (const QString& p : provided)
+        have.insert(p.trimmed().toCaseFolded());
+    QStringList missing;
+    for (const QString& name : fieldsUsed(t))
+        if (!have.contains(name.trimmed().toCaseFolded()))
+            missing.append(name);
+    return missing;
+}
+
+QString missingFieldsMessage(const QString& source, const QStringList& missing, const QStringList& provided)
+{
+    const auto quoted = [](const QStringList& names, qsizetype max) {
+        QStringList q;
+        for (qsizetype i = 0; i < names.size() && i < max; ++i)
+            q.append(QLatin1Char('"') + names[i] + QLatin1Char('"'));
+        if (names.size() > max)
+            q.append(QStringLiteral("... (%1 in all)").arg(names.size()));
+        return q.join(QLatin1String(", "));
+    };
+    return QStringLiteral("%1 lacks the field%2 the template uses: %3 (it has: %4)")
+        .arg(source, missing.size() == 1 ? QString() : QStringLiteral("s"), quoted(missing, 50),
+            provided.isEmpty() ? QStringLiteral("none") : quoted(provided, 50));
+}
+
+QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
+{
+    for (const CDesignObjectPtr& o : t) {
+        const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+        if (!text || !text->Barcode())
+            continue;
+        const std::optional<QString> value = barcodeValue(*text, data);
+        if (!value || value->isEmpty())
+            continue;
+        const QString why = text->BarcodeProblem(*value);
+        if (!why.isEmpty())
+            return QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
+                .arg(subject(*text), value->left(200), why);
+    }
+    return QString();
+}
+
+std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data)
+{
+    std::vector<ExpectedBarcode> out;
+    for (const CDesignObjectPtr& o : t) {
+        const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+        if (!text || !text->Barcode())
+            continue;
+        const std::optional<QString> value = barcodeValue(*text, data);
+        if (!value || TrimBarcodeBlanks(*value).isEmpty() || !text->BarcodeProblem(*value).isEmpty())
+            continue;
+        QString expected = TrimBarcodeBlanks(*value);
+        switch (text->BarcodeTypeNumber()) {
+        case CTextObjectBase::Barcode128B:
+            break;
+        case CTextObjectBase::Barcode128C:
+            if (expected.size() % 2 != 0)
+                expected.prepend(QLatin1Char('0')); // the encoder pads to digit pairs
+            break;
+        case CTextObjectBase::Barcode3of9:
+            // The font prints small letters as capitals; * starts and stops.
+            expected = QString(text->BarcodePrefix() + expected + text->BarcodePostfix()).remove(QLatin1Char('*')).toUpper();
+            break;
+        default:
+            continue;
+        }
+        out.push_back({o->Name(), expected, QRectF(o->left(), o->top(), o->Width(), o->Height())});
+    }
+    return out;
+}
+
+Report check(const QString& templateFile, const Options& options)
+{
+    Report report;
+    Collector c(report);
+    cardjob::QuietError reporter;
+    QString error;
+    const CPrintTemplatePtr t = cardjob::loadTemplate(templateFile, reporter, &error);
+    if (!t) {
+        c.problem(QStringLiteral("template"), error);
+        return report;
+    }
+    t->setScalor(1);
+
+    // Layout: every boxed object on the card (both sides of a two-sided one).
+    const double cardW = t->Width();
+    const double cardH = t->Height() * (t->Duplex() ? 2 : 1);
+    const double eps = 1e-4;
+    for (const CDesignObjectPtr& o : *t) {
+        if (qobject_cast<const CParseString*>(o.get()))
+            continue; // drawn where the surface's position is; no box
+        const double l = o->left(), tp = o->top(), w = o->Width(), h = o->Height();
+        if (l < -eps || tp < -eps || l + w > cardW + eps || tp + h > cardH + eps)
+            c.problem(QStringLiteral("layout"),
+                QStringLiteral("%1 (%2) at %3, %4 sized %5 x %6 in lies outside the %7 x %8 in card")
+                    .arg(o->Name(), o->ObjectType())
+                    .arg(l)
+                    .arg(tp)
+                    .arg(w)
+                    .arg(h)
+                    .arg(cardW)
+                    .arg(cardH));
+    }
+    if (c.count(QStringLiteral("layout")) == 0)
+        c.ok(QStringLiteral("layout"), QStringLiteral("all %1 objects lie on the card").arg(t->Count()));
+
+    // Fonts: the ones a surface refuses are drawn in another font.
+    {
+        registerBarcodeFonts(); // as rendering does, so the project's own fonts count
+        PictureBoxSurface probe(QSize(1, 1), 96);
+        QStringList checked;
+        for (const CDesignObjectPtr& o : *t) {
+            const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+            if (!text || checked.contains(text->FontName(), Qt::CaseInsensitive))
+                continue;
+            checked.append(text->FontName());
+            if (!probe.setFontName(text->FontName()))
+                c.problem(QStringLiteral("fonts"),
+                    QStringLiteral("font \"%1\" (used by %2) is not installed").arg(text->FontName(), o->Name()));
+        }
+        if (c.count(QStringLiteral("fonts")) == 0)
+            c.ok(QStringLiteral("fonts"),
+                checked.isEmpty() ? QStringLiteral("no text objects")
+                                  : QStringLiteral("installed: %1").arg(checked.join(QLatin1String(", "))));
+    }
+
+    // Pictures the template itself holds.
+    for (const CDesignObjectPtr& o : *t)
+        if (const auto* logo = qobject_cast<const CLogoObject*>(o.get()); logo && logo->Image().isNull())
+            c.problem(QStringLiteral("pictures"), QStringLiteral("logo %1 has no picture").arg(o->Name()));
+
+    const QStringList used = fieldsUsed(*t);
+    const QStringList photos = cardjob::photoFieldNames(*t);
+    qint64 cardsScanned = 0, barcodesRead = 0;
+    // Renders one card and reads its barcodes back.
+    auto verify = [&](const std::shared_ptr<CPrintData>& data, const QString& which) {
+        const std::vector<ExpectedBarcode> expected = expectedBarcodes(*t, data.get());
+        if (!options.reader || expected.empty())
+            return;
+        try {
+            PictureBoxSurface box(cardjob::pictureBoxPixels(*t, options.dpi), options.dpi);
+            reporter.reset();
+            if (!t->Render(box, data, 0, 0) || reporter.reports() > 0) {
+                c.problem(QStringLiteral("scan"),
+                    QStringLiteral("%1: the card could not be drawn: %2").arg(which, reporter.lastDescription()));
+                return;
+            }
+            ++cardsScanned;
+            const QImage card = box.Image();
+            for (const ExpectedBarcode& e : expected) {
+                const QStringList read = options.reader(greyBand(card, e.inches, options.dpi));
+                if (read.contains(e.value)) {
+                    ++barcodesRead;
+                    continue;
+                }
+                c.problem(QStringLiteral("scan"),
+                    read.isEmpty() ? QStringLiteral("%1: barcode %2 cannot be read (it should carry \"%3\")")
+                                         .arg(which, e.object, e.value)
+                                   : QStringLiteral("%1: barcode %2 reads \"%3\" where \"%4\" is expected")
+                                         .arg(which, e.object, read.join(QLatin1String("\", \"")), e.value));
+            }
+        } catch (const std::exception& ex) {
+            c.problem(QStringLiteral("scan"), QStringLiteral("%1: %2").arg(which, QString::fromLocal8Bit(ex.what())));
+        }
+    };
+
+    if (!options.dataFile.isEmpty()) {
+        auto data = std::make_shared<CPrintData>();
+        if (!cardjob::loadDataStreamFile(options.dataFile, *t, *data, &error)) {
+            c.problem(QStringLiteral("data"), error);
+        } else {
+            QStringList provided;
+            for (const CVariantPtr& v : *data)
+                provided.append(v->keyText());
+            const QStringList missing = missingFields(*t, provided);
+            if (!missing.isEmpty())
+                c.problem(QStringLiteral("fields"), missingFieldsMessage(options.dataFile, missing, provided));
+            else
+                c.ok(QStringLiteral("fields"), QStringLiteral("%1 used, all provided").arg(used.size()));
+            const QString bc = barcodeProblem(*t, data.get());
+            if (!bc.isEmpty())
+                c.problem(QStringLiteral("barcodes"), bc);
+            else
+                verify(data, options.dataFile);
+        }
+    } else if (!options.csvFile.isEmpty()) {
+        QFile f(options.csvFile);
+        if (!QFileInfo(options.csvFile).isFile() || !f.open(QIODevice::ReadOnly)) {
+            c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(options.csvFile));
+        } else {
+            CsvReader reader(&f, options.csv);
+            if (!reader.readHeader(&error)) {
+                c.problem(QStringLiteral("data"), QStringLiteral("%1: %2").arg(options.csvFile, error));
+            } else {
+                const QStringList header = reader.header();
+                const QStringList missing = missingFields(*t, header);
+                if (!missing.isEmpty())
+                    c.problem(QStringLiteral("fields"), missingFieldsMessage(options.csvFile, missing, header));
+                else
+                    c.ok(QStringLiteral("fields"),
+                        QStringLiteral("%1 used, all among the %2 columns").arg(used.size()).arg(header.size()));
+                const QString folder = QFileInfo(options.csvFile).absolutePath();
+                QHash<QString, QString> photoChecked; // path -> problem
+                qint64 records = 0, empty = 0, damaged = 0;
+                auto data = std::make_shared<CPrintData>();
+                CsvRecord r;
+                while (reader.next(r)) {
+                    ++records;
+                    if (r.number > options.maxRecords)
+                        continue;
+                    const QString which = QStringLiteral("record %1 (line %2)").arg(r.number).arg(r.line);
+                    if (r.empty) {
+                        ++empty;
+                        continue;
+                    }
+                    if (!r.error.isEmpty()) {
+                        ++damaged;
+                        c.problem(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.error));
+                        continue;
+                    }
+                    bool photosOk = true;
+                    for (qsizetype i = 0; i < header.size(); ++i) {
+                        QVariant value = r.fields[i];
+                        if (photos.contains(header[i], Qt::CaseInsensitive)) {
+                            value = QString();
+                            const QString path = r.fields[i].trimmed();
+                            if (!path.isEmpty()) {
+                                const QString full = cardjob::resolvePath(path, folder);
+                                // Decoded only when the cards are rendered; else probed.
+                                if (options.reader) {
+                                    QString why;
+                                    const Picture p = cardjob::readPhoto(full, &why);
+                                    if (p.isNull()) {
+                                        c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                                        photosOk = false;
+                                    }
+                                    value = QVariant::fromValue(p);
+                                } else {
+                                    if (!photoChecked.contains(full)) {
+                                        QImageReader probe(full);
+                                        photoChecked.insert(full,
+                                            !QFileInfo(full).isFile() ? QStringLiteral("photo %1: no such file").arg(full)
+                                                : !probe.canRead()    ? QStringLiteral("photo %1: not a readable picture").arg(full)
+                                                                      : QString());
+                                    }
+                                    if (!photoChecked.value(full).isEmpty()) {
+                                        c.problem(QStringLiteral("pictures"),
+                                            QStringLiteral("%1: %2").arg(which, photoChecked.value(full)));
+                                        photosOk = false;
+                                    }
+                                }
+                            }
+                        }
+                        data->Add(header[i], value);
+                        data->Item(header[i])->setvValue(value);
+                    }
+                    const QString bc = barcodeProblem(*t, data.get());
+                    if (!bc.isEmpty())
+                        c.problem(QStringLiteral("barcodes"), QStringLiteral("%1: %2").arg(which, bc));
+                    else if (photosOk)
+                        verify(data, which);
+                }
+                c.ok(QStringLiteral("records"),
+                    QStringLiteral("%1 records: %2 empty (skipped when printing), %3 damaged%4")
+                        .arg(records)
+                        .arg(empty)
+                        .arg(damaged)
+                        .arg(records > options.maxRecords
+                                ? QStringLiteral("; only the first %1 were checked").arg(options.maxRecords)
+                                : QString()));
+                if (records == empty)
+                    c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(options.csvFile));
+            }
+        }
+    } else {
+        c.ok(QStringLiteral("fields"),
+            used.isEmpty() ? QStringLiteral("the template uses no fields")
+                           : QStringLiteral("the template uses %1 (no data given to compare)")
+                                 .arg(used.join(QLatin1String(", "))));
+        const QString bc = barcodeProblem(*t, nullptr);
+        if (!bc.isEmpty())
+            c.problem(QStringLiteral("barcodes"), bc);
+        else
+            verify(nullptr, QStringLiteral("the card"));
+    }
+    if (c.count(QStringLiteral("barcodes")) == 0)
+        c.ok(QStringLiteral("barcodes"), QStringLiteral("every value can be drawn"));
+    if (c.count(QStringLiteral("pictures")) == 0)
+        c.ok(QStringLiteral("pictures"), QStringLiteral("all present"));
+    if (options.reader)
+        c.ok(QStringLiteral("scan"),
+            QStringLiteral("%1 cards rendered at %2 dpi, %3 barcodes read back as expected")
+                .arg(cardsScanned)
+                .arg(options.dpi)
+                .arg(barcodesRead));
+    c.finish();
+    return report;
+}
+
+} // namespace kyt::preflight

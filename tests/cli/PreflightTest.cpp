@@ -1,0 +1,173 @@
+// The preflight check: fields used against the data, fonts, barcode values,
+// pictures, layout, and barcodes read back from rendered cards.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include "jobs/Preflight.h"
+#include "objects/CDataObject.h"
+#include "objects/CLogoObject.h"
+#include "objects/CPhotoObject.h"
+#include "objects/CTextObject.h"
+#include "template/CPrintTemplate.h"
+
+using namespace kyt;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Name, a Code 128 C badge number, a photo and a parse string that refers
+// to Dept: four fields.
+CPrintTemplatePtr badgeCard()
+{
+    auto t = std::make_shared<CPrintTemplate>();
+    t->setWidth(3.375);
+    t->setHeight(2.125);
+    auto name = t->AddData();
+    name->setDataFieldName(QStringLiteral("Name"));
+    name->setleft(1.2f);
+    name->settop(0.2f);
+    name->setWidth(2);
+    name->setHeight(0.3f);
+    auto badge = t->AddData();
+    badge->setDataFieldName(QStringLiteral("Badge"));
+    badge->setleft(1.2f);
+    badge->settop(1.0f);
+    badge->setWidth(2);
+    badge->setHeight(0.5f);
+    badge->setBarcode(true);
+    badge->setBarcodeTypeNumber(CTextObjectBase::Barcode128C);
+    auto photo = t->AddPhoto();
+    photo->setleft(0.1f);
+    photo->settop(0.1f);
+    photo->setWidth(1);
+    photo->setHeight(1.2f);
+    t->AddObject(QStringLiteral("ParseString"))->setTokenString(QStringLiteral("Dept: {{Dept,12}}"));
+    return t;
+}
+
+std::vector<QString> failures(const preflight::Report& r, const QString& topic)
+{
+    std::vector<QString> out;
+    for (const preflight::Finding& f : r.findings)
+        if (!f.ok && f.topic == topic)
+            out.push_back(f.text);
+    return out;
+}
+
+} // namespace
+
+TEST(Preflight, FieldsUsedComeFromDataObjectsParseStringsAndPhotos)
+{
+    EXPECT_EQ(preflight::fieldsUsed(*badgeCard()), (QStringList{"Name", "Badge", "Image", "Dept"}));
+    EXPECT_EQ(preflight::missingFields(*badgeCard(), {"name", "BADGE", "Photo"}), (QStringList{"Image", "Dept"}));
+}
+
+// Each row: a CSV, and the topics expected to fail (empty: all pass).
+TEST(Preflight, CsvChecks)
+{
+    struct Row {
+        const char* name;
+        QByteArray csv;
+        QStringList failing;
+        const char* part; // in the first failure
+    } rows[] = {
+        {"Fits", "Name,Badge,Image,Dept\nAnn,0042,,Sales\n", {}, ""},
+        {"MissingColumns", "First Name,Badge No,Photo\nAnn,1,\n", {"fields"}, "\"Name\", \"Badge\", \"Image\", \"Dept\""},
+        {"Unencodable", "Name,Badge,Image,Dept\nAnn,12AB,,x\nBob,7,,y\n", {"barcodes"}, "record 1 (line 2): field \"Badge\""},
+        {"MissingPhoto", "Name,Badge,Image,Dept\nAnn,1,gone.png,x\n", {"pictures"}, "gone.png"},
+        {"DamagedAndOnlyEmpty", "Name,Badge,Image,Dept\n\"open,1,,x\n", {"records"}, "not closed"},
+        {"NothingToPrint", "Name,Badge,Image,Dept\n,,,\n", {"records"}, "holds no records"},
+    };
+    for (const Row& r : rows) {
+        QTemporaryDir dir;
+        const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+        ASSERT_TRUE(badgeCard()->SaveFile(tpl));
+        preflight::Options options;
+        options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+        writeFile(options.csvFile, r.csv);
+        const preflight::Report report = preflight::check(tpl, options);
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(report.passed(), r.failing.isEmpty());
+        QStringList topics;
+        for (const preflight::Finding& f : report.findings)
+            if (!f.ok && !topics.contains(f.topic))
+                topics.append(f.topic);
+        EXPECT_EQ(topics, r.failing);
+        if (!r.failing.isEmpty()) {
+            const auto found = failures(report, r.failing.first());
+            ASSERT_FALSE(found.empty());
+            EXPECT_TRUE(found.front().contains(QString::fromUtf8(r.part))) << found.front().toStdString();
+        }
+    }
+}
+
+TEST(Preflight, TemplateChecks)
+{
+    QTemporaryDir dir;
+    auto t = badgeCard();
+    auto off = t->AddObject(QStringLiteral("Rect"));
+    off->setleft(3.0f);
+    off->settop(1.0f);
+    off->setWidth(1.0f);
+    off->setHeight(0.5f);
+    auto text = std::dynamic_pointer_cast<CTextObject>(t->AddObject(QStringLiteral("Text")));
+    ASSERT_TRUE(text);
+    text->setText(QStringLiteral("Hi"));
+    text->setFontName(QStringLiteral("No Such Font Family 7"));
+    const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+    ASSERT_TRUE(t->SaveFile(tpl));
+    const preflight::Report report = preflight::check(tpl, {});
+    EXPECT_FALSE(report.passed());
+    ASSERT_EQ(failures(report, QStringLiteral("layout")).size(), 1u);
+    EXPECT_TRUE(failures(report, QStringLiteral("layout"))[0].contains(off->Name()));
+    ASSERT_EQ(failures(report, QStringLiteral("fonts")).size(), 1u);
+    EXPECT_TRUE(failures(report, QStringLiteral("fonts"))[0].contains(QLatin1String("No Such Font Family 7")));
+
+    EXPECT_FALSE(preflight::check(dir.filePath(QStringLiteral("none.tpl")), {}).passed());
+}
+
+// With a reader, every card is rendered and each barcode's band is read;
+// the reading must be the value (Code 128 C padded to digit pairs).
+TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
+{
+    QTemporaryDir dir;
+    const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+    ASSERT_TRUE(badgeCard()->SaveFile(tpl));
+    preflight::Options options;
+    options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+    writeFile(options.csvFile, "Name,Badge,Image,Dept\nAnn,123,,x\nBob,4567,,y\n");
+    struct Row {
+        const char* name;
+        preflight::BarcodeReader reader;
+        int scanFailures;
+        const char* part;
+    } rows[] = {
+        {"ReadsRight", [](const QImage&) { return QStringList{"0123", "4567"}; }, 0, ""},
+        {"ReadsWrong", [](const QImage&) { return QStringList{"999"}; }, 2, "reads \"999\" where \"0123\" is expected"},
+        {"ReadsNothing", [](const QImage&) { return QStringList(); }, 2, "cannot be read"},
+    };
+    for (const Row& r : rows) {
+        int calls = 0;
+        options.reader = [&](const QImage& band) {
+            ++calls;
+            EXPECT_EQ(band.format(), QImage::Format_Grayscale8);
+            EXPECT_EQ(band.width(), 1013); // the card's width at 300 dpi
+            return r.reader(band);
+        };
+        const preflight::Report report = preflight::check(tpl, options);
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(calls, 2);
+        const auto scan = failures(report, QStringLiteral("scan"));
+        ASSERT_EQ(int(scan.size()), r.scanFailures);
+        EXPECT_EQ(report.passed(), r.scanFailures == 0);
+        if (r.scanFailures)
+            EXPECT_TRUE(scan[0].contains(QString::fromUtf8(r.part))) << scan[0].toStdString();
+    }
+}

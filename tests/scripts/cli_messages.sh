@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Messages on a terminal: an error in one line, a read-only settings store
+# named as the reason, and info --json showing every object's token string.
+#   usage: cli_messages.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+build="${1:?build folder}"
+src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
+export QT_QPA_PLATFORM=offscreen
+kyt="$build/app/kytpreview"
+fail() { echo "cli_messages: FAIL: $*" >&2; exit 1; }
+[[ -x "$kyt" ]] || fail "$kyt not built"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export KYT_LOG_DIR="$tmp/log" KYT_REGISTRY="$tmp/registry.db"
+
+# One line, the file first, the reason and its number after it; the long
+# report stays in the log.
+"$kyt" info "$tmp/visitr.tpl" 2> "$tmp/err"; rc=$?
+[[ $rc -eq 1 ]] || fail "missing file gave $rc"
+[[ $(wc -l < "$tmp/err") -eq 1 ]] || fail "not one line: $(cat "$tmp/err")"
+grep -qx "kytpreview: $tmp/visitr.tpl: file not found (error 53)" "$tmp/err" || fail "unexpected message: $(cat "$tmp/err")"
+grep -q "|Number: 53|Message: File not found: $tmp/visitr.tpl|" "$tmp/log/Preview.log" || fail "the log lost the report"
+
+# info --json: each object's token string (fields end in code 1).
+"$kyt" info "$src/examples/sample_card.tpl" --json > "$tmp/info.json" || fail "info --json failed"
+/usr/bin/python3 - "$tmp/info.json" <<'PY' || fail "TokenString missing from info --json"
+import json, sys
+objects = json.load(open(sys.argv[1]))["objects"]
+assert objects and all("TokenString" in o for o in objects)
+assert any("VISITOR PASS\x01" in o["TokenString"] for o in objects)
+PY
+
+# A settings store that can only be read says so (as a user without write
+# permission on it; root writes anyway, so the check runs as nobody).
+"$kyt" settings set 'HKCU\Software\KYT\Probe' Colour Blue || fail "settings set failed"
+if [[ $(id -u) -eq 0 ]] && command -v setpriv > /dev/null; then
+    chmod 755 "$tmp"; chmod 644 "$tmp/registry.db"
+    setpriv --reuid=65534 --regid=65534 --clear-groups env KYT_LOG_DIR=/nonexistent/log \
+        "$kyt" settings set 'HKCU\Software\KYT\Probe' Colour Red 2> "$tmp/err"; rc=$?
+    [[ $rc -eq 1 ]] || fail "a write to a read-only store gave $rc"
+    [[ $(wc -l < "$tmp/err") -eq 1 ]] || fail "not one line: $(cat "$tmp/err")"
+    grep -q "registry.db\" cannot be used (it is read-only for this user" "$tmp/err" || fail "read-only store not named: $(cat "$tmp/err")"
+    if grep -q "sub-keys" "$tmp/err"; then fail "the message blames sub-keys"; fi
+else
+    echo "cli_messages: read-only store check skipped (needs root and setpriv)"
+fi
+echo "ok"
