@@ -76,8 +76,12 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
         printerError(target == Target::PdfFile ? QStringLiteral("no output file given") : QStringLiteral("no printer given"));
     if (target == Target::CupsQueue) {
         Dest d(fileOrQueue);
-        if (!d.dest)
+        if (!d.dest) {
+            const ipp_status_t why = cupsLastError();
+            if (why == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || why == IPP_STATUS_ERROR_INTERNAL)
+                printerError(QStringLiteral("cannot reach the CUPS scheduler: %1").arg(lastCupsError()));
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
+        }
         m_destination = QString::fromUtf8(d.dest->name);
     }
     Surface::setOrientation(paperInches.width() > paperInches.height() ? 2 : 1);
