@@ -77,9 +77,12 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
     if (target == Target::CupsQueue) {
         Dest d(fileOrQueue);
         if (!d.dest) {
-            const ipp_status_t why = cupsLastError();
-            if (why == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || why == IPP_STATUS_ERROR_INTERNAL)
-                printerError(QStringLiteral("cannot reach the CUPS scheduler: %1").arg(lastCupsError()));
+            // libcups says "does not exist" also when the scheduler is down.
+            http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+            if (!http)
+                printerError(QStringLiteral("cannot reach the CUPS scheduler at %1: %2")
+                                 .arg(QString::fromUtf8(cupsServer()), lastCupsError()));
+            httpClose(http);
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
         }
         m_destination = QString::fromUtf8(d.dest->name);
