@@ -84,6 +84,10 @@ long="$tmp/$(printf 'x%.0s' $(seq 1 300)).pdf"
 "$kyt" render "$tpl" -o "$long" 2> "$tmp/err" && fail "a 300-byte file name was accepted"
 grep -q "too long" "$tmp/err" || fail "long name: unclear message: '$(cat "$tmp/err")'"
 
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/no/such/x.pdf" --quiet 2> "$tmp/err"; rc=$?
+[[ $rc == 1 ]] || fail "batch into a missing folder: exit $rc"
+grep -q "does not exist" "$tmp/err" || fail "missing folder: unclear message: '$(cat "$tmp/err")'"
+
 # 6. A record past the end names how many the file holds.
 "$kyt" render "$tpl" --csv "$tmp/c.csv" --row 9 -o "$tmp/r.png" 2> "$tmp/err" && fail "--row 9 of 3 accepted"
 grep -q "the file holds 3" "$tmp/err" || fail "row message: $(cat "$tmp/err")"
@@ -132,8 +136,11 @@ if mount -t tmpfs -o size=512k tmpfs "$mnt" 2>/dev/null; then
   "$kyt" render "$tpl" --data "$data" -o "$mnt/card.png" --dpi 50 || fail "PNG to the small disk failed"
   cp "$mnt/card.pdf" "$tmp/card.pdf.orig"; cp "$mnt/card.png" "$tmp/card.png.orig"
   dd if=/dev/zero of="$mnt/filler" bs=4k 2>/dev/null
+  # Enough cards that the disk fills while they are drawn, not only at the end.
+  head -n 2001 "$tmp/big.csv" > "$tmp/many.csv"
   for cmd in "render $tpl --data $data -o $mnt/card.pdf" "render $tpl --data $data -o $mnt/card.png" \
-             "batch $tpl --csv $tmp/c.csv -o $mnt/card.pdf --quiet"; do
+             "batch $tpl --csv $tmp/c.csv -o $mnt/card.pdf --quiet" \
+             "batch $tpl --csv $tmp/many.csv -o $mnt/card.pdf --quiet"; do
     # shellcheck disable=SC2086
     "$kyt" $cmd > "$tmp/out" 2> "$tmp/err"; rc=$?
     [[ $rc == 1 ]] || fail "'$cmd' on a full disk: exit $rc"
