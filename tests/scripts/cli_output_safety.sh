@@ -58,6 +58,14 @@ awk -v a="$a" -v b="$b" 'BEGIN { split(a, p, " "); split(b, q, " "); dx = q[1] -
 "$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/o2.pdf" --offset 9,0 --quiet 2> "$tmp/err" && fail "--offset 9,0 accepted"
 grep -q "inches" "$tmp/err" || fail "bad --offset message: $(cat "$tmp/err")"
 
+# The calibration card: card-sized, moved by --offset.
+"$kyt" calibration-card -o "$tmp/cal0.pdf" || fail "calibration-card -o PDF failed"
+"$kyt" calibration-card -o "$tmp/cal1.pdf" --offset 1mm,-2mm || fail "calibration-card --offset failed"
+[[ "$(page_size "$tmp/cal0.pdf")" == "243 153" ]] || fail "the calibration card is $(page_size "$tmp/cal0.pdf") pt"
+a=$(word_pos "$tmp/cal0.pdf" Calibration); b=$(word_pos "$tmp/cal1.pdf" Calibration)
+awk -v a="$a" -v b="$b" 'BEGIN { split(a, p, " "); split(b, q, " "); dx = q[1] - p[1]; dy = q[2] - p[2];
+  exit !(dx > 2.6 && dx < 3.1 && dy > -5.9 && dy < -5.4) }' || fail "calibration card --offset 1mm,-2mm: ($a) to ($b)"
+
 # 3. Sizes that make no sense are refused on every output.
 for w in 1e9 0 -3 1e999 nan; do
   patch "$tpl" "$tmp/bad.tpl" "$w" 2
