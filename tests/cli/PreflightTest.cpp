@@ -2,18 +2,19 @@
 // pictures, layout, and barcodes read back from rendered cards.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include "jobs/Preflight.h"
 #include "objects/CDataObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CPhotoObject.h"
 #include "objects/CTextObject.h"
 #include "template/CPrintTemplate.h"
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -65,8 +66,8 @@ std::vector<QString> failures(const preflight::Report& r, const QString& topic)
 
 TEST(Preflight, FieldsUsedComeFromDataObjectsParseStringsAndPhotos)
 {
-    EXPECT_EQ(preflight::fieldsUsed(*badgeCard()), (QStringList{"Name", "Badge", "Image", "Dept"}));
-    EXPECT_EQ(preflight::missingFields(*badgeCard(), {"name", "BADGE", "Photo"}), (QStringList{"Image", "Dept"}));
+    EXPECT_EQ(preflight::fieldsUsed(*badgeCard()), (QStringList { "Name", "Badge", "Image", "Dept" }));
+    EXPECT_EQ(preflight::missingFields(*badgeCard(), { "name", "BADGE", "Photo" }), (QStringList { "Image", "Dept" }));
 }
 
 // Each row: a CSV, and the topics expected to fail (empty: all pass).
@@ -78,12 +79,14 @@ TEST(Preflight, CsvChecks)
         QStringList failing;
         const char* part; // in the first failure
     } rows[] = {
-        {"Fits", "Name,Badge,Image,Dept\nAnn,0042,,Sales\n", {}, ""},
-        {"MissingColumns", "First Name,Badge No,Photo\nAnn,1,\n", {"fields"}, "\"Name\", \"Badge\", \"Image\", \"Dept\""},
-        {"Unencodable", "Name,Badge,Image,Dept\nAnn,12AB,,x\nBob,7,,y\n", {"barcodes"}, "record 1 (line 2): field \"Badge\""},
-        {"MissingPhoto", "Name,Badge,Image,Dept\nAnn,1,gone.png,x\n", {"pictures"}, "gone.png"},
-        {"DamagedAndOnlyEmpty", "Name,Badge,Image,Dept\n\"open,1,,x\n", {"records"}, "not closed"},
-        {"NothingToPrint", "Name,Badge,Image,Dept\n,,,\n", {"records"}, "holds no records"},
+        { "Fits", "Name,Badge,Image,Dept\nAnn,0042,,Sales\n", {}, "" },
+        { "MissingColumns", "First Name,Badge No,Photo\nAnn,1,\n", { "fields" },
+            "\"Name\", \"Badge\", \"Image\", \"Dept\"" },
+        { "Unencodable", "Name,Badge,Image,Dept\nAnn,12AB,,x\nBob,7,,y\n", { "barcodes" },
+            "record 1 (line 2): field \"Badge\"" },
+        { "MissingPhoto", "Name,Badge,Image,Dept\nAnn,1,gone.png,x\n", { "pictures" }, "gone.png" },
+        { "DamagedAndOnlyEmpty", "Name,Badge,Image,Dept\n\"open,1,,x\n", { "records" }, "not closed" },
+        { "NothingToPrint", "Name,Badge,Image,Dept\n,,,\n", { "records" }, "holds no records" },
     };
     for (const Row& r : rows) {
         QTemporaryDir dir;
@@ -149,9 +152,14 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
         int scanFailures;
         const char* part;
     } rows[] = {
-        {"ReadsRight", [](const QImage&) { return QStringList{"0123", "4567"}; }, 0, ""},
-        {"ReadsWrong", [](const QImage&) { return QStringList{"999"}; }, 2, "reads \"999\" where \"0123\" is expected"},
-        {"ReadsNothing", [](const QImage&) { return QStringList(); }, 2, "cannot be read"},
+        { "ReadsRight",
+            [](const QImage&) {
+                return QStringList { "0123", "4567" };
+            },
+            0, "" },
+        { "ReadsWrong", [](const QImage&) { return QStringList { "999" }; }, 2,
+            "reads \"999\" where \"0123\" is expected" },
+        { "ReadsNothing", [](const QImage&) { return QStringList(); }, 2, "cannot be read" },
     };
     for (const Row& r : rows) {
         int calls = 0;
