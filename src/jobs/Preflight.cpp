@@ -333,6 +333,16 @@ Report check(const QString& templateFile, const Options& options)
                 else
                     c.ok(QStringLiteral("fields"),
                         QStringLiteral("%1 used, all among the %2 columns").arg(used.size()).arg(header.size()));
+                QStringList unused;
+                for (const QString& column : header)
+                    if (!used.contains(column, Qt::CaseInsensitive))
+                        unused.append(column);
+                if (!unused.isEmpty())
+                    c.ok(QStringLiteral("fields"),
+                        QStringLiteral("columns the template does not use: %1%2")
+                            .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
+                                unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
+                                                          : QString()));
                 const QString folder = QFileInfo(options.csvFile).absolutePath();
                 QHash<QString, QString> photoChecked; // path -> problem
                 qint64 records = 0, empty = 0, damaged = 0;
