@@ -9,6 +9,7 @@
 #include "objects/CTextObject.h"
 #include "template/CPrintTemplate.h"
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace kyt;
@@ -177,5 +178,37 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
         EXPECT_EQ(report.passed(), r.scanFailures == 0);
         if (r.scanFailures)
             EXPECT_TRUE(scan[0].contains(QString::fromUtf8(r.part))) << scan[0].toStdString();
+    }
+}
+
+// The real reader (zbar, through the program): a barcode drawn in its
+// barcode font reads back; the same value drawn in a text font does not.
+TEST(Preflight, CheckVerifyReadsRealBarcodes)
+{
+    const QString program = QStringLiteral(KYT_BINARY_DIR "/app/kytpreview");
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "kytpreview is not built";
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("card.data")), "Name\x01" "Ann\x02" "Badge\x01" "1234\x02" "Image\x01\x02"
+                                                         "Dept\x01x\x02");
+    struct Row {
+        const char* font;
+        int exitCode;
+        const char* part;
+    } rows[] = {{"KYT Code128", 0, "1 barcodes read back as expected"}, {"Arial", 1, "FAIL scan: "}};
+    for (const Row& r : rows) {
+        auto t = badgeCard();
+        std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontName(QString::fromLatin1(r.font));
+        std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontSize(24);
+        const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+        ASSERT_TRUE(t->SaveFile(tpl));
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(program, {QStringLiteral("check"), tpl, QStringLiteral("--data"), dir.filePath(QStringLiteral("card.data")),
+                             QStringLiteral("--verify")});
+        ASSERT_TRUE(p.waitForFinished(120000));
+        const QString out = QString::fromUtf8(p.readAll());
+        EXPECT_EQ(p.exitCode(), r.exitCode) << r.font << "\n" << out.toStdString();
+        EXPECT_TRUE(out.contains(QLatin1String(r.part))) << out.toStdString();
     }
 }
