@@ -116,7 +116,8 @@ int run(const QStringList& argsIn)
     const bool tty = !quiet && ::isatty(::fileno(stderr));
     std::unique_ptr<ProgressBar> bar;
     if (tty)
-        bar = std::make_unique<ProgressBar>(CardBatch::countRecords(csv, options.csv));
+        bar = std::make_unique<ProgressBar>(
+            std::max<qint64>(0, std::min(CardBatch::countRecords(csv, options.csv), options.lastRecord) - options.firstRecord + 1));
 
     if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
         return fail(Me, error);

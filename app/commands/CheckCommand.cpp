@@ -1,13 +1,15 @@
 // kytpreview check: a preflight report before cards are printed.
-#include <QImage>
-#include <cstring>
-#include <zbar.h>
 #include "Command.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
+#include <QImage>
+#include <cstring>
+#include <zbar.h>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("check");
 
@@ -61,37 +63,36 @@ int run(const QStringList& argsIn)
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
     for (const preflight::Finding& f : report.findings) {
-        printOut(QStringLiteral("%1 %2: %3").arg(f.ok ? QStringLiteral("ok  ") : QStringLiteral("FAIL"), f.topic, f.text));
+        printOut(
+            QStringLiteral("%1 %2: %3").arg(f.ok ? QStringLiteral("ok  ") : QStringLiteral("FAIL"), f.topic, f.text));
         problems += f.ok ? 0 : 1;
     }
     if (problems > 0)
-        return fail(Me, QStringLiteral("%1 problem%2 found: fix them before printing")
-                            .arg(problems)
-                            .arg(problems == 1 ? "" : "s"));
+        return fail(Me,
+            QStringLiteral("%1 problem%2 found: fix them before printing").arg(problems).arg(problems == 1 ? "" : "s"));
     printOut(QStringLiteral("%1: ready to print").arg(args[0]));
     return 0;
 }
 
-const Command::Registration reg(
-    {QStringLiteral("check"), QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
-     QStringLiteral(
-         "A preflight report, without printing anything: one line per finding, \"ok\"\n"
-         "or \"FAIL\", its topic and what was found.\n\n"
-         "  fields    the fields the template uses (data fields, parse-string\n"
-         "            references, photo image names) against the CSV file's columns\n"
-         "            or the data stream file's fields\n"
-         "  fonts     fonts the text objects name that are not installed\n"
-         "  barcodes  values (of every record) a barcode object cannot encode\n"
-         "  pictures  logos without a picture, photo files missing or unreadable\n"
-         "  layout    objects lying (partly) outside the card\n"
-         "  records   CSV records damaged or empty\n"
-         "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-         "            printed) and every barcode read back with the zbar library and\n"
-         "            compared with the value it should carry\n\n"
-         "  --csv FILE, --data FILE   the data the cards will be printed with\n"
-         "  --encoding NAME, --delimiter D   how to read the CSV file (see batch)\n\n"
-         "Exit status 0 only when every check passes, 1 when any fails (the count goes\n"
-         "to standard error), 2 for wrong arguments."),
-     run});
+const Command::Registration reg({ QStringLiteral("check"),
+    QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
+    QStringLiteral("A preflight report, without printing anything: one line per finding, \"ok\"\n"
+                   "or \"FAIL\", its topic and what was found.\n\n"
+                   "  fields    the fields the template uses (data fields, parse-string\n"
+                   "            references, photo image names) against the CSV file's columns\n"
+                   "            or the data stream file's fields\n"
+                   "  fonts     fonts the text objects name that are not installed\n"
+                   "  barcodes  values (of every record) a barcode object cannot encode\n"
+                   "  pictures  logos without a picture, photo files missing or unreadable\n"
+                   "  layout    objects lying (partly) outside the card\n"
+                   "  records   CSV records damaged or empty\n"
+                   "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
+                   "            printed) and every barcode read back with the zbar library and\n"
+                   "            compared with the value it should carry\n\n"
+                   "  --csv FILE, --data FILE   the data the cards will be printed with\n"
+                   "  --encoding NAME, --delimiter D   how to read the CSV file (see batch)\n\n"
+                   "Exit status 0 only when every check passes, 1 when any fails (the count goes\n"
+                   "to standard error), 2 for wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

@@ -318,7 +318,7 @@ public:
         Entry e;
         e.path = path;
         e.picture = cardjob::readPhoto(path, &e.error);
-        e.bytes = e.picture.isNull() ? 256 : e.picture.image().sizeInBytes();
+        e.bytes = e.picture.isNull() ? 256 : e.picture.memoryBytes();
         *error = e.error;
         m_lru.push_front(e);
         m_index.insert(path, m_lru.begin());

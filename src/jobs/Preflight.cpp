@@ -72,9 +72,9 @@ public:
     void problem(const QString& topic, const QString& text)
     {
         if (++m_counts[topic] <= MaxListed)
-            m_report.findings.push_back({false, topic, text});
+            m_report.findings.push_back({ false, topic, text });
     }
-    void ok(const QString& topic, const QString& text) { m_report.findings.push_back({true, topic, text}); }
+    void ok(const QString& topic, const QString& text) { m_report.findings.push_back({ true, topic, text }); }
     int count(const QString& topic) const { return m_counts.value(topic); }
     // "... and N more" for a topic that went past the listing limit.
     void finish()
@@ -82,7 +82,7 @@ public:
         for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
             if (it.value() > MaxListed)
                 m_report.findings.push_back(
-                    {false, it.key(), QStringLiteral("... and %1 more like these").arg(it.value() - MaxListed)});
+                    { false, it.key(), QStringLiteral("... and %1 more like these").arg(it.value() - MaxListed) });
     }
 
 private:
@@ -192,12 +192,13 @@ std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintDat
             break;
         case CTextObjectBase::Barcode3of9:
             // The font prints small letters as capitals; * starts and stops.
-            expected = QString(text->BarcodePrefix() + expected + text->BarcodePostfix()).remove(QLatin1Char('*')).toUpper();
+            expected
+                = QString(text->BarcodePrefix() + expected + text->BarcodePostfix()).remove(QLatin1Char('*')).toUpper();
             break;
         default:
             continue;
         }
-        out.push_back({o->Name(), expected, QRectF(o->left(), o->top(), o->Width(), o->Height())});
+        out.push_back({ o->Name(), expected, QRectF(o->left(), o->top(), o->Width(), o->Height()) });
     }
     return out;
 }
@@ -332,6 +333,16 @@ Report check(const QString& templateFile, const Options& options)
                 else
                     c.ok(QStringLiteral("fields"),
                         QStringLiteral("%1 used, all among the %2 columns").arg(used.size()).arg(header.size()));
+                QStringList unused;
+                for (const QString& column : header)
+                    if (!used.contains(column, Qt::CaseInsensitive))
+                        unused.append(column);
+                if (!unused.isEmpty())
+                    c.ok(QStringLiteral("fields"),
+                        QStringLiteral("columns the template does not use: %1%2")
+                            .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
+                                unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
+                                                          : QString()));
                 const QString folder = QFileInfo(options.csvFile).absolutePath();
                 QHash<QString, QString> photoChecked; // path -> problem
                 qint64 records = 0, empty = 0, damaged = 0;
@@ -372,9 +383,11 @@ Report check(const QString& templateFile, const Options& options)
                                     if (!photoChecked.contains(full)) {
                                         QImageReader probe(full);
                                         photoChecked.insert(full,
-                                            !QFileInfo(full).isFile() ? QStringLiteral("photo %1: no such file").arg(full)
-                                                : !probe.canRead()    ? QStringLiteral("photo %1: not a readable picture").arg(full)
-                                                                      : QString());
+                                            !QFileInfo(full).isFile()
+                                                ? QStringLiteral("photo %1: no such file").arg(full)
+                                                : !probe.canRead()
+                                                ? QStringLiteral("photo %1: not a readable picture").arg(full)
+                                                : QString());
                                     }
                                     if (!photoChecked.value(full).isEmpty()) {
                                         c.problem(QStringLiteral("pictures"),
@@ -402,7 +415,8 @@ Report check(const QString& templateFile, const Options& options)
                                 ? QStringLiteral("; only the first %1 were checked").arg(options.maxRecords)
                                 : QString()));
                 if (records == empty)
-                    c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(options.csvFile));
+                    c.problem(
+                        QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(options.csvFile));
             }
         }
     } else {

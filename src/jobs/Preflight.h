@@ -43,9 +43,9 @@ KYTCORE_EXPORT QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
 // A barcode object's expected reading for the print data: the characters a
 // scanner reports (Code 39 without its * start and stop characters).
 struct ExpectedBarcode {
-    QString object;   // the object's name
-    QString value;    // what a scanner should read
-    QRectF inches;    // the object's box on the picture box (both sides stacked)
+    QString object; // the object's name
+    QString value; // what a scanner should read
+    QRectF inches; // the object's box on the picture box (both sides stacked)
 };
 KYTCORE_EXPORT std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data);
 
@@ -53,7 +53,7 @@ KYTCORE_EXPORT std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplat
 using BarcodeReader = std::function<QStringList(const QImage& grey)>;
 
 struct Options {
-    QString csvFile;  // either a CSV file ...
+    QString csvFile; // either a CSV file ...
     QString dataFile; // ... or a data stream file (or neither)
     CsvOptions csv;
     // With a reader, each card is rendered at dpi and every barcode is read back.

@@ -45,6 +45,8 @@ public:
     int Width() const;
     int Height() const;
     const QImage& image() const { return m_image; }
+    // Memory the picture holds: its pixels and the bitmap file kept with them.
+    qint64 memoryBytes() const { return m_image.sizeInBytes() + m_bmp.size(); }
 
     // Same pixels (shared, or equal in content).
     bool operator==(const Picture& other) const;

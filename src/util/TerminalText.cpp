@@ -23,9 +23,15 @@ QString escapeControls(const QString& text)
             continue;
         }
         if (c <= 0xFF)
-            out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("\\X"), QLatin1String("\\x"));
+            out += QStringLiteral("\\x%1")
+                       .arg(uint(c), 2, 16, QLatin1Char('0'))
+                       .toUpper()
+                       .replace(QLatin1String("\\X"), QLatin1String("\\x"));
         else
-            out += QStringLiteral("\\u{%1}").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("\\U{"), QLatin1String("\\u{"));
+            out += QStringLiteral("\\u{%1}")
+                       .arg(uint(c), 4, 16, QLatin1Char('0'))
+                       .toUpper()
+                       .replace(QLatin1String("\\U{"), QLatin1String("\\u{"));
     }
     return out;
 }

@@ -2,18 +2,20 @@
 // pictures, layout, and barcodes read back from rendered cards.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include "jobs/Preflight.h"
 #include "objects/CDataObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CPhotoObject.h"
 #include "objects/CTextObject.h"
 #include "template/CPrintTemplate.h"
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -65,8 +67,8 @@ std::vector<QString> failures(const preflight::Report& r, const QString& topic)
 
 TEST(Preflight, FieldsUsedComeFromDataObjectsParseStringsAndPhotos)
 {
-    EXPECT_EQ(preflight::fieldsUsed(*badgeCard()), (QStringList{"Name", "Badge", "Image", "Dept"}));
-    EXPECT_EQ(preflight::missingFields(*badgeCard(), {"name", "BADGE", "Photo"}), (QStringList{"Image", "Dept"}));
+    EXPECT_EQ(preflight::fieldsUsed(*badgeCard()), (QStringList { "Name", "Badge", "Image", "Dept" }));
+    EXPECT_EQ(preflight::missingFields(*badgeCard(), { "name", "BADGE", "Photo" }), (QStringList { "Image", "Dept" }));
 }
 
 // Each row: a CSV, and the topics expected to fail (empty: all pass).
@@ -78,12 +80,14 @@ TEST(Preflight, CsvChecks)
         QStringList failing;
         const char* part; // in the first failure
     } rows[] = {
-        {"Fits", "Name,Badge,Image,Dept\nAnn,0042,,Sales\n", {}, ""},
-        {"MissingColumns", "First Name,Badge No,Photo\nAnn,1,\n", {"fields"}, "\"Name\", \"Badge\", \"Image\", \"Dept\""},
-        {"Unencodable", "Name,Badge,Image,Dept\nAnn,12AB,,x\nBob,7,,y\n", {"barcodes"}, "record 1 (line 2): field \"Badge\""},
-        {"MissingPhoto", "Name,Badge,Image,Dept\nAnn,1,gone.png,x\n", {"pictures"}, "gone.png"},
-        {"DamagedAndOnlyEmpty", "Name,Badge,Image,Dept\n\"open,1,,x\n", {"records"}, "not closed"},
-        {"NothingToPrint", "Name,Badge,Image,Dept\n,,,\n", {"records"}, "holds no records"},
+        { "Fits", "Name,Badge,Image,Dept\nAnn,0042,,Sales\n", {}, "" },
+        { "MissingColumns", "First Name,Badge No,Photo\nAnn,1,\n", { "fields" },
+            "\"Name\", \"Badge\", \"Image\", \"Dept\"" },
+        { "Unencodable", "Name,Badge,Image,Dept\nAnn,12AB,,x\nBob,7,,y\n", { "barcodes" },
+            "record 1 (line 2): field \"Badge\"" },
+        { "MissingPhoto", "Name,Badge,Image,Dept\nAnn,1,gone.png,x\n", { "pictures" }, "gone.png" },
+        { "DamagedAndOnlyEmpty", "Name,Badge,Image,Dept\n\"open,1,,x\n", { "records" }, "not closed" },
+        { "NothingToPrint", "Name,Badge,Image,Dept\n,,,\n", { "records" }, "holds no records" },
     };
     for (const Row& r : rows) {
         QTemporaryDir dir;
@@ -149,9 +153,14 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
         int scanFailures;
         const char* part;
     } rows[] = {
-        {"ReadsRight", [](const QImage&) { return QStringList{"0123", "4567"}; }, 0, ""},
-        {"ReadsWrong", [](const QImage&) { return QStringList{"999"}; }, 2, "reads \"999\" where \"0123\" is expected"},
-        {"ReadsNothing", [](const QImage&) { return QStringList(); }, 2, "cannot be read"},
+        { "ReadsRight",
+            [](const QImage&) {
+                return QStringList { "0123", "4567" };
+            },
+            0, "" },
+        { "ReadsWrong", [](const QImage&) { return QStringList { "999" }; }, 2,
+            "reads \"999\" where \"0123\" is expected" },
+        { "ReadsNothing", [](const QImage&) { return QStringList(); }, 2, "cannot be read" },
     };
     for (const Row& r : rows) {
         int calls = 0;
@@ -169,5 +178,37 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
         EXPECT_EQ(report.passed(), r.scanFailures == 0);
         if (r.scanFailures)
             EXPECT_TRUE(scan[0].contains(QString::fromUtf8(r.part))) << scan[0].toStdString();
+    }
+}
+
+// The real reader (zbar, through the program): a barcode drawn in its
+// barcode font reads back; the same value drawn in a text font does not.
+TEST(Preflight, CheckVerifyReadsRealBarcodes)
+{
+    const QString program = QStringLiteral(KYT_BINARY_DIR "/app/kytpreview");
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "kytpreview is not built";
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("card.data")), "Name\x01" "Ann\x02" "Badge\x01" "1234\x02" "Image\x01\x02"
+                                                         "Dept\x01x\x02");
+    struct Row {
+        const char* font;
+        int exitCode;
+        const char* part;
+    } rows[] = {{"KYT Code128", 0, "1 barcodes read back as expected"}, {"Arial", 1, "FAIL scan: "}};
+    for (const Row& r : rows) {
+        auto t = badgeCard();
+        std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontName(QString::fromLatin1(r.font));
+        std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontSize(24);
+        const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+        ASSERT_TRUE(t->SaveFile(tpl));
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(program, {QStringLiteral("check"), tpl, QStringLiteral("--data"), dir.filePath(QStringLiteral("card.data")),
+                             QStringLiteral("--verify")});
+        ASSERT_TRUE(p.waitForFinished(120000));
+        const QString out = QString::fromUtf8(p.readAll());
+        EXPECT_EQ(p.exitCode(), r.exitCode) << r.font << "\n" << out.toStdString();
+        EXPECT_TRUE(out.contains(QLatin1String(r.part))) << out.toStdString();
     }
 }

@@ -374,3 +374,24 @@ TEST(Picture, DamagedDataIsAnErrorNotACrash)
     EXPECT_TRUE(Picture::fromFile(QStringLiteral("/nonexistent/dir/x.bmp"), &error).isNull());
     EXPECT_TRUE(error.contains(QLatin1String("x.bmp")));
 }
+
+// Pictures of few colours are stored as 8-bit run-length bitmaps (much
+// smaller, same pixels); a bitmap read from bytes is written back as it was.
+TEST(Picture, FewColoursAreStoredRunLengthCoded)
+{
+    QImage img(300, 120, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, (x / 7 + y / 5) % 3 == 0 ? qRgb(200, 30, 30) : (x + y) % 97 == 0 ? qRgb(0, 0, 0) : qRgb(250, 250, 240));
+    const Picture original(img);
+    const QByteArray bmp = original.toBmp();
+    ASSERT_TRUE(bmp.startsWith("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 8) << "bits per pixel";
+    EXPECT_EQ(qFromLittleEndian<quint32>(bmp.constData() + 30), 1u) << "BI_RLE8";
+    EXPECT_LT(bmp.size(), 300 * 120 * 3 / 4);
+    QString error;
+    const Picture back = Picture::fromData(bmp, &error);
+    ASSERT_FALSE(back.isNull()) << qPrintable(error);
+    EXPECT_TRUE(pixelEqual(back.image(), original.image()));
+    EXPECT_EQ(back.toBmp(), bmp) << "read bitmap bytes are kept";
+}

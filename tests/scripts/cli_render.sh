@@ -53,7 +53,7 @@ grep -q '"text":"Lindqvist"' "$tmp/trace.jsonl" || fail "the trace lacks the dat
 # CSV record as data.
 printf 'FirstName,LastName\nAnn,Okafor\n"Bo, Jr",Quist\n' > "$tmp/c.csv"
 # Into a file: grep -q stopping early would break the pipe (pipefail).
-"$kyt" render "$tpl" --csv "$tmp/c.csv" --row 2 --trace > "$tmp/row.jsonl" 2>/dev/null || fail "--csv --row failed"
+"$kyt" render "$tpl" --csv "$tmp/c.csv" --row 2 --allow-missing-fields --trace > "$tmp/row.jsonl" 2>/dev/null || fail "--csv --row failed"
 grep -q '"text":"Quist"' "$tmp/row.jsonl" || fail "--csv --row did not take record 2"
 
 # Bad input: clear message, non-zero exit, nothing written, old file kept.
@@ -82,11 +82,11 @@ ls -A "$tmp" | grep -q '\.part$' && fail "a temporary file was left behind"
 # batch: a bad record is named and skipped, the others printed, exit 1.
 printf 'FirstName,LastName,Image\nAnn,Aalto,\nBo,Berg,gone.jpg\nCy,"Cruz\n' > "$tmp/b.csv"
 printf 'Dee,Dahl,\n' >> "$tmp/b.csv"
-"$kyt" batch "$tpl" --csv "$tmp/b.csv" -o "$tmp/b.pdf" > "$tmp/out.txt" 2> "$tmp/err.txt"; rc=$?
+"$kyt" batch "$tpl" --csv "$tmp/b.csv" --allow-missing-fields -o "$tmp/b.pdf" > "$tmp/out.txt" 2> "$tmp/err.txt"; rc=$?
 [[ $rc -eq 1 ]] || fail "batch with bad records: exit $rc, expected 1"
 grep -q "record 2 (line 3) skipped: .*gone.jpg" "$tmp/err.txt" || fail "batch did not name record 2: $(cat "$tmp/err.txt")"
 grep -q "2 of 3 records failed" "$tmp/err.txt" || fail "batch did not count the failures: $(cat "$tmp/err.txt")"
 [[ "$(pdfinfo "$tmp/b.pdf" | sed -n 's/^Pages:[[:space:]]*//p')" == 2 ]] || fail "batch PDF should hold one two-sided card"
 printf 'FirstName\nAnn\n' > "$tmp/ok.csv"
-"$kyt" batch "$tpl" --csv "$tmp/ok.csv" -o "$tmp/ok.pdf" > /dev/null 2>&1 || fail "a clean batch did not exit 0"
+"$kyt" batch "$tpl" --csv "$tmp/ok.csv" --allow-missing-fields -o "$tmp/ok.pdf" > /dev/null 2>&1 || fail "a clean batch did not exit 0"
 echo "cli_render: ok"
