@@ -46,16 +46,16 @@ patch "$tpl" "$tmp/portrait.tpl" 3.375 1
 [[ "$(page_size "$tmp/portrait.pdf")" == "243 153" ]] || fail "Orientation 1 gives a $(page_size "$tmp/portrait.pdf") pt page"
 "$kyt" render "$tpl" --data "$data" -o "$tmp/landscape.pdf" || fail "render failed"
 [[ "$(pdftotext "$tmp/portrait.pdf" -)" == "$(pdftotext "$tmp/landscape.pdf" -)" ]] || fail "Orientation 1 loses text"
-"$kyt" batch "$tmp/portrait.tpl" --csv "$tmp/c.csv" -o "$tmp/pb.pdf" --quiet >/dev/null || fail "batch of the portrait card failed"
+"$kyt" batch "$tmp/portrait.tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/pb.pdf" --quiet >/dev/null || fail "batch of the portrait card failed"
 [[ "$(page_size "$tmp/pb.pdf")" == "243 153" ]] || fail "batch with Orientation 1 gives a $(page_size "$tmp/pb.pdf") pt page"
 
 # 2. --offset moves every card by its amount (points in the PDF).
-"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/o0.pdf" --quiet >/dev/null || fail "batch failed"
-"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/o1.pdf" --offset 0.5mm,-0.25in --quiet >/dev/null || fail "batch --offset failed"
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/o0.pdf" --quiet >/dev/null || fail "batch failed"
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/o1.pdf" --offset 0.5mm,-0.25in --quiet >/dev/null || fail "batch --offset failed"
 a=$(word_pos "$tmp/o0.pdf" Aalto); b=$(word_pos "$tmp/o1.pdf" Aalto)
 awk -v a="$a" -v b="$b" 'BEGIN { split(a, p, " "); split(b, q, " "); dx = q[1] - p[1]; dy = q[2] - p[2];
   exit !(dx > 1.2 && dx < 1.63 && dy > -18.3 && dy < -17.7) }' || fail "--offset 0.5mm,-0.25in moved Aalto from ($a) to ($b)"
-"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/o2.pdf" --offset 9,0 --quiet 2> "$tmp/err" && fail "--offset 9,0 accepted"
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/o2.pdf" --offset 9,0 --quiet 2> "$tmp/err" && fail "--offset 9,0 accepted"
 grep -q "inches" "$tmp/err" || fail "bad --offset message: $(cat "$tmp/err")"
 
 # The calibration card: card-sized, moved by --offset.
@@ -75,7 +75,7 @@ for w in 1e9 0 -3 1e999 nan; do
     grep -Eq "makes no sense|is not a number" "$tmp/err" || fail "width $w: unclear message: $(cat "$tmp/err")"
     [[ -e "$out" ]] && fail "width $w: $out was written"
   done
-  "$kyt" batch "$tmp/bad.tpl" --csv "$tmp/c.csv" -o "$tmp/bad.pdf" 2> "$tmp/err" && fail "batch with width $w succeeded"
+  "$kyt" batch "$tmp/bad.tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/bad.pdf" 2> "$tmp/err" && fail "batch with width $w succeeded"
   grep -Eq "makes no sense|is not a number" "$tmp/err" || fail "batch width $w: unclear message: $(cat "$tmp/err")"
 done
 
@@ -92,12 +92,12 @@ long="$tmp/$(printf 'x%.0s' $(seq 1 300)).pdf"
 "$kyt" render "$tpl" -o "$long" 2> "$tmp/err" && fail "a 300-byte file name was accepted"
 grep -q "too long" "$tmp/err" || fail "long name: unclear message: '$(cat "$tmp/err")'"
 
-"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/no/such/x.pdf" --quiet 2> "$tmp/err"; rc=$?
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/no/such/x.pdf" --quiet 2> "$tmp/err"; rc=$?
 [[ $rc == 1 ]] || fail "batch into a missing folder: exit $rc"
 grep -q "does not exist" "$tmp/err" || fail "missing folder: unclear message: '$(cat "$tmp/err")'"
 
 # 6. A record past the end names how many the file holds.
-"$kyt" render "$tpl" --csv "$tmp/c.csv" --row 9 -o "$tmp/r.png" 2> "$tmp/err" && fail "--row 9 of 3 accepted"
+"$kyt" render "$tpl" --csv "$tmp/c.csv" --allow-missing-fields --row 9 -o "$tmp/r.png" 2> "$tmp/err" && fail "--row 9 of 3 accepted"
 grep -q "the file holds 3" "$tmp/err" || fail "row message: $(cat "$tmp/err")"
 
 # 7. The umask and an existing file's mode are kept.
@@ -108,7 +108,7 @@ for ext in pdf png; do
   (umask 022; "$kyt" render "$tpl" -o "$tmp/m.$ext") || fail "render over $ext failed"
   [[ $(stat -c %a "$tmp/m.$ext") == 640 ]] || fail "$ext replaced: mode $(stat -c %a "$tmp/m.$ext"), not 640"
 done
-(umask 027; "$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/m2.pdf" --quiet >/dev/null) || fail "batch failed"
+(umask 027; "$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/m2.pdf" --quiet >/dev/null) || fail "batch failed"
 [[ $(stat -c %a "$tmp/m2.pdf") == 640 ]] || fail "batch under umask 027 wrote mode $(stat -c %a "$tmp/m2.pdf")"
 
 # 8. Signals during a batch: no partial file, no final file.
@@ -116,7 +116,7 @@ awk 'BEGIN { print "FirstName,LastName"; for (i = 0; i < 40000; i++) print "N" i
 set -m # background jobs keep SIGINT
 for sig in TERM INT HUP KILL; do
   rm -f "$tmp"/.sig.pdf.*
-  "$kyt" batch "$tpl" --csv "$tmp/big.csv" -o "$tmp/sig.pdf" --quiet >/dev/null 2>&1 &
+  "$kyt" batch "$tpl" --csv "$tmp/big.csv" --allow-missing-fields -o "$tmp/sig.pdf" --quiet >/dev/null 2>&1 &
   pid=$!
   part=""
   for _ in $(seq 1 2000); do
@@ -147,8 +147,8 @@ if mount -t tmpfs -o size=512k tmpfs "$mnt" 2>/dev/null; then
   # Enough cards that the disk fills while they are drawn, not only at the end.
   head -n 2001 "$tmp/big.csv" > "$tmp/many.csv"
   for cmd in "render $tpl --data $data -o $mnt/card.pdf" "render $tpl --data $data -o $mnt/card.png" \
-             "batch $tpl --csv $tmp/c.csv -o $mnt/card.pdf --quiet" \
-             "batch $tpl --csv $tmp/many.csv -o $mnt/card.pdf --quiet"; do
+             "batch $tpl --csv $tmp/c.csv --allow-missing-fields -o $mnt/card.pdf --quiet" \
+             "batch $tpl --csv $tmp/many.csv --allow-missing-fields -o $mnt/card.pdf --quiet"; do
     # shellcheck disable=SC2086
     "$kyt" $cmd > "$tmp/out" 2> "$tmp/err"; rc=$?
     [[ $rc == 1 ]] || fail "'$cmd' on a full disk: exit $rc"
