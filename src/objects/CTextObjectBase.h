@@ -114,7 +114,7 @@ protected:
     // sets the transparent text mode just before printing and keeps the
     // outline unfilled.
     enum class TextKind { Static, DataField };
-    bool renderText(TextKind kind, const QString& t, CPrintTemplate& oTemplate, Surface& oPrinter,
+    bool renderText(TextKind kind, const QString& t, const CardScale& oTemplate, Surface& oPrinter,
         std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset);
 
     // Field 10 of the token string.

@@ -1,5 +1,6 @@
 #include "platform/Picture.h"
 
+#include "errors/CError.h"
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -9,6 +10,11 @@
 #include <cstdlib>
 
 namespace kyt {
+
+namespace {
+constexpr qint32 ErrFileNotFound = 53;
+constexpr qint32 ErrInvalidPicture = 481;
+} // namespace
 
 Picture::Picture(QImage image, PicType type) : m_image(std::move(image)), m_type(m_image.isNull() ? None : type) {}
 
@@ -47,7 +53,7 @@ void putLE32(QByteArray& b, quint32 v)
 
 } // namespace
 
-Picture Picture::read(QIODevice* device, QString* errorString)
+Picture Picture::read(QIODevice* device)
 {
     const QSize bmpSize = bmpClaimedSize(device); // before the reader moves the device
     QImageReader reader(device);
@@ -56,47 +62,61 @@ Picture Picture::read(QIODevice* device, QString* errorString)
     // decoding: Qt refuses to allocate more than this many megabytes.
     reader.setAllocationLimit(static_cast<int>(MaxPixels * 4 / (1024 * 1024)));
     const QByteArray format = reader.format();
-    if (format.isEmpty()) {
-        if (errorString)
-            *errorString = QStringLiteral("Unsupported or damaged picture data");
-        return {};
-    }
+    if (format.isEmpty())
+        throw KytError(ErrInvalidPicture, QStringLiteral("Unsupported or damaged picture data"));
     QSize size = reader.size();
     if (!size.isValid())
         size = bmpSize;
     if (size.isValid()
-        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels)) {
-        if (errorString)
-            *errorString = QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
-        return {};
-    }
+        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels))
+        throw KytError(ErrInvalidPicture,
+            QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        if (errorString)
-            *errorString = QStringLiteral("Invalid picture: ") + reader.errorString();
-        return {};
-    }
+    if (!reader.read(&image) || image.isNull())
+        throw KytError(ErrInvalidPicture, QStringLiteral("Invalid picture: ") + reader.errorString());
     const PicType type = (format == "ico" || format == "cur") ? Icon : Bitmap;
     return Picture(std::move(image), type);
 }
 
-Picture Picture::fromFile(const QString& fileName, QString* errorString)
+Picture Picture::load(const QString& fileName)
 {
     QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (errorString)
-            *errorString = QStringLiteral("File not found: ") + fileName;
-        return {};
-    }
-    return read(&f, errorString);
+    if (!f.open(QIODevice::ReadOnly))
+        throw KytError(ErrFileNotFound, QStringLiteral("File not found: ") + fileName);
+    return read(&f);
 }
 
-Picture Picture::fromData(const QByteArray& bytes, QString* errorString)
+Picture Picture::decode(const QByteArray& bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, errorString);
+    return read(&buffer);
+}
+
+namespace {
+
+template <typename Load> Picture orEmpty(Load&& load, QString* errorString)
+{
+    try {
+        return load();
+    } catch (const KytError& e) {
+        if (errorString)
+            *errorString = e.description();
+        return {};
+    }
+}
+
+} // namespace
+
+Picture Picture::fromFile(const QString& fileName, QString* errorString)
+{
+    return orEmpty([&] { return load(fileName); }, errorString);
+}
+
+Picture Picture::fromData(const QByteArray& bytes, QString* errorString)
+{
+    return orEmpty([&] { return decode(bytes); }, errorString);
 }
 
 QByteArray Picture::toBmp() const

@@ -25,7 +25,12 @@ public:
     Picture() = default;
     explicit Picture(QImage image, PicType type = Bitmap);
 
-    // Load; on failure the picture stays empty and errorString() says why.
+    // Load. Throw KytError (53 file not found, 481 invalid or too large
+    // picture) naming the reason.
+    static Picture load(const QString& fileName);
+    static Picture decode(const QByteArray& bytes);
+    // The same for hosts without exception handling: on failure an empty
+    // picture, and errorString (when given) says why.
     static Picture fromFile(const QString& fileName, QString* errorString = nullptr);
     static Picture fromData(const QByteArray& bytes, QString* errorString = nullptr);
 
@@ -45,7 +50,7 @@ public:
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
 private:
-    static Picture read(QIODevice* device, QString* errorString);
+    static Picture read(QIODevice* device);
     QImage m_image;
     int m_type = None;
 };

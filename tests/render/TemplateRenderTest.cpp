@@ -33,7 +33,7 @@ public:
     }
     QString TokenString() const override { return {}; }
     void setTokenString(const QString&) override { }
-    bool Render(CPrintTemplate&, Surface&, std::shared_ptr<CError>& g_oError, std::shared_ptr<CPrintData>& oPrintData,
+    bool Render(const CardScale&, Surface&, std::shared_ptr<CError>& g_oError, std::shared_ptr<FieldValues>& oPrintData,
         float, float) override
     {
         seenError = g_oError;
@@ -45,7 +45,7 @@ public:
         return result;
     }
     std::shared_ptr<CError> seenError, replaceError;
-    std::shared_ptr<CPrintData> seenData, replaceData;
+    std::shared_ptr<FieldValues> seenData, replaceData;
     bool result = true;
 };
 
