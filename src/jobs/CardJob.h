@@ -27,11 +27,11 @@ namespace cardjob
 
 // The 32 x 32, 24-bit smiling face photo objects show when they have no
 // photo of their own.
-KYTCORE_PRIVATE_EXPORT Picture placeholderPhoto();
+KYTCORE_EXPORT Picture placeholderPhoto();
 
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
-class KYTCORE_PRIVATE_EXPORT QuietError
+class KYTCORE_EXPORT QuietError
 {
 public:
     QuietError();
@@ -55,43 +55,43 @@ private:
 // Reads a template file with the placeholder photo set and the given
 // reporter. Null, with the reason in *error, when the file cannot be read
 // or is not a template.
-KYTCORE_PRIVATE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
+KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
 
 // The ImageName of every photo object, each once (letter case ignored).
-KYTCORE_PRIVATE_EXPORT QStringList photoFieldNames(const CPrintTemplate& t);
+KYTCORE_EXPORT QStringList photoFieldNames(const CPrintTemplate& t);
 
 // Text of a data stream file: UTF-8 when it starts with a byte order mark
 // or is valid UTF-8 throughout, else Windows-1252 (what the library's own
 // writers produce).
-KYTCORE_PRIVATE_EXPORT QString decodeDataStream(const QByteArray& bytes);
+KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
 // Largest data stream file read.
 inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
 // the picture; an empty value leaves the placeholder. False with the
 // reason in *error.
-KYTCORE_PRIVATE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data,
+KYTCORE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data,
     QString* error);
 
 // Resolves a picture path given in a data file relative to that file's folder.
-KYTCORE_PRIVATE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
+KYTCORE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
 
 // One side of the card in inches.
-KYTCORE_PRIVATE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
 // Empty when the card's size can be drawn (each side 0.1 to 200 inches),
 // else what is wrong with it.
-KYTCORE_PRIVATE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
+KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
 // The largest resolution at which pictureBoxPixels stays within a
 // picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
-KYTCORE_PRIVATE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
+KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
 // A picture box that holds the whole card at dpi, both sides stacked for a
 // duplex card (as a picture box shows it); partial pixels count whole.
-KYTCORE_PRIVATE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
+KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
 
 // An output file written under a temporary name beside its final one and
 // moved over it only when complete, so a failed run never leaves a partial
 // file or destroys the one that was there.
-class KYTCORE_PRIVATE_EXPORT PendingOutput
+class KYTCORE_EXPORT PendingOutput
 {
 public:
     explicit PendingOutput(const QString& finalName);
@@ -124,7 +124,7 @@ private:
 // that cannot be read) is reported and skipped; a card that fails while it
 // is drawn is reported and its pages are left blank, so every later card
 // still begins on a front side.
-class KYTCORE_PRIVATE_EXPORT CardBatch
+class KYTCORE_EXPORT CardBatch
 {
 public:
     struct Failure {

@@ -22,7 +22,7 @@ struct CsvRecord {
     QString error;     // empty when the record is sound
 };
 
-class KYTCORE_PRIVATE_EXPORT CsvReader
+class KYTCORE_EXPORT CsvReader
 {
 public:
     // A record longer than this is refused (and skipped) rather than held.

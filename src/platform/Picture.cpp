@@ -1,6 +1,5 @@
 #include "platform/Picture.h"
 
-#include "errors/CError.h"
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -10,11 +9,6 @@
 #include <cstdlib>
 
 namespace kyt {
-
-namespace {
-constexpr qint32 ErrFileNotFound = 53;
-constexpr qint32 ErrInvalidPicture = 481;
-} // namespace
 
 Picture::Picture(QImage image, PicType type) : m_image(std::move(image)), m_type(m_image.isNull() ? None : type) {}
 
@@ -53,7 +47,7 @@ void putLE32(QByteArray& b, quint32 v)
 
 } // namespace
 
-Picture Picture::read(QIODevice* device)
+Picture Picture::read(QIODevice* device, QString* errorString)
 {
     const QSize bmpSize = bmpClaimedSize(device); // before the reader moves the device
     QImageReader reader(device);
@@ -62,61 +56,47 @@ Picture Picture::read(QIODevice* device)
     // decoding: Qt refuses to allocate more than this many megabytes.
     reader.setAllocationLimit(static_cast<int>(MaxPixels * 4 / (1024 * 1024)));
     const QByteArray format = reader.format();
-    if (format.isEmpty())
-        throw KytError(ErrInvalidPicture, QStringLiteral("Unsupported or damaged picture data"));
+    if (format.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("Unsupported or damaged picture data");
+        return {};
+    }
     QSize size = reader.size();
     if (!size.isValid())
         size = bmpSize;
     if (size.isValid()
-        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels))
-        throw KytError(ErrInvalidPicture,
-            QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
+        && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > MaxPixels)) {
+        if (errorString)
+            *errorString = QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+        return {};
+    }
     QImage image;
-    if (!reader.read(&image) || image.isNull())
-        throw KytError(ErrInvalidPicture, QStringLiteral("Invalid picture: ") + reader.errorString());
+    if (!reader.read(&image) || image.isNull()) {
+        if (errorString)
+            *errorString = QStringLiteral("Invalid picture: ") + reader.errorString();
+        return {};
+    }
     const PicType type = (format == "ico" || format == "cur") ? Icon : Bitmap;
     return Picture(std::move(image), type);
 }
 
-Picture Picture::load(const QString& fileName)
-{
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw KytError(ErrFileNotFound, QStringLiteral("File not found: ") + fileName);
-    return read(&f);
-}
-
-Picture Picture::decode(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return read(&buffer);
-}
-
-namespace {
-
-template <typename Load> Picture orEmpty(Load&& load, QString* errorString)
-{
-    try {
-        return load();
-    } catch (const KytError& e) {
-        if (errorString)
-            *errorString = e.description();
-        return {};
-    }
-}
-
-} // namespace
-
 Picture Picture::fromFile(const QString& fileName, QString* errorString)
 {
-    return orEmpty([&] { return load(fileName); }, errorString);
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errorString)
+            *errorString = QStringLiteral("File not found: ") + fileName;
+        return {};
+    }
+    return read(&f, errorString);
 }
 
 Picture Picture::fromData(const QByteArray& bytes, QString* errorString)
 {
-    return orEmpty([&] { return decode(bytes); }, errorString);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(&buffer, errorString);
 }
 
 QByteArray Picture::toBmp() const

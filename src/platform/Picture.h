@@ -25,12 +25,7 @@ public:
     Picture() = default;
     explicit Picture(QImage image, PicType type = Bitmap);
 
-    // Load. Throw KytError (53 file not found, 481 invalid or too large
-    // picture) naming the reason.
-    static Picture load(const QString& fileName);
-    static Picture decode(const QByteArray& bytes);
-    // The same for hosts without exception handling: on failure an empty
-    // picture, and errorString (when given) says why.
+    // Load; on failure the picture stays empty and errorString() says why.
     static Picture fromFile(const QString& fileName, QString* errorString = nullptr);
     static Picture fromData(const QByteArray& bytes, QString* errorString = nullptr);
 
@@ -50,7 +45,7 @@ public:
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
 private:
-    static Picture read(QIODevice* device);
+    static Picture read(QIODevice* device, QString* errorString);
     QImage m_image;
     int m_type = None;
 };

@@ -97,15 +97,14 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
     for (qint64 i = 0; i < pictureCount; ++i) {
         const qint64 at = reader.position();
         const TemplateFileReader::PictureRecord pr = reader.readPictureRecord();
-        Picture picture;
-        try {
-            picture = Picture::decode(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()));
-        } catch (const KytError& e) {
+        QString error;
+        const Picture picture
+            = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error);
+        if (picture.isNull())
             throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
                                               .arg(pr.number)
                                               .arg(at)
-                                              .arg(e.description()));
-        }
+                                              .arg(error));
         if (pr.number == rec.backgroundNumber) {
             f.Picture = picture;
             continue;
