@@ -5,7 +5,7 @@
 
 A folder may include its own folder and the folders below it, in this order:
 util < errors < platform < barcode < objects < template < settings < jobs
-< platform/widgets < control < designer < dialogs. The folders up to jobs
+< platform/widgets < dialogs < designer < control. The folders up to jobs
 build the core library, which must not include a QtWidgets or
 QtPrintSupport header. Prints every offending line; exit status 1 if any.
 """
@@ -14,7 +14,7 @@ import re
 import sys
 
 LAYERS = ["util", "errors", "platform", "barcode", "objects", "template", "settings", "jobs",
-          "platform/widgets", "control", "designer", "dialogs"]
+          "platform/widgets", "dialogs", "designer", "control"]
 CORE = set(LAYERS[:LAYERS.index("jobs") + 1])
 WIDGET_MODULES = ("QtWidgets", "QtPrintSupport", "QtOpenGLWidgets")
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]')
