@@ -53,7 +53,7 @@ public:
 
 TEST(TemplateRender, ScaleModeNotedAndRestored)
 {
-    for (const QString type : { QStringLiteral("PictureBox"), QStringLiteral("Printer") }) {
+    for (const QString& type : { QStringLiteral("PictureBox"), QStringLiteral("Printer") }) {
         auto card = makeCard();
         place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 0.25f, 1, 0.5f);
         TraceSurface s(type);
@@ -275,7 +275,7 @@ TEST(TemplateRender, SameOffsetTwiceDrawsAtTheSamePlace)
     card->setYOffset(0.125f);
     place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 0.5f, 1, 0.25f);
     place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 2.5f, 1, 0.25f);
-    for (const QString type : { QStringLiteral("Printer"), QStringLiteral("PictureBox") }) {
+    for (const QString& type : { QStringLiteral("Printer"), QStringLiteral("PictureBox") }) {
         TraceSurface first(type), second(type);
         ASSERT_TRUE(card->Render(first, nullptr, 0, 0.3f));
         EXPECT_FLOAT_EQ(card->YOffset(), 0.125f);

@@ -150,7 +150,7 @@ TEST(CTargetApplication, FailuresLeaveAnEmptyPrintData)
         throw std::runtime_error("cannot start");
     });
     for (const char* id : {"Test.Throwing", "Test.Nothing", "Test.Raising", "Not.Registered.Anywhere"}) {
-        ScriptedBoxScope boxes;
+        kyt::test::ScriptedBoxScope boxes;
         CTargetApplication t;
         t.setProgId(QString::fromLatin1(id));
         auto pd = t.PrintData();
