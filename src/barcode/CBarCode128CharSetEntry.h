@@ -7,7 +7,7 @@
 
 namespace kyt {
 
-class KYTCORE_EXPORT CBarCode128CharSetEntry
+class KYTCORE_PRIVATE_EXPORT CBarCode128CharSetEntry
 {
 public:
     CBarCode128CharSetEntry() = default;

@@ -11,7 +11,7 @@
 
 namespace kyt {
 
-class KYTCORE_EXPORT CBarCode128CharacterSet
+class KYTCORE_PRIVATE_EXPORT CBarCode128CharacterSet
 {
 public:
     static constexpr int kHighestValue = 102;

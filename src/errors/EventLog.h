@@ -6,7 +6,7 @@
 
 namespace kyt {
 
-class KYTCORE_EXPORT EventLog {
+class KYTCORE_PRIVATE_EXPORT EventLog {
 public:
     enum EntryType { Error = 1, Warning = 2, Information = 4 };
 

@@ -25,7 +25,7 @@ struct CsvRecord {
     bool empty = false; // every field blank (",,,," rows of a spreadsheet export)
 };
 
-struct CsvOptions {
+struct KYTCORE_PRIVATE_EXPORT CsvOptions {
     enum class Encoding { Auto, Utf8, Windows1252 };
     // Auto: UTF-8 when the whole input is valid UTF-8 (or starts with a byte
     // order mark), else Windows-1252, the default of most spreadsheet exports.

@@ -19,8 +19,8 @@ public:
     const QString& DataFieldName() const { return m_dataFieldName; }
     void setDataFieldName(const QString& v) { m_dataFieldName = v; }
 
-    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+    bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset) override;
 
 protected:
     QString tokenText() const override { return m_dataFieldName; }

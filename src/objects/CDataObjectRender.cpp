@@ -1,7 +1,5 @@
 #include "objects/CDataObject.h"
 
-#include "template/CPrintData.h"
-
 namespace kyt
 {
 
@@ -11,25 +9,20 @@ namespace
 // The field's value as text; empty when the print data cannot give one as
 // text (an object value, or a failing lookup): the object then draws only
 // its background and outline.
-QString fieldText(CPrintData& oPrintData, const QString& fieldName)
+QString fieldText(FieldValues& oPrintData, const QString& fieldName)
 {
     try {
-        const auto item = oPrintData.Item(fieldName);
-        if (!item)
-            return QString();
-        const QVariant value = item->vValue();
-        if (IsObject(value))
-            return QString();
-        return CPrintData::valueText(value);
+        return oPrintData.fieldText(fieldName).value_or(QString());
     } catch (const std::exception&) {
+        // Silent by design: a field the data cannot give is drawn empty.
         return QString();
     }
 }
 
 } // namespace
 
-bool CDataObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-    std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
+bool CDataObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset)
 {
     // Without print data the card shows which field goes where.
     if (!oPrintData)

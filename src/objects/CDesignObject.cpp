@@ -2,7 +2,6 @@
 
 #include "objects/TokenFields.h"
 
-#include "template/CPrintTemplate.h"
 
 namespace kyt
 {
@@ -26,7 +25,7 @@ CDesignObject::ScaledBox CDesignObject::scaledBox(double scalor, float templateX
     return box;
 }
 
-CDesignObject::ScaledBox CDesignObject::scaledBox(const CPrintTemplate& oTemplate) const
+CDesignObject::ScaledBox CDesignObject::scaledBox(const CardScale& oTemplate) const
 {
     return scaledBox(oTemplate.Scalor(), oTemplate.XOffset(), oTemplate.YOffset());
 }

@@ -5,6 +5,7 @@
 // pointer.
 
 #include "kyt/kytcore_export.h"
+#include "objects/RenderContext.h"
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,8 +14,6 @@
 namespace kyt
 {
 
-class CPrintTemplate;
-class CPrintData;
 class CError;
 class Surface;
 namespace tokens {
@@ -77,8 +76,8 @@ public:
     // offsets plus sgXOffset/sgYOffset. True when drawn; false after a
     // failure reported through g_oError. The reporter and the print data are
     // passed by reference so an object may hand back replacements.
-    virtual bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
+    virtual bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset)
         = 0;
 
     // Source text for error reports, e.g. "KYTPreview.CTextObject (8.1.3)".
@@ -100,7 +99,7 @@ public:
         double H = 0;
     };
     ScaledBox scaledBox(double scalor, float templateXOffset, float templateYOffset) const;
-    ScaledBox scaledBox(const CPrintTemplate& oTemplate) const;
+    ScaledBox scaledBox(const CardScale& oTemplate) const;
 
     // Inset of a picture or text from an outlined box (one pixel at 96 per inch).
     static constexpr double BorderInset = 0.01041667;

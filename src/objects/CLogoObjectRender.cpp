@@ -3,13 +3,12 @@
 #include "errors/CError.h"
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
-#include "template/CPrintTemplate.h"
 
 namespace kyt
 {
 
-bool CLogoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-    std::shared_ptr<CPrintData>& /*oPrintData*/, float sgXOffset, float sgYOffset)
+bool CLogoObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<FieldValues>& /*oPrintData*/, float sgXOffset, float sgYOffset)
 {
     try {
         const ScaledBox box = scaledBox(oTemplate);

@@ -18,8 +18,8 @@ public:
     QString TokenString() const override { return m_text; }
     void setTokenString(const QString& text) override { m_text = text; }
 
-    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+    bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset) override;
 
 private:
     QString m_text;

@@ -3,7 +3,6 @@
 #include "errors/CError.h"
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
-#include "template/CPrintData.h"
 #include "util/NumberText.h"
 #include "util/Strings.h"
 
@@ -29,19 +28,18 @@ qint16 lengthOf(const QString& field)
     return static_cast<qint16>(v);
 }
 
-QString valueOf(CPrintData& oPrintData, const QString& name)
+QString valueOf(FieldValues& oPrintData, const QString& name)
 {
-    const auto item = oPrintData.Item(name);
-    const QVariant value = item ? item->vValue() : QVariant();
-    if (IsObject(value))
+    const std::optional<QString> text = oPrintData.fieldText(name);
+    if (!text)
         throw KytError(13, QStringLiteral("Type mismatch: field \"%1\" does not hold text").arg(name));
-    return CPrintData::valueText(value);
+    return *text;
 }
 
 } // namespace
 
-bool CParseString::Render(CPrintTemplate& /*oTemplate*/, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-    std::shared_ptr<CPrintData>& oPrintData, float /*sgXOffset*/, float /*sgYOffset*/)
+bool CParseString::Render(const CardScale& /*oTemplate*/, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<FieldValues>& oPrintData, float /*sgXOffset*/, float /*sgYOffset*/)
 {
     const QString open = QStringLiteral("{{");
     const QString close = QStringLiteral("}}");

@@ -38,8 +38,8 @@ public:
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 
-    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+    bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset) override;
 
 private:
     kyt::Picture m_image;

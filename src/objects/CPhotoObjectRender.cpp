@@ -3,8 +3,6 @@
 #include "errors/CError.h"
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
 #include "util/modPreview.h"
 
 namespace kyt
@@ -15,15 +13,12 @@ namespace
 
 // The picture the print data holds under `name`, if it holds a real one.
 // Any lookup trouble leaves the placeholder in place.
-std::optional<Picture> printDataPicture(const std::shared_ptr<CPrintData>& oPrintData, const QString& name)
+std::optional<Picture> printDataPicture(const std::shared_ptr<FieldValues>& oPrintData, const QString& name)
 {
     if (!oPrintData)
         return std::nullopt;
     try {
-        const auto item = oPrintData->Item(name);
-        if (!item)
-            return std::nullopt;
-        const QVariant value = item->vValue();
+        const QVariant value = oPrintData->fieldValue(name);
         Picture p;
         if (value.metaType() == QMetaType::fromType<Picture>())
             p = value.value<Picture>();
@@ -32,14 +27,15 @@ std::optional<Picture> printDataPicture(const std::shared_ptr<CPrintData>& oPrin
         if (p.Type() > 0)
             return p;
     } catch (const std::exception&) {
+        // Silent on purpose: a photo the data cannot give is drawn as the placeholder.
     }
     return std::nullopt;
 }
 
 } // namespace
 
-bool CPhotoObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-    std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset)
+bool CPhotoObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset)
 {
     try {
         ScaledBox box = scaledBox(oTemplate);

@@ -28,8 +28,8 @@ public:
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 
-    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+    bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset) override;
 
 private:
     qint32 m_backColor = 0;

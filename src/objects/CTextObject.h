@@ -13,8 +13,8 @@ class KYTCORE_EXPORT CTextObject : public CTextObjectBase
 public:
     explicit CTextObject(QObject* parent = nullptr);
 
-    bool Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-        std::shared_ptr<CPrintData>& oPrintData, float sgXOffset, float sgYOffset) override;
+    bool Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+        std::shared_ptr<FieldValues>& oPrintData, float sgXOffset, float sgYOffset) override;
 
 protected:
     QString tokenText() const override { return m_text; }

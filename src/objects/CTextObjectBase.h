@@ -120,7 +120,7 @@ protected:
     // outline unfilled. A data field drawn without print data shows its
     // field name (DataFieldName), which need not be a barcode value.
     enum class TextKind { Static, DataField, DataFieldName };
-    bool renderText(TextKind kind, const QString& t, CPrintTemplate& oTemplate, Surface& oPrinter,
+    bool renderText(TextKind kind, const QString& t, const CardScale& oTemplate, Surface& oPrinter,
         std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset);
 
     // Field 10 of the token string.

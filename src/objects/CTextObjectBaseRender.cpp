@@ -6,7 +6,6 @@
 #include "objects/RenderSupport.h"
 #include "errors/MessageBox.h"
 #include "platform/surface/Surface.h"
-#include "template/CPrintTemplate.h"
 #include "util/NumberText.h"
 #include <algorithm>
 #include <cmath>
@@ -25,7 +24,7 @@ int CTextObjectBase::FontToFitSize(Surface& surface, double size, double width, 
     return ScaledFontSize(size, std::min(width / tw, height / th));
 }
 
-bool CTextObjectBase::renderText(TextKind kind, const QString& text, CPrintTemplate& oTemplate, Surface& oPrinter,
+bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardScale& oTemplate, Surface& oPrinter,
     std::shared_ptr<CError>& g_oError, float sgXOffset, float sgYOffset)
 {
     const bool data = kind != TextKind::Static;

@@ -3,8 +3,8 @@
 namespace kyt
 {
 
-bool CTextObject::Render(CPrintTemplate& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
-    std::shared_ptr<CPrintData>& /*oPrintData*/, float sgXOffset, float sgYOffset)
+bool CTextObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::shared_ptr<CError>& g_oError,
+    std::shared_ptr<FieldValues>& /*oPrintData*/, float sgXOffset, float sgYOffset)
 {
     return renderText(TextKind::Static, Text(), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
 }

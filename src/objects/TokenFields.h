@@ -14,7 +14,7 @@ namespace kyt::tokens
 
 inline constexpr QChar Delimiter = QChar(0x0001);
 
-class KYTCORE_EXPORT TokenWriter
+class KYTCORE_PRIVATE_EXPORT TokenWriter
 {
 public:
     TokenWriter& single(float value);
@@ -29,7 +29,7 @@ private:
     QString m_text;
 };
 
-class KYTCORE_EXPORT TokenReader
+class KYTCORE_PRIVATE_EXPORT TokenReader
 {
 public:
     // Takes only the first fieldCount fields; the rest of the text is never

@@ -20,9 +20,9 @@ inline constexpr char kBarcode128File[] = "KYTCode128.ttf";
 // from any thread and any number of times; a font not found yet is looked
 // for again on the next call. Needs a QGuiApplication. Returns whether both
 // families are available.
-KYTCORE_EXPORT bool registerBarcodeFonts();
+KYTCORE_PRIVATE_EXPORT bool registerBarcodeFonts();
 
 // Path of the font file registered for a family, empty when none was.
-KYTCORE_EXPORT QString registeredBarcodeFontFile(const QString& family);
+KYTCORE_PRIVATE_EXPORT QString registeredBarcodeFontFile(const QString& family);
 
 } // namespace kyt

@@ -19,7 +19,7 @@
 namespace kyt
 {
 
-class KYTCORE_EXPORT OutputFile
+class KYTCORE_PRIVATE_EXPORT OutputFile
 {
 public:
     explicit OutputFile(const QString& finalName);

@@ -19,6 +19,8 @@ namespace {
 constexpr int ApplicationId = 0x4B595452;
 constexpr int SchemaVersion = 1;
 constexpr int BusyTimeoutMs = 10000;
+// "Path/File access error": the settings file cannot be used.
+constexpr qint32 ErrSettingsFile = 75;
 
 bool isRoot(HKEY h)
 {
@@ -239,8 +241,12 @@ void RegistryStore::openMemory()
         m_db = nullptr;
         return;
     }
-    QString why;
-    prepareSchema(&why);
+    try {
+        prepareSchema();
+    } catch (const KytError&) {
+        // Silent on purpose: this is already the fallback after a reported
+        // problem; without tables every read gives its default.
+    }
 }
 
 void RegistryStore::openFile()
@@ -279,12 +285,14 @@ void RegistryStore::openFile()
     // killed process loses nothing; only a power cut can drop the last commits.
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
-    QString why;
-    if (!prepareSchema(&why)) {
+    try {
+        prepareSchema();
+    } catch (const KytError& e) {
         // SQLite opens a file it may not write read-only and fails only at
         // the first write: name that cause, not SQLite's words alone.
-        if (sqlite3_db_readonly(m_db, "main") == 1)
-            why = QStringLiteral("it is read-only for this user: %1").arg(why);
+        const QString why = sqlite3_db_readonly(m_db, "main") == 1
+            ? QStringLiteral("it is read-only for this user: %1").arg(e.description())
+            : e.description();
         sqlite3_close(m_db);
         m_db = nullptr;
         return fail(why);
@@ -292,13 +300,14 @@ void RegistryStore::openFile()
     m_persistent = true;
 }
 
-bool RegistryStore::prepareSchema(QString* why)
+void RegistryStore::prepareSchema()
 {
+    QString whyText;
     auto exec = [&](const char* sql) {
         char* msg = nullptr;
         const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &msg);
         if (rc != SQLITE_OK) {
-            *why = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
+            whyText = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
             sqlite3_free(msg);
         }
         return rc == SQLITE_OK;
@@ -314,17 +323,17 @@ bool RegistryStore::prepareSchema(QString* why)
             }
         }
         if (rc != SQLITE_OK)
-            *why = QString::fromUtf8(sqlite3_errmsg(m_db));
+            whyText = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_finalize(s);
         return rc == SQLITE_OK;
     };
 
     if (!exec("BEGIN IMMEDIATE"))
-        return false;
+        throw KytError(ErrSettingsFile, whyText);
     qint64 appId = 0, tables = 0;
     bool ok = single("PRAGMA application_id", &appId) && single("SELECT count(*) FROM sqlite_schema", &tables);
     if (ok && appId != ApplicationId && (appId != 0 || tables != 0)) {
-        *why = QStringLiteral("it is a database of another program");
+        whyText = QStringLiteral("it is a database of another program");
         ok = false;
     }
     if (ok && appId == 0) {
@@ -360,15 +369,16 @@ bool RegistryStore::prepareSchema(QString* why)
         }
         sqlite3_finalize(s);
         if (!detail.isEmpty()) {
-            *why = QStringLiteral("it is damaged: ") + detail.trimmed().left(200);
+            whyText = QStringLiteral("it is damaged: ") + detail.trimmed().left(200);
             ok = false;
         }
     }
     if (ok && !exec("COMMIT"))
         ok = false;
-    if (!ok)
+    if (!ok) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    return ok;
+        throw KytError(ErrSettingsFile, whyText);
+    }
 }
 
 sqlite3_stmt* RegistryStore::stmt(const char* sql)

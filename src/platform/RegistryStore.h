@@ -161,7 +161,7 @@ private:
     void openFile();
     void fallBackIfDamaged();
     void openMemory();
-    bool prepareSchema(QString* why);
+    void prepareSchema(); // throws KytError naming the reason
     void noteProblem(const QString& what);
     LONG sqlFailure(int rc);
     // needed: the access the handle must have been opened with (roots have all).

@@ -41,6 +41,7 @@ CTargetApplicationPtr CTargetApplications::Item(const QVariant& indexOrKey) cons
     try {
         return const_cast<Items&>(m_items).Item(indexOrKey);
     } catch (const CollectionError&) {
+        // Not an error for the caller: nullptr means "no such application".
         return nullptr;
     }
 }
@@ -50,6 +51,7 @@ void CTargetApplications::Remove(const QVariant& indexOrKey)
     try {
         m_items.Remove(indexOrKey);
     } catch (const CollectionError&) {
+        // Silent by design: an unknown application is passed over.
     }
 }
 

@@ -1,4 +1,5 @@
 #include "settings/TargetApplicationFactory.h"
+#include "errors/CError.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -127,12 +128,10 @@ void TargetApplicationFactory::rescanPlugins()
     scan(s);
 }
 
-std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const QString& progId, QString* errorString)
+std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const QString& progId)
 {
-    auto fail = [&](const QString& why) -> std::shared_ptr<TargetApplicationObject> {
-        if (errorString)
-            *errorString = why;
-        return nullptr;
+    auto fail = [](const QString& why) -> std::shared_ptr<TargetApplicationObject> {
+        throw KytError(429, QStringLiteral("Cannot create object: ") + why);
     };
     State& s = state();
     Creator creator;
@@ -176,9 +175,12 @@ std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const 
             return fail(QStringLiteral("The plugin \"%1\" does not serve target applications").arg(file));
         auto object = plugin->create(declared);
         return object ? object : fail(QStringLiteral("The plugin \"%1\" made no object for \"%2\"").arg(file, progId));
+    } catch (const KytError&) {
+        throw;
     } catch (const std::exception& e) {
         return fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
+        // A plugin's or factory's own code may throw anything; it becomes the library's error.
         return fail(QStringLiteral("The target application \"%1\" failed").arg(progId));
     }
 }

@@ -22,9 +22,9 @@ public:
     static void registerFactory(const QString& progId, Creator creator);
     static bool unregisterFactory(const QString& progId);
 
-    // A new object, or nullptr (errorString says why) when nothing serves the
-    // ProgId, a plugin does not load, or the factory fails.
-    static std::shared_ptr<TargetApplicationObject> create(const QString& progId, QString* errorString = nullptr);
+    // A new object. Throws KytError 429 naming the reason when nothing serves
+    // the ProgId, a plugin does not load, or the factory fails.
+    static std::shared_ptr<TargetApplicationObject> create(const QString& progId);
 
     struct Provider {
         enum Kind { None, InProcess, Plugin } kind = None;

@@ -47,12 +47,14 @@ std::shared_ptr<CVariant> CPrintData::Add(
         try {
             m_items.Add(item, key);
         } catch (const CollectionError&) {
+            // Silent by design: a duplicate key leaves the item out, as documented.
         }
         item->setKey(key);
     } else {
         try {
             m_items.Add(item, item->keyText());
         } catch (const CollectionError&) {
+            // Silent by design: a duplicate key leaves the item out, as documented.
         }
     }
     if (!IsMissing(vValue))
@@ -65,6 +67,7 @@ std::shared_ptr<CVariant> CPrintData::Item(const QVariant& vntIndexKey)
     try {
         return m_items.Item(vntIndexKey);
     } catch (const CollectionError&) {
+        // Silent by design: a missing item gives a new one (below).
     }
     auto item = std::make_shared<CVariant>();
     if (m_createIfNotFound) {
@@ -75,6 +78,7 @@ std::shared_ptr<CVariant> CPrintData::Item(const QVariant& vntIndexKey)
             try {
                 m_items.Add(item, key);
             } catch (const CollectionError&) {
+                // Not reachable for a key just looked up; the new item is returned either way.
             }
         }
     }
@@ -86,6 +90,7 @@ void CPrintData::Remove(const QVariant& vntIndexKey)
     try {
         m_items.Remove(vntIndexKey);
     } catch (const CollectionError&) {
+        // Silent by design: an unknown item is passed over, as documented.
     }
 }
 
@@ -96,6 +101,20 @@ QList<QObject*> CPrintData::NewEnum() const
     for (const auto& item : m_items)
         list.append(item.get());
     return list;
+}
+
+QVariant CPrintData::fieldValue(const QString& name)
+{
+    const auto item = Item(name);
+    return item ? item->vValue() : QVariant();
+}
+
+std::optional<QString> CPrintData::fieldText(const QString& name)
+{
+    const QVariant value = fieldValue(name);
+    if (IsObject(value))
+        return std::nullopt;
+    return valueText(value);
 }
 
 QString CPrintData::valueText(const QVariant& value)

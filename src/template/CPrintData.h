@@ -4,6 +4,7 @@
 // data stream, entries of key, code 1, value, code 2, and filled back from
 // one. Every member passes over its own failures.
 
+#include "objects/RenderContext.h"
 #include "template/CVariant.h"
 #include "util/KeyedCollection.h"
 #include <QObject>
@@ -14,7 +15,7 @@
 namespace kyt
 {
 
-class KYTCORE_EXPORT CPrintData : public QObject
+class KYTCORE_EXPORT CPrintData : public QObject, public FieldValues
 {
     Q_OBJECT
     Q_PROPERTY(bool CreateIfNotFound READ CreateIfNotFound WRITE setCreateIfNotFound)
@@ -70,6 +71,9 @@ public:
 
     // The text a value takes in a data stream.
     static QString valueText(const QVariant& value);
+
+    QVariant fieldValue(const QString& name) override;
+    std::optional<QString> fieldText(const QString& name) override;
 
 private:
     Items m_items;

@@ -26,7 +26,7 @@ class TemplateDefaults;
 class Surface;
 class CPrintData;
 
-class KYTCORE_EXPORT CPrintTemplate : public QObject
+class KYTCORE_EXPORT CPrintTemplate : public QObject, public CardScale
 {
     Q_OBJECT
     Q_PROPERTY(float XOffset READ XOffset WRITE setXOffset)
@@ -81,9 +81,9 @@ public:
     static constexpr QChar Separator = QChar(0x0001);
 
     // --- Page ---------------------------------------------------------------
-    float XOffset() const { return m_f.XOffset; }
+    float XOffset() const override { return m_f.XOffset; }
     void setXOffset(float v) { m_f.XOffset = v; }
-    float YOffset() const { return m_f.YOffset; }
+    float YOffset() const override { return m_f.YOffset; }
     void setYOffset(float v) { m_f.YOffset = v; }
     float PictureScale() const { return m_f.PictureScale; }
     void setPictureScale(float v) { m_f.PictureScale = v; }
@@ -93,7 +93,7 @@ public:
     void setWidth(double v) { m_f.Width = v; }
     double Height() const { return m_f.Height; }
     void setHeight(double v) { m_f.Height = v; }
-    double Scalor() const { return m_f.Scalor; }
+    double Scalor() const override { return m_f.Scalor; }
     void setScalor(double v) { m_f.Scalor = v; }
     // 1 portrait, 2 landscape. A new value sets both changed flags.
     qint16 Orientation() const { return m_f.Orientation; }

@@ -40,13 +40,13 @@ enum ErrorNumber : qint32 {
 };
 
 // "KyTID" + major version as four digits + first digit of the minor version.
-KYTCORE_EXPORT QByteArray headerWord();
+KYTCORE_PRIVATE_EXPORT QByteArray headerWord();
 
 // The word in Windows-1252, cut to 10 bytes or padded with blanks.
-KYTCORE_EXPORT QByteArray typeField(const QString& word);
+KYTCORE_PRIVATE_EXPORT QByteArray typeField(const QString& word);
 
 // Fields each followed by the separator, then CR LF.
-KYTCORE_EXPORT QString recordText(const QStringList& fields);
+KYTCORE_PRIVATE_EXPORT QString recordText(const QStringList& fields);
 
 // The page attributes of the template record.
 struct TemplateRecord {
@@ -63,13 +63,13 @@ struct TemplateRecord {
 
 // Fields 1 to 9 as they are written: "0.000", "0.000", "000.000", integer,
 // count, "1" or empty, colour, target, -1 or 0.
-KYTCORE_EXPORT QString makeTemplateRecord(const TemplateRecord& record);
+KYTCORE_PRIVATE_EXPORT QString makeTemplateRecord(const TemplateRecord& record);
 // Reads fields 1 to 9 (GetToken: trimmed, missing fields empty). Throws
 // KytError(ErrBadFormat) for a field that must be a number and is not.
-KYTCORE_EXPORT TemplateRecord parseTemplateRecord(const QString& text);
+KYTCORE_PRIVATE_EXPORT TemplateRecord parseTemplateRecord(const QString& text);
 
 // Builds a whole file in memory; nothing reaches the disk until it is complete.
-class KYTCORE_EXPORT TemplateFileWriter {
+class KYTCORE_PRIVATE_EXPORT TemplateFileWriter {
 public:
     void writeHeader(const QString& templateRecord);
     void writeObject(const QString& objectType, const QString& tokenText);
@@ -81,7 +81,7 @@ private:
     QByteArray m_out;
 };
 
-class KYTCORE_EXPORT TemplateFileReader {
+class KYTCORE_PRIVATE_EXPORT TemplateFileReader {
 public:
     explicit TemplateFileReader(QByteArrayView data) : m_data(data) {}
 

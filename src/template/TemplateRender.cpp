@@ -95,10 +95,13 @@ bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrin
         for (const auto& object : m_objects)
             objects.push_back(object);
 
+        // An object may hand back other print data for the objects after it.
+        std::shared_ptr<FieldValues> printData = oPrintData;
+
         // Draws one object; false when the card must stop.
         auto drawObject = [&](const CDesignObjectPtr& object) {
             std::shared_ptr<CError> error = m_error;
-            const bool drawn = object->Render(*this, oPrinter, error, oPrintData, sgXOffset, sgYOffset);
+            const bool drawn = object->Render(*this, oPrinter, error, printData, sgXOffset, sgYOffset);
             m_error = error;
             bContinue = bContinue && drawn;
             if (!bContinue) {

@@ -8,10 +8,10 @@ namespace kyt {
 
 // index-th field of text split at the first character of delimiter; not
 // trimmed; compared exactly.
-KYTCORE_EXPORT QString GetField(const QString& text, const QString& delimiter, int index);
+KYTCORE_PRIVATE_EXPORT QString GetField(const QString& text, const QString& delimiter, int index);
 
 // Factor that scales a w x h rectangle into a bw x bh box keeping its aspect
 // ratio (enlarges a smaller one, reduces a larger one). Single precision.
-KYTCORE_EXPORT float GetFitFactor(double w, double h, double bw, double bh);
+KYTCORE_PRIVATE_EXPORT float GetFitFactor(double w, double h, double bw, double bh);
 
 } // namespace kyt

@@ -18,8 +18,9 @@ qint32 errorNumber(const CBarCode128CharacterSet& set, const QVariant& key)
     try {
         set.Item(key);
     } catch (const KytError& e) {
-        if (e.number() == 9)
+        if (e.number() == 9) {
             EXPECT_EQ(e.description(), QStringLiteral("Subscript out of range"));
+        }
         return e.number();
     }
     return 0;

@@ -19,7 +19,7 @@ TEST_P(QtMessageBoxStyle, MapsButtonsIconAndDefault)
 {
     const StyleRow r = GetParam();
     QMessageBox box;
-    QtMessageBox::configure(box, MessageRequest{QStringLiteral("Save?\r\nNow"), r.style, QStringLiteral("T")});
+    QtMessageBox::configure(box, MessageRequest{QStringLiteral("Save?\r\nNow"), r.style, QStringLiteral("T"), QString(), 0});
     EXPECT_EQ(box.standardButtons(), r.buttons);
     ASSERT_NE(box.defaultButton(), nullptr);
     EXPECT_EQ(box.standardButton(box.defaultButton()), r.defaultButton);
@@ -55,7 +55,7 @@ TEST(QtMessageBox, AnswersRoundTripThroughButtons)
 TEST(QtMessageBox, EscapeMeansCancelWhenThereIsOne)
 {
     QMessageBox box;
-    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 35});
+    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 35, QString(), QString(), 0});
     ASSERT_NE(box.escapeButton(), nullptr);
     EXPECT_EQ(box.standardButton(qobject_cast<QAbstractButton*>(box.escapeButton())), QMessageBox::Cancel);
 }

@@ -95,8 +95,10 @@ inline std::shared_ptr<CPrintTemplate> richTemplate(const std::shared_ptr<CError
     for (const auto& row : rows) {
         const CDesignObjectPtr o = t->AddObject(QString::fromLatin1(row[0]));
         o->setTokenString(QString::fromLatin1(row[1]));
-        if (auto logo = std::dynamic_pointer_cast<CLogoObject>(o))
-            logo->setImage(Picture(patternImage(3 + seed, 2 + seed, seed++)));
+        if (auto logo = std::dynamic_pointer_cast<CLogoObject>(o)) {
+            const int s = seed++;
+            logo->setImage(Picture(patternImage(4 + s, 3 + s, s)));
+        }
     }
     return t;
 }

@@ -29,22 +29,6 @@ QString fields(const QStringList& list)
 }
 } // namespace
 
-TEST(DesignObjectCreation, ValuesBeforeAnyTokenString)
-{
-    // The values that are not simply zero or empty.
-    CTextObject text;
-    EXPECT_EQ(text.FontName(), "Arial");
-    EXPECT_EQ(text.FontSize(), 8);
-    EXPECT_TRUE(text.Transparent());
-
-    CDataObject data;
-    EXPECT_EQ(data.FontName(), "Arial");
-    EXPECT_EQ(data.FontSize(), 8);
-    EXPECT_TRUE(data.Transparent());
-
-    EXPECT_EQ(CPhotoObject().ImageName(), "Image");
-}
-
 TEST(DesignObjectCreation, ModuleSourcesNameTheClass)
 {
     EXPECT_EQ(CPhotoObject().moduleSource(), "KYTPreview.CPhotoObject (8.1.3)");

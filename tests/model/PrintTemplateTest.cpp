@@ -37,18 +37,6 @@ public:
 };
 } // namespace
 
-TEST(TemplateDefaultsAfterCreation, NewTemplate)
-{
-    // The values that are not simply zero or empty.
-    CPrintTemplate t;
-    EXPECT_EQ(t.Scalor(), 1.0);
-    EXPECT_EQ(t.TemplateType(), "Template");
-    EXPECT_EQ(t.BackgroundColor(), -1);
-    EXPECT_FALSE(t.DataChanged());
-    EXPECT_FALSE(t.Dirty());
-    EXPECT_EQ(t.moduleSource(), "KYTPreview.CPrintTemplate (8.1.3)");
-}
-
 TEST(TemplateDefaultsAfterCreation, ApplyDefaultsCopiesWithoutFlags)
 {
     CPrintTemplate t;

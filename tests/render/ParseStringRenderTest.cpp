@@ -16,7 +16,7 @@ struct Outcome {
     QString log;
 };
 
-Outcome renderLine(const QString& line, std::shared_ptr<CPrintData> data)
+Outcome renderLine(const QString& line, std::shared_ptr<FieldValues> data)
 {
     CPrintTemplate card;
     auto error = quietError();
@@ -164,7 +164,7 @@ TEST(ParseStringRender, PrintsAtTheSurfacesPosition)
     s.setCurrentX(0.75);
     s.setCurrentY(1.25);
     auto error = card.Error();
-    auto data = people();
+    std::shared_ptr<FieldValues> data = people();
     ASSERT_TRUE(ps->Render(card, s, error, data, 5, 5)); // offsets are not used
     const auto p = calls(s, "Print").front();
     EXPECT_DOUBLE_EQ(num(p, "x"), 0.75);

@@ -53,7 +53,8 @@ inline bool renderOn(CDesignObject& o, CPrintTemplate& card, Surface& s, std::sh
     float sgX = 0, float sgY = 0)
 {
     auto error = card.Error();
-    return o.Render(card, s, error, data, sgX, sgY);
+    std::shared_ptr<FieldValues> values = data;
+    return o.Render(card, s, error, values, sgX, sgY);
 }
 
 template <typename T> void place(T& o, float left, float top, float width, float height)

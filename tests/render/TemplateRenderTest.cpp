@@ -33,7 +33,7 @@ public:
     }
     QString TokenString() const override { return {}; }
     void setTokenString(const QString&) override { }
-    bool Render(CPrintTemplate&, Surface&, std::shared_ptr<CError>& g_oError, std::shared_ptr<CPrintData>& oPrintData,
+    bool Render(const CardScale&, Surface&, std::shared_ptr<CError>& g_oError, std::shared_ptr<FieldValues>& oPrintData,
         float, float) override
     {
         seenError = g_oError;
@@ -45,7 +45,7 @@ public:
         return result;
     }
     std::shared_ptr<CError> seenError, replaceError;
-    std::shared_ptr<CPrintData> seenData, replaceData;
+    std::shared_ptr<FieldValues> seenData, replaceData;
     bool result = true;
 };
 
@@ -53,7 +53,7 @@ public:
 
 TEST(TemplateRender, ScaleModeNotedAndRestored)
 {
-    for (const QString type : { QStringLiteral("PictureBox"), QStringLiteral("Printer") }) {
+    for (const QString& type : { QStringLiteral("PictureBox"), QStringLiteral("Printer") }) {
         auto card = makeCard();
         place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 0.25f, 1, 0.5f);
         TraceSurface s(type);
@@ -275,7 +275,7 @@ TEST(TemplateRender, SameOffsetTwiceDrawsAtTheSamePlace)
     card->setYOffset(0.125f);
     place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 0.5f, 1, 0.25f);
     place(*add<CRectangleObject>(*card, "Rect"), 0.5f, 2.5f, 1, 0.25f);
-    for (const QString type : { QStringLiteral("Printer"), QStringLiteral("PictureBox") }) {
+    for (const QString& type : { QStringLiteral("Printer"), QStringLiteral("PictureBox") }) {
         TraceSurface first(type), second(type);
         ASSERT_TRUE(card->Render(first, nullptr, 0, 0.3f));
         EXPECT_FLOAT_EQ(card->YOffset(), 0.125f);

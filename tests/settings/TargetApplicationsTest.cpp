@@ -150,15 +150,21 @@ TEST(CTargetApplication, FailuresLeaveAnEmptyPrintData)
         throw std::runtime_error("cannot start");
     });
     for (const char* id : {"Test.Throwing", "Test.Nothing", "Test.Raising", "Not.Registered.Anywhere"}) {
+        kyt::test::ScriptedBoxScope boxes;
         CTargetApplication t;
         t.setProgId(QString::fromLatin1(id));
         auto pd = t.PrintData();
         ASSERT_NE(pd, nullptr) << id;
         EXPECT_EQ(pd->Count(), 0) << id;
+        EXPECT_EQ(boxes.box().asked().size(), 1u) << id; // reported once
     }
-    QString why;
-    EXPECT_EQ(TargetApplicationFactory::create(QStringLiteral("Not.Registered.Anywhere"), &why), nullptr);
-    EXPECT_TRUE(why.contains(QStringLiteral("Not.Registered.Anywhere")));
+    try {
+        TargetApplicationFactory::create(QStringLiteral("Not.Registered.Anywhere"));
+        ADD_FAILURE() << "an unknown ProgId made an object";
+    } catch (const KytError& e) {
+        EXPECT_EQ(e.number(), 429);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("Not.Registered.Anywhere")));
+    }
     EXPECT_EQ(TargetApplicationFactory::providerOf(QStringLiteral("Test.Raising")).kind,
               TargetApplicationFactory::Provider::InProcess);
 }

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The layers hold: no folder of src/ includes one above it, the core includes
+# no QtWidgets or QtPrintSupport header, and the built core library does not
+# need the widget libraries.
+#   architecture.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+BUILD=$(cd "${1:?build dir}" && pwd)
+SRC=$(cd "${2:?source dir}" && pwd)
+CHECK="$SRC/scripts/check_layers.py"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+T=$(mktemp -d)
+trap 'rm -rf "$T"' EXIT
+
+QT_HEADERS=$(qtpaths6 --query QT_INSTALL_HEADERS 2>/dev/null || qmake6 -query QT_INSTALL_HEADERS 2>/dev/null)
+[[ -d "$QT_HEADERS/QtWidgets" ]] || { echo "Qt headers not found"; exit 77; }
+
+# The checker itself finds a planted upward include and a widget header.
+mkdir -p "$T/src/util" "$T/src/objects" "$T/src/template" "$T/src/control"
+printf '#include "template/CPrintTemplate.h"\n' > "$T/src/objects/A.cpp"
+printf '#include <QWidget>\n#include "util/Strings.h"\n' > "$T/src/template/B.cpp"
+printf '#include <QWidget>\n#include "objects/A.h"\n' > "$T/src/control/C.cpp"
+out=$(python3 "$CHECK" "$T/src" "$QT_HEADERS")
+[[ $? -eq 1 ]] || fail "checker passed a planted upward include"
+grep -q '^objects/A.cpp:1: objects includes template' <<<"$out" || fail "upward include not named: $out"
+grep -q '^template/B.cpp:1: core includes widgets header <QWidget>' <<<"$out" || fail "widget header not named: $out"
+[[ $(wc -l <<<"$out") -eq 2 ]] || fail "checker reported allowed includes: $out"
+
+python3 "$CHECK" "$SRC/src" "$QT_HEADERS" || fail "include layers (lines above)"
+
+CORE_LIB="$BUILD/src/libkytpreview-core.so"
+[[ -f "$CORE_LIB" ]] || { echo "FAIL: $CORE_LIB not built"; exit 1; }
+needed=$(readelf -d "$CORE_LIB" | awk '/NEEDED/{print $NF}')
+grep -q 'libQt6Core' <<<"$needed" || fail "could not read the core's DT_NEEDED: $needed"
+for lib in libQt6Widgets libQt6PrintSupport libQt6OpenGLWidgets; do
+  grep -q "$lib" <<<"$needed" && fail "the core library needs $lib"
+done
+
+[[ $failures -eq 0 ]] && echo "ok"
+exit $((failures > 0))
