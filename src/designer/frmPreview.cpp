@@ -836,7 +836,8 @@ void frmPreview::zoomToFit()
     if (!m_template || m_picID->surfaceWidth() <= 0 || m_picID->surfaceHeight() <= 0)
         return;
     const QSize margins = m_canvas->rulerMargins();
-    const QSize avail = m_scroll->viewport()->size() - margins - QSize(8, 8);
+    // The canvas keeps 24 pixels of room right of and below the card.
+    const QSize avail = m_scroll->viewport()->size() - margins - QSize(28, 28);
     const double zw = avail.width() / (m_picID->surfaceWidth() * DesignSurface::BasePixelsPerInch);
     const double zh = avail.height() / (m_picID->surfaceHeight() * DesignSurface::BasePixelsPerInch);
     setZoom(std::min(zw, zh));

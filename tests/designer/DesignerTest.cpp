@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -340,9 +343,12 @@ TEST(Designer, DroppedTemplateOpensWhateverTheCaseOfItsExtension)
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(card)});
     EXPECT_EQ(d.window.Form_OLEDragOver({card}), Qt::CopyAction);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&d.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&d.window, &drop);
-    ASSERT_TRUE(d.window.currentTemplate());
+    ASSERT_TRUE(d.window.currentTemplate()) << d.error->lastLogLine().toStdString() << ' ' << drop.dropAction();
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("KYTPreview ...\\CARD.TPL"));
     EXPECT_TRUE(d.boxes.box().asked().empty());
 
