@@ -352,9 +352,10 @@ TEST(CardBatch, CsvMustFitTheTemplate)
         EXPECT_EQ(res.failed, r.failed);
         EXPECT_EQ(res.empty, r.empty);
         EXPECT_EQ(countOps(trace.lines(), "NewPage"), r.newPages);
-        if (*r.printedName)
+        if (*r.printedName) {
             EXPECT_TRUE(trace.lines().join(QLatin1Char('\n')).contains(
                 QStringLiteral("\"text\":\"%1\"").arg(QString::fromUtf8(r.printedName))));
+        }
     }
 }
 

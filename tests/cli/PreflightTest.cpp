@@ -176,8 +176,9 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
         const auto scan = failures(report, QStringLiteral("scan"));
         ASSERT_EQ(int(scan.size()), r.scanFailures);
         EXPECT_EQ(report.passed(), r.scanFailures == 0);
-        if (r.scanFailures)
+        if (r.scanFailures) {
             EXPECT_TRUE(scan[0].contains(QString::fromUtf8(r.part))) << scan[0].toStdString();
+        }
     }
 }
 
