@@ -179,7 +179,9 @@ bool frmPrintPreview::Render()
         if (!std::isfinite(w) || !std::isfinite(h) || w <= 0 || h <= 0 || w > MaxCardInches || h > MaxCardInches)
             throw KytError(380, QStringLiteral("Invalid property value (card size %1 x %2 inches)").arg(w).arg(h));
         m_picInches = QSizeF(w, h);
-        const QSize pic(std::max(1, pixels(w)), std::max(1, pixels(h)));
+        // One pixel more each way holds the card's closing outline, drawn
+        // on its right and bottom edges.
+        const QSize pic(pixels(w) + 1, pixels(h) + 1);
         m_picID->resize(pic);
 
         // The window grows for a large card, never shrinks for a small one,
@@ -196,8 +198,10 @@ bool frmPrintPreview::Render()
         windowHeight = std::min(windowHeight, std::max(DesignHeight, area.height()));
         const int fixedWidth = pixels(extraWidth);
         const int fixedHeight = pixels(extraHeight);
-        const QSize shown(
-            std::min(pic.width(), windowWidth - fixedWidth), std::min(pic.height(), windowHeight - fixedHeight));
+        // The picture scrolls only when the screen is too small for it (a
+        // pixel or two of rounding is no reason for scroll bars).
+        auto fit = [](int picture, int room) { return picture <= room + 2 ? picture : room; };
+        const QSize shown(fit(pic.width(), windowWidth - fixedWidth), fit(pic.height(), windowHeight - fixedHeight));
         m_holder->resize(shown);
         if (windowWidth != width())
             placeButtons(m_holder->x() + shown.width() + buttonGap);

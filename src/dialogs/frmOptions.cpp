@@ -137,6 +137,7 @@ void frmOptions::buildControls()
     dims->addWidget(m_txtHeight, 0, 1);
     dims->addWidget(lblWidth, 1, 0);
     dims->addWidget(m_txtWidth, 1, 1);
+    dims->setRowStretch(2, 1);
     for (QLineEdit* box : { m_txtHeight, m_txtWidth }) {
         box->setMaximumWidth(110);
         box->installEventFilter(this);
@@ -173,6 +174,7 @@ void frmOptions::buildControls()
     auto* targets = new QVBoxLayout(frame4);
     m_lstTarget = named(new QListWidget(frame4), "lstTarget");
     m_lstTarget->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstTarget->setMaximumHeight(120);
     targets->addWidget(m_lstTarget);
     connect(m_lstTarget, &QListWidget::itemSelectionChanged, this, [this] { lstTarget_Click(); });
     page->addWidget(frame4, 0, 1);

@@ -93,7 +93,8 @@ TEST_F(PreviewTest, PictureIsTheCardAtTrueSizeAndTheWindowGrowsOnlyForIt)
         EXPECT_DOUBLE_EQ(preview.picIDInches().width(), row.picW);
         EXPECT_DOUBLE_EQ(preview.picIDInches().height(), row.picH);
         const QImage image = preview.PreviewImage().image();
-        EXPECT_EQ(image.size(), QSize(std::lround(row.picW * 96), std::lround(row.picH * 96)));
+        // Plus the pixel of the closing outline.
+        EXPECT_EQ(image.size(), QSize(std::lround(row.picW * 96) + 1, std::lround(row.picH * 96) + 1));
         EXPECT_EQ(preview.picID()->size(), image.size());
 
         // Whole twips of picture plus the fixed part, else the design size.
