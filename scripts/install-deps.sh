@@ -11,7 +11,7 @@ pkgs=(
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools
   zbar-tools poppler-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf libcups2-dev
   clang libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--bench" ]]; then

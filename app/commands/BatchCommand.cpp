@@ -6,7 +6,9 @@
 #include <memory>
 #include <unistd.h>
 #include "Command.h"
+#include "PrintJob.h"
 #include "jobs/CardJob.h"
+#include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 
 namespace kyt::cli {
@@ -54,9 +56,18 @@ int run(const QStringList& argsIn)
     QStringList args = argsIn;
     QString csv, out, queue, title;
     const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csv);
+    PrintJobSettings job;
+    // -o NAME=VALUE is a job option (when printing), -o FILE the output.
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("-o") && args[i + 1].contains(QLatin1Char('='))
+            && !args[i + 1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            args[i] = QStringLiteral("--option");
+    }
     const bool hasOut = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
     const bool hasQueue = takeOption(args, QStringLiteral("--printer"), &queue);
     takeOption(args, QStringLiteral("--title"), &title);
+    if (int rc = takePrintJobOptions(Me, args, job, false))
+        return rc;
     const bool quiet = takeFlag(args, QStringLiteral("--quiet"));
     if (int rc = checkArguments(Me, args, args.size() == 1 && hasCsv, QStringLiteral("TEMPLATE --csv FILE")))
         return rc;
@@ -82,18 +93,17 @@ int run(const QStringList& argsIn)
     if (tty)
         bar = std::make_unique<ProgressBar>(CardBatch::countRecords(csv));
 
-    std::unique_ptr<cardjob::PendingOutput> pending;
+    if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
+        return fail(Me, error);
+
     std::unique_ptr<PrinterSurface> printer;
     try {
-        if (hasOut) {
-            pending = std::make_unique<cardjob::PendingOutput>(out);
-            if (pending->tempName().isEmpty())
-                return fail(Me, pending->errorString());
-            printer = PrinterSurface::toPdf(pending->tempName(), cardjob::cardSizeInches(*t));
-        } else {
+        if (hasOut)
+            printer = PrinterSurface::toPdf(out, cardjob::cardSizeInches(*t));
+        else
             printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
-        }
         printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
+        configureJob(*printer, job);
     } catch (const KytError& e) {
         return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
     }
@@ -106,20 +116,27 @@ int run(const QStringList& argsIn)
     });
     if (bar)
         batch.setProgressSink([&](qint64 done) { bar->update(done); });
-    const CardBatch::Result r = batch.run(csv, *printer);
-    printer.reset(); // finishes the document
+    // The document is ended here, so that a run that printed nothing
+    // neither replaces the file nor submits a job.
+    CardJobSurface keepOpen(*printer);
+    const CardBatch::Result r = batch.run(csv, keepOpen);
     if (bar) {
         bar->update(r.records, true);
         bar->clear();
     }
 
+    if (!r.fatal.isEmpty() || r.printed == 0)
+        printer->abandon();
     if (!r.fatal.isEmpty())
         return fail(Me, r.fatal);
     if (r.printed == 0)
         return fail(Me, r.records == 0 ? QStringLiteral("%1 holds no records: nothing printed").arg(csv)
                                    : QStringLiteral("all %1 records failed: nothing printed").arg(r.records));
-    if (pending && !pending->commit())
-        return fail(Me, pending->errorString());
+    try {
+        printer->EndDoc();
+    } catch (const KytError& e) {
+        return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
+    }
     const double secs = std::max(0.001, clock.elapsed() / 1000.0);
     printOut(QStringLiteral("%1 card%2 %3 %4 in %5 s (%6 cards/s)")
                  .arg(r.printed)
@@ -128,13 +145,16 @@ int run(const QStringList& argsIn)
                  .arg(hasOut ? out : queue)
                  .arg(secs, 0, 'f', 2)
                  .arg(r.printed / secs, 0, 'f', 0));
+    int rc = 0;
+    if (hasQueue)
+        rc = reportJob(Me, *printer, job, QStringLiteral("%1 card%2").arg(r.printed).arg(r.printed == 1 ? "" : "s"));
     if (r.failed > 0)
         return fail(Me, QStringLiteral("%1 of %2 records failed and were skipped").arg(r.failed).arg(r.records));
-    return 0;
+    return rc;
 }
 
 const Command::Registration reg(
-    {QStringLiteral("batch"), QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--title TEXT] [--quiet]"),
+    {QStringLiteral("batch"), QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--title TEXT] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait] [--quiet]"),
      QStringLiteral(
          "Prints one card of the template file TEMPLATE per record of a CSV file into\n"
          "one PDF file or one CUPS print job: one page per card, two for a two-sided\n"
@@ -150,7 +170,11 @@ const Command::Registration reg(
          "                  when complete)\n"
          "  --printer NAME  the CUPS queue\n"
          "  --title TEXT    the document's title (default: the template's file name)\n"
-         "  --quiet         no progress bar (it is shown only on a terminal anyway)\n\n"
+         "  --quiet         no progress bar (it is shown only on a terminal anyway)\n")
+         + printJobOptionsHelp(false) + QStringLiteral(
+         "On a queue the job's id is printed (\"job QUEUE-ID: N cards\") and the\n"
+         "queue's calibration (kytpreview printers) moves every card. -o NAME=VALUE\n"
+         "with --printer is a job option.\n\n"
          "A record that cannot be printed (bad quoting or UTF-8, a wrong number of\n"
          "fields, a photo that cannot be read) is reported with its number and line\n"
          "and skipped; the others are printed.\n\n"

@@ -1,8 +1,8 @@
 // kytpreview print: one card (or copies of it) as one job on a CUPS queue.
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <memory>
 #include "Command.h"
+#include "PrintJob.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
@@ -22,6 +22,9 @@ int run(const QStringList& argsIn)
     takeOption(args, QStringLiteral("--printer"), &queue);
     const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
     takeOption(args, QStringLiteral("--title"), &title);
+    PrintJobSettings job;
+    if (int rc = takePrintJobOptions(Me, args, job, true))
+        return rc;
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
         return rc;
     int copies = 1;
@@ -46,11 +49,14 @@ int run(const QStringList& argsIn)
     }
 
     if (queue.isEmpty()) {
-        queue = QPrinterInfo::defaultPrinterName();
+        queue = PrinterSurface::defaultQueue();
         if (queue.isEmpty())
             return fail(Me, QStringLiteral("no --printer given and CUPS has no default destination "
                                        "(lpstat -d shows it; lpoptions -d NAME sets one)"));
     }
+
+    if (!applyCalibration(*t, queue, job, &error))
+        return fail(Me, error);
 
     // A card that cannot be drawn must not reach the printer half-drawn:
     // draw it once on a trace first, which fails where the printer would.
@@ -62,20 +68,17 @@ int run(const QStringList& argsIn)
                             .arg(reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed")));
     }
 
+    std::unique_ptr<PrinterSurface> printer;
     try {
-        auto printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
+        printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
         printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
+        printer->setCopies(copies);
+        configureJob(*printer, job);
         CardJobSurface guard(*printer);
-        for (int i = 0; i < copies; ++i) {
-            if (i > 0)
-                guard.NewPage();
-            guard.resetCounts();
-            reporter.reset();
-            if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0)
-                return fail(Me, QStringLiteral("copy %1 could not be drawn: %2").arg(i + 1).arg(reporter.lastDescription()));
-            // Each copy starts on a front side.
-            while (1 + guard.newPages() < (t->Duplex() ? 2 : 1))
-                guard.NewPage();
+        reporter.reset();
+        if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0) {
+            printer->abandon();
+            return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing printed)").arg(reporter.lastDescription()));
         }
         printer->EndDoc();
     } catch (const KytError& e) {
@@ -83,23 +86,29 @@ int run(const QStringList& argsIn)
     } catch (const std::exception& e) {
         return fail(Me, QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
     }
-    printOut(QStringLiteral("sent %1 card%2 to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
-    return 0;
+    return reportJob(Me, *printer, job,
+                     QStringLiteral("%1 card%2 sent to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
 }
 
 const Command::Registration reg(
-    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT]"),
+    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
      QStringLiteral(
          "Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
-         "one page per card, two for a two-sided card (front, then back).\n\n"
-         "  --data FILE    the field values as a data stream file (see render --help)\n"
-         "  --printer NAME the CUPS queue; default: CUPS's default destination\n"
-         "  --copies N     N cards in the one job (1..1000)\n"
-         "  --title TEXT   the job's title (default: the template's file name)\n\n"
+         "one page per card side (front, then back), sent as PDF with the card's\n"
+         "settings as job attributes: sides (a two-sided card prints on both sides\n"
+         "of one card), print-quality, orientation-requested, copies and media (the\n"
+         "card's size). The queue's calibration (kytpreview printers) moves the card.\n"
+         "Prints \"job QUEUE-ID: ...\" with the CUPS job id.\n\n"
+         "  --data FILE      the field values as a data stream file (see render --help)\n"
+         "  --printer NAME   the CUPS queue; default: CUPS's default destination\n"
+         "  --copies N       N copies of the card (the job's copies, 1..1000)\n"
+         "  --title TEXT     the job's title (default: the template's file name)\n")
+         + printJobOptionsHelp(true) + QStringLiteral("\n"
          "The card is drawn once off the printer first; a card that cannot be drawn\n"
          "is not printed at all.\n\n"
-         "Exit status 0 when the job was handed to CUPS, 1 when it was not (the\n"
-         "reason goes to standard error), 2 for wrong arguments."),
+         "Exit status 0 when the job was handed to CUPS (with --wait: when it has\n"
+         "printed), 1 when it was not (the reason goes to standard error), 2 for\n"
+         "wrong arguments."),
      run});
 } // namespace
 } // namespace kyt::cli

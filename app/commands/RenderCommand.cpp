@@ -3,11 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include "Command.h"
 #include "jobs/CardJob.h"
+#include "platform/OutputFile.h"
+#include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
@@ -62,9 +64,11 @@ int run(const QStringList& argsIn)
     if (hasDpi) {
         bool ok = false;
         dpi = dpiText.toInt(&ok);
+        // A picture's limit is its memory, checked with the card below.
         const int low = kind == Kind::Pdf ? 72 : 1;
-        if (!ok || dpi < low || dpi > 2400)
-            return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to 2400").arg(low), 2);
+        const int high = kind == Kind::Pdf ? 2400 : 100000;
+        if (!ok || dpi < low || dpi > high)
+            return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to %2").arg(low).arg(high), 2);
     }
     qint64 row = 0;
     if (hasRow) {
@@ -80,6 +84,22 @@ int run(const QStringList& argsIn)
     if (!t)
         return fail(Me, error);
     t->setScalor(1); // true size
+    if (kind == Kind::Png) {
+        const int most = cardjob::largestPictureDpi(*t);
+        if (dpi > most) {
+            const double w = std::ceil(t->Width() * dpi), h = std::ceil(t->Height() * (t->Duplex() ? 2 : 1) * dpi);
+            return fail(Me, QStringLiteral("--dpi %1: a picture of this card would be %2 x %3 pixels (%4 MiB), more "
+                                           "than a picture may take (%5 MiB, at most %6 pixels a side); the largest "
+                                           "--dpi that fits is %7")
+                                .arg(dpi)
+                                .arg(w, 0, 'f', 0)
+                                .arg(h, 0, 'f', 0)
+                                .arg(w * h * 4 / 1048576.0, 0, 'f', 0)
+                                .arg(Picture::MaxPixels * 4 / 1048576)
+                                .arg(Picture::MaxSide)
+                                .arg(most));
+        }
+    }
 
     std::shared_ptr<CPrintData> data;
     if (hasData) {
@@ -119,34 +139,29 @@ int run(const QStringList& argsIn)
             std::unique_ptr<TraceSurface> ts = trace ? traced(box) : nullptr;
             if (!draw(*t, ts ? static_cast<Surface&>(*ts) : box, data, reporter, &error))
                 return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
-            QSaveFile file(out);
-            if (!file.open(QIODevice::WriteOnly))
-                return fail(Me, QStringLiteral("%1: %2").arg(out, file.errorString()));
-            QImageWriter writer(&file, "png");
+            OutputFile file(out);
+            if (!file.isOpen())
+                return fail(Me, file.errorString());
+            QImageWriter writer(file.device(), "png");
             QImage image = box.Image();
             image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
             image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
-            if (!writer.write(image) || !file.commit())
-                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString()));
+            if (!writer.write(image) && !file.failed())
+                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.errorString()));
+            if (!file.commit())
+                return fail(Me, file.errorString());
             return 0;
         }
         case Kind::Pdf: {
-            cardjob::PendingOutput pending(out);
-            if (pending.tempName().isEmpty())
-                return fail(Me, pending.errorString());
-            bool ok = false;
-            {
-                auto printer = PrinterSurface::toPdf(pending.tempName(), cardjob::cardSizeInches(*t), dpi);
-                printer->setDocumentName(QFileInfo(args[0]).completeBaseName());
-                std::unique_ptr<TraceSurface> ts = trace ? traced(*printer) : nullptr;
-                ok = draw(*t, ts ? static_cast<Surface&>(*ts) : *printer, data, reporter, &error);
-                if (ok)
-                    printer->EndDoc();
-            }
-            if (!ok)
+            auto printer = PrinterSurface::toPdf(out, cardjob::cardSizeInches(*t), dpi);
+            printer->setDocumentName(QFileInfo(args[0]).completeBaseName());
+            printer->begin(); // a blank card still makes its page
+            std::unique_ptr<TraceSurface> ts = trace ? traced(*printer) : nullptr;
+            if (!draw(*t, ts ? static_cast<Surface&>(*ts) : *printer, data, reporter, &error)) {
+                printer->abandon();
                 return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
-            if (!pending.commit())
-                return fail(Me, pending.errorString());
+            }
+            printer->EndDoc();
             return 0;
         }
         }

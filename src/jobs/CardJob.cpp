@@ -2,6 +2,7 @@
 
 #include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
+#include "platform/OutputFile.h"
 #include "platform/surface/Surface.h"
 #include "util/Ansi.h"
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <deque>
@@ -84,6 +86,10 @@ CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QS
         *error = reporter.reports() > 0
             ? QStringLiteral("%1: cannot be read: %2").arg(fileName, reporter.lastDescription())
             : QStringLiteral("%1: not a template file").arg(fileName);
+        return nullptr;
+    }
+    if (const QString why = cardSizeProblem(*t); !why.isEmpty()) {
+        *error = QStringLiteral("%1: %2").arg(fileName, why);
         return nullptr;
     }
     return t;
@@ -198,6 +204,33 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
 
 QSizeF cardSizeInches(const CPrintTemplate& t) { return QSizeF(t.Width(), t.Height()); }
 
+QString cardSizeProblem(const CPrintTemplate& t)
+{
+    auto sane = [](double v) { return std::isfinite(v) && v >= 0.1 && v <= 200.0; };
+    if (sane(t.Width()) && sane(t.Height()))
+        return QString();
+    return QStringLiteral("the card's size %1 x %2 inches makes no sense (each side must be 0.1 to 200 inches)")
+        .arg(double(t.Width()), 0, 'g', 6)
+        .arg(double(t.Height()), 0, 'g', 6);
+}
+
+int largestPictureDpi(const CPrintTemplate& t)
+{
+    if (!cardSizeProblem(t).isEmpty())
+        return 0;
+    const double w = t.Width(), h = t.Height() * (t.Duplex() ? 2 : 1);
+    int dpi = int(std::min({std::sqrt(double(Picture::MaxPixels) / (w * h)), Picture::MaxSide / w, Picture::MaxSide / h}));
+    // Rounding up partial pixels can still tip it over: step down to fit.
+    while (dpi > 0) {
+        const QSize px = pictureBoxPixels(t, dpi);
+        if (px.width() <= Picture::MaxSide && px.height() <= Picture::MaxSide
+            && qint64(px.width()) * px.height() <= Picture::MaxPixels)
+            break;
+        --dpi;
+    }
+    return dpi;
+}
+
 QSize pictureBoxPixels(const CPrintTemplate& t, double dpi)
 {
     // A hair of tolerance so an exact size (2.125 x 300 = 637.5 x 2) is not
@@ -207,41 +240,25 @@ QSize pictureBoxPixels(const CPrintTemplate& t, double dpi)
 }
 
 PendingOutput::PendingOutput(const QString& finalName)
-    : m_final(finalName)
+    : m_file(std::make_unique<OutputFile>(finalName))
 {
-    const QFileInfo info(finalName);
-    if (!info.absoluteDir().exists()) {
-        m_error = QStringLiteral("%1: the folder does not exist").arg(info.absolutePath());
-        return;
-    }
-    QTemporaryFile tmp(info.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(info.fileName())));
-    tmp.setAutoRemove(false);
-    if (!tmp.open()) {
-        m_error = QStringLiteral("%1: %2").arg(finalName, tmp.errorString());
-        return;
-    }
-    m_temp = tmp.fileName();
 }
 
-PendingOutput::~PendingOutput()
+PendingOutput::~PendingOutput() = default;
+
+const QString& PendingOutput::tempName() const
 {
-    if (!m_committed && !m_temp.isEmpty())
-        QFile::remove(m_temp);
+    return m_file->tempName();
+}
+
+const QString& PendingOutput::errorString() const
+{
+    return m_file->errorString();
 }
 
 bool PendingOutput::commit()
 {
-    if (m_temp.isEmpty())
-        return false;
-    if (std::rename(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_final).constData()) != 0) {
-        m_error = QStringLiteral("%1: %2").arg(m_final, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    // mkstemp makes the file private; give it the usual permissions.
-    QFile::setPermissions(m_final,
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    m_committed = true;
-    return true;
+    return m_file->commit();
 }
 
 } // namespace cardjob
@@ -428,7 +445,9 @@ bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTe
         return false;
     }
     CsvRecord r;
+    qint64 seen = 0; // the reader clears the record at the end
     while (reader.next(r)) {
+        seen = r.number;
         if (r.number < record)
             continue;
         if (!r.error.isEmpty()) {
@@ -458,7 +477,7 @@ bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTe
         }
         return true;
     }
-    *error = QStringLiteral("%1: there is no record %2 (the file holds %3)").arg(csvFile).arg(record).arg(r.number);
+    *error = QStringLiteral("%1: there is no record %2 (the file holds %3)").arg(csvFile).arg(record).arg(seen);
     return false;
 }
 

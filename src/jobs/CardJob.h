@@ -20,6 +20,7 @@ namespace kyt
 {
 
 class Surface;
+class OutputFile;
 
 namespace cardjob
 {
@@ -77,6 +78,12 @@ KYTCORE_EXPORT QString resolvePath(const QString& value, const QString& baseFold
 
 // One side of the card in inches.
 KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+// Empty when the card's size can be drawn (each side 0.1 to 200 inches),
+// else what is wrong with it.
+KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
+// The largest resolution at which pictureBoxPixels stays within a
+// picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
+KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
 // A picture box that holds the whole card at dpi, both sides stacked for a
 // duplex card (as a picture box shows it); partial pixels count whole.
 KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
@@ -93,16 +100,14 @@ public:
     PendingOutput& operator=(const PendingOutput&) = delete;
 
     // Empty when no temporary file could be made (errorString says why).
-    const QString& tempName() const { return m_temp; }
-    const QString& errorString() const { return m_error; }
-    // Renames the temporary file to the final name; false with errorString.
+    const QString& tempName() const;
+    const QString& errorString() const;
+    // Syncs the temporary file and renames it to the final name (keeping an
+    // existing file's mode, else the umask's); false with errorString.
     bool commit();
 
 private:
-    QString m_final;
-    QString m_temp;
-    QString m_error;
-    bool m_committed = false;
+    std::unique_ptr<OutputFile> m_file;
 };
 
 } // namespace cardjob

@@ -14,8 +14,8 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 fail() { echo "cups_print: FAIL: $*" >&2; exit 1; }
 
-for tool in pdfinfo pdftotext; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "cups_print: $tool missing (poppler-utils)" >&2; exit 77; }
+for tool in pdfinfo pdftotext ipptool; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "cups_print: $tool missing (poppler-utils, cups-ipp-utils)" >&2; exit 77; }
 done
 
 out=$(bash "$src/scripts/cups-setup.sh")
@@ -38,6 +38,17 @@ log=$("$bin" --gtest_filter='PrinterSurfaceCups.*' 2>&1)
 echo "$log" | tail -n 5
 echo "$log" | grep -q '\[  PASSED  \] 1 test' || fail "the print test did not pass"
 echo "$log" | grep -q 'SKIPPED' && fail "the print test was skipped"
+job=$(sed -n 's/^KYT_JOB_ID=//p' <<<"$log")
+[[ -n "$job" ]] || fail "the print test did not say its job id"
+
+# The card's settings reached the job: the scheduler's record of it.
+source "$src/tests/scripts/lib/cups_job.sh"
+attrs=$(job_attrs "$queue" "$job")
+for want in "sides=two-sided-long-edge" "print-quality=high" "copies=2" \
+            "media=custom_card_3.375x2.125in" "orientation-requested=landscape" "job-name=$title"; do
+  got=$(job_attr "$attrs" "${want%%=*}")
+  [[ "$got" == "${want#*=}" ]] || fail "job $job: ${want%%=*} is '$got', expected '${want#*=}'"
+done
 
 pdf=""
 for _ in $(seq 1 120); do

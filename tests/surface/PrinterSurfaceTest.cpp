@@ -8,14 +8,20 @@
 #include "platform/Picture.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+#include <cstdio>
+#include <limits>
 
 using namespace kyt;
 
@@ -112,22 +118,93 @@ TEST_F(PrinterPdfTest, TwoSidedCardGivesTwoCardSizedPages)
     EXPECT_TRUE(pageText(pdf, 2).contains("Back Side Text"));
 }
 
-TEST_F(PrinterPdfTest, PortraitTurnsThePaper)
+TEST_F(PrinterPdfTest, OrientationNeverTurnsOrClipsTheCard)
 {
-    const QString pdf = file("portrait.pdf");
+    for (int orientation : {1, 2}) {
+        SCOPED_TRACE(orientation);
+        const QString pdf = file(orientation == 1 ? "portrait.pdf" : "landscape.pdf");
+        {
+            PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+            printer.setOrientation(orientation);
+            EXPECT_EQ(printer.Orientation(), orientation);
+            printer.setScaleMode(Surface::vbInches);
+            EXPECT_NEAR(printer.ScaleWidth(), 3.375, 1e-6);
+            EXPECT_NEAR(printer.ScaleHeight(), 2.125, 1e-6);
+            printer.setCurrentX(2.6); // beyond 2.125 inches from the left
+            printer.setCurrentY(1.8);
+            printer.Print("RightEdge");
+        }
+        const PdfInfo info = pdfInfo(pdf);
+        EXPECT_EQ(info.pages, 1);
+        EXPECT_NEAR(info.width, 243, 1);
+        EXPECT_NEAR(info.height, 153, 1);
+        EXPECT_TRUE(pageText(pdf, 1).contains("RightEdge"));
+    }
+}
+
+TEST_F(PrinterPdfTest, FailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    const QString pdf = file("old.pdf");
+    {
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old content");
+    }
+    // Writes past 4 KB fail (EFBIG) as they would on a full disk.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QImage noise(400, 300, QImage::Format_RGB32);
+    quint32 seed = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, (seed = seed * 1103515245u + 12345u) >> 8);
+    QString error;
     {
         PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
-        printer.setOrientation(1);
         printer.setScaleMode(Surface::vbInches);
-        EXPECT_NEAR(printer.ScaleWidth(), 2.125, 1e-6);
-        EXPECT_NEAR(printer.ScaleHeight(), 3.375, 1e-6);
-        printer.Print("Upright");
-        // Dropping the surface without EndDoc still completes the file.
+        printer.PaintPicture(Picture(noise), 0, 0, 3, 2);
+        try {
+            printer.EndDoc();
+        } catch (const KytError& e) {
+            error = e.description();
+        }
     }
-    const PdfInfo info = pdfInfo(pdf);
-    EXPECT_EQ(info.pages, 1);
-    EXPECT_NEAR(info.width, 153, 1);
-    EXPECT_NEAR(info.height, 243, 1);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(error.contains("File too large")) << error.toStdString();
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old content"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no partial file left
+}
+
+TEST_F(PrinterPdfTest, OutputKeepsTheUmaskAndAnExistingFilesMode)
+{
+    const QString pdf = file("mode.pdf");
+    auto write = [&] {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.Print("x");
+        printer.EndDoc();
+    };
+    auto mode = [&] {
+        struct stat st {};
+        return stat(QFile::encodeName(pdf).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+    };
+    const mode_t saved = umask(077);
+    write();
+    EXPECT_EQ(mode(), 0600);
+    umask(022);
+    ASSERT_EQ(chmod(QFile::encodeName(pdf).constData(), 0640), 0);
+    write();
+    EXPECT_EQ(mode(), 0640);
+    QFile::remove(pdf);
+    write();
+    EXPECT_EQ(mode(), 0644);
+    umask(saved);
 }
 
 TEST_F(PrinterPdfTest, NewPageBeforeAnyDrawingKeepsABlankFront)
@@ -240,6 +317,55 @@ TEST_F(PrinterPdfTest, DrawWidthCountsPrinterDots)
     EXPECT_EQ(qGray(img.pixel(50, 25)), 255);
 }
 
+TEST(PrinterSurface, JobOptionsCarryTheCardsSettings)
+{
+    struct Row {
+        int duplex, quality;
+        QSizeF paper;
+        QString sides, quality_, orientation, media;
+    };
+    const Row rows[] = {
+        {1, -4, CR80, "one-sided", "print-quality=5", "4", "custom_card_3.375x2.125in"},
+        {2, -3, CR80, "two-sided-short-edge", "print-quality=4", "4", "custom_card_3.375x2.125in"},
+        {3, -1, QSizeF(2.125, 3.375), "two-sided-long-edge", "print-quality=3", "3", "custom_card_2.125x3.375in"},
+        {1, 0, QSizeF(4, 6), "one-sided", "", "3", "custom_card_4x6in"},
+        {1, 600, QSizeF(4, 6), "one-sided", "printer-resolution=600dpi", "3", "custom_card_4x6in"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.sides.toStdString() + " " + r.media.toStdString());
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, "/tmp/unused.pdf", r.paper);
+        printer.setDuplex(r.duplex);
+        printer.setPrintQuality(r.quality);
+        QMap<QString, QString> got;
+        for (const auto& o : printer.jobOptions())
+            got.insert(o.first, o.second);
+        EXPECT_EQ(got.value("sides"), r.sides);
+        const QString quality = got.contains("print-quality") ? "print-quality=" + got.value("print-quality")
+            : got.contains("printer-resolution")               ? "printer-resolution=" + got.value("printer-resolution")
+                                                               : QString();
+        EXPECT_EQ(quality, r.quality_);
+        EXPECT_EQ(got.value("orientation-requested"), r.orientation);
+        EXPECT_EQ(got.value("media"), r.media);
+        EXPECT_EQ(got.value("copies"), "1");
+        EXPECT_FALSE(got.contains("media-source"));
+    }
+    // Tray, copies and options given by the caller; an option wins.
+    PrinterSurface printer(PrinterSurface::Target::PdfFile, "/tmp/unused.pdf", CR80);
+    printer.setCopies(3);
+    printer.setMediaSource("tray-2");
+    printer.addJobOption("sides", "one-sided");
+    printer.addJobOption("finishings", "4");
+    printer.setDuplex(3);
+    QMap<QString, QString> got;
+    for (const auto& o : printer.jobOptions())
+        got.insert(o.first, o.second);
+    EXPECT_EQ(got.value("copies"), "3");
+    EXPECT_EQ(got.value("media-source"), "tray-2");
+    EXPECT_EQ(got.value("sides"), "one-sided");
+    EXPECT_EQ(got.value("finishings"), "4");
+    EXPECT_EQ(test::errorNumberOf([&] { printer.setCopies(0); }), 380);
+}
+
 TEST(PrinterSurface, RefusesBadTargetsAndSizes)
 {
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toQueue("KYT_No_Such_Queue_42", CR80); }), 482);
@@ -247,6 +373,8 @@ TEST(PrinterSurface, RefusesBadTargetsAndSizes)
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(0, 2)); }), 380);
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(3, 1e9)); }), 380);
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", CR80, 10); }), 380);
+    for (double bad : {0.0, -3.0, 1e9, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(test::errorNumberOf([&] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(bad, 2)); }), 380) << bad;
 
     // A file that cannot be written fails at the first drawing, with a report.
     auto printer = PrinterSurface::toPdf("/nonexistent-folder/sub/card.pdf", CR80);
@@ -269,11 +397,8 @@ TEST(PrinterSurfaceCups, PrintsTwoSidedCardToQueue)
     trace.setOrientation(2);
     trace.setDuplex(3);
     EXPECT_EQ(printer->Duplex(), 3);
-    // The job asks for two-sided printing when the queue can do it.
-    if (QPrinterInfo::printerInfo(queue).supportedDuplexModes().contains(QPrinter::DuplexLongSide))
-        EXPECT_EQ(printer->printer().duplex(), QPrinter::DuplexLongSide);
-    else
-        EXPECT_EQ(printer->printer().duplex(), QPrinter::DuplexNone);
+    printer->setCopies(2);
+    printer->setPrintQuality(-4);
     trace.setFontSize(14);
     trace.setCurrentX(0.3);
     trace.setCurrentY(0.3);
@@ -285,6 +410,9 @@ TEST(PrinterSurfaceCups, PrintsTwoSidedCardToQueue)
     trace.Print("KYT BACK SIDE");
     trace.EndDoc();
     EXPECT_EQ(trace.lines().size(), 13);
+    // The script asks the scheduler for the job's attributes.
+    ASSERT_GT(printer->jobId(), 0);
+    std::printf("KYT_JOB_ID=%d\n", printer->jobId());
 }
 
 } // namespace

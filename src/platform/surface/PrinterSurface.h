@@ -1,30 +1,41 @@
 #pragma once
 // A printer: draws pages into a PDF file or sends them as one job to a CUPS
-// queue. The paper is the card (its size as the card is seen, in inches);
-// Orientation 1 lays the drawing out on the paper's short side up, 2 on its
-// long side, so a card wider than high prints in full with Orientation 2,
-// the orientation the surface starts with for such a card. Resolution 300
-// dots per inch by default; DrawWidth counts those dots.
+// queue. Either way the pages are written as PDF, one page the size and shape
+// of the card (its width and height in inches, as the card is seen), at a
+// resolution of 300 dots per inch by default; DrawWidth counts those dots.
+// Orientation never turns or clips the drawing: a queue is asked for the
+// orientation that fits the card's shape (see jobOptions()).
 //
 // The document begins with the first drawing (or NewPage) and pages are
-// written as they are drawn. EndDoc finishes it (the file is complete, the
-// job is submitted); destroying the surface finishes it too. After EndDoc a
-// queue starts a new job with the next drawing; a PDF file refuses further
-// drawing rather than overwrite what it holds.
+// written as they are drawn. EndDoc finishes it: a PDF file is complete and
+// in place (written under a hidden name and renamed, so a failure leaves the
+// old file as it was), a queue's job is submitted through libcups. Every
+// write is checked; EndDoc raises 482 with the system's reason when one
+// failed. Destroying the surface finishes the document too (a failure then
+// shows only in lastError()). After EndDoc a queue starts a new job with the
+// next drawing; a PDF file refuses further drawing rather than overwrite
+// what it holds.
 
 #include "platform/surface/Surface.h"
-#include <QPainter>
-#include <QPrinter>
+#include <QList>
+#include <QPair>
 #include <QSizeF>
+#include <QStringList>
 #include <memory>
+
+class QPdfWriter;
+class QPainter;
 
 namespace kyt
 {
+
+class OutputFile;
 
 class KYTCORE_EXPORT PrinterSurface : public Surface
 {
 public:
     enum class Target { PdfFile, CupsQueue };
+    using Option = QPair<QString, QString>; // IPP attribute name, value
 
     // Throws KytError: 380 for a paper size outside 0.1..200 inches or a
     // resolution outside 72..2400, 482 ("Printer error") for a queue that
@@ -43,30 +54,79 @@ public:
     int pageCount() const { return m_pages; }
     bool isActive() const { return m_painter != nullptr; }
     QSizeF paperInches() const { return m_paper; }
-    const QPrinter& printer() const { return m_printer; }
+    Target target() const { return m_target; }
+    const QString& destination() const { return m_destination; }
+
+    // Begins the document now, so that it has its first page even when
+    // nothing is drawn on it.
+    void begin() { painter(); }
+    // Drops the current document: no file is written (an existing one stays
+    // as it was), no job is submitted.
+    void abandon();
+
+    // Job settings of a queue (kept, and ignored by a PDF file).
+    void setCopies(int copies);
+    int copies() const { return m_copies; }
+    // The tray (IPP media-source, e.g. "tray-1"); empty: the printer's choice.
+    void setMediaSource(const QString& source) { m_mediaSource = source; }
+    // Any further job attribute or CUPS option, NAME=VALUE as lp -o takes
+    // it; a later value of the same name wins, also over the card's own.
+    void addJobOption(const QString& name, const QString& value);
+    // The attributes the next job is submitted with: sides from Duplex
+    // (1 one-sided, 2 two-sided-short-edge,
+    // 3 two-sided-long-edge, so a two-sided card's back lands on the same
+    // card), print-quality from PrintQuality (-1 and -2 draft, -3 normal,
+    // -4 high, 0 the printer's default; a positive value is a resolution in
+    // dots per inch and goes out as printer-resolution), orientation-requested
+    // from the card's shape (landscape for a card wider than high, else
+    // portrait), copies, media (a custom size of the card, width first:
+    // "custom_card_3.375x2.125in"), media-source, then the added options.
+    QList<Option> jobOptions() const;
+    // The CUPS job id of the last submitted job (0 before any).
+    int jobId() const { return m_jobId; }
+    // The failure of a finish that could not raise it (in the destructor).
+    const QString& lastError() const { return m_lastError; }
+
+    // CUPS destinations: every queue name, and the default one (empty when
+    // there is none).
+    static QStringList queueNames();
+    static QString defaultQueue();
+
+    // Waits until a job is finished: Completed, or else the reason in *reason
+    // (cancelled, aborted, or its printer stopped while it waited).
+    enum class JobEnd { Completed, Cancelled, Aborted, PrinterStopped, Unknown };
+    static JobEnd waitForJob(const QString& queue, int jobId, QString* reason);
 
 protected:
     double dpiX() const override { return m_dpi; }
     double dpiY() const override { return m_dpi; }
     QSizeF deviceSize() const override;
     QPainter* painter() override;
-    QPaintDevice* metricsDevice() override { return &m_printer; }
+    QPaintDevice* metricsDevice() override;
     void onNewPage() override;
     void onEndDoc() override;
-    void onPrinterSettingChanged() override;
 
 private:
-    void applyLayout();
+    void makeWriter();
     void finish();
+    void checkWrites();
+    void submit();
 
     Target m_target;
     QString m_destination;
     QSizeF m_paper;
     double m_dpi;
-    QPrinter m_printer;
+    QString m_docName;
+    std::unique_ptr<OutputFile> m_out;
+    std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     int m_pages = 0;
     bool m_ended = false;
+    int m_copies = 1;
+    QString m_mediaSource;
+    QList<Option> m_extra;
+    int m_jobId = 0;
+    QString m_lastError;
 };
 
 } // namespace kyt

@@ -1,0 +1,93 @@
+#include "PrintJob.h"
+
+#include "Command.h"
+#include "errors/CError.h"
+#include "platform/surface/PrinterSurface.h"
+#include "settings/PrinterCalibration.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt::cli
+{
+
+int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO)
+{
+    QString value;
+    if (takeOption(args, QStringLiteral("--offset"), &value)) {
+        QString error;
+        s.offset = PrinterCalibration::parseOffset(value, &error);
+        if (!s.offset)
+            return fail(command, QStringLiteral("--offset: %1").arg(error), 2);
+    }
+    takeOption(args, QStringLiteral("--tray"), &s.tray);
+    auto addOption = [&](const QString& text) {
+        const qsizetype eq = text.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            return false;
+        s.options.append({ text.left(eq).trimmed(), text.mid(eq + 1) });
+        return true;
+    };
+    while (takeOption(args, QStringLiteral("--option"), &value))
+        if (!addOption(value))
+            return fail(command, QStringLiteral("--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
+    while (dashO && takeOption(args, QStringLiteral("-o"), &value))
+        if (!addOption(value))
+            return fail(command, QStringLiteral("-o needs NAME=VALUE, not \"%1\"").arg(value), 2);
+    s.wait = takeFlag(args, QStringLiteral("--wait"));
+    return 0;
+}
+
+bool applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s, QString* error)
+{
+    PrinterCalibration c;
+    if (!queue.isEmpty()) {
+        try {
+            if (const auto stored = PrinterCalibration::load(queue))
+                c = *stored;
+        } catch (const KytError& e) {
+            *error = e.description();
+            return false;
+        }
+    }
+    if (s.offset) {
+        c.xOffset = s.offset->first;
+        c.yOffset = s.offset->second;
+    }
+    c.applyTo(t);
+    return true;
+}
+
+void configureJob(PrinterSurface& printer, const PrintJobSettings& s)
+{
+    printer.setMediaSource(s.tray);
+    for (const auto& o : s.options)
+        printer.addJobOption(o.first, o.second);
+}
+
+int reportJob(const QString& command, const PrinterSurface& printer, const PrintJobSettings& s, const QString& what)
+{
+    const QString job = QStringLiteral("%1-%2").arg(printer.destination()).arg(printer.jobId());
+    printOut(QStringLiteral("job %1: %2").arg(job, what));
+    if (!s.wait)
+        return 0;
+    QString reason;
+    if (PrinterSurface::waitForJob(printer.destination(), printer.jobId(), &reason)
+        != PrinterSurface::JobEnd::Completed)
+        return fail(command, QStringLiteral("printer %1: %2").arg(printer.destination(), reason));
+    printOut(QStringLiteral("job %1 completed").arg(job));
+    return 0;
+}
+
+QString printJobOptionsHelp(bool dashO)
+{
+    return QStringLiteral("  --offset X,Y     move the card by X,Y inches (or 0.5mm,-0.3mm) for this job,\n"
+                          "                   instead of the queue's stored calibration offsets\n"
+                          "  --tray NAME      the input tray (IPP media-source, e.g. tray-1)\n"
+                          "  --option NAME=VALUE%1\n"
+                          "                   any further job attribute or CUPS option, as lp -o takes it\n"
+                          "                   (repeatable; it wins over the card's own settings)\n"
+                          "  --wait           wait until the job has printed; a cancelled or aborted job\n"
+                          "                   or a stopped printer is an error (exit 1)\n")
+        .arg(dashO ? QStringLiteral(", -o NAME=VALUE") : QString());
+}
+
+} // namespace kyt::cli

@@ -1,0 +1,46 @@
+#pragma once
+// What print, batch and calibration-card share when they print: the job
+// options of the command line, the queue's calibration, and the report of
+// the submitted job.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace kyt
+{
+class CPrintTemplate;
+class PrinterSurface;
+}
+
+namespace kyt::cli
+{
+
+struct PrintJobSettings {
+    std::optional<QPair<double, double>> offset; // --offset, inches
+    QString tray; // --tray
+    QList<QPair<QString, QString>> options; // --option / -o NAME=VALUE
+    bool wait = false; // --wait
+};
+
+// Takes --offset X,Y, --tray NAME, --option NAME=VALUE (and -o NAME=VALUE
+// when dashO) and --wait out of args. 0, or the exit code of a usage error
+// (already reported).
+int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO);
+// Moves the template by the calibration of the queue (none for a file) or,
+// with --offset, by that offset instead of the stored one (the stored scale
+// stays). False with the reason.
+bool applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s, QString* error);
+// Tray and options onto the surface.
+void configureJob(PrinterSurface& printer, const PrintJobSettings& s);
+// After EndDoc on a queue: "job QUEUE-ID: what" on standard output, then,
+// with --wait, waits for the job's end. The exit code (1 when it did not
+// complete).
+int reportJob(const QString& command, const PrinterSurface& printer, const PrintJobSettings& s, const QString& what);
+
+// Help text lines for the options above.
+QString printJobOptionsHelp(bool dashO);
+
+} // namespace kyt::cli

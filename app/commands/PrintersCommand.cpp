@@ -1,0 +1,150 @@
+// kytpreview printers: the CUPS queues and their calibration.
+#include "Command.h"
+#include "errors/CError.h"
+#include "platform/surface/PrinterSurface.h"
+#include "settings/PrinterCalibration.h"
+
+namespace kyt::cli
+{
+namespace
+{
+
+const QString Me = QStringLiteral("printers");
+
+QString describe(const PrinterCalibration& c)
+{
+    return QStringLiteral("offset %1,%2 in (%3,%4 mm), scale %5")
+        .arg(c.xOffset, 0, 'g', 6)
+        .arg(c.yOffset, 0, 'g', 6)
+        .arg(c.xOffset * 25.4, 0, 'f', 2)
+        .arg(c.yOffset * 25.4, 0, 'f', 2)
+        .arg(c.scale, 0, 'g', 6);
+}
+
+// The stored calibration as text; the error of a damaged one.
+QString shown(const QString& queue)
+{
+    try {
+        const auto c = PrinterCalibration::load(queue);
+        return c ? describe(*c) : QStringLiteral("not calibrated");
+    } catch (const KytError& e) {
+        return e.description();
+    }
+}
+
+int list(const QStringList& args)
+{
+    if (int rc = checkArguments(Me, args, args.isEmpty(), QStringLiteral("no arguments after list")))
+        return rc;
+    const QStringList queues = PrinterSurface::queueNames();
+    const QString def = PrinterSurface::defaultQueue();
+    for (const QString& q : queues)
+        printOut(QStringLiteral("%1%2: %3").arg(q, q == def ? QStringLiteral(" (default)") : QString(), shown(q)));
+    // Calibrations of queues CUPS no longer has.
+    for (const QString& q : PrinterCalibration::queues())
+        if (!queues.contains(q, Qt::CaseInsensitive))
+            printOut(QStringLiteral("%1 (not a CUPS queue): %2").arg(q, shown(q)));
+    if (queues.isEmpty())
+        printErr(QStringLiteral("kytpreview printers: CUPS has no queues (or its scheduler is not running)"));
+    return 0;
+}
+
+int show(const QStringList& args)
+{
+    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("show QUEUE")))
+        return rc;
+    try {
+        const auto c = PrinterCalibration::load(args[0]);
+        printOut(QStringLiteral("%1: %2").arg(args[0], c ? describe(*c) : QStringLiteral("not calibrated")));
+    } catch (const KytError& e) {
+        return fail(Me, e.description());
+    }
+    return 0;
+}
+
+int calibrate(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    QString offsetText, scaleText;
+    const bool hasOffset = takeOption(args, QStringLiteral("--offset"), &offsetText);
+    const bool hasScale = takeOption(args, QStringLiteral("--scale"), &scaleText);
+    const bool reset = takeFlag(args, QStringLiteral("--reset"));
+    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("calibrate QUEUE --offset X,Y [--scale S]")))
+        return rc;
+    const QString queue = args[0];
+    QString error;
+    if (reset) {
+        if (hasOffset || hasScale)
+            return fail(Me, QStringLiteral("--reset takes no --offset or --scale"), 2);
+        if (!PrinterCalibration::remove(queue, &error))
+            return fail(Me, QStringLiteral("%1: %2").arg(queue, error));
+        printOut(QStringLiteral("%1: not calibrated").arg(queue));
+        return 0;
+    }
+    if (!hasOffset && !hasScale)
+        return fail(Me, QStringLiteral("give --offset X,Y, --scale S or --reset"), 2);
+    if (!PrinterSurface::queueNames().contains(queue))
+        return fail(
+            Me, QStringLiteral("there is no CUPS queue named \"%1\" (kytpreview printers list shows them)").arg(queue));
+    PrinterCalibration c;
+    try {
+        if (const auto stored = PrinterCalibration::load(queue))
+            c = *stored;
+    } catch (const KytError&) {
+        // A damaged calibration is replaced by the new one.
+    }
+    if (hasOffset) {
+        const auto offset = PrinterCalibration::parseOffset(offsetText, &error);
+        if (!offset)
+            return fail(Me, QStringLiteral("--offset: %1").arg(error), 2);
+        c.xOffset = offset->first;
+        c.yOffset = offset->second;
+    }
+    if (hasScale) {
+        bool ok = false;
+        c.scale = scaleText.toDouble(&ok);
+        if (!ok || !c.problem().isEmpty())
+            return fail(Me,
+                QStringLiteral("--scale must be a number from %1 to %2")
+                    .arg(PrinterCalibration::MinScale)
+                    .arg(PrinterCalibration::MaxScale),
+                2);
+    }
+    if (!c.save(queue, &error))
+        return fail(Me, QStringLiteral("%1: %2").arg(queue, error));
+    printOut(QStringLiteral("%1: %2").arg(queue, describe(c)));
+    return 0;
+}
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    const QString verb = args.isEmpty() ? QString() : args.takeFirst();
+    if (verb == QLatin1String("list"))
+        return list(args);
+    if (verb == QLatin1String("show"))
+        return show(args);
+    if (verb == QLatin1String("calibrate"))
+        return calibrate(args);
+    return fail(Me, QStringLiteral("expected list, show QUEUE or calibrate QUEUE (see kytpreview printers --help)"), 2);
+}
+
+const Command::Registration reg({ QStringLiteral("printers"),
+    QStringLiteral("list | show QUEUE | calibrate QUEUE (--offset X,Y [--scale S] | --reset)"),
+    QStringLiteral("The CUPS queues and the calibration kept for each in the settings store.\n\n"
+                   "  list             every queue (the default one marked) with its calibration\n"
+                   "  show QUEUE       the calibration of one queue\n"
+                   "  calibrate QUEUE --offset X,Y [--scale S]\n"
+                   "                   stores how far to move (and how much to scale) every card\n"
+                   "                   printed on the queue: X to the right and Y down, in inches\n"
+                   "                   or with mm (0.5mm,-0.3mm), each -2..2 inches; S 0.5..2\n"
+                   "  calibrate QUEUE --reset\n"
+                   "                   forgets the queue's calibration\n\n"
+                   "kytpreview calibration-card prints a card from which the offset is read\n"
+                   "(see docs/printing.md). print and batch apply the stored calibration;\n"
+                   "their --offset replaces the stored offsets for one job.\n\n"
+                   "Exit status 0 on success, 1 on failure, 2 for wrong arguments."),
+    run });
+
+} // namespace
+} // namespace kyt::cli

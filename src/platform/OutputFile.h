@@ -1,0 +1,61 @@
+#pragma once
+// An output file written under a hidden name beside its final one and moved
+// over it only when every byte reached the disk, so a failed or interrupted
+// run never leaves a partial file under the final name nor destroys the file
+// that was there.
+//
+// - Every write is checked: commit() flushes, syncs and closes the file and
+//   fails with the system's reason ("No space left on device").
+// - The result keeps the mode of the file it replaces; a new file gets the
+//   usual 0666 less the process's umask.
+// - SIGINT, SIGTERM and SIGHUP remove the hidden file before the process
+//   ends (only where those signals still have their default action).
+
+#include "kyt/kytcore_export.h"
+#include <QIODevice>
+#include <QString>
+#include <memory>
+
+namespace kyt
+{
+
+class KYTCORE_EXPORT OutputFile
+{
+public:
+    explicit OutputFile(const QString& finalName);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // False when the hidden file could not be made (errorString says why).
+    bool isOpen() const { return m_file != nullptr; }
+    // The open hidden file to write to; null when !isOpen(). Writes are
+    // buffered; a failed one makes failed() true with the system's reason.
+    QIODevice* device() const;
+    const QString& finalName() const { return m_final; }
+    const QString& tempName() const { return m_temp; }
+    const QString& errorString() const { return m_error; }
+    // Whether a write has failed so far (errorString then says why).
+    bool failed();
+    // Flushes, syncs, closes and renames over the final name; false with
+    // errorString, the hidden file removed and the old final file intact.
+    bool commit();
+    // Removes the hidden file; the final name is not touched.
+    void discard();
+
+    // The reason for the last failure of a C library call (errno).
+    static QString systemReason(int error);
+
+    class Sink;
+
+private:
+    void fail(const QString& reason);
+
+    QString m_final;
+    QString m_temp;
+    QString m_error;
+    std::unique_ptr<Sink> m_file;
+    int m_slot = -1;
+};
+
+} // namespace kyt
