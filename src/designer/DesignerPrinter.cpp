@@ -31,20 +31,6 @@ Session& session()
     return s;
 }
 
-// Where a queue's calibration lives in the settings store.
-const QString CalibrationKey = QStringLiteral("Software\\KYT\\KYT Central\\Printers\\");
-
-std::optional<double> storedNumber(reg::RegistryStore& store, reg::HKEY key, const QString& name)
-{
-    QByteArray data;
-    if (store.RegQueryValueEx(key, name, nullptr, &data) != reg::ERROR_SUCCESS)
-        return std::nullopt;
-    const auto v = parseNumber(reg::RegistryStore::dataString(data));
-    if (!v || !std::isfinite(*v) || std::fabs(*v) > 10.0)
-        return std::nullopt;
-    return v;
-}
-
 // Collects what a rehearsal would have shown, so the person gets one message.
 class Collector : public IMessageBox
 {
@@ -113,7 +99,7 @@ QString DesignerPrinter::queue()
 {
     if (!session().queue.isEmpty())
         return session().queue;
-    return QPrinterInfo::defaultPrinterName();
+    return PrinterSurface::defaultQueue();
 }
 
 void DesignerPrinter::setQueue(const QString& queue)
@@ -152,33 +138,30 @@ bool DesignerPrinter::SelectPrinter(ICommonDialog& dialog)
     return true;
 }
 
-std::optional<QPointF> DesignerPrinter::calibration(const QString& queue)
+std::optional<PrinterCalibration> DesignerPrinter::calibration(const QString& queue, QString* problem)
 {
+    if (problem)
+        problem->clear();
     if (queue.isEmpty())
         return std::nullopt;
     try {
-        auto store = reg::RegistryStore::current();
-        if (!store)
+        const auto stored = PrinterCalibration::load(queue);
+        if (!stored || stored->isIdentity())
             return std::nullopt;
-        reg::HKEY key = 0;
-        if (store->RegOpenKeyEx(reg::HKEY_CURRENT_USER, CalibrationKey + queue, 0, reg::KEY_READ, &key)
-            != reg::ERROR_SUCCESS)
-            return std::nullopt;
-        const auto x = storedNumber(*store, key, QStringLiteral("XOffset"));
-        const auto y = storedNumber(*store, key, QStringLiteral("YOffset"));
-        store->RegCloseKey(key);
-        const QPointF offsets(x.value_or(0), y.value_or(0));
-        if (offsets.isNull())
-            return std::nullopt;
-        return offsets;
-    } catch (const std::exception&) {
+        return stored;
+    } catch (const KytError& e) {
+        if (problem)
+            *problem = e.description();
         return std::nullopt;
     }
 }
 
-QString DesignerPrinter::calibrationText(const QPointF& offsets)
+QString DesignerPrinter::calibrationText(const PrinterCalibration& c)
 {
-    return QStringLiteral("%1\" right, %2\" down").arg(formatInchText(offsets.x()), formatInchText(offsets.y()));
+    QString text = QStringLiteral("%1\" right, %2\" down").arg(formatInchText(c.xOffset), formatInchText(c.yOffset));
+    if (c.scale != 1)
+        text += QStringLiteral(", scaled to %1%").arg(c.scale * 100, 0, 'g', 6);
+    return text;
 }
 
 bool DesignerPrinter::queueStopped(const QString& queue, QString* reason)
@@ -229,7 +212,23 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         }
     }
 
-    const auto offsets = calibration(result.queue);
+    QString problem;
+    const auto calibrated = calibration(result.queue, &problem);
+    if (!problem.isEmpty())
+        return tell(QStringLiteral("The card was not printed: %1.\nStore the printer's calibration again with "
+                                   "\"kytpreview printers calibrate %2\".")
+                        .arg(problem, result.queue),
+            vbExclamation, Outcome::NotPrinted);
+
+    int jobId = 0;
+    // The calibration moves and scales the card for this job only.
+    const float savedX = card.XOffset(), savedY = card.YOffset();
+    const double savedScalor = card.Scalor();
+    auto restore = [&] {
+        card.setXOffset(savedX);
+        card.setYOffset(savedY);
+        card.setScalor(savedScalor);
+    };
     try {
         auto printer = PrinterSurface::toQueue(result.queue, QSizeF(card.Width(), card.Height()));
         const QString name = QFileInfo(card.TemplateName()).completeBaseName();
@@ -243,15 +242,19 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         } catch (const std::exception&) {
             // A printer without that setting prints as it is.
         }
-        const bool ok = card.Render(*printer, data, offsets ? static_cast<float>(offsets->x()) : 0.0f,
-            offsets ? static_cast<float>(offsets->y()) : 0.0f);
+        if (calibrated)
+            calibrated->applyTo(card);
+        const bool ok = card.Render(*printer, data, 0, 0);
+        restore();
         if (!ok)
             return tell(QStringLiteral("The card could not be drawn on the printer \"%1\"; the job was ended.")
                             .arg(result.queue),
                 vbExclamation, Outcome::Failed);
         // Releases the page to the spooler: each card is a job of its own.
         printer->EndDoc();
+        jobId = printer->jobId();
     } catch (const std::exception& e) {
+        restore();
         result.outcome = Outcome::Failed;
         result.message = QString::fromUtf8(e.what());
         if (error)
@@ -262,9 +265,10 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         return result;
     }
 
-    QString message = QStringLiteral("The card was sent to the printer \"%1\".").arg(result.queue);
-    if (offsets)
-        message += QStringLiteral(" It was shifted by the printer's calibration (%1).").arg(calibrationText(*offsets));
+    QString message
+        = QStringLiteral("The card was sent to the printer \"%1\" as job %1-%2.").arg(result.queue).arg(jobId);
+    if (calibrated)
+        message += QStringLiteral(" The printer's calibration moved it %1.").arg(calibrationText(*calibrated));
     return tell(message, vbInformation, Outcome::Printed);
 }
 

@@ -5,7 +5,7 @@
 
 #include "errors/CError.h"
 #include "kyt/kytwidgets_export.h"
-#include <QPointF>
+#include "settings/PrinterCalibration.h"
 #include <QString>
 #include <memory>
 #include <optional>
@@ -34,12 +34,11 @@ public:
     // person cancelled (nothing changes then).
     static bool SelectPrinter(ICommonDialog& dialog);
 
-    // Per-queue calibration: the inches a queue's cards are shifted right
-    // and down so that they come out where designed. nullopt when the queue
-    // has none (or both are 0).
-    static std::optional<QPointF> calibration(const QString& queue);
-    // "0.05\" right, 0.02\" down" for a status line.
-    static QString calibrationText(const QPointF& offsets);
+    // The queue's stored calibration; nullopt when it has none (or one
+    // that changes nothing), or when it is damaged: then *problem says how.
+    static std::optional<PrinterCalibration> calibration(const QString& queue, QString* problem = nullptr);
+    // "0.05\" right, 0.02\" down" (and the scale when it is not 1).
+    static QString calibrationText(const PrinterCalibration& calibration);
     // Whether the queue is stopped (it holds jobs until started again).
     static bool queueStopped(const QString& queue, QString* reason = nullptr);
 

@@ -148,10 +148,14 @@ void frmPrintPreview::updatePrinterLabels()
     const QString queue = DesignerPrinter::queue();
     m_lblPrinter->setText(
         queue.isEmpty() ? QStringLiteral("No printer chosen") : QStringLiteral("Printer: %1").arg(queue));
-    const auto offsets = DesignerPrinter::calibration(queue);
-    if (offsets) {
+    QString problem;
+    const auto calibrated = DesignerPrinter::calibration(queue, &problem);
+    if (!problem.isEmpty()) {
+        m_lblCalibration->setText(QStringLiteral("Calibration damaged: %1").arg(problem));
+        m_lblCalibration->show();
+    } else if (calibrated) {
         m_lblCalibration->setText(QStringLiteral("Calibrated: printed %1 from where the card shows.")
-                                      .arg(DesignerPrinter::calibrationText(*offsets)));
+                                      .arg(DesignerPrinter::calibrationText(*calibrated)));
         m_lblCalibration->show();
     } else {
         m_lblCalibration->clear();

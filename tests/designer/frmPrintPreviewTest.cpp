@@ -145,8 +145,10 @@ TEST_F(PreviewTest, HugeCardStaysOnTheScreenAndDamagedSizeIsReported)
 
 TEST_F(PreviewTest, SetupChoosesThePrinterAndShowsItsCalibration)
 {
-    putString(stores.store(), reg::HKEY_CURRENT_USER, QStringLiteral("Software\\KYT\\KYT Central\\Printers\\Desk"),
-        QStringLiteral("XOffset"), QStringLiteral("0.05"));
+    PrinterCalibration desk;
+    desk.xOffset = 0.05;
+    QString why;
+    ASSERT_TRUE(desk.save(QStringLiteral("Desk"), &why)) << why.toStdString();
     frmPrintPreview preview;
     preview.setCommonBox(&dialogs);
     auto t = card(3.375, 2.125, false);
@@ -181,15 +183,21 @@ TEST_F(PreviewTest, PrintFailuresReachThePerson)
         const char* font; // of a text on the card; empty for none
         const char* expected; // in the one message the person gets
         bool reported; // through the error reporter (and so logged)
+        bool damagedCalibration;
     };
     const Row rows[] = {
-        { "printer that does not exist", "", "KYT_NO_SUCH_QUEUE", true },
-        { "font that is not installed", "No Such Font Family", "No Such Font Family Font Not Found", false },
+        { "printer that does not exist", "", "KYT_NO_SUCH_QUEUE", true, false },
+        { "font that is not installed", "No Such Font Family", "No Such Font Family Font Not Found", false, false },
+        { "damaged calibration", "", "calibration of printer KYT_NO_SUCH_QUEUE is damaged", false, true },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ScriptedBoxScope boxes;
         DesignerPrinter::setQueue(QStringLiteral("KYT_NO_SUCH_QUEUE"));
+        const QString calibrationKey
+            = QStringLiteral("Software\\KYT\\KYT Central\\Designer\\Printers\\KYT_NO_SUCH_QUEUE");
+        putString(stores.store(), reg::HKEY_CURRENT_USER, calibrationKey, QStringLiteral("XOffset"),
+            row.damagedCalibration ? QStringLiteral("left a bit") : QStringLiteral("0"));
         auto error = std::make_shared<CError>(); // shows its messages
         auto t = card(3.375, 2.125, false);
         t->setError(error);
@@ -231,6 +239,13 @@ TEST(PreviewCups, PrintsEachCardAsItsOwnJob)
     addRedBox(*t, 0.5f, 0.5f);
     addRedBox(*t, 0.5f, 2.625f);
 
+    // The queue's calibration (in this test's own settings store) moves
+    // the printed card and leaves the template as it was.
+    PrinterCalibration c;
+    c.xOffset = 0.02;
+    QString why;
+    ASSERT_TRUE(c.save(queue, &why)) << why.toStdString();
+
     frmPrintPreview preview;
     preview.setCommonBox(&dialogs);
     preview.setError(quietError());
@@ -242,8 +257,12 @@ TEST(PreviewCups, PrintsEachCardAsItsOwnJob)
     preview.cmdPrint()->click();
     ASSERT_EQ(boxes.box().asked().size(), 2u);
     for (const MessageRequest& m : boxes.box().asked())
-        EXPECT_TRUE(m.prompt.startsWith(QStringLiteral("The card was sent to the printer \"%1\"").arg(queue)))
+        EXPECT_TRUE(m.prompt.startsWith(QStringLiteral("The card was sent to the printer \"%1\" as job %1-").arg(queue))
+            && m.prompt.contains(QStringLiteral("calibration moved it 0.02\" right")))
             << m.prompt.toStdString();
+    EXPECT_EQ(t->XOffset(), 0.0f);
+    EXPECT_EQ(t->Scalor(), 1.0);
+    EXPECT_TRUE(PrinterCalibration::remove(queue, &why));
     DesignerPrinter::setQueue(QString());
 }
 
