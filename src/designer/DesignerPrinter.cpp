@@ -9,6 +9,8 @@
 #include "template/CPrintTemplate.h"
 #include "util/NumberText.h"
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
@@ -29,6 +31,23 @@ Session& session()
 {
     static Session s;
     return s;
+}
+
+// The normal pointer while a message waits for the person, whatever
+// pointer the command set.
+class ArrowWhileAsking
+{
+public:
+    ArrowWhileAsking() { QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor)); }
+    ~ArrowWhileAsking() { QGuiApplication::restoreOverrideCursor(); }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+};
+
+int ask(const QString& prompt, int style, const QString& title)
+{
+    ArrowWhileAsking arrow;
+    return MsgBox(prompt, style, title);
 }
 
 // Collects what a rehearsal would have shown, so the person gets one message.
@@ -184,7 +203,7 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
     auto tell = [&](const QString& message, int style, Outcome outcome) {
         result.message = message;
         result.outcome = outcome;
-        MsgBox(message, style, messageTitle);
+        ask(message, style, messageTitle);
         return result;
     };
 
@@ -202,9 +221,9 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
 
     QString stoppedReason;
     if (queueStopped(result.queue, &stoppedReason)) {
-        const int answer = MsgBox(QStringLiteral("The printer \"%1\" is stopped: the card waits in its queue until "
-                                                 "the printer is started again.\nSend the card anyway?")
-                                      .arg(result.queue),
+        const int answer = ask(QStringLiteral("The printer \"%1\" is stopped: the card waits in its queue until "
+                                              "the printer is started again.\nSend the card anyway?")
+                                   .arg(result.queue),
             vbYesNo | vbExclamation | vbDefaultButton2, messageTitle);
         if (answer != vbYes) {
             result.message = QStringLiteral("Not printed: %1.").arg(stoppedReason);
@@ -257,6 +276,7 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         restore();
         result.outcome = Outcome::Failed;
         result.message = QString::fromUtf8(e.what());
+        ArrowWhileAsking arrow;
         if (error)
             error->Report(e, source);
         else
