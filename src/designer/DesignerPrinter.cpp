@@ -8,8 +8,8 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include "util/NumberText.h"
-#include <QFileInfo>
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -177,7 +177,11 @@ std::optional<PrinterCalibration> DesignerPrinter::calibration(const QString& qu
 
 QString DesignerPrinter::calibrationText(const PrinterCalibration& c)
 {
-    QString text = QStringLiteral("%1\" right, %2\" down").arg(formatInchText(c.xOffset), formatInchText(c.yOffset));
+    auto part = [](double inches, const char* forward, const char* back) {
+        return QStringLiteral("%1\" %2").arg(
+            formatInchText(std::fabs(inches)), QLatin1String(inches < 0 ? back : forward));
+    };
+    QString text = part(c.xOffset, "right", "left") + QStringLiteral(", ") + part(c.yOffset, "down", "up");
     if (c.scale != 1)
         text += QStringLiteral(", scaled to %1%").arg(c.scale * 100, 0, 'g', 6);
     return text;

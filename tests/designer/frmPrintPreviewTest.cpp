@@ -176,6 +176,26 @@ TEST_F(PreviewTest, SetupChoosesThePrinterAndShowsItsCalibration)
     EXPECT_TRUE(preview.lblCalibration()->isHidden());
 }
 
+TEST(DesignerPrinterText, CalibrationIsToldInDirections)
+{
+    struct Row {
+        double x, y, scale;
+        const char* text;
+    };
+    const Row rows[] = {
+        { 0.05, 0, 1, "0.05\" right, 0.0\" down" },
+        { -0.05, -0.125, 1, "0.05\" left, 0.125\" up" },
+        { 0, 0.02, 1.01, "0.0\" right, 0.02\" down, scaled to 101%" },
+    };
+    for (const Row& row : rows) {
+        PrinterCalibration c;
+        c.xOffset = row.x;
+        c.yOffset = row.y;
+        c.scale = row.scale;
+        EXPECT_EQ(DesignerPrinter::calibrationText(c), QString::fromUtf8(row.text));
+    }
+}
+
 TEST_F(PreviewTest, PrintFailuresReachThePerson)
 {
     struct Row {
