@@ -129,8 +129,8 @@ void frmPrintPreview::placeButtons(int left)
         b->setGeometry(left, y, ButtonWidth, ButtonHeight);
         y += ButtonStep;
     }
-    m_lblPrinter->setGeometry(left, y + 8, ButtonWidth, 52);
-    m_lblCalibration->setGeometry(left, y + 64, ButtonWidth, 96);
+    m_lblPrinter->setGeometry(left, y + 8, ButtonWidth, 68);
+    m_lblCalibration->setGeometry(left, y + 80, ButtonWidth, 96);
 }
 
 QSizeF frmPrintPreview::picIDInches() const
@@ -146,8 +146,8 @@ QSizeF frmPrintPreview::windowInches() const
 void frmPrintPreview::updatePrinterLabels()
 {
     const QString queue = DesignerPrinter::queue();
-    m_lblPrinter->setText(
-        queue.isEmpty() ? QStringLiteral("No printer chosen") : QStringLiteral("Printer: %1").arg(queue));
+    m_lblPrinter->setText(queue.isEmpty() ? QStringLiteral("No printer chosen: choose one with Setup.")
+                                          : QStringLiteral("Printer: %1").arg(queue));
     QString problem;
     const auto calibrated = DesignerPrinter::calibration(queue, &problem);
     if (!problem.isEmpty()) {

@@ -32,7 +32,8 @@ marker=$(mktemp)
 stopped_env=()
 if KYT_CUPS_QUEUE="$stopped" bash "$src/scripts/cups-setup.sh" >/dev/null 2>&1 && cupsdisable "$stopped" 2>/dev/null; then
   stopped_env=(KYT_STOPPED_QUEUE="$stopped")
-  trap 'cupsenable "$stopped" 2>/dev/null; rm -f "$marker"' EXIT
+  # Removed afterwards: a person choosing a printer should not meet it.
+  trap 'lpadmin -x "$stopped" 2>/dev/null; rm -f "$marker"' EXIT
 else
   echo "designer_print_cups: cannot create and stop $stopped: the stopped-queue check is left out" >&2
   trap 'rm -f "$marker"' EXIT
