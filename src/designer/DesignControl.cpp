@@ -193,6 +193,7 @@ void DesignControl::copyPropertiesFrom(const DesignControl& o)
     m_picture = o.m_picture;
     m_stretch = o.m_stretch;
     m_useOrder = o.m_useOrder;
+    m_objectType = o.m_objectType;
     QWidget::setVisible(o.Visible());
     update();
 }
@@ -213,6 +214,7 @@ void DesignControl::clearProperties()
     m_picture = kyt::Picture();
     m_stretch = false;
     m_useOrder = 0;
+    m_objectType.clear();
     update();
 }
 

@@ -393,17 +393,17 @@ ControlArray* frmPreview::controlArray(const QString& name) const
 
 std::vector<IDesignControl*> frmPreview::designControls() const
 {
-    std::vector<DesignControl*> all;
-    for (const auto& a : m_arrays)
-        for (DesignControl* c : a->elements())
-            all.push_back(c);
-    // Never-used controls (order 0) last; the rest in the order they were put to use.
-    std::stable_sort(all.begin(), all.end(), [](const DesignControl* a, const DesignControl* b) {
-        const quint64 ka = a->useOrder() ? a->useOrder() : ~quint64(0);
-        const quint64 kb = b->useOrder() ? b->useOrder() : ~quint64(0);
-        return ka < kb;
-    });
-    return std::vector<IDesignControl*>(all.begin(), all.end());
+    // The surface's children are kept in drawing order, bottom to top.
+    std::vector<IDesignControl*> shown, unused;
+    for (QObject* child : m_picID->children()) {
+        auto* c = qobject_cast<DesignControl*>(child);
+        // Unloaded elements linger until deleted; they are no longer in their array.
+        if (!c || c->array()->Item(c->Index()) != c)
+            continue;
+        (c->Visible() ? shown : unused).push_back(c);
+    }
+    shown.insert(shown.end(), unused.begin(), unused.end());
+    return shown;
 }
 
 IDesignControl* frmPreview::LoadDesignControl(const QString& arrayName)
@@ -836,7 +836,8 @@ void frmPreview::zoomToFit()
     if (!m_template || m_picID->surfaceWidth() <= 0 || m_picID->surfaceHeight() <= 0)
         return;
     const QSize margins = m_canvas->rulerMargins();
-    const QSize avail = m_scroll->viewport()->size() - margins - QSize(8, 8);
+    // The canvas keeps 24 pixels of room right of and below the card.
+    const QSize avail = m_scroll->viewport()->size() - margins - QSize(28, 28);
     const double zw = avail.width() / (m_picID->surfaceWidth() * DesignSurface::BasePixelsPerInch);
     const double zh = avail.height() / (m_picID->surfaceHeight() * DesignSurface::BasePixelsPerInch);
     setZoom(std::min(zw, zh));

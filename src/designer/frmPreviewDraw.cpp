@@ -102,6 +102,9 @@ void frmPreview::DrawDone(float, float)
         } else if (tool == QLatin1String("Rectangle")) {
             c->setBorderStyle(0);
             c->setBackColor(0xFF0000);
+        } else if (tool == QLatin1String("Photo")) {
+            // The placeholder the card prints until a photo is supplied.
+            c->setPicture(m_template->DefaultPhoto());
         } else if (tool == QLatin1String("Logo")) {
             c->setBorderStyle(0);
         } else if (tool == QLatin1String("Line")) {

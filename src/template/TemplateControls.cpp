@@ -81,6 +81,7 @@ bool CPrintTemplate::ClassToControls(IDesignForm& form)
             IDesignControl* ctl = form.LoadDesignControl(array);
             if (!ctl)
                 throw KytError(340, QStringLiteral("Control array element '%1' does not exist").arg(array));
+            ctl->setObjectType(o->ObjectType());
             o->CopyToControl(*ctl);
         }
         return true;
@@ -101,10 +102,13 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
                 continue;
             if (named(*c, "Data") && fieldKey(*c).isEmpty())
                 continue;
-            const CDesignObjectPtr o = AddObject(c->Name());
+            const QString word = c->ObjectType();
+            const bool sameKind = !word.isEmpty() && arrayFor(word).compare(c->Name(), Qt::CaseInsensitive) == 0;
+            const CDesignObjectPtr o = AddObject(sameKind ? word : c->Name());
             o->GetPropertiesFromControl(*c);
         }
-        SortByZOrder();
+        // No re-sort by the z-order numbers: the controls come in the order
+        // the surface draws them, which is what the person arranged and saw.
 
         // Kept-aside objects go back behind everything drawn at or below
         // the drawing order of the object they followed.

@@ -169,20 +169,22 @@ TEST(Designer, SecondObjectOfAKindLoadsTheNextElementAndAClickMakesATenthInch)
 TEST(Designer, EveryObjectKindSurvivesOpenAndSaveUnchanged)
 {
     QTemporaryDir dir;
-    Designer d;
-    auto original = everyKindTemplate(d.error);
-    const QString a = dir.filePath(QStringLiteral("a.tpl")), b = dir.filePath(QStringLiteral("b.tpl"));
-    ASSERT_TRUE(original->SaveFile(a));
-    d.window.OpenID(a);
-    ASSERT_TRUE(d.window.currentTemplate());
-    EXPECT_EQ(d.window.Line().Item(0)->Visible(), true);
-    d.dialogs.dialog().queueAnswer(CommonDialogAnswer(b));
-    d.window.SaveID(false);
-    EXPECT_EQ(d.boxes.box().asked().size(), 0u);
-    EXPECT_EQ(fileBytes(b), fileBytes(a));
-    CPrintTemplate reread;
-    ASSERT_TRUE(reread.ReadFile(b));
-    EXPECT_EQ(tokenStrings(reread), tokenStrings(*original));
+    const QString made = dir.filePath(QStringLiteral("every.tpl"));
+    ASSERT_TRUE(everyKindTemplate(quietError())->SaveFile(made));
+    for (const QString& a : {made, QStringLiteral(KYT_SOURCE_DIR "/examples/sample_card.tpl")}) {
+        Designer d;
+        const QString b = dir.filePath(QStringLiteral("resaved.tpl"));
+        d.window.OpenID(a);
+        ASSERT_TRUE(d.window.currentTemplate()) << qPrintable(a);
+        d.dialogs.dialog().queueAnswer(CommonDialogAnswer(b));
+        d.window.SaveID(false);
+        EXPECT_EQ(d.boxes.box().asked().size(), 0u) << qPrintable(a);
+        EXPECT_EQ(fileBytes(b), fileBytes(a)) << qPrintable(a);
+        CPrintTemplate original, reread;
+        ASSERT_TRUE(original.ReadFile(a));
+        ASSERT_TRUE(reread.ReadFile(b));
+        EXPECT_EQ(tokenStrings(reread), tokenStrings(original));
+    }
 }
 
 TEST(Designer, PlacedObjectsSaveReopenAndKeepTheirTokens)
@@ -343,9 +345,12 @@ TEST(Designer, DroppedTemplateOpensWhateverTheCaseOfItsExtension)
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(card)});
     EXPECT_EQ(d.window.Form_OLEDragOver({card}), Qt::CopyAction);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&d.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&d.window, &drop);
-    ASSERT_TRUE(d.window.currentTemplate());
+    ASSERT_TRUE(d.window.currentTemplate()) << d.error->lastLogLine().toStdString() << ' ' << drop.dropAction();
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("KYTPreview ...\\CARD.TPL"));
     EXPECT_TRUE(d.boxes.box().asked().empty());
 

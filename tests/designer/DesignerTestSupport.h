@@ -83,9 +83,11 @@ struct Designer {
         const QPoint from = target->mapFrom(&surface(), px(x0, y0));
         const QPoint to = target->mapFrom(&surface(), px(x1, y1));
         QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
+        if (to != from) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+        }
         QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
     }
 
