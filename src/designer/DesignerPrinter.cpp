@@ -273,6 +273,11 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
             return tell(QStringLiteral("The card could not be drawn on the printer \"%1\"; the job was ended.")
                             .arg(result.queue),
                 vbExclamation, Outcome::Failed);
+        // A card with nothing on it starts no page, so no job either.
+        if (printer->pageCount() == 0)
+            return tell(QStringLiteral("Nothing was sent to the printer \"%1\": the card has nothing to print.")
+                            .arg(result.queue),
+                vbExclamation, Outcome::NotPrinted);
         // Releases the page to the spooler: each card is a job of its own.
         printer->EndDoc();
         jobId = printer->jobId();

@@ -283,6 +283,14 @@ TEST(PreviewCups, PrintsEachCardAsItsOwnJob)
     EXPECT_EQ(t->XOffset(), 0.0f);
     EXPECT_EQ(t->Scalor(), 1.0);
     EXPECT_TRUE(PrinterCalibration::remove(queue, &why));
+
+    // A card with nothing on it sends no job, and says so.
+    frmPrintPreview empty;
+    empty.setError(quietError());
+    empty.setID(card(3.375, 2.125, false));
+    EXPECT_FALSE(empty.GoPrint());
+    ASSERT_EQ(boxes.box().asked().size(), 3u);
+    EXPECT_TRUE(boxes.box().asked()[2].prompt.contains(QStringLiteral("nothing to print")));
     DesignerPrinter::setQueue(QString());
 }
 
@@ -304,6 +312,29 @@ TEST(PreviewCups, StoppedQueueAsksBeforeSending)
     ASSERT_EQ(boxes.box().asked().size(), 1u);
     EXPECT_TRUE(boxes.box().asked()[0].prompt.contains(QStringLiteral("is stopped")));
     EXPECT_EQ(boxes.box().asked()[0].style, vbYesNo | vbExclamation | vbDefaultButton2);
+    DesignerPrinter::setQueue(QString());
+}
+
+// A queue that refuses jobs (KYT_REFUSING_QUEUE): the person is told why.
+TEST(PreviewCups, RefusingQueueSaysWhy)
+{
+    const QString queue = qEnvironmentVariable("KYT_REFUSING_QUEUE");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "KYT_REFUSING_QUEUE not set";
+    ScriptedBoxScope boxes;
+    DesignerPrinter::setQueue(queue);
+    auto error = std::make_shared<CError>(); // shows its messages
+    frmPrintPreview preview;
+    preview.setError(error);
+    auto t = card(3.375, 2.125, false);
+    addRedBox(*t, 0.5f, 0.5f);
+    preview.setID(t);
+    const bool printed = preview.GoPrint();
+    EXPECT_FALSE(printed) << (boxes.box().asked().empty() ? std::string()
+                                                          : boxes.box().asked()[0].prompt.toStdString());
+    ASSERT_EQ(boxes.box().asked().size(), 1u);
+    EXPECT_TRUE(boxes.box().asked()[0].prompt.contains(queue)) << boxes.box().asked()[0].prompt.toStdString();
+    EXPECT_TRUE(error->lastLogLine().contains(QStringLiteral("GoPrint")));
     DesignerPrinter::setQueue(QString());
 }
 

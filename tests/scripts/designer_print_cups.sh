@@ -42,7 +42,7 @@ held_before=$(lpstat -o "$stopped" 2>/dev/null | wc -l)
 
 title="kytdesigner$$t$(date +%s)"
 log=$(env KYT_CUPS_QUEUE="$queue" KYT_CUPS_TITLE="$title" "${stopped_env[@]}" \
-  "$bin" --gtest_filter='PreviewCups.*' 2>&1)
+  "$bin" --gtest_filter='PreviewCups.*:-PreviewCups.RefusingQueueSaysWhy' 2>&1)
 echo "$log" | tail -n 5
 echo "$log" | grep -q '\[       OK \] PreviewCups.PrintsEachCardAsItsOwnJob' || fail "printing twice from one preview failed"
 if [[ ${#stopped_env[@]} -gt 0 ]]; then
@@ -50,6 +50,12 @@ if [[ ${#stopped_env[@]} -gt 0 ]]; then
 fi
 held_after=$(lpstat -o "$stopped" 2>/dev/null | wc -l)
 [[ "$held_after" == "$held_before" ]] || fail "a job reached the stopped queue after the person said No"
+
+# The same queue started but refusing jobs: the person is told why.
+if [[ ${#stopped_env[@]} -gt 0 ]] && cupsenable "$stopped" 2>/dev/null && cupsreject "$stopped" 2>/dev/null; then
+  log=$(KYT_REFUSING_QUEUE="$stopped" "$bin" --gtest_filter='PreviewCups.RefusingQueueSaysWhy' 2>&1)
+  echo "$log" | grep -q '\[       OK \] PreviewCups.RefusingQueueSaysWhy' || { echo "$log" | tail -n 20; fail "a refusing queue was not reported"; }
+fi
 
 # Two jobs, so two files named after the card (cups-pdf names them by title).
 pdfs=()
