@@ -243,6 +243,9 @@ bool frmPrintPreview::GoPrint()
 bool frmPrintPreview::SelectPrinter()
 {
     try {
+        // As from the designer: the printer starts in the card's orientation.
+        if (m_id)
+            DesignerPrinter::setOrientation(m_id->Orientation());
         const bool chosen = DesignerPrinter::SelectPrinter(commonBox());
         updatePrinterLabels();
         return chosen;

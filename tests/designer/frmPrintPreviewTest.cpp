@@ -153,6 +153,7 @@ TEST_F(PreviewTest, SetupChoosesThePrinterAndShowsItsCalibration)
     preview.setCommonBox(&dialogs);
     auto t = card(3.375, 2.125, false);
     t->setOrientation(2);
+    DesignerPrinter::setOrientation(1);
     preview.setID(t);
     preview.Render();
 
@@ -161,6 +162,7 @@ TEST_F(PreviewTest, SetupChoosesThePrinterAndShowsItsCalibration)
     ASSERT_EQ(dialogs.asked().size(), 1u);
     EXPECT_EQ(dialogs.asked()[0].kind, CommonDialogKind::PrinterSetup);
     EXPECT_EQ(dialogs.asked()[0].flags, 72);
+    EXPECT_EQ(dialogs.asked()[0].orientation, 2);
     EXPECT_EQ(DesignerPrinter::queue(), QStringLiteral("Desk"));
     EXPECT_EQ(DesignerPrinter::orientation(), 2);
     EXPECT_TRUE(preview.lblPrinter()->text().contains(QStringLiteral("Desk")));
