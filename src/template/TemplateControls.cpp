@@ -43,8 +43,8 @@ QString arrayFor(const QString& objectType)
 
 const QStringList& savedArrays()
 {
-    static const QStringList names{QStringLiteral("Rectangle"), QStringLiteral("Logo"), QStringLiteral("Photo"),
-        QStringLiteral("Text"), QStringLiteral("Data"), QStringLiteral("Line")};
+    static const QStringList names { QStringLiteral("Rectangle"), QStringLiteral("Logo"), QStringLiteral("Photo"),
+        QStringLiteral("Text"), QStringLiteral("Data"), QStringLiteral("Line") };
     return names;
 }
 
@@ -53,7 +53,10 @@ bool named(const IDesignControl& c, const char* name)
     return c.Name().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-QString fieldKey(const IDesignControl& c) { return TrimBlanks(GetTagValue(c.Tag(), QStringLiteral("Key"))); }
+QString fieldKey(const IDesignControl& c)
+{
+    return TrimBlanks(GetTagValue(c.Tag(), QStringLiteral("Key")));
+}
 } // namespace
 
 qint16 CPrintTemplate::ZOrderFromTag(const QString& tag)
@@ -74,7 +77,7 @@ bool CPrintTemplate::ClassToControls(IDesignForm& form)
             const CDesignObjectPtr& o = m_objects.Item(i);
             const QString array = arrayFor(o->ObjectType());
             if (array.isEmpty()) {
-                form.carriedObjects().push_back(CarriedObject{o, m_objects.KeyAt(i), previousZ});
+                form.carriedObjects().push_back(CarriedObject { o, m_objects.KeyAt(i), previousZ });
                 continue;
             }
             previousZ = o->ZOrder();
@@ -151,6 +154,12 @@ bool CPrintTemplate::ValidateControls(IDesignForm& form)
         }
         if (named(*c, "Data") && fieldKey(*c).isEmpty()) {
             MsgBox(QStringLiteral("A data field box can not be saved without a data field name."), vbInformation,
+                QStringLiteral("Save Template"));
+            ok = false;
+        }
+        // A logo's picture is stored in the file; without one the save would fail.
+        if (named(*c, "Logo") && c->Picture().isNull()) {
+            MsgBox(QStringLiteral("A logo can not be saved without a picture."), vbInformation,
                 QStringLiteral("Save Template"));
             ok = false;
         }
