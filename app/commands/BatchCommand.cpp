@@ -104,6 +104,7 @@ int run(const QStringList& argsIn)
             printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
         printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
         configureJob(*printer, job);
+        printer->begin(); // an output that cannot be written fails before any record
     } catch (const KytError& e) {
         return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
     }

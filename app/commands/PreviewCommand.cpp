@@ -9,6 +9,7 @@
 #include <QWidget>
 #include "Command.h"
 #include "jobs/CardJob.h"
+#include "platform/OutputFile.h"
 #include "control/Preview.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -67,6 +68,10 @@ int run(const QStringList& argsIn)
     layout->addWidget(preview);
 
     CPrintTemplatePtr tpl = preview->CreatePrintTemplate(args.first()); // read failures are reported
+    if (const QString why = cardjob::cardSizeProblem(*tpl); !why.isEmpty()) {
+        printErr(Me + QStringLiteral(": %1: %2").arg(args.first(), why));
+        return 1;
+    }
     std::shared_ptr<CPrintData> data;
     if (hasTarget)
         data = preview->CreatePrintData(target);
@@ -87,9 +92,12 @@ int run(const QStringList& argsIn)
     if (hasShot) {
         // Let the window reach its size and draw, then save what it shows.
         QTimer::singleShot(300, &window, [&] {
-            const bool ok = window.grab().save(shot);
-            if (!ok)
-                printErr(Me + QStringLiteral(": cannot write %1").arg(shot));
+            OutputFile file(shot);
+            const bool ok = file.isOpen() && window.grab().save(file.device(), "png") && file.commit();
+            if (!ok) {
+                file.failed(); // the system's reason, when a write failed
+                printErr(Me + QStringLiteral(": cannot write %1").arg(file.errorString().isEmpty() ? shot : file.errorString()));
+            }
             QApplication::exit(ok ? 0 : 1);
         });
     }

@@ -66,7 +66,7 @@ int run(const QStringList& argsIn)
         dpi = dpiText.toInt(&ok);
         // A picture's limit is its memory, checked with the card below.
         const int low = kind == Kind::Pdf ? 72 : 1;
-        const int high = kind == Kind::Pdf ? 2400 : 100000;
+        const int high = kind == Kind::Pdf ? 2400 : 4800;
         if (!ok || dpi < low || dpi > high)
             return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to %2").arg(low).arg(high), 2);
     }
@@ -183,7 +183,9 @@ const Command::Registration reg(
          "  -o OUT.pdf     a PDF the size of the card, the back on page 2\n"
          "  --trace        every drawing call as one JSON object per line on standard\n"
          "                 output (together with -o the card is also written)\n"
-         "  --dpi N        resolution: 1..2400 for PNG, 72..2400 for PDF\n"
+         "  --dpi N        resolution: 72..2400 for PDF; for PNG 1..4800 as far as the\n"
+         "                 picture fits a picture's memory (the message names the\n"
+         "                 largest that fits)\n"
          "  --data FILE    the field values as a data stream file: entries of name,\n"
          "                 code 1, value, code 2; UTF-8 when the file is valid UTF-8\n"
          "                 (or starts with a byte order mark), else Windows-1252\n"

@@ -589,8 +589,13 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
                 } catch (const std::exception&) {
                 }
             }
-            while (1 + guard.newPages() < pagesPerCard)
-                guard.NewPage();
+            try {
+                while (1 + guard.newPages() < pagesPerCard)
+                    guard.NewPage();
+            } catch (const KytError& e) {
+                result.fatal = e.description(); // the file or queue failed
+                break;
+            }
         }
         if (m_onProgress)
             m_onProgress(result.records);

@@ -80,7 +80,18 @@ void unregisterPath(int slot)
 
 mode_t processUmask()
 {
-    // Read without changing it for longer than the two calls.
+    // Linux shows it without changing it (another thread may create files).
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask);
+            }
+        }
+    }
     static std::mutex m;
     std::lock_guard lock(m);
     const mode_t mask = ::umask(022);

@@ -58,6 +58,14 @@ awk -v a="$a" -v b="$b" 'BEGIN { split(a, p, " "); split(b, q, " "); dx = q[1] -
 "$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/o2.pdf" --offset 9,0 --quiet 2> "$tmp/err" && fail "--offset 9,0 accepted"
 grep -q "inches" "$tmp/err" || fail "bad --offset message: $(cat "$tmp/err")"
 
+# The calibration card: card-sized, moved by --offset.
+"$kyt" calibration-card -o "$tmp/cal0.pdf" || fail "calibration-card -o PDF failed"
+"$kyt" calibration-card -o "$tmp/cal1.pdf" --offset 1mm,-2mm || fail "calibration-card --offset failed"
+[[ "$(page_size "$tmp/cal0.pdf")" == "243 153" ]] || fail "the calibration card is $(page_size "$tmp/cal0.pdf") pt"
+a=$(word_pos "$tmp/cal0.pdf" Calibration); b=$(word_pos "$tmp/cal1.pdf" Calibration)
+awk -v a="$a" -v b="$b" 'BEGIN { split(a, p, " "); split(b, q, " "); dx = q[1] - p[1]; dy = q[2] - p[2];
+  exit !(dx > 2.6 && dx < 3.1 && dy > -5.9 && dy < -5.4) }' || fail "calibration card --offset 1mm,-2mm: ($a) to ($b)"
+
 # 3. Sizes that make no sense are refused on every output.
 for w in 1e9 0 -3 1e999 nan; do
   patch "$tpl" "$tmp/bad.tpl" "$w" 2
@@ -72,7 +80,7 @@ for w in 1e9 0 -3 1e999 nan; do
 done
 
 # 4. --dpi beyond a picture's memory names the largest that fits, which works.
-"$kyt" render "$tpl" -o "$tmp/big.png" --dpi 20000 2> "$tmp/err" && fail "--dpi 20000 accepted"
+"$kyt" render "$tpl" -o "$tmp/big.png" --dpi 4800 2> "$tmp/err" && fail "--dpi 4800 accepted"
 most=$(sed -n 's/.*the largest --dpi that fits is \([0-9]*\).*/\1/p' "$tmp/err")
 [[ -n "$most" ]] || fail "the --dpi message names no largest dpi: $(cat "$tmp/err")"
 "$kyt" render "$tpl" -o "$tmp/big.png" --dpi "$most" || fail "--dpi $most (the largest that fits) failed"
@@ -83,6 +91,10 @@ rm -f "$tmp/big.png"
 long="$tmp/$(printf 'x%.0s' $(seq 1 300)).pdf"
 "$kyt" render "$tpl" -o "$long" 2> "$tmp/err" && fail "a 300-byte file name was accepted"
 grep -q "too long" "$tmp/err" || fail "long name: unclear message: '$(cat "$tmp/err")'"
+
+"$kyt" batch "$tpl" --csv "$tmp/c.csv" -o "$tmp/no/such/x.pdf" --quiet 2> "$tmp/err"; rc=$?
+[[ $rc == 1 ]] || fail "batch into a missing folder: exit $rc"
+grep -q "does not exist" "$tmp/err" || fail "missing folder: unclear message: '$(cat "$tmp/err")'"
 
 # 6. A record past the end names how many the file holds.
 "$kyt" render "$tpl" --csv "$tmp/c.csv" --row 9 -o "$tmp/r.png" 2> "$tmp/err" && fail "--row 9 of 3 accepted"
@@ -132,8 +144,11 @@ if mount -t tmpfs -o size=512k tmpfs "$mnt" 2>/dev/null; then
   "$kyt" render "$tpl" --data "$data" -o "$mnt/card.png" --dpi 50 || fail "PNG to the small disk failed"
   cp "$mnt/card.pdf" "$tmp/card.pdf.orig"; cp "$mnt/card.png" "$tmp/card.png.orig"
   dd if=/dev/zero of="$mnt/filler" bs=4k 2>/dev/null
+  # Enough cards that the disk fills while they are drawn, not only at the end.
+  head -n 2001 "$tmp/big.csv" > "$tmp/many.csv"
   for cmd in "render $tpl --data $data -o $mnt/card.pdf" "render $tpl --data $data -o $mnt/card.png" \
-             "batch $tpl --csv $tmp/c.csv -o $mnt/card.pdf --quiet"; do
+             "batch $tpl --csv $tmp/c.csv -o $mnt/card.pdf --quiet" \
+             "batch $tpl --csv $tmp/many.csv -o $mnt/card.pdf --quiet"; do
     # shellcheck disable=SC2086
     "$kyt" $cmd > "$tmp/out" 2> "$tmp/err"; rc=$?
     [[ $rc == 1 ]] || fail "'$cmd' on a full disk: exit $rc"

@@ -114,6 +114,8 @@ awk -v a="$plain" -v b="$moved" 'BEGIN { split(a, p, " "); split(b, q, " "); dx 
   exit !(dx > 17.4 && dx < 18.6 && dy > 8.4 && dy < 9.6) }' \
   || fail "calibration 0.25,0.125 in moved Lindqvist from ($plain) to ($moved) pt, not by (18, 9)"
 [[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$pdf"
+out=$("$kyt" calibration-card --printer "$queue" --wait) || fail "calibration-card --printer failed: $out"
+check_job "$out" media=custom_card_3.375x2.125in job-state=completed
 "$kyt" printers calibrate "$queue" --reset >/dev/null || fail "printers calibrate --reset failed"
 "$kyt" printers show "$queue" | grep -q "not calibrated" || fail "the calibration was not forgotten"
 

@@ -52,7 +52,7 @@ struct Dest {
     Dest& operator=(const Dest&) = delete;
 };
 
-std::atomic<int> spoolCount{0};
+std::atomic<int> spoolCount { 0 };
 
 QString lastCupsError()
 {
@@ -73,11 +73,20 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
     if (dpi < 72 || dpi > 2400)
         invalidValue("resolution");
     if (fileOrQueue.isEmpty())
-        printerError(target == Target::PdfFile ? QStringLiteral("no output file given") : QStringLiteral("no printer given"));
+        printerError(
+            target == Target::PdfFile ? QStringLiteral("no output file given") : QStringLiteral("no printer given"));
     if (target == Target::CupsQueue) {
         Dest d(fileOrQueue);
-        if (!d.dest)
+        if (!d.dest) {
+            // libcups says "does not exist" also when the scheduler is down.
+            http_t* http
+                = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+            if (!http)
+                printerError(QStringLiteral("cannot reach the CUPS scheduler at %1: %2")
+                                 .arg(QString::fromUtf8(cupsServer()), lastCupsError()));
+            httpClose(http);
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
+        }
         m_destination = QString::fromUtf8(d.dest->name);
     }
     Surface::setOrientation(paperInches.width() > paperInches.height() ? 2 : 1);
@@ -217,8 +226,8 @@ QPainter* PrinterSurface::painter()
         device = out->device();
     } else {
         // The job is spooled to a private file and submitted at EndDoc.
-        out = std::make_unique<OutputFile>(
-            QDir::temp().filePath(QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
+        out = std::make_unique<OutputFile>(QDir::temp().filePath(
+            QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
         if (!out->isOpen())
             printerError(QStringLiteral("cannot start a job on \"%1\": %2").arg(m_destination, out->errorString()));
         device = out->device();
@@ -291,15 +300,15 @@ void PrinterSurface::finish()
     struct Remove {
         QString name;
         ~Remove() { QFile::remove(name); }
-    } removeSpool{spool};
+    } removeSpool { spool };
 
     cups_option_t* options = nullptr;
     int count = 0;
     for (const Option& o : jobOptions())
         count = cupsAddOption(o.first.toUtf8().constData(), o.second.toUtf8().constData(), count, &options);
     const QString title = m_docName.isEmpty() ? QStringLiteral("card") : m_docName;
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_destination.toUtf8().constData(), QFile::encodeName(spool).constData(),
-        title.toUtf8().constData(), count, options);
+    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_destination.toUtf8().constData(),
+        QFile::encodeName(spool).constData(), title.toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (id <= 0)
         printerError(QStringLiteral("\"%1\" refused the job: %2").arg(m_destination, lastCupsError()));
@@ -336,7 +345,7 @@ QStringList PrinterSurface::queueNames()
 
 QString PrinterSurface::defaultQueue()
 {
-    Dest d{QString()};
+    Dest d { QString() };
     return d.dest ? QString::fromUtf8(d.dest->name) : QString();
 }
 
@@ -350,8 +359,8 @@ ipp_t* ask(ipp_op_t op, const char* uriName, const QByteArray& uri, std::initial
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.constData());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     std::vector<const char*> names(wanted);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr,
-        names.data());
+    ippAddStrings(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr, names.data());
     ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
     if (response && ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         ippDelete(response);
@@ -423,7 +432,9 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             const QString pmessage = texts(printer, "printer-state-message");
             ippDelete(printer);
             if (stopped) {
-                *reason = QStringLiteral("job %1 is waiting: printer %2 is stopped%3").arg(jobId).arg(queue, detail(pwhy, pmessage));
+                *reason = QStringLiteral("job %1 is waiting: printer %2 is stopped%3")
+                              .arg(jobId)
+                              .arg(queue, detail(pwhy, pmessage));
                 return JobEnd::PrinterStopped;
             }
         }

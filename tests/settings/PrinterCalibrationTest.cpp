@@ -1,0 +1,104 @@
+// Per-queue calibration: kept in the settings store, read back, refused when
+// damaged, and applied to a template so the card moves by exactly its inches.
+#include <gtest/gtest.h>
+
+#include "SettingsTestSupport.h"
+#include "settings/CTargetApplications.h"
+#include "settings/PrinterCalibration.h"
+#include "template/CPrintTemplate.h"
+
+using namespace kyt;
+
+namespace
+{
+
+TEST(PrinterCalibration, ParsesOffsetsInInchesAndMillimetres)
+{
+    struct Row {
+        const char* text;
+        bool ok;
+        double x, y;
+    };
+    const Row rows[] = {
+        { "0.25,0.125", true, 0.25, 0.125 },
+        { "-1.27mm, 2.54mm", true, -0.05, 0.1 },
+        { "0.1in,-.2", true, 0.1, -0.2 },
+        { "0.25", false, 0, 0 },
+        { "a,b", false, 0, 0 },
+        { "3,0", false, 0, 0 }, // beyond 2 inches
+        { "1,2,3", false, 0, 0 },
+        { "nan,0", false, 0, 0 },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        QString error;
+        const auto got = PrinterCalibration::parseOffset(QString::fromLatin1(r.text), &error);
+        ASSERT_EQ(got.has_value(), r.ok) << error.toStdString();
+        if (r.ok) {
+            EXPECT_NEAR(got->first, r.x, 1e-9);
+            EXPECT_NEAR(got->second, r.y, 1e-9);
+        } else {
+            EXPECT_FALSE(error.isEmpty());
+        }
+    }
+}
+
+TEST(PrinterCalibration, StoredPerQueueAndForgotten)
+{
+    test::StoreScope scope;
+    EXPECT_FALSE(PrinterCalibration::load("CardPrinter").has_value());
+    PrinterCalibration c;
+    c.xOffset = -0.0531;
+    c.yOffset = 0.02;
+    c.scale = 0.99;
+    QString error;
+    ASSERT_TRUE(c.save("CardPrinter", &error)) << error.toStdString();
+    scope.reopen();
+    const auto back = PrinterCalibration::load("cardprinter"); // queue names ignore case
+    ASSERT_TRUE(back.has_value());
+    EXPECT_DOUBLE_EQ(back->xOffset, -0.0531);
+    EXPECT_DOUBLE_EQ(back->yOffset, 0.02);
+    EXPECT_DOUBLE_EQ(back->scale, 0.99);
+    EXPECT_EQ(PrinterCalibration::queues(), QList<QString> { "CardPrinter" });
+
+    PrinterCalibration bad = c;
+    bad.scale = 7;
+    EXPECT_FALSE(bad.save("CardPrinter", &error));
+    EXPECT_TRUE(error.contains("scale"));
+    EXPECT_FALSE(c.save("a\\b", &error));
+
+    ASSERT_TRUE(PrinterCalibration::remove("CardPrinter", &error)) << error.toStdString();
+    EXPECT_FALSE(PrinterCalibration::load("CardPrinter").has_value());
+    EXPECT_TRUE(PrinterCalibration::queues().isEmpty());
+}
+
+TEST(PrinterCalibration, DamagedValuesAreRefused)
+{
+    test::StoreScope scope;
+    const QString key = CTargetApplications::AppName + "\\Printers\\Q1";
+    test::putString(scope.store(), reg::HKEY_CURRENT_USER, key, "XOffset", "left a bit");
+    EXPECT_EQ(test::errorNumberOf([] { PrinterCalibration::load("Q1"); }), 380);
+    test::putString(scope.store(), reg::HKEY_CURRENT_USER, key, "XOffset", "99");
+    EXPECT_EQ(test::errorNumberOf([] { PrinterCalibration::load("Q1"); }), 380);
+}
+
+TEST(PrinterCalibration, MovesTheCardByItsInchesAtAnyScale)
+{
+    for (double scale : { 1.0, 1.25 }) {
+        SCOPED_TRACE(scale);
+        CPrintTemplate t;
+        t.setXOffset(0.5f);
+        t.setYOffset(0.25f);
+        PrinterCalibration c;
+        c.xOffset = 0.1;
+        c.yOffset = -0.2;
+        c.scale = scale;
+        c.applyTo(t);
+        EXPECT_DOUBLE_EQ(t.Scalor(), scale);
+        // Where the card's corner lands: offset x Scalor.
+        EXPECT_NEAR(t.XOffset() * t.Scalor(), 0.5 * scale + 0.1, 1e-6);
+        EXPECT_NEAR(t.YOffset() * t.Scalor(), 0.25 * scale - 0.2, 1e-6);
+    }
+}
+
+} // namespace
