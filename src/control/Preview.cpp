@@ -1,5 +1,11 @@
 #include "control/Preview.h"
 
+#include "platform/widgets/ModalRunner.h"
+#include "designer/frmPreview.h"
+#include "dialogs/frmAbout.h"
+#include "platform/widgets/QtCommonDialog.h"
+#include "util/Strings.h"
+
 #include "jobs/CardJob.h"
 #include "kyt/Version.h"
 #include "errors/EventLog.h"
@@ -25,14 +31,6 @@ namespace
     throw KytError(91, QStringLiteral("Object variable or With block variable not set"));
 }
 
-// A GUI host gets real message boxes, unless someone (a test, the host)
-// already installed their own.
-void installGuiMessageBox()
-{
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())
-        && QGuiApplication::platformName() != QLatin1String("offscreen") && messageBoxIsConsoleDefault())
-        setMessageBox(std::make_shared<QtMessageBox>());
-}
 } // namespace
 
 Preview::Preview(QWidget* parent)
@@ -53,7 +51,9 @@ Preview::Preview(QWidget* parent)
         QDir().mkpath(QFileInfo(EventLog::filePath()).absolutePath());
     } catch (const std::exception&) {
     }
-    installGuiMessageBox();
+    // A GUI host gets real message boxes and common dialogs, unless someone
+    // (a test, the host) already installed their own.
+    installGuiDialogs();
 
     m_picPreview = new PreviewPictureBox(this);
     m_picPreview->setGeometry(rect());
@@ -67,8 +67,10 @@ Preview::Preview(QWidget* parent)
 
 Preview::~Preview()
 {
-    // Release in order: default print data, defaults, reporter.
+    // Release in order: default print data, designer, defaults, reporter.
     m_defaultPrintData.reset();
+    delete m_designer;
+    m_designer = nullptr;
     m_properties.reset();
     m_error.reset();
 }
@@ -130,6 +132,42 @@ std::shared_ptr<CPrintTemplate> Preview::CreatePrintTemplate(const QString& sFil
         report(e, "CreatePrintTemplate");
     }
     return t;
+}
+
+bool Preview::EditTemplate(std::shared_ptr<CPrintTemplate>& oTemplate)
+{
+    try {
+        if (!oTemplate) {
+            oTemplate = CreatePrintTemplate();
+            if (!oTemplate)
+                return false;
+            oTemplate->setTemplateName(MakeTempFileName(QString(), QString()));
+        }
+        oTemplate->setError(m_error);
+        if (!m_designer) {
+            // Loaded once and kept; a hidden designer is reused.
+            m_designer = new frmPreview;
+            m_designer->setError(m_error);
+            m_designer->setProperties(m_properties.get());
+        }
+        m_designer->setDefaultPrintData(m_defaultPrintData);
+        m_designer->Setup();
+        m_designer->ShowID(oTemplate);
+        m_designer->showModal();
+        return oTemplate->DataChanged();
+    } catch (const std::exception& e) {
+        report(e, "EditTemplate");
+    }
+    return oTemplate && oTemplate->DataChanged();
+}
+
+void Preview::About()
+{
+    try {
+        frmAbout about(window());
+        execModal(about);
+    } catch (const std::exception&) {
+    }
 }
 
 void Preview::Clear()

@@ -20,6 +20,7 @@ namespace kyt
 
 class CProperties;
 class Surface;
+class frmPreview;
 
 class KYTWIDGETS_EXPORT Preview : public QWidget
 {
@@ -59,6 +60,15 @@ public:
     Q_INVOKABLE kyt::Picture GetTemplateBitmap(const std::shared_ptr<kyt::CPrintTemplate>& oID,
         const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
 
+    // Opens the designer modally on oTemplate (a new template, returned
+    // through the argument, when it is null). True when the template was
+    // changed during editing, also when it was saved in between.
+    Q_INVOKABLE bool EditTemplate(std::shared_ptr<kyt::CPrintTemplate>& oTemplate);
+    // Shows the about box.
+    Q_INVOKABLE void About();
+    // The designer window once EditTemplate has loaded it (kept for reuse).
+    frmPreview* designer() const { return m_designer; }
+
     // Kept for the designer's sample values.
     std::shared_ptr<kyt::CPrintData> DefaultPrintData() const { return m_defaultPrintData; }
     void setDefaultPrintData(const std::shared_ptr<kyt::CPrintData>& data) { m_defaultPrintData = data; }
@@ -88,6 +98,7 @@ private:
     PreviewPictureBox* m_picPreview = nullptr;
     QLabel* m_imgSmile = nullptr;
     kyt::Picture m_smile;
+    frmPreview* m_designer = nullptr;
 };
 
 } // namespace kyt

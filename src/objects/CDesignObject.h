@@ -17,6 +17,7 @@ class CPrintTemplate;
 class CPrintData;
 class CError;
 class Surface;
+class IDesignControl;
 namespace tokens {
 class TokenWriter;
 class TokenReader;
@@ -72,6 +73,12 @@ public:
     virtual void setTokenString(const QString& text) = 0;
 
     Q_INVOKABLE void DisplayControl() { }
+
+    // Shows the object on a designer control (tag first, Visible last) and
+    // reads it back. Failing steps are passed over. The base does nothing
+    // (parse strings have no control).
+    virtual void CopyToControl(IDesignControl& ctl);
+    virtual void GetPropertiesFromControl(IDesignControl& ctl);
 
     // Draws the object on oPrinter (in inches) at the template's scale and
     // offsets plus sgXOffset/sgYOffset. True when drawn; false after a

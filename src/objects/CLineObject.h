@@ -19,8 +19,11 @@ public:
     // The line colour has no property of its own: it travels only in the
     // token string. This accessor is for the library's drawing code.
     qint32 lineColor() const { return m_lineColor; }
+    void setLineColor(qint32 v) { m_lineColor = v; }
 
     // top, left, Width, Height, ZOrder, line colour.
+    void CopyToControl(IDesignControl& ctl) override;
+    void GetPropertiesFromControl(IDesignControl& ctl) override;
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 

@@ -31,6 +31,8 @@ public:
     void setImageType(const QString& v) { m_imageType = v; }
 
     // top, left, Width, Height, ZOrder, Index, Border, StretchToFit.
+    void CopyToControl(IDesignControl& ctl) override;
+    void GetPropertiesFromControl(IDesignControl& ctl) override;
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 

@@ -35,6 +35,8 @@ public:
     void setStretchToFit(bool v) { m_stretchToFit = v; }
 
     // top, left, Width, Height, ZOrder, Border, StretchToFit.
+    void CopyToControl(IDesignControl& ctl) override;
+    void GetPropertiesFromControl(IDesignControl& ctl) override;
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 

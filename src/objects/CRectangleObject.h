@@ -25,6 +25,8 @@ public:
     void setForeColor(qint32 v) { m_foreColor = v; }
 
     // top, left, Width, Height, ZOrder, Border, BackColor, ForeColor.
+    void CopyToControl(IDesignControl& ctl) override;
+    void GetPropertiesFromControl(IDesignControl& ctl) override;
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 

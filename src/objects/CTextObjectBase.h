@@ -103,6 +103,8 @@ public:
     // size (see RenderSupport.h), as an outline is sized for print.
     static int FontToFitSize(Surface& surface, double size, double width, double height, const QString& text);
 
+    void CopyToControl(IDesignControl& ctl) override;
+    void GetPropertiesFromControl(IDesignControl& ctl) override;
     QString TokenString() const override;
     void setTokenString(const QString& text) override;
 

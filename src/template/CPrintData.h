@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace kyt
 {
@@ -67,6 +69,16 @@ public:
 
     // A new item, not added.
     Q_INVOKABLE std::shared_ptr<kyt::CVariant> CreateVariant() const;
+
+    // Lets the user pick a field name from this data's keys with the field
+    // chooser that the widgets library installs; sFieldName takes the
+    // choice. False when cancelled, when no chooser is installed (headless
+    // programs) or after a failure.
+    bool SelectDataField(QString& sFieldName);
+    // The chooser: given the current name and the data, the chosen name or
+    // std::nullopt for a cancel. Returns the previous chooser.
+    using FieldChooser = std::function<std::optional<QString>(const QString& fieldName, CPrintData& data)>;
+    static FieldChooser setFieldChooser(FieldChooser chooser);
 
     // The text a value takes in a data stream.
     static QString valueText(const QVariant& value);

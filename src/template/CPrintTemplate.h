@@ -25,6 +25,8 @@ namespace kyt
 class TemplateDefaults;
 class Surface;
 class CPrintData;
+class IDesignForm;
+class IDesignControl;
 
 class KYTCORE_EXPORT CPrintTemplate : public QObject
 {
@@ -196,6 +198,23 @@ public:
     // Adds a parse string with this text. Throws KytError (457) when the
     // template already has one.
     Q_INVOKABLE void CreateParseString(const QString& sString);
+
+    // --- Designer controls (TemplateControls.cpp) ---------------------------
+    // Shows every object as a control of the form: photos, logos,
+    // rectangles, texts, data fields and lines; parse strings are kept
+    // aside on the form and put back by ControlstoAttributes. False after a
+    // reported failure.
+    bool ClassToControls(IDesignForm& form);
+    // Rebuilds the objects from the form's visible controls (a static text
+    // needs text, a data field a field name), sorted by drawing order, with
+    // the kept-aside objects back in their places. False after a reported
+    // failure.
+    bool ControlstoAttributes(IDesignForm& form);
+    // Checks the visible controls before a save; each problem is told in a
+    // message box. True when every control can be saved.
+    bool ValidateControls(IDesignForm& form);
+    // The "Zorder" value of a control tag as a 16-bit integer (0 when absent).
+    static qint16 ZOrderFromTag(const QString& tag);
 
     // --- Drawing (TemplateRender.cpp) --------------------------------------
     // Draws the whole card on oPrinter: background, then every object in

@@ -1,0 +1,82 @@
+// kytpreview design: the template designer on a new or existing template.
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include "Command.h"
+#include "designer/frmPreview.h"
+#include "errors/CError.h"
+#include "jobs/CardJob.h"
+#include "kyt/Version.h"
+#include "platform/widgets/AppIcon.h"
+#include "platform/widgets/QtCommonDialog.h"
+#include "settings/CProperties.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt::cli {
+namespace {
+
+const QString Me = QStringLiteral("kytpreview design");
+
+int run(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    QString shot;
+    const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
+    if (const int rc = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
+        return rc;
+    const QString file = args.isEmpty() ? QString() : args.first();
+    if (!file.isEmpty() && !QFileInfo::exists(file)) {
+        printErr(Me + QStringLiteral(": %1: no such file").arg(file));
+        return 1;
+    }
+
+    installGuiDialogs();
+    QApplication::setWindowIcon(appIcon());
+    auto error = std::make_shared<CError>();
+    error->setDisplayError(true);
+    CProperties properties(error);
+
+    frmPreview window;
+    window.setError(error);
+    window.setProperties(&properties);
+    window.Setup();
+    if (file.isEmpty()) {
+        // A new card with the designer defaults; Save asks for its name.
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setError(error);
+        t->ApplyDefaults(&properties);
+        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        window.ShowID(t);
+        window.setWindowTitle(QLatin1String(ProductName) + QStringLiteral(" Untitiled"));
+    } else {
+        window.OpenID(QFileInfo(file).absoluteFilePath());
+    }
+    QObject::connect(&window, &frmPreview::windowHidden, qApp, [] { QApplication::quit(); });
+    window.show();
+    // Start at a size a person can work with; the zoom keys change it.
+    QTimer::singleShot(0, &window, [&window] {
+        window.zoomToFit();
+        if (window.zoom() > 3.0)
+            window.setZoom(3.0);
+    });
+
+    if (hasShot) {
+        QTimer::singleShot(400, &window, [&] {
+            const bool ok = window.grab().save(shot);
+            if (!ok)
+                printErr(Me + QStringLiteral(": cannot write %1").arg(shot));
+            QApplication::exit(ok ? 0 : 1);
+        });
+    }
+    return QApplication::exec();
+}
+
+const Command::Registration reg({QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
+    QStringLiteral("Opens the template designer on TEMPLATE, or on a new card with the designer defaults.\n"
+                   "Place objects with the tool bar on the left, style them from their context menu,\n"
+                   "and save with ID > Save. View > Zoom (Ctrl+1..4, Ctrl+0 to fit) changes the scale.\n"
+                   "  --screenshot FILE  save the window as a PNG once it is drawn, then exit"),
+    run, true});
+
+} // namespace
+} // namespace kyt::cli

@@ -1,0 +1,338 @@
+#include "designer/DesignControl.h"
+
+#include "designer/ControlArray.h"
+#include "designer/DesignEvents.h"
+#include "designer/DesignSurface.h"
+#include "objects/CTextObject.h"
+#include "platform/surface/Surface.h"
+#include "util/Strings.h"
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+namespace kyt
+{
+
+namespace
+{
+std::atomic<quint64> g_useCounter{0};
+} // namespace
+
+IDesignControl::~IDesignControl() = default;
+IDesignForm::~IDesignForm() = default;
+
+DesignControl::DesignControl(DesignSurface* surface, ControlArray* array, Kind kind, int index)
+    : SurfaceItem(surface)
+    , m_array(array)
+    , m_kind(kind)
+    , m_index(index)
+{
+    setObjectName(QStringLiteral("%1(%2)").arg(kindName(kind)).arg(index));
+    setMouseTracking(false);
+    setCursor(Qt::ArrowCursor);
+    hide();
+}
+
+QString DesignControl::kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Photo:
+        return QStringLiteral("Photo");
+    case Kind::Logo:
+        return QStringLiteral("Logo");
+    case Kind::Rectangle:
+        return QStringLiteral("Rectangle");
+    case Kind::Text:
+        return QStringLiteral("Text");
+    case Kind::Data:
+        return QStringLiteral("Data");
+    case Kind::Line:
+        return QStringLiteral("Line");
+    }
+    return QString();
+}
+
+QColor DesignControl::toColor(qint32 value)
+{
+    const auto v = static_cast<quint32>(value);
+    if (v & 0x80000000u) {
+        // System colours: window background, button face, window text.
+        switch (v & 0xFF) {
+        case 5:
+            return Qt::white;
+        case 15:
+            return QColor(240, 240, 240);
+        default:
+            return Qt::black;
+        }
+    }
+    return Surface::toQColor(v);
+}
+
+void DesignControl::markUsed() { m_useOrder = ++g_useCounter; }
+
+void DesignControl::setTag(const QString& tag)
+{
+    m_tag = tag;
+    update();
+}
+
+void DesignControl::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void DesignControl::setBackStyle(int v)
+{
+    m_backStyle = v;
+    update();
+}
+
+void DesignControl::setBorderStyle(int v)
+{
+    m_borderStyle = v;
+    update();
+}
+
+void DesignControl::setAlignment(int v)
+{
+    m_alignment = v;
+    update();
+}
+
+void DesignControl::setBackColor(qint32 v)
+{
+    m_backColor = v;
+    update();
+}
+
+void DesignControl::setForeColor(qint32 v)
+{
+    m_foreColor = v;
+    update();
+}
+
+bool DesignControl::setFontName(const QString& name)
+{
+    if (name != FallbackFontName && !Surface::fontInstalled(name))
+        return false;
+    m_fontName = name;
+    update();
+    return true;
+}
+
+void DesignControl::setFontSize(double points)
+{
+    m_fontSize = points;
+    update();
+}
+
+void DesignControl::setFontBold(bool v)
+{
+    m_bold = v;
+    update();
+}
+
+void DesignControl::setFontItalic(bool v)
+{
+    m_italic = v;
+    update();
+}
+
+void DesignControl::setFontUnderline(bool v)
+{
+    m_underline = v;
+    update();
+}
+
+void DesignControl::setFontStrikethrough(bool v)
+{
+    m_strikethrough = v;
+    update();
+}
+
+void DesignControl::setPicture(const kyt::Picture& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void DesignControl::setStretch(bool v)
+{
+    m_stretch = v;
+    update();
+}
+
+void DesignControl::ZOrder(int position)
+{
+    if (position == 0)
+        raise();
+    else
+        lower();
+}
+
+void DesignControl::copyPropertiesFrom(const DesignControl& o)
+{
+    setItemGeometry(o.left(), o.top(), o.Width(), o.Height());
+    m_tag = o.m_tag;
+    m_caption = o.m_caption;
+    m_backStyle = o.m_backStyle;
+    m_borderStyle = o.m_borderStyle;
+    m_alignment = o.m_alignment;
+    m_backColor = o.m_backColor;
+    m_foreColor = o.m_foreColor;
+    m_fontName = o.m_fontName;
+    m_fontSize = o.m_fontSize;
+    m_bold = o.m_bold;
+    m_italic = o.m_italic;
+    m_underline = o.m_underline;
+    m_strikethrough = o.m_strikethrough;
+    m_picture = o.m_picture;
+    m_stretch = o.m_stretch;
+    m_useOrder = o.m_useOrder;
+    QWidget::setVisible(o.Visible());
+    update();
+}
+
+void DesignControl::clearProperties()
+{
+    QWidget::setVisible(false);
+    m_tag.clear();
+    m_caption.clear();
+    m_backStyle = 1;
+    m_borderStyle = 0;
+    m_alignment = 0;
+    m_backColor = 0xFFFFFF;
+    m_foreColor = 0;
+    m_fontName = QStringLiteral("Arial");
+    m_fontSize = 8;
+    m_bold = m_italic = m_underline = m_strikethrough = false;
+    m_picture = kyt::Picture();
+    m_stretch = false;
+    m_useOrder = 0;
+    update();
+}
+
+QFont DesignControl::displayFont() const
+{
+    QFont f(m_fontName == FallbackFontName ? QStringLiteral("Sans Serif") : m_fontName);
+    // Points to pixels at the surface's zoom, so text keeps its size on the card.
+    f.setPixelSize(std::max(1, int(std::lround(m_fontSize * pixelsPerInch() / 72.0))));
+    f.setBold(m_bold);
+    f.setItalic(m_italic);
+    f.setUnderline(m_underline);
+    f.setStrikeOut(m_strikethrough);
+    return f;
+}
+
+void DesignControl::paintPicture(QPainter& p, const QRect& box)
+{
+    if (m_picture.isNull()) {
+        // Where a picture goes until one is loaded.
+        p.fillRect(box, QColor(235, 235, 235));
+        p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.drawText(box, Qt::AlignCenter, Name());
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Pictures print stretched over their box.
+    p.drawImage(QRectF(box), m_picture.image());
+}
+
+void DesignControl::paintText(QPainter& p, const QRect& box)
+{
+    if (m_backStyle != 0)
+        p.fillRect(box, toColor(m_backColor));
+    QString text = m_caption;
+    const bool barcode = GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    if (barcode && !text.isEmpty()) {
+        // Shown encoded, as it prints in the chosen barcode font.
+        CTextObject shown;
+        shown.GetPropertiesFromControl(*this);
+        text = shown.BarcodeText(text);
+    }
+    p.setFont(displayFont());
+    p.setPen(toColor(m_foreColor));
+    const int inset = m_borderStyle != 0 ? std::max(1, int(std::lround(pixelsPerInch() / 96.0))) : 0;
+    const QRect area = box.adjusted(inset, 0, -inset, 0);
+    Qt::Alignment align = Qt::AlignTop;
+    align |= m_alignment == 1 ? Qt::AlignRight : m_alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    p.drawText(area, int(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+void DesignControl::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setClipRect(rect());
+    const QRect box = rect();
+    switch (m_kind) {
+    case Kind::Photo:
+    case Kind::Logo:
+        paintPicture(p, box);
+        break;
+    case Kind::Rectangle:
+        p.fillRect(box, toColor(m_backColor));
+        break;
+    case Kind::Line:
+        p.fillRect(box, toColor(m_foreColor));
+        break;
+    case Kind::Text:
+    case Kind::Data:
+        paintText(p, box);
+        break;
+    }
+    if (m_borderStyle != 0 && m_kind != Kind::Line) {
+        // Outlines print black.
+        const int w = std::max(1, m_borderStyle);
+        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        const double half = w / 2.0;
+        p.drawRect(QRectF(box).adjusted(half, half, -half, -half));
+    }
+}
+
+QPointF DesignControl::controlInches(const QPointF& pixels) const { return pixels / pixelsPerInch(); }
+
+void DesignControl::mousePressEvent(QMouseEvent* event)
+{
+    m_pressedLeft = event->button() == Qt::LeftButton;
+    if (auto* sink = surface()->events()) {
+        const QPointF in = controlInches(event->position());
+        sink->controlMouseDown(this, event->button(), float(in.x()), float(in.y()));
+    }
+}
+
+void DesignControl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (auto* sink = surface()->events()) {
+        const QPointF in = controlInches(event->position());
+        sink->controlMouseMove(this, event->buttons(), float(in.x()), float(in.y()));
+    }
+}
+
+void DesignControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    auto* sink = surface()->events();
+    if (!sink)
+        return;
+    const QPointF in = controlInches(event->position());
+    const bool click = event->button() == Qt::LeftButton && m_pressedLeft && rect().contains(event->position().toPoint());
+    m_pressedLeft = false;
+    sink->controlMouseUp(this, event->button(), float(in.x()), float(in.y()));
+    if (click)
+        sink->controlClick(this);
+}
+
+void DesignControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (auto* sink = surface()->events())
+        sink->controlDoubleClick(this);
+}
+
+} // namespace kyt

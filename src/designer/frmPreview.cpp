@@ -1,0 +1,980 @@
+#include "designer/frmPreview.h"
+
+#include "platform/widgets/ModalRunner.h"
+#include "designer/COutline.h"
+#include "designer/DesignCanvas.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmIDProperties.h"
+#include "errors/MessageBox.h"
+#include "errors/ModuleSource.h"
+#include "jobs/CardJob.h"
+#include "kyt/Version.h"
+#include "platform/BarcodeFonts.h"
+#include "platform/CommonDialog.h"
+#include "platform/widgets/AppIcon.h"
+#include "platform/widgets/QtCommonDialog.h"
+#include "settings/CProperties.h"
+#include "settings/CTargetApplications.h"
+#include "util/Strings.h"
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QUrl>
+#include <algorithm>
+
+namespace kyt
+{
+
+namespace
+{
+const QString TemplateFilter = QStringLiteral("KyT Templates(*.tpl)|*.tpl");
+constexpr int OpenFlags = 6148;
+constexpr int SaveFlags = 2054;
+constexpr double TwipsPerPixel = 15.0;
+
+// The hourglass while a command runs; the previous pointer comes back.
+class Hourglass
+{
+public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+QString productName() { return QLatin1String(ProductName); }
+
+const DesignControl::Kind ArrayKinds[] = {DesignControl::Kind::Photo, DesignControl::Kind::Logo,
+    DesignControl::Kind::Rectangle, DesignControl::Kind::Text, DesignControl::Kind::Data, DesignControl::Kind::Line};
+} // namespace
+
+frmPreview::frmPreview(QWidget* parent)
+    : QMainWindow(parent)
+{
+    m_moduleSource = kyt::moduleSource(".frmPreview (");
+    registerBarcodeFonts();
+    installGuiDialogs();
+    setWindowIcon(appIcon());
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowTitle(QStringLiteral("KyT Previewer"));
+    setAcceptDrops(true);
+    m_undoStack = new QUndoStack(this);
+    m_undoStack->setObjectName(QStringLiteral("undoStack"));
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scrDesign"));
+    m_scroll->setBackgroundRole(QPalette::Mid);
+    m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_canvas = new DesignCanvas;
+    m_picID = new DesignSurface(m_canvas);
+    m_canvas->setSurface(m_picID);
+    m_picID->setEvents(this);
+    m_picID->hide();
+    m_scroll->setWidget(m_canvas);
+    m_scroll->setWidgetResizable(false);
+    setCentralWidget(m_scroll);
+
+    for (size_t i = 0; i < m_arrays.size(); ++i)
+        m_arrays[i] = std::make_unique<ControlArray>(m_picID, ArrayKinds[i]);
+    m_shpOutline = new OutlineShape(m_picID);
+    m_shpOutline->setObjectName(QStringLiteral("shpOutline"));
+    for (int i = 0; i < 4; ++i) {
+        m_imgCorner[size_t(i)] = new CornerHandle(m_picID, i);
+        m_imgCorner[size_t(i)]->setObjectName(QStringLiteral("imgCorner(%1)").arg(i));
+    }
+    m_txtText = new QLineEdit(m_picID);
+    m_txtText->setObjectName(QStringLiteral("txtText"));
+    m_txtText->setFrame(false);
+    m_txtText->hide();
+
+    buildMenus();
+    buildToolBar();
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_zoomLabel = new QLabel(this);
+    m_zoomLabel->setObjectName(QStringLiteral("lblZoom"));
+    statusBar()->addWidget(m_status, 1);
+    statusBar()->addPermanentWidget(m_zoomLabel);
+    m_zoomLabel->setText(QStringLiteral("100 %"));
+    connect(m_picID, &DesignSurface::zoomChanged, this, [this](double z) {
+        m_zoomLabel->setText(QStringLiteral("%1 %").arg(qRound(z * 100)));
+        refreshRulers();
+    });
+    resize(900, 640);
+}
+
+frmPreview::~frmPreview()
+{
+    // Release in order: default print data, properties, targets, outline,
+    // template, error object.
+    m_defaultPrintData.reset();
+    m_properties = nullptr;
+    m_targets.reset();
+    m_outline.reset();
+    m_template.reset();
+    m_error.reset();
+}
+
+void frmPreview::report(const std::exception& e, const char* procedure) const
+{
+    if (m_error)
+        m_error->Report(e, m_moduleSource + QLatin1Char(' ') + QLatin1String(procedure));
+}
+
+QAction* frmPreview::addAction(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* a = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+QAction* frmPreview::menuAction(const QString& name) const { return findChild<QAction*>(name); }
+
+void frmPreview::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuBar"));
+
+    QMenu* id = bar->addMenu(QStringLiteral("&ID"));
+    id->setObjectName(QStringLiteral("mnuIDMenu"));
+    id->menuAction()->setObjectName(QStringLiteral("mnuID"));
+    connect(addAction(id, "mnuIDNew", QStringLiteral("&New")), &QAction::triggered, this, &frmPreview::mnuIDNew_Click);
+    menuAction(QStringLiteral("mnuIDNew"))->setShortcut(QKeySequence::New);
+    QAction* open = addAction(id, "mnuIDOpen", QStringLiteral("&Open..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &frmPreview::mnuIDOpen_Click);
+    connect(addAction(id, "mnuIDClose", QStringLiteral("&Close ID")), &QAction::triggered, this,
+        &frmPreview::mnuIDClose_Click);
+    addAction(id, "mnuIDSep0", QStringLiteral("-"));
+    QAction* save = addAction(id, "mnuIDSave", QStringLiteral("&Save"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &frmPreview::mnuIDSave_Click);
+    connect(addAction(id, "mnuIDSaveAs", QStringLiteral("Save &As...")), &QAction::triggered, this,
+        &frmPreview::mnuIDSaveAs_Click);
+    addAction(id, "mnuIDSep", QStringLiteral("-"));
+    connect(addAction(id, "mnuIDPrintSetup", QStringLiteral("Print Set&up...")), &QAction::triggered, this,
+        &frmPreview::mnuIDPrintSetup_Click);
+    QAction* print = addAction(id, "mnuIDPrint", QStringLiteral("&Print Preview..."));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &frmPreview::mnuIDPrint_Click);
+    addAction(id, "mnuIDSep3", QStringLiteral("-"));
+    QAction* grid = addAction(id, "mnuIDShowGrid", QStringLiteral("&Show Grid"));
+    grid->setCheckable(true);
+    grid->setChecked(true);
+    connect(grid, &QAction::triggered, this, &frmPreview::mnuIDShowGrid_Click);
+    connect(addAction(id, "mnuIDProperties", QStringLiteral("Properties...")), &QAction::triggered, this,
+        &frmPreview::mnuIDProperties_Click);
+    addAction(id, "mnuIDSep5", QStringLiteral("-"));
+    connect(addAction(id, "mnuIDCloseWin", QStringLiteral("E&xit")), &QAction::triggered, this,
+        &frmPreview::mnuIDCloseWin_Click);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEditMenu"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = addAction(edit, "mnuEditUndo", QStringLiteral("&Undo"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    undo->setEnabled(false);
+    connect(undo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
+    connect(m_undoStack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    QAction* redo = addAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setEnabled(false);
+    connect(redo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
+    connect(m_undoStack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuViewMenu"));
+    view->menuAction()->setObjectName(QStringLiteral("mnuView"));
+    auto* zoomGroup = new QActionGroup(this);
+    const struct {
+        const char* name;
+        const char* caption;
+        double zoom;
+        int key;
+    } zooms[] = {{"mnuViewZoom100", "&100 %", 1.0, Qt::Key_1}, {"mnuViewZoom200", "&200 %", 2.0, Qt::Key_2},
+        {"mnuViewZoom300", "&300 %", 3.0, Qt::Key_3}, {"mnuViewZoom400", "&400 %", 4.0, Qt::Key_4}};
+    for (const auto& z : zooms) {
+        QAction* a = addAction(view, z.name, QLatin1String(z.caption));
+        a->setCheckable(true);
+        a->setChecked(z.zoom == 1.0);
+        a->setShortcut(QKeySequence(Qt::CTRL | z.key));
+        zoomGroup->addAction(a);
+        const double factor = z.zoom;
+        connect(a, &QAction::triggered, this, [this, factor] { setZoom(factor); });
+    }
+    QAction* fit = addAction(view, "mnuViewZoomFit", QStringLiteral("&Fit to Window"));
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(fit, &QAction::triggered, this, &frmPreview::zoomToFit);
+    addAction(view, "mnuViewSep1", QStringLiteral("-"));
+    QAction* zin = addAction(view, "mnuViewZoomIn", QStringLiteral("Zoom &In"));
+    zin->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zin, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
+    QAction* zout = addAction(view, "mnuViewZoomOut", QStringLiteral("Zoom &Out"));
+    zout->setShortcut(QKeySequence::ZoomOut);
+    connect(zout, &QAction::triggered, this, [this] { setZoom(zoom() / 1.25); });
+
+    // The object menu lives in the bar but only shows as a context menu.
+    m_mnuMethods = bar->addMenu(QStringLiteral("&Object"));
+    m_mnuMethods->setObjectName(QStringLiteral("mnuMethods"));
+    m_mnuMethods->menuAction()->setObjectName(QStringLiteral("mnuMethodsAction"));
+    m_mnuMethods->menuAction()->setVisible(false);
+    QMenu* o = m_mnuMethods;
+    const struct {
+        const char* name;
+        const char* caption;
+        void (frmPreview::*slot)();
+        bool checkable;
+    } items[] = {
+        {"mnuOptionsDelete", "&Delete", &frmPreview::mnuOptionsDelete_Click, false},
+        {"mnuOptionsLogo", "&Load Logo...", &frmPreview::mnuOptionsLogo_Click, false},
+        {"mnuOptionsUserField", "Data &Field...", &frmPreview::mnuOptionsUserField_Click, false},
+        {"mnuOptionsEditText", "&Edit Text", &frmPreview::mnuOptionsEditText_Click, false},
+        {"mnuOptionsSep1", "-", nullptr, false},
+        {"mnuOptionsFront", "&Bring to Front", &frmPreview::mnuOptionsFront_Click, false},
+        {"mnuOptionsBack", "&Send to Back", &frmPreview::mnuOptionsBack_Click, false},
+        {"mnuOptionsSep2", "-", nullptr, false},
+        {"mnuOptionsFont", "&Font...", &frmPreview::mnuOptionsFont_Click, false},
+        {"mnuOptionsFontToFit", "Size Font To Fit", &frmPreview::mnuOptionsFontToFit_Click, true},
+    };
+    for (const auto& it : items) {
+        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
+        a->setCheckable(it.checkable);
+        if (it.slot)
+            connect(a, &QAction::triggered, this, it.slot);
+    }
+    QMenu* align = o->addMenu(QStringLiteral("&Alignment..."));
+    align->setObjectName(QStringLiteral("mnuOptionsAlignMenu"));
+    align->menuAction()->setObjectName(QStringLiteral("mnuOptionsAlign"));
+    const struct {
+        const char* name;
+        const char* caption;
+        void (frmPreview::*slot)();
+    } aligns[] = {{"mnuOptionsAlignmentLeft", "&Left", &frmPreview::mnuOptionsAlignmentLeft_Click},
+        {"mnuOptionsAlignmentCenter", "&Center", &frmPreview::mnuOptionsAlignmentCenter_Click},
+        {"mnuOptionsAlignmentRight", "&Right", &frmPreview::mnuOptionsAlignmentRight_Click}};
+    for (const auto& it : aligns) {
+        QAction* a = addAction(align, it.name, QLatin1String(it.caption));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, it.slot);
+    }
+    const struct {
+        const char* name;
+        const char* caption;
+        void (frmPreview::*slot)();
+        bool checkable;
+    } rest[] = {
+        {"mnuOptionsSep3", "-", nullptr, false},
+        {"mnuOptionsStretch", "&Stretch", &frmPreview::mnuOptionsStretch_Click, true},
+        {"mnuOptionsBorderStyle", "&Border", &frmPreview::mnuOptionsBorderStyle_Click, true},
+        {"mnuOptionsTransparent", "&Transparent", &frmPreview::mnuOptionsTransparent_Click, true},
+        {"mnuOptionsBackColor", "Background &Color...", &frmPreview::mnuOptionsBackColor_Click, false},
+        {"mnuOptionsForeColor", "Fore&ground Color...", &frmPreview::mnuOptionsForeColor_Click, false},
+        {"mnuOptionsSep4", "-", nullptr, false},
+        {"mnuOptionsBarcode", "Barcode", &frmPreview::mnuOptionsBarcode_Click, true},
+        {"mnuOptionsBarcodeProp", "Properties...", &frmPreview::mnuOptionsBarcodeProp_Click, false},
+        {"mnuOptionsSep5", "-", nullptr, false},
+        {"mnuOptionsMagstripe", "Magstripe...", nullptr, false},
+        {"mnuOptionsSmartCard", "SmartCard...", nullptr, false},
+    };
+    for (const auto& it : rest) {
+        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
+        a->setCheckable(it.checkable);
+        if (it.slot)
+            connect(a, &QAction::triggered, this, it.slot);
+    }
+    // Design-time state: most object items hidden, these three disabled.
+    for (QAction* a : o->actions())
+        if (a->objectName() != QLatin1String("mnuOptionsDelete"))
+            a->setVisible(false);
+    for (const char* name : {"mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard"})
+        menuAction(QLatin1String(name))->setEnabled(false);
+
+    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuToolsMenu"));
+    tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
+    connect(addAction(tools, "mnuToolsOptions", QStringLiteral("&Options")), &QAction::triggered, this,
+        &frmPreview::mnuToolsOptions_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* contents = addAction(help, "mnuHelpConstant", QStringLiteral("&Contents"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    connect(contents, &QAction::triggered, this, &frmPreview::mnuHelpConstant_Click);
+    connect(addAction(help, "mnuHelpSearch", QStringLiteral("Search for Help On...")), &QAction::triggered, this,
+        &frmPreview::mnuHelpSearch_Click);
+    addAction(help, "mnuHelpSep2", QStringLiteral("-"));
+    connect(addAction(help, "mnuHelpAbout", QStringLiteral("&About Previewer")), &QAction::triggered, this,
+        &frmPreview::mnuHelpAbout_Click);
+
+    EnableIDMenus(false);
+}
+
+void frmPreview::buildToolBar()
+{
+    m_tlbObjects = new QToolBar(QStringLiteral("Objects"), this);
+    m_tlbObjects->setObjectName(QStringLiteral("tlbObjects"));
+    m_tlbObjects->setMovable(false);
+    m_tlbObjects->setIconSize(QSize(24, 24));
+    addToolBar(Qt::LeftToolBarArea, m_tlbObjects);
+    m_toolGroup = new QActionGroup(this);
+    m_toolGroup->setExclusive(true);
+    const struct {
+        const char* key;
+        const char* tip;
+    } buttons[] = {{"Pointer", "Select Objects"}, {"Photo", "Photo Place Holder"}, {"Logo", "Logo or Image"},
+        {"Rectangle", "Rectangle"}, {"Data", "Data Field"}, {"Text", "Single Static Text Line"}, {"Line", "Line"}};
+    for (const auto& b : buttons) {
+        const QString key = QLatin1String(b.key);
+        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), key);
+        a->setObjectName(QStringLiteral("tlbObjects") + key);
+        a->setToolTip(QLatin1String(b.tip));
+        a->setStatusTip(QLatin1String(b.tip));
+        a->setData(key);
+        a->setCheckable(true);
+        m_toolGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, key] { tlbObjects_ButtonClick(key); });
+    }
+    pressTool(QStringLiteral("Pointer"));
+}
+
+void frmPreview::pressTool(const QString& key)
+{
+    for (QAction* a : m_toolGroup->actions())
+        if (a->data().toString() == key)
+            a->setChecked(true);
+}
+
+QString frmPreview::WhichButtonDown() const
+{
+    QString key;
+    try {
+        for (QAction* a : m_toolGroup->actions())
+            if (a->isChecked())
+                key = a->data().toString();
+    } catch (const std::exception& e) {
+        report(e, "WhichButtonDown");
+    }
+    return key;
+}
+
+void frmPreview::tlbObjects_ButtonClick(const QString& key)
+{
+    pressTool(key);
+    if (key != QLatin1String("Pointer") && m_outline)
+        m_outline->Unselect();
+    m_status->setText(key == QLatin1String("Pointer") ? QString()
+                                                       : tr("Drag on the card to place the object."));
+}
+
+ControlArray* frmPreview::controlArray(const QString& name) const
+{
+    for (const auto& a : m_arrays)
+        if (a->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return a.get();
+    return nullptr;
+}
+
+std::vector<IDesignControl*> frmPreview::designControls() const
+{
+    std::vector<DesignControl*> all;
+    for (const auto& a : m_arrays)
+        for (DesignControl* c : a->elements())
+            all.push_back(c);
+    // Never-used controls (order 0) last; the rest in the order they were put to use.
+    std::stable_sort(all.begin(), all.end(), [](const DesignControl* a, const DesignControl* b) {
+        const quint64 ka = a->useOrder() ? a->useOrder() : ~quint64(0);
+        const quint64 kb = b->useOrder() ? b->useOrder() : ~quint64(0);
+        return ka < kb;
+    });
+    return std::vector<IDesignControl*>(all.begin(), all.end());
+}
+
+IDesignControl* frmPreview::LoadDesignControl(const QString& arrayName)
+{
+    ControlArray* array = controlArray(arrayName);
+    if (!array)
+        return nullptr;
+    DesignControl* c = array->Item(0);
+    if (c && c->Visible())
+        c = array->Load(array->UBound() + 1);
+    c->markUsed();
+    return c;
+}
+
+void frmPreview::setDataChanged()
+{
+    if (m_template)
+        m_template->setDataChanged(true);
+}
+
+void frmPreview::EnableIDMenus(bool enabled)
+{
+    for (const char* name : {"mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties"})
+        menuAction(QLatin1String(name))->setEnabled(enabled);
+}
+
+void frmPreview::SetAlignmentChecks(int alignment)
+{
+    QAction* left = menuAction(QStringLiteral("mnuOptionsAlignmentLeft"));
+    QAction* right = menuAction(QStringLiteral("mnuOptionsAlignmentRight"));
+    QAction* center = menuAction(QStringLiteral("mnuOptionsAlignmentCenter"));
+    left->setChecked(false);
+    right->setChecked(false);
+    center->setChecked(false);
+    if (alignment == 0)
+        left->setChecked(true);
+    else if (alignment == 1)
+        right->setChecked(true);
+    else if (alignment == 2)
+        center->setChecked(true);
+}
+
+void frmPreview::updateMenu(const QString& type, bool border, int alignment, bool transparent, bool barcode)
+{
+    try {
+        const QString t = type.toLower();
+        const bool photo = t == QLatin1String("photo"), logo = t == QLatin1String("logo"),
+                   data = t == QLatin1String("data"), text = t == QLatin1String("text"),
+                   rect = t == QLatin1String("rectangle") || t == QLatin1String("line"),
+                   pointer = t == QLatin1String("pointer");
+        if (!(photo || logo || data || text || rect || pointer))
+            return;
+        const bool textual = data || text;
+        const bool object = !pointer;
+        auto show = [this](const char* name, bool v) { menuAction(QLatin1String(name))->setVisible(v); };
+        show("mnuOptionsDelete", true);
+        show("mnuOptionsLogo", logo);
+        show("mnuOptionsUserField", data);
+        show("mnuOptionsEditText", text);
+        show("mnuOptionsSep1", true);
+        show("mnuOptionsFront", true);
+        show("mnuOptionsBack", true);
+        show("mnuOptionsSep2", object);
+        for (const char* n : {"mnuOptionsFont", "mnuOptionsFontToFit", "mnuOptionsAlign", "mnuOptionsSep3"})
+            show(n, textual);
+        show("mnuOptionsStretch", logo);
+        show("mnuOptionsBorderStyle", object && t != QLatin1String("line"));
+        for (const char* n : {"mnuOptionsTransparent", "mnuOptionsForeColor", "mnuOptionsSep4", "mnuOptionsBarcode",
+                 "mnuOptionsBarcodeProp", "mnuOptionsSep5", "mnuOptionsMagstripe", "mnuOptionsSmartCard"})
+            show(n, textual);
+        show("mnuOptionsBackColor", textual || rect);
+        menuAction(QStringLiteral("mnuOptionsBorderStyle"))->setChecked(border);
+        if (textual) {
+            menuAction(QStringLiteral("mnuOptionsFontToFit"))->setChecked(m_outline && m_outline->FontToFit());
+            SetAlignmentChecks(alignment);
+            menuAction(QStringLiteral("mnuOptionsTransparent"))->setChecked(transparent);
+            menuAction(QStringLiteral("mnuOptionsBackColor"))->setEnabled(!transparent);
+            menuAction(QStringLiteral("mnuOptionsBarcode"))->setChecked(barcode);
+            menuAction(QStringLiteral("mnuOptionsBarcodeProp"))->setEnabled(barcode);
+        } else if (rect) {
+            menuAction(QStringLiteral("mnuOptionsBackColor"))->setEnabled(true);
+        }
+    } catch (const std::exception& e) {
+        report(e, "updateMenu");
+    }
+}
+
+// --- Document commands ---------------------------------------------------------
+
+void frmPreview::Setup()
+{
+    Hourglass busy;
+    try {
+        if (!m_targets) {
+            m_targets = std::make_unique<CTargetApplications>();
+            m_targets->GetAllTargetApps();
+        }
+        if (!m_outline) {
+            m_outline = std::make_unique<COutline>();
+            m_outline->setError(m_error);
+            m_outline->setRectangle(m_shpOutline);
+            m_outline->setUpperLeft(m_imgCorner[0]);
+            m_outline->setUpperRight(m_imgCorner[1]);
+            m_outline->setLowerLeft(m_imgCorner[2]);
+            m_outline->setLowerRight(m_imgCorner[3]);
+            m_outline->setDesignForm(this);
+        }
+        m_picID->setSurfaceSize(0, 0);
+        m_picID->hide();
+        pressTool(QStringLiteral("Pointer"));
+        EnableIDMenus(false);
+        if (m_properties) {
+            const float t = m_properties->top(), l = m_properties->left(), w = m_properties->Width(),
+                        h = m_properties->Height();
+            if (t != -1 && l != -1 && w != -1 && h != -1) {
+                move(qRound(l / TwipsPerPixel), qRound(t / TwipsPerPixel));
+                resize(std::max(200, qRound(w / TwipsPerPixel)), std::max(150, qRound(h / TwipsPerPixel)));
+            }
+            menuAction(QStringLiteral("mnuIDShowGrid"))->setChecked(m_properties->DefaultShowGrid());
+        }
+    } catch (const std::exception& e) {
+        report(e, "Setup");
+    }
+}
+
+void frmPreview::setCaptionFor(const QString& prefix)
+{
+    setWindowTitle(prefix + QStringLiteral(" ...\\") + GetFileName(m_template ? m_template->TemplateName() : QString()));
+}
+
+void frmPreview::sizeSurface()
+{
+    if (!m_template)
+        return;
+    const double h = m_template->Height() * (m_template->Duplex() ? 2 : 1);
+    m_picID->setTemplate(m_template.get());
+    m_picID->setSurfaceSize(float(m_template->Width()), float(h));
+    m_picID->show();
+    m_canvas->relayout();
+}
+
+void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
+{
+    try {
+        m_template = t;
+        if (m_outline)
+            m_outline->Unselect();
+        CleanUp();
+        if (!t)
+            return;
+        setCaptionFor(productName());
+        sizeSurface();
+        PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+        if (t->ClassToControls(*this)) {
+            findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->setEnabled(!Photo().Item(0)->Visible());
+            pressTool(QStringLiteral("Pointer"));
+            EnableIDMenus(true);
+            t->setDataChanged(false);
+            m_undoStack->clear();
+        }
+    } catch (const std::exception& e) {
+        report(e, "ShowID");
+    }
+}
+
+int frmPreview::askSaveChanges()
+{
+    if (!m_template || !m_template->Dirty())
+        return vbNo;
+    const int answer = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    if (answer == vbYes)
+        mnuIDSave_Click();
+    return answer;
+}
+
+void frmPreview::NewID()
+{
+    try {
+        if (askSaveChanges() == vbCancel)
+            return;
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setError(m_error);
+        t->ApplyDefaults(m_properties);
+        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        // The previous document stays on the surface until the new one is accepted.
+        frmIDProperties dialog(this);
+        if (!runPropertiesDialog(dialog, *t, true))
+            return;
+        if (m_outline)
+            m_outline->Unselect();
+        CleanUp();
+        m_template = t;
+        setWindowTitle(productName() + QStringLiteral(" Untitiled"));
+        sizeSurface();
+        PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+        EnableIDMenus(true);
+        findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->setEnabled(true);
+        pressTool(QStringLiteral("Pointer"));
+        m_undoStack->clear();
+    } catch (const std::exception& e) {
+        report(e, "NewID");
+    }
+}
+
+void frmPreview::OpenID(const QString& name)
+{
+    try {
+        if (askSaveChanges() == vbCancel)
+            return;
+        QString fileName = name;
+        if (fileName.isEmpty()) {
+            const auto chosen = commonDialog().ShowOpen(QStringLiteral("Open"), TemplateFilter, QString(), OpenFlags, 1);
+            if (!chosen || chosen->isEmpty())
+                return;
+            fileName = *chosen;
+        }
+        Hourglass busy;
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setError(m_error);
+        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setTemplateName(fileName);
+        // A file that cannot be read leaves the previous document current and shown.
+        if (t->ReadFile())
+            ShowID(t);
+    } catch (const std::exception& e) {
+        report(e, "OpenID");
+    }
+}
+
+void frmPreview::SaveID(bool useCurrentName)
+{
+    if (!m_template)
+        return;
+    try {
+        if (!useCurrentName || m_template->TemplateName().isEmpty()) {
+            const auto chosen = commonDialog().ShowSave(
+                QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
+            if (!chosen || chosen->isEmpty())
+                return;
+            m_template->setTemplateName(*chosen);
+        }
+        if (!m_template->ValidateControls(*this)) {
+            if (MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
+                    vbYesNo | vbQuestion | vbDefaultButton2)
+                != vbYes)
+                return;
+        }
+        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString()))
+            setCaptionFor(QStringLiteral("KyTDesign"));
+    } catch (const std::exception& e) {
+        report(e, "SaveID");
+    }
+}
+
+void frmPreview::CloseId()
+{
+    Hourglass busy;
+    try {
+        if (m_template) {
+            if (askSaveChanges() == vbCancel)
+                return;
+            CleanUp();
+            m_template.reset();
+            m_picID->setTemplate(nullptr);
+        }
+        if (m_outline)
+            m_outline->Unselect();
+        pressTool(QStringLiteral("Pointer"));
+        EnableIDMenus(false);
+        setWindowTitle(productName());
+        m_undoStack->clear();
+    } catch (const std::exception& e) {
+        report(e, "CloseId");
+    }
+}
+
+void frmPreview::CleanUp()
+{
+    try {
+        for (const auto& array : m_arrays) {
+            for (DesignControl* c : array->elements()) {
+                if (c->Index() > 0)
+                    array->Unload(c->Index());
+                else
+                    c->clearProperties();
+            }
+        }
+        m_carried.clear();
+        m_txtText->hide();
+        m_shpOutline->hide();
+        for (CornerHandle* h : m_imgCorner)
+            h->hide();
+        m_picID->hide();
+        m_canvas->relayout();
+    } catch (const std::exception& e) {
+        report(e, "CleanUp");
+    }
+}
+
+bool frmPreview::runPropertiesDialog(frmIDProperties& dialog, CPrintTemplate& t, bool isNew)
+{
+    dialog.setError(m_error);
+    dialog.setTargetApplications(m_targets.get());
+    dialog.setBackgroundPicture(t.Picture());
+    dialog.setBackgroundColor(t.BackgroundColor());
+    dialog.setIdSizeWidth(t.Width());
+    dialog.setIdSizeHeight(t.Height());
+    dialog.setOrientation(t.Orientation());
+    if (isNew)
+        dialog.setDialogTitle(QStringLiteral("New Template Properties"));
+    dialog.setTargetApp(t.TargetApplication());
+    dialog.setDuplex(t.Duplex());
+    dialog.Setup();
+    execModal(dialog);
+    if (dialog.UserCancel())
+        return false;
+    t.setWidth(dialog.IdSizeWidth());
+    t.setHeight(dialog.IdSizeHeight());
+    t.setOrientation(qint16(dialog.Orientation()));
+    t.setBackgroundColor(dialog.BackgroundColor());
+    t.setTargetApplication(dialog.TargetApp());
+    t.setDuplex(dialog.Duplex());
+    t.setPicture(dialog.BackgroundPicture());
+    return true;
+}
+
+bool frmPreview::ShowProperties(bool isNew)
+{
+    if (!m_template)
+        return false;
+    try {
+        frmIDProperties dialog(this);
+        if (!runPropertiesDialog(dialog, *m_template, isNew))
+            return false;
+        m_template->setDataChanged(true);
+        sizeSurface();
+        PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+        return true;
+    } catch (const std::exception& e) {
+        report(e, "ShowProperties");
+    }
+    return false;
+}
+
+void frmPreview::PaintIDBackground(bool showGrid)
+{
+    try {
+        m_picID->setShowGrid(showGrid);
+        m_picID->update();
+        refreshRulers();
+    } catch (const std::exception& e) {
+        report(e, "PaintIDBackground");
+    }
+}
+
+void frmPreview::refreshRulers() { m_canvas->relayout(); }
+
+// --- Menu handlers -------------------------------------------------------------
+
+void frmPreview::mnuIDNew_Click() { NewID(); }
+void frmPreview::mnuIDOpen_Click() { OpenID(QString()); }
+void frmPreview::mnuIDClose_Click() { CloseId(); }
+
+void frmPreview::mnuIDSave_Click()
+{
+    Hourglass busy;
+    SaveID(true);
+}
+
+void frmPreview::mnuIDSaveAs_Click()
+{
+    Hourglass busy;
+    SaveID(false);
+}
+
+void frmPreview::mnuIDShowGrid_Click()
+{
+    // The action toggled its own check mark.
+    PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+}
+
+void frmPreview::mnuIDProperties_Click()
+{
+    Hourglass busy;
+    ShowProperties(false);
+}
+
+void frmPreview::mnuIDCloseWin_Click()
+{
+    m_closingFromCode = true;
+    close();
+    m_closingFromCode = false;
+}
+
+void frmPreview::mnuHelpConstant_Click()
+{
+    Hourglass busy;
+    commonDialog().ShowHelp(QtCommonDialog::helpFile(), HelpContents);
+}
+
+void frmPreview::mnuHelpSearch_Click()
+{
+    Hourglass busy;
+    commonDialog().ShowHelp(QtCommonDialog::helpFile(), HelpPartialKey);
+}
+
+void frmPreview::mnuHelpAbout_Click()
+{
+    frmAbout about(this);
+    execModal(about);
+}
+
+// --- Zoom ---------------------------------------------------------------------
+
+double frmPreview::zoom() const { return m_picID->zoom(); }
+
+void frmPreview::setZoom(double z)
+{
+    m_picID->setZoom(z);
+    m_canvas->relayout();
+    for (const char* name : {"mnuViewZoom100", "mnuViewZoom200", "mnuViewZoom300", "mnuViewZoom400"})
+        menuAction(QLatin1String(name))->setChecked(false);
+    const int percent = qRound(m_picID->zoom() * 100);
+    if (QAction* a = menuAction(QStringLiteral("mnuViewZoom%1").arg(percent)))
+        a->setChecked(true);
+}
+
+void frmPreview::zoomToFit()
+{
+    if (!m_template || m_picID->surfaceWidth() <= 0 || m_picID->surfaceHeight() <= 0)
+        return;
+    const QSize margins = m_canvas->rulerMargins();
+    const QSize avail = m_scroll->viewport()->size() - margins - QSize(8, 8);
+    const double zw = avail.width() / (m_picID->surfaceWidth() * DesignSurface::BasePixelsPerInch);
+    const double zh = avail.height() / (m_picID->surfaceHeight() * DesignSurface::BasePixelsPerInch);
+    setZoom(std::min(zw, zh));
+}
+
+// --- Closing ------------------------------------------------------------------
+
+void frmPreview::storeGeometry()
+{
+    if (!m_properties)
+        return;
+    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
+    m_properties->setTop(float(g.top() * TwipsPerPixel));
+    m_properties->setLeft(float(g.left() * TwipsPerPixel));
+    m_properties->setWidth(float(g.width() * TwipsPerPixel));
+    m_properties->setHeight(float(g.height() * TwipsPerPixel));
+    m_properties->setDefaultShowGrid(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+}
+
+bool frmPreview::Form_QueryUnload(int unloadMode)
+{
+    storeGeometry();
+    if (!m_template || !m_template->Dirty())
+        return true;
+    const int answer = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    if (answer == vbCancel)
+        return false;
+    if (answer == vbYes) {
+        mnuIDSave_Click();
+        m_template.reset();
+        closePrintPreview();
+        if (unloadMode == 0) {
+            // The window's own close button hides the window, empty, for reuse.
+            CleanUp();
+            m_picID->setTemplate(nullptr);
+            hide();
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmPreview::closeEvent(QCloseEvent* event)
+{
+    if (Form_QueryUnload(m_closingFromCode ? 1 : 0))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmPreview::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    emit windowHidden();
+}
+
+void frmPreview::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (!isVisible())
+        return;
+    QEventLoop loop;
+    connect(this, &frmPreview::windowHidden, &loop, &QEventLoop::quit);
+    loop.exec();
+    setWindowModality(Qt::NonModal);
+}
+
+void frmPreview::changeEvent(QEvent* event) { QMainWindow::changeEvent(event); }
+
+void frmPreview::keyPressEvent(QKeyEvent* event)
+{
+    if (!Form_KeyDown(event->key(), event->modifiers()))
+        QMainWindow::keyPressEvent(event);
+}
+
+// --- Drag and drop -------------------------------------------------------------
+
+namespace
+{
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+    return files;
+}
+
+bool isTemplateFile(const QString& file)
+{
+    return QFileInfo(file).suffix().compare(QLatin1String("tpl"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+Qt::DropAction frmPreview::Form_OLEDragOver(const QStringList& files) const
+{
+    return !files.isEmpty() && isTemplateFile(files.first()) ? Qt::CopyAction : Qt::IgnoreAction;
+}
+
+Qt::DropAction frmPreview::Form_OLEDragDrop(const QStringList& files)
+{
+    if (files.isEmpty())
+        return Qt::IgnoreAction;
+    // Only the first file counts.
+    if (isTemplateFile(files.first())) {
+        OpenID(files.first());
+        return Qt::CopyAction;
+    }
+    MsgBox(QStringLiteral("Unsupported File Format"), vbOKOnly, QStringLiteral("OLE Drop Error"));
+    return Qt::IgnoreAction;
+}
+
+void frmPreview::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Any file list is taken, so a wrong file gets its message on drop.
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void frmPreview::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void frmPreview::dropEvent(QDropEvent* event)
+{
+    const Qt::DropAction action = Form_OLEDragDrop(localFiles(event->mimeData()));
+    event->setDropAction(action);
+    event->accept();
+}
+
+} // namespace kyt

@@ -1,0 +1,267 @@
+#pragma once
+// The template designer: one template at a time is opened, edited on the
+// design surface picID and saved as a template file. The host loads it
+// once, hands it the error reporter and the designer defaults, calls Setup
+// and ShowID, and shows it modally (Preview::EditTemplate).
+//
+// Source files: frmPreview.cpp (window, menus, document commands),
+// frmPreviewDraw.cpp (tools, drawing, background and rulers),
+// frmPreviewPointer.cpp (pointer tool: selection, moving, keys),
+// frmPreviewObjectMenu.cpp (the &Object menu), frmPreviewPrinting.cpp
+// (printer set-up, print preview, options).
+
+#include "designer/ControlArray.h"
+#include "designer/DesignEvents.h"
+#include "designer/DesignSurface.h"
+#include "errors/CError.h"
+#include "kyt/kytwidgets_export.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include "template/DesignControl.h"
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+class QUndoStack;
+
+namespace kyt
+{
+
+class COutline;
+class CProperties;
+class CTargetApplications;
+class DesignCanvas;
+class frmIDProperties;
+
+class KYTWIDGETS_EXPORT frmPreview : public QMainWindow, public IDesignForm, public DesignEvents
+{
+    Q_OBJECT
+
+public:
+    explicit frmPreview(QWidget* parent = nullptr);
+    ~frmPreview() override;
+
+    // --- Shared objects (set by the host before Setup) ----------------------
+    CErrorPtr Error() const { return m_error; }
+    void setError(CErrorPtr error) { m_error = std::move(error); }
+    // Designer defaults; not owned, must outlive the window.
+    CProperties* Properties() const { return m_properties; }
+    void setProperties(CProperties* properties) { m_properties = properties; }
+    std::shared_ptr<CPrintData> DefaultPrintData() const { return m_defaultPrintData; }
+    void setDefaultPrintData(std::shared_ptr<CPrintData> data) { m_defaultPrintData = std::move(data); }
+
+    // --- Public operations ----------------------------------------------------
+    void Setup();
+    void ShowID(const std::shared_ptr<CPrintTemplate>& t);
+    void NewID();
+    // An empty name asks with the Open dialog.
+    void OpenID(const QString& fileName = QString());
+    void SaveID(bool useCurrentName);
+    void CloseId();
+    void CleanUp();
+    bool ShowProperties(bool isNew);
+    void updateMenu(const QString& type, bool border, int alignment, bool transparent, bool barcode);
+    void EnableIDMenus(bool enabled);
+    void SetAlignmentChecks(int alignment);
+    // Key of the pressed tool button ("Pointer", "Photo", ...); empty when none.
+    QString WhichButtonDown() const;
+    // Presses a tool button by key ("Pointer", "Photo", "Logo", "Rectangle",
+    // "Data", "Text", "Line").
+    void pressTool(const QString& key);
+    void PaintIDBackground(bool showGrid);
+    void EditText(int index);
+    void TextUpdate();
+
+    // Shows the window and runs until it is hidden or closed.
+    void showModal();
+
+    // --- Drawing tools (frmPreviewDraw.cpp) ----------------------------------
+    void DrawStart(float x, float y);
+    void DrawMove(float x, float y);
+    void DrawDone(float x, float y);
+    // Copies left, top, Width, Height by name.
+    static void ObjectCopy(const QWidget& source, QWidget& destination);
+
+    // --- Document --------------------------------------------------------------
+    std::shared_ptr<CPrintTemplate> currentTemplate() const { return m_template; }
+    void setDataChanged();
+
+    // --- Window parts -------------------------------------------------------
+    DesignSurface* picID() const { return m_picID; }
+    OutlineShape* shpOutline() const { return m_shpOutline; }
+    CornerHandle* imgCorner(int index) const { return m_imgCorner.at(size_t(index)); }
+    QLineEdit* txtText() const { return m_txtText; }
+    QToolBar* tlbObjects() const { return m_tlbObjects; }
+    QUndoStack* undoStack() const { return m_undoStack; }
+    COutline* outline() const { return m_outline.get(); }
+    CTargetApplications* targetApplications() const { return m_targets.get(); }
+    QScrollArea* scrollArea() const { return m_scroll; }
+    QLabel* statusLabel() const { return m_status; }
+    // The control array by name ("Photo", "Logo", "Rectangle", "Text",
+    // "Data", "Line"); nullptr for other names.
+    ControlArray* controlArray(const QString& name) const;
+    ControlArray& Photo() const { return *m_arrays[0]; }
+    ControlArray& Logo() const { return *m_arrays[1]; }
+    ControlArray& Rectangle() const { return *m_arrays[2]; }
+    ControlArray& Text() const { return *m_arrays[3]; }
+    ControlArray& Data() const { return *m_arrays[4]; }
+    ControlArray& Line() const { return *m_arrays[5]; }
+    // Every menu action by its object name (mnuIDSave, mnuOptionsFont, ...).
+    QAction* menuAction(const QString& name) const;
+    QMenu* mnuMethods() const { return m_mnuMethods; }
+
+    // --- Zoom -------------------------------------------------------------
+    void setZoom(double zoom);
+    double zoom() const;
+    void zoomToFit();
+
+    // --- Drag and drop of files; the drop action taken ----------------------
+    Qt::DropAction Form_OLEDragOver(const QStringList& files) const;
+    Qt::DropAction Form_OLEDragDrop(const QStringList& files);
+
+    // Source text of the window's error reports.
+    const QString& moduleSource() const { return m_moduleSource; }
+
+    // IDesignForm
+    std::vector<IDesignControl*> designControls() const override;
+    IDesignControl* LoadDesignControl(const QString& arrayName) override;
+    std::vector<CarriedObject>& carriedObjects() override { return m_carried; }
+
+    // DesignEvents (mouse routing; drawing tools here, pointer tool in
+    // frmPreviewPointer.cpp)
+    void surfaceMouseDown(Qt::MouseButton button, float x, float y) override;
+    void surfaceMouseMove(Qt::MouseButtons buttons, float x, float y) override;
+    void surfaceMouseUp(Qt::MouseButton button, float x, float y) override;
+    void surfaceClick() override;
+    void controlMouseDown(DesignControl* control, Qt::MouseButton button, float x, float y) override;
+    void controlMouseMove(DesignControl* control, Qt::MouseButtons buttons, float x, float y) override;
+    void controlMouseUp(DesignControl* control, Qt::MouseButton button, float x, float y) override;
+    void controlClick(DesignControl* control) override;
+    void controlDoubleClick(DesignControl* control) override;
+    void handleMouseDown(CornerHandle* handle, Qt::MouseButton button, float x, float y) override;
+    void handleMouseMove(CornerHandle* handle, Qt::MouseButtons buttons, float x, float y) override;
+    void handleMouseUp(CornerHandle* handle, Qt::MouseButton button, float x, float y) override;
+
+    // Pointer tool on objects (frmPreviewPointer.cpp). x, y: control inches.
+    void pointerMouseDown(DesignControl* control, Qt::MouseButton button, float x, float y);
+    void pointerMouseMove(DesignControl* control, Qt::MouseButtons buttons, float x, float y);
+    void pointerMouseUp(DesignControl* control, Qt::MouseButton button, float x, float y);
+    void pointerDoubleClick(DesignControl* control);
+    // Keys of the window (F2, Enter, Delete); true when handled.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Called after DrawDone placed a new object (selected already).
+    void objectPlaced(DesignControl* control);
+    // Unloads the print preview window when one is open (frmPreviewPrinting.cpp).
+    void closePrintPreview();
+
+public slots:
+    // &ID
+    void mnuIDNew_Click();
+    void mnuIDOpen_Click();
+    void mnuIDClose_Click();
+    void mnuIDSave_Click();
+    void mnuIDSaveAs_Click();
+    void mnuIDPrintSetup_Click(); // frmPreviewPrinting.cpp
+    void mnuIDPrint_Click();      // frmPreviewPrinting.cpp
+    void mnuIDShowGrid_Click();
+    void mnuIDProperties_Click();
+    void mnuIDCloseWin_Click();
+    // &Tools
+    void mnuToolsOptions_Click(); // frmPreviewPrinting.cpp
+    // &Help
+    void mnuHelpConstant_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    // &Object (frmPreviewObjectMenu.cpp)
+    void mnuOptionsDelete_Click();
+    void mnuOptionsLogo_Click();
+    void mnuOptionsUserField_Click();
+    void mnuOptionsEditText_Click();
+    void mnuOptionsFront_Click();
+    void mnuOptionsBack_Click();
+    void mnuOptionsFont_Click();
+    void mnuOptionsFontToFit_Click();
+    void mnuOptionsAlignmentLeft_Click();
+    void mnuOptionsAlignmentCenter_Click();
+    void mnuOptionsAlignmentRight_Click();
+    void mnuOptionsStretch_Click();
+    void mnuOptionsBorderStyle_Click();
+    void mnuOptionsTransparent_Click();
+    void mnuOptionsBackColor_Click();
+    void mnuOptionsForeColor_Click();
+    void mnuOptionsBarcode_Click();
+    void mnuOptionsBarcodeProp_Click();
+    // Tool bar
+    void tlbObjects_ButtonClick(const QString& key);
+
+signals:
+    // The window was hidden or closed (ends showModal).
+    void windowHidden();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+public:
+    // Closing: unloadMode 0 is the window's own close button, 1 a close
+    // from code (E&xit). Returns true when the window may close.
+    bool Form_QueryUnload(int unloadMode);
+
+private:
+    bool runPropertiesDialog(frmIDProperties& dialog, CPrintTemplate& t, bool isNew);
+    void buildMenus();
+    void buildToolBar();
+    void report(const std::exception& e, const char* procedure) const;
+    // "Save Changes?" when the document changed: vbYes, vbNo or vbCancel
+    // (vbNo also when nothing changed).
+    int askSaveChanges();
+    void sizeSurface();
+    void refreshRulers();
+    void setCaptionFor(const QString& prefix);
+    void storeGeometry();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption);
+
+    QString m_moduleSource;
+    CErrorPtr m_error;
+    CProperties* m_properties = nullptr;
+    std::shared_ptr<CPrintData> m_defaultPrintData;
+    std::unique_ptr<CTargetApplications> m_targets;
+    std::unique_ptr<COutline> m_outline;
+    std::shared_ptr<CPrintTemplate> m_template;
+    std::vector<CarriedObject> m_carried;
+
+    QScrollArea* m_scroll = nullptr;
+    DesignCanvas* m_canvas = nullptr;
+    DesignSurface* m_picID = nullptr;
+    OutlineShape* m_shpOutline = nullptr;
+    std::array<CornerHandle*, 4> m_imgCorner{};
+    QLineEdit* m_txtText = nullptr;
+    std::array<std::unique_ptr<ControlArray>, 6> m_arrays;
+    QToolBar* m_tlbObjects = nullptr;
+    QActionGroup* m_toolGroup = nullptr;
+    QUndoStack* m_undoStack = nullptr;
+    QMenu* m_mnuMethods = nullptr;
+    QLabel* m_status = nullptr;
+    QLabel* m_zoomLabel = nullptr;
+
+    // Rubber band anchor and current point, and the object move state.
+    float m_x0 = 0, m_y0 = 0, m_x1 = 0, m_y1 = 0;
+    bool m_moving = false;
+    bool m_closingFromCode = false;
+    bool m_inModal = false;
+};
+
+} // namespace kyt

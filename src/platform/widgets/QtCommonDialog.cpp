@@ -1,0 +1,314 @@
+#include "platform/widgets/QtCommonDialog.h"
+
+#include "errors/MessageBox.h"
+#include "platform/widgets/AppIcon.h"
+#include "platform/widgets/QtMessageBox.h"
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPointer>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace kyt
+{
+
+namespace
+{
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+} // namespace
+
+QStringList QtCommonDialog::qtFilters(const QString& filter)
+{
+    QStringList out;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+    }
+    return out;
+}
+
+QString QtCommonDialog::defaultSuffix(const QString& filter, int filterIndex)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const int at = 2 * (filterIndex - 1) + 1;
+    if (filterIndex < 1 || at >= parts.size())
+        return QString();
+    static const QRegularExpression single(QStringLiteral("^\\*\\.([A-Za-z0-9]+)$"));
+    const auto m = single.match(parts[at].trimmed());
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString QtCommonDialog::helpFolder()
+{
+    QStringList candidates;
+    const QString env = qEnvironmentVariable("KYT_HELP_DIR");
+    if (!env.isEmpty())
+        candidates << env;
+#ifdef KYT_SOURCE_HELP_DIR
+    candidates << QStringLiteral(KYT_SOURCE_HELP_DIR);
+#endif
+#ifdef KYT_INSTALLED_HELP_DIR
+    candidates << QStringLiteral(KYT_INSTALLED_HELP_DIR);
+#endif
+    for (const QString& dir : candidates)
+        if (QFileInfo::exists(dir + QStringLiteral("/index.html")))
+            return dir;
+    return candidates.isEmpty() ? QString() : candidates.last();
+}
+
+QString QtCommonDialog::helpFile() { return helpFolder() + QStringLiteral("/index.html"); }
+
+std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest& r)
+{
+    switch (r.kind) {
+    case CommonDialogKind::Open:
+    case CommonDialogKind::Save: {
+        QFileDialog dialog(dialogParent(), r.title);
+        const bool save = r.kind == CommonDialogKind::Save;
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        const QStringList filters = qtFilters(r.filter);
+        dialog.setNameFilters(filters);
+        if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[r.filterIndex - 1]);
+        if (save)
+            dialog.setDefaultSuffix(defaultSuffix(r.filter, r.filterIndex));
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return CommonDialogAnswer(dialog.selectedFiles().first());
+    }
+    case CommonDialogKind::Color: {
+        const QColor c = QColorDialog::getColor(r.color.isValid() ? r.color : QColor(Qt::white), dialogParent(),
+            r.title.isEmpty() ? QStringLiteral("Color") : r.title);
+        if (!c.isValid())
+            return std::nullopt;
+        return CommonDialogAnswer(c);
+    }
+    case CommonDialogKind::Font: {
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, r.font, dialogParent(), r.title.isEmpty() ? QStringLiteral("Font") : r.title);
+        if (!ok)
+            return std::nullopt;
+        return CommonDialogAnswer(f);
+    }
+    case CommonDialogKind::PrinterSetup: {
+        QPrinter printer;
+        if (!r.printerName.isEmpty())
+            printer.setPrinterName(r.printerName);
+        printer.setPageOrientation(r.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        QPrintDialog dialog(&printer, dialogParent());
+        dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Print Setup") : r.title);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        PrinterChoice choice;
+        choice.printerName = printer.printerName();
+        choice.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+        choice.copies = printer.copyCount();
+        return CommonDialogAnswer(choice);
+    }
+    case CommonDialogKind::Help: {
+        HelpWindow* help = HelpWindow::instance();
+        help->showHelp(r.helpFile.isEmpty() ? helpFile() : r.helpFile, r.helpCommand, r.helpKey);
+        return CommonDialogAnswer(true);
+    }
+    }
+    return std::nullopt;
+}
+
+void installGuiDialogs()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())
+        || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    if (messageBoxIsConsoleDefault())
+        setMessageBox(std::make_shared<QtMessageBox>());
+    if (commonDialogIsNullDefault())
+        setCommonDialog(std::make_shared<QtCommonDialog>());
+}
+
+// --- Help window ---------------------------------------------------------------
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("KYTPreview Help"));
+    setWindowIcon(appIcon());
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tbsHelp"));
+    m_contents = new QTreeWidget(m_tabs);
+    m_contents->setObjectName(QStringLiteral("tvwContents"));
+    m_contents->setHeaderHidden(true);
+    auto* searchPage = new QWidget(m_tabs);
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    auto* label = new QLabel(QStringLiteral("&Type the word(s) to find:"), searchPage);
+    m_query = new QLineEdit(searchPage);
+    m_query->setObjectName(QStringLiteral("txtSearch"));
+    label->setBuddy(m_query);
+    m_results = new QListWidget(searchPage);
+    m_results->setObjectName(QStringLiteral("lstResults"));
+    searchLayout->addWidget(label);
+    searchLayout->addWidget(m_query);
+    searchLayout->addWidget(m_results);
+    m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
+    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("txtPage"));
+    m_browser->setOpenLinks(true);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter);
+    resize(820, 560);
+
+    connect(m_contents, &QTreeWidget::itemActivated, this,
+        [this](QTreeWidgetItem* item) { openPage(item->data(0, Qt::UserRole).toString()); });
+    connect(m_contents, &QTreeWidget::itemClicked, this,
+        [this](QTreeWidgetItem* item) { openPage(item->data(0, Qt::UserRole).toString()); });
+    connect(m_query, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
+    connect(m_results, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem* item) { openPage(item->data(Qt::UserRole).toString()); });
+    connect(m_results, &QListWidget::itemClicked, this,
+        [this](QListWidgetItem* item) { openPage(item->data(Qt::UserRole).toString()); });
+}
+
+HelpWindow* HelpWindow::instance()
+{
+    static QPointer<HelpWindow> window;
+    if (!window)
+        window = new HelpWindow;
+    return window;
+}
+
+void HelpWindow::loadPages(const QString& folder)
+{
+    if (folder == m_folder && !m_pages.empty())
+        return;
+    m_folder = folder;
+    m_pages.clear();
+    m_contents->clear();
+    // The start page lists the other pages in contents order.
+    QStringList files{QStringLiteral("index.html")};
+    QFile index(folder + QStringLiteral("/index.html"));
+    if (index.open(QIODevice::ReadOnly)) {
+        static const QRegularExpression link(QStringLiteral("href=\"([A-Za-z0-9_-]+\\.html)\""));
+        const QString html = QString::fromUtf8(index.readAll());
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString f = it.next().captured(1);
+            if (!files.contains(f))
+                files << f;
+        }
+    }
+    static const QRegularExpression titleRe(QStringLiteral("<title>(.*?)</title>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression keywordsRe(QStringLiteral("<meta name=\"keywords\" content=\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QString& f : files) {
+        QFile file(folder + QLatin1Char('/') + f);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString html = QString::fromUtf8(file.read(1 << 20));
+        QTextDocument doc;
+        doc.setHtml(html);
+        Page page{f, titleRe.match(html).captured(1).trimmed(), keywordsRe.match(html).captured(1), doc.toPlainText()};
+        if (page.title.isEmpty())
+            page.title = f;
+        auto* item = new QTreeWidgetItem(m_contents, QStringList{page.title});
+        item->setData(0, Qt::UserRole, f);
+        m_pages.push_back(std::move(page));
+    }
+    m_browser->setSearchPaths({folder});
+}
+
+QStringList HelpWindow::contents() const
+{
+    QStringList out;
+    for (const Page& p : m_pages)
+        out << p.title;
+    return out;
+}
+
+QStringList HelpWindow::search(const QString& query) const
+{
+    const QStringList words = query.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {};
+    QStringList strong, weak;
+    for (const Page& p : m_pages) {
+        bool all = true, inHead = true;
+        for (const QString& w : words) {
+            const bool head = p.title.contains(w, Qt::CaseInsensitive) || p.keywords.contains(w, Qt::CaseInsensitive);
+            inHead = inHead && head;
+            if (!head && !p.text.contains(w, Qt::CaseInsensitive)) {
+                all = false;
+                break;
+            }
+        }
+        if (all)
+            (inHead ? strong : weak) << p.title;
+    }
+    return strong + weak;
+}
+
+void HelpWindow::runSearch()
+{
+    m_results->clear();
+    for (const QString& title : search(m_query->text())) {
+        auto* item = new QListWidgetItem(title, m_results);
+        for (const Page& p : m_pages)
+            if (p.title == title)
+                item->setData(Qt::UserRole, p.file);
+    }
+}
+
+void HelpWindow::openPage(const QString& file)
+{
+    if (!file.isEmpty())
+        m_browser->setSource(QUrl::fromLocalFile(m_folder + QLatin1Char('/') + file));
+}
+
+QString HelpWindow::currentPage() const { return QFileInfo(m_browser->source().toLocalFile()).fileName(); }
+
+void HelpWindow::showHelp(const QString& file, int command, const QString& key)
+{
+    const QFileInfo info(file);
+    loadPages(info.absolutePath());
+    if (command == HelpPartialKey) {
+        m_tabs->setCurrentIndex(1);
+        m_query->setText(key);
+        m_query->setFocus();
+    } else {
+        m_tabs->setCurrentIndex(0);
+    }
+    openPage(info.fileName().isEmpty() ? QStringLiteral("index.html") : info.fileName());
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace kyt

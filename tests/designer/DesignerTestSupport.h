@@ -1,0 +1,106 @@
+#pragma once
+// A designer window for tests: quiet error reporter, sandboxed defaults,
+// scripted message boxes, common dialogs and modal dialogs, and mouse
+// helpers that drag on the surface in inches.
+
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
+#include "designer/DesignSurface.h"
+#include "designer/frmPreview.h"
+#include "platform/CommonDialog.h"
+#include "platform/widgets/ModalRunner.h"
+#include "settings/CProperties.h"
+#include "support/TestSupport.h"
+#include "template/CPrintTemplate.h"
+
+namespace kyt::test {
+
+// Installs a scripted common dialog for the life of the object.
+class ScriptedDialogScope {
+public:
+    ScriptedDialogScope()
+        : m_dialog(std::make_shared<ScriptedCommonDialog>())
+        , m_previous(setCommonDialog(m_dialog))
+    {
+    }
+    ~ScriptedDialogScope() { setCommonDialog(m_previous); }
+    ScriptedCommonDialog& dialog() { return *m_dialog; }
+
+private:
+    std::shared_ptr<ScriptedCommonDialog> m_dialog;
+    std::shared_ptr<ICommonDialog> m_previous;
+};
+
+// Answers the library's modal dialogs with a function for the life of the object.
+class ModalScope {
+public:
+    explicit ModalScope(ModalRunner runner) : m_previous(setModalRunner(std::move(runner))) {}
+    ~ModalScope() { setModalRunner(m_previous); }
+
+private:
+    ModalRunner m_previous;
+};
+
+struct Designer {
+    ScriptedBoxScope boxes;
+    ScriptedDialogScope dialogs;
+    std::shared_ptr<CError> error = quietError();
+    CProperties properties{error};
+    frmPreview window;
+
+    Designer()
+    {
+        window.setError(error);
+        window.setProperties(&properties);
+        window.Setup();
+        window.resize(900, 640);
+        window.show();
+    }
+
+    // Shows a new blank template of the given size.
+    std::shared_ptr<CPrintTemplate> showBlank(double w = 3.375, double h = 2.125, bool duplex = false)
+    {
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setError(error);
+        t->setWidth(w);
+        t->setHeight(h);
+        t->setDuplex(duplex);
+        window.ShowID(t);
+        return t;
+    }
+
+    DesignSurface& surface() { return *window.picID(); }
+
+    QPoint px(double x, double y) { return QPoint(surface().toPixels(x), surface().toPixels(y)); }
+
+    // Presses at (x0, y0) inches on the surface, moves to (x1, y1), releases.
+    void drag(double x0, double y0, double x1, double y1)
+    {
+        QWidget* target = surface().childAt(px(x0, y0));
+        if (!target)
+            target = &surface();
+        const QPoint from = target->mapFrom(&surface(), px(x0, y0));
+        const QPoint to = target->mapFrom(&surface(), px(x1, y1));
+        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    // Chooses a tool and drags its rubber band.
+    DesignControl* place(const QString& tool, double x0, double y0, double x1, double y1)
+    {
+        window.pressTool(tool);
+        drag(x0, y0, x1, y1);
+        ControlArray* a = window.controlArray(tool);
+        DesignControl* last = nullptr;
+        for (DesignControl* c : a->elements())
+            if (c->Visible() && (!last || c->useOrder() > last->useOrder()))
+                last = c;
+        return last;
+    }
+};
+
+} // namespace kyt::test
