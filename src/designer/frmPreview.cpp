@@ -2,6 +2,7 @@
 
 #include "platform/widgets/ModalRunner.h"
 #include "designer/COutline.h"
+#include "designer/DesignEditing.h"
 #include "designer/DesignCanvas.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
@@ -510,6 +511,7 @@ void frmPreview::Setup()
             m_outline->setLowerLeft(m_imgCorner[2]);
             m_outline->setLowerRight(m_imgCorner[3]);
             m_outline->setDesignForm(this);
+            DesignEditing::of(*this); // undo history, editing keys
         }
         m_picID->setSurfaceSize(0, 0);
         m_picID->hide();
@@ -651,8 +653,10 @@ void frmPreview::SaveID(bool useCurrentName)
                 != vbYes)
                 return;
         }
-        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString()))
+        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString())) {
+            m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+        }
     } catch (const std::exception& e) {
         report(e, "SaveID");
     }

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
