@@ -1,7 +1,4 @@
 // kytpreview design: the template designer on a new or existing template.
-#include <QApplication>
-#include <QFileInfo>
-#include <QTimer>
 #include "Command.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
@@ -11,9 +8,14 @@
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
 #include "template/CPrintTemplate.h"
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("kytpreview design");
 
@@ -22,7 +24,8 @@ int run(const QStringList& argsIn)
     QStringList args = argsIn;
     QString shot;
     const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
-    if (const int rc = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
+    if (const int rc
+        = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
         return rc;
     const QString file = args.isEmpty() ? QString() : args.first();
     if (!file.isEmpty() && !QFileInfo::exists(file)) {
@@ -71,12 +74,12 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
+const Command::Registration reg({ QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
     QStringLiteral("Opens the template designer on TEMPLATE, or on a new card with the designer defaults.\n"
                    "Place objects with the tool bar on the left, style them from their context menu,\n"
                    "and save with ID > Save. View > Zoom (Ctrl+1..4, Ctrl+0 to fit) changes the scale.\n"
                    "  --screenshot FILE  save the window as a PNG once it is drawn, then exit"),
-    run, true});
+    run, true });
 
 } // namespace
 } // namespace kyt::cli

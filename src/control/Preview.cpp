@@ -141,7 +141,8 @@ bool Preview::EditTemplate(std::shared_ptr<CPrintTemplate>& oTemplate)
             oTemplate = CreatePrintTemplate();
             if (!oTemplate)
                 return false;
-            oTemplate->setTemplateName(MakeTempFileName(QString(), QString()));
+            // Named without marking the new card as changed.
+            oTemplate->fields().TemplateName = MakeTempFileName(QString(), QString());
         }
         oTemplate->setError(m_error);
         if (!m_designer) {

@@ -49,7 +49,10 @@ void ControlArray::Unload(int index)
     control->deleteLater();
 }
 
-int ControlArray::UBound() const { return m_items.empty() ? -1 : m_items.rbegin()->first; }
+int ControlArray::UBound() const
+{
+    return m_items.empty() ? -1 : m_items.rbegin()->first;
+}
 
 std::vector<DesignControl*> ControlArray::elements() const
 {

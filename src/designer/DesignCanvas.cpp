@@ -33,7 +33,7 @@ void DesignCanvas::setSurface(DesignSurface* surface)
 QSize DesignCanvas::rulerMargins() const
 {
     const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(QStringLiteral("9.999 ")) + 6, 2 * fm.height()};
+    return { fm.horizontalAdvance(QStringLiteral("9.999 ")) + 6, 2 * fm.height() };
 }
 
 void DesignCanvas::relayout()
@@ -56,7 +56,7 @@ std::vector<DesignCanvas::Tick> DesignCanvas::topTicks() const
         const double x = i * RulerStep;
         if (x > m_surface->surfaceWidth() + 1e-9)
             break;
-        ticks.push_back({x, QString::number(x, 'f', 2)});
+        ticks.push_back({ x, QString::number(x, 'f', 2) });
     }
     return ticks;
 }
@@ -84,7 +84,7 @@ std::vector<DesignCanvas::Tick> DesignCanvas::leftTicks() const
         QString label = QString::number(v, 'f', 3);
         if (label.endsWith(QLatin1Char('0')))
             label.chop(1);
-        ticks.push_back({y, label});
+        ticks.push_back({ y, label });
     }
     return ticks;
 }
@@ -116,7 +116,8 @@ void DesignCanvas::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
 
     // Labels are spaced so they never overlap at small zooms.
-    const int topEvery = std::max(1, int(std::ceil((fm.horizontalAdvance(QStringLiteral("9.99")) + 6) / (RulerStep * ppi))));
+    const int topEvery
+        = std::max(1, int(std::ceil((fm.horizontalAdvance(QStringLiteral("9.99")) + 6) / (RulerStep * ppi))));
     const auto top = topTicks();
     for (size_t i = 0; i < top.size(); ++i) {
         const int x = origin.x() + int(std::lround(top[i].offset * ppi));

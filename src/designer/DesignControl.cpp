@@ -17,7 +17,7 @@ namespace kyt
 
 namespace
 {
-std::atomic<quint64> g_useCounter{0};
+std::atomic<quint64> g_useCounter { 0 };
 } // namespace
 
 IDesignControl::~IDesignControl() = default;
@@ -71,7 +71,10 @@ QColor DesignControl::toColor(qint32 value)
     return Surface::toQColor(v);
 }
 
-void DesignControl::markUsed() { m_useOrder = ++g_useCounter; }
+void DesignControl::markUsed()
+{
+    m_useOrder = ++g_useCounter;
+}
 
 void DesignControl::setTag(const QString& tag)
 {
@@ -193,6 +196,7 @@ void DesignControl::copyPropertiesFrom(const DesignControl& o)
     m_picture = o.m_picture;
     m_stretch = o.m_stretch;
     m_useOrder = o.m_useOrder;
+    m_objectType = o.m_objectType;
     QWidget::setVisible(o.Visible());
     update();
 }
@@ -213,6 +217,7 @@ void DesignControl::clearProperties()
     m_picture = kyt::Picture();
     m_stretch = false;
     m_useOrder = 0;
+    m_objectType.clear();
     update();
 }
 
@@ -248,7 +253,8 @@ void DesignControl::paintText(QPainter& p, const QRect& box)
     if (m_backStyle != 0)
         p.fillRect(box, toColor(m_backColor));
     QString text = m_caption;
-    const bool barcode = GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    const bool barcode
+        = GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
     if (barcode && !text.isEmpty()) {
         // Shown encoded, as it prints in the chosen barcode font.
         CTextObject shown;
@@ -295,7 +301,10 @@ void DesignControl::paintEvent(QPaintEvent*)
     }
 }
 
-QPointF DesignControl::controlInches(const QPointF& pixels) const { return pixels / pixelsPerInch(); }
+QPointF DesignControl::controlInches(const QPointF& pixels) const
+{
+    return pixels / pixelsPerInch();
+}
 
 void DesignControl::mousePressEvent(QMouseEvent* event)
 {
@@ -320,7 +329,8 @@ void DesignControl::mouseReleaseEvent(QMouseEvent* event)
     if (!sink)
         return;
     const QPointF in = controlInches(event->position());
-    const bool click = event->button() == Qt::LeftButton && m_pressedLeft && rect().contains(event->position().toPoint());
+    const bool click
+        = event->button() == Qt::LeftButton && m_pressedLeft && rect().contains(event->position().toPoint());
     m_pressedLeft = false;
     sink->controlMouseUp(this, event->button(), float(in.x()), float(in.y()));
     if (click)

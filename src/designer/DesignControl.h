@@ -92,6 +92,8 @@ public:
     bool Stretch() const override { return m_stretch; }
     void setStretch(bool v) override;
     void ZOrder(int position = 0) override;
+    QString ObjectType() const override { return m_objectType; }
+    void setObjectType(const QString& typeWord) override { m_objectType = typeWord; }
 
     // Window order: when the control was last put to use (0 never).
     quint64 useOrder() const { return m_useOrder; }
@@ -142,6 +144,7 @@ private:
     kyt::Picture m_picture;
     bool m_stretch = false;
     quint64 m_useOrder = 0;
+    QString m_objectType;
     bool m_pressedLeft = false;
 };
 

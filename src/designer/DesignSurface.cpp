@@ -21,7 +21,10 @@ DesignSurface::DesignSurface(QWidget* parent)
     setCursor(Qt::CrossCursor);
 }
 
-int DesignSurface::toPixels(double inches) const { return int(std::lround(inches * pixelsPerInch())); }
+int DesignSurface::toPixels(double inches) const
+{
+    return int(std::lround(inches * pixelsPerInch()));
+}
 
 void DesignSurface::setZoom(double zoom)
 {

@@ -41,7 +41,11 @@ public:
 
     // The template whose background is painted (not owned); null paints a
     // plain surface.
-    void setTemplate(CPrintTemplate* t) { m_template = t; update(); }
+    void setTemplate(CPrintTemplate* t)
+    {
+        m_template = t;
+        update();
+    }
     CPrintTemplate* currentTemplate() const { return m_template; }
     bool showGrid() const { return m_showGrid; }
     void setShowGrid(bool v)

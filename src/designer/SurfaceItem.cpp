@@ -19,7 +19,10 @@ SurfaceItem::SurfaceItem(DesignSurface* surface)
     connect(surface, &DesignSurface::zoomChanged, this, [this] { relayout(); });
 }
 
-double SurfaceItem::pixelsPerInch() const { return m_surface->pixelsPerInch(); }
+double SurfaceItem::pixelsPerInch() const
+{
+    return m_surface->pixelsPerInch();
+}
 
 void SurfaceItem::setItemGeometry(float left, float top, float width, float height)
 {
@@ -86,8 +89,8 @@ CornerHandle::CornerHandle(DesignSurface* surface, int index)
     : SurfaceItem(surface)
     , m_index(index)
 {
-    static const Qt::CursorShape cursors[] = {Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeBDiagCursor,
-        Qt::SizeFDiagCursor};
+    static const Qt::CursorShape cursors[]
+        = { Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeBDiagCursor, Qt::SizeFDiagCursor };
     setCursor(cursors[index & 3]);
     relayout();
     hide();
@@ -120,7 +123,7 @@ namespace
 QPointF surfaceInches(const SurfaceItem& item, const QPointF& local)
 {
     const QPointF px = item.mapTo(item.surface(), local);
-    return {px.x() / item.pixelsPerInch(), px.y() / item.pixelsPerInch()};
+    return { px.x() / item.pixelsPerInch(), px.y() / item.pixelsPerInch() };
 }
 } // namespace
 

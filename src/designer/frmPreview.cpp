@@ -1,6 +1,5 @@
 #include "designer/frmPreview.h"
 
-#include "platform/widgets/ModalRunner.h"
 #include "designer/COutline.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignCanvas.h"
@@ -13,6 +12,7 @@
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/AppIcon.h"
+#include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
 #include "settings/CTargetApplications.h"
@@ -24,10 +24,10 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QHideEvent>
-#include <QKeyEvent>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -59,10 +59,13 @@ public:
     Hourglass& operator=(const Hourglass&) = delete;
 };
 
-QString productName() { return QLatin1String(ProductName); }
+QString productName()
+{
+    return QLatin1String(ProductName);
+}
 
-const DesignControl::Kind ArrayKinds[] = {DesignControl::Kind::Photo, DesignControl::Kind::Logo,
-    DesignControl::Kind::Rectangle, DesignControl::Kind::Text, DesignControl::Kind::Data, DesignControl::Kind::Line};
+const DesignControl::Kind ArrayKinds[] = { DesignControl::Kind::Photo, DesignControl::Kind::Logo,
+    DesignControl::Kind::Rectangle, DesignControl::Kind::Text, DesignControl::Kind::Data, DesignControl::Kind::Line };
 } // namespace
 
 frmPreview::frmPreview(QWidget* parent)
@@ -145,7 +148,10 @@ QAction* frmPreview::addAction(QMenu* menu, const char* name, const QString& cap
     return a;
 }
 
-QAction* frmPreview::menuAction(const QString& name) const { return findChild<QAction*>(name); }
+QAction* frmPreview::menuAction(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
 
 void frmPreview::buildMenus()
 {
@@ -189,12 +195,12 @@ void frmPreview::buildMenus()
     edit->setObjectName(QStringLiteral("mnuEditMenu"));
     edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
     QAction* undo = addAction(edit, "mnuEditUndo", QStringLiteral("&Undo"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    undo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Z) });
     undo->setEnabled(false);
     connect(undo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
     connect(m_undoStack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     QAction* redo = addAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     redo->setEnabled(false);
     connect(redo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
     connect(m_undoStack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
@@ -208,8 +214,8 @@ void frmPreview::buildMenus()
         const char* caption;
         double zoom;
         int key;
-    } zooms[] = {{"mnuViewZoom100", "&100 %", 1.0, Qt::Key_1}, {"mnuViewZoom200", "&200 %", 2.0, Qt::Key_2},
-        {"mnuViewZoom300", "&300 %", 3.0, Qt::Key_3}, {"mnuViewZoom400", "&400 %", 4.0, Qt::Key_4}};
+    } zooms[] = { { "mnuViewZoom100", "&100 %", 1.0, Qt::Key_1 }, { "mnuViewZoom200", "&200 %", 2.0, Qt::Key_2 },
+        { "mnuViewZoom300", "&300 %", 3.0, Qt::Key_3 }, { "mnuViewZoom400", "&400 %", 4.0, Qt::Key_4 } };
     for (const auto& z : zooms) {
         QAction* a = addAction(view, z.name, QLatin1String(z.caption));
         a->setCheckable(true);
@@ -224,7 +230,7 @@ void frmPreview::buildMenus()
     connect(fit, &QAction::triggered, this, &frmPreview::zoomToFit);
     addAction(view, "mnuViewSep1", QStringLiteral("-"));
     QAction* zin = addAction(view, "mnuViewZoomIn", QStringLiteral("Zoom &In"));
-    zin->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zin->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     connect(zin, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
     QAction* zout = addAction(view, "mnuViewZoomOut", QStringLiteral("Zoom &Out"));
     zout->setShortcut(QKeySequence::ZoomOut);
@@ -242,16 +248,16 @@ void frmPreview::buildMenus()
         void (frmPreview::*slot)();
         bool checkable;
     } items[] = {
-        {"mnuOptionsDelete", "&Delete", &frmPreview::mnuOptionsDelete_Click, false},
-        {"mnuOptionsLogo", "&Load Logo...", &frmPreview::mnuOptionsLogo_Click, false},
-        {"mnuOptionsUserField", "Data &Field...", &frmPreview::mnuOptionsUserField_Click, false},
-        {"mnuOptionsEditText", "&Edit Text", &frmPreview::mnuOptionsEditText_Click, false},
-        {"mnuOptionsSep1", "-", nullptr, false},
-        {"mnuOptionsFront", "&Bring to Front", &frmPreview::mnuOptionsFront_Click, false},
-        {"mnuOptionsBack", "&Send to Back", &frmPreview::mnuOptionsBack_Click, false},
-        {"mnuOptionsSep2", "-", nullptr, false},
-        {"mnuOptionsFont", "&Font...", &frmPreview::mnuOptionsFont_Click, false},
-        {"mnuOptionsFontToFit", "Size Font To Fit", &frmPreview::mnuOptionsFontToFit_Click, true},
+        { "mnuOptionsDelete", "&Delete", &frmPreview::mnuOptionsDelete_Click, false },
+        { "mnuOptionsLogo", "&Load Logo...", &frmPreview::mnuOptionsLogo_Click, false },
+        { "mnuOptionsUserField", "Data &Field...", &frmPreview::mnuOptionsUserField_Click, false },
+        { "mnuOptionsEditText", "&Edit Text", &frmPreview::mnuOptionsEditText_Click, false },
+        { "mnuOptionsSep1", "-", nullptr, false },
+        { "mnuOptionsFront", "&Bring to Front", &frmPreview::mnuOptionsFront_Click, false },
+        { "mnuOptionsBack", "&Send to Back", &frmPreview::mnuOptionsBack_Click, false },
+        { "mnuOptionsSep2", "-", nullptr, false },
+        { "mnuOptionsFont", "&Font...", &frmPreview::mnuOptionsFont_Click, false },
+        { "mnuOptionsFontToFit", "Size Font To Fit", &frmPreview::mnuOptionsFontToFit_Click, true },
     };
     for (const auto& it : items) {
         QAction* a = addAction(o, it.name, QLatin1String(it.caption));
@@ -266,9 +272,9 @@ void frmPreview::buildMenus()
         const char* name;
         const char* caption;
         void (frmPreview::*slot)();
-    } aligns[] = {{"mnuOptionsAlignmentLeft", "&Left", &frmPreview::mnuOptionsAlignmentLeft_Click},
-        {"mnuOptionsAlignmentCenter", "&Center", &frmPreview::mnuOptionsAlignmentCenter_Click},
-        {"mnuOptionsAlignmentRight", "&Right", &frmPreview::mnuOptionsAlignmentRight_Click}};
+    } aligns[] = { { "mnuOptionsAlignmentLeft", "&Left", &frmPreview::mnuOptionsAlignmentLeft_Click },
+        { "mnuOptionsAlignmentCenter", "&Center", &frmPreview::mnuOptionsAlignmentCenter_Click },
+        { "mnuOptionsAlignmentRight", "&Right", &frmPreview::mnuOptionsAlignmentRight_Click } };
     for (const auto& it : aligns) {
         QAction* a = addAction(align, it.name, QLatin1String(it.caption));
         a->setCheckable(true);
@@ -280,18 +286,18 @@ void frmPreview::buildMenus()
         void (frmPreview::*slot)();
         bool checkable;
     } rest[] = {
-        {"mnuOptionsSep3", "-", nullptr, false},
-        {"mnuOptionsStretch", "&Stretch", &frmPreview::mnuOptionsStretch_Click, true},
-        {"mnuOptionsBorderStyle", "&Border", &frmPreview::mnuOptionsBorderStyle_Click, true},
-        {"mnuOptionsTransparent", "&Transparent", &frmPreview::mnuOptionsTransparent_Click, true},
-        {"mnuOptionsBackColor", "Background &Color...", &frmPreview::mnuOptionsBackColor_Click, false},
-        {"mnuOptionsForeColor", "Fore&ground Color...", &frmPreview::mnuOptionsForeColor_Click, false},
-        {"mnuOptionsSep4", "-", nullptr, false},
-        {"mnuOptionsBarcode", "Barcode", &frmPreview::mnuOptionsBarcode_Click, true},
-        {"mnuOptionsBarcodeProp", "Properties...", &frmPreview::mnuOptionsBarcodeProp_Click, false},
-        {"mnuOptionsSep5", "-", nullptr, false},
-        {"mnuOptionsMagstripe", "Magstripe...", nullptr, false},
-        {"mnuOptionsSmartCard", "SmartCard...", nullptr, false},
+        { "mnuOptionsSep3", "-", nullptr, false },
+        { "mnuOptionsStretch", "&Stretch", &frmPreview::mnuOptionsStretch_Click, true },
+        { "mnuOptionsBorderStyle", "&Border", &frmPreview::mnuOptionsBorderStyle_Click, true },
+        { "mnuOptionsTransparent", "&Transparent", &frmPreview::mnuOptionsTransparent_Click, true },
+        { "mnuOptionsBackColor", "Background &Color...", &frmPreview::mnuOptionsBackColor_Click, false },
+        { "mnuOptionsForeColor", "Fore&ground Color...", &frmPreview::mnuOptionsForeColor_Click, false },
+        { "mnuOptionsSep4", "-", nullptr, false },
+        { "mnuOptionsBarcode", "Barcode", &frmPreview::mnuOptionsBarcode_Click, true },
+        { "mnuOptionsBarcodeProp", "Properties...", &frmPreview::mnuOptionsBarcodeProp_Click, false },
+        { "mnuOptionsSep5", "-", nullptr, false },
+        { "mnuOptionsMagstripe", "Magstripe...", nullptr, false },
+        { "mnuOptionsSmartCard", "SmartCard...", nullptr, false },
     };
     for (const auto& it : rest) {
         QAction* a = addAction(o, it.name, QLatin1String(it.caption));
@@ -303,7 +309,7 @@ void frmPreview::buildMenus()
     for (QAction* a : o->actions())
         if (a->objectName() != QLatin1String("mnuOptionsDelete"))
             a->setVisible(false);
-    for (const char* name : {"mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard"})
+    for (const char* name : { "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
         menuAction(QLatin1String(name))->setEnabled(false);
 
     QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
@@ -339,8 +345,9 @@ void frmPreview::buildToolBar()
     const struct {
         const char* key;
         const char* tip;
-    } buttons[] = {{"Pointer", "Select Objects"}, {"Photo", "Photo Place Holder"}, {"Logo", "Logo or Image"},
-        {"Rectangle", "Rectangle"}, {"Data", "Data Field"}, {"Text", "Single Static Text Line"}, {"Line", "Line"}};
+    } buttons[] = { { "Pointer", "Select Objects" }, { "Photo", "Photo Place Holder" }, { "Logo", "Logo or Image" },
+        { "Rectangle", "Rectangle" }, { "Data", "Data Field" }, { "Text", "Single Static Text Line" },
+        { "Line", "Line" } };
     for (const auto& b : buttons) {
         const QString key = QLatin1String(b.key);
         QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), key);
@@ -380,8 +387,7 @@ void frmPreview::tlbObjects_ButtonClick(const QString& key)
     pressTool(key);
     if (key != QLatin1String("Pointer") && m_outline)
         m_outline->Unselect();
-    m_status->setText(key == QLatin1String("Pointer") ? QString()
-                                                       : tr("Drag on the card to place the object."));
+    m_status->setText(key == QLatin1String("Pointer") ? QString() : tr("Drag on the card to place the object."));
 }
 
 ControlArray* frmPreview::controlArray(const QString& name) const
@@ -394,17 +400,17 @@ ControlArray* frmPreview::controlArray(const QString& name) const
 
 std::vector<IDesignControl*> frmPreview::designControls() const
 {
-    std::vector<DesignControl*> all;
-    for (const auto& a : m_arrays)
-        for (DesignControl* c : a->elements())
-            all.push_back(c);
-    // Never-used controls (order 0) last; the rest in the order they were put to use.
-    std::stable_sort(all.begin(), all.end(), [](const DesignControl* a, const DesignControl* b) {
-        const quint64 ka = a->useOrder() ? a->useOrder() : ~quint64(0);
-        const quint64 kb = b->useOrder() ? b->useOrder() : ~quint64(0);
-        return ka < kb;
-    });
-    return std::vector<IDesignControl*>(all.begin(), all.end());
+    // The surface's children are kept in drawing order, bottom to top.
+    std::vector<IDesignControl*> shown, unused;
+    for (QObject* child : m_picID->children()) {
+        auto* c = qobject_cast<DesignControl*>(child);
+        // Unloaded elements linger until deleted; they are no longer in their array.
+        if (!c || c->array()->Item(c->Index()) != c)
+            continue;
+        (c->Visible() ? shown : unused).push_back(c);
+    }
+    shown.insert(shown.end(), unused.begin(), unused.end());
+    return shown;
 }
 
 IDesignControl* frmPreview::LoadDesignControl(const QString& arrayName)
@@ -427,7 +433,7 @@ void frmPreview::setDataChanged()
 
 void frmPreview::EnableIDMenus(bool enabled)
 {
-    for (const char* name : {"mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties"})
+    for (const char* name : { "mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties" })
         menuAction(QLatin1String(name))->setEnabled(enabled);
 }
 
@@ -468,12 +474,12 @@ void frmPreview::updateMenu(const QString& type, bool border, int alignment, boo
         show("mnuOptionsFront", true);
         show("mnuOptionsBack", true);
         show("mnuOptionsSep2", object);
-        for (const char* n : {"mnuOptionsFont", "mnuOptionsFontToFit", "mnuOptionsAlign", "mnuOptionsSep3"})
+        for (const char* n : { "mnuOptionsFont", "mnuOptionsFontToFit", "mnuOptionsAlign", "mnuOptionsSep3" })
             show(n, textual);
         show("mnuOptionsStretch", logo);
         show("mnuOptionsBorderStyle", object && t != QLatin1String("line"));
-        for (const char* n : {"mnuOptionsTransparent", "mnuOptionsForeColor", "mnuOptionsSep4", "mnuOptionsBarcode",
-                 "mnuOptionsBarcodeProp", "mnuOptionsSep5", "mnuOptionsMagstripe", "mnuOptionsSmartCard"})
+        for (const char* n : { "mnuOptionsTransparent", "mnuOptionsForeColor", "mnuOptionsSep4", "mnuOptionsBarcode",
+                 "mnuOptionsBarcodeProp", "mnuOptionsSep5", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
             show(n, textual);
         show("mnuOptionsBackColor", textual || rect);
         menuAction(QStringLiteral("mnuOptionsBorderStyle"))->setChecked(border);
@@ -533,7 +539,8 @@ void frmPreview::Setup()
 
 void frmPreview::setCaptionFor(const QString& prefix)
 {
-    setWindowTitle(prefix + QStringLiteral(" ...\\") + GetFileName(m_template ? m_template->TemplateName() : QString()));
+    setWindowTitle(
+        prefix + QStringLiteral(" ...\\") + GetFileName(m_template ? m_template->TemplateName() : QString()));
 }
 
 void frmPreview::sizeSurface()
@@ -575,7 +582,8 @@ int frmPreview::askSaveChanges()
 {
     if (!m_template || !m_template->Dirty())
         return vbNo;
-    const int answer = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer
+        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
     if (answer == vbYes)
         mnuIDSave_Click();
     return answer;
@@ -617,7 +625,8 @@ void frmPreview::OpenID(const QString& name)
             return;
         QString fileName = name;
         if (fileName.isEmpty()) {
-            const auto chosen = commonDialog().ShowOpen(QStringLiteral("Open"), TemplateFilter, QString(), OpenFlags, 1);
+            const auto chosen
+                = commonDialog().ShowOpen(QStringLiteral("Open"), TemplateFilter, QString(), OpenFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return;
             fileName = *chosen;
@@ -763,13 +772,25 @@ void frmPreview::PaintIDBackground(bool showGrid)
     }
 }
 
-void frmPreview::refreshRulers() { m_canvas->relayout(); }
+void frmPreview::refreshRulers()
+{
+    m_canvas->relayout();
+}
 
 // --- Menu handlers -------------------------------------------------------------
 
-void frmPreview::mnuIDNew_Click() { NewID(); }
-void frmPreview::mnuIDOpen_Click() { OpenID(QString()); }
-void frmPreview::mnuIDClose_Click() { CloseId(); }
+void frmPreview::mnuIDNew_Click()
+{
+    NewID();
+}
+void frmPreview::mnuIDOpen_Click()
+{
+    OpenID(QString());
+}
+void frmPreview::mnuIDClose_Click()
+{
+    CloseId();
+}
 
 void frmPreview::mnuIDSave_Click()
 {
@@ -822,13 +843,16 @@ void frmPreview::mnuHelpAbout_Click()
 
 // --- Zoom ---------------------------------------------------------------------
 
-double frmPreview::zoom() const { return m_picID->zoom(); }
+double frmPreview::zoom() const
+{
+    return m_picID->zoom();
+}
 
 void frmPreview::setZoom(double z)
 {
     m_picID->setZoom(z);
     m_canvas->relayout();
-    for (const char* name : {"mnuViewZoom100", "mnuViewZoom200", "mnuViewZoom300", "mnuViewZoom400"})
+    for (const char* name : { "mnuViewZoom100", "mnuViewZoom200", "mnuViewZoom300", "mnuViewZoom400" })
         menuAction(QLatin1String(name))->setChecked(false);
     const int percent = qRound(m_picID->zoom() * 100);
     if (QAction* a = menuAction(QStringLiteral("mnuViewZoom%1").arg(percent)))
@@ -840,7 +864,8 @@ void frmPreview::zoomToFit()
     if (!m_template || m_picID->surfaceWidth() <= 0 || m_picID->surfaceHeight() <= 0)
         return;
     const QSize margins = m_canvas->rulerMargins();
-    const QSize avail = m_scroll->viewport()->size() - margins - QSize(8, 8);
+    // The canvas keeps 24 pixels of room right of and below the card.
+    const QSize avail = m_scroll->viewport()->size() - margins - QSize(28, 28);
     const double zw = avail.width() / (m_picID->surfaceWidth() * DesignSurface::BasePixelsPerInch);
     const double zh = avail.height() / (m_picID->surfaceHeight() * DesignSurface::BasePixelsPerInch);
     setZoom(std::min(zw, zh));
@@ -865,7 +890,8 @@ bool frmPreview::Form_QueryUnload(int unloadMode)
     storeGeometry();
     if (!m_template || !m_template->Dirty())
         return true;
-    const int answer = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer
+        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
     if (answer == vbCancel)
         return false;
     if (answer == vbYes) {
@@ -911,7 +937,10 @@ void frmPreview::showModal()
     setWindowModality(Qt::NonModal);
 }
 
-void frmPreview::changeEvent(QEvent* event) { QMainWindow::changeEvent(event); }
+void frmPreview::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+}
 
 void frmPreview::keyPressEvent(QKeyEvent* event)
 {

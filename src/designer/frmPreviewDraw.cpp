@@ -25,7 +25,7 @@ const QString Pointer = QStringLiteral("Pointer");
 
 void frmPreview::ObjectCopy(const QWidget& source, QWidget& destination)
 {
-    for (const char* name : {"left", "top", "Width", "Height"})
+    for (const char* name : { "left", "top", "Width", "Height" })
         destination.setProperty(name, source.property(name));
 }
 
@@ -75,15 +75,15 @@ void frmPreview::DrawDone(float, float)
             return;
         c->clearProperties();
         c->markUsed();
-        c->setItemGeometry(m_shpOutline->itemLeft(), m_shpOutline->itemTop(), m_shpOutline->itemWidth(),
-            m_shpOutline->itemHeight());
+        c->setItemGeometry(
+            m_shpOutline->itemLeft(), m_shpOutline->itemTop(), m_shpOutline->itemWidth(), m_shpOutline->itemHeight());
 
         const CProperties* p = m_properties;
         const bool textual = tool == QLatin1String("Data") || tool == QLatin1String("Text");
         if (textual) {
             const bool fit = p && p->DefaultFontToFit();
-            c->setTag(QStringLiteral("FTF=") + (fit ? QStringLiteral("True") : QStringLiteral("False"))
-                + QLatin1Char(';'));
+            c->setTag(
+                QStringLiteral("FTF=") + (fit ? QStringLiteral("True") : QStringLiteral("False")) + QLatin1Char(';'));
             c->setBorderStyle(0);
             c->setBackColor(p ? p->DefaultBackground() : 0xFFFFFF);
             c->setAlignment(0);
@@ -95,13 +95,16 @@ void frmPreview::DrawDone(float, float)
                 c->setFontItalic(p->DefaultFontItalic());
                 c->setFontBold(p->DefaultFontBold());
             }
-            c->setCaption(tool == QLatin1String("Data") ? QStringLiteral("<Load Data Field>")
-                                                        : QStringLiteral("<Enter Text>"));
+            c->setCaption(
+                tool == QLatin1String("Data") ? QStringLiteral("<Load Data Field>") : QStringLiteral("<Enter Text>"));
             c->setBackStyle(p && p->DefualtTransparent() ? 0 : 1);
             c->setForeColor(p ? p->DefaultForeGround() : 0);
         } else if (tool == QLatin1String("Rectangle")) {
             c->setBorderStyle(0);
             c->setBackColor(0xFF0000);
+        } else if (tool == QLatin1String("Photo")) {
+            // The placeholder the card prints until a photo is supplied.
+            c->setPicture(m_template->DefaultPhoto());
         } else if (tool == QLatin1String("Logo")) {
             c->setBorderStyle(0);
         } else if (tool == QLatin1String("Line")) {

@@ -1,9 +1,9 @@
 #include "dialogs/frmAbout.h"
 
-#include "platform/widgets/AppIcon.h"
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "kyt/Version.h"
+#include "platform/widgets/AppIcon.h"
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,8 +29,9 @@ frmAbout::frmAbout(QWidget* parent)
     m_imgLogo = new QLabel(this);
     m_imgLogo->setObjectName(QStringLiteral("imgLogo"));
     m_imgLogo->setPixmap(appIcon().pixmap(48, 48));
-    m_lblProduct = new QLabel(
-        product + QLatin1Char(' ') + QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision), this);
+    m_lblProduct = new QLabel(product + QLatin1Char(' ')
+            + QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision),
+        this);
     m_lblProduct->setObjectName(QStringLiteral("lblProduct"));
     QFont big = m_lblProduct->font();
     big.setPointSize(big.pointSize() + 6);
@@ -40,7 +41,7 @@ frmAbout::frmAbout(QWidget* parent)
     m_lblCompany->setObjectName(QStringLiteral("lblCompany"));
     m_lblCopyright = new QLabel(QLatin1String(LegalCopyright), this);
     m_lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
-    for (QLabel* l : {m_lblProduct, m_lblCompany, m_lblCopyright}) {
+    for (QLabel* l : { m_lblProduct, m_lblCompany, m_lblCopyright }) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);

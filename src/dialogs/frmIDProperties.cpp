@@ -1,9 +1,9 @@
 #include "dialogs/frmIDProperties.h"
 
-#include "platform/surface/Surface.h"
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "platform/CommonDialog.h"
+#include "platform/surface/Surface.h"
 #include "settings/CTargetApplications.h"
 #include "util/modPreview.h"
 #include <QApplication>
@@ -30,9 +30,9 @@ namespace kyt
 
 namespace
 {
-const QString PictureFilter = QStringLiteral(
-    "Bitmaps(*.bmp)|*.bmp|Icons(*.ico)|*.ico|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif|Metafile(*.wmf)|*.wmf|"
-    "Enhanced Meta(*.emf)|*.emf|All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf");
+const QString PictureFilter
+    = QStringLiteral("Bitmaps(*.bmp)|*.bmp|Icons(*.ico)|*.ico|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif|Metafile(*.wmf)|*.wmf|"
+                     "Enhanced Meta(*.emf)|*.emf|All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf");
 constexpr QSize PreviewSize(160, 100);
 
 class Hourglass
@@ -62,7 +62,10 @@ QPixmap layoutPicture(bool portrait)
     return pm;
 }
 
-qint32 colorValue(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+qint32 colorValue(const QColor& c)
+{
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
 } // namespace
 
 frmIDProperties::frmIDProperties(QWidget* parent)
@@ -86,7 +89,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     lblHeight->setBuddy(m_txtHeight);
     dims->addRow(lblWidth, m_txtWidth);
     dims->addRow(lblHeight, m_txtHeight);
-    for (QLineEdit* box : {m_txtWidth, m_txtHeight})
+    for (QLineEdit* box : { m_txtWidth, m_txtHeight })
         box->installEventFilter(this);
 
     auto* frame1 = new QGroupBox(QStringLiteral("Print Orientation"), this);
@@ -142,7 +145,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     clear->setObjectName(QStringLiteral("cmdClearBackground"));
     auto* flood = new QPushButton(QStringLiteral("Flood"), frame3);
     flood->setObjectName(QStringLiteral("cmdFloodBackground"));
-    for (QPushButton* b : {load, clear, flood}) {
+    for (QPushButton* b : { load, clear, flood }) {
         b->setAutoDefault(false);
         bgButtons->addWidget(b);
     }
@@ -205,12 +208,27 @@ double frmIDProperties::leadingNumber(const QString& text)
     return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0.0;
 }
 
-double frmIDProperties::IdSizeWidth() const { return leadingNumber(m_txtWidth->text()); }
-void frmIDProperties::setIdSizeWidth(double inches) { m_txtWidth->setText(inchText(inches)); }
-double frmIDProperties::IdSizeHeight() const { return leadingNumber(m_txtHeight->text()); }
-void frmIDProperties::setIdSizeHeight(double inches) { m_txtHeight->setText(inchText(inches)); }
+double frmIDProperties::IdSizeWidth() const
+{
+    return leadingNumber(m_txtWidth->text());
+}
+void frmIDProperties::setIdSizeWidth(double inches)
+{
+    m_txtWidth->setText(inchText(inches));
+}
+double frmIDProperties::IdSizeHeight() const
+{
+    return leadingNumber(m_txtHeight->text());
+}
+void frmIDProperties::setIdSizeHeight(double inches)
+{
+    m_txtHeight->setText(inchText(inches));
+}
 
-int frmIDProperties::Orientation() const { return m_optPortrait->isChecked() ? 1 : 2; }
+int frmIDProperties::Orientation() const
+{
+    return m_optPortrait->isChecked() ? 1 : 2;
+}
 
 void frmIDProperties::setOrientation(int orientation)
 {
@@ -219,10 +237,19 @@ void frmIDProperties::setOrientation(int orientation)
     showLayout(portrait);
 }
 
-void frmIDProperties::showLayout(bool portrait) { m_imgLayout->setPixmap(layoutPicture(portrait)); }
+void frmIDProperties::showLayout(bool portrait)
+{
+    m_imgLayout->setPixmap(layoutPicture(portrait));
+}
 
-bool frmIDProperties::Duplex() const { return m_ckbDuplex->isChecked(); }
-void frmIDProperties::setDuplex(bool duplex) { m_ckbDuplex->setChecked(duplex); }
+bool frmIDProperties::Duplex() const
+{
+    return m_ckbDuplex->isChecked();
+}
+void frmIDProperties::setDuplex(bool duplex)
+{
+    m_ckbDuplex->setChecked(duplex);
+}
 
 void frmIDProperties::setBackgroundPicture(const kyt::Picture& picture)
 {
@@ -278,7 +305,8 @@ void frmIDProperties::DisplayPicture()
         pm.fill(Qt::white);
         if (!m_picture.isNull()) {
             QPainter p(&pm);
-            const double s = GetFitFactor(m_picture.Width(), m_picture.Height(), PreviewSize.width(), PreviewSize.height());
+            const double s
+                = GetFitFactor(m_picture.Width(), m_picture.Height(), PreviewSize.width(), PreviewSize.height());
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             p.drawImage(QRectF(0, 0, s * m_picture.Width(), s * m_picture.Height()), m_picture.image());
         }
@@ -292,15 +320,18 @@ void frmIDProperties::LoadIDPictureBackground()
 {
     Hourglass busy;
     try {
-        const auto file = commonDialog().ShowOpen(QStringLiteral("Load Background Picture"), PictureFilter, QString(), 0x81004, 7);
+        const auto file
+            = commonDialog().ShowOpen(QStringLiteral("Load Background Picture"), PictureFilter, QString(), 0x81004, 7);
         if (!file || file->isEmpty())
             return;
         const qint64 size = QFileInfo(*file).size();
         if (size > LargeFileBytes) {
             const QString kb = QLocale(QLocale::C).toString(size / 1000.0, 'f', 2);
-            const QString prompt = QStringLiteral("The File you are about to load is ") + kb + QStringLiteral(" Kb.\r\n")
-                + QStringLiteral("Files over 100 Kb are considered large and will greatly increase the print and display "
-                                 "time of your formats.\r\n")
+            const QString prompt = QStringLiteral("The File you are about to load is ") + kb
+                + QStringLiteral(" Kb.\r\n")
+                + QStringLiteral(
+                    "Files over 100 Kb are considered large and will greatly increase the print and display "
+                    "time of your formats.\r\n")
                 + QStringLiteral("Are you sure you want to continue loading the file?");
             if (MsgBox(prompt, vbYesNo | vbQuestion, QStringLiteral("Confirm Large File Load")) != vbYes)
                 return;

@@ -31,9 +31,18 @@ frmMessage::frmMessage(QWidget* parent)
     });
 }
 
-QString frmMessage::Message() const { return m_lblLabel->text(); }
-void frmMessage::setMessage(const QString& text) { m_lblLabel->setText(text); }
-void frmMessage::setAllowCancel(bool allow) { m_cmdCancel->setVisible(allow); }
+QString frmMessage::Message() const
+{
+    return m_lblLabel->text();
+}
+void frmMessage::setMessage(const QString& text)
+{
+    m_lblLabel->setText(text);
+}
+void frmMessage::setAllowCancel(bool allow)
+{
+    m_cmdCancel->setVisible(allow);
+}
 
 void frmMessage::showEvent(QShowEvent* event)
 {

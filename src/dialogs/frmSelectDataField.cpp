@@ -1,7 +1,7 @@
 #include "dialogs/frmSelectDataField.h"
 
-#include "platform/widgets/ModalRunner.h"
 #include "errors/ModuleSource.h"
+#include "platform/widgets/ModalRunner.h"
 #include "template/CPrintData.h"
 #include <QApplication>
 #include <QHBoxLayout>
@@ -75,7 +75,10 @@ void frmSelectDataField::Setup(const QString& fieldName, const CPrintData& print
     }
 }
 
-QString frmSelectDataField::Description() const { return m_txtFieldName->text(); }
+QString frmSelectDataField::Description() const
+{
+    return m_txtFieldName->text();
+}
 
 void frmSelectDataField::installChooser()
 {

@@ -32,7 +32,10 @@ template <typename F> void step(F&& f)
     }
 }
 
-QString boolText(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool v)
+{
+    return v ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 bool tagFlag(const QString& tag, const QString& key)
 {
@@ -78,7 +81,10 @@ void finishShow(IDesignControl& ctl)
     step([&] { ctl.setVisible(true); });
 }
 
-qint16 clamp16(qint32 v) { return static_cast<qint16>(std::clamp<qint32>(v, -32768, 32767)); }
+qint16 clamp16(qint32 v)
+{
+    return static_cast<qint16>(std::clamp<qint32>(v, -32768, 32767));
+}
 } // namespace
 
 void CDesignObject::CopyToControl(IDesignControl&) { }

@@ -206,9 +206,9 @@ public:
     // reported failure.
     bool ClassToControls(IDesignForm& form);
     // Rebuilds the objects from the form's visible controls (a static text
-    // needs text, a data field a field name), sorted by drawing order, with
-    // the kept-aside objects back in their places. False after a reported
-    // failure.
+    // needs text, a data field a field name) in the order the form draws
+    // them, so the card prints as the designer shows it, with the kept-aside
+    // objects back in their places. False after a reported failure.
     bool ControlstoAttributes(IDesignForm& form);
     // Checks the visible controls before a save; each problem is told in a
     // message box. True when every control can be saved.

@@ -82,6 +82,11 @@ public:
     // 0 brings the control in front of its siblings, 1 sends it behind them.
     virtual void ZOrder(int position = 0) = 0;
 
+    // The type word of the object the control was shown from ("Rect" or
+    // "Rectangle", ...), so a save keeps it; empty for a drawn object.
+    virtual QString ObjectType() const = 0;
+    virtual void setObjectType(const QString& typeWord) = 0;
+
     // The family a control shows when the object's font is missing.
     static inline const QString FallbackFontName = QStringLiteral("MS San Serif");
 };
@@ -103,8 +108,7 @@ public:
     virtual ~IDesignForm();
 
     // Every design control, visible or not, in window order: the order in
-    // which they were put to use (shown from the template or drawn), so a
-    // rebuild keeps the template's order among equal drawing orders;
+    // which the surface draws them, bottom to top (what the person sees);
     // controls not in use come last.
     virtual std::vector<IDesignControl*> designControls() const = 0;
     // Element 0 of the named array when it is not in use, else a newly

@@ -43,8 +43,8 @@ QString arrayFor(const QString& objectType)
 
 const QStringList& savedArrays()
 {
-    static const QStringList names{QStringLiteral("Rectangle"), QStringLiteral("Logo"), QStringLiteral("Photo"),
-        QStringLiteral("Text"), QStringLiteral("Data"), QStringLiteral("Line")};
+    static const QStringList names { QStringLiteral("Rectangle"), QStringLiteral("Logo"), QStringLiteral("Photo"),
+        QStringLiteral("Text"), QStringLiteral("Data"), QStringLiteral("Line") };
     return names;
 }
 
@@ -53,7 +53,10 @@ bool named(const IDesignControl& c, const char* name)
     return c.Name().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-QString fieldKey(const IDesignControl& c) { return TrimBlanks(GetTagValue(c.Tag(), QStringLiteral("Key"))); }
+QString fieldKey(const IDesignControl& c)
+{
+    return TrimBlanks(GetTagValue(c.Tag(), QStringLiteral("Key")));
+}
 } // namespace
 
 qint16 CPrintTemplate::ZOrderFromTag(const QString& tag)
@@ -74,13 +77,14 @@ bool CPrintTemplate::ClassToControls(IDesignForm& form)
             const CDesignObjectPtr& o = m_objects.Item(i);
             const QString array = arrayFor(o->ObjectType());
             if (array.isEmpty()) {
-                form.carriedObjects().push_back(CarriedObject{o, m_objects.KeyAt(i), previousZ});
+                form.carriedObjects().push_back(CarriedObject { o, m_objects.KeyAt(i), previousZ });
                 continue;
             }
             previousZ = o->ZOrder();
             IDesignControl* ctl = form.LoadDesignControl(array);
             if (!ctl)
                 throw KytError(340, QStringLiteral("Control array element '%1' does not exist").arg(array));
+            ctl->setObjectType(o->ObjectType());
             o->CopyToControl(*ctl);
         }
         return true;
@@ -101,10 +105,13 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
                 continue;
             if (named(*c, "Data") && fieldKey(*c).isEmpty())
                 continue;
-            const CDesignObjectPtr o = AddObject(c->Name());
+            const QString word = c->ObjectType();
+            const bool sameKind = !word.isEmpty() && arrayFor(word).compare(c->Name(), Qt::CaseInsensitive) == 0;
+            const CDesignObjectPtr o = AddObject(sameKind ? word : c->Name());
             o->GetPropertiesFromControl(*c);
         }
-        SortByZOrder();
+        // No re-sort by the z-order numbers: the controls come in the order
+        // the surface draws them, which is what the person arranged and saw.
 
         // Kept-aside objects go back behind everything drawn at or below
         // the drawing order of the object they followed.

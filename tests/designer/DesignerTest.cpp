@@ -3,16 +3,6 @@
 // surface's rulers, grid and pixels, closing and drag and drop.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QDir>
-#include <QFile>
-#include <QMenu>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QUrl>
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignerTestSupport.h"
@@ -21,13 +11,26 @@
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CRectangleObject.h"
+#include "objects/CPhotoObject.h"
 #include "objects/CTextObject.h"
+#include "platform/surface/PictureBoxSurface.h"
 #include "util/Strings.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QUrl>
 
 using namespace kyt;
 using namespace kyt::test;
 
-namespace {
+namespace
+{
 
 QStringList tokenStrings(const CPrintTemplate& t)
 {
@@ -51,7 +54,8 @@ std::shared_ptr<CPrintTemplate> everyKindTemplate(const std::shared_ptr<CError>&
     t->setWidth(3.375);
     t->setHeight(2.125);
     t->setOrientation(2);
-    auto add = [&](const char* type, const QString& token) { t->AddObject(QLatin1String(type))->setTokenString(token); };
+    auto add
+        = [&](const char* type, const QString& token) { t->AddObject(QLatin1String(type))->setTokenString(token); };
     const QChar s(1);
     auto tok = [&](std::initializer_list<const char*> fields) {
         QString r;
@@ -59,18 +63,21 @@ std::shared_ptr<CPrintTemplate> everyKindTemplate(const std::shared_ptr<CError>&
             r += QLatin1String(f) + s;
         return r;
     };
-    add("Rectangle", tok({"0", "0", "3.375", "0.5", "1", "0", "16711680", "0"}));
-    add("Photo", tok({"0.6", "0.1", "1", "1.25", "2", "1", "True"}));
+    add("Rectangle", tok({ "0", "0", "3.375", "0.5", "1", "0", "16711680", "0" }));
+    add("Photo", tok({ "0.6", "0.1", "1", "1.25", "2", "1", "True" }));
     auto logo = std::static_pointer_cast<CLogoObject>(t->AddObject(QStringLiteral("Logo")));
-    logo->setTokenString(tok({"0.05", "2.5", "0.75", "0.4", "3", "1", "0", "False"}));
+    logo->setTokenString(tok({ "0.05", "2.5", "0.75", "0.4", "3", "1", "0", "False" }));
     logo->setImage(solidPicture(40, 20, qRgb(10, 200, 30)));
-    add("Line", tok({"1.9", "0.1", "3.1", "0.02", "4", "255"}));
-    add("Text", tok({"0.6", "1.3", "1.9", "0.3", "5", "0", "2", "16777215", "0", "Visitor", "True", "False", "False",
-        "False", "Arial", "14", "True", "False", "0", "", "", "False"}));
-    add("Data", tok({"1.0", "1.3", "1.9", "0.3", "6", "1", "0", "16777215", "128", "LastName", "False", "True",
-        "False", "False", "Arial", "10", "False", "False", "0", "", "", "True"}));
-    add("Data", tok({"1.4", "1.3", "1.9", "0.4", "7", "0", "0", "16777215", "0", "BadgeNo", "False", "False", "False",
-        "False", "KYT Code128", "24", "True", "True", "2", "*", "*", "False"}));
+    add("Line", tok({ "1.9", "0.1", "3.1", "0.02", "4", "255" }));
+    add("Text",
+        tok({ "0.6", "1.3", "1.9", "0.3", "5", "0", "2", "16777215", "0", "Visitor", "True", "False", "False", "False",
+            "Arial", "14", "True", "False", "0", "", "", "False" }));
+    add("Data",
+        tok({ "1.0", "1.3", "1.9", "0.3", "6", "1", "0", "16777215", "128", "LastName", "False", "True", "False",
+            "False", "Arial", "10", "False", "False", "0", "", "", "True" }));
+    add("Data",
+        tok({ "1.4", "1.3", "1.9", "0.4", "7", "0", "0", "16777215", "0", "BadgeNo", "False", "False", "False", "False",
+            "KYT Code128", "24", "True", "True", "2", "*", "*", "False" }));
     t->CreateParseString(QStringLiteral("[LastName], [FirstName]"));
     return t;
 }
@@ -80,21 +87,22 @@ TEST(Designer, MenusStartInTheirDesignTimeState)
     Designer d;
     frmPreview& w = d.window;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("KyT Previewer"));
-    for (const char* name : {"mnuIDClose", "mnuIDSave", "mnuIDSaveAs", "mnuIDPrint", "mnuIDProperties",
-             "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard"})
+    for (const char* name : { "mnuIDClose", "mnuIDSave", "mnuIDSaveAs", "mnuIDPrint", "mnuIDProperties",
+             "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
         EXPECT_FALSE(w.menuAction(QLatin1String(name))->isEnabled()) << name;
     EXPECT_FALSE(w.mnuMethods()->menuAction()->isVisible());
     const struct {
         const char* name;
         const char* caption;
-    } captions[] = {{"mnuID", "&ID"}, {"mnuIDNew", "&New"}, {"mnuIDOpen", "&Open..."}, {"mnuIDClose", "&Close ID"},
-        {"mnuIDSave", "&Save"}, {"mnuIDSaveAs", "Save &As..."}, {"mnuIDPrintSetup", "Print Set&up..."},
-        {"mnuIDPrint", "&Print Preview..."}, {"mnuIDShowGrid", "&Show Grid"}, {"mnuIDProperties", "Properties..."},
-        {"mnuIDCloseWin", "E&xit"}, {"mnuTools", "&Tools"}, {"mnuToolsOptions", "&Options"}, {"mnuHelp", "&Help"},
-        {"mnuHelpConstant", "&Contents"}, {"mnuHelpSearch", "Search for Help On..."},
-        {"mnuHelpAbout", "&About Previewer"}, {"mnuOptionsUserField", "Data &Field..."},
-        {"mnuOptionsBackColor", "Background &Color..."}, {"mnuOptionsForeColor", "Fore&ground Color..."},
-        {"mnuEditUndo", "&Undo"}, {"mnuEditRedo", "&Redo"}};
+    } captions[] = { { "mnuID", "&ID" }, { "mnuIDNew", "&New" }, { "mnuIDOpen", "&Open..." },
+        { "mnuIDClose", "&Close ID" }, { "mnuIDSave", "&Save" }, { "mnuIDSaveAs", "Save &As..." },
+        { "mnuIDPrintSetup", "Print Set&up..." }, { "mnuIDPrint", "&Print Preview..." },
+        { "mnuIDShowGrid", "&Show Grid" }, { "mnuIDProperties", "Properties..." }, { "mnuIDCloseWin", "E&xit" },
+        { "mnuTools", "&Tools" }, { "mnuToolsOptions", "&Options" }, { "mnuHelp", "&Help" },
+        { "mnuHelpConstant", "&Contents" }, { "mnuHelpSearch", "Search for Help On..." },
+        { "mnuHelpAbout", "&About Previewer" }, { "mnuOptionsUserField", "Data &Field..." },
+        { "mnuOptionsBackColor", "Background &Color..." }, { "mnuOptionsForeColor", "Fore&ground Color..." },
+        { "mnuEditUndo", "&Undo" }, { "mnuEditRedo", "&Redo" } };
     for (const auto& c : captions)
         EXPECT_EQ(w.menuAction(QLatin1String(c.name))->text(), QLatin1String(c.caption)) << c.name;
     EXPECT_EQ(w.WhichButtonDown(), QStringLiteral("Pointer"));
@@ -108,12 +116,12 @@ TEST(Designer, EachToolPlacesItsObjectWithTheDefaults)
         const char* tag;
         qint32 backColor;
     } rows[] = {
-        {"Photo", "", "Zorder=1;", 0xFFFFFF},
-        {"Logo", "", "Zorder=1;", 0xFFFFFF},
-        {"Rectangle", "", "Zorder=1;", 0xFF0000},
-        {"Data", "<Load Data Field>", "FTF=True;Zorder=1;", 0x00FFFF},
-        {"Text", "<Enter Text>", "FTF=True;Zorder=1;", 0x00FFFF},
-        {"Line", "", "Zorder=1;", 0xFFFFFF},
+        { "Photo", "", "Zorder=1;", 0xFFFFFF },
+        { "Logo", "", "Zorder=1;", 0xFFFFFF },
+        { "Rectangle", "", "Zorder=1;", 0xFF0000 },
+        { "Data", "<Load Data Field>", "FTF=True;Zorder=1;", 0x00FFFF },
+        { "Text", "<Enter Text>", "FTF=True;Zorder=1;", 0x00FFFF },
+        { "Line", "", "Zorder=1;", 0xFFFFFF },
     };
     for (const auto& row : rows) {
         Designer d;
@@ -169,20 +177,22 @@ TEST(Designer, SecondObjectOfAKindLoadsTheNextElementAndAClickMakesATenthInch)
 TEST(Designer, EveryObjectKindSurvivesOpenAndSaveUnchanged)
 {
     QTemporaryDir dir;
-    Designer d;
-    auto original = everyKindTemplate(d.error);
-    const QString a = dir.filePath(QStringLiteral("a.tpl")), b = dir.filePath(QStringLiteral("b.tpl"));
-    ASSERT_TRUE(original->SaveFile(a));
-    d.window.OpenID(a);
-    ASSERT_TRUE(d.window.currentTemplate());
-    EXPECT_EQ(d.window.Line().Item(0)->Visible(), true);
-    d.dialogs.dialog().queueAnswer(CommonDialogAnswer(b));
-    d.window.SaveID(false);
-    EXPECT_EQ(d.boxes.box().asked().size(), 0u);
-    EXPECT_EQ(fileBytes(b), fileBytes(a));
-    CPrintTemplate reread;
-    ASSERT_TRUE(reread.ReadFile(b));
-    EXPECT_EQ(tokenStrings(reread), tokenStrings(*original));
+    const QString made = dir.filePath(QStringLiteral("every.tpl"));
+    ASSERT_TRUE(everyKindTemplate(quietError())->SaveFile(made));
+    for (const QString& a : { made, QStringLiteral(KYT_SOURCE_DIR "/examples/sample_card.tpl") }) {
+        Designer d;
+        const QString b = dir.filePath(QStringLiteral("resaved.tpl"));
+        d.window.OpenID(a);
+        ASSERT_TRUE(d.window.currentTemplate()) << qPrintable(a);
+        d.dialogs.dialog().queueAnswer(CommonDialogAnswer(b));
+        d.window.SaveID(false);
+        EXPECT_EQ(d.boxes.box().asked().size(), 0u) << qPrintable(a);
+        EXPECT_EQ(fileBytes(b), fileBytes(a)) << qPrintable(a);
+        CPrintTemplate original, reread;
+        ASSERT_TRUE(original.ReadFile(a));
+        ASSERT_TRUE(reread.ReadFile(b));
+        EXPECT_EQ(tokenStrings(reread), tokenStrings(original));
+    }
 }
 
 TEST(Designer, PlacedObjectsSaveReopenAndKeepTheirTokens)
@@ -236,7 +246,7 @@ TEST(Designer, DuplexSurfaceIsTwiceAsHighAndTheBackRulerStartsAgain)
 
 TEST(Designer, SurfacePixelsShowTheObjectWhereTheBandWasAndTheGridAtEachZoom)
 {
-    for (double zoom : {1.0, 2.0}) {
+    for (double zoom : { 1.0, 2.0 }) {
         Designer d;
         d.showBlank(3, 2);
         d.window.setZoom(zoom);
@@ -264,7 +274,8 @@ TEST(Designer, WindowGeometryIsRestoredOnlyWhenAllFourValuesWereStored)
     const struct {
         float top, left, width, height;
         bool restored;
-    } rows[] = {{1500, 3000, 12000, 9000, true}, {-1, 3000, 12000, 9000, false}, {1500, 3000, 12000, -1, false}};
+    } rows[]
+        = { { 1500, 3000, 12000, 9000, true }, { -1, 3000, 12000, 9000, false }, { 1500, 3000, 12000, -1, false } };
     for (const auto& r : rows) {
         Designer d;
         d.window.resize(640, 480);
@@ -286,10 +297,10 @@ TEST(Designer, ClosingWithChangesHasFourOutcomes)
         bool hasTemplate;
         bool visible;
     } rows[] = {
-        {vbCancel, true, false, true, true},
-        {vbNo, true, false, true, false},
-        {vbYes, true, true, false, false},
-        {vbYes, false, true, false, false},
+        { vbCancel, true, false, true, true },
+        { vbNo, true, false, true, false },
+        { vbYes, true, true, false, false },
+        { vbYes, false, true, false, false },
     };
     for (const auto& r : rows) {
         QTemporaryDir dir;
@@ -327,7 +338,8 @@ TEST(Designer, DataFieldWithoutNameAsksBeforeSaving)
     d.boxes.box().queueAnswer(vbNo);
     d.window.SaveID(true);
     ASSERT_EQ(d.boxes.box().asked().size(), 2u);
-    EXPECT_EQ(d.boxes.box().asked()[0].prompt, QStringLiteral("A data field box can not be saved without a data field name."));
+    EXPECT_EQ(d.boxes.box().asked()[0].prompt,
+        QStringLiteral("A data field box can not be saved without a data field name."));
     EXPECT_EQ(d.boxes.box().asked()[1].prompt, QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"));
     EXPECT_EQ(d.boxes.box().asked()[1].style, 292);
     EXPECT_FALSE(QFile::exists(t->TemplateName()));
@@ -341,17 +353,20 @@ TEST(Designer, DroppedTemplateOpensWhateverTheCaseOfItsExtension)
     ASSERT_TRUE(everyKindTemplate(quietError())->SaveFile(card));
     Designer d;
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(card)});
-    EXPECT_EQ(d.window.Form_OLEDragOver({card}), Qt::CopyAction);
+    mime.setUrls({ QUrl::fromLocalFile(card) });
+    EXPECT_EQ(d.window.Form_OLEDragOver({ card }), Qt::CopyAction);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&d.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&d.window, &drop);
-    ASSERT_TRUE(d.window.currentTemplate());
+    ASSERT_TRUE(d.window.currentTemplate()) << d.error->lastLogLine().toStdString() << ' ' << drop.dropAction();
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("KYTPreview ...\\CARD.TPL"));
     EXPECT_TRUE(d.boxes.box().asked().empty());
 
     const QString bmp = dir.filePath(QStringLiteral("photo.bmp"));
-    EXPECT_EQ(d.window.Form_OLEDragOver({bmp}), Qt::IgnoreAction);
-    EXPECT_EQ(d.window.Form_OLEDragDrop({bmp}), Qt::IgnoreAction);
+    EXPECT_EQ(d.window.Form_OLEDragOver({ bmp }), Qt::IgnoreAction);
+    EXPECT_EQ(d.window.Form_OLEDragDrop({ bmp }), Qt::IgnoreAction);
     ASSERT_EQ(d.boxes.box().asked().size(), 1u);
     EXPECT_EQ(d.boxes.box().asked()[0].prompt, QStringLiteral("Unsupported File Format"));
     EXPECT_EQ(d.boxes.box().asked()[0].title, QStringLiteral("OLE Drop Error"));
@@ -422,9 +437,11 @@ TEST(Designer, UpdateMenuShowsTheItemsOfTheObjectType)
         const char* type;
         const char* shown;
         const char* hidden;
-    } rows[] = {{"Photo", "mnuOptionsBorderStyle", "mnuOptionsLogo"}, {"Logo", "mnuOptionsStretch", "mnuOptionsFont"},
-        {"Data", "mnuOptionsUserField", "mnuOptionsEditText"}, {"Text", "mnuOptionsBarcode", "mnuOptionsUserField"},
-        {"Rectangle", "mnuOptionsBackColor", "mnuOptionsForeColor"}, {"Pointer", "mnuOptionsFront", "mnuOptionsSep2"}};
+    } rows[] = { { "Photo", "mnuOptionsBorderStyle", "mnuOptionsLogo" },
+        { "Logo", "mnuOptionsStretch", "mnuOptionsFont" }, { "Data", "mnuOptionsUserField", "mnuOptionsEditText" },
+        { "Text", "mnuOptionsBarcode", "mnuOptionsUserField" },
+        { "Rectangle", "mnuOptionsBackColor", "mnuOptionsForeColor" },
+        { "Pointer", "mnuOptionsFront", "mnuOptionsSep2" } };
     for (const auto& r : rows) {
         d.window.updateMenu(QLatin1String(r.type), true, 1, true, false);
         EXPECT_TRUE(d.window.menuAction(QLatin1String(r.shown))->isVisible()) << r.type;
@@ -448,6 +465,51 @@ TEST(Designer, HelpCommandsAskTheHelpViewer)
     EXPECT_EQ(asked[0].helpCommand, HelpContents);
     EXPECT_EQ(asked[1].helpCommand, HelpPartialKey);
     EXPECT_TRUE(QFile::exists(asked[0].helpFile)) << qPrintable(asked[0].helpFile);
+}
+
+TEST(Designer, SurfaceShowsWhatTheCardPrints)
+{
+    Designer d;
+    auto t = std::make_shared<CPrintTemplate>();
+    t->setError(d.error);
+    t->setWidth(3.375);
+    t->setHeight(2.125);
+    t->setDefaultPhoto(solidPicture(30, 40, qRgb(220, 40, 40)));
+    const QChar s(1);
+    auto tok = [&](std::initializer_list<const char*> fields) {
+        QString r;
+        for (const char* f : fields)
+            r += QLatin1String(f) + s;
+        return r;
+    };
+    t->AddObject(QStringLiteral("Rectangle"))->setTokenString(tok({"1.8", "0", "3.375", "0.325", "1", "0", "16711680", "0"}));
+    t->AddObject(QStringLiteral("Photo"))->setTokenString(tok({"0.2", "0.2", "1", "1.3", "2", "0", "True"}));
+    auto logo = std::static_pointer_cast<CLogoObject>(t->AddObject(QStringLiteral("Logo")));
+    logo->setTokenString(tok({"0.1", "2.4", "0.8", "0.4", "3", "1", "0", "True"}));
+    logo->setImage(solidPicture(40, 20, qRgb(20, 160, 40)));
+    t->AddObject(QStringLiteral("Line"))->setTokenString(tok({"1.6", "1.4", "1.8", "0.03", "4", "0"}));
+    t->AddObject(QStringLiteral("Text"))->setTokenString(tok({"0.7", "1.4", "1.9", "0.5", "5", "0", "0", "16777215", "0",
+        "HELLO", "True", "False", "False", "False", "Arial", "24", "True", "False", "0", "", "", "False"}));
+    d.window.ShowID(t);
+    d.window.menuAction(QStringLiteral("mnuIDShowGrid"))->trigger(); // grid off
+    const QImage shown = d.surface().grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    PictureBoxSurface box(QSize(324, 204), 96.0);
+    ASSERT_TRUE(t->Render(box));
+    const QImage printed = box.Image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), printed.size());
+    int differing = 0, coloured = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y), b = printed.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) > 80 || std::abs(a.green() - b.green()) > 80 || std::abs(a.blue() - b.blue()) > 80)
+                ++differing;
+            if (a != QColor(Qt::white))
+                ++coloured;
+        }
+    EXPECT_GT(coloured, shown.width() * shown.height() / 4);
+    // Only edge pixels of anti-aliased text and picture borders may differ.
+    EXPECT_LT(differing, shown.width() * shown.height() / 100) << differing;
 }
 
 } // namespace

@@ -3,9 +3,6 @@
 // scripted message boxes, common dialogs and modal dialogs, and mouse
 // helpers that drag on the surface in inches.
 
-#include <QMouseEvent>
-#include <QTest>
-#include <memory>
 #include "designer/DesignSurface.h"
 #include "designer/frmPreview.h"
 #include "platform/CommonDialog.h"
@@ -13,11 +10,16 @@
 #include "settings/CProperties.h"
 #include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
 
-namespace kyt::test {
+namespace kyt::test
+{
 
 // Installs a scripted common dialog for the life of the object.
-class ScriptedDialogScope {
+class ScriptedDialogScope
+{
 public:
     ScriptedDialogScope()
         : m_dialog(std::make_shared<ScriptedCommonDialog>())
@@ -33,9 +35,13 @@ private:
 };
 
 // Answers the library's modal dialogs with a function for the life of the object.
-class ModalScope {
+class ModalScope
+{
 public:
-    explicit ModalScope(ModalRunner runner) : m_previous(setModalRunner(std::move(runner))) {}
+    explicit ModalScope(ModalRunner runner)
+        : m_previous(setModalRunner(std::move(runner)))
+    {
+    }
     ~ModalScope() { setModalRunner(m_previous); }
 
 private:
@@ -46,7 +52,7 @@ struct Designer {
     ScriptedBoxScope boxes;
     ScriptedDialogScope dialogs;
     std::shared_ptr<CError> error = quietError();
-    CProperties properties{error};
+    CProperties properties { error };
     frmPreview window;
 
     Designer()
@@ -83,9 +89,11 @@ struct Designer {
         const QPoint from = target->mapFrom(&surface(), px(x0, y0));
         const QPoint to = target->mapFrom(&surface(), px(x1, y1));
         QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
+        if (to != from) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+        }
         QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
     }
 

@@ -2,15 +2,16 @@
 // while hidden, and the call answers whether the template changed.
 #include <gtest/gtest.h>
 
-#include <QTimer>
 #include "control/Preview.h"
 #include "designer/frmPreview.h"
 #include "support/TestSupport.h"
+#include <QTimer>
 
 using namespace kyt;
 using namespace kyt::test;
 
-namespace {
+namespace
+{
 
 TEST(EditTemplate, CreatesATemplateAndReusesTheHiddenDesigner)
 {

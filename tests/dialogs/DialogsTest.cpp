@@ -2,14 +2,6 @@
 // window, about box, and the Qt common dialogs' help window and filters.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
 #include "dialogs/frmMessage.h"
@@ -20,15 +12,29 @@
 #include "settings/CTargetApplications.h"
 #include "support/TestSupport.h"
 #include "template/CPrintData.h"
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace kyt;
 using namespace kyt::test;
 
-namespace {
+namespace
+{
 
-class DialogScope {
+class DialogScope
+{
 public:
-    DialogScope() : m_dialog(std::make_shared<ScriptedCommonDialog>()), m_previous(setCommonDialog(m_dialog)) {}
+    DialogScope()
+        : m_dialog(std::make_shared<ScriptedCommonDialog>())
+        , m_previous(setCommonDialog(m_dialog))
+    {
+    }
     ~DialogScope() { setCommonDialog(m_previous); }
     ScriptedCommonDialog& operator*() { return *m_dialog; }
 
@@ -50,13 +56,13 @@ TEST(TemplateProperties, SizesShowAnInchMarkAndReadBackTheirLeadingNumber)
     const struct {
         double value;
         const char* text;
-    } shown[] = {{3.375, "3.375\""}, {2, "2.0\""}, {0.5, "0.5\""}, {10.25, "10.25\""}};
+    } shown[] = { { 3.375, "3.375\"" }, { 2, "2.0\"" }, { 0.5, "0.5\"" }, { 10.25, "10.25\"" } };
     for (const auto& r : shown)
         EXPECT_EQ(frmIDProperties::inchText(r.value), QLatin1String(r.text));
     const struct {
         const char* text;
         double value;
-    } read[] = {{"3.375\"", 3.375}, {" 2.5 in", 2.5}, {".5\"", 0.5}, {"abc", 0}, {"", 0}};
+    } read[] = { { "3.375\"", 3.375 }, { " 2.5 in", 2.5 }, { ".5\"", 0.5 }, { "abc", 0 }, { "", 0 } };
     for (const auto& r : read)
         EXPECT_DOUBLE_EQ(frmIDProperties::leadingNumber(QLatin1String(r.text)), r.value) << r.text;
 
@@ -64,7 +70,7 @@ TEST(TemplateProperties, SizesShowAnInchMarkAndReadBackTheirLeadingNumber)
     p.setIdSizeWidth(3.375);
     EXPECT_EQ(p.txtWidth()->text(), QStringLiteral("3.375\""));
     EXPECT_DOUBLE_EQ(p.IdSizeWidth(), 3.375);
-    for (int o : {1, 2, 7}) {
+    for (int o : { 1, 2, 7 }) {
         p.setOrientation(o);
         EXPECT_EQ(p.Orientation(), o == 1 ? 1 : 2);
     }
@@ -116,7 +122,8 @@ TEST(TemplateProperties, LargeBackgroundPictureAsksFirst)
     EXPECT_EQ(boxes.box().asked()[0].title, QStringLiteral("Confirm Large File Load"));
     const QString kb = QString::number(QFileInfo(large).size() / 1000.0, 'f', 2);
     ASSERT_GT(QFileInfo(large).size(), 100000);
-    EXPECT_TRUE(boxes.box().asked()[0].prompt.startsWith(QStringLiteral("The File you are about to load is ") + kb + QStringLiteral(" Kb.\r\n")))
+    EXPECT_TRUE(boxes.box().asked()[0].prompt.startsWith(
+        QStringLiteral("The File you are about to load is ") + kb + QStringLiteral(" Kb.\r\n")))
         << qPrintable(boxes.box().asked()[0].prompt);
     EXPECT_EQ(p.BackgroundPicture().image().width(), 50);
 }
@@ -162,7 +169,7 @@ TEST(SelectDataField, PrintDataAsksTheChooser)
     const struct {
         const char* button;
         bool chosen;
-    } rows[] = {{"cmdOk", true}, {"cmdCancel", false}};
+    } rows[] = { { "cmdOk", true }, { "cmdCancel", false } };
     for (const auto& r : rows) {
         const QString button = QLatin1String(r.button);
         ModalRunner previous = setModalRunner([&](QDialog& dialog) {
@@ -204,7 +211,7 @@ TEST(SmallDialogs, MessageWindowAndAboutBox)
 TEST(CommonDialogs, FiltersAndDefaultSuffix)
 {
     EXPECT_EQ(QtCommonDialog::qtFilters(QStringLiteral("KyT Templates(*.tpl)|*.tpl")),
-        QStringList{QStringLiteral("KyT Templates(*.tpl) (*.tpl)")});
+        QStringList { QStringLiteral("KyT Templates(*.tpl) (*.tpl)") });
     EXPECT_EQ(QtCommonDialog::qtFilters(QStringLiteral("Bitmaps(*.bmp)|*.bmp|All|*.bmp;*.jpg")).last(),
         QStringLiteral("All (*.bmp *.jpg)"));
     EXPECT_EQ(QtCommonDialog::defaultSuffix(QStringLiteral("KyT Templates(*.tpl)|*.tpl"), 1), QStringLiteral("tpl"));
@@ -222,7 +229,8 @@ TEST(CommonDialogs, HelpWindowHasContentsAndKeywordSearch)
     const QStringList hits = help.search(QStringLiteral("barcode"));
     ASSERT_FALSE(hits.isEmpty());
     EXPECT_EQ(hits.first(), QStringLiteral("Data fields and barcodes"));
-    EXPECT_TRUE(help.search(QStringLiteral("duplex ruler")).contains(QStringLiteral("The designer window and its menus")));
+    EXPECT_TRUE(
+        help.search(QStringLiteral("duplex ruler")).contains(QStringLiteral("The designer window and its menus")));
     EXPECT_TRUE(help.search(QStringLiteral("xylophone")).isEmpty());
 }
 

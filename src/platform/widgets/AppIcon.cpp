@@ -37,7 +37,7 @@ QPixmap badge(int size)
 QIcon appIcon()
 {
     QIcon icon;
-    for (int s : {16, 24, 32, 48, 64, 128})
+    for (int s : { 16, 24, 32, 48, 64, 128 })
         icon.addPixmap(badge(s));
     return icon;
 }

@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrintDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -31,7 +31,10 @@ namespace kyt
 
 namespace
 {
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
 } // namespace
 
 QStringList QtCommonDialog::qtFilters(const QString& filter)
@@ -75,7 +78,10 @@ QString QtCommonDialog::helpFolder()
     return candidates.isEmpty() ? QString() : candidates.last();
 }
 
-QString QtCommonDialog::helpFile() { return helpFolder() + QStringLiteral("/index.html"); }
+QString QtCommonDialog::helpFile()
+{
+    return helpFolder() + QStringLiteral("/index.html");
+}
 
 std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest& r)
 {
@@ -107,7 +113,8 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
     }
     case CommonDialogKind::Font: {
         bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, r.font, dialogParent(), r.title.isEmpty() ? QStringLiteral("Font") : r.title);
+        const QFont f
+            = QFontDialog::getFont(&ok, r.font, dialogParent(), r.title.isEmpty() ? QStringLiteral("Font") : r.title);
         if (!ok)
             return std::nullopt;
         return CommonDialogAnswer(f);
@@ -213,7 +220,7 @@ void HelpWindow::loadPages(const QString& folder)
     m_pages.clear();
     m_contents->clear();
     // The start page lists the other pages in contents order.
-    QStringList files{QStringLiteral("index.html")};
+    QStringList files { QStringLiteral("index.html") };
     QFile index(folder + QStringLiteral("/index.html"));
     if (index.open(QIODevice::ReadOnly)) {
         static const QRegularExpression link(QStringLiteral("href=\"([A-Za-z0-9_-]+\\.html)\""));
@@ -226,8 +233,8 @@ void HelpWindow::loadPages(const QString& folder)
     }
     static const QRegularExpression titleRe(QStringLiteral("<title>(.*?)</title>"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression keywordsRe(QStringLiteral("<meta name=\"keywords\" content=\"([^\"]*)\""),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression keywordsRe(
+        QStringLiteral("<meta name=\"keywords\" content=\"([^\"]*)\""), QRegularExpression::CaseInsensitiveOption);
     for (const QString& f : files) {
         QFile file(folder + QLatin1Char('/') + f);
         if (!file.open(QIODevice::ReadOnly))
@@ -235,14 +242,15 @@ void HelpWindow::loadPages(const QString& folder)
         const QString html = QString::fromUtf8(file.read(1 << 20));
         QTextDocument doc;
         doc.setHtml(html);
-        Page page{f, titleRe.match(html).captured(1).trimmed(), keywordsRe.match(html).captured(1), doc.toPlainText()};
+        Page page { f, titleRe.match(html).captured(1).trimmed(), keywordsRe.match(html).captured(1),
+            doc.toPlainText() };
         if (page.title.isEmpty())
             page.title = f;
-        auto* item = new QTreeWidgetItem(m_contents, QStringList{page.title});
+        auto* item = new QTreeWidgetItem(m_contents, QStringList { page.title });
         item->setData(0, Qt::UserRole, f);
         m_pages.push_back(std::move(page));
     }
-    m_browser->setSearchPaths({folder});
+    m_browser->setSearchPaths({ folder });
 }
 
 QStringList HelpWindow::contents() const
@@ -292,7 +300,10 @@ void HelpWindow::openPage(const QString& file)
         m_browser->setSource(QUrl::fromLocalFile(m_folder + QLatin1Char('/') + file));
 }
 
-QString HelpWindow::currentPage() const { return QFileInfo(m_browser->source().toLocalFile()).fileName(); }
+QString HelpWindow::currentPage() const
+{
+    return QFileInfo(m_browser->source().toLocalFile()).fileName();
+}
 
 void HelpWindow::showHelp(const QString& file, int command, const QString& key)
 {
