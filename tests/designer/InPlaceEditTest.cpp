@@ -84,7 +84,10 @@ TEST_F(Editing, DeleteWhileEditingEditsTheText)
 TEST_F(Editing, FontToFitRefitsWhenTheTextChangesOrTheBoxIsResized)
 {
     DesignControl* text = place("Text", 0.25, 0.5, 3, 0.5);
-    click(text);
+    QString tag = text->Tag();
+    SetTagValue(tag, QStringLiteral("FTF"), QStringLiteral(";"), QStringLiteral("False")); // whatever the defaults
+    text->setTag(tag);
+    contextMenu(text);
     action("mnuOptionsFontToFit")->trigger(); // on
     EXPECT_EQ(GetTagValue(text->Tag(), QStringLiteral("FTF")), QStringLiteral("True"));
     EXPECT_TRUE(outline().FontToFit());

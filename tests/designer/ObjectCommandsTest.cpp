@@ -5,10 +5,13 @@
 
 #include "designer/DesignEditing.h"
 #include "dialogs/frmBarcodeProp.h"
+#include "dialogs/frmSelectDataField.h"
 #include "objects/CTextObject.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -337,4 +340,74 @@ TEST(ClipText, CutsToTheWidthOnASurface)
     EXPECT_LE(surface.TextWidth(cut) + 0.01041667, full / 2 + 1e-6);
     EXPECT_GT(surface.TextWidth(text.left(cut.size() + 1)) + 0.01041667, full / 2);
     EXPECT_EQ(COutline::ClipText(surface, QString(), 1, false), QString());
+}
+
+struct PropertyRow {
+    const char* name;
+    const char* tool;
+    const char* item;
+    std::function<QVariant(const DesignControl&)> read;
+    QVariant before, after;
+};
+
+class PropertyCommand : public Editing, public ::testing::WithParamInterface<PropertyRow>
+{
+};
+
+// Each menu command changes its property as one undo step.
+TEST_P(PropertyCommand, ChangesItsPropertyAsOneStep)
+{
+    const PropertyRow& r = GetParam();
+    DesignControl* c = place(r.tool, 1, 0.5, 1.5, 0.5);
+    QString tag = c->Tag();
+    SetTagValue(tag, QStringLiteral("FTF"), QStringLiteral(";"), QStringLiteral("False")); // whatever the defaults
+    c->setTag(tag);
+    contextMenu(c);
+    ASSERT_EQ(r.read(*c), r.before);
+    const int steps = window().undoStack()->count();
+    action(r.item)->trigger();
+    EXPECT_EQ(r.read(*c), r.after);
+    EXPECT_EQ(window().undoStack()->count(), steps + 1);
+    EXPECT_TRUE(window().currentTemplate()->Dirty());
+    window().undoStack()->undo();
+    EXPECT_EQ(r.read(*c), r.before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, PropertyCommand,
+    ::testing::Values(PropertyRow { "Border", "Text", "mnuOptionsBorderStyle",
+                          [](const DesignControl& c) { return c.BorderStyle(); }, 0, 1 },
+        PropertyRow { "AlignRight", "Text", "mnuOptionsAlignmentRight",
+            [](const DesignControl& c) { return c.Alignment(); }, 0, 1 },
+        PropertyRow { "AlignCenter", "Data", "mnuOptionsAlignmentCenter",
+            [](const DesignControl& c) { return c.Alignment(); }, 0, 2 },
+        PropertyRow { "Transparent", "Data", "mnuOptionsTransparent",
+            [](const DesignControl& c) { return c.BackStyle(); }, 1, 0 },
+        PropertyRow {
+            "Stretch", "Logo", "mnuOptionsStretch", [](const DesignControl& c) { return c.Stretch(); }, false, true },
+        PropertyRow { "FontToFit", "Text", "mnuOptionsFontToFit",
+            [](const DesignControl& c) { return GetTagValue(c.Tag(), QStringLiteral("FTF")); }, "False", "True" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Editing, DataFieldIsChosenFromTheDefaultFieldValues)
+{
+    auto data = std::make_shared<CPrintData>();
+    data->Add(QStringLiteral("FirstName"), QStringLiteral("Badge"));
+    data->Add(QStringLiteral("LastName"), QStringLiteral("Smith"));
+    window().setDefaultPrintData(data);
+    DesignControl* field = place("Data", 0.5, 0.5, 2, 0.375);
+    QStringList offered;
+    {
+        ModalScope choose([&](QDialog& dialog) {
+            auto& chooser = dynamic_cast<frmSelectDataField&>(dialog);
+            for (int i = 0; i < chooser.lstDescription()->count(); ++i)
+                offered << chooser.lstDescription()->item(i)->text();
+            chooser.txtFieldName()->setText(QStringLiteral("LastName"));
+            QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        });
+        doubleClick(field);
+    }
+    EXPECT_TRUE(offered.contains(QStringLiteral("LastName")));
+    EXPECT_EQ(GetTagValue(field->Tag(), QStringLiteral("Key")), QStringLiteral("LastName"));
+    EXPECT_EQ(field->Caption(), QStringLiteral("LastName"));
+    EXPECT_EQ(window().undoStack()->undoText(), QStringLiteral("Data Field"));
 }
