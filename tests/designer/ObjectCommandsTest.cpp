@@ -411,3 +411,18 @@ TEST_F(Editing, DataFieldIsChosenFromTheDefaultFieldValues)
     EXPECT_EQ(field->Caption(), QStringLiteral("LastName"));
     EXPECT_EQ(window().undoStack()->undoText(), QStringLiteral("Data Field"));
 }
+
+TEST(COutlineAlone, CommandsWithoutAControlDoNothingButBarcodePropertiesReport)
+{
+    COutline o;
+    auto error = quietError();
+    o.setError(error);
+    o.SetControlTransparent(true);
+    o.SetControlBarcode(true);
+    o.Delete();
+    EXPECT_TRUE(error->lastLogLine().isEmpty());
+    EXPECT_FALSE(o.FontToFit());
+    o.BarCodeProp();
+    EXPECT_TRUE(error->lastLogLine().contains(QStringLiteral("COutline (8.1.3) BarCodeProp")))
+        << error->lastLogLine().toStdString();
+}
