@@ -157,6 +157,12 @@ bool CPrintTemplate::ValidateControls(IDesignForm& form)
                 QStringLiteral("Save Template"));
             ok = false;
         }
+        // A logo's picture is stored in the file; without one the save would fail.
+        if (named(*c, "Logo") && c->Picture().isNull()) {
+            MsgBox(QStringLiteral("A logo can not be saved without a picture."), vbInformation,
+                QStringLiteral("Save Template"));
+            ok = false;
+        }
     }
     return ok;
 }

@@ -10,8 +10,8 @@
 #include "objects/CDataObject.h"
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"
-#include "objects/CRectangleObject.h"
 #include "objects/CPhotoObject.h"
+#include "objects/CRectangleObject.h"
 #include "objects/CTextObject.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "util/Strings.h"
@@ -326,24 +326,31 @@ TEST(Designer, ClosingWithChangesHasFourOutcomes)
     }
 }
 
-TEST(Designer, DataFieldWithoutNameAsksBeforeSaving)
+TEST(Designer, ObjectsThatCannotBeSavedAskBeforeSaving)
 {
-    QTemporaryDir dir;
-    Designer d;
-    auto t = d.showBlank();
-    t->setTemplateName(dir.filePath(QStringLiteral("x.tpl")));
-    const QString title = d.window.windowTitle();
-    d.place(QStringLiteral("Data"), 0.1, 0.1, 1.5, 0.4);
-    d.boxes.box().queueAnswer(vbOK);
-    d.boxes.box().queueAnswer(vbNo);
-    d.window.SaveID(true);
-    ASSERT_EQ(d.boxes.box().asked().size(), 2u);
-    EXPECT_EQ(d.boxes.box().asked()[0].prompt,
-        QStringLiteral("A data field box can not be saved without a data field name."));
-    EXPECT_EQ(d.boxes.box().asked()[1].prompt, QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"));
-    EXPECT_EQ(d.boxes.box().asked()[1].style, 292);
-    EXPECT_FALSE(QFile::exists(t->TemplateName()));
-    EXPECT_EQ(d.window.windowTitle(), title);
+    const struct {
+        const char* tool;
+        const char* message;
+    } rows[] = { { "Data", "A data field box can not be saved without a data field name." },
+        { "Logo", "A logo can not be saved without a picture." } };
+    for (const auto& r : rows) {
+        QTemporaryDir dir;
+        Designer d;
+        auto t = d.showBlank();
+        t->setTemplateName(dir.filePath(QStringLiteral("x.tpl")));
+        const QString title = d.window.windowTitle();
+        d.place(QLatin1String(r.tool), 0.1, 0.1, 1.5, 0.4);
+        d.boxes.box().queueAnswer(vbOK);
+        d.boxes.box().queueAnswer(vbNo);
+        d.window.SaveID(true);
+        ASSERT_EQ(d.boxes.box().asked().size(), 2u) << r.tool;
+        EXPECT_EQ(d.boxes.box().asked()[0].prompt, QLatin1String(r.message));
+        EXPECT_EQ(
+            d.boxes.box().asked()[1].prompt, QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"));
+        EXPECT_EQ(d.boxes.box().asked()[1].style, 292);
+        EXPECT_FALSE(QFile::exists(t->TemplateName())) << r.tool;
+        EXPECT_EQ(d.window.windowTitle(), title);
+    }
 }
 
 TEST(Designer, DroppedTemplateOpensWhateverTheCaseOfItsExtension)
@@ -482,14 +489,16 @@ TEST(Designer, SurfaceShowsWhatTheCardPrints)
             r += QLatin1String(f) + s;
         return r;
     };
-    t->AddObject(QStringLiteral("Rectangle"))->setTokenString(tok({"1.8", "0", "3.375", "0.325", "1", "0", "16711680", "0"}));
-    t->AddObject(QStringLiteral("Photo"))->setTokenString(tok({"0.2", "0.2", "1", "1.3", "2", "0", "True"}));
+    t->AddObject(QStringLiteral("Rectangle"))
+        ->setTokenString(tok({ "1.8", "0", "3.375", "0.325", "1", "0", "16711680", "0" }));
+    t->AddObject(QStringLiteral("Photo"))->setTokenString(tok({ "0.2", "0.2", "1", "1.3", "2", "0", "True" }));
     auto logo = std::static_pointer_cast<CLogoObject>(t->AddObject(QStringLiteral("Logo")));
-    logo->setTokenString(tok({"0.1", "2.4", "0.8", "0.4", "3", "1", "0", "True"}));
+    logo->setTokenString(tok({ "0.1", "2.4", "0.8", "0.4", "3", "1", "0", "True" }));
     logo->setImage(solidPicture(40, 20, qRgb(20, 160, 40)));
-    t->AddObject(QStringLiteral("Line"))->setTokenString(tok({"1.6", "1.4", "1.8", "0.03", "4", "0"}));
-    t->AddObject(QStringLiteral("Text"))->setTokenString(tok({"0.7", "1.4", "1.9", "0.5", "5", "0", "0", "16777215", "0",
-        "HELLO", "True", "False", "False", "False", "Arial", "24", "True", "False", "0", "", "", "False"}));
+    t->AddObject(QStringLiteral("Line"))->setTokenString(tok({ "1.6", "1.4", "1.8", "0.03", "4", "0" }));
+    t->AddObject(QStringLiteral("Text"))
+        ->setTokenString(tok({ "0.7", "1.4", "1.9", "0.5", "5", "0", "0", "16777215", "0", "HELLO", "True", "False",
+            "False", "False", "Arial", "24", "True", "False", "0", "", "", "False" }));
     d.window.ShowID(t);
     d.window.menuAction(QStringLiteral("mnuIDShowGrid"))->trigger(); // grid off
     const QImage shown = d.surface().grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -502,7 +511,8 @@ TEST(Designer, SurfaceShowsWhatTheCardPrints)
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
             const QColor a = shown.pixelColor(x, y), b = printed.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > 80 || std::abs(a.green() - b.green()) > 80 || std::abs(a.blue() - b.blue()) > 80)
+            if (std::abs(a.red() - b.red()) > 80 || std::abs(a.green() - b.green()) > 80
+                || std::abs(a.blue() - b.blue()) > 80)
                 ++differing;
             if (a != QColor(Qt::white))
                 ++coloured;
