@@ -137,7 +137,8 @@ InchRect COutline::outlineRect() const
 
 void COutline::coordToOutline(float left, float top, float right, float bottom)
 {
-    showOutline(false);
+    // Moved in place, not hidden first: hiding the handle being dragged
+    // would end its hold on the mouse.
     if (!m_rectangle)
         throw KytError(NoControlError, QStringLiteral("The outline has no rectangle."));
     const InchRect r { left, top, right - left, bottom - top };

@@ -16,6 +16,17 @@
 namespace kyt::test
 {
 
+// Notes when a widget is hidden, even for a moment.
+struct HideWatch : QObject {
+    bool seen = false;
+    explicit HideWatch(QObject* watched) { watched->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        seen = seen || e->type() == QEvent::Hide;
+        return false;
+    }
+};
+
 struct Editing : ::testing::Test {
     Designer d;
     std::shared_ptr<CPrintTemplate> tpl;
@@ -47,8 +58,32 @@ struct Editing : ::testing::Test {
         return menu;
     }
 
-    // Drags from a point in surface inches to another with the left button.
-    void drag(double x0, double y0, double x1, double y1) { d.drag(x0, y0, x1, y1); }
+    // Drags from a point in surface inches to another with the left button,
+    // as a mouse does: several moves, each delivered to the pressed widget
+    // at its position of the moment; a widget hidden meanwhile has lost the
+    // mouse, which then goes to whatever lies under it.
+    void drag(double x0, double y0, double x1, double y1, int steps = 4)
+    {
+        QWidget* target = d.surface().childAt(d.px(x0, y0));
+        if (!target)
+            target = &d.surface();
+        HideWatch hidden(target);
+        QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&d.surface(), d.px(x0, y0)));
+        for (int i = 1; i <= steps; ++i) {
+            const double f = double(i) / steps;
+            const QPoint p = d.px(x0 + (x1 - x0) * f, y0 + (y1 - y0) * f);
+            if (hidden.seen) {
+                target = d.surface().childAt(p);
+                if (!target)
+                    target = &d.surface();
+            }
+            const QPointF local = target->mapFrom(&d.surface(), p);
+            QMouseEvent move(
+                QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+        }
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&d.surface(), d.px(x1, y1)));
+    }
 
     QAction* action(const char* name) { return window().menuAction(QLatin1String(name)); }
 
