@@ -92,17 +92,18 @@ bool DesignEdit::commit()
     return true;
 }
 
-void connectChangedFlag(QUndoStack& stack, std::function<CPrintTemplate*()> currentTemplate)
+void connectChangedFlag(QUndoStack& stack, std::function<CPrintTemplate*()> currentTemplate, QObject* context)
 {
-    QObject::connect(&stack, &QUndoStack::cleanChanged, &stack, [currentTemplate](bool clean) {
-        if (CPrintTemplate* t = currentTemplate())
-            t->setDataChanged(!clean);
-    });
-    // Any step away from the clean state marks the template, also one that
-    // leaves the stack unclean as it was (a second edit).
-    QObject::connect(&stack, &QUndoStack::indexChanged, &stack, [&stack, currentTemplate](int) {
+    QObject* receiver = context ? context : &stack;
+    // Any step marks the template as the stack stands: clean is the saved
+    // (or just opened) state.
+    QObject::connect(&stack, &QUndoStack::indexChanged, receiver, [&stack, currentTemplate](int) {
         if (CPrintTemplate* t = currentTemplate())
             t->setDataChanged(!stack.isClean());
+    });
+    QObject::connect(&stack, &QUndoStack::cleanChanged, receiver, [currentTemplate](bool clean) {
+        if (CPrintTemplate* t = currentTemplate())
+            t->setDataChanged(!clean);
     });
 }
 

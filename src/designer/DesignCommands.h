@@ -108,6 +108,8 @@ private:
 
 // Keeps a template's changed flag in step with the stack: back at the clean
 // (saved or just opened) state the template has no unsaved changes.
-KYTWIDGETS_EXPORT void connectChangedFlag(QUndoStack& stack, std::function<CPrintTemplate*()> currentTemplate);
+// The connections end with context (the stack when null).
+KYTWIDGETS_EXPORT void connectChangedFlag(
+    QUndoStack& stack, std::function<CPrintTemplate*()> currentTemplate, QObject* context = nullptr);
 
 } // namespace kyt

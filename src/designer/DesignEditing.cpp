@@ -65,7 +65,8 @@ DesignEditing::DesignEditing(frmPreview& window)
     setObjectName(QStringLiteral("designEditing"));
     if (QUndoStack* stack = window.undoStack()) {
         frmPreview* w = &window;
-        connectChangedFlag(*stack, [w] { return w->currentTemplate().get(); });
+        connectChangedFlag(
+            *stack, [w] { return w->currentTemplate().get(); }, this);
     }
     // Clicking the card takes the keys (and the focus from the editor).
     if (window.picID())

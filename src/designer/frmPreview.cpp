@@ -125,6 +125,9 @@ frmPreview::frmPreview(QWidget* parent)
 
 frmPreview::~frmPreview()
 {
+    // The editing state watches this window's events; it goes before the
+    // members those events would reach.
+    delete findChild<DesignEditing*>(QString(), Qt::FindDirectChildrenOnly);
     // Release in order: default print data, properties, targets, outline,
     // template, error object.
     m_defaultPrintData.reset();
