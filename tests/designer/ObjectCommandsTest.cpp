@@ -362,6 +362,7 @@ TEST_P(PropertyCommand, ChangesItsPropertyAsOneStep)
     QString tag = c->Tag();
     SetTagValue(tag, QStringLiteral("FTF"), QStringLiteral(";"), QStringLiteral("False")); // whatever the defaults
     c->setTag(tag);
+    c->setBackStyle(1); // opaque, whatever the defaults
     contextMenu(c);
     ASSERT_EQ(r.read(*c), r.before);
     const int steps = window().undoStack()->count();
