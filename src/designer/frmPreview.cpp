@@ -1,6 +1,7 @@
 #include "designer/frmPreview.h"
 
 #include "designer/COutline.h"
+#include "designer/DesignEditing.h"
 #include "designer/DesignCanvas.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
@@ -124,6 +125,9 @@ frmPreview::frmPreview(QWidget* parent)
 
 frmPreview::~frmPreview()
 {
+    // The editing state watches this window's events; it goes before the
+    // members those events would reach.
+    delete findChild<DesignEditing*>(QString(), Qt::FindDirectChildrenOnly);
     // Release in order: default print data, properties, targets, outline,
     // template, error object.
     m_defaultPrintData.reset();
@@ -516,6 +520,7 @@ void frmPreview::Setup()
             m_outline->setLowerLeft(m_imgCorner[2]);
             m_outline->setLowerRight(m_imgCorner[3]);
             m_outline->setDesignForm(this);
+            DesignEditing::of(*this); // undo history, editing keys
         }
         m_picID->setSurfaceSize(0, 0);
         m_picID->hide();
@@ -660,8 +665,10 @@ void frmPreview::SaveID(bool useCurrentName)
                 != vbYes)
                 return;
         }
-        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString()))
+        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString())) {
+            m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+        }
     } catch (const std::exception& e) {
         report(e, "SaveID");
     }

@@ -155,6 +155,8 @@ public:
     void pointerMouseMove(DesignControl* control, Qt::MouseButtons buttons, float x, float y);
     void pointerMouseUp(DesignControl* control, Qt::MouseButton button, float x, float y);
     void pointerDoubleClick(DesignControl* control);
+    // Moves a dragged control by (x1 - x0, y1 - y0), kept on the surface.
+    void DropControl(DesignControl* control, float x0, float y0, float x1, float y1);
     // Keys of the window (F2, Enter, Delete); true when handled.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Called after DrawDone placed a new object (selected already).

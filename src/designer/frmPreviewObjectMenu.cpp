@@ -1,224 +1,222 @@
-// The &Object menu: commands on the selected object.
+// The &Object menu: each command hands the work to the selection controller
+// and becomes one step on the undo stack.
 
 #include "designer/COutline.h"
+#include "designer/DesignEditing.h"
 #include "designer/frmPreview.h"
-#include "errors/MessageBox.h"
-#include "platform/CommonDialog.h"
 #include "settings/CTargetApplications.h"
-#include "util/Strings.h"
 #include <QAction>
-#include <QFileInfo>
+#include <QApplication>
+#include <QUndoStack>
 
 namespace kyt
 {
 
 namespace
 {
-const QString PictureFilter = QStringLiteral(
-    "Bitmaps(*.bmp)|*.bmp|Icons(*.ico)|*.ico|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif|Metafile(*.wmf)|*.wmf|"
-    "Enhanced Meta(*.emf)|*.emf|All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf;*.png");
 
-QColor qcolor(qint32 v) { return DesignControl::toColor(v); }
-qint32 colorValue(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
-
-void setTag(DesignControl* c, const char* key, const QString& value)
+// Hourglass while a command runs; one undo step for what it changes.
+class ObjectCommand
 {
-    QString tag = c->Tag();
-    SetTagValue(tag, QLatin1String(key), QStringLiteral(";"), value);
-    c->setTag(tag);
+public:
+    ObjectCommand(frmPreview& w, const char* text)
+        : m_window(w)
+        , m_cursor(w.cursor())
+        , m_edit(w.undoStack(), DesignEditing::of(w), QString::fromLatin1(text))
+    {
+        w.setCursor(Qt::WaitCursor);
+    }
+    ~ObjectCommand() { m_window.setCursor(m_cursor); }
+
+private:
+    frmPreview& m_window;
+    QCursor m_cursor;
+    DesignEdit m_edit;
+};
+
+bool checked(const frmPreview& w, const char* name)
+{
+    const QAction* a = w.menuAction(QLatin1String(name));
+    return a && a->isChecked();
 }
+
+void enable(const frmPreview& w, const char* name, bool on)
+{
+    if (QAction* a = w.menuAction(QLatin1String(name)))
+        a->setEnabled(on);
+}
+
 } // namespace
 
 void frmPreview::mnuOptionsDelete_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c)
+    if (!m_outline)
         return;
-    m_outline->Unselect();
-    if (c->Index() > 0)
-        c->array()->Unload(c->Index());
-    else
-        c->clearProperties();
-    findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->setEnabled(!Photo().Item(0)->Visible());
-    setDataChanged();
+    {
+        ObjectCommand command(*this, "Delete");
+        m_outline->Delete();
+    }
+    if (auto* photo = findChild<QAction*>(QStringLiteral("tlbObjectsPhoto")))
+        photo->setEnabled(!Photo().Item(0)->Visible());
 }
 
 void frmPreview::mnuOptionsLogo_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c || c->kind() != DesignControl::Kind::Logo)
+    if (!m_outline)
         return;
-    const auto file = commonDialog().ShowOpen(QStringLiteral("Load Logo"), PictureFilter, QString(), 0x81004, 7);
-    if (!file)
-        return;
-    QString error;
-    const Picture picture = Picture::fromFile(*file, &error);
-    if (picture.isNull()) {
-        MsgBox(error.isEmpty() ? QStringLiteral("The picture could not be loaded.") : error, vbExclamation,
-            QStringLiteral("Load Logo"));
-        return;
-    }
-    c->setPicture(picture);
-    setDataChanged();
+    ObjectCommand command(*this, "Load Logo");
+    m_outline->LoadLogo();
 }
 
 void frmPreview::mnuOptionsUserField_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c || c->kind() != DesignControl::Kind::Data)
+    if (!m_outline)
         return;
-    std::shared_ptr<CPrintData> data = m_defaultPrintData;
-    if (!data && m_targets && m_template) {
-        try {
-            if (auto target = m_targets->Item(m_template->TargetApplication()))
-                data = target->PrintData();
-        } catch (const std::exception&) {
+    try {
+        ObjectCommand command(*this, "Data Field");
+        std::shared_ptr<CPrintData> data = m_defaultPrintData;
+        if (!data && m_targets && m_template) {
+            try {
+                if (auto target = m_targets->Item(m_template->TargetApplication()))
+                    data = target->PrintData();
+            } catch (const std::exception&) {
+                // no such target application: an empty field list below
+            }
         }
-    }
-    if (!data)
-        data = std::make_shared<CPrintData>();
-    QString field = GetTagValue(c->Tag(), QStringLiteral("Key"));
-    if (data->SelectDataField(field)) {
-        setTag(c, "Key", field);
-        c->setCaption(field);
-        setDataChanged();
+        if (!data)
+            data = std::make_shared<CPrintData>();
+        m_outline->LoadDataFields(data);
+    } catch (const std::exception& e) {
+        report(e, " mnuOptionsUserField_Click");
     }
 }
 
 void frmPreview::mnuOptionsEditText_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-        c && c->kind() == DesignControl::Kind::Text)
-        EditText(c->Index());
+    try {
+        if (m_outline)
+            m_outline->Edit();
+    } catch (const std::exception& e) {
+        report(e, " mnuOptionsEditText_Click");
+    }
 }
 
 void frmPreview::mnuOptionsFront_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr) {
-        c->ZOrder(0);
-        m_outline->UpdateZorder(true);
-        m_outline->Selected(c);
-        setDataChanged();
-    }
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Bring to Front");
+    m_outline->BringtoFront();
 }
 
 void frmPreview::mnuOptionsBack_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr) {
-        c->ZOrder(1);
-        m_outline->UpdateZorder(false);
-        setDataChanged();
-    }
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Send to Back");
+    m_outline->SendtoBack();
 }
 
 void frmPreview::mnuOptionsFont_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c)
+    if (!m_outline)
         return;
-    QFont initial(c->FontName());
-    initial.setPointSizeF(c->FontSize());
-    initial.setBold(c->FontBold());
-    initial.setItalic(c->FontItalic());
-    initial.setUnderline(c->FontUnderline());
-    initial.setStrikeOut(c->FontStrikethrough());
-    const auto font = commonDialog().ShowFont(initial);
-    if (!font)
-        return;
-    if (!c->setFontName(font->family())) {
-        MsgBox(font->family() + QStringLiteral(" Font Not Found"), vbExclamation, QStringLiteral("Font Load Error"));
-        return;
-    }
-    c->setFontSize(font->pointSizeF() > 0 ? font->pointSizeF() : c->FontSize());
-    c->setFontBold(font->bold());
-    c->setFontItalic(font->italic());
-    c->setFontUnderline(font->underline());
-    c->setFontStrikethrough(font->strikeOut());
-    setDataChanged();
+    ObjectCommand command(*this, "Font");
+    m_outline->ChangeFont();
 }
 
 void frmPreview::mnuOptionsFontToFit_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->lastControl() : nullptr) {
-        setTag(c, "FTF", menuAction(QStringLiteral("mnuOptionsFontToFit"))->isChecked() ? QStringLiteral("True")
-                                                                                        : QStringLiteral("False"));
-        setDataChanged();
-    }
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Size Font To Fit");
+    m_outline->setFontToFit(checked(*this, "mnuOptionsFontToFit"));
 }
 
-static void alignSelected(frmPreview& w, COutline* outline, int alignment)
+void frmPreview::mnuOptionsAlignmentLeft_Click()
 {
-    w.SetAlignmentChecks(alignment);
-    if (DesignControl* c = outline ? outline->selectedControl() : nullptr) {
-        c->setAlignment(alignment);
-        w.setDataChanged();
-    }
+    ObjectCommand command(*this, "Alignment");
+    SetAlignmentChecks(0);
+    if (m_outline)
+        m_outline->Align(0);
 }
 
-void frmPreview::mnuOptionsAlignmentLeft_Click() { alignSelected(*this, m_outline.get(), 0); }
-void frmPreview::mnuOptionsAlignmentCenter_Click() { alignSelected(*this, m_outline.get(), 2); }
-void frmPreview::mnuOptionsAlignmentRight_Click() { alignSelected(*this, m_outline.get(), 1); }
+void frmPreview::mnuOptionsAlignmentCenter_Click()
+{
+    ObjectCommand command(*this, "Alignment");
+    SetAlignmentChecks(2);
+    if (m_outline)
+        m_outline->Align(2);
+}
+
+void frmPreview::mnuOptionsAlignmentRight_Click()
+{
+    ObjectCommand command(*this, "Alignment");
+    SetAlignmentChecks(1);
+    if (m_outline)
+        m_outline->Align(1);
+}
 
 void frmPreview::mnuOptionsStretch_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr)
-        c->setStretch(menuAction(QStringLiteral("mnuOptionsStretch"))->isChecked());
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Stretch");
+    m_outline->Stretch(checked(*this, "mnuOptionsStretch"));
 }
 
 void frmPreview::mnuOptionsBorderStyle_Click()
 {
-    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr) {
-        c->setBorderStyle(menuAction(QStringLiteral("mnuOptionsBorderStyle"))->isChecked() ? 1 : 0);
-        setDataChanged();
-    }
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Border");
+    m_outline->Border(checked(*this, "mnuOptionsBorderStyle"));
 }
 
 void frmPreview::mnuOptionsTransparent_Click()
 {
-    const bool on = menuAction(QStringLiteral("mnuOptionsTransparent"))->isChecked();
-    menuAction(QStringLiteral("mnuOptionsBackColor"))->setEnabled(!on);
-    if (DesignControl* c = m_outline ? m_outline->lastControl() : nullptr) {
-        c->setBackStyle(on ? 0 : 1);
-        setDataChanged();
-    }
+    const bool on = checked(*this, "mnuOptionsTransparent");
+    enable(*this, "mnuOptionsBackColor", !on);
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Transparent");
+    m_outline->SetControlTransparent(on);
 }
 
 void frmPreview::mnuOptionsBackColor_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c)
+    if (!m_outline)
         return;
-    const bool line = c->kind() == DesignControl::Kind::Line;
-    if (const auto color = commonDialog().ShowColor(qcolor(line ? c->ForeColor() : c->BackColor()))) {
-        if (line)
-            c->setForeColor(colorValue(*color));
-        else
-            c->setBackColor(colorValue(*color));
-        setDataChanged();
-    }
+    ObjectCommand command(*this, "Background Color");
+    m_outline->ChangeColor(QStringLiteral("Back"));
 }
 
 void frmPreview::mnuOptionsForeColor_Click()
 {
-    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-    if (!c)
+    if (!m_outline)
         return;
-    if (const auto color = commonDialog().ShowColor(qcolor(c->ForeColor()))) {
-        c->setForeColor(colorValue(*color));
-        setDataChanged();
-    }
+    ObjectCommand command(*this, "Foreground Color");
+    m_outline->ChangeColor(QStringLiteral("Fore"));
 }
 
 void frmPreview::mnuOptionsBarcode_Click()
 {
-    const bool on = menuAction(QStringLiteral("mnuOptionsBarcode"))->isChecked();
-    menuAction(QStringLiteral("mnuOptionsBarcodeProp"))->setEnabled(on);
-    if (DesignControl* c = m_outline ? m_outline->lastControl() : nullptr) {
-        setTag(c, "BC", on ? QStringLiteral("True") : QStringLiteral("False"));
-        setDataChanged();
-    }
+    const bool on = checked(*this, "mnuOptionsBarcode");
+    enable(*this, "mnuOptionsBarcodeProp", on);
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Barcode");
+    m_outline->SetControlBarcode(on);
+    if (on)
+        m_outline->BarCodeProp();
 }
 
-void frmPreview::mnuOptionsBarcodeProp_Click() { }
+void frmPreview::mnuOptionsBarcodeProp_Click()
+{
+    if (!m_outline)
+        return;
+    ObjectCommand command(*this, "Barcode Properties");
+    m_outline->BarCodeProp();
+}
 
 } // namespace kyt

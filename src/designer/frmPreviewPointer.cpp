@@ -1,51 +1,105 @@
-// The pointer tool on objects: selecting, the context menu, double clicks,
-// the in-place text editor and the editing keys.
+// The pointer tool on objects: selecting, moving by dragging, resizing with
+// the handles, the context menu, double clicks, the in-place text editor and
+// the editing keys. Every change goes onto the undo stack as one command.
 
 #include "designer/COutline.h"
+#include "designer/DesignEditing.h"
 #include "designer/frmPreview.h"
 #include "util/Strings.h"
 #include <QAction>
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
+#include <QUndoStack>
 
 namespace kyt
 {
 
 namespace
 {
-bool tagFlag(const QString& tag, const char* key)
+
+InchRect rectOf(const SurfaceItem& item)
 {
-    return GetTagValue(tag, QLatin1String(key)).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    return InchRect { item.itemLeft(), item.itemTop(), item.itemWidth(), item.itemHeight() };
 }
+
+// The surface the objects may be moved on: the card, twice its height when
+// it has a back.
+void surfaceSize(const frmPreview& w, float& width, float& height)
+{
+    if (const auto t = w.currentTemplate()) {
+        width = static_cast<float>(t->Width());
+        height = static_cast<float>(t->Height() * (t->Duplex() ? 2 : 1));
+    } else {
+        width = w.picID()->surfaceWidth();
+        height = w.picID()->surfaceHeight();
+    }
+}
+
 } // namespace
 
 void frmPreview::pointerMouseDown(DesignControl* c, Qt::MouseButton button, float x, float y)
 {
+    if (m_txtText->isVisible())
+        TextUpdate();
     if (m_outline)
         m_outline->Selected(c);
+    m_picID->setFocus(Qt::MouseFocusReason);
     if (button == Qt::LeftButton) {
         m_x0 = c->left() + x;
         m_y0 = c->top() + y;
         m_moving = true;
+        DesignEditing::of(*this).dragging = false;
     }
 }
 
-void frmPreview::pointerMouseMove(DesignControl*, Qt::MouseButtons, float, float) { }
-
-void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float, float)
+void frmPreview::pointerMouseMove(DesignControl* c, Qt::MouseButtons buttons, float x, float y)
 {
-    m_moving = false;
-    if (button == Qt::LeftButton)
+    if (!(buttons & Qt::LeftButton) || !m_moving)
         return;
+    DesignEditing& editing = DesignEditing::of(*this);
+    const float x1 = c->left() + x;
+    const float y1 = c->top() + y;
+    if (!editing.dragging) {
+        // A press that has not moved yet is still a click.
+        if (m_picID->toPixels(std::abs(x1 - m_x0)) < 2 && m_picID->toPixels(std::abs(y1 - m_y0)) < 2)
+            return;
+        editing.dragging = true;
+        if (m_outline)
+            m_outline->Unselect();
+    }
+    // The outline rectangle shows where the object will land.
+    float width = 0, height = 0;
+    surfaceSize(*this, width, height);
+    const InchRect r = rectOf(*c);
+    const InchPoint p = outline::dropPosition(r, { m_x0, m_y0 }, { x1, y1 }, width, height);
+    m_shpOutline->setItemGeometry(p.x, p.y, r.width, r.height);
+    m_shpOutline->show();
+    m_shpOutline->raise();
+    editing.showGeometry(c->Name(), c->Index(), InchRect { p.x, p.y, r.width, r.height });
+}
+
+void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float x, float y)
+{
+    DesignEditing& editing = DesignEditing::of(*this);
+    if (button == Qt::LeftButton) {
+        if (m_moving && editing.dragging) {
+            m_shpOutline->hide();
+            DropControl(c, m_x0, m_y0, c->left() + x, c->top() + y);
+        }
+        m_moving = false;
+        editing.dragging = false;
+        return;
+    }
+    m_moving = false;
     const bool border = c->BorderStyle() != 0;
     QAction* def = nullptr;
     switch (c->kind()) {
     case DesignControl::Kind::Text:
     case DesignControl::Kind::Data:
-        updateMenu(c->Name(), border, c->Alignment(), c->BackStyle() == 0, tagFlag(c->Tag(), "BC"));
+        updateMenu(c->Name(), border, c->Alignment(), c->BackStyle() == 0, IsBarcodeToken(c->Tag()));
         def = menuAction(c->kind() == DesignControl::Kind::Text ? QStringLiteral("mnuOptionsEditText")
-                                                                 : QStringLiteral("mnuOptionsUserField"));
+                                                                : QStringLiteral("mnuOptionsUserField"));
         break;
     case DesignControl::Kind::Logo:
         updateMenu(c->Name(), border, 0, false, false);
@@ -62,6 +116,27 @@ void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float,
     }
     m_mnuMethods->setDefaultAction(def);
     m_mnuMethods->popup(QCursor::pos());
+}
+
+void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, float y1)
+{
+    if (!c)
+        return;
+    float width = 0, height = 0;
+    surfaceSize(*this, width, height);
+    const InchRect r = rectOf(*c);
+    const InchPoint p = outline::dropPosition(r, { x0, y0 }, { x1, y1 }, width, height);
+    {
+        DesignEdit edit(m_undoStack, DesignEditing::of(*this), QStringLiteral("Move"));
+        c->hide();
+        c->settop(p.y);
+        c->setleft(p.x);
+        c->show();
+    }
+    m_moving = false;
+    if (m_outline)
+        m_outline->Selected(c);
+    DesignEditing::of(*this).showGeometry(c->Name(), c->Index(), InchRect { p.x, p.y, r.width, r.height });
 }
 
 void frmPreview::controlClick(DesignControl* c)
@@ -94,25 +169,55 @@ void frmPreview::pointerDoubleClick(DesignControl* c)
     }
 }
 
-void frmPreview::handleMouseDown(CornerHandle*, Qt::MouseButton, float, float) { }
-void frmPreview::handleMouseMove(CornerHandle*, Qt::MouseButtons, float, float) { }
-void frmPreview::handleMouseUp(CornerHandle*, Qt::MouseButton, float, float) { }
+void frmPreview::handleMouseDown(CornerHandle*, Qt::MouseButton button, float, float)
+{
+    if (button == Qt::LeftButton && m_outline && m_outline->selectedControl())
+        DesignEditing::of(*this).beginPending(QStringLiteral("Resize"));
+}
 
-void frmPreview::objectPlaced(DesignControl*) { }
+void frmPreview::handleMouseMove(CornerHandle* handle, Qt::MouseButtons buttons, float x, float y)
+{
+    DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
+    if (!(buttons & Qt::LeftButton) || !c)
+        return;
+    // The corner stays on the surface (just inside its far edges).
+    const float width = m_picID->surfaceWidth();
+    const float height = m_picID->surfaceHeight();
+    x = std::clamp(x, 0.0f, std::max(0.0f, width - 0.001f));
+    y = std::clamp(y, 0.0f, std::max(0.0f, height - 0.001f));
+    m_outline->DragMove(handle, x, y);
+    m_outline->DragDrop(handle, x, y);
+    DesignEditing::of(*this).showGeometry(c->Name(), c->Index(), m_outline->outlineRect());
+}
+
+void frmPreview::handleMouseUp(CornerHandle* handle, Qt::MouseButton button, float x, float y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    // The outline already follows the last move; the drop copies it.
+    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr) {
+        m_outline->DragDrop(handle, x, y);
+        m_outline->Selected(c);
+    }
+    DesignEditing::of(*this).commitPending();
+}
+
+void frmPreview::objectPlaced(DesignControl* c)
+{
+    DesignEditing::of(*this).pushPlaced(c);
+}
 
 bool frmPreview::Form_KeyDown(int key, Qt::KeyboardModifiers)
 {
     switch (key) {
     case Qt::Key_F2:
-        if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr;
-            c && c->kind() == DesignControl::Kind::Text)
-            EditText(c->Index());
+        if (m_outline && !m_txtText->isVisible())
+            m_outline->Edit();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (m_txtText->isVisible()) {
             TextUpdate();
-            setDataChanged();
             return true;
         }
         return false;
@@ -131,36 +236,47 @@ void frmPreview::EditText(int index)
 {
     try {
         DesignControl* label = Text().Item(index);
-        if (!label)
+        if (!label || m_txtText->isVisible())
             return;
+        DesignEditing::of(*this).beginPending(QStringLiteral("Edit Text"));
         m_txtText->setGeometry(label->geometry());
-        m_txtText->setFont(label->displayFont());
+        QFont font = label->displayFont();
+        font.setStrikeOut(label->FontStrikethrough());
+        m_txtText->setFont(font);
         m_txtText->setText(label->Caption());
         m_txtText->setProperty("Tag", QString::number(index));
         m_txtText->raise();
         label->hide();
         m_txtText->show();
-        m_txtText->setFocus();
+        m_txtText->setFocus(Qt::OtherFocusReason);
         m_txtText->selectAll();
     } catch (const std::exception& e) {
-        report(e, "EditText");
+        report(e, " EditText");
     }
 }
 
 void frmPreview::TextUpdate()
 {
+    static bool updating = false; // hiding the editor takes its focus away
+    if (updating || !m_txtText->isVisible())
+        return;
+    updating = true;
     try {
         DesignControl* label = Text().Item(m_txtText->property("Tag").toString().toInt());
         if (label) {
-            if (label->Caption() != m_txtText->text())
-                setDataChanged();
             label->setCaption(m_txtText->text());
+            COutline::refitFont(*label);
             label->show();
         }
         m_txtText->hide();
+        if (m_outline)
+            m_outline->refresh();
+        m_picID->setFocus(Qt::OtherFocusReason);
     } catch (const std::exception& e) {
-        report(e, "TextUpdate");
+        report(e, " TextUpdate");
     }
+    DesignEditing::of(*this).commitPending();
+    updating = false;
 }
 
 } // namespace kyt

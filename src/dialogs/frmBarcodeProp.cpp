@@ -1,0 +1,190 @@
+#include "dialogs/frmBarcodeProp.h"
+
+#include "errors/CError.h"
+#include "errors/ModuleSource.h"
+#include "platform/CommonDialog.h"
+#include "util/Strings.h"
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kyt
+{
+
+namespace
+{
+// The font dialog's "printer fonts" flag.
+constexpr int PrinterFontsFlag = 2;
+} // namespace
+
+frmBarcodeProp::frmBarcodeProp(QWidget* parent)
+    : QDialog(parent)
+    , m_moduleSource(moduleSource(".frmBarcodeProp ("))
+{
+    setObjectName(QStringLiteral("frmBarcodeProp"));
+    setWindowTitle(QStringLiteral("Barcode Properties"));
+    setModal(true);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(Frame1);
+
+    auto addRow = [&](int row, const QString& caption, QWidget* field, const QString& tip) {
+        auto* label = new QLabel(caption, Frame1);
+        label->setBuddy(field);
+        field->setToolTip(tip);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+    };
+    txtPrefix = new QLineEdit(Frame1);
+    txtPrefix->setObjectName(QStringLiteral("txtPrefix"));
+    txtPostfix = new QLineEdit(Frame1);
+    txtPostfix->setObjectName(QStringLiteral("txtPostfix"));
+    cboBarcodeType = new QComboBox(Frame1);
+    cboBarcodeType->setObjectName(QStringLiteral("cboBarcodeType"));
+    cboBarcodeType->setEditable(false);
+    txtFontName = new QLineEdit(Frame1);
+    txtFontName->setObjectName(QStringLiteral("txtFontName"));
+    cmdListFonts = new QPushButton(QStringLiteral("..."), Frame1);
+    cmdListFonts->setObjectName(QStringLiteral("cmdListFonts"));
+    cmdListFonts->setToolTip(QStringLiteral("Select Barcode Font"));
+    cmdListFonts->setAutoDefault(false);
+
+    addRow(0, QStringLiteral("Prefix:"), txtPrefix, QStringLiteral("Prefix Barcode with Text String"));
+    addRow(1, QStringLiteral("Postfix:"), txtPostfix, QStringLiteral("Postfix Barcode with Text String"));
+    addRow(2, QStringLiteral("Barcode:"), cboBarcodeType, QStringLiteral("Barcod Type"));
+    addRow(3, QStringLiteral("FontName:"), txtFontName, QStringLiteral("Name of Font to use for Barcode"));
+    grid->addWidget(cmdListFonts, 3, 2);
+    Label2 = new QLabel(QStringLiteral("Choose the appropriate Font for the barcode"), Frame1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    grid->addWidget(Label2, 4, 0, 1, 3);
+
+    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(cmdOk, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(buttons);
+
+    // Clicks go to the handlers only (not through the button box's roles),
+    // so each sets UserCanceled before the dialog is hidden.
+    connect(cmdListFonts, &QPushButton::clicked, this, &frmBarcodeProp::cmdListFonts_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &frmBarcodeProp::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBarcodeProp::cmdCancel_Click);
+}
+
+frmBarcodeProp::~frmBarcodeProp() = default;
+
+qint32 frmBarcodeProp::BarcodeType() const
+{
+    const int i = cboBarcodeType->currentIndex();
+    if (i < 0)
+        return -1;
+    return cboBarcodeType->itemData(i).toInt();
+}
+
+QString frmBarcodeProp::Prefix() const
+{
+    return txtPrefix->text();
+}
+void frmBarcodeProp::setPrefix(const QString& v)
+{
+    txtPrefix->setText(v);
+}
+QString frmBarcodeProp::Postfix() const
+{
+    return txtPostfix->text();
+}
+void frmBarcodeProp::setPostfix(const QString& v)
+{
+    txtPostfix->setText(v);
+}
+QString frmBarcodeProp::BarCodeFontName() const
+{
+    return txtFontName->text();
+}
+void frmBarcodeProp::setBarCodeFontName(const QString& v)
+{
+    txtFontName->setText(v);
+}
+
+void frmBarcodeProp::Setup()
+{
+    cboBarcodeType->clear();
+    const QString list = QString::fromLatin1(BarcodeTypeList);
+    const int count = CountTokens(list, QStringLiteral(","));
+    int selected = -1;
+    for (int i = 0; i <= count; ++i) {
+        cboBarcodeType->addItem(GetToken(list, i, QStringLiteral(",")), i);
+        if (i == m_barcodeType)
+            selected = i;
+    }
+    cboBarcodeType->setCurrentIndex(selected);
+}
+
+void frmBarcodeProp::cmdListFonts_Click()
+{
+    try {
+        QFont initial(txtFontName->text());
+        if (m_fontSize > 0)
+            initial.setPointSize(m_fontSize);
+        initial.setBold(m_fontBold);
+        initial.setItalic(m_fontItalic);
+        initial.setUnderline(m_fontUnderline);
+
+        CommonDialogRequest r;
+        r.kind = CommonDialogKind::Font;
+        r.font = initial;
+        r.flags = PrinterFontsFlag;
+        r.fontEffects = false;
+        ICommonDialog& dialog = m_dialogBox ? *m_dialogBox : commonDialog();
+        const std::optional<CommonDialogAnswer> answer = dialog.Show(r);
+        if (!answer)
+            return; // cancelled: nothing changes
+        const QFont* font = std::get_if<QFont>(&*answer);
+        if (!font)
+            throw KytError(5, QStringLiteral("The font dialog gave no font."));
+        txtFontName->setText(font->family());
+        const double points = font->pointSizeF();
+        if (points > 0)
+            m_fontSize = static_cast<qint16>(qBound(1, qRound(points), 32767));
+        m_fontBold = font->bold();
+        m_fontItalic = font->italic();
+        m_fontUnderline = font->underline();
+    } catch (const std::exception& e) {
+        if (m_error)
+            m_error->Report(e, m_moduleSource + QStringLiteral(" cmdListFonts_Click"));
+    }
+}
+
+void frmBarcodeProp::cmdOk_Click()
+{
+    m_userCanceled = false;
+    done(QDialog::Accepted); // hides the dialog
+}
+
+void frmBarcodeProp::cmdCancel_Click()
+{
+    m_userCanceled = true;
+    done(QDialog::Rejected);
+}
+
+void frmBarcodeProp::reject()
+{
+    m_userCanceled = true;
+    QDialog::reject();
+}
+
+} // namespace kyt

@@ -1,0 +1,91 @@
+#pragma once
+// Barcode properties of a text or data-field control: barcode type, prefix,
+// postfix and the barcode font. The opener fills the properties, calls
+// Setup, shows the dialog modally and reads the properties back unless
+// UserCanceled.
+
+#include "kyt/kytwidgets_export.h"
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kyt
+{
+
+class CError;
+class ICommonDialog;
+
+class KYTWIDGETS_EXPORT frmBarcodeProp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmBarcodeProp(QWidget* parent = nullptr);
+    ~frmBarcodeProp() override;
+
+    // The chosen type number (0 none, 1 "3of9", 2 "128B", 3 "128C"); -1 when
+    // no item is selected. Set before Setup to preselect an item.
+    qint32 BarcodeType() const;
+    void setBarcodeType(qint32 v) { m_barcodeType = v; }
+    QString Prefix() const;
+    void setPrefix(const QString& v);
+    QString Postfix() const;
+    void setPostfix(const QString& v);
+    QString BarCodeFontName() const;
+    void setBarCodeFontName(const QString& v);
+    qint16 BarCodeFontSize() const { return m_fontSize; }
+    void setBarCodeFontSize(qint16 v) { m_fontSize = v; }
+    bool BarCodeFontBold() const { return m_fontBold; }
+    void setBarCodeFontBold(bool v) { m_fontBold = v; }
+    bool BarCodeFontItalic() const { return m_fontItalic; }
+    void setBarCodeFontItalic(bool v) { m_fontItalic = v; }
+    bool BarCodeFontUnderline() const { return m_fontUnderline; }
+    void setBarCodeFontUnderline(bool v) { m_fontUnderline = v; }
+    bool UserCanceled() const { return m_userCanceled; }
+
+    // The font dialog to use; the process-wide one when none is set.
+    void setDialogBox(ICommonDialog* dialog) { m_dialogBox = dialog; }
+    void setError(std::shared_ptr<CError> error) { m_error = std::move(error); }
+
+    // Fills the type list and selects the item of BarcodeType.
+    void Setup();
+
+    // The type words the list is built from (after an empty first item).
+    static constexpr const char* BarcodeTypeList = "3of9,128B,128C";
+
+public slots:
+    void cmdListFonts_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+protected:
+    void reject() override; // Escape and the window's close button act as Cancel
+
+private:
+    QString m_moduleSource;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txtPrefix = nullptr;
+    QLineEdit* txtPostfix = nullptr;
+    QComboBox* cboBarcodeType = nullptr;
+    QLineEdit* txtFontName = nullptr;
+    QPushButton* cmdListFonts = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    qint32 m_barcodeType = 0;
+    qint16 m_fontSize = 0;
+    bool m_fontBold = false;
+    bool m_fontItalic = false;
+    bool m_fontUnderline = false;
+    bool m_userCanceled = false;
+    ICommonDialog* m_dialogBox = nullptr;
+    std::shared_ptr<CError> m_error;
+};
+
+} // namespace kyt

@@ -1,0 +1,142 @@
+// Barcode properties dialog: the type list, the selection by number, the
+// font button with its cancel rule, Ok and Cancel.
+#include <gtest/gtest.h>
+
+#include "dialogs/frmBarcodeProp.h"
+#include "platform/CommonDialog.h"
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kyt;
+
+TEST(BarcodeProp, TypeListHasAnEmptyItemThenTheTypeWords)
+{
+    frmBarcodeProp dlg;
+    dlg.Setup();
+    auto* cbo = dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"));
+    ASSERT_NE(cbo, nullptr);
+    ASSERT_EQ(cbo->count(), 4);
+    const QStringList words { QString(), QStringLiteral("3of9"), QStringLiteral("128B"), QStringLiteral("128C") };
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(cbo->itemText(i), words[i]);
+        EXPECT_EQ(cbo->itemData(i).toInt(), i);
+    }
+    dlg.Setup(); // a second Setup starts the list afresh
+    EXPECT_EQ(cbo->count(), 4);
+}
+
+class BarcodePropType : public ::testing::TestWithParam<std::pair<int, int>>
+{
+};
+
+TEST_P(BarcodePropType, PresetTypeIsReadBack)
+{
+    frmBarcodeProp dlg;
+    dlg.setBarcodeType(GetParam().first);
+    dlg.Setup();
+    EXPECT_EQ(dlg.BarcodeType(), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, BarcodePropType,
+    ::testing::Values(
+        std::pair { 0, 0 }, std::pair { 1, 1 }, std::pair { 3, 3 }, std::pair { 4, -1 }, std::pair { -2, -1 }));
+
+namespace
+{
+
+struct FontDialogFixture : ::testing::Test {
+    std::shared_ptr<ScriptedCommonDialog> dialog = std::make_shared<ScriptedCommonDialog>();
+    frmBarcodeProp dlg;
+    void SetUp() override
+    {
+        dlg.setDialogBox(dialog.get());
+        dlg.setBarCodeFontName(QStringLiteral("Arial"));
+        dlg.setBarCodeFontSize(12);
+        dlg.setBarCodeFontBold(true);
+        dlg.Setup();
+    }
+    void clickFonts()
+    {
+        QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdListFonts")), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+TEST_F(FontDialogFixture, ChosenFontIsTaken)
+{
+    QFont chosen(QStringLiteral("KYT Code 39"));
+    chosen.setPointSize(24);
+    chosen.setItalic(true);
+    dialog->queueAnswer(CommonDialogAnswer(chosen));
+    clickFonts();
+    ASSERT_EQ(dialog->asked().size(), 1u);
+    const CommonDialogRequest& asked = dialog->asked()[0];
+    EXPECT_EQ(asked.kind, CommonDialogKind::Font);
+    EXPECT_EQ(asked.flags, 2);
+    EXPECT_EQ(asked.font.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(asked.font.pointSize(), 12);
+    EXPECT_TRUE(asked.font.bold());
+    EXPECT_EQ(dlg.BarCodeFontName(), QStringLiteral("KYT Code 39"));
+    EXPECT_EQ(dlg.findChild<QLineEdit*>(QStringLiteral("txtFontName"))->text(), QStringLiteral("KYT Code 39"));
+    EXPECT_EQ(dlg.BarCodeFontSize(), 24);
+    EXPECT_FALSE(dlg.BarCodeFontBold());
+    EXPECT_TRUE(dlg.BarCodeFontItalic());
+}
+
+TEST_F(FontDialogFixture, CancelKeepsTheFont)
+{
+    dialog->queueCancel();
+    clickFonts();
+    EXPECT_EQ(dialog->asked().size(), 1u);
+    EXPECT_EQ(dlg.BarCodeFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(dlg.BarCodeFontSize(), 12);
+    EXPECT_TRUE(dlg.BarCodeFontBold());
+}
+
+TEST(BarcodeProp, OkAndCancelSetUserCanceledAndHide)
+{
+    for (const bool cancel : { true, false }) {
+        frmBarcodeProp dlg;
+        dlg.setPrefix(QStringLiteral("*"));
+        dlg.Setup();
+        dlg.show();
+        auto* cbo = dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"));
+        cbo->setCurrentIndex(3);
+        QTest::keyClicks(dlg.findChild<QLineEdit*>(QStringLiteral("txtPostfix")), QStringLiteral("+"));
+        QTest::mouseClick(dlg.findChild<QPushButton*>(cancel ? QStringLiteral("cmdCancel") : QStringLiteral("cmdOk")),
+            Qt::LeftButton);
+        EXPECT_EQ(dlg.UserCanceled(), cancel);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.BarcodeType(), 3);
+        EXPECT_EQ(dlg.Prefix(), QStringLiteral("*"));
+        EXPECT_EQ(dlg.Postfix(), QStringLiteral("+"));
+    }
+}
+
+TEST(BarcodeProp, EscapeIsCancel)
+{
+    frmBarcodeProp dlg;
+    dlg.Setup();
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.UserCanceled());
+}
+
+TEST(BarcodeProp, CaptionsAndTips)
+{
+    frmBarcodeProp dlg;
+    const std::pair<const char*, const char*> tips[] = { { "txtPrefix", "Prefix Barcode with Text String" },
+        { "txtPostfix", "Postfix Barcode with Text String" }, { "cboBarcodeType", "Barcod Type" },
+        { "txtFontName", "Name of Font to use for Barcode" }, { "cmdListFonts", "Select Barcode Font" } };
+    for (const auto& [name, tip] : tips) {
+        auto* w = dlg.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->toolTip(), QString::fromLatin1(tip));
+    }
+    EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("cmdOk"))->text(), QStringLiteral("&Ok"));
+    EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(), QStringLiteral("&Cancel"));
+    EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("cmdListFonts"))->text(), QStringLiteral("..."));
+}
