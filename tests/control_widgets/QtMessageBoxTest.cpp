@@ -19,7 +19,7 @@ TEST_P(QtMessageBoxStyle, MapsButtonsIconAndDefault)
 {
     const StyleRow r = GetParam();
     QMessageBox box;
-    QtMessageBox::configure(box, MessageRequest{QStringLiteral("Save?\r\nNow"), r.style, QStringLiteral("T"), QString(), 0});
+    QtMessageBox::configure(box, MessageRequest{QStringLiteral("Save?\r\nNow"), r.style, QStringLiteral("T"), QString(), 0, QString()});
     EXPECT_EQ(box.standardButtons(), r.buttons);
     ASSERT_NE(box.defaultButton(), nullptr);
     EXPECT_EQ(box.standardButton(box.defaultButton()), r.defaultButton);
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, QtMessageBoxStyle,
 TEST(QtMessageBox, HelpFileAddsAHelpButton)
 {
     QMessageBox box;
-    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 0, QString(), QStringLiteral("help.md"), 3});
+    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 0, QString(), QStringLiteral("help.md"), 3, QString()});
     EXPECT_EQ(box.standardButtons(), QMessageBox::Ok | QMessageBox::Help);
 }
 
@@ -55,7 +55,7 @@ TEST(QtMessageBox, AnswersRoundTripThroughButtons)
 TEST(QtMessageBox, EscapeMeansCancelWhenThereIsOne)
 {
     QMessageBox box;
-    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 35, QString(), QString(), 0});
+    QtMessageBox::configure(box, MessageRequest{QStringLiteral("x"), 35, QString(), QString(), 0, QString()});
     ASSERT_NE(box.escapeButton(), nullptr);
     EXPECT_EQ(box.standardButton(qobject_cast<QAbstractButton*>(box.escapeButton())), QMessageBox::Cancel);
 }
