@@ -4,6 +4,7 @@
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
 #include "objects/CTextObject.h"
+#include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/Surface.h"
 #include "util/Strings.h"
 #include <QMouseEvent>
@@ -218,11 +219,53 @@ void DesignControl::clearProperties()
     update();
 }
 
+bool DesignControl::isTextKind() const
+{
+    return m_kind == Kind::Text || m_kind == Kind::Data;
+}
+
+QString DesignControl::shownText() const
+{
+    const bool barcode
+        = GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    if (!barcode || m_caption.isEmpty())
+        return m_caption;
+    // Shown encoded, as it prints in the chosen barcode font.
+    CTextObject shown;
+    shown.GetPropertiesFromControl(const_cast<DesignControl&>(*this)); // only reads the control
+    return shown.BarcodeText(m_caption);
+}
+
+double DesignControl::shownFontSize() const
+{
+    const bool fit
+        = GetTagValue(m_tag, QStringLiteral("FTF")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    const QString text = isTextKind() && fit ? shownText() : QString();
+    if (text.isEmpty())
+        return m_fontSize;
+    try {
+        // The card's render fits the text to its box whatever size is
+        // stored; measure it the same way at the surface's resolution.
+        CTextObject object;
+        object.GetPropertiesFromControl(const_cast<DesignControl&>(*this)); // only reads the control
+        PictureBoxSurface measure(QSize(1, 1), pixelsPerInch());
+        measure.setScaleMode(Surface::vbInches);
+        measure.setFontName(object.FontName());
+        measure.setFontItalic(object.Italic());
+        measure.setFontUnderline(object.Underline());
+        measure.setFontBold(object.Bold());
+        measure.setFontStrikethru(object.Strikethrough());
+        return std::max(1, CTextObjectBase::FontToFitSize(measure, object.FontSize(), Width(), Height(), text));
+    } catch (const std::exception&) {
+        return m_fontSize; // nothing to measure with: the stored size
+    }
+}
+
 QFont DesignControl::displayFont() const
 {
     QFont f(m_fontName == FallbackFontName ? QStringLiteral("Sans Serif") : m_fontName);
     // Points to pixels at the surface's zoom, so text keeps its size on the card.
-    f.setPixelSize(std::max(1, int(std::lround(m_fontSize * pixelsPerInch() / 72.0))));
+    f.setPixelSize(std::max(1, int(std::lround(shownFontSize() * pixelsPerInch() / 72.0))));
     f.setBold(m_bold);
     f.setItalic(m_italic);
     f.setUnderline(m_underline);
@@ -249,15 +292,7 @@ void DesignControl::paintText(QPainter& p, const QRect& box)
 {
     if (m_backStyle != 0)
         p.fillRect(box, toColor(m_backColor));
-    QString text = m_caption;
-    const bool barcode
-        = GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
-    if (barcode && !text.isEmpty()) {
-        // Shown encoded, as it prints in the chosen barcode font.
-        CTextObject shown;
-        shown.GetPropertiesFromControl(*this);
-        text = shown.BarcodeText(text);
-    }
+    const QString text = shownText();
     p.setFont(displayFont());
     p.setPen(toColor(m_foreColor));
     const int inset = m_borderStyle != 0 ? std::max(1, int(std::lround(pixelsPerInch() / 96.0))) : 0;

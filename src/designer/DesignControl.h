@@ -107,8 +107,10 @@ public:
     // default colours and font.
     void clearProperties();
 
-    // The font as painted at the surface's zoom.
+    // The font as painted at the surface's zoom; a font-to-fit text shows
+    // the size the card's render fits it to, not the stored size.
     QFont displayFont() const;
+    double shownFontSize() const;
     // Colour of a 32-bit value (system colours as on screen).
     static QColor toColor(qint32 value);
 
@@ -123,6 +125,8 @@ private:
     friend class ControlArray;
     void paintPicture(QPainter& p, const QRect& box);
     void paintText(QPainter& p, const QRect& box);
+    bool isTextKind() const;
+    QString shownText() const;
     QPointF controlInches(const QPointF& pixels) const;
 
     ControlArray* m_array;
