@@ -262,6 +262,9 @@ private:
     // Rubber band anchor and current point, and the object move state.
     float m_x0 = 0, m_y0 = 0, m_x1 = 0, m_y1 = 0;
     bool m_moving = false;
+    // A band drawn over an object ended on it: its click placed the new
+    // object and must not select the one beneath.
+    bool m_bandEndedOnControl = false;
     bool m_closingFromCode = false;
     bool m_inModal = false;
 };

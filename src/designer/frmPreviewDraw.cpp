@@ -167,6 +167,7 @@ void frmPreview::surfaceClick()
 
 void frmPreview::controlMouseDown(DesignControl* c, Qt::MouseButton button, float x, float y)
 {
+    m_bandEndedOnControl = false;
     if (button == Qt::LeftButton && WhichButtonDown() != Pointer)
         DrawStart(c->left() + x, c->top() + y);
     else
@@ -184,9 +185,10 @@ void frmPreview::controlMouseMove(DesignControl* c, Qt::MouseButtons buttons, fl
 
 void frmPreview::controlMouseUp(DesignControl* c, Qt::MouseButton button, float x, float y)
 {
-    if (button == Qt::LeftButton && WhichButtonDown() != Pointer)
+    if (button == Qt::LeftButton && WhichButtonDown() != Pointer) {
+        m_bandEndedOnControl = true;
         DrawDone(c->left() + x, c->top() + y);
-    else
+    } else
         pointerMouseUp(c, button, x, y);
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QUndoStack>
+#include <utility>
 
 namespace kyt
 {
@@ -141,6 +142,8 @@ void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, flo
 
 void frmPreview::controlClick(DesignControl* c)
 {
+    if (std::exchange(m_bandEndedOnControl, false))
+        return;
     if (WhichButtonDown() != QLatin1String("Pointer"))
         return;
     if (m_outline)

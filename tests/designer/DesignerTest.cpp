@@ -244,6 +244,36 @@ TEST(Designer, DuplexSurfaceIsTwiceAsHighAndTheBackRulerStartsAgain)
     EXPECT_EQ(d.surface().height(), 8 * 96);
 }
 
+TEST(Designer, BandFromOrToTheSurfaceCornerStartsThere)
+{
+    struct Band {
+        double x0, y0, x1, y1;
+    };
+    for (const Band& b : { Band { 0, 0, 1, 0.5 }, Band { 1, 0.5, 0, 0 } }) {
+        Designer d;
+        d.showBlank();
+        DesignControl* c = d.place(QStringLiteral("Rectangle"), b.x0, b.y0, b.x1, b.y1);
+        ASSERT_NE(c, nullptr);
+        EXPECT_NEAR(c->left(), 0, 0.011) << b.x0;
+        EXPECT_NEAR(c->top(), 0, 0.011) << b.x0;
+        EXPECT_NEAR(c->Width(), 1, 0.011) << b.x0;
+        EXPECT_NEAR(c->Height(), 0.5, 0.011) << b.x0;
+    }
+}
+
+TEST(Designer, BandDrawnOverAnObjectSelectsTheNewObject)
+{
+    Designer d;
+    d.showBlank();
+    DesignControl* below = d.place(QStringLiteral("Rectangle"), 0.2, 0.2, 2.5, 1.5);
+    DesignControl* placed = d.place(QStringLiteral("Text"), 0.5, 0.5, 1.5, 1.0);
+    ASSERT_TRUE(below && placed);
+    EXPECT_EQ(d.window.outline()->selectedControl(), placed);
+    // A plain click on the object beneath still selects it.
+    QTest::mouseClick(below, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(d.window.outline()->selectedControl(), below);
+}
+
 TEST(Designer, SurfacePixelsShowTheObjectWhereTheBandWasAndTheGridAtEachZoom)
 {
     for (double zoom : { 1.0, 2.0 }) {

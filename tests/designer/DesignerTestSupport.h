@@ -10,6 +10,7 @@
 #include "settings/CProperties.h"
 #include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
+#include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <memory>
@@ -47,6 +48,18 @@ public:
 private:
     ModalRunner m_previous;
 };
+
+// Presses or releases a mouse button at a widget's local point. QTest's
+// functions take the point (0, 0) to mean the widget's centre, so a press at
+// a surface's top-left pixel would land in its middle; this sends the point
+// as given.
+inline void sendMouse(QEvent::Type type, QWidget* target, QPoint local, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    QMouseEvent e(type, QPointF(local), target->mapToGlobal(QPointF(local)), button, held, Qt::NoModifier);
+    QSpontaneKeyEvent::setSpontaneous(&e); // as from the window system: click focus and all
+    qApp->notify(target, &e);
+}
 
 struct Designer {
     ScriptedBoxScope boxes;
@@ -88,13 +101,13 @@ struct Designer {
             target = &surface();
         const QPoint from = target->mapFrom(&surface(), px(x0, y0));
         const QPoint to = target->mapFrom(&surface(), px(x1, y1));
-        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
+        sendMouse(QEvent::MouseButtonPress, target, from);
         if (to != from) {
             QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton,
                 Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &move);
         }
-        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
+        sendMouse(QEvent::MouseButtonRelease, target, to);
     }
 
     // Chooses a tool and drags its rubber band.

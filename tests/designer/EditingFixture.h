@@ -68,7 +68,7 @@ struct Editing : ::testing::Test {
         if (!target)
             target = &d.surface();
         HideWatch hidden(target);
-        QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&d.surface(), d.px(x0, y0)));
+        sendMouse(QEvent::MouseButtonPress, target, target->mapFrom(&d.surface(), d.px(x0, y0)));
         for (int i = 1; i <= steps; ++i) {
             const double f = double(i) / steps;
             const QPoint p = d.px(x0 + (x1 - x0) * f, y0 + (y1 - y0) * f);
@@ -82,7 +82,7 @@ struct Editing : ::testing::Test {
                 QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &move);
         }
-        QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&d.surface(), d.px(x1, y1)));
+        sendMouse(QEvent::MouseButtonRelease, target, target->mapFrom(&d.surface(), d.px(x1, y1)));
     }
 
     QAction* action(const char* name) { return window().menuAction(QLatin1String(name)); }
