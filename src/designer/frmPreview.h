@@ -159,6 +159,10 @@ public:
     void DropControl(DesignControl* control, float x0, float y0, float x1, float y1);
     // Keys of the window (F2, Enter, Delete); true when handled.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The menu key and Shift+F10 open the object menu of the selection (or
+    // of the card) beside it, as a right click does at the mouse.
+    bool showObjectMenuFromKeyboard();
+    QPoint objectMenuPosition() const;
     // Called after DrawDone placed a new object (selected already).
     void objectPlaced(DesignControl* control);
     // Unloads the print preview window when one is open (frmPreviewPrinting.cpp).
@@ -265,6 +269,7 @@ private:
     // A band drawn over an object ended on it: its click placed the new
     // object and must not select the one beneath.
     bool m_bandEndedOnControl = false;
+    bool m_menuByKeyboard = false;
     bool m_closingFromCode = false;
     bool m_inModal = false;
 };

@@ -155,7 +155,7 @@ void frmPreview::surfaceMouseUp(Qt::MouseButton button, float x, float y)
         DrawDone(x, y);
     } else if (m_template) {
         updateMenu(Pointer, false, 0, false, false);
-        m_mnuMethods->popup(QCursor::pos());
+        m_mnuMethods->popup(objectMenuPosition());
     }
 }
 

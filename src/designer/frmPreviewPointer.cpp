@@ -4,6 +4,7 @@
 
 #include "designer/COutline.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignSurface.h"
 #include "designer/frmPreview.h"
 #include "util/Strings.h"
 #include <QAction>
@@ -116,7 +117,7 @@ void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float 
         break;
     }
     m_mnuMethods->setDefaultAction(def);
-    m_mnuMethods->popup(QCursor::pos());
+    m_mnuMethods->popup(objectMenuPosition());
 }
 
 void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, float y1)
@@ -210,9 +211,35 @@ void frmPreview::objectPlaced(DesignControl* c)
     DesignEditing::of(*this).pushPlaced(c);
 }
 
-bool frmPreview::Form_KeyDown(int key, Qt::KeyboardModifiers)
+bool frmPreview::showObjectMenuFromKeyboard()
+{
+    if (!m_template || m_txtText->isVisible())
+        return false;
+    m_menuByKeyboard = true;
+    if (DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr)
+        pointerMouseUp(c, Qt::RightButton, 0, 0);
+    else
+        surfaceMouseUp(Qt::RightButton, 0, 0);
+    m_menuByKeyboard = false;
+    return true;
+}
+
+QPoint frmPreview::objectMenuPosition() const
+{
+    if (!m_menuByKeyboard)
+        return QCursor::pos();
+    if (const DesignControl* c = m_outline ? m_outline->selectedControl() : nullptr)
+        return c->mapToGlobal(c->rect().center());
+    return m_picID->mapToGlobal(QPoint(0, 0));
+}
+
+bool frmPreview::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     switch (key) {
+    case Qt::Key_Menu:
+        return showObjectMenuFromKeyboard();
+    case Qt::Key_F10:
+        return (modifiers & Qt::ShiftModifier) && showObjectMenuFromKeyboard();
     case Qt::Key_F2:
         if (m_outline && !m_txtText->isVisible())
             m_outline->Edit();

@@ -181,3 +181,32 @@ TEST_F(Editing, TabSelectsTheNextObjectInDrawingOrder)
     EXPECT_EQ(window().statusLabel()->text(),
         QStringLiteral("Text(%1)  left 2.000\"  top 0.250\"  width 1.000\"  height 0.250\"").arg(c->Index()));
 }
+
+TEST_F(Editing, MenuKeyAndShiftF10OpenTheObjectMenuBesideTheSelection)
+{
+    DesignControl* text = place("Text", 0.5, 0.5, 1.5, 0.4);
+    struct Press {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Press& p : { Press { Qt::Key_Menu, Qt::NoModifier }, Press { Qt::Key_F10, Qt::ShiftModifier } }) {
+        click(text);
+        QMenu* menu = window().mnuMethods();
+        ASSERT_FALSE(menu->isVisible());
+        key(p.key, p.modifiers);
+        EXPECT_TRUE(menu->isVisible()) << p.key;
+        EXPECT_TRUE(action("mnuOptionsEditText")->isVisible()) << p.key;
+        EXPECT_EQ(menu->defaultAction(), action("mnuOptionsEditText")) << p.key;
+        EXPECT_TRUE(text->rect().contains(text->mapFromGlobal(menu->pos()))) << p.key;
+        menu->hide();
+    }
+    // Without a selection the card's own menu opens at the surface.
+    outline().Unselect();
+    key(Qt::Key_Menu);
+    EXPECT_TRUE(window().mnuMethods()->isVisible());
+    EXPECT_FALSE(action("mnuOptionsEditText")->isVisible());
+    window().mnuMethods()->hide();
+    // F10 alone is left to the window.
+    key(Qt::Key_F10);
+    EXPECT_FALSE(window().mnuMethods()->isVisible());
+}
