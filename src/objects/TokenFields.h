@@ -21,7 +21,7 @@ inline constexpr QChar Delimiter = QChar(0x0001);
 // valid type (0 to 3) and every other number is written as plain decimal.
 QString barcodeTypeText(qint32 type);
 
-class KYTCORE_PRIVATE_EXPORT TokenWriter
+class TokenWriter
 {
 public:
     TokenWriter& single(float value);
@@ -36,7 +36,7 @@ private:
     QString m_text;
 };
 
-class KYTCORE_PRIVATE_EXPORT TokenReader
+class TokenReader
 {
 public:
     // Takes only the first fieldCount fields; the rest of the text is never
