@@ -27,7 +27,7 @@ public:
     int Count() const { return kHighestValue; }
 
     // The printing character of a value, without building a table.
-    static QChar characterOf(int value);
+    KYTCORE_NO_EXPORT static QChar characterOf(int value);
 
 private:
     std::array<CBarCode128CharSetEntry, kHighestValue + 1> m_entries;

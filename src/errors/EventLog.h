@@ -11,10 +11,10 @@ public:
     enum EntryType { Error = 1, Warning = 2, Information = 4 };
 
     // Folder of the log; paths::logDirectory() unless set.
-    static void setDirectory(const QString& folder);
+    KYTCORE_NO_EXPORT static void setDirectory(const QString& folder);
     static QString filePath();
     // Appends one entry; false when the file cannot be written.
-    static bool write(const QString& message, EntryType type = Error);
+    KYTCORE_NO_EXPORT static bool write(const QString& message, EntryType type = Error);
 };
 
 } // namespace kyt

@@ -60,7 +60,7 @@ private:
 KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
 
 // The ImageName of every photo object, each once (letter case ignored).
-KYTCORE_EXPORT QStringList photoFieldNames(const CPrintTemplate& t);
+QStringList photoFieldNames(const CPrintTemplate& t);
 
 // Text of a data stream file: UTF-8 when it starts with a byte order mark
 // or is valid UTF-8 throughout, else Windows-1252 (what the library's own
@@ -80,10 +80,10 @@ KYTCORE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemp
 
 // A photo file, within the bounds a card's photo may have (32 MiB, 16
 // megapixels). Null, with the reason in *error, when it cannot be used.
-KYTCORE_EXPORT Picture readPhoto(const QString& path, QString* error);
+Picture readPhoto(const QString& path, QString* error);
 
 // Resolves a picture path given in a data file relative to that file's folder.
-KYTCORE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
+QString resolvePath(const QString& value, const QString& baseFolder);
 
 // One side of the card in inches.
 KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);

@@ -63,9 +63,9 @@ public:
     bool next(CsvRecord& record);
 
 private:
-    bool readRaw(CsvRecord& record, bool checkWidth);
-    int nextByte();
-    void detect();
+    KYTCORE_NO_EXPORT bool readRaw(CsvRecord& record, bool checkWidth);
+    KYTCORE_NO_EXPORT int nextByte();
+    KYTCORE_NO_EXPORT void detect();
 
     QIODevice* m_device;
     QByteArray m_buffer;

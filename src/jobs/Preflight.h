@@ -38,7 +38,7 @@ KYTCORE_EXPORT QString missingFieldsMessage(
 // text) cannot be drawn as: "field "X": the value "Y" cannot be drawn as a
 // barcode: REASON". Empty when every barcode can be drawn. Without print
 // data only static texts are checked.
-KYTCORE_EXPORT QString barcodeProblem(const CPrintTemplate& t, CPrintData* data);
+QString barcodeProblem(const CPrintTemplate& t, CPrintData* data);
 
 // A barcode object's expected reading for the print data: the characters a
 // scanner reports (Code 39 without its * start and stop characters).
@@ -47,7 +47,7 @@ struct ExpectedBarcode {
     QString value; // what a scanner should read
     QRectF inches; // the object's box on the picture box (both sides stacked)
 };
-KYTCORE_EXPORT std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data);
+std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data);
 
 // Reads the barcodes of a picture (8-bit grey); the texts found.
 using BarcodeReader = std::function<QStringList(const QImage& grey)>;

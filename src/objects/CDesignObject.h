@@ -116,8 +116,8 @@ protected:
 
     // Fields 1-5 (top, left, Width, Height, ZOrder), the start of every
     // token string but the parse string's.
-    void writeBoxFields(tokens::TokenWriter& w) const;
-    void readBoxFields(const tokens::TokenReader& r);
+    KYTCORE_NO_EXPORT void writeBoxFields(tokens::TokenWriter& w) const;
+    KYTCORE_NO_EXPORT void readBoxFields(const tokens::TokenReader& r);
 
     // The four box fields and the z-order, the start of most token strings.
     float m_top = 0;

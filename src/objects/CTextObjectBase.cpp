@@ -136,7 +136,8 @@ QString CTextObjectBase::TokenString() const
     w.integer(m_border).integer(m_alignment).integer(m_backColor).integer(m_foreColor);
     w.text(tokenText());
     w.flag(m_bold).flag(m_italic).flag(m_underline).flag(m_strikethrough);
-    w.text(m_fontName).integer(m_fontSize).flag(m_transparent).flag(m_barcode).integer(m_barcodeType);
+    w.text(m_fontName).integer(m_fontSize).flag(m_transparent).flag(m_barcode);
+    w.text(tokens::barcodeTypeText(m_barcodeType));
     w.text(m_barcodePrefix).text(m_barcodePostfix).flag(m_fontToFit);
     return w.result();
 }

@@ -132,7 +132,7 @@ protected:
     QString m_text;
 
 private:
-    void trySetBarcodeType(const QString& text);
+    KYTCORE_NO_EXPORT void trySetBarcodeType(const QString& text);
 
     QString m_fontName = QStringLiteral("Arial");
     qint16 m_fontSize = 8;

@@ -11,6 +11,7 @@
 #include "objects/CRectangleObject.h"
 #include "objects/CTextObject.h"
 #include "objects/IDesignControl.h"
+#include "objects/TokenFields.h"
 #include "util/Strings.h"
 #include <algorithm>
 #include <cmath>
@@ -222,7 +223,7 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
         QString tag = ctl.Tag();
         SetTagValue(tag, QStringLiteral("BC"), Sep, boolText(m_barcode));
         if (m_barcode) {
-            SetTagValue(tag, QStringLiteral("BCType"), Sep, QString::number(m_barcodeType));
+            SetTagValue(tag, QStringLiteral("BCType"), Sep, tokens::barcodeTypeText(m_barcodeType));
             SetTagValue(tag, QStringLiteral("Pre"), Sep, m_barcodePrefix);
             SetTagValue(tag, QStringLiteral("Post"), Sep, m_barcodePostfix);
         }

@@ -21,12 +21,12 @@ namespace render
 inline constexpr double DefaultPrinterDpi = 300.0;
 
 // Whether the surface is a printer (its type name, letter case ignored).
-KYTCORE_PRIVATE_EXPORT bool isPrinter(const Surface& surface);
+bool isPrinter(const Surface& surface);
 
 // Twips per pixel of the printer the card is sized for: the surface's own
 // when it is a printer, else those of a DefaultPrinterDpi printer.
-KYTCORE_PRIVATE_EXPORT double printerTwipsPerPixelX(const Surface& surface);
-KYTCORE_PRIVATE_EXPORT double printerTwipsPerPixelY(const Surface& surface);
+double printerTwipsPerPixelX(const Surface& surface);
+double printerTwipsPerPixelY(const Surface& surface);
 
 // |v| as a pen width, without overflowing for the most negative 16-bit value.
 inline int outlineWidth(qint16 border)
@@ -35,15 +35,15 @@ inline int outlineWidth(qint16 border)
 }
 
 // The black outline of a non-zero border around (x1, y1)-(x2, y2).
-KYTCORE_PRIVATE_EXPORT void drawOutline(Surface& surface, qint16 border, double x1, double y1, double x2, double y2);
+void drawOutline(Surface& surface, qint16 border, double x1, double y1, double x2, double y2);
 
 // A picture filling its box; with a border it moves `inset` in from the
 // top-left so the outline drawn around the box stays visible.
-KYTCORE_PRIVATE_EXPORT void paintFramedPicture(Surface& surface, const Picture& picture, double x, double y, double w, double h,
+void paintFramedPicture(Surface& surface, const Picture& picture, double x, double y, double w, double h,
     qint16 border, double inset);
 
 // Reports a caught failure (when there is a reporter).
-KYTCORE_PRIVATE_EXPORT void reportFailure(
+void reportFailure(
     const std::shared_ptr<CError>& g_oError, const std::exception& e, const QString& source);
 
 } // namespace render

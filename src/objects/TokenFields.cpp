@@ -8,6 +8,14 @@
 namespace kyt::tokens
 {
 
+QString barcodeTypeText(qint32 type)
+{
+    constexpr qint32 Code128Word = 128;
+    if (type == Code128Word)
+        return QStringLiteral("0128");
+    return QString::number(type);
+}
+
 TokenWriter& TokenWriter::single(float value)
 {
     m_text += singleToText(value);

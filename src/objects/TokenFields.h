@@ -14,7 +14,14 @@ namespace kyt::tokens
 
 inline constexpr QChar Delimiter = QChar(0x0001);
 
-class KYTCORE_PRIVATE_EXPORT TokenWriter
+// Text of a barcode type number for the token string and the control tag:
+// its decimal text, except that 128 is written "0128". The plain text "128"
+// is the reading word for Code 128 B (type 2), so a type 128 written plainly
+// would come back as 2; with the leading zero it reads back as 128. Every
+// valid type (0 to 3) and every other number is written as plain decimal.
+QString barcodeTypeText(qint32 type);
+
+class TokenWriter
 {
 public:
     TokenWriter& single(float value);
@@ -29,7 +36,7 @@ private:
     QString m_text;
 };
 
-class KYTCORE_PRIVATE_EXPORT TokenReader
+class TokenReader
 {
 public:
     // Takes only the first fieldCount fields; the rest of the text is never
@@ -47,7 +54,9 @@ public:
     void readFlag(int k, bool& member) const;
 
     // Barcode type field: empty 0, "3of9" 1, "128" 2 (any case), other
-    // integers as they are, anything else 0.
+    // integers as they are, anything else 0. A number such as "128.25" or
+    // "0128" is not the word "128": it reads as 128, which barcodeTypeText
+    // writes back as "0128".
     qint32 barcodeType(int k) const;
 
 private:

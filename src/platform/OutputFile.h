@@ -41,15 +41,15 @@ public:
     // errorString, the hidden file removed and the old final file intact.
     bool commit();
     // Removes the hidden file; the final name is not touched.
-    void discard();
+    KYTCORE_NO_EXPORT void discard();
 
     // The reason for the last failure of a C library call (errno).
-    static QString systemReason(int error);
+    KYTCORE_NO_EXPORT static QString systemReason(int error);
 
     class Sink;
 
 private:
-    void fail(const QString& reason);
+    KYTCORE_NO_EXPORT void fail(const QString& reason);
 
     QString m_final;
     QString m_temp;

@@ -158,24 +158,24 @@ private:
         Cursor keys;
     };
 
-    void openFile();
-    void fallBackIfDamaged();
-    void openMemory();
-    void prepareSchema(); // throws KytError naming the reason
-    void noteProblem(const QString& what);
-    LONG sqlFailure(int rc);
+    KYTCORE_NO_EXPORT void openFile();
+    KYTCORE_NO_EXPORT void fallBackIfDamaged();
+    KYTCORE_NO_EXPORT void openMemory();
+    KYTCORE_NO_EXPORT void prepareSchema(); // throws KytError naming the reason
+    KYTCORE_NO_EXPORT void noteProblem(const QString& what);
+    KYTCORE_NO_EXPORT LONG sqlFailure(int rc);
     // needed: the access the handle must have been opened with (roots have all).
-    LONG resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM needed = 0);
-    LONG openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
+    KYTCORE_NO_EXPORT LONG resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM needed = 0);
+    KYTCORE_NO_EXPORT LONG openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
                  HKEY* result, DWORD* disposition);
-    LONG enumerate(HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data);
-    LONG walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created);
-    bool keyExists(qint64 keyId);
-    HKEY newHandle(qint64 keyId, REGSAM access);
-    bool begin();
-    bool commit();
-    void rollback();
-    sqlite3_stmt* stmt(const char* sql);
+    KYTCORE_NO_EXPORT LONG enumerate(HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data);
+    KYTCORE_NO_EXPORT LONG walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created);
+    KYTCORE_NO_EXPORT bool keyExists(qint64 keyId);
+    KYTCORE_NO_EXPORT HKEY newHandle(qint64 keyId, REGSAM access);
+    KYTCORE_NO_EXPORT bool begin();
+    KYTCORE_NO_EXPORT bool commit();
+    KYTCORE_NO_EXPORT void rollback();
+    KYTCORE_NO_EXPORT sqlite3_stmt* stmt(const char* sql);
 
     mutable std::recursive_mutex m_mutex;
     sqlite3* m_db = nullptr;

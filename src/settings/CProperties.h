@@ -101,8 +101,8 @@ public:
     static qint32 colorFromText(const QString& text);
 
 private:
-    void LoadDefaults();
-    void SaveDefault(const QString& valueName, const QString& value, const QString& section);
+    KYTCORE_NO_EXPORT void LoadDefaults();
+    KYTCORE_NO_EXPORT void SaveDefault(const QString& valueName, const QString& value, const QString& section);
 
     std::unique_ptr<CRegistry> m_registry;
     double m_defaultWidth = 0;

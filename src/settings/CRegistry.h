@@ -109,12 +109,12 @@ public:
     static std::optional<bool> toBoolean(const QString& text);
 
 private:
-    bool OpenKey(reg::REGSAM access);
-    void CloseKey();
-    qint16 CreateEx();
-    void GetKeyInfo(const QString& keyPath);
-    qint32 DeleteKeyTree(const QString& subKey, int depth = 0);
-    void failure(const std::exception& e, const char* procedure);
+    KYTCORE_NO_EXPORT bool OpenKey(reg::REGSAM access);
+    KYTCORE_NO_EXPORT void CloseKey();
+    KYTCORE_NO_EXPORT qint16 CreateEx();
+    KYTCORE_NO_EXPORT void GetKeyInfo(const QString& keyPath);
+    KYTCORE_NO_EXPORT qint32 DeleteKeyTree(const QString& subKey, int depth = 0);
+    KYTCORE_NO_EXPORT void failure(const std::exception& e, const char* procedure);
 
     std::shared_ptr<reg::RegistryStore> m_store;
     CErrorPtr m_error;

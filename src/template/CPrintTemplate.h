@@ -236,7 +236,7 @@ public:
     }
     // Reports a caught failure through the error reporter (when there is
     // one) as moduleSource() followed by procedure.
-    void reportFailure(const std::exception& e, const QString& procedure) const;
+    KYTCORE_NO_EXPORT void reportFailure(const std::exception& e, const QString& procedure) const;
 
 private:
     QString m_moduleSource;

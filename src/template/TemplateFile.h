@@ -31,7 +31,7 @@ inline constexpr qint64 MaxSerialTextFileSize = 16LL * 1024 * 1024;
 // without a report when the bytes are not a template file (wrong header word
 // or version below 3); false after throwing KytError for anything damaged,
 // with the objects read so far left in the template.
-KYTCORE_PRIVATE_EXPORT bool readInto(CPrintTemplate& oTemplate, QByteArrayView bytes);
+bool readInto(CPrintTemplate& oTemplate, QByteArrayView bytes);
 
 // The whole file. Sets each logo's Index to its picture number, as the
 // stored token text needs. Throws KytError when a picture cannot be encoded.
@@ -39,11 +39,11 @@ KYTCORE_PRIVATE_EXPORT QByteArray encode(CPrintTemplate& oTemplate);
 
 // Reads a file's bytes, refusing files larger than MaxFileSize before
 // reading them. Throws KytError.
-KYTCORE_PRIVATE_EXPORT QByteArray readWholeFile(const QString& fileName, qint64 maxSize);
+QByteArray readWholeFile(const QString& fileName, qint64 maxSize);
 
 // Replaces the file only once the new content is completely written: a
 // failure leaves an existing file as it was. Throws KytError.
-KYTCORE_PRIVATE_EXPORT void writeFileAtomically(const QString& fileName, const QByteArray& bytes);
+void writeFileAtomically(const QString& fileName, const QByteArray& bytes);
 
 } // namespace tplfile
 } // namespace kyt

@@ -77,7 +77,7 @@ public:
     const QByteArray& bytes() const { return m_out; }
 
 private:
-    void writeLength(qint64 length);
+    KYTCORE_NO_EXPORT void writeLength(qint64 length);
     QByteArray m_out;
 };
 
@@ -109,8 +109,8 @@ public:
     qint64 remaining() const { return m_data.size() - m_pos; }
 
 private:
-    QByteArrayView take(qint64 count, const char* what);
-    qint32 takeLength(const char* what);
+    KYTCORE_NO_EXPORT QByteArrayView take(qint64 count, const char* what);
+    KYTCORE_NO_EXPORT qint32 takeLength(const char* what);
     QByteArrayView m_data;
     qint64 m_pos = 0;
 };

@@ -7,13 +7,13 @@
 namespace kyt::paths {
 
 // Folder of "Preview.log": $KYT_LOG_DIR, else $XDG_STATE_HOME/kyt, else ~/.local/state/kyt.
-KYTCORE_PRIVATE_EXPORT QString logDirectory();
+QString logDirectory();
 // The settings database: $KYT_REGISTRY, else $XDG_CONFIG_HOME/kyt/registry.db.
 KYTCORE_PRIVATE_EXPORT QString registryFile();
 // Folder scanned for target-application plugins: $KYT_PLUGIN_PATH (colon
 // separated), then the build tree's and the installed plugin folders.
-KYTCORE_PRIVATE_EXPORT QStringList pluginDirectories();
+QStringList pluginDirectories();
 // Folders holding the barcode fonts: $KYT_FONT_DIR, the build tree's, the installed one.
-KYTCORE_PRIVATE_EXPORT QStringList fontDirectories();
+QStringList fontDirectories();
 
 } // namespace kyt::paths

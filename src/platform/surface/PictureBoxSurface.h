@@ -41,7 +41,7 @@ protected:
     void onCls() override;
 
 private:
-    void finishPainting();
+    KYTCORE_NO_EXPORT void finishPainting();
 
     QImage m_image;
     double m_dpi;

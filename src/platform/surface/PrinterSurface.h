@@ -107,9 +107,9 @@ protected:
     void onEndDoc() override;
 
 private:
-    void makeWriter();
-    void finish();
-    void checkWrites();
+    KYTCORE_NO_EXPORT void makeWriter();
+    KYTCORE_NO_EXPORT void finish();
+    KYTCORE_NO_EXPORT void checkWrites();
     void submit();
 
     Target m_target;

@@ -165,9 +165,9 @@ protected:
     [[noreturn]] static void invalidValue(const char* member);
 
 private:
-    void preparePainter(QPainter& p) const;
-    QFont deviceFont() const;
-    double lineHeightPx(const QFont& font);
+    KYTCORE_NO_EXPORT void preparePainter(QPainter& p) const;
+    KYTCORE_NO_EXPORT QFont deviceFont() const;
+    KYTCORE_NO_EXPORT double lineHeightPx(const QFont& font);
 
     int m_scaleMode = vbTwips;
     double m_x = 0; // position in device pixels, so a scale change keeps it

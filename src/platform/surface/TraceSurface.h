@@ -105,8 +105,8 @@ protected:
     QPainter* painter() override { return nullptr; }
 
 private:
-    void record(const QString& op, QJsonObject args = {});
-    void recordValue(const QString& op, const QJsonValue& value);
+    KYTCORE_NO_EXPORT void record(const QString& op, QJsonObject args = {});
+    KYTCORE_NO_EXPORT void recordValue(const QString& op, const QJsonValue& value);
     Surface& target() { return m_inner ? *m_inner : *this; }
 
     Surface* m_inner = nullptr;
