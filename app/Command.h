@@ -7,18 +7,20 @@
 #include <functional>
 #include <vector>
 
-namespace kyt {
+namespace kyt
+{
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
 }
 
-namespace kyt::cli {
+namespace kyt::cli
+{
 
 struct Command {
-    QString name;     // first word on the command line
+    QString name; // first word on the command line
     QString synopsis; // one line: arguments
-    QString help;     // full help text
+    QString help; // full help text
     // Arguments after the command word; returns the exit code. Errors are
     // written to standard error.
     std::function<int(const QStringList& args)> run;
@@ -32,8 +34,8 @@ struct Command {
 const std::vector<Command>& commands();
 
 // Small helpers shared by the commands.
-void printOut(const QString& text);  // standard output, with a newline
-void printErr(const QString& text);  // standard error, with a newline
+void printOut(const QString& text); // standard output, with a newline
+void printErr(const QString& text); // standard error, with a newline
 // Value of --name VALUE or --name=VALUE; removes both from args.
 bool takeOption(QStringList& args, const QString& name, QString* value);
 // Presence of a flag --name; removes it from args.
@@ -53,8 +55,8 @@ int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* option
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.
-int checkFields(const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source,
-                bool allowMissing);
+int checkFields(
+    const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source, bool allowMissing);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
 

@@ -1,4 +1,12 @@
 // kytpreview: render, print and inspect card templates from the command line.
+#include "Command.h"
+#include "errors/CError.h"
+#include "jobs/CardJobCsv.h"
+#include "jobs/Preflight.h"
+#include "kyt/Version.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include "util/TerminalText.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -7,18 +15,12 @@
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
-#include "Command.h"
-#include "errors/CError.h"
-#include "jobs/CardJobCsv.h"
-#include "jobs/Preflight.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
-#include "util/TerminalText.h"
-#include "kyt/Version.h"
 
-namespace kyt::cli {
+namespace kyt::cli
+{
 
-namespace {
+namespace
+{
 std::vector<Command>& registry()
 {
     static std::vector<Command> list;
@@ -35,9 +37,15 @@ void printUsage()
 }
 } // namespace
 
-Command::Registration::Registration(Command c) { registry().push_back(std::move(c)); }
+Command::Registration::Registration(Command c)
+{
+    registry().push_back(std::move(c));
+}
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands()
+{
+    return registry();
+}
 
 // Names and values from input files reach the terminal with their control
 // characters escaped.
@@ -70,7 +78,10 @@ bool takeOption(QStringList& args, const QString& name, QString* value)
     return false;
 }
 
-bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+bool takeFlag(QStringList& args, const QString& name)
+{
+    return args.removeAll(name) > 0;
+}
 
 int fail(const QString& command, const QString& text, int code)
 {
@@ -104,17 +115,22 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
 int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options)
 {
     QString value;
-    if (takeOption(args, QStringLiteral("--encoding"), &value) && !CsvOptions::encodingFromName(value, &options->encoding))
+    if (takeOption(args, QStringLiteral("--encoding"), &value)
+        && !CsvOptions::encodingFromName(value, &options->encoding))
         return fail(command, QStringLiteral("--encoding must be utf-8, windows-1252 or auto"), 2);
-    if (takeOption(args, QStringLiteral("--delimiter"), &value) && !CsvOptions::delimiterFromName(value, &options->delimiter))
+    if (takeOption(args, QStringLiteral("--delimiter"), &value)
+        && !CsvOptions::delimiterFromName(value, &options->delimiter))
         return fail(command, QStringLiteral("--delimiter must be , ; or tab"), 2);
     return 0;
 }
 
-QString allowMissingHint() { return QStringLiteral("; --allow-missing-fields prints anyway"); }
+QString allowMissingHint()
+{
+    return QStringLiteral("; --allow-missing-fields prints anyway");
+}
 
-int checkFields(const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source,
-                bool allowMissing)
+int checkFields(
+    const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source, bool allowMissing)
 {
     if (allowMissing)
         return 0;
@@ -146,7 +162,8 @@ int main(int argc, char** argv)
     // runtime folder it would pick itself, without its warning on every run.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-        if (QDir().mkpath(runtime) && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        if (QDir().mkpath(runtime)
+            && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     std::unique_ptr<QGuiApplication> app;
@@ -155,9 +172,11 @@ int main(int argc, char** argv)
     else
         app = std::make_unique<QGuiApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
 
-    if (word.isEmpty() || word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
+    if (word.isEmpty() || word == QLatin1String("--help") || word == QLatin1String("-h")
+        || word == QLatin1String("help")) {
         printUsage();
         return word.isEmpty() ? 2 : 0;
     }

@@ -3,6 +3,11 @@
 // data as a data stream) and sample_photo.png (a photo for the Image field).
 // Everything is drawn by code, so the output is the same on every run.
 //   make_sample OUT_DIR
+#include "objects/CLogoObject.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include "template/TemplateFile.h"
+#include "util/Ansi.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,18 +16,17 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
-#include "objects/CLogoObject.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
-#include "template/TemplateFile.h"
-#include "util/Ansi.h"
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 // Colours are red in the low byte.
-constexpr qint32 rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr qint32 rgb(int r, int g, int b)
+{
+    return r | (g << 8) | (b << 16);
+}
 constexpr qint32 Navy = rgb(0, 48, 128);
 constexpr qint32 White = rgb(255, 255, 255);
 constexpr qint32 Black = 0;
@@ -37,14 +41,20 @@ QString tok(const QStringList& fields)
     return s;
 }
 
-QString num(double v) { return QString::number(v, 'g', 7); }
+QString num(double v)
+{
+    return QString::number(v, 'g', 7);
+}
 
 struct Box {
     double top, left, width, height;
     int z;
 };
 
-QStringList boxFields(const Box& b) { return {num(b.top), num(b.left), num(b.width), num(b.height), QString::number(b.z)}; }
+QStringList boxFields(const Box& b)
+{
+    return { num(b.top), num(b.left), num(b.width), num(b.height), QString::number(b.z) };
+}
 
 struct TextStyle {
     QString font = QStringLiteral("Arial");
@@ -147,78 +157,83 @@ int main(int argc, char** argv)
 
     // Front: header band with logo and title, photo, name, company, host
     // and the badge number as a Code 128 barcode.
-    t.AddObject(QStringLiteral("Rect"))->setTokenString(tok(boxFields({0, 0, 3.375, 0.46, 1}) << "0" << QString::number(Navy) << QString::number(Navy)));
+    t.AddObject(QStringLiteral("Rect"))
+        ->setTokenString(
+            tok(boxFields({ 0, 0, 3.375, 0.46, 1 }) << "0" << QString::number(Navy) << QString::number(Navy)));
     auto logo = std::dynamic_pointer_cast<CLogoObject>(t.AddObject(QStringLiteral("Logo")));
-    logo->setTokenString(tok(boxFields({0.05, 0.08, 0.36, 0.36, 2}) << "1" << "0" << "True"));
+    logo->setTokenString(tok(boxFields({ 0.05, 0.08, 0.36, 0.36, 2 }) << "1"
+                                                                      << "0"
+                                                                      << "True"));
     logo->setImage(Picture(drawLogo()));
     TextStyle title;
     title.size = 16;
     title.bold = true;
     title.fore = White;
-    addText(t, "Text", {0.09, 0.52, 2.75, 0.3, 3}, QStringLiteral("VISITOR PASS"), title);
-    t.AddObject(QStringLiteral("Line"))->setTokenString(tok(boxFields({0.5, 0.1, 3.175, 0, 2}) << QString::number(Amber)));
-    t.AddObject(QStringLiteral("Photo"))->setTokenString(tok(boxFields({0.6, 0.15, 0.9, 1.15, 2}) << "1" << "False"));
+    addText(t, "Text", { 0.09, 0.52, 2.75, 0.3, 3 }, QStringLiteral("VISITOR PASS"), title);
+    t.AddObject(QStringLiteral("Line"))
+        ->setTokenString(tok(boxFields({ 0.5, 0.1, 3.175, 0, 2 }) << QString::number(Amber)));
+    t.AddObject(QStringLiteral("Photo"))
+        ->setTokenString(tok(boxFields({ 0.6, 0.15, 0.9, 1.15, 2 }) << "1"
+                                                                    << "False"));
     TextStyle name;
     name.size = 12;
     name.bold = true;
     name.fit = true;
-    addText(t, "Data", {0.6, 1.2, 2.0, 0.24, 3}, QStringLiteral("FirstName"), name);
-    addText(t, "Data", {0.84, 1.2, 2.0, 0.24, 3}, QStringLiteral("LastName"), name);
+    addText(t, "Data", { 0.6, 1.2, 2.0, 0.24, 3 }, QStringLiteral("FirstName"), name);
+    addText(t, "Data", { 0.84, 1.2, 2.0, 0.24, 3 }, QStringLiteral("LastName"), name);
     TextStyle plain;
     plain.size = 9;
-    addText(t, "Data", {1.1, 1.2, 2.0, 0.2, 3}, QStringLiteral("Company"), plain);
+    addText(t, "Data", { 1.1, 1.2, 2.0, 0.2, 3 }, QStringLiteral("Company"), plain);
     TextStyle label;
     label.size = 7;
     label.fore = Navy;
-    addText(t, "Text", {1.32, 1.2, 0.45, 0.18, 3}, QStringLiteral("Host:"), label);
-    addText(t, "Data", {1.32, 1.6, 1.7, 0.18, 3}, QStringLiteral("Host"), label);
+    addText(t, "Text", { 1.32, 1.2, 0.45, 0.18, 3 }, QStringLiteral("Host:"), label);
+    addText(t, "Data", { 1.32, 1.6, 1.7, 0.18, 3 }, QStringLiteral("Host"), label);
     TextStyle code128;
     code128.font = QStringLiteral("KYT Code128");
     code128.size = 14; // 0.875 pt modules: the symbol with its quiet zones fits beside the photo
     code128.barcodeType = 2;
-    addText(t, "Data", {1.55, 1.2, 2.0, 0.34, 4}, QStringLiteral("BadgeNo"), code128);
+    addText(t, "Data", { 1.55, 1.2, 2.0, 0.34, 4 }, QStringLiteral("BadgeNo"), code128);
 
     // Back (below the front's height): return address, terms, validity and
     // the badge number again in Code 39.
     const double b = CardHeight;
-    t.AddObject(QStringLiteral("Rectangle"))->setTokenString(tok(boxFields({b + 1.85, 0, 3.375, 0.275, 1}) << "0" << QString::number(Navy) << QString::number(Navy)));
+    t.AddObject(QStringLiteral("Rectangle"))
+        ->setTokenString(
+            tok(boxFields({ b + 1.85, 0, 3.375, 0.275, 1 }) << "0" << QString::number(Navy) << QString::number(Navy)));
     TextStyle heading;
     heading.size = 8;
     heading.bold = true;
-    addText(t, "Text", {b + 0.15, 0.2, 3.0, 0.2, 3}, QStringLiteral("If found, please return to:"), heading);
+    addText(t, "Text", { b + 0.15, 0.2, 3.0, 0.2, 3 }, QStringLiteral("If found, please return to:"), heading);
     TextStyle small;
     small.size = 7;
-    addText(t, "Text", {b + 0.35, 0.2, 3.0, 0.18, 3}, QStringLiteral("KYT Security Desk, 100 Harbour Road, Springfield"), small);
-    addText(t, "Text", {b + 0.6, 0.2, 3.0, 0.18, 3},
-            QStringLiteral("This pass must be worn visibly at all times"), small);
-    addText(t, "Text", {b + 0.78, 0.2, 3.0, 0.18, 3}, QStringLiteral("and returned when leaving the site."), small);
-    addText(t, "Text", {b + 1.1, 0.2, 0.8, 0.18, 3}, QStringLiteral("Valid until:"), heading);
-    addText(t, "Data", {b + 1.1, 1.0, 2.2, 0.18, 3}, QStringLiteral("ValidUntil"), small);
+    addText(t, "Text", { b + 0.35, 0.2, 3.0, 0.18, 3 },
+        QStringLiteral("KYT Security Desk, 100 Harbour Road, Springfield"), small);
+    addText(t, "Text", { b + 0.6, 0.2, 3.0, 0.18, 3 }, QStringLiteral("This pass must be worn visibly at all times"),
+        small);
+    addText(t, "Text", { b + 0.78, 0.2, 3.0, 0.18, 3 }, QStringLiteral("and returned when leaving the site."), small);
+    addText(t, "Text", { b + 1.1, 0.2, 0.8, 0.18, 3 }, QStringLiteral("Valid until:"), heading);
+    addText(t, "Data", { b + 1.1, 1.0, 2.2, 0.18, 3 }, QStringLiteral("ValidUntil"), small);
     TextStyle code39;
     code39.font = QStringLiteral("KYT 3of9");
     code39.size = 20;
     code39.barcodeType = 1;
     code39.prefix = QStringLiteral("*");
     code39.postfix = QStringLiteral("*");
-    addText(t, "Data", {b + 1.4, 0.2, 3.0, 0.36, 4}, QStringLiteral("BadgeNo"), code39);
+    addText(t, "Data", { b + 1.4, 0.2, 3.0, 0.36, 4 }, QStringLiteral("BadgeNo"), code39);
     TextStyle footer;
     footer.size = 7;
     footer.fore = White;
     footer.align = 2;
-    addText(t, "Text", {b + 1.9, 0.1, 3.175, 0.18, 5}, QStringLiteral("www.kyt.example  \u2022  +1 555 0100"), footer);
+    addText(
+        t, "Text", { b + 1.9, 0.1, 3.175, 0.18, 5 }, QStringLiteral("www.kyt.example  \u2022  +1 555 0100"), footer);
 
     CPrintData data;
     const char* items[][2] = {
-        {"FirstName", "Maria"},
-        {"LastName", "Lindqvist"},
-        {"Company", "Northwind Logistics"},
-        {"Host", "J. Okafor, Facilities"},
-        {"Purpose", "Site inspection"},
-        {"VisitDate", "6/2/2025"},
-        {"BadgeNo", "V-004217"},
-        {"ValidUntil", "6/2/2025 6:00 PM"},
-        {"Escort", "Required"},
-        {"Image", "sample_photo.png"}, // a photo field names a picture file beside the data file
+        { "FirstName", "Maria" }, { "LastName", "Lindqvist" }, { "Company", "Northwind Logistics" },
+        { "Host", "J. Okafor, Facilities" }, { "Purpose", "Site inspection" }, { "VisitDate", "6/2/2025" },
+        { "BadgeNo", "V-004217" }, { "ValidUntil", "6/2/2025 6:00 PM" }, { "Escort", "Required" },
+        { "Image", "sample_photo.png" }, // a photo field names a picture file beside the data file
     };
     for (const auto& item : items)
         data.Add(QString::fromLatin1(item[0]), QString::fromLatin1(item[1]));
@@ -230,8 +245,8 @@ int main(int argc, char** argv)
         drawPhoto().save(&buffer, "PNG");
     }
     const bool ok = write(out.filePath(QStringLiteral("sample_card.tpl")), tplfile::encode(t))
-                    && write(out.filePath(QStringLiteral("sample_card.data")), toAnsi(data.MakeDataStream(data)))
-                    && write(out.filePath(QStringLiteral("sample_photo.png")), photo);
+        && write(out.filePath(QStringLiteral("sample_card.data")), toAnsi(data.MakeDataStream(data)))
+        && write(out.filePath(QStringLiteral("sample_photo.png")), photo);
     if (!ok) {
         std::fputs("make_sample: cannot write the sample files\n", stderr);
         return 1;

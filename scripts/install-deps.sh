@@ -12,7 +12,7 @@ pkgs=(
   python3 python3-fonttools
   zbar-tools libzbar-dev poppler-utils
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf libcups2-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 if [[ "${1:-}" == "--bench" ]]; then
   pkgs+=(glabels time python3-pil imagemagick)

@@ -5,8 +5,10 @@
 #include "util/Ansi.h"
 #include <QStringList>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 const QString kCode39Chars = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-. $/+%*");
 
 int run(const QStringList& args)
@@ -29,8 +31,9 @@ int run(const QStringList& args)
     } else if (type == QLatin1String("128c")) {
         encoded = CreateCode128C(text);
         if (encoded.isEmpty())
-            return fail(me, TrimBarcodeBlanks(text).isEmpty() ? QStringLiteral("Code 128 C needs at least one digit")
-                                                              : QString::fromLatin1(kCode128CAlphaDescription));
+            return fail(me,
+                TrimBarcodeBlanks(text).isEmpty() ? QStringLiteral("Code 128 C needs at least one digit")
+                                                  : QString::fromLatin1(kCode128CAlphaDescription));
     } else {
         return fail(me, QStringLiteral("unknown barcode type '%1' (3of9, 128B or 128C)").arg(args.at(0)), 2);
     }

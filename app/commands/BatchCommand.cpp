@@ -1,26 +1,33 @@
 // kytpreview batch: one card per CSV record, all in one PDF file or one
 // print job.
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <cstdio>
-#include <memory>
-#include <unistd.h>
 #include "Command.h"
 #include "PrintJob.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("batch");
 
 // A one-line progress bar on a terminal, redrawn at most every 100 ms.
-class ProgressBar {
+class ProgressBar
+{
 public:
-    explicit ProgressBar(qint64 total) : m_total(total) { m_clock.start(); }
+    explicit ProgressBar(qint64 total)
+        : m_total(total)
+    {
+        m_clock.start();
+    }
     void update(qint64 done, bool force = false)
     {
         if (!force && m_last >= 0 && m_clock.elapsed() - m_last < 100)
@@ -31,8 +38,8 @@ public:
         const int filled = int(frac * width);
         const double secs = std::max(0.001, m_clock.elapsed() / 1000.0);
         std::fprintf(stderr, "\r[%s%s] %lld/%lld cards %.0f/s ", std::string(size_t(filled), '#').c_str(),
-                     std::string(size_t(width - filled), ' ').c_str(), static_cast<long long>(done),
-                     static_cast<long long>(m_total), done / secs);
+            std::string(size_t(width - filled), ' ').c_str(), static_cast<long long>(done),
+            static_cast<long long>(m_total), done / secs);
         std::fflush(stderr);
         m_shown = true;
     }
@@ -64,7 +71,8 @@ int run(const QStringList& argsIn)
             && !args[i + 1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             args[i] = QStringLiteral("--option");
     }
-    const bool hasOut = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
+    const bool hasOut
+        = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
     const bool hasQueue = takeOption(args, QStringLiteral("--printer"), &queue);
     takeOption(args, QStringLiteral("--title"), &title);
     if (int rc = takePrintJobOptions(Me, args, job, false))
@@ -110,14 +118,15 @@ int run(const QStringList& argsIn)
     if (!t)
         return fail(Me, error);
     if (!QFileInfo(csv).isFile())
-        return fail(Me, QStringLiteral("%1: %2").arg(csv, QFileInfo::exists(csv) ? QStringLiteral("not a regular file")
-                                                                                : QStringLiteral("no such file")));
+        return fail(Me,
+            QStringLiteral("%1: %2").arg(
+                csv, QFileInfo::exists(csv) ? QStringLiteral("not a regular file") : QStringLiteral("no such file")));
 
     const bool tty = !quiet && ::isatty(::fileno(stderr));
     std::unique_ptr<ProgressBar> bar;
     if (tty)
-        bar = std::make_unique<ProgressBar>(
-            std::max<qint64>(0, std::min(CardBatch::countRecords(csv, options.csv), options.lastRecord) - options.firstRecord + 1));
+        bar = std::make_unique<ProgressBar>(std::max<qint64>(
+            0, std::min(CardBatch::countRecords(csv, options.csv), options.lastRecord) - options.firstRecord + 1));
 
     if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
         return fail(Me, error);
@@ -158,11 +167,16 @@ int run(const QStringList& argsIn)
     if (!r.fatal.isEmpty())
         return fail(Me, r.missingFields.isEmpty() ? r.fatal : r.fatal + allowMissingHint());
     if (r.empty > 0)
-        printErr(QStringLiteral("kytpreview %1: %2 empty record%3 skipped").arg(Me).arg(r.empty).arg(r.empty == 1 ? "" : "s"));
+        printErr(QStringLiteral("kytpreview %1: %2 empty record%3 skipped")
+                     .arg(Me)
+                     .arg(r.empty)
+                     .arg(r.empty == 1 ? "" : "s"));
     if (r.printed == 0)
-        return fail(Me, r.records == r.empty ? QStringLiteral("%1 holds no records%2: nothing printed")
-                                                   .arg(csv, rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
-                                   : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
+        return fail(Me,
+            r.records == r.empty
+                ? QStringLiteral("%1 holds no records%2: nothing printed")
+                      .arg(csv, rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
+                : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
     try {
         printer->EndDoc();
     } catch (const KytError& e) {
@@ -184,45 +198,44 @@ int run(const QStringList& argsIn)
     return rc;
 }
 
-const Command::Registration reg(
-    {QStringLiteral("batch"), QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--rows A-B] [--copies N]\n"
-                                             "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
-                                             "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
-     QStringLiteral(
-         "Prints one card of the template file TEMPLATE per record of a CSV file into\n"
-         "one PDF file or one CUPS print job: one page per card, two for a two-sided\n"
-         "card (front, then back).\n\n"
-         "The CSV file: quoting as in RFC 4180 (fields in double quotes may hold the\n"
-         "delimiter, line breaks and doubled quotes), a header row naming the columns.\n"
-         "The delimiter is the one of comma, semicolon and tab the header row holds\n"
-         "most (--delimiter forces one); the text is UTF-8 when the whole file is valid\n"
-         "UTF-8, else Windows-1252 (--encoding utf-8|windows-1252 forces one). Every\n"
-         "field the template uses (data fields, parse-string references, photo image\n"
-         "names) must be a column, else nothing is printed and the missing and the\n"
-         "available names are listed (--allow-missing-fields prints anyway). Records\n"
-         "whose fields are all blank are skipped and counted. Each column fills the\n"
-         "print data field of its name. A\n"
-         "column named like a photo object's ImageName (\"Image\" unless the template\n"
-         "says otherwise) holds a picture file (JPEG, PNG, BMP, GIF), relative to the\n"
-         "CSV file's folder; an empty value prints the placeholder photo. A picture\n"
-         "used by many records is read once.\n\n"
-         "  -o OUT.pdf      the PDF file (written under a temporary name and renamed\n"
-         "                  when complete)\n"
-         "  --printer NAME  the CUPS queue\n"
-         "  --rows A-B      only records A to B (1 = the first after the header; A- to\n"
-         "                  the end)\n"
-         "  --copies N      N cards of each record, one after the other (1..1000)\n"
-         "  --title TEXT    the document's title (default: the template's file name)\n"
-         "  --quiet         no progress bar (it is shown only on a terminal anyway)\n")
-         + printJobOptionsHelp(false) + QStringLiteral(
-         "On a queue the job's id is printed (\"job QUEUE-ID: N cards\") and the\n"
-         "queue's calibration (kytpreview printers) moves every card. -o NAME=VALUE\n"
-         "with --printer is a job option.\n\n"
-         "A record that cannot be printed (bad quoting or UTF-8, a wrong number of\n"
-         "fields, a photo that cannot be read, a value its barcode cannot encode) is\n"
-         "reported with its number and line and skipped; the others are printed.\n\n"
-         "Exit status 0 when every record was printed, 1 when any failed (the count\n"
-         "is given) or nothing could be printed, 2 for wrong arguments."),
-     run});
+const Command::Registration reg({ QStringLiteral("batch"),
+    QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--rows A-B] [--copies N]\n"
+                   "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
+                   "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
+    QStringLiteral("Prints one card of the template file TEMPLATE per record of a CSV file into\n"
+                   "one PDF file or one CUPS print job: one page per card, two for a two-sided\n"
+                   "card (front, then back).\n\n"
+                   "The CSV file: quoting as in RFC 4180 (fields in double quotes may hold the\n"
+                   "delimiter, line breaks and doubled quotes), a header row naming the columns.\n"
+                   "The delimiter is the one of comma, semicolon and tab the header row holds\n"
+                   "most (--delimiter forces one); the text is UTF-8 when the whole file is valid\n"
+                   "UTF-8, else Windows-1252 (--encoding utf-8|windows-1252 forces one). Every\n"
+                   "field the template uses (data fields, parse-string references, photo image\n"
+                   "names) must be a column, else nothing is printed and the missing and the\n"
+                   "available names are listed (--allow-missing-fields prints anyway). Records\n"
+                   "whose fields are all blank are skipped and counted. Each column fills the\n"
+                   "print data field of its name. A\n"
+                   "column named like a photo object's ImageName (\"Image\" unless the template\n"
+                   "says otherwise) holds a picture file (JPEG, PNG, BMP, GIF), relative to the\n"
+                   "CSV file's folder; an empty value prints the placeholder photo. A picture\n"
+                   "used by many records is read once.\n\n"
+                   "  -o OUT.pdf      the PDF file (written under a temporary name and renamed\n"
+                   "                  when complete)\n"
+                   "  --printer NAME  the CUPS queue\n"
+                   "  --rows A-B      only records A to B (1 = the first after the header; A- to\n"
+                   "                  the end)\n"
+                   "  --copies N      N cards of each record, one after the other (1..1000)\n"
+                   "  --title TEXT    the document's title (default: the template's file name)\n"
+                   "  --quiet         no progress bar (it is shown only on a terminal anyway)\n")
+        + printJobOptionsHelp(false)
+        + QStringLiteral("On a queue the job's id is printed (\"job QUEUE-ID: N cards\") and the\n"
+                         "queue's calibration (kytpreview printers) moves every card. -o NAME=VALUE\n"
+                         "with --printer is a job option.\n\n"
+                         "A record that cannot be printed (bad quoting or UTF-8, a wrong number of\n"
+                         "fields, a photo that cannot be read, a value its barcode cannot encode) is\n"
+                         "reported with its number and line and skipped; the others are printed.\n\n"
+                         "Exit status 0 when every record was printed, 1 when any failed (the count\n"
+                         "is given) or nothing could be printed, 2 for wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

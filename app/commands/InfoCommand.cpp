@@ -1,23 +1,25 @@
 // kytpreview info: what a template file holds, as text or as JSON.
+#include "Command.h"
+#include "errors/CError.h"
+#include "platform/Picture.h"
+#include "template/CPrintTemplate.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaProperty>
 #include <cmath>
 #include <memory>
-#include "Command.h"
-#include "errors/CError.h"
-#include "platform/Picture.h"
-#include "template/CPrintTemplate.h"
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 QJsonValue pictureSize(const Picture& p)
 {
     if (p.isNull())
         return QJsonValue::Null;
-    return QJsonArray{p.image().width(), p.image().height()};
+    return QJsonArray { p.image().width(), p.image().height() };
 }
 
 QJsonValue toJson(const QVariant& v)
@@ -99,13 +101,18 @@ QString valueText(const QJsonValue& v)
 
 void printText(const QJsonObject& j)
 {
-    for (const char* key : {"Width", "Height", "Scalor", "Orientation", "BackgroundColor", "TargetApplication", "Duplex", "Picture"})
-        printOut(QStringLiteral("%1 %2").arg(QLatin1String(key) + QLatin1Char(':'), -19).arg(valueText(j.value(QLatin1String(key)))));
+    for (const char* key :
+        { "Width", "Height", "Scalor", "Orientation", "BackgroundColor", "TargetApplication", "Duplex", "Picture" })
+        printOut(QStringLiteral("%1 %2")
+                     .arg(QLatin1String(key) + QLatin1Char(':'), -19)
+                     .arg(valueText(j.value(QLatin1String(key)))));
     const QJsonArray objects = j.value(QStringLiteral("objects")).toArray();
     printOut(QStringLiteral("objects:            %1").arg(objects.size()));
     for (const QJsonValue& ov : objects) {
         const QJsonObject o = ov.toObject();
-        printOut(QStringLiteral("  %1 (%2)").arg(o.value(QStringLiteral("Name")).toString(), o.value(QStringLiteral("ObjectType")).toString()));
+        printOut(
+            QStringLiteral("  %1 (%2)")
+                .arg(o.value(QStringLiteral("Name")).toString(), o.value(QStringLiteral("ObjectType")).toString()));
         for (auto it = o.begin(); it != o.end(); ++it)
             if (it.key() != QLatin1String("Name") && it.key() != QLatin1String("ObjectType")
                 && it.key() != QLatin1String("TokenString"))
@@ -118,7 +125,8 @@ int run(const QStringList& argsIn)
     QStringList args = argsIn;
     const bool json = takeFlag(args, QStringLiteral("--json"));
     if (args.size() != 1)
-        return fail(QStringLiteral("info"), QStringLiteral("expected one template file (see kytpreview info --help)"), 2);
+        return fail(
+            QStringLiteral("info"), QStringLiteral("expected one template file (see kytpreview info --help)"), 2);
     CPrintTemplate t;
     if (!readTemplate(QStringLiteral("info"), t, args[0]))
         return 1;
@@ -130,17 +138,17 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-const Command::Registration reg({QStringLiteral("info"), QStringLiteral("FILE [--json]"),
-                                 QStringLiteral("Reads the template file FILE and prints its page attributes and its design\n"
-                                                "objects in collection order with every stored member.\n\n"
-                                                "  --json   one JSON object: Width, Height, Scalor, Orientation,\n"
-                                                "           BackgroundColor, TargetApplication, Duplex, Picture (null or\n"
-                                                "           [width, height] in pixels) and objects, an array of objects\n"
-                                                "           holding ObjectType, Name, Index, the members of their class\n"
-                                                "           (pictures as Image: null or [width, height]) and TokenString,\n"
-                                                "           the object's stored text form (fields end in code 1).\n\n"
-                                                "Exit status 0 when the file was read, 1 when it could not be (the reason\n"
-                                                "goes to standard error), 2 for wrong arguments."),
-                                 run});
+const Command::Registration reg({ QStringLiteral("info"), QStringLiteral("FILE [--json]"),
+    QStringLiteral("Reads the template file FILE and prints its page attributes and its design\n"
+                   "objects in collection order with every stored member.\n\n"
+                   "  --json   one JSON object: Width, Height, Scalor, Orientation,\n"
+                   "           BackgroundColor, TargetApplication, Duplex, Picture (null or\n"
+                   "           [width, height] in pixels) and objects, an array of objects\n"
+                   "           holding ObjectType, Name, Index, the members of their class\n"
+                   "           (pictures as Image: null or [width, height]) and TokenString,\n"
+                   "           the object's stored text form (fields end in code 1).\n\n"
+                   "Exit status 0 when the file was read, 1 when it could not be (the reason\n"
+                   "goes to standard error), 2 for wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

@@ -1,30 +1,36 @@
 // kytpreview preview: a window hosting the Preview control, as a host
 // application would embed it; the card is fitted again whenever the window
 // is resized.
+#include "Command.h"
+#include "control/Preview.h"
+#include "jobs/CardJob.h"
+#include "jobs/CardJobCsv.h"
+#include "platform/OutputFile.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
-#include "Command.h"
-#include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
-#include "platform/OutputFile.h"
-#include "control/Preview.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("kytpreview preview");
 
 // Fits the card again after the control has taken its new size.
-class RefitOnResize : public QObject {
+class RefitOnResize : public QObject
+{
 public:
     RefitOnResize(Preview* preview, CPrintTemplatePtr tpl, std::shared_ptr<CPrintData> data)
-        : QObject(preview), m_preview(preview), m_tpl(std::move(tpl)), m_data(std::move(data))
+        : QObject(preview)
+        , m_preview(preview)
+        , m_tpl(std::move(tpl))
+        , m_data(std::move(data))
     {
         preview->installEventFilter(this);
     }
@@ -120,7 +126,9 @@ int run(const QStringList& argsIn)
             const bool ok = file.isOpen() && window.grab().save(file.device(), "png") && file.commit();
             if (!ok) {
                 file.failed(); // the system's reason, when a write failed
-                printErr(Me + QStringLiteral(": cannot write %1").arg(file.errorString().isEmpty() ? shot : file.errorString()));
+                printErr(Me
+                    + QStringLiteral(": cannot write %1")
+                          .arg(file.errorString().isEmpty() ? shot : file.errorString()));
             }
             QApplication::exit(ok ? 0 : 1);
         });
@@ -128,7 +136,8 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({QStringLiteral("preview"), QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] [--target PROGID] [--screenshot OUT.png]"),
+const Command::Registration reg({ QStringLiteral("preview"),
+    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] [--target PROGID] [--screenshot OUT.png]"),
     QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front above back\n"
                    "for a two-sided card); the card is fitted again when the window is resized.\n"
                    "  --data FILE        field values: a data stream file (as for render)\n"
@@ -137,7 +146,7 @@ const Command::Registration reg({QStringLiteral("preview"), QStringLiteral("TEMP
                    "  --target PROGID    field values from a registered target application\n"
                    "  --screenshot FILE  save the window as a PNG once it is drawn, then exit\n"
                    "Without --data or --target, data fields show their field names."),
-    run, true});
+    run, true });
 
 } // namespace
 } // namespace kyt::cli

@@ -1,15 +1,17 @@
 // kytpreview print: one card (or copies of it) as one job on a CUPS queue.
-#include <QFileInfo>
-#include <memory>
 #include "Command.h"
 #include "PrintJob.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include <QFileInfo>
+#include <memory>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("print");
 constexpr int MaxCopies = 1000;
@@ -54,8 +56,9 @@ int run(const QStringList& argsIn)
     if (queue.isEmpty()) {
         queue = PrinterSurface::defaultQueue();
         if (queue.isEmpty())
-            return fail(Me, QStringLiteral("no --printer given and CUPS has no default destination "
-                                       "(lpstat -d shows it; lpoptions -d NAME sets one)"));
+            return fail(Me,
+                QStringLiteral("no --printer given and CUPS has no default destination "
+                               "(lpstat -d shows it; lpoptions -d NAME sets one)"));
     }
 
     if (!applyCalibration(*t, queue, job, &error))
@@ -67,8 +70,10 @@ int run(const QStringList& argsIn)
         TraceSurface rehearsal(QStringLiteral("Printer"), cardjob::cardSizeInches(*t), 300);
         reporter.reset();
         if (!t->Render(rehearsal, data, 0, 0) || reporter.reports() > 0)
-            return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing printed)")
-                            .arg(reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed")));
+            return fail(Me,
+                QStringLiteral("the card could not be drawn: %1 (nothing printed)")
+                    .arg(reporter.reports() > 0 ? reporter.lastDescription()
+                                                : QStringLiteral("a design object failed")));
     }
 
     std::unique_ptr<PrinterSurface> printer;
@@ -81,7 +86,8 @@ int run(const QStringList& argsIn)
         reporter.reset();
         if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0) {
             printer->abandon();
-            return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing printed)").arg(reporter.lastDescription()));
+            return fail(Me,
+                QStringLiteral("the card could not be drawn: %1 (nothing printed)").arg(reporter.lastDescription()));
         }
         printer->EndDoc();
     } catch (const KytError& e) {
@@ -89,31 +95,32 @@ int run(const QStringList& argsIn)
     } catch (const std::exception& e) {
         return fail(Me, QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
     }
-    return reportJob(Me, *printer, job,
-                     QStringLiteral("%1 card%2 sent to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
+    return reportJob(
+        Me, *printer, job, QStringLiteral("%1 card%2 sent to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
 }
 
-const Command::Registration reg(
-    {QStringLiteral("print"), QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--allow-missing-fields] [--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
-     QStringLiteral(
-         "Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
-         "one page per card side (front, then back), sent as PDF with the card's\n"
-         "settings as job attributes: sides (a two-sided card prints on both sides\n"
-         "of one card), print-quality, orientation-requested, copies and media (the\n"
-         "card's size). The queue's calibration (kytpreview printers) moves the card.\n"
-         "Prints \"job QUEUE-ID: ...\" with the CUPS job id.\n\n"
-         "  --data FILE      the field values as a data stream file (see render --help)\n"
-         "  --printer NAME   the CUPS queue; default: CUPS's default destination\n"
-         "  --copies N       N copies of the card (the job's copies, 1..1000)\n"
-         "  --title TEXT     the job's title (default: the template's file name)\n"
-         "  --allow-missing-fields  print even when the data lacks fields the\n"
-         "                   template uses (else they are listed and nothing prints)\n")
-         + printJobOptionsHelp(true) + QStringLiteral("\n"
-         "The card is drawn once off the printer first; a card that cannot be drawn\n"
-         "is not printed at all.\n\n"
-         "Exit status 0 when the job was handed to CUPS (with --wait: when it has\n"
-         "printed), 1 when it was not (the reason goes to standard error), 2 for\n"
-         "wrong arguments."),
-     run});
+const Command::Registration reg({ QStringLiteral("print"),
+    QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--allow-missing-fields] "
+                   "[--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
+    QStringLiteral("Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
+                   "one page per card side (front, then back), sent as PDF with the card's\n"
+                   "settings as job attributes: sides (a two-sided card prints on both sides\n"
+                   "of one card), print-quality, orientation-requested, copies and media (the\n"
+                   "card's size). The queue's calibration (kytpreview printers) moves the card.\n"
+                   "Prints \"job QUEUE-ID: ...\" with the CUPS job id.\n\n"
+                   "  --data FILE      the field values as a data stream file (see render --help)\n"
+                   "  --printer NAME   the CUPS queue; default: CUPS's default destination\n"
+                   "  --copies N       N copies of the card (the job's copies, 1..1000)\n"
+                   "  --title TEXT     the job's title (default: the template's file name)\n"
+                   "  --allow-missing-fields  print even when the data lacks fields the\n"
+                   "                   template uses (else they are listed and nothing prints)\n")
+        + printJobOptionsHelp(true)
+        + QStringLiteral("\n"
+                         "The card is drawn once off the printer first; a card that cannot be drawn\n"
+                         "is not printed at all.\n\n"
+                         "Exit status 0 when the job was handed to CUPS (with --wait: when it has\n"
+                         "printed), 1 when it was not (the reason goes to standard error), 2 for\n"
+                         "wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

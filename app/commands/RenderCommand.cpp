@@ -1,11 +1,5 @@
 // kytpreview render: one card to a PNG picture or a PDF file, or as a trace
 // of the drawing calls.
-#include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
-#include <cmath>
-#include <cstdio>
-#include <memory>
 #include "Command.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobCsv.h"
@@ -14,15 +8,23 @@
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <cmath>
+#include <cstdio>
+#include <memory>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 const QString Me = QStringLiteral("render");
 
 // Draws the card; false (with the reason) when it did not draw completely.
 bool draw(CPrintTemplate& t, Surface& surface, const std::shared_ptr<CPrintData>& data, cardjob::QuietError& reporter,
-          QString* error)
+    QString* error)
 {
     reporter.reset();
     const bool ok = t.Render(surface, data, 0, 0);
@@ -36,7 +38,8 @@ int run(const QStringList& argsIn)
 {
     QStringList args = argsIn;
     QString out, dataFile, csvFile, rowText, dpiText;
-    const bool hasOut = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
+    const bool hasOut
+        = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
     const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
     const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csvFile);
     const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
@@ -93,16 +96,17 @@ int run(const QStringList& argsIn)
         const int most = cardjob::largestPictureDpi(*t);
         if (dpi > most) {
             const double w = std::ceil(t->Width() * dpi), h = std::ceil(t->Height() * (t->Duplex() ? 2 : 1) * dpi);
-            return fail(Me, QStringLiteral("--dpi %1: a picture of this card would be %2 x %3 pixels (%4 MiB), more "
-                                           "than a picture may take (%5 MiB, at most %6 pixels a side); the largest "
-                                           "--dpi that fits is %7")
-                                .arg(dpi)
-                                .arg(w, 0, 'f', 0)
-                                .arg(h, 0, 'f', 0)
-                                .arg(w * h * 4 / 1048576.0, 0, 'f', 0)
-                                .arg(Picture::MaxPixels * 4 / 1048576)
-                                .arg(Picture::MaxSide)
-                                .arg(most));
+            return fail(Me,
+                QStringLiteral("--dpi %1: a picture of this card would be %2 x %3 pixels (%4 MiB), more "
+                               "than a picture may take (%5 MiB, at most %6 pixels a side); the largest "
+                               "--dpi that fits is %7")
+                    .arg(dpi)
+                    .arg(w, 0, 'f', 0)
+                    .arg(h, 0, 'f', 0)
+                    .arg(w * h * 4 / 1048576.0, 0, 'f', 0)
+                    .arg(Picture::MaxPixels * 4 / 1048576)
+                    .arg(Picture::MaxSide)
+                    .arg(most));
         }
     }
 
@@ -182,41 +186,39 @@ int run(const QStringList& argsIn)
     return 1;
 }
 
-const Command::Registration reg(
-    {QStringLiteral("render"),
-     QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
-                    "         [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
-     QStringLiteral(
-         "Draws one card of the template file TEMPLATE at its true size.\n\n"
-         "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
-         "                 shows its front above its back, as the preview does\n"
-         "  -o OUT.pdf     a PDF the size of the card, the back on page 2\n"
-         "  --trace        every drawing call as one JSON object per line on standard\n"
-         "                 output (together with -o the card is also written)\n"
-         "  --dpi N        resolution: 72..2400 for PDF; for PNG 1..4800 as far as the\n"
-         "                 picture fits a picture's memory (the message names the\n"
-         "                 largest that fits)\n"
-         "  --data FILE    the field values as a data stream file: entries of name,\n"
-         "                 code 1, value, code 2; UTF-8 when the file is valid UTF-8\n"
-         "                 (or starts with a byte order mark), else Windows-1252\n"
-         "  --csv FILE --row N\n"
-         "                 the field values of record N (1 = the first after the\n"
-         "                 header row) of a CSV file (see kytpreview batch --help)\n"
-         "  --encoding NAME, --delimiter D\n"
-         "                 read the CSV file as utf-8 or windows-1252, split at , ; or tab\n"
-         "                 (default: detected)\n"
-         "  --allow-missing-fields\n"
-         "                 draw even when the data lacks fields the template uses\n\n"
-         "Without data, data fields show their field names. With data, every field the\n"
-         "template uses (data fields, parse-string references, photo image names) must\n"
-         "be given, else nothing is drawn and the missing names are listed. A field\n"
-         "named like a photo object's ImageName holds a picture file, relative to the\n"
-         "data file's folder. A value a barcode object cannot encode fails the card,\n"
-         "naming the field, the value and the reason.\n"
-         "The output is written only when the whole card was drawn; an existing file\n"
-         "is replaced then.\n\n"
-         "Exit status 0 on success, 1 when the card could not be made (the reason goes\n"
-         "to standard error), 2 for wrong arguments."),
-     run});
+const Command::Registration reg({ QStringLiteral("render"),
+    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
+                   "         [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
+    QStringLiteral("Draws one card of the template file TEMPLATE at its true size.\n\n"
+                   "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
+                   "                 shows its front above its back, as the preview does\n"
+                   "  -o OUT.pdf     a PDF the size of the card, the back on page 2\n"
+                   "  --trace        every drawing call as one JSON object per line on standard\n"
+                   "                 output (together with -o the card is also written)\n"
+                   "  --dpi N        resolution: 72..2400 for PDF; for PNG 1..4800 as far as the\n"
+                   "                 picture fits a picture's memory (the message names the\n"
+                   "                 largest that fits)\n"
+                   "  --data FILE    the field values as a data stream file: entries of name,\n"
+                   "                 code 1, value, code 2; UTF-8 when the file is valid UTF-8\n"
+                   "                 (or starts with a byte order mark), else Windows-1252\n"
+                   "  --csv FILE --row N\n"
+                   "                 the field values of record N (1 = the first after the\n"
+                   "                 header row) of a CSV file (see kytpreview batch --help)\n"
+                   "  --encoding NAME, --delimiter D\n"
+                   "                 read the CSV file as utf-8 or windows-1252, split at , ; or tab\n"
+                   "                 (default: detected)\n"
+                   "  --allow-missing-fields\n"
+                   "                 draw even when the data lacks fields the template uses\n\n"
+                   "Without data, data fields show their field names. With data, every field the\n"
+                   "template uses (data fields, parse-string references, photo image names) must\n"
+                   "be given, else nothing is drawn and the missing names are listed. A field\n"
+                   "named like a photo object's ImageName holds a picture file, relative to the\n"
+                   "data file's folder. A value a barcode object cannot encode fails the card,\n"
+                   "naming the field, the value and the reason.\n"
+                   "The output is written only when the whole card was drawn; an existing file\n"
+                   "is replaced then.\n\n"
+                   "Exit status 0 on success, 1 when the card could not be made (the reason goes\n"
+                   "to standard error), 2 for wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

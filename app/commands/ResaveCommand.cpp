@@ -2,8 +2,10 @@
 #include "Command.h"
 #include "template/CPrintTemplate.h"
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 int run(const QStringList& args)
 {
@@ -18,12 +20,12 @@ int run(const QStringList& args)
     return 0;
 }
 
-const Command::Registration reg({QStringLiteral("resave"), QStringLiteral("IN OUT"),
-                                 QStringLiteral("Reads the template file IN and writes it to OUT in the current layout (pictures\n"
-                                                "as bitmaps, logos renumbered). OUT is replaced only once it is completely\n"
-                                                "written; IN and OUT may be the same file.\n\n"
-                                                "Exit status 0 on success, 1 when IN cannot be read or OUT cannot be written\n"
-                                                "(the reason goes to standard error), 2 for wrong arguments."),
-                                 run});
+const Command::Registration reg({ QStringLiteral("resave"), QStringLiteral("IN OUT"),
+    QStringLiteral("Reads the template file IN and writes it to OUT in the current layout (pictures\n"
+                   "as bitmaps, logos renumbered). OUT is replaced only once it is completely\n"
+                   "written; IN and OUT may be the same file.\n\n"
+                   "Exit status 0 on success, 1 when IN cannot be read or OUT cannot be written\n"
+                   "(the reason goes to standard error), 2 for wrong arguments."),
+    run });
 } // namespace
 } // namespace kyt::cli

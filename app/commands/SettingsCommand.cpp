@@ -1,25 +1,34 @@
 // kytpreview settings: a small editor for the settings store.
 #include "Command.h"
 #include "errors/CError.h"
-#include "util/Paths.h"
 #include "platform/RegistryStore.h"
+#include "util/Paths.h"
 #include <QtEndian>
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 using namespace kyt::reg;
 
 const char* typeName(DWORD type)
 {
     switch (type) {
-    case REG_SZ: return "REG_SZ";
-    case REG_EXPAND_SZ: return "REG_EXPAND_SZ";
-    case REG_BINARY: return "REG_BINARY";
-    case REG_DWORD: return "REG_DWORD";
-    case REG_MULTI_SZ: return "REG_MULTI_SZ";
-    case REG_QWORD: return "REG_QWORD";
-    default: return "REG_NONE";
+    case REG_SZ:
+        return "REG_SZ";
+    case REG_EXPAND_SZ:
+        return "REG_EXPAND_SZ";
+    case REG_BINARY:
+        return "REG_BINARY";
+    case REG_DWORD:
+        return "REG_DWORD";
+    case REG_MULTI_SZ:
+        return "REG_MULTI_SZ";
+    case REG_QWORD:
+        return "REG_QWORD";
+    default:
+        return "REG_NONE";
     }
 }
 
@@ -54,12 +63,18 @@ bool splitKey(const QString& text, HKEY* root, QString* path)
 QString message(LONG rc)
 {
     switch (rc) {
-    case ERROR_FILE_NOT_FOUND: return QStringLiteral("not found");
-    case ERROR_ACCESS_DENIED: return QStringLiteral("access denied (a key with sub-keys cannot be deleted, nor a root key)");
-    case ERROR_BADKEY: return QStringLiteral("malformed key path");
-    case ERROR_BADDB: return QStringLiteral("the settings file is damaged or cannot be read");
-    case ERROR_INVALID_PARAMETER: return QStringLiteral("name or value too long");
-    default: return QStringLiteral("error %1").arg(rc);
+    case ERROR_FILE_NOT_FOUND:
+        return QStringLiteral("not found");
+    case ERROR_ACCESS_DENIED:
+        return QStringLiteral("access denied (a key with sub-keys cannot be deleted, nor a root key)");
+    case ERROR_BADKEY:
+        return QStringLiteral("malformed key path");
+    case ERROR_BADDB:
+        return QStringLiteral("the settings file is damaged or cannot be read");
+    case ERROR_INVALID_PARAMETER:
+        return QStringLiteral("name or value too long");
+    default:
+        return QStringLiteral("error %1").arg(rc);
     }
 }
 
@@ -120,8 +135,9 @@ int run(const QStringList& argsIn)
         DWORD type = 0;
         QByteArray data;
         for (DWORD i = 0; store->RegEnumValue(h, i, &name, &type, &data) == ERROR_SUCCESS; ++i)
-            printOut(QStringLiteral("%1\t%2\t%3").arg(name.isEmpty() ? QStringLiteral("(Default)") : name,
-                                                      QLatin1String(typeName(type)), shownData(type, data)));
+            printOut(QStringLiteral("%1\t%2\t%3")
+                         .arg(name.isEmpty() ? QStringLiteral("(Default)") : name, QLatin1String(typeName(type)),
+                             shownData(type, data)));
         store->RegCloseKey(h);
         return store->isPersistent() ? 0 : 1;
     }
@@ -181,18 +197,18 @@ int run(const QStringList& argsIn)
     return 2;
 }
 
-const Command::Registration reg({QStringLiteral("settings"),
-                                 QStringLiteral("list|get|set|delete|check KEY [NAME [VALUE]] [--file DB]"),
-                                 QStringLiteral("Reads and edits the settings store.\n\n"
-                                                "  list KEY             sub-keys ([name]) and values (name, type, data)\n"
-                                                "  get KEY NAME         prints one value\n"
-                                                "  set KEY NAME VALUE   writes a string value, creating the key\n"
-                                                "  delete KEY [NAME]    deletes a value, or a key without sub-keys\n"
-                                                "  check                checks the database file\n\n"
-                                                "KEY starts with a root (HKEY_LOCAL_MACHINE\\, HKLM\\, HKEY_CURRENT_USER\\,\n"
-                                                "HKCU\\, HKCR\\, HKU\\); without one it is below HKEY_CURRENT_USER.\n"
-                                                "The store is $KYT_REGISTRY, else $XDG_CONFIG_HOME/kyt/registry.db;\n"
-                                                "--file DB uses another one."),
-                                 run});
+const Command::Registration reg(
+    { QStringLiteral("settings"), QStringLiteral("list|get|set|delete|check KEY [NAME [VALUE]] [--file DB]"),
+        QStringLiteral("Reads and edits the settings store.\n\n"
+                       "  list KEY             sub-keys ([name]) and values (name, type, data)\n"
+                       "  get KEY NAME         prints one value\n"
+                       "  set KEY NAME VALUE   writes a string value, creating the key\n"
+                       "  delete KEY [NAME]    deletes a value, or a key without sub-keys\n"
+                       "  check                checks the database file\n\n"
+                       "KEY starts with a root (HKEY_LOCAL_MACHINE\\, HKLM\\, HKEY_CURRENT_USER\\,\n"
+                       "HKCU\\, HKCR\\, HKU\\); without one it is below HKEY_CURRENT_USER.\n"
+                       "The store is $KYT_REGISTRY, else $XDG_CONFIG_HOME/kyt/registry.db;\n"
+                       "--file DB uses another one."),
+        run });
 } // namespace
 } // namespace kyt::cli

@@ -6,16 +6,21 @@
 #include "settings/CTargetApplications.h"
 #include "settings/TargetApplicationFactory.h"
 
-namespace kyt::cli {
-namespace {
+namespace kyt::cli
+{
+namespace
+{
 
 QString servedBy(const QString& progId)
 {
     const auto p = TargetApplicationFactory::providerOf(progId);
     switch (p.kind) {
-    case TargetApplicationFactory::Provider::Plugin: return QStringLiteral("plugin %1").arg(p.file);
-    case TargetApplicationFactory::Provider::InProcess: return QStringLiteral("in-process");
-    default: return QStringLiteral("not available");
+    case TargetApplicationFactory::Provider::Plugin:
+        return QStringLiteral("plugin %1").arg(p.file);
+    case TargetApplicationFactory::Provider::InProcess:
+        return QStringLiteral("in-process");
+    default:
+        return QStringLiteral("not available");
     }
 }
 
@@ -52,8 +57,8 @@ int run(const QStringList& argsIn)
             printErr(QStringLiteral("kytpreview targets register PROGID DESCRIPTION"));
             return 2;
         }
-        const reg::LONG rc = settings::SaveSetting(CTargetApplications::AppName, CTargetApplications::Section,
-                                                   args[0].trimmed(), args[1]);
+        const reg::LONG rc = settings::SaveSetting(
+            CTargetApplications::AppName, CTargetApplications::Section, args[0].trimmed(), args[1]);
         if (rc) {
             printErr(QStringLiteral("kytpreview targets: cannot register %1 (error %2)").arg(args[0]).arg(rc));
             return 1;
@@ -67,8 +72,8 @@ int run(const QStringList& argsIn)
             printErr(QStringLiteral("kytpreview targets unregister PROGID"));
             return 2;
         }
-        const reg::LONG rc =
-            settings::DeleteSetting(CTargetApplications::AppName, CTargetApplications::Section, args[0]);
+        const reg::LONG rc
+            = settings::DeleteSetting(CTargetApplications::AppName, CTargetApplications::Section, args[0]);
         if (rc) {
             printErr(QStringLiteral("kytpreview targets: %1 is not registered").arg(args[0]));
             return 1;
@@ -79,11 +84,12 @@ int run(const QStringList& argsIn)
     return 2;
 }
 
-const Command::Registration reg({QStringLiteral("targets"), QStringLiteral("list|register|unregister [PROGID [DESCRIPTION]]"),
-                                 QStringLiteral("The target applications registered for the current user.\n\n"
-                                                "  list                           registered targets and what serves each\n"
-                                                "  register PROGID DESCRIPTION    registers one (what an installer does)\n"
-                                                "  unregister PROGID              removes one"),
-                                 run});
+const Command::Registration reg(
+    { QStringLiteral("targets"), QStringLiteral("list|register|unregister [PROGID [DESCRIPTION]]"),
+        QStringLiteral("The target applications registered for the current user.\n\n"
+                       "  list                           registered targets and what serves each\n"
+                       "  register PROGID DESCRIPTION    registers one (what an installer does)\n"
+                       "  unregister PROGID              removes one"),
+        run });
 } // namespace
 } // namespace kyt::cli

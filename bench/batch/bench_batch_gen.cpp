@@ -4,26 +4,34 @@
 //                                      Company, Code 128 of BadgeNo, a photo
 //                                      (column "Image")
 //   bench_batch_gen photos DIR N       N distinct 200 x 250 JPEG photos DIR/pNNNNN.jpg
+#include "objects/CDataObject.h"
+#include "objects/CPhotoObject.h"
+#include "objects/CRectangleObject.h"
+#include "objects/CTextObject.h"
+#include "template/CPrintTemplate.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
 #include <cstdio>
-#include "objects/CDataObject.h"
-#include "objects/CPhotoObject.h"
-#include "objects/CRectangleObject.h"
-#include "objects/CTextObject.h"
-#include "template/CPrintTemplate.h"
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
-constexpr double pt(double points) { return points / 72.0; }
-constexpr qint32 rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr double pt(double points)
+{
+    return points / 72.0;
+}
+constexpr qint32 rgb(int r, int g, int b)
+{
+    return r | (g << 8) | (b << 16);
+}
 
-template <class T> std::shared_ptr<T> add(CPrintTemplate& t, const char* type, double x, double y, double w, double h, int z)
+template <class T>
+std::shared_ptr<T> add(CPrintTemplate& t, const char* type, double x, double y, double w, double h, int z)
 {
     auto o = std::dynamic_pointer_cast<T>(t.AddObject(QString::fromLatin1(type)));
     o->setleft(float(pt(x)));
@@ -66,8 +74,8 @@ int makeCard(const QString& out)
         bool bold;
         qint32 color;
     };
-    for (const Field& f : {Field{"FirstName", 40, 17, 12, true, 0}, Field{"LastName", 57, 17, 12, true, 0},
-             Field{"Company", 76, 14, 9, false, rgb(0x33, 0x33, 0x33)}}) {
+    for (const Field& f : { Field { "FirstName", 40, 17, 12, true, 0 }, Field { "LastName", 57, 17, 12, true, 0 },
+             Field { "Company", 76, 14, 9, false, rgb(0x33, 0x33, 0x33) } }) {
         auto d = add<CDataObject>(t, "Data", 84, f.y, 152, f.h, 3);
         d->setDataFieldName(QString::fromLatin1(f.name));
         style(*d, "DejaVu Sans", f.size, f.bold, f.color);

@@ -2,6 +2,8 @@
 // (a background and 9 logos of 320 x 240 pixels) through the binary file and
 // prints the median time of each over a number of rounds.
 //   bench_files [ROUNDS]
+#include "objects/CLogoObject.h"
+#include "template/CPrintTemplate.h"
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,12 +12,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include "objects/CLogoObject.h"
-#include "template/CPrintTemplate.h"
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 QImage picture(int seed)
 {
@@ -44,14 +45,29 @@ int main(int argc, char** argv)
     t.fields().Width = 3.375;
     t.fields().Height = 2.125;
     t.fields().Picture = Picture(picture(0));
-    const char* types[] = {"Text", "Data", "Rect", "Line", "Photo"};
+    const char* types[] = { "Text", "Data", "Rect", "Line", "Photo" };
     int logos = 0;
     for (int i = 0; i < 500; ++i) {
         const bool logo = i % 55 == 0 && logos < 9;
         const auto o = t.AddObject(QString::fromLatin1(logo ? "Logo" : types[i % 5]));
-        o->setTokenString(QStringLiteral("%1\x01%2\x01" "1.5\x01" "0.25\x01%3\x01" "0\x01" "0\x01" "0\x01" "0\x01" "Field%3\x01"
-                                         "False\x01" "False\x01" "False\x01" "False\x01" "Arial\x01" "10\x01" "True\x01"
-                                         "False\x01" "0\x01\x01\x01" "False\x01")
+        o->setTokenString(QStringLiteral("%1\x01%2\x01"
+                                         "1.5\x01"
+                                         "0.25\x01%3\x01"
+                                         "0\x01"
+                                         "0\x01"
+                                         "0\x01"
+                                         "0\x01"
+                                         "Field%3\x01"
+                                         "False\x01"
+                                         "False\x01"
+                                         "False\x01"
+                                         "False\x01"
+                                         "Arial\x01"
+                                         "10\x01"
+                                         "True\x01"
+                                         "False\x01"
+                                         "0\x01\x01\x01"
+                                         "False\x01")
                               .arg(i % 20 * 0.1)
                               .arg(i % 7 * 0.3)
                               .arg(i));
@@ -80,7 +96,7 @@ int main(int argc, char** argv)
         reads.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf("template: %d objects, %d pictures, %lld bytes\n", t.Count(), logos + 1,
-                static_cast<long long>(QFileInfo(path).size()));
+        static_cast<long long>(QFileInfo(path).size()));
     std::printf("write (SaveFile) median: %.2f ms over %d rounds\n", median(writes), rounds);
     std::printf("read  (ReadFile) median: %.2f ms over %d rounds\n", median(reads), rounds);
     return 0;

@@ -3,19 +3,20 @@
 //   write DB COUNT PREFIX          writes COUNT values, printing "ack N" after each
 //   verify DB PREFIX COUNT ...     checks every PREFIXi = i*7 is there; prints counts
 //   perf DB                        CProperties creation and setter timings
+#include "errors/CError.h"
+#include "platform/RegistryStore.h"
+#include "settings/CProperties.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include "errors/CError.h"
-#include "platform/RegistryStore.h"
-#include "settings/CProperties.h"
 
 using namespace kyt;
 using namespace kyt::reg;
 
-namespace {
+namespace
+{
 const QString kKey = QStringLiteral("Software\\KYT\\Burst");
 
 int write(const QString& db, int count, const QString& prefix)
@@ -65,7 +66,7 @@ int verify(const QString& db, const QStringList& pairs)
     KeyInfo info;
     store.RegQueryInfoKey(h, &info);
     std::printf("integrity %s\nexpected-present %d\nmissing %d\nvalues-in-key %u\n", intact ? "ok" : "FAILED", present,
-                missing, info.values);
+        missing, info.values);
     return intact && missing == 0 ? 0 : 1;
 }
 
@@ -80,7 +81,9 @@ int perf(const QString& db)
     auto store = std::make_shared<RegistryStore>(db);
     auto error = std::make_shared<CError>();
     error->setDisplayError(false);
-    { CProperties warm(store, error); }
+    {
+        CProperties warm(store, error);
+    }
     std::vector<double> create;
     for (int i = 0; i < 200; ++i) {
         QElapsedTimer t;
@@ -95,17 +98,25 @@ int perf(const QString& db)
         t.start();
         for (int i = 0; i < 1000; ++i) {
             switch (i % 4) {
-            case 0: p.setDefaultFontSize(8 + i % 10); break;
-            case 1: p.setDefaultFontBold(i % 8 == 1); break;
-            case 2: p.setTop(static_cast<float>(i)); break; // another key: the cache is listed again
-            default: p.setDefaultWidth(3 + i / 1000.0); break;
+            case 0:
+                p.setDefaultFontSize(8 + i % 10);
+                break;
+            case 1:
+                p.setDefaultFontBold(i % 8 == 1);
+                break;
+            case 2:
+                p.setTop(static_cast<float>(i));
+                break; // another key: the cache is listed again
+            default:
+                p.setDefaultWidth(3 + i / 1000.0);
+                break;
             }
         }
         setters.push_back(t.nsecsElapsed() / 1e6);
     }
     std::printf("create-median-ms %.3f\ncreate-max-ms %.3f\nsetters-1000-median-ms %.1f\nsetters-1000-max-ms %.1f\n",
-                median(create), *std::max_element(create.begin(), create.end()), median(setters),
-                *std::max_element(setters.begin(), setters.end()));
+        median(create), *std::max_element(create.begin(), create.end()), median(setters),
+        *std::max_element(setters.begin(), setters.end()));
     return 0;
 }
 } // namespace

@@ -1,12 +1,13 @@
 #include "VisitorDeskPlugin.h"
 
+#include "platform/Picture.h"
+#include "template/CPrintData.h"
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
-#include "platform/Picture.h"
-#include "template/CPrintData.h"
 
-namespace kyt::visitordesk {
+namespace kyt::visitordesk
+{
 
 QImage VisitorDesk::samplePhoto()
 {

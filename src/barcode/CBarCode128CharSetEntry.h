@@ -5,7 +5,8 @@
 #include "kyt/kytcore_export.h"
 #include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
 class KYTCORE_PRIVATE_EXPORT CBarCode128CharSetEntry
 {

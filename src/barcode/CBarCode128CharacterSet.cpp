@@ -4,8 +4,10 @@
 #include "util/Ansi.h"
 #include <cmath>
 
-namespace kyt {
-namespace {
+namespace kyt
+{
+namespace
+{
 constexpr qint32 kSubscriptOutOfRange = 9;
 constexpr qint32 kTypeMismatch = 13;
 
@@ -104,8 +106,8 @@ QChar CBarCode128CharacterSet::characterOf(int value)
 CBarCode128CharacterSet::CBarCode128CharacterSet()
 {
     for (int v = 0; v <= kHighestValue; ++v)
-        m_entries[v]
-            = CBarCode128CharSetEntry(subAB(v, true), subAB(v, false), subC(v), static_cast<qint16>(v), QString(characterOf(v)));
+        m_entries[v] = CBarCode128CharSetEntry(
+            subAB(v, true), subAB(v, false), subC(v), static_cast<qint16>(v), QString(characterOf(v)));
 }
 
 const CBarCode128CharSetEntry& CBarCode128CharacterSet::Item(const QVariant& key) const

@@ -9,7 +9,8 @@
 #include <QVariant>
 #include <array>
 
-namespace kyt {
+namespace kyt
+{
 
 class KYTCORE_PRIVATE_EXPORT CBarCode128CharacterSet
 {

@@ -5,8 +5,10 @@
 #include "util/Ansi.h"
 #include <mutex>
 
-namespace kyt {
-namespace {
+namespace kyt
+{
+namespace
+{
 struct Code128Chars {
     QString startA, startB, startC, stop;
 };
@@ -63,7 +65,10 @@ QString Code128Stop()
     return chars().stop;
 }
 
-QString TrimBarcodeBlanks(const QString& text) { return TrimBlanks(text); }
+QString TrimBarcodeBlanks(const QString& text)
+{
+    return TrimBlanks(text);
+}
 
 bool IsCode128BText(const QString& text)
 {

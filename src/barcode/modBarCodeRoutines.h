@@ -7,7 +7,8 @@
 #include "kyt/kytcore_export.h"
 #include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
 // Error raised (and handled) inside CreateCode128C for a text that is not a
 // digit string.

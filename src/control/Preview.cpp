@@ -1,15 +1,15 @@
 #include "control/Preview.h"
 
-#include "platform/widgets/ModalRunner.h"
 #include "designer/frmPreview.h"
 #include "dialogs/frmAbout.h"
+#include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/QtCommonDialog.h"
 #include "util/Strings.h"
 
-#include "jobs/CardJob.h"
-#include "kyt/Version.h"
 #include "errors/EventLog.h"
 #include "errors/MessageBox.h"
+#include "jobs/CardJob.h"
+#include "kyt/Version.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "settings/CProperties.h"
 #include "settings/PrintDataForTarget.h"
@@ -188,8 +188,8 @@ Picture Preview::PictureImage()
     return {};
 }
 
-bool Preview::PrintTemplate(Surface* oPrinter, const std::shared_ptr<CPrintTemplate>& oID,
-    const std::shared_ptr<CPrintData>& oPrintData)
+bool Preview::PrintTemplate(
+    Surface* oPrinter, const std::shared_ptr<CPrintTemplate>& oID, const std::shared_ptr<CPrintData>& oPrintData)
 {
     try {
         if (!oPrinter || !oID)
@@ -201,7 +201,8 @@ bool Preview::PrintTemplate(Surface* oPrinter, const std::shared_ptr<CPrintTempl
     return false;
 }
 
-Picture Preview::GetTemplateBitmap(const std::shared_ptr<CPrintTemplate>& oID, const std::shared_ptr<CPrintData>& oPrintData)
+Picture Preview::GetTemplateBitmap(
+    const std::shared_ptr<CPrintTemplate>& oID, const std::shared_ptr<CPrintData>& oPrintData)
 {
     try {
         if (!oID)
@@ -217,8 +218,14 @@ Picture Preview::GetTemplateBitmap(const std::shared_ptr<CPrintTemplate>& oID, c
     return {};
 }
 
-quint32 Preview::BackColor() const { return m_picPreview->BackColor(); }
+quint32 Preview::BackColor() const
+{
+    return m_picPreview->BackColor();
+}
 
-void Preview::setBackColor(quint32 color) { m_picPreview->setBackColor(color); }
+void Preview::setBackColor(quint32 color)
+{
+    m_picPreview->setBackColor(color);
+}
 
 } // namespace kyt

@@ -4,8 +4,8 @@
 // a template as a picture, and creates templates and print data for the
 // host with its own error reporter, designer defaults and placeholder photo.
 
-#include "errors/CError.h"
 #include "control/PreviewPictureBox.h"
+#include "errors/CError.h"
 #include "kyt/kytwidgets_export.h"
 #include "platform/Picture.h"
 #include "template/CPrintData.h"
@@ -39,8 +39,8 @@ public:
 
     // Shows the template fitted into the display area; without print data
     // data fields show their field names.
-    Q_INVOKABLE void PreviewTemplate(const std::shared_ptr<kyt::CPrintTemplate>& oID,
-        const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
+    Q_INVOKABLE void PreviewTemplate(
+        const std::shared_ptr<kyt::CPrintTemplate>& oID, const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
     // An empty print data, or the one the named target application fills.
     Q_INVOKABLE std::shared_ptr<kyt::CPrintData> CreatePrintData(const QString& sTargetApplication = QString());
     // A template with this control's reporter, defaults and placeholder
@@ -57,8 +57,8 @@ public:
         const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
     // The template at true size (Scalor 1, left so) in the display area,
     // returned as a picture of the display area's size.
-    Q_INVOKABLE kyt::Picture GetTemplateBitmap(const std::shared_ptr<kyt::CPrintTemplate>& oID,
-        const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
+    Q_INVOKABLE kyt::Picture GetTemplateBitmap(
+        const std::shared_ptr<kyt::CPrintTemplate>& oID, const std::shared_ptr<kyt::CPrintData>& oPrintData = nullptr);
 
     // Opens the designer modally on oTemplate (a new template, returned
     // through the argument, when it is null). True when the template was

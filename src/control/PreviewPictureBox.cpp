@@ -25,7 +25,8 @@ void PreviewPictureBox::makeSurface(QSize size)
     // A display area larger than a picture may be is drawn at the largest
     // size allowed (same shape), so a huge window never fails.
     const double area = double(size.width()) * size.height();
-    double shrink = std::min({1.0, double(Picture::MaxSide) / size.width(), double(Picture::MaxSide) / size.height()});
+    double shrink
+        = std::min({ 1.0, double(Picture::MaxSide) / size.width(), double(Picture::MaxSide) / size.height() });
     if (area * shrink * shrink > double(Picture::MaxPixels))
         shrink = std::sqrt(double(Picture::MaxPixels) / area);
     if (shrink < 1.0)
@@ -48,7 +49,10 @@ void PreviewPictureBox::makeSurface(QSize size)
     m_surface = std::move(next);
 }
 
-Picture PreviewPictureBox::Image() { return m_surface->picture(); }
+Picture PreviewPictureBox::Image()
+{
+    return m_surface->picture();
+}
 
 void PreviewPictureBox::Cls()
 {

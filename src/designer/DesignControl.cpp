@@ -238,8 +238,7 @@ QString DesignControl::shownText() const
 
 double DesignControl::shownFontSize() const
 {
-    const bool fit
-        = GetTagValue(m_tag, QStringLiteral("FTF")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+    const bool fit = GetTagValue(m_tag, QStringLiteral("FTF")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
     const QString text = isTextKind() && fit ? shownText() : QString();
     if (text.isEmpty())
         return m_fontSize;

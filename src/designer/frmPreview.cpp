@@ -1,8 +1,8 @@
 #include "designer/frmPreview.h"
 
 #include "designer/COutline.h"
-#include "designer/DesignEditing.h"
 #include "designer/DesignCanvas.h"
+#include "designer/DesignEditing.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"

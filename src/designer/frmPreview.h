@@ -15,9 +15,9 @@
 #include "designer/DesignSurface.h"
 #include "errors/CError.h"
 #include "kyt/kytwidgets_export.h"
+#include "objects/IDesignControl.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
-#include "objects/IDesignControl.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -176,7 +176,7 @@ public slots:
     void mnuIDSave_Click();
     void mnuIDSaveAs_Click();
     void mnuIDPrintSetup_Click(); // frmPreviewPrinting.cpp
-    void mnuIDPrint_Click();      // frmPreviewPrinting.cpp
+    void mnuIDPrint_Click(); // frmPreviewPrinting.cpp
     void mnuIDShowGrid_Click();
     void mnuIDProperties_Click();
     void mnuIDCloseWin_Click();
@@ -253,7 +253,7 @@ private:
     DesignCanvas* m_canvas = nullptr;
     DesignSurface* m_picID = nullptr;
     OutlineShape* m_shpOutline = nullptr;
-    std::array<CornerHandle*, 4> m_imgCorner{};
+    std::array<CornerHandle*, 4> m_imgCorner {};
     QLineEdit* m_txtText = nullptr;
     std::array<std::unique_ptr<ControlArray>, 6> m_arrays;
     QToolBar* m_tlbObjects = nullptr;

@@ -1,20 +1,26 @@
 #include "errors/CError.h"
 
-#include <QDateTime>
-#include <QLocale>
-#include "kyt/Version.h"
 #include "errors/EventLog.h"
 #include "errors/MessageBox.h"
+#include "kyt/Version.h"
+#include <QDateTime>
+#include <QLocale>
 
-namespace kyt {
+namespace kyt
+{
 
 KytError::KytError(qint32 number, QString description, QString source)
-    : std::runtime_error(description.toStdString()), m_number(number), m_description(std::move(description)),
-      m_source(std::move(source))
+    : std::runtime_error(description.toStdString())
+    , m_number(number)
+    , m_description(std::move(description))
+    , m_source(std::move(source))
 {
 }
 
-CError::CError(QObject* parent) : QObject(parent) {}
+CError::CError(QObject* parent)
+    : QObject(parent)
+{
+}
 
 QString CError::errorType(qint64 number)
 {
@@ -52,8 +58,7 @@ void CError::Report(const std::exception& e, const QString& source)
 }
 
 void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVariant& vDescription,
-                     const QVariant& critical, const QVariant& helpFile, const QVariant& helpContext,
-                     const QVariant& dllErrorText)
+    const QVariant& critical, const QVariant& helpFile, const QVariant& helpContext, const QVariant& dllErrorText)
 {
     try {
         const bool isCritical = critical.isValid() && !critical.isNull() && critical.toBool();
@@ -67,14 +72,14 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
         const QString shown = QString::number(shownNumber(number));
         const QString source = vSource.toString();
         const QString description = vDescription.toString();
-        const QString version = QString::number(VersionMajor) + QLatin1Char('.') + QString::number(VersionMinor) + QLatin1Char('.')
-                                + QString::number(VersionRevision);
+        const QString version = QString::number(VersionMajor) + QLatin1Char('.') + QString::number(VersionMinor)
+            + QLatin1Char('.') + QString::number(VersionRevision);
 
         QString line = QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yyyy h:mm:ss AP"))
-                       + QLatin1String(": ") + QLatin1String("|Ver ") + QString::number(VersionMajor) + QLatin1Char('.')
-                       + QString::number(VersionMinor) + QLatin1String(". ") + QString::number(VersionRevision)
-                       + QLatin1String("|Source: ") + source + QLatin1String("|Type: ") + type + QLatin1String("|Number: ")
-                       + shown + QLatin1String("|Message: ") + description + QLatin1Char('|');
+            + QLatin1String(": ") + QLatin1String("|Ver ") + QString::number(VersionMajor) + QLatin1Char('.')
+            + QString::number(VersionMinor) + QLatin1String(". ") + QString::number(VersionRevision)
+            + QLatin1String("|Source: ") + source + QLatin1String("|Type: ") + type + QLatin1String("|Number: ") + shown
+            + QLatin1String("|Message: ") + description + QLatin1Char('|');
         if (isCritical)
             line += QLatin1String("|CRITICAL|");
         m_lastLogLine = line;
@@ -88,17 +93,17 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
         }
 
         const QString nl = QStringLiteral("\r\n");
-        QString msg = QStringLiteral("There has been an error in your application!  The action that you were attempting will not be complete.") + nl
-                      + nl + QStringLiteral("Please record the following information for future reference should this error persist.") + nl + nl
-                      + QStringLiteral("     Version: \t") + version + nl
-                      + QStringLiteral("     Error Source:\t") + source + nl
-                      + QStringLiteral("     Error Type:\t") + type + nl
-                      + QStringLiteral("     Error Number:\t") + shown + nl
-                      + QStringLiteral("     Error Message:\t") + description + nl;
+        QString msg = QStringLiteral("There has been an error in your application!  The action that you were "
+                                     "attempting will not be complete.")
+            + nl + nl
+            + QStringLiteral("Please record the following information for future reference should this error persist.")
+            + nl + nl + QStringLiteral("     Version: \t") + version + nl + QStringLiteral("     Error Source:\t")
+            + source + nl + QStringLiteral("     Error Type:\t") + type + nl + QStringLiteral("     Error Number:\t")
+            + shown + nl + QStringLiteral("     Error Message:\t") + description + nl;
         if (dllErrorText.isValid() && !dllErrorText.isNull())
             msg += QStringLiteral("     32bit DLL Error:\t") + dllErrorText.toString() + nl;
-        msg += nl + QStringLiteral("Re-attempt what you were doing.  If this error persists contact ") + m_contact + QStringLiteral("at ") + nl
-               + m_phone + QLatin1Char('.');
+        msg += nl + QStringLiteral("Re-attempt what you were doing.  If this error persists contact ") + m_contact
+            + QStringLiteral("at ") + nl + m_phone + QLatin1Char('.');
         if (isCritical)
             msg += nl + nl + QStringLiteral("This is a CRITICAL error!  Your application will be terminated!");
         m_lastMessage = msg;
@@ -108,9 +113,9 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
             // report: the critical signal below still has to be raised.
             try {
                 const bool hasHelp = helpFile.isValid() && !helpFile.isNull() && !helpFile.toString().isEmpty();
-                MsgBox(MessageRequest{msg, vbOKOnly, QLatin1String(ProductName) + QStringLiteral(" Error!"),
-                    hasHelp ? helpFile.toString() : QString(), hasHelp && helpContext.isValid() ? helpContext.toInt() : 0,
-                    oneLine(number, description)});
+                MsgBox(MessageRequest { msg, vbOKOnly, QLatin1String(ProductName) + QStringLiteral(" Error!"),
+                    hasHelp ? helpFile.toString() : QString(),
+                    hasHelp && helpContext.isValid() ? helpContext.toInt() : 0, oneLine(number, description) });
             } catch (...) {
             }
         }

@@ -3,21 +3,23 @@
 // failure hands it to Display, which logs it, raises ErrorEvent and, unless
 // switched off, shows the user a message with a support contact.
 
+#include "kyt/kytcore_export.h"
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 // Base of the platform's user-defined error numbers (0x80040000 as signed).
 inline constexpr qint32 vbObjectError = static_cast<qint32>(0x80040000u);
 
 // A failure carried to a procedure's failure path: number, source, description.
-class KYTCORE_EXPORT KytError : public std::runtime_error {
+class KYTCORE_EXPORT KytError : public std::runtime_error
+{
 public:
     KytError(qint32 number, QString description, QString source = QString());
     qint32 number() const { return m_number; }
@@ -30,7 +32,8 @@ private:
     QString m_source;
 };
 
-class KYTCORE_EXPORT CError : public QObject {
+class KYTCORE_EXPORT CError : public QObject
+{
     Q_OBJECT
     Q_PROPERTY(bool DisplayError READ DisplayError WRITE setDisplayError)
     Q_PROPERTY(QString Contact READ Contact WRITE setContact)
@@ -41,12 +44,12 @@ public:
 
     // Reports one failure. Never throws.
     Q_INVOKABLE void Display(const QVariant& vNumber, const QVariant& vSource, const QVariant& vDescription,
-                             const QVariant& critical = QVariant(), const QVariant& helpFile = QVariant(),
-                             const QVariant& helpContext = QVariant(), const QVariant& dllErrorText = QVariant());
+        const QVariant& critical = QVariant(), const QVariant& helpFile = QVariant(),
+        const QVariant& helpContext = QVariant(), const QVariant& dllErrorText = QVariant());
     // Convenience for a caught KytError (or any std::exception) at a failure path.
     void Report(const std::exception& e, const QString& source);
 
-    Q_INVOKABLE void ODBCError() {}
+    Q_INVOKABLE void ODBCError() { }
 
     bool DisplayError() const { return m_displayError; }
     void setDisplayError(bool v) { m_displayError = v; }

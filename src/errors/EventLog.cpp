@@ -1,13 +1,15 @@
 #include "errors/EventLog.h"
 
+#include "util/Paths.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <mutex>
-#include "util/Paths.h"
 
-namespace kyt {
-namespace {
+namespace kyt
+{
+namespace
+{
 std::mutex g_logMutex;
 QString& folderOverride()
 {
@@ -17,9 +19,12 @@ QString& folderOverride()
 const char* typeWord(EventLog::EntryType t)
 {
     switch (t) {
-    case EventLog::Warning: return "Warning";
-    case EventLog::Information: return "Information";
-    default: return "Error";
+    case EventLog::Warning:
+        return "Warning";
+    case EventLog::Information:
+        return "Information";
+    default:
+        return "Error";
     }
 }
 } // namespace
@@ -47,7 +52,7 @@ bool EventLog::write(const QString& message, EntryType type)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return false;
     QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char(' ') + QLatin1String(typeWord(type))
-                   + QLatin1String(": ") + message;
+        + QLatin1String(": ") + message;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     line += QLatin1Char('\n');
     const QByteArray bytes = line.toUtf8();

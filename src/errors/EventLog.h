@@ -1,12 +1,14 @@
 #pragma once
 // The run-time event log: "Preview.log", appended one line per entry.
 
-#include <QString>
 #include "kyt/kytcore_export.h"
+#include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
-class KYTCORE_PRIVATE_EXPORT EventLog {
+class KYTCORE_PRIVATE_EXPORT EventLog
+{
 public:
     enum EntryType { Error = 1, Warning = 2, Information = 4 };
 

@@ -6,17 +6,24 @@
 #include <cstdio>
 #include <mutex>
 
-namespace kyt {
+namespace kyt
+{
 
 std::vector<int> messageButtons(int style)
 {
     switch (style & 7) {
-    case vbOKCancel: return {vbOK, vbCancel};
-    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
-    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
-    case vbYesNo: return {vbYes, vbNo};
-    case vbRetryCancel: return {vbRetry, vbCancel};
-    default: return {vbOK};
+    case vbOKCancel:
+        return { vbOK, vbCancel };
+    case vbAbortRetryIgnore:
+        return { vbAbort, vbRetry, vbIgnore };
+    case vbYesNoCancel:
+        return { vbYes, vbNo, vbCancel };
+    case vbYesNo:
+        return { vbYes, vbNo };
+    case vbRetryCancel:
+        return { vbRetry, vbCancel };
+    default:
+        return { vbOK };
     }
 }
 
@@ -27,7 +34,10 @@ int messageDefaultAnswer(int style)
     return buttons[which < buttons.size() ? which : 0];
 }
 
-int messageIcon(int style) { return style & 0x70; }
+int messageIcon(int style)
+{
+    return style & 0x70;
+}
 
 IMessageBox::~IMessageBox() = default;
 
@@ -59,7 +69,8 @@ int ScriptedMessageBox::Show(const MessageRequest& request)
     return a;
 }
 
-namespace {
+namespace
+{
 std::mutex g_boxMutex;
 std::shared_ptr<IMessageBox>& current()
 {
@@ -95,7 +106,7 @@ int MsgBox(const QString& prompt, int style, const QString& title, const QString
         std::lock_guard lock(g_boxMutex);
         box = current();
     }
-    return box->Show(MessageRequest{prompt, style, title, helpFile, helpContext, QString()});
+    return box->Show(MessageRequest { prompt, style, title, helpFile, helpContext, QString() });
 }
 
 int MsgBox(const MessageRequest& request)

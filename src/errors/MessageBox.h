@@ -7,20 +7,31 @@
 // button 0/256/512; answers 1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore,
 // 6 Yes, 7 No.
 
+#include "kyt/kytcore_export.h"
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <memory>
 #include <vector>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 enum MsgBoxAnswer { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 enum MsgBoxStyle {
-    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5,
-    vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
-    vbDefaultButton1 = 0, vbDefaultButton2 = 256, vbDefaultButton3 = 512,
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 
 struct MessageRequest {
@@ -41,7 +52,8 @@ KYTCORE_EXPORT int messageDefaultAnswer(int style);
 // 0 none, 16 critical, 32 question, 48 exclamation, 64 information.
 KYTCORE_EXPORT int messageIcon(int style);
 
-class KYTCORE_EXPORT IMessageBox {
+class KYTCORE_EXPORT IMessageBox
+{
 public:
     virtual ~IMessageBox();
     virtual int Show(const MessageRequest& request) = 0;
@@ -49,19 +61,25 @@ public:
 
 // Writes the message to standard error (an error report as its one-line
 // summary, control characters escaped) and takes the default answer.
-class KYTCORE_EXPORT ConsoleMessageBox : public IMessageBox {
+class KYTCORE_EXPORT ConsoleMessageBox : public IMessageBox
+{
 public:
     int Show(const MessageRequest& request) override;
 };
 
 // Answers from a queue (the default answer when it is empty) and records
 // every request.
-class KYTCORE_EXPORT ScriptedMessageBox : public IMessageBox {
+class KYTCORE_EXPORT ScriptedMessageBox : public IMessageBox
+{
 public:
     int Show(const MessageRequest& request) override;
     void queueAnswer(int answer) { m_answers.push_back(answer); }
     const std::vector<MessageRequest>& asked() const { return m_asked; }
-    void clear() { m_asked.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_asked.clear();
+        m_answers.clear();
+    }
 
 private:
     std::deque<int> m_answers;
@@ -79,7 +97,7 @@ KYTCORE_EXPORT bool messageBoxIsConsoleDefault();
 
 // Shows a message through the installed message box; returns the answer.
 KYTCORE_EXPORT int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString(),
-                          const QString& helpFile = QString(), int helpContext = 0);
+    const QString& helpFile = QString(), int helpContext = 0);
 // The same with a one-line summary for terminals.
 KYTCORE_EXPORT int MsgBox(const MessageRequest& request);
 

@@ -14,12 +14,12 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <list>
 #include <mutex>
@@ -189,21 +189,25 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
     }
     const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
     if (bytes.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)").arg(fileName).arg(MaxDataStreamBytes);
+        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
+                     .arg(fileName)
+                     .arg(MaxDataStreamBytes);
         return false;
     }
     if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
         // A CSV or name=value file read as a data stream would be one field
         // named after the whole text, and every card would print blank.
         const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                                "field, its name, the character with code 1, its value and the character with code 2)%2")
-                     .arg(fileName,
-                         csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
+        *error
+            = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
+                             "field, its name, the character with code 1, its value and the character with code 2)%2")
+                  .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
         return false;
     }
     if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields").arg(fileName).arg(MaxDataStreamEntries);
+        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
+                     .arg(fileName)
+                     .arg(MaxDataStreamEntries);
         return false;
     }
     data.SetCurrentDataStream(decodeDataStream(bytes));
@@ -231,7 +235,10 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
     return true;
 }
 
-QSizeF cardSizeInches(const CPrintTemplate& t) { return QSizeF(t.Width(), t.Height()); }
+QSizeF cardSizeInches(const CPrintTemplate& t)
+{
+    return QSizeF(t.Width(), t.Height());
+}
 
 QString cardSizeProblem(const CPrintTemplate& t)
 {
@@ -248,7 +255,8 @@ int largestPictureDpi(const CPrintTemplate& t)
     if (!cardSizeProblem(t).isEmpty())
         return 0;
     const double w = t.Width(), h = t.Height() * (t.Duplex() ? 2 : 1);
-    int dpi = int(std::min({std::sqrt(double(Picture::MaxPixels) / (w * h)), Picture::MaxSide / w, Picture::MaxSide / h}));
+    int dpi = int(
+        std::min({ std::sqrt(double(Picture::MaxPixels) / (w * h)), Picture::MaxSide / w, Picture::MaxSide / h }));
     // Rounding up partial pixels can still tip it over: step down to fit.
     while (dpi > 0) {
         const QSize px = pictureBoxPixels(t, dpi);
@@ -508,7 +516,11 @@ bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTe
                     QString why;
                     const Picture p = cardjob::readPhoto(cardjob::resolvePath(path, folder), &why);
                     if (p.isNull()) {
-                        *error = QStringLiteral("%1: record %2 (line %3): %4").arg(csvFile).arg(r.number).arg(r.line).arg(why);
+                        *error = QStringLiteral("%1: record %2 (line %3): %4")
+                                     .arg(csvFile)
+                                     .arg(r.number)
+                                     .arg(r.line)
+                                     .arg(why);
                         return false;
                     }
                     value = QVariant::fromValue(p);
@@ -587,7 +599,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             if (thread.joinable())
                 thread.join();
         }
-    } worker{queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue))};
+    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue)) };
 
     CardJobSurface guard(surface);
     const int pagesPerCard = m_tpl->Duplex() ? 2 : 1;
@@ -596,7 +608,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     auto fail = [&](const CsvRecord& r, const QString& message) {
         ++result.failed;
         if (m_onFailure)
-            m_onFailure(Failure{r.number, r.line, message});
+            m_onFailure(Failure { r.number, r.line, message });
     };
 
     // Whatever goes wrong while a page is made (a surface or a sink that
@@ -651,9 +663,10 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
                     }
                     if (!ok || reporter.reports() > 0) {
                         drawn = false;
-                        fail(p.record, QStringLiteral("the card could not be drawn: %1; its page is left blank")
-                                           .arg(reporter.reports() > 0 ? reporter.lastDescription()
-                                                                       : QStringLiteral("a design object failed")));
+                        fail(p.record,
+                            QStringLiteral("the card could not be drawn: %1; its page is left blank")
+                                .arg(reporter.reports() > 0 ? reporter.lastDescription()
+                                                            : QStringLiteral("a design object failed")));
                         // Cover what was drawn on the current page and keep
                         // the card's page count, so the next card starts on
                         // a front.

@@ -6,6 +6,7 @@
 // a CSV file into one streamed document.
 
 #include "errors/CError.h"
+#include "jobs/CardJobCsv.h"
 #include "platform/Picture.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -13,7 +14,6 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
-#include "jobs/CardJobCsv.h"
 #include <functional>
 #include <limits>
 #include <memory>
@@ -75,8 +75,8 @@ inline constexpr qint64 MaxDataStreamEntries = 100000;
 // reason in *error: not a regular file (a pipe or a device), too large,
 // no code-1/code-2 separators at all (a CSV or name=value file), too many
 // entries, or a photo that cannot be read.
-KYTCORE_EXPORT bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data,
-    QString* error);
+KYTCORE_EXPORT bool loadDataStreamFile(
+    const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
 
 // A photo file, within the bounds a card's photo may have (32 MiB, 16
 // megapixels). Null, with the reason in *error, when it cannot be used.
@@ -141,15 +141,15 @@ class KYTCORE_EXPORT CardBatch
 public:
     struct Failure {
         qint64 record = 0; // 1-based data record
-        qint64 line = 0;   // line of the CSV file
+        qint64 line = 0; // line of the CSV file
         QString message;
     };
     struct Result {
         qint64 records = 0; // data records seen (within the rows asked for)
         qint64 printed = 0; // records printed (each `copies` times)
         qint64 failed = 0;
-        qint64 empty = 0;   // records with every field blank: skipped, not failed
-        QString fatal;      // set when the batch could not run at all
+        qint64 empty = 0; // records with every field blank: skipped, not failed
+        QString fatal; // set when the batch could not run at all
         QStringList missingFields; // used by the template, not in the CSV (then fatal)
     };
     struct Options {

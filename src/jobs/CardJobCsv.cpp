@@ -2,8 +2,8 @@
 
 #include "util/Ansi.h"
 #include <QIODevice>
-#include <algorithm>
 #include <QStringDecoder>
+#include <algorithm>
 #include <vector>
 
 namespace kyt
@@ -77,8 +77,8 @@ void CsvReader::detect()
         // The header row decides: the candidate it holds most often outside quotes.
         m_delimiter = ',';
         const QByteArray head = m_device ? m_device->peek(MaxRecordBytes) : QByteArray();
-        qint64 counts[3] = {0, 0, 0};
-        const char candidates[3] = {',', ';', '\t'};
+        qint64 counts[3] = { 0, 0, 0 };
+        const char candidates[3] = { ',', ';', '\t' };
         bool quoted = false;
         for (char c : head) {
             if (c == '"')

@@ -20,8 +20,8 @@ namespace kyt
 struct CsvRecord {
     QStringList fields;
     qint64 number = 0; // 1-based among the data records (the header is 0)
-    qint64 line = 0;   // line of the file where the record begins
-    QString error;     // empty when the record is sound
+    qint64 line = 0; // line of the file where the record begins
+    QString error; // empty when the record is sound
     bool empty = false; // every field blank (",,,," rows of a spreadsheet export)
 };
 

@@ -26,9 +26,10 @@ bool CDataObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::sha
 {
     // Without print data the card shows which field goes where.
     if (!oPrintData)
-        return renderText(TextKind::DataFieldName, DataFieldName(), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
-    return renderText(
-        TextKind::DataField, fieldText(*oPrintData, DataFieldName()), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
+        return renderText(
+            TextKind::DataFieldName, DataFieldName(), oTemplate, oPrinter, g_oError, sgXOffset, sgYOffset);
+    return renderText(TextKind::DataField, fieldText(*oPrintData, DataFieldName()), oTemplate, oPrinter, g_oError,
+        sgXOffset, sgYOffset);
 }
 
 } // namespace kyt

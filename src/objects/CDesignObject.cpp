@@ -2,7 +2,6 @@
 
 #include "objects/TokenFields.h"
 
-
 namespace kyt
 {
 

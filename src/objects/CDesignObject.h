@@ -17,7 +17,8 @@ namespace kyt
 class CError;
 class Surface;
 class IDesignControl;
-namespace tokens {
+namespace tokens
+{
 class TokenWriter;
 class TokenReader;
 }

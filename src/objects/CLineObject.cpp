@@ -1,7 +1,7 @@
 #include "objects/CLineObject.h"
 
-#include "objects/TokenFields.h"
 #include "errors/ModuleSource.h"
+#include "objects/TokenFields.h"
 
 namespace kyt
 {

@@ -1,7 +1,7 @@
 #include "objects/CPhotoObject.h"
 
-#include "objects/TokenFields.h"
 #include "errors/ModuleSource.h"
+#include "objects/TokenFields.h"
 
 namespace kyt
 {

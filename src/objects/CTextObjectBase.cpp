@@ -84,8 +84,9 @@ QString CTextObjectBase::BarcodeProblem(const QString& text) const
     const QString t = TrimBarcodeBlanks(text);
     auto firstBad = [&t](auto ok) -> QString {
         for (qsizetype i = 0; i < t.size(); ++i) {
-            const char32_t c = t.at(i).isHighSurrogate() && i + 1 < t.size() ? QChar::surrogateToUcs4(t.at(i), t.at(i + 1))
-                                                                             : t.at(i).unicode();
+            const char32_t c = t.at(i).isHighSurrogate() && i + 1 < t.size()
+                ? QChar::surrogateToUcs4(t.at(i), t.at(i + 1))
+                : t.at(i).unicode();
             if (!ok(c))
                 return QStringLiteral("\"%1\" (U+%2)")
                     .arg(c < 32 || c == 127 ? QString() : QString::fromUcs4(&c, 1),

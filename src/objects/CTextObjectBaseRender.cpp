@@ -3,8 +3,8 @@
 #include "objects/CTextObjectBase.h"
 
 #include "errors/CError.h"
-#include "objects/RenderSupport.h"
 #include "errors/MessageBox.h"
+#include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
 #include "util/NumberText.h"
 #include <algorithm>

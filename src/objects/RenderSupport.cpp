@@ -29,8 +29,8 @@ void drawOutline(Surface& surface, qint16 border, double x1, double y1, double x
     surface.Line(x1, y1, x2, y2, 0u, Surface::LineKind::Box);
 }
 
-void paintFramedPicture(Surface& surface, const Picture& picture, double x, double y, double w, double h,
-    qint16 border, double inset)
+void paintFramedPicture(
+    Surface& surface, const Picture& picture, double x, double y, double w, double h, qint16 border, double inset)
 {
     if (border == 0) {
         surface.PaintPicture(picture, x, y, w, h);

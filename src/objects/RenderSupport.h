@@ -39,12 +39,11 @@ void drawOutline(Surface& surface, qint16 border, double x1, double y1, double x
 
 // A picture filling its box; with a border it moves `inset` in from the
 // top-left so the outline drawn around the box stays visible.
-void paintFramedPicture(Surface& surface, const Picture& picture, double x, double y, double w, double h,
-    qint16 border, double inset);
+void paintFramedPicture(
+    Surface& surface, const Picture& picture, double x, double y, double w, double h, qint16 border, double inset);
 
 // Reports a caught failure (when there is a reporter).
-void reportFailure(
-    const std::shared_ptr<CError>& g_oError, const std::exception& e, const QString& source);
+void reportFailure(const std::shared_ptr<CError>& g_oError, const std::exception& e, const QString& source);
 
 } // namespace render
 } // namespace kyt

@@ -7,8 +7,10 @@
 #include <QMutex>
 #include <QStringList>
 
-namespace kyt {
-namespace {
+namespace kyt
+{
+namespace
+{
 struct FontState {
     QString family;
     QString file;

@@ -8,7 +8,8 @@
 #include "kyt/kytcore_export.h"
 #include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
 inline constexpr char kBarcode39Family[] = "KYT 3of9";
 inline constexpr char kBarcode128Family[] = "KYT Code128";

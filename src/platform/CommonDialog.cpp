@@ -1,13 +1,14 @@
 #include "platform/CommonDialog.h"
 
-namespace kyt {
+namespace kyt
+{
 
 ICommonDialog::~ICommonDialog() = default;
 
-namespace {
+namespace
+{
 
-template <typename T>
-std::optional<T> answerAs(std::optional<CommonDialogAnswer> answer)
+template <typename T> std::optional<T> answerAs(std::optional<CommonDialogAnswer> answer)
 {
     if (!answer)
         return std::nullopt;
@@ -30,8 +31,8 @@ bool& installedIsNull()
 
 } // namespace
 
-std::optional<QString> ICommonDialog::ShowOpen(const QString& title, const QString& filter, const QString& fileName,
-                                               int flags, int filterIndex)
+std::optional<QString> ICommonDialog::ShowOpen(
+    const QString& title, const QString& filter, const QString& fileName, int flags, int filterIndex)
 {
     CommonDialogRequest r;
     r.kind = CommonDialogKind::Open;
@@ -43,8 +44,8 @@ std::optional<QString> ICommonDialog::ShowOpen(const QString& title, const QStri
     return answerAs<QString>(Show(r));
 }
 
-std::optional<QString> ICommonDialog::ShowSave(const QString& title, const QString& filter, const QString& fileName,
-                                               int flags, int filterIndex)
+std::optional<QString> ICommonDialog::ShowSave(
+    const QString& title, const QString& filter, const QString& fileName, int flags, int filterIndex)
 {
     CommonDialogRequest r;
     r.kind = CommonDialogKind::Save;
@@ -102,7 +103,10 @@ std::optional<CommonDialogAnswer> ScriptedCommonDialog::Show(const CommonDialogR
     return answer;
 }
 
-ICommonDialog& commonDialog() { return *installed(); }
+ICommonDialog& commonDialog()
+{
+    return *installed();
+}
 
 std::shared_ptr<ICommonDialog> setCommonDialog(std::shared_ptr<ICommonDialog> dialog)
 {
@@ -112,6 +116,9 @@ std::shared_ptr<ICommonDialog> setCommonDialog(std::shared_ptr<ICommonDialog> di
     return previous;
 }
 
-bool commonDialogIsNullDefault() { return installedIsNull(); }
+bool commonDialogIsNullDefault()
+{
+    return installedIsNull();
+}
 
 } // namespace kyt

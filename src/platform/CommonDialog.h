@@ -5,6 +5,7 @@
 // every request. A cancelled dialog returns std::nullopt; callers end the
 // command silently.
 
+#include "kyt/kytcore_export.h"
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -14,9 +15,9 @@
 #include <optional>
 #include <variant>
 #include <vector>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 enum class CommonDialogKind { Open, Save, Color, Font, PrinterSetup, Help };
 
@@ -28,18 +29,18 @@ inline constexpr int HelpPartialKey = 261;
 struct CommonDialogRequest {
     CommonDialogKind kind = CommonDialogKind::Open;
     QString title;
-    QString filter;        // "KyT Templates(*.tpl)|*.tpl" (description|pattern pairs)
+    QString filter; // "KyT Templates(*.tpl)|*.tpl" (description|pattern pairs)
     int filterIndex = 1;
-    int flags = 0;         // the classic flag numbers (6148 open, 2054 save, ...)
-    QString fileName;      // initial file name
-    QColor color;          // initial colour
-    QFont font;            // initial font
-    bool fontEffects = true;  // offer underline and strikethrough
-    QString printerName;   // initial printer (printer set-up)
-    int orientation = 1;   // printer set-up: 1 portrait, 2 landscape
-    QString helpFile;      // help: the page or book to open
+    int flags = 0; // the classic flag numbers (6148 open, 2054 save, ...)
+    QString fileName; // initial file name
+    QColor color; // initial colour
+    QFont font; // initial font
+    bool fontEffects = true; // offer underline and strikethrough
+    QString printerName; // initial printer (printer set-up)
+    int orientation = 1; // printer set-up: 1 portrait, 2 landscape
+    QString helpFile; // help: the page or book to open
     int helpCommand = HelpContents;
-    QString helpKey;       // help: partial-key search text
+    QString helpKey; // help: partial-key search text
 };
 
 // The printer a person chose in the printer set-up dialog.
@@ -52,17 +53,18 @@ struct PrinterChoice {
 // The answer of a dialog that was not cancelled.
 using CommonDialogAnswer = std::variant<QString /*file name*/, QColor, QFont, PrinterChoice, bool /*help shown*/>;
 
-class KYTCORE_EXPORT ICommonDialog {
+class KYTCORE_EXPORT ICommonDialog
+{
 public:
     virtual ~ICommonDialog();
     // Shows the dialog modally; std::nullopt when the person cancelled.
     virtual std::optional<CommonDialogAnswer> Show(const CommonDialogRequest& request) = 0;
 
     // Typed helpers over Show.
-    std::optional<QString> ShowOpen(const QString& title, const QString& filter, const QString& fileName = {},
-                                    int flags = 0, int filterIndex = 1);
-    std::optional<QString> ShowSave(const QString& title, const QString& filter, const QString& fileName = {},
-                                    int flags = 0, int filterIndex = 1);
+    std::optional<QString> ShowOpen(
+        const QString& title, const QString& filter, const QString& fileName = {}, int flags = 0, int filterIndex = 1);
+    std::optional<QString> ShowSave(
+        const QString& title, const QString& filter, const QString& fileName = {}, int flags = 0, int filterIndex = 1);
     std::optional<QColor> ShowColor(const QColor& initial);
     std::optional<QFont> ShowFont(const QFont& initial, bool effects = true);
     std::optional<PrinterChoice> ShowPrinter(const QString& printerName, int orientation);
@@ -71,13 +73,18 @@ public:
 
 // Answers from a queue and records every request. An empty queue, or a
 // queued std::nullopt, answers as a cancel.
-class KYTCORE_EXPORT ScriptedCommonDialog : public ICommonDialog {
+class KYTCORE_EXPORT ScriptedCommonDialog : public ICommonDialog
+{
 public:
     std::optional<CommonDialogAnswer> Show(const CommonDialogRequest& request) override;
     void queueAnswer(std::optional<CommonDialogAnswer> answer) { m_answers.push_back(std::move(answer)); }
     void queueCancel() { m_answers.push_back(std::nullopt); }
     const std::vector<CommonDialogRequest>& asked() const { return m_asked; }
-    void clear() { m_asked.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_asked.clear();
+        m_answers.clear();
+    }
 
 private:
     std::deque<std::optional<CommonDialogAnswer>> m_answers;
@@ -85,7 +92,8 @@ private:
 };
 
 // Cancels every dialog (headless programs have no one to ask).
-class KYTCORE_EXPORT NullCommonDialog : public ICommonDialog {
+class KYTCORE_EXPORT NullCommonDialog : public ICommonDialog
+{
 public:
     std::optional<CommonDialogAnswer> Show(const CommonDialogRequest&) override { return std::nullopt; }
 };

@@ -1,19 +1,25 @@
 #include "platform/Picture.h"
 
 #include <QBuffer>
-#include <QHash>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QtEndian>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 
-namespace kyt {
+namespace kyt
+{
 
-Picture::Picture(QImage image, PicType type) : m_image(std::move(image)), m_type(m_image.isNull() ? None : type) {}
+Picture::Picture(QImage image, PicType type)
+    : m_image(std::move(image))
+    , m_type(m_image.isNull() ? None : type)
+{
+}
 
-namespace {
+namespace
+{
 
 // The size a bitmap header claims, read without decoding, so a claim beyond
 // the limits gets a clear "too large" report even where the decoder gives up
@@ -69,8 +75,8 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
     if (size.isValid()
         && (size.width() > MaxSide || size.height() > MaxSide || qint64(size.width()) * size.height() > maxPixels)) {
         if (errorString)
-            *errorString = qint64(size.width()) * size.height() > MaxPixels || size.width() > MaxSide
-                    || size.height() > MaxSide
+            *errorString
+                = qint64(size.width()) * size.height() > MaxPixels || size.width() > MaxSide || size.height() > MaxSide
                 ? QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())
                 : QStringLiteral("Picture is too large (%1 x %2 pixels; %3 pixels are left of the budget)")
                       .arg(size.width())

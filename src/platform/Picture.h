@@ -5,16 +5,18 @@
 // for the template file. Copies share the pixels, so a picture used on many
 // pages is one image (and one embedded object in a PDF).
 
+#include "kyt/kytcore_export.h"
 #include <QImage>
 #include <QMetaType>
 #include <QString>
-#include "kyt/kytcore_export.h"
 
 class QIODevice;
 
-namespace kyt {
+namespace kyt
+{
 
-class KYTCORE_EXPORT Picture {
+class KYTCORE_EXPORT Picture
+{
 public:
     enum PicType { None = 0, Bitmap = 1, Metafile = 2, Icon = 3 };
 

@@ -1,18 +1,20 @@
 #include "platform/RegistryStore.h"
 
+#include "errors/CError.h"
+#include "errors/EventLog.h"
+#include "errors/ModuleSource.h"
+#include "util/Paths.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
 #include <vector>
-#include "errors/CError.h"
-#include "errors/EventLog.h"
-#include "util/Paths.h"
-#include "errors/ModuleSource.h"
 
-namespace kyt::reg {
+namespace kyt::reg
+{
 
-namespace {
+namespace
+{
 
 // "KYTR": marks a database as a settings store, so a foreign SQLite file is
 // never taken over.
@@ -25,15 +27,24 @@ constexpr qint32 ErrSettingsFile = 75;
 bool isRoot(HKEY h)
 {
     return h == HKEY_CLASSES_ROOT || h == HKEY_CURRENT_USER || h == HKEY_LOCAL_MACHINE || h == HKEY_USERS
-           || h == HKEY_CURRENT_CONFIG;
+        || h == HKEY_CURRENT_CONFIG;
 }
 
 // Top-level keys hang below a negative parent id, one per root.
-qint64 rootId(HKEY h) { return -static_cast<qint64>(h - 0x80000000u) - 1; }
+qint64 rootId(HKEY h)
+{
+    return -static_cast<qint64>(h - 0x80000000u) - 1;
+}
 
-QString fold(const QString& name) { return name.toCaseFolded(); }
+QString fold(const QString& name)
+{
+    return name.toCaseFolded();
+}
 
-bool isStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+bool isStringType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
 
 // Problem reporting shared by every store of the process.
 struct ReporterState {
@@ -76,9 +87,13 @@ std::shared_ptr<RegistryStore>& currentSlot()
 }
 
 // One use of a cached prepared statement; resets it when done.
-class Query {
+class Query
+{
 public:
-    Query(sqlite3_stmt* s) : m_s(s) {}
+    Query(sqlite3_stmt* s)
+        : m_s(s)
+    {
+    }
     ~Query()
     {
         if (m_s) {
@@ -151,12 +166,18 @@ HKEY rootFromName(const QString& name)
 QString rootName(HKEY root)
 {
     switch (root) {
-    case HKEY_CLASSES_ROOT: return QStringLiteral("HKEY_CLASSES_ROOT");
-    case HKEY_CURRENT_USER: return QStringLiteral("HKEY_CURRENT_USER");
-    case HKEY_LOCAL_MACHINE: return QStringLiteral("HKEY_LOCAL_MACHINE");
-    case HKEY_USERS: return QStringLiteral("HKEY_USERS");
-    case HKEY_CURRENT_CONFIG: return QStringLiteral("HKEY_CURRENT_CONFIG");
-    default: return QString();
+    case HKEY_CLASSES_ROOT:
+        return QStringLiteral("HKEY_CLASSES_ROOT");
+    case HKEY_CURRENT_USER:
+        return QStringLiteral("HKEY_CURRENT_USER");
+    case HKEY_LOCAL_MACHINE:
+        return QStringLiteral("HKEY_LOCAL_MACHINE");
+    case HKEY_USERS:
+        return QStringLiteral("HKEY_USERS");
+    case HKEY_CURRENT_CONFIG:
+        return QStringLiteral("HKEY_CURRENT_CONFIG");
+    default:
+        return QString();
     }
 }
 
@@ -168,9 +189,16 @@ QString RegistryStore::dataString(const QByteArray& data)
     return QString::fromUtf8(d);
 }
 
-RegistryStore::RegistryStore(const QString& fileName) : m_fileName(fileName) { openFile(); }
+RegistryStore::RegistryStore(const QString& fileName)
+    : m_fileName(fileName)
+{
+    openFile();
+}
 
-RegistryStore::RegistryStore() { openMemory(); }
+RegistryStore::RegistryStore()
+{
+    openMemory();
+}
 
 RegistryStore::~RegistryStore()
 {
@@ -253,7 +281,8 @@ void RegistryStore::openFile()
 {
     const QString display = QDir::toNativeSeparators(m_fileName);
     auto fail = [&](const QString& why) {
-        noteProblem(QStringLiteral("The settings file \"%1\" cannot be used (%2); settings are kept in memory for this session and defaults apply.")
+        noteProblem(QStringLiteral("The settings file \"%1\" cannot be used (%2); settings are kept in memory for this "
+                                   "session and defaults apply.")
                         .arg(display, why));
         openMemory();
     };
@@ -341,17 +370,17 @@ void RegistryStore::prepareSchema()
                   " folded TEXT NOT NULL, class TEXT NOT NULL DEFAULT '', UNIQUE(parent, folded));"
                   "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name TEXT NOT NULL,"
                   " folded TEXT NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, UNIQUE(key, folded));")
-             && exec(QStringLiteral("PRAGMA application_id=%1; PRAGMA user_version=%2")
-                         .arg(ApplicationId)
-                         .arg(SchemaVersion)
-                         .toUtf8()
-                         .constData());
+            && exec(QStringLiteral("PRAGMA application_id=%1; PRAGMA user_version=%2")
+                        .arg(ApplicationId)
+                        .arg(SchemaVersion)
+                        .toUtf8()
+                        .constData());
     }
     qint64 probe = 0;
     // Touch both tables: a missing table shows up here, a damaged page in the
     // quick check below.
     ok = ok && single("SELECT count(*) FROM keys WHERE parent < 0", &probe)
-         && single("SELECT count(*) FROM vals WHERE key < 0", &probe);
+        && single("SELECT count(*) FROM vals WHERE key < 0", &probe);
     if (ok) {
         QString detail;
         sqlite3_stmt* s = nullptr;
@@ -401,7 +430,8 @@ LONG RegistryStore::sqlFailure(int rc)
 {
     if (isDamage(rc) || !m_db) {
         if (!m_reportedDamage)
-            noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2); settings are kept in memory for this session and defaults apply.")
+            noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2); settings are kept "
+                                       "in memory for this session and defaults apply.")
                             .arg(QDir::toNativeSeparators(m_fileName), QString::fromUtf8(sqlite3_errstr(rc))));
         if (m_persistent)
             m_fallBackToMemory = true;
@@ -498,8 +528,8 @@ LONG RegistryStore::resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM ne
     return (it->second.access & needed) == needed ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
-LONG RegistryStore::walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId,
-                         bool* created)
+LONG RegistryStore::walk(
+    qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created)
 {
     QStringList parts = path.split(QLatin1Char('\\'));
     if (!parts.isEmpty() && parts.last().isEmpty())
@@ -549,7 +579,7 @@ HKEY RegistryStore::newHandle(qint64 keyId, REGSAM access)
     while (h == 0 || isRoot(h) || m_handles.count(h))
         h = (h + 4) & 0x7FFFFFFFu;
     m_nextHandle = (h + 4) & 0x7FFFFFFFu;
-    m_handles.emplace(h, Handle{keyId, access, {}, {}});
+    m_handles.emplace(h, Handle { keyId, access, {}, {} });
     return h;
 }
 
@@ -565,13 +595,13 @@ LONG RegistryStore::RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD, REGSAM
 }
 
 LONG RegistryStore::RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD, const QString& keyClass, DWORD,
-                                   REGSAM samDesired, HKEY* result, DWORD* disposition)
+    REGSAM samDesired, HKEY* result, DWORD* disposition)
 {
     return openKey(hKey, subKey, true, keyClass, samDesired, result, disposition);
 }
 
 LONG RegistryStore::openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
-                            HKEY* result, DWORD* disposition)
+    HKEY* result, DWORD* disposition)
 {
     std::lock_guard lock(m_mutex);
     if (result)
@@ -830,13 +860,19 @@ LONG RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD options, REGSAM samDes
     return RegistryStore::current()->RegOpenKeyEx(hKey, subKey, options, samDesired, result);
 }
 LONG RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD reserved, const QString& keyClass, DWORD options,
-                    REGSAM samDesired, HKEY* result, DWORD* disposition)
+    REGSAM samDesired, HKEY* result, DWORD* disposition)
 {
-    return RegistryStore::current()->RegCreateKeyEx(hKey, subKey, reserved, keyClass, options, samDesired, result,
-                                                    disposition);
+    return RegistryStore::current()->RegCreateKeyEx(
+        hKey, subKey, reserved, keyClass, options, samDesired, result, disposition);
 }
-LONG RegCloseKey(HKEY hKey) { return RegistryStore::current()->RegCloseKey(hKey); }
-LONG RegQueryInfoKey(HKEY hKey, KeyInfo* info) { return RegistryStore::current()->RegQueryInfoKey(hKey, info); }
+LONG RegCloseKey(HKEY hKey)
+{
+    return RegistryStore::current()->RegCloseKey(hKey);
+}
+LONG RegQueryInfoKey(HKEY hKey, KeyInfo* info)
+{
+    return RegistryStore::current()->RegQueryInfoKey(hKey, info);
+}
 LONG RegEnumValue(HKEY hKey, DWORD index, QString* name, DWORD* type, QByteArray* data)
 {
     return RegistryStore::current()->RegEnumValue(hKey, index, name, type, data);
@@ -857,6 +893,9 @@ LONG RegDeleteValue(HKEY hKey, const QString& valueName)
 {
     return RegistryStore::current()->RegDeleteValue(hKey, valueName);
 }
-LONG RegDeleteKey(HKEY hKey, const QString& subKey) { return RegistryStore::current()->RegDeleteKey(hKey, subKey); }
+LONG RegDeleteKey(HKEY hKey, const QString& subKey)
+{
+    return RegistryStore::current()->RegDeleteKey(hKey, subKey);
+}
 
 } // namespace kyt::reg

@@ -10,21 +10,23 @@
 // grew from; strings are QString and value data QByteArray instead of raw
 // buffers, so there are no buffer-size games.
 
+#include "kyt/kytcore_export.h"
 #include <QByteArray>
 #include <QString>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
-#include "kyt/kytcore_export.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace kyt {
+namespace kyt
+{
 
 class CError;
 
-namespace reg {
+namespace reg
+{
 
 using HKEY = quint32;
 using LONG = qint32;
@@ -53,7 +55,15 @@ enum : LONG {
 };
 
 // Value types.
-enum : DWORD { REG_NONE = 0, REG_SZ = 1, REG_EXPAND_SZ = 2, REG_BINARY = 3, REG_DWORD = 4, REG_MULTI_SZ = 7, REG_QWORD = 11 };
+enum : DWORD {
+    REG_NONE = 0,
+    REG_SZ = 1,
+    REG_EXPAND_SZ = 2,
+    REG_BINARY = 3,
+    REG_DWORD = 4,
+    REG_MULTI_SZ = 7,
+    REG_QWORD = 11
+};
 
 // Access rights.
 enum : REGSAM {
@@ -90,7 +100,8 @@ struct KeyInfo {
 KYTCORE_EXPORT HKEY rootFromName(const QString& name);
 KYTCORE_EXPORT QString rootName(HKEY root);
 
-class KYTCORE_EXPORT RegistryStore {
+class KYTCORE_EXPORT RegistryStore
+{
 public:
     // Opens (creating when missing) the database file. A file that cannot be
     // opened or is not a settings database is left untouched: the problem is
@@ -124,7 +135,7 @@ public:
 
     LONG RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD options, REGSAM samDesired, HKEY* result);
     LONG RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD reserved, const QString& keyClass, DWORD options,
-                        REGSAM samDesired, HKEY* result, DWORD* disposition);
+        REGSAM samDesired, HKEY* result, DWORD* disposition);
     LONG RegCloseKey(HKEY hKey);
     LONG RegQueryInfoKey(HKEY hKey, KeyInfo* info);
     // Any of name, type, data may be null (a probe for the type only).
@@ -166,10 +177,12 @@ private:
     KYTCORE_NO_EXPORT LONG sqlFailure(int rc);
     // needed: the access the handle must have been opened with (roots have all).
     KYTCORE_NO_EXPORT LONG resolve(HKEY hKey, Handle** handle, qint64* keyId, REGSAM needed = 0);
-    KYTCORE_NO_EXPORT LONG openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass, REGSAM samDesired,
-                 HKEY* result, DWORD* disposition);
-    KYTCORE_NO_EXPORT LONG enumerate(HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data);
-    KYTCORE_NO_EXPORT LONG walk(qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created);
+    KYTCORE_NO_EXPORT LONG openKey(HKEY hKey, const QString& subKey, bool create, const QString& keyClass,
+        REGSAM samDesired, HKEY* result, DWORD* disposition);
+    KYTCORE_NO_EXPORT LONG enumerate(
+        HKEY hKey, DWORD index, bool subKeys, QString* name, DWORD* type, QByteArray* data);
+    KYTCORE_NO_EXPORT LONG walk(
+        qint64 from, const QString& path, bool create, const QString& keyClass, qint64* keyId, bool* created);
     KYTCORE_NO_EXPORT bool keyExists(qint64 keyId);
     KYTCORE_NO_EXPORT HKEY newHandle(qint64 keyId, REGSAM access);
     KYTCORE_NO_EXPORT bool begin();
@@ -193,14 +206,14 @@ private:
 // The same calls on the process-wide store.
 KYTCORE_EXPORT LONG RegOpenKeyEx(HKEY hKey, const QString& subKey, DWORD options, REGSAM samDesired, HKEY* result);
 KYTCORE_EXPORT LONG RegCreateKeyEx(HKEY hKey, const QString& subKey, DWORD reserved, const QString& keyClass,
-                                   DWORD options, REGSAM samDesired, HKEY* result, DWORD* disposition);
+    DWORD options, REGSAM samDesired, HKEY* result, DWORD* disposition);
 KYTCORE_EXPORT LONG RegCloseKey(HKEY hKey);
 KYTCORE_EXPORT LONG RegQueryInfoKey(HKEY hKey, KeyInfo* info);
 KYTCORE_EXPORT LONG RegEnumValue(HKEY hKey, DWORD index, QString* name, DWORD* type, QByteArray* data);
 KYTCORE_EXPORT LONG RegEnumKeyEx(HKEY hKey, DWORD index, QString* name);
 KYTCORE_EXPORT LONG RegQueryValueEx(HKEY hKey, const QString& valueName, DWORD* type, QByteArray* data);
-KYTCORE_EXPORT LONG RegSetValueEx(HKEY hKey, const QString& valueName, DWORD reserved, DWORD type,
-                                  const QByteArray& data);
+KYTCORE_EXPORT LONG RegSetValueEx(
+    HKEY hKey, const QString& valueName, DWORD reserved, DWORD type, const QByteArray& data);
 KYTCORE_EXPORT LONG RegDeleteValue(HKEY hKey, const QString& valueName);
 KYTCORE_EXPORT LONG RegDeleteKey(HKEY hKey, const QString& subKey);
 

@@ -1,17 +1,22 @@
 #include "settings/AppSettings.h"
 
-namespace kyt::settings {
+namespace kyt::settings
+{
 
 using namespace reg;
 
-namespace {
+namespace
+{
 std::shared_ptr<RegistryStore> storeOr(RegistryStore* store)
 {
     if (store)
         return std::shared_ptr<RegistryStore>(store, [](RegistryStore*) {});
     return RegistryStore::current();
 }
-QString sectionPath(const QString& appName, const QString& section) { return appName + QLatin1Char('\\') + section; }
+QString sectionPath(const QString& appName, const QString& section)
+{
+    return appName + QLatin1Char('\\') + section;
+}
 
 // Closes a handle on every way out.
 struct OpenKey {
@@ -29,7 +34,7 @@ QList<Setting> GetAllSettings(const QString& appName, const QString& section, Re
 {
     const auto s = storeOr(store);
     QList<Setting> out;
-    OpenKey key{*s};
+    OpenKey key { *s };
     if (s->RegOpenKeyEx(HKEY_CURRENT_USER, sectionPath(appName, section), 0, KEY_READ, &key.handle) != ERROR_SUCCESS)
         return out;
     for (DWORD i = 0;; ++i) {
@@ -45,10 +50,10 @@ QList<Setting> GetAllSettings(const QString& appName, const QString& section, Re
 }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& keyName, const QString& defaultValue,
-                   RegistryStore* store)
+    RegistryStore* store)
 {
     const auto s = storeOr(store);
-    OpenKey key{*s};
+    OpenKey key { *s };
     if (s->RegOpenKeyEx(HKEY_CURRENT_USER, sectionPath(appName, section), 0, KEY_READ, &key.handle) != ERROR_SUCCESS)
         return defaultValue;
     DWORD type = REG_NONE;
@@ -58,14 +63,14 @@ QString GetSetting(const QString& appName, const QString& section, const QString
     return RegistryStore::dataString(data);
 }
 
-LONG SaveSetting(const QString& appName, const QString& section, const QString& keyName, const QString& value,
-                 RegistryStore* store)
+LONG SaveSetting(
+    const QString& appName, const QString& section, const QString& keyName, const QString& value, RegistryStore* store)
 {
     const auto s = storeOr(store);
-    OpenKey key{*s};
+    OpenKey key { *s };
     DWORD disposition = 0;
-    if (LONG rc = s->RegCreateKeyEx(HKEY_CURRENT_USER, sectionPath(appName, section), 0, QString(), 0, KEY_WRITE,
-                                    &key.handle, &disposition))
+    if (LONG rc = s->RegCreateKeyEx(
+            HKEY_CURRENT_USER, sectionPath(appName, section), 0, QString(), 0, KEY_WRITE, &key.handle, &disposition))
         return rc;
     return s->RegSetValueEx(key.handle, keyName, 0, REG_SZ, RegistryStore::stringData(value));
 }
@@ -73,7 +78,7 @@ LONG SaveSetting(const QString& appName, const QString& section, const QString& 
 LONG DeleteSetting(const QString& appName, const QString& section, const QString& keyName, RegistryStore* store)
 {
     const auto s = storeOr(store);
-    OpenKey key{*s};
+    OpenKey key { *s };
     if (LONG rc = s->RegOpenKeyEx(HKEY_CURRENT_USER, sectionPath(appName, section), 0, KEY_WRITE, &key.handle))
         return rc;
     return s->RegDeleteValue(key.handle, keyName);

@@ -1,10 +1,11 @@
 #include "settings/CProperties.h"
 
-#include <cmath>
 #include "settings/CRegistry.h"
 #include "util/NumberText.h"
+#include <cmath>
 
-namespace kyt {
+namespace kyt
+{
 
 CProperties::CProperties(CErrorPtr error, QObject* parent)
     : CProperties(reg::RegistryStore::current(), std::move(error), parent)
@@ -12,7 +13,8 @@ CProperties::CProperties(CErrorPtr error, QObject* parent)
 }
 
 CProperties::CProperties(std::shared_ptr<reg::RegistryStore> store, CErrorPtr error, QObject* parent)
-    : QObject(parent), m_registry(std::make_unique<CRegistry>(std::move(store)))
+    : QObject(parent)
+    , m_registry(std::make_unique<CRegistry>(std::move(store)))
 {
     m_registry->setAutoCreate(true);
     m_registry->setRoot(static_cast<qint32>(reg::HKEY_LOCAL_MACHINE));
@@ -22,7 +24,8 @@ CProperties::CProperties(std::shared_ptr<reg::RegistryStore> store, CErrorPtr er
 
 CProperties::~CProperties() = default;
 
-namespace {
+namespace
+{
 QString plainNumber(QString s, double v)
 {
     if (s.contains(QLatin1Char('E'))) {
@@ -35,10 +38,19 @@ QString plainNumber(QString s, double v)
 }
 } // namespace
 
-QString CProperties::numberText(double v) { return plainNumber(doubleToText(v), v); }
-QString CProperties::numberText(float v) { return plainNumber(singleToText(v), v); }
+QString CProperties::numberText(double v)
+{
+    return plainNumber(doubleToText(v), v);
+}
+QString CProperties::numberText(float v)
+{
+    return plainNumber(singleToText(v), v);
+}
 
-QString CProperties::booleanText(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
+QString CProperties::booleanText(bool v)
+{
+    return v ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 qint32 CProperties::colorFromText(const QString& text)
 {
@@ -85,16 +97,17 @@ void CProperties::SaveDefault(const QString& valueName, const QString& value, co
     m_registry->SetValue(valueName, value);
 }
 
-#define KYT_DEFAULT_SETTER(Setter, field, Type, name, section, text)                                               \
-    void CProperties::Setter(Type v)                                                                               \
-    {                                                                                                              \
-        field = v;                                                                                                 \
-        SaveDefault(QStringLiteral(name), text, section);                                                          \
+#define KYT_DEFAULT_SETTER(Setter, field, Type, name, section, text)                                                   \
+    void CProperties::Setter(Type v)                                                                                   \
+    {                                                                                                                  \
+        field = v;                                                                                                     \
+        SaveDefault(QStringLiteral(name), text, section);                                                              \
     }
 
 KYT_DEFAULT_SETTER(setDefaultWidth, m_defaultWidth, double, "Width", DefaultsSection, numberText(v))
 KYT_DEFAULT_SETTER(setDefaultHeight, m_defaultHeight, double, "Height", DefaultsSection, numberText(v))
-KYT_DEFAULT_SETTER(setDefaultOrientation, m_defaultOrientation, qint16, "Orientation", DefaultsSection, QString::number(v))
+KYT_DEFAULT_SETTER(
+    setDefaultOrientation, m_defaultOrientation, qint16, "Orientation", DefaultsSection, QString::number(v))
 KYT_DEFAULT_SETTER(setDefaultTarget, m_defaultTarget, const QString&, "TargetApp", DefaultsSection, v)
 KYT_DEFAULT_SETTER(setDefaultFontName, m_defaultFontName, const QString&, "FontName", DefaultsSection, v)
 KYT_DEFAULT_SETTER(setDefaultForeGround, m_defaultForeGround, qint32, "Foreground", DefaultsSection, QString::number(v))
@@ -103,7 +116,8 @@ KYT_DEFAULT_SETTER(setDefaultFontBold, m_defaultFontBold, bool, "FontBold", Defa
 KYT_DEFAULT_SETTER(setDefaultFontSize, m_defaultFontSize, double, "FontSize", DefaultsSection, numberText(v))
 KYT_DEFAULT_SETTER(setDefaultFontItalic, m_defaultFontItalic, bool, "FontItalic", DefaultsSection, booleanText(v))
 KYT_DEFAULT_SETTER(setDefaultShowGrid, m_defaultShowGrid, bool, "ShowGrid", DefaultsSection, booleanText(v))
-KYT_DEFAULT_SETTER(setDefaultFontUnderline, m_defaultFontUnderline, bool, "FontUnderline", DefaultsSection, booleanText(v))
+KYT_DEFAULT_SETTER(
+    setDefaultFontUnderline, m_defaultFontUnderline, bool, "FontUnderline", DefaultsSection, booleanText(v))
 KYT_DEFAULT_SETTER(setDefualtTransparent, m_defualtTransparent, bool, "Transparent", DefaultsSection, booleanText(v))
 KYT_DEFAULT_SETTER(setDefaultDuplex, m_defaultDuplex, bool, "Duplex", DefaultsSection, booleanText(v))
 KYT_DEFAULT_SETTER(setDefaultFontToFit, m_defaultFontToFit, bool, "FontToFit", DefaultsSection, booleanText(v))

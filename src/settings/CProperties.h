@@ -4,19 +4,21 @@
 // the designer window's last placement. Read from the settings store when
 // created; every setter writes its value back at once.
 
-#include <QObject>
-#include <QString>
-#include <memory>
 #include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include "platform/RegistryStore.h"
 #include "template/TemplateDefaults.h"
+#include <QObject>
+#include <QString>
+#include <memory>
 
-namespace kyt {
+namespace kyt
+{
 
 class CRegistry;
 
-class KYTCORE_EXPORT CProperties : public QObject, public TemplateDefaults {
+class KYTCORE_EXPORT CProperties : public QObject, public TemplateDefaults
+{
     Q_OBJECT
     Q_PROPERTY(double DefaultWidth READ DefaultWidth WRITE setDefaultWidth)
     Q_PROPERTY(double DefaultHeight READ DefaultHeight WRITE setDefaultHeight)

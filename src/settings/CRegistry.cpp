@@ -1,16 +1,18 @@
 #include "settings/CRegistry.h"
 
-#include <cmath>
-#include <limits>
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "util/NumberText.h"
+#include <cmath>
+#include <limits>
 
-namespace kyt {
+namespace kyt
+{
 
 using namespace reg;
 
-namespace {
+namespace
+{
 
 constexpr REGSAM CreateAccess = 0x3F;
 // The counts are 16-bit: a listing stops there rather than wrap around.
@@ -19,25 +21,39 @@ constexpr int MaxListed = std::numeric_limits<qint16>::max();
 bool isIntegral(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::Int: case QMetaType::UInt: case QMetaType::Short: case QMetaType::UShort:
-    case QMetaType::Long: case QMetaType::ULong: case QMetaType::LongLong: case QMetaType::ULongLong:
-    case QMetaType::SChar: case QMetaType::UChar:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
         return true;
     default:
         return false;
     }
 }
 
-bool given(const QVariant& v) { return v.isValid() && !v.isNull(); }
+bool given(const QVariant& v)
+{
+    return v.isValid() && !v.isNull();
+}
 
 // A value as the text stored for it: True/False for flags, "." decimals.
 QString variantText(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Double: return doubleToText(v.toDouble());
-    case QMetaType::Float: return singleToText(v.toFloat());
-    default: return v.toString();
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Double:
+        return doubleToText(v.toDouble());
+    case QMetaType::Float:
+        return singleToText(v.toFloat());
+    default:
+        return v.toString();
     }
 }
 
@@ -61,16 +77,21 @@ QString RegValueTable::at(int field, int row) const
     return QString();
 }
 
-CRegistry::CRegistry(QObject* parent) : CRegistry(RegistryStore::current(), parent) {}
+CRegistry::CRegistry(QObject* parent)
+    : CRegistry(RegistryStore::current(), parent)
+{
+}
 
 CRegistry::CRegistry(std::shared_ptr<RegistryStore> store, QObject* parent)
-    : QObject(parent), m_store(std::move(store)), m_source(moduleSource(".CRegistry ("))
+    : QObject(parent)
+    , m_store(std::move(store))
+    , m_source(moduleSource(".CRegistry ("))
 {
     m_autoCreate = true;
     m_listAccess = 31;
     setRoot(static_cast<qint32>(HKEY_LOCAL_MACHINE));
     m_values.reset();
-    m_subKeys = QStringList{QString()};
+    m_subKeys = QStringList { QString() };
 }
 
 CRegistry::~CRegistry()
@@ -137,7 +158,7 @@ qint16 CRegistry::CreateEx()
         return static_cast<qint16>(disposition);
     m_handle = 0;
     throw KytError(vbObjectError + 0x209, QStringLiteral("Unknown Error: ") + QString::number(rc),
-                   m_source + QStringLiteral(" CreateEx"));
+        m_source + QStringLiteral(" CreateEx"));
 }
 
 void CRegistry::GetKeyInfo(const QString& keyPath)
@@ -145,7 +166,7 @@ void CRegistry::GetKeyInfo(const QString& keyPath)
     if (!keyPath.isEmpty())
         m_key = keyPath;
     m_values.reset();
-    m_subKeys = QStringList{QString()};
+    m_subKeys = QStringList { QString() };
     CloseKey();
     try {
         if (m_autoCreate) {
@@ -175,7 +196,7 @@ void CRegistry::GetKeyInfo(const QString& keyPath)
             rc = m_store->RegEnumValue(m_handle, i, &name, nullptr, &data);
             if (rc != ERROR_SUCCESS)
                 break;
-            m_values.rows.insert(m_values.rows.end() - 1, RegValueTable::Row{name, RegistryStore::dataString(data)});
+            m_values.rows.insert(m_values.rows.end() - 1, RegValueTable::Row { name, RegistryStore::dataString(data) });
             ++listed;
         }
         m_valueCount = static_cast<qint16>(listed);
@@ -195,9 +216,15 @@ void CRegistry::GetKeyInfo(const QString& keyPath)
     CloseKey();
 }
 
-void CRegistry::ReadKeyInfo(const QString& keyPath) { GetKeyInfo(keyPath); }
+void CRegistry::ReadKeyInfo(const QString& keyPath)
+{
+    GetKeyInfo(keyPath);
+}
 
-void CRegistry::Refresh() { GetKeyInfo(QString()); }
+void CRegistry::Refresh()
+{
+    GetKeyInfo(QString());
+}
 
 RegValueTable CRegistry::GetAllStringData(const QString& keyPath, qint16* count)
 {
@@ -424,7 +451,7 @@ qint32 CRegistry::DeleteKeyTree(const QString& subKey, int depth)
         }
         qint32 childResult;
         {
-            KeyRestore restore{m_key, m_key};
+            KeyRestore restore { m_key, m_key };
             m_key = path;
             childResult = DeleteKeyTree(child, depth + 1);
         }
@@ -457,8 +484,8 @@ bool CRegistry::Create(const QString& subKey, const QVariant& valueName, const Q
     }
 }
 
-QString CRegistry::GetRegSetting(const QString& appPath, const QString& section, const QString& valueName,
-                                 const QVariant& defaultValue)
+QString CRegistry::GetRegSetting(
+    const QString& appPath, const QString& section, const QString& valueName, const QVariant& defaultValue)
 {
     const QString path = appPath + QLatin1Char('\\') + section;
     if (path.compare(m_key, Qt::CaseInsensitive) != 0)
@@ -466,8 +493,8 @@ QString CRegistry::GetRegSetting(const QString& appPath, const QString& section,
     return GetValue(valueName, defaultValue);
 }
 
-bool CRegistry::SaveRegSetting(const QString& appPath, const QString& section, const QString& valueName,
-                               const QVariant& data)
+bool CRegistry::SaveRegSetting(
+    const QString& appPath, const QString& section, const QString& valueName, const QVariant& data)
 {
     const QString path = appPath + QLatin1Char('\\') + section;
     if (path.compare(m_key, Qt::CaseInsensitive) != 0)

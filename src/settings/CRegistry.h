@@ -4,17 +4,18 @@
 // Reads come from the cache of the last listing; writes go straight to the
 // store and show up only after the key is listed again.
 
+#include "errors/CError.h"
+#include "kyt/kytcore_export.h"
+#include "platform/RegistryStore.h"
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <vector>
-#include "errors/CError.h"
-#include "kyt/kytcore_export.h"
-#include "platform/RegistryStore.h"
 
-namespace kyt {
+namespace kyt
+{
 
 // The value table of a listing: one row per string value in enumeration
 // order, then one empty spare row. Seen as a two-dimensional table, field 0
@@ -24,15 +25,16 @@ struct KYTCORE_EXPORT RegValueTable {
         QString name;
         QString data;
     };
-    std::vector<Row> rows{Row{}};
+    std::vector<Row> rows { Row {} };
 
     int rowCount() const { return static_cast<int>(rows.size()); }
     // "" outside the table.
     QString at(int field, int row) const;
-    void reset() { rows.assign(1, Row{}); }
+    void reset() { rows.assign(1, Row {}); }
 };
 
-class KYTCORE_EXPORT CRegistry : public QObject {
+class KYTCORE_EXPORT CRegistry : public QObject
+{
     Q_OBJECT
 public:
     // How deep DeleteKey follows a tree; deeper parts stay (and so do their
@@ -89,12 +91,12 @@ public:
     Q_INVOKABLE bool SetValue(const QVariant& name, const QString& data);
     Q_INVOKABLE bool DeleteValue(const QString& name);
     Q_INVOKABLE bool DeleteKey(const QString& subKey);
-    Q_INVOKABLE bool Create(const QString& subKey, const QVariant& valueName = QVariant(),
-                            const QString& data = QString());
+    Q_INVOKABLE bool Create(
+        const QString& subKey, const QVariant& valueName = QVariant(), const QString& data = QString());
     Q_INVOKABLE QString GetRegSetting(const QString& appPath, const QString& section, const QString& valueName,
-                                      const QVariant& defaultValue = QVariant());
-    Q_INVOKABLE bool SaveRegSetting(const QString& appPath, const QString& section, const QString& valueName,
-                                    const QVariant& data);
+        const QVariant& defaultValue = QVariant());
+    Q_INVOKABLE bool SaveRegSetting(
+        const QString& appPath, const QString& section, const QString& valueName, const QVariant& data);
 
     // The cached listing.
     const RegValueTable& valueTable() const { return m_values; }
@@ -127,7 +129,7 @@ private:
     reg::REGSAM m_listAccess = 31;
     reg::HKEY m_handle = 0;
     RegValueTable m_values;
-    QStringList m_subKeys{QString()};
+    QStringList m_subKeys { QString() };
     qint16 m_subKeyCount = 0;
     qint16 m_valueCount = 0;
     QString m_regAppName;

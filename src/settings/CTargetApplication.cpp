@@ -4,9 +4,11 @@
 #include "errors/ModuleSource.h"
 #include "settings/TargetApplicationFactory.h"
 
-namespace kyt {
+namespace kyt
+{
 
-namespace {
+namespace
+{
 
 // Reports a failure of the application's object once, through a reporter
 // of its own (the class has none from its host).
@@ -17,7 +19,10 @@ void report(const std::exception& e, const char* procedure)
 
 } // namespace
 
-CTargetApplication::CTargetApplication(QObject* parent) : QObject(parent) {}
+CTargetApplication::CTargetApplication(QObject* parent)
+    : QObject(parent)
+{
+}
 
 CTargetApplication::~CTargetApplication()
 {

@@ -3,16 +3,18 @@
 // (created on first use) and the print data listing its fields (obtained on
 // first use).
 
-#include <QObject>
-#include <QString>
-#include <memory>
 #include "kyt/kytcore_export.h"
 #include "settings/TargetApplicationObject.h"
 #include "template/CPrintData.h"
+#include <QObject>
+#include <QString>
+#include <memory>
 
-namespace kyt {
+namespace kyt
+{
 
-class KYTCORE_EXPORT CTargetApplication : public QObject {
+class KYTCORE_EXPORT CTargetApplication : public QObject
+{
     Q_OBJECT
     Q_PROPERTY(QString ProgId READ ProgId WRITE setProgId)
     Q_PROPERTY(QString Description READ Description WRITE setDescription)

@@ -1,12 +1,14 @@
 #include "settings/CTargetApplications.h"
 
-#include "settings/AppSettings.h"
 #include "errors/ModuleSource.h"
+#include "settings/AppSettings.h"
 
-namespace kyt {
+namespace kyt
+{
 
 CTargetApplications::CTargetApplications(QObject* parent)
-    : QObject(parent), m_source(moduleSource(".CTargetApplications ("))
+    : QObject(parent)
+    , m_source(moduleSource(".CTargetApplications ("))
 {
 }
 

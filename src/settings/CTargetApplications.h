@@ -3,18 +3,20 @@
 // section "TargetApplications" of the designer's application settings, each
 // setting's name a ProgId and its text the description.
 
-#include <QObject>
-#include <QString>
-#include <QVariant>
-#include <memory>
 #include "kyt/kytcore_export.h"
 #include "platform/RegistryStore.h"
 #include "settings/CTargetApplication.h"
 #include "util/KeyedCollection.h"
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <memory>
 
-namespace kyt {
+namespace kyt
+{
 
-class KYTCORE_EXPORT CTargetApplications : public QObject {
+class KYTCORE_EXPORT CTargetApplications : public QObject
+{
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
 

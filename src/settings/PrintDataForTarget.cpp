@@ -2,7 +2,8 @@
 
 #include "settings/CTargetApplication.h"
 
-namespace kyt {
+namespace kyt
+{
 
 std::shared_ptr<CPrintData> createPrintDataFor(const QString& targetApplication)
 {

@@ -2,12 +2,13 @@
 // The print data the Preview control's CreatePrintData hands out: empty, or
 // filled by the named target application's object.
 
-#include <QString>
-#include <memory>
 #include "kyt/kytcore_export.h"
 #include "template/CPrintData.h"
+#include <QString>
+#include <memory>
 
-namespace kyt {
+namespace kyt
+{
 
 KYTCORE_EXPORT std::shared_ptr<CPrintData> createPrintDataFor(const QString& targetApplication);
 

@@ -1,6 +1,7 @@
 #include "settings/TargetApplicationFactory.h"
 #include "errors/CError.h"
 
+#include "util/Paths.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -8,13 +9,14 @@
 #include <QPluginLoader>
 #include <map>
 #include <mutex>
-#include "util/Paths.h"
 
-namespace kyt {
+namespace kyt
+{
 
 TargetApplicationObject::~TargetApplicationObject() = default;
 
-namespace {
+namespace
+{
 
 struct PluginEntry {
     QString progId; // as declared
@@ -36,7 +38,10 @@ State& state()
     return s;
 }
 
-QString fold(const QString& progId) { return progId.trimmed().toCaseFolded(); }
+QString fold(const QString& progId)
+{
+    return progId.trimmed().toCaseFolded();
+}
 
 void scan(State& s)
 {
@@ -65,7 +70,7 @@ void scan(State& s)
                 if (id.trimmed().isEmpty())
                     continue;
                 // The first folder that serves a ProgId wins ($KYT_PLUGIN_PATH first).
-                s.plugins.emplace(fold(id), PluginEntry{id.trimmed(), file});
+                s.plugins.emplace(fold(id), PluginEntry { id.trimmed(), file });
             }
         }
     }
@@ -102,12 +107,12 @@ TargetApplicationFactory::Provider TargetApplicationFactory::providerOf(const QS
     std::lock_guard lock(s.mutex);
     const QString key = fold(progId);
     if (s.creators.count(key))
-        return Provider{Provider::InProcess, QString()};
+        return Provider { Provider::InProcess, QString() };
     ensureScanned(s);
     auto it = s.plugins.find(key);
     if (it != s.plugins.end())
-        return Provider{Provider::Plugin, it->second.file};
-    return Provider{};
+        return Provider { Provider::Plugin, it->second.file };
+    return Provider {};
 }
 
 QStringList TargetApplicationFactory::pluginProgIds()

@@ -5,16 +5,18 @@
 // An in-process factory wins over a plugin for the same ProgId. ProgIds
 // compare without regard to case.
 
+#include "kyt/kytcore_export.h"
+#include "settings/TargetApplicationObject.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include "kyt/kytcore_export.h"
-#include "settings/TargetApplicationObject.h"
 
-namespace kyt {
+namespace kyt
+{
 
-class KYTCORE_EXPORT TargetApplicationFactory {
+class KYTCORE_EXPORT TargetApplicationFactory
+{
 public:
     using Creator = std::function<std::shared_ptr<TargetApplicationObject>()>;
 

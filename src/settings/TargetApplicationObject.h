@@ -4,16 +4,18 @@
 // (TargetApplicationFactory); other programs ship a plugin
 // (TargetApplicationPlugin).
 
+#include "kyt/kytcore_export.h"
 #include <QString>
 #include <QtPlugin>
 #include <memory>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 class CPrintData;
 
-class KYTCORE_EXPORT TargetApplicationObject {
+class KYTCORE_EXPORT TargetApplicationObject
+{
 public:
     virtual ~TargetApplicationObject();
     // Fills printData with the application's fields; may replace it with
@@ -23,7 +25,8 @@ public:
 
 // The interface a target-application plugin implements. Its metadata names
 // the ProgId(s) it serves: {"ProgId": "Vendor.App"} or {"ProgId": ["A", "B"]}.
-class TargetApplicationPlugin {
+class TargetApplicationPlugin
+{
 public:
     virtual ~TargetApplicationPlugin() = default;
     // A new object for progId (one of the plugin's), or nullptr.

@@ -1,5 +1,6 @@
 #include "template/CPrintTemplate.h"
 
+#include "errors/ModuleSource.h"
 #include "objects/CLineObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CParseString.h"
@@ -8,7 +9,6 @@
 #include "template/CPrintData.h"
 #include "template/CVariant.h"
 #include "template/TemplateDefaults.h"
-#include "errors/ModuleSource.h"
 #include <algorithm>
 #include <cmath>
 #include <mutex>

@@ -222,8 +222,8 @@ public:
     // printing or below the front otherwise. Leaves the surface's scale mode
     // and the template's offsets as they were. True when every object drew;
     // other failures are reported under " Render".
-    bool Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData = nullptr, float sgXOffset = 0,
-        float sgYOffset = 0);
+    bool Render(
+        Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData = nullptr, float sgXOffset = 0, float sgYOffset = 0);
 
     // --- Internal access for the library's file and drawing code ------------
     Fields& fields() { return m_f; }

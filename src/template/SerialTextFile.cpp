@@ -4,7 +4,8 @@
 #include "template/TemplateFile.h"
 #include "util/Ansi.h"
 
-namespace kyt {
+namespace kyt
+{
 
 void CPrintTemplate::CreateParseString(const QString& sString)
 {

@@ -3,8 +3,8 @@
 #include "errors/MessageBox.h"
 #include "objects/CDataObject.h"
 #include "objects/CDesignObject.h"
-#include "template/CPrintTemplate.h"
 #include "objects/IDesignControl.h"
+#include "template/CPrintTemplate.h"
 #include "util/Strings.h"
 #include <QStringList>
 #include <algorithm>

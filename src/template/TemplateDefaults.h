@@ -5,13 +5,15 @@
 
 #include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
-class TemplateDefaults {
+class TemplateDefaults
+{
 public:
     virtual ~TemplateDefaults() = default;
-    virtual double DefaultWidth() const = 0;   // inches
-    virtual double DefaultHeight() const = 0;  // inches
+    virtual double DefaultWidth() const = 0; // inches
+    virtual double DefaultHeight() const = 0; // inches
     virtual QString DefaultTarget() const = 0; // target application ProgId
     virtual qint16 DefaultOrientation() const = 0; // 1 portrait, 2 landscape
     virtual bool DefaultDuplex() const = 0;

@@ -1,17 +1,19 @@
 #include "template/TemplateFile.h"
 #include "util/Strings.h"
 
+#include "objects/CLogoObject.h"
+#include "template/CPrintTemplate.h"
+#include "template/TemplateFileCodec.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <vector>
-#include "objects/CLogoObject.h"
-#include "template/CPrintTemplate.h"
-#include "template/TemplateFileCodec.h"
 
-namespace kyt::tplfile {
+namespace kyt::tplfile
+{
 
-namespace {
+namespace
+{
 
 const QString LineEnd = QStringLiteral("\r\n");
 const QString ParseStringWord = QStringLiteral("ParseString");
@@ -20,10 +22,13 @@ bool isParseStringWord(const QString& word)
 {
     // The 10-byte field cuts the word; both forms name a parse string.
     return word.compare(ParseStringWord, Qt::CaseInsensitive) == 0
-           || word.compare(ParseStringWord.left(TypeFieldSize), Qt::CaseInsensitive) == 0;
+        || word.compare(ParseStringWord.left(TypeFieldSize), Qt::CaseInsensitive) == 0;
 }
 
-bool isLogo(const CDesignObject& o) { return o.ObjectType().compare(QLatin1String("Logo"), Qt::CaseInsensitive) == 0; }
+bool isLogo(const CDesignObject& o)
+{
+    return o.ObjectType().compare(QLatin1String("Logo"), Qt::CaseInsensitive) == 0;
+}
 
 // One object record into the template. Returns the object.
 CDesignObjectPtr addRecord(CPrintTemplate& t, const TemplateFileReader::ObjectRecord& rec, qint64 at)
@@ -40,16 +45,15 @@ CDesignObjectPtr addRecord(CPrintTemplate& t, const TemplateFileReader::ObjectRe
     try {
         object = t.AddObject(type);
     } catch (const KytError& e) {
-        throw KytError(e.number(), e.description()
-                                       + QStringLiteral(" (object record of type \"%1\" at byte %2)").arg(type.left(40)).arg(at));
+        throw KytError(e.number(),
+            e.description() + QStringLiteral(" (object record of type \"%1\" at byte %2)").arg(type.left(40)).arg(at));
     }
     object->setTokenString(text);
     return object;
 }
 
 // The page settings the template record carries, in either direction.
-template <typename From, typename To>
-void copyPageFields(const From& from, To& to)
+template <typename From, typename To> void copyPageFields(const From& from, To& to)
 {
     to.Width = from.Width;
     to.Height = from.Height;
@@ -64,7 +68,7 @@ void copyPageFields(const From& from, To& to)
 KytError fileError(const QFileDevice& file, const QString& fileName, bool opening)
 {
     return KytError(opening && file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
-                    QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
 }
 
 } // namespace
@@ -105,17 +109,19 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
         const Picture picture
             = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error, pixelsLeft);
         if (picture.isNull() && error.contains(QLatin1String("budget")))
-            throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: picture %1 (record at byte %2): the "
-                                                          "pictures of one template may have %3 pixels in all: %4")
-                                               .arg(pr.number)
-                                               .arg(at)
-                                               .arg(MaxTemplatePixels)
-                                               .arg(error));
+            throw KytError(ErrOutOfMemory,
+                QStringLiteral("Out of memory: picture %1 (record at byte %2): the "
+                               "pictures of one template may have %3 pixels in all: %4")
+                    .arg(pr.number)
+                    .arg(at)
+                    .arg(MaxTemplatePixels)
+                    .arg(error));
         if (picture.isNull())
-            throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
-                                              .arg(pr.number)
-                                              .arg(at)
-                                              .arg(error));
+            throw KytError(ErrBadPicture,
+                QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
+                    .arg(pr.number)
+                    .arg(at)
+                    .arg(error));
         pixelsLeft -= qint64(picture.image().width()) * picture.image().height();
         if (pr.number == rec.backgroundNumber) {
             f.Picture = picture;
@@ -133,7 +139,7 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
     // Parse strings follow the pictures. Any other trailing bytes are
     // ignored, as they always were.
     while (reader.remaining() >= TypeFieldSize
-           && isParseStringWord(TrimBlanks(QString::fromLatin1(bytes.sliced(reader.position(), TypeFieldSize))))) {
+        && isParseStringWord(TrimBlanks(QString::fromLatin1(bytes.sliced(reader.position(), TypeFieldSize))))) {
         const qint64 at = reader.position();
         addRecord(t, reader.readObjectRecord(), at);
     }
@@ -165,7 +171,8 @@ QByteArray encode(CPrintTemplate& t)
             const auto* logo = dynamic_cast<const CLogoObject*>(o.get());
             const Picture image = logo ? logo->Image() : Picture();
             if (image.isNull())
-                throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: the logo %1 has no picture to save").arg(o->Name()));
+                throw KytError(ErrBadPicture,
+                    QStringLiteral("Invalid picture: the logo %1 has no picture to save").arg(o->Name()));
             pictures.push_back(image);
             o->setIndex(qint16(pictures.size()));
         }
@@ -177,19 +184,22 @@ QByteArray encode(CPrintTemplate& t)
     for (const Picture& p : pictures)
         pixels += qint64(p.image().width()) * p.image().height();
     if (pixels > MaxTemplatePixels)
-        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: the pictures hold %1 pixels, more than the %2 a "
-                                                      "template may have in all; nothing was written")
-                                           .arg(pixels)
-                                           .arg(MaxTemplatePixels));
+        throw KytError(ErrOutOfMemory,
+            QStringLiteral("Out of memory: the pictures hold %1 pixels, more than the %2 a "
+                           "template may have in all; nothing was written")
+                .arg(pixels)
+                .arg(MaxTemplatePixels));
     for (size_t i = 0; i < pictures.size(); ++i) {
         const QByteArray bmp = pictures[i].toBmp();
         if (bmp.isEmpty())
-            throw KytError(ErrBadPicture, QStringLiteral("Invalid picture: picture %1 cannot be saved as a bitmap").arg(i + 1));
+            throw KytError(
+                ErrBadPicture, QStringLiteral("Invalid picture: picture %1 cannot be saved as a bitmap").arg(i + 1));
         if (qint64(writer.bytes().size()) + bmp.size() > MaxFileSize)
-            throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: with picture %1 the file would exceed the %2 "
-                                                          "bytes a template file may have; nothing was written")
-                                               .arg(i + 1)
-                                               .arg(MaxFileSize));
+            throw KytError(ErrOutOfMemory,
+                QStringLiteral("Out of memory: with picture %1 the file would exceed the %2 "
+                               "bytes a template file may have; nothing was written")
+                    .arg(i + 1)
+                    .arg(MaxFileSize));
         writer.writePicture(int(i + 1), QStringLiteral("BMP"), bmp);
     }
     for (const CDesignObjectPtr& o : parseStrings)
@@ -206,21 +216,24 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
         throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is a folder").arg(fileName));
     // Opening a pipe would block until someone writes to it, a device may never end.
     if (!QFileInfo(fileName).isFile())
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is not a regular file").arg(fileName));
+        throw KytError(
+            ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is not a regular file").arg(fileName));
     if (!file.open(QIODevice::ReadOnly))
         throw fileError(file, fileName, true);
     const qint64 size = file.size();
     if (size > maxSize)
-        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is %2 bytes; at most %3 bytes are read")
-                                           .arg(fileName)
-                                           .arg(size)
-                                           .arg(maxSize));
+        throw KytError(ErrOutOfMemory,
+            QStringLiteral("Out of memory: %1 is %2 bytes; at most %3 bytes are read")
+                .arg(fileName)
+                .arg(size)
+                .arg(maxSize));
     // Read with a bound even when the reported size is wrong (pipes, /proc).
     QByteArray bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw fileError(file, fileName, false);
     if (bytes.size() > maxSize)
-        throw KytError(ErrOutOfMemory, QStringLiteral("Out of memory: %1 is larger than %2 bytes").arg(fileName).arg(maxSize));
+        throw KytError(
+            ErrOutOfMemory, QStringLiteral("Out of memory: %1 is larger than %2 bytes").arg(fileName).arg(maxSize));
     return bytes;
 }
 

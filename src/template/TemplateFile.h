@@ -10,16 +10,18 @@
 // while this reader takes them up again. A "ParseStrin" record among the
 // counted objects is also accepted.
 
+#include "kyt/kytcore_export.h"
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 class CPrintTemplate;
 
-namespace tplfile {
+namespace tplfile
+{
 
 // Pixels all the pictures of one template may have together, read or written.
 inline constexpr qint64 MaxTemplatePixels = 128LL * 1024 * 1024;

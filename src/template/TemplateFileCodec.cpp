@@ -1,23 +1,27 @@
 #include "template/TemplateFileCodec.h"
 
-#include <QtEndian>
-#include <cmath>
-#include <limits>
 #include "errors/CError.h"
 #include "kyt/Version.h"
-#include "util/Strings.h"
 #include "util/Ansi.h"
 #include "util/NumberText.h"
 #include "util/Strings.h"
+#include <QtEndian>
+#include <cmath>
+#include <limits>
 
-namespace kyt::tplfile {
+namespace kyt::tplfile
+{
 
-namespace {
+namespace
+{
 
 const QString Sep = QString(QChar(0x01));
 const QString LineEnd = QStringLiteral("\r\n");
 
-[[noreturn]] void damaged(const QString& what) { throw KytError(ErrBadFormat, QStringLiteral("Invalid file format: ") + what); }
+[[noreturn]] void damaged(const QString& what)
+{
+    throw KytError(ErrBadFormat, QStringLiteral("Invalid file format: ") + what);
+}
 
 double requiredNumber(const QString& text, int field, const char* name)
 {
@@ -33,7 +37,9 @@ qint64 requiredInteger(const QString& text, int field, const char* name, qint64 
 {
     const double v = requiredNumber(text, field, name);
     if (v < double(min) - 0.5 || v > double(max) + 0.5)
-        damaged(QStringLiteral("field %1 (%2) of the template record is out of range: %3").arg(field).arg(QLatin1String(name), text.left(40)));
+        damaged(QStringLiteral("field %1 (%2) of the template record is out of range: %3")
+                    .arg(field)
+                    .arg(QLatin1String(name), text.left(40)));
     return std::clamp<qint64>(roundHalfEven(v), min, max);
 }
 
@@ -42,7 +48,7 @@ qint64 requiredInteger(const QString& text, int field, const char* name, qint64 
 QByteArray headerWord()
 {
     QString word = QStringLiteral("KyTID") + QStringLiteral("%1").arg(VersionMajor, 4, 10, QLatin1Char('0'))
-                   + QString::number(VersionMinor).left(1);
+        + QString::number(VersionMinor).left(1);
     return typeField(word);
 }
 
@@ -67,10 +73,10 @@ QString makeTemplateRecord(const TemplateRecord& r)
     // A separator inside the target name would shift the fields after it.
     QString target = r.TargetApplication;
     target.remove(QChar(0x01));
-    return recordText({formatFixed(r.Width, 1, 3), formatFixed(r.Height, 1, 3), formatFixed(r.Scalor, 3, 3),
-                       QString::number(r.Orientation), QString::number(r.objectCount),
-                       r.backgroundNumber > 0 ? QString::number(r.backgroundNumber) : QString(),
-                       QString::number(r.BackgroundColor), target, r.Duplex ? QStringLiteral("-1") : QStringLiteral("0")});
+    return recordText({ formatFixed(r.Width, 1, 3), formatFixed(r.Height, 1, 3), formatFixed(r.Scalor, 3, 3),
+        QString::number(r.Orientation), QString::number(r.objectCount),
+        r.backgroundNumber > 0 ? QString::number(r.backgroundNumber) : QString(), QString::number(r.BackgroundColor),
+        target, r.Duplex ? QStringLiteral("-1") : QStringLiteral("0") });
 }
 
 TemplateRecord parseTemplateRecord(const QString& text)
@@ -87,8 +93,8 @@ TemplateRecord parseTemplateRecord(const QString& text)
 
     const QString bg = field(6);
     if (!bg.isEmpty())
-        r.backgroundNumber = qint32(requiredInteger(bg, 6, "background picture", std::numeric_limits<qint32>::min(),
-                                                    std::numeric_limits<qint32>::max()));
+        r.backgroundNumber = qint32(requiredInteger(
+            bg, 6, "background picture", std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 
     // Colours written unsigned by other tools keep their bits.
     const std::optional<double> color = parseNumber(field(7));
@@ -110,7 +116,8 @@ TemplateRecord parseTemplateRecord(const QString& text)
 void TemplateFileWriter::writeLength(qint64 length)
 {
     if (length > std::numeric_limits<qint32>::max())
-        throw KytError(ErrBadFormat, QStringLiteral("Invalid file format: a record of %1 bytes does not fit a length field").arg(length));
+        throw KytError(ErrBadFormat,
+            QStringLiteral("Invalid file format: a record of %1 bytes does not fit a length field").arg(length));
     char b[LengthSize];
     qToLittleEndian<qint32>(qint32(length), b);
     m_out.append(b, LengthSize);
@@ -134,7 +141,7 @@ void TemplateFileWriter::writeObject(const QString& objectType, const QString& t
 
 void TemplateFileWriter::writePicture(int number, const QString& kind, const QByteArray& imageBytes)
 {
-    const QByteArray text = toAnsi(recordText({QString::number(number), kind}));
+    const QByteArray text = toAnsi(recordText({ QString::number(number), kind }));
     m_out += typeField(QStringLiteral("Logo"));
     writeLength(text.size());
     m_out += text;
@@ -145,11 +152,12 @@ void TemplateFileWriter::writePicture(int number, const QString& kind, const QBy
 QByteArrayView TemplateFileReader::take(qint64 count, const char* what)
 {
     if (count > remaining())
-        throw KytError(ErrPastEnd, QStringLiteral("Input past end of file: the file ends inside the %1 at byte %2 (%3 bytes needed, %4 left)")
-                                        .arg(QLatin1String(what))
-                                        .arg(m_pos)
-                                        .arg(count)
-                                        .arg(remaining()));
+        throw KytError(ErrPastEnd,
+            QStringLiteral("Input past end of file: the file ends inside the %1 at byte %2 (%3 bytes needed, %4 left)")
+                .arg(QLatin1String(what))
+                .arg(m_pos)
+                .arg(count)
+                .arg(remaining()));
     const QByteArrayView v = m_data.sliced(m_pos, count);
     m_pos += count;
     return v;
@@ -162,11 +170,12 @@ qint32 TemplateFileReader::takeLength(const char* what)
     if (n < 0)
         damaged(QStringLiteral("negative length %1 for the %2 at byte %3").arg(n).arg(QLatin1String(what)).arg(at));
     if (n > remaining())
-        throw KytError(ErrPastEnd, QStringLiteral("Input past end of file: the %1 at byte %2 claims %3 bytes, only %4 left")
-                                        .arg(QLatin1String(what))
-                                        .arg(at)
-                                        .arg(n)
-                                        .arg(remaining()));
+        throw KytError(ErrPastEnd,
+            QStringLiteral("Input past end of file: the %1 at byte %2 claims %3 bytes, only %4 left")
+                .arg(QLatin1String(what))
+                .arg(at)
+                .arg(n)
+                .arg(remaining()));
     return n;
 }
 
@@ -208,7 +217,9 @@ TemplateFileReader::PictureRecord TemplateFileReader::readPictureRecord()
     const QString number = GetToken(text, 1, Sep);
     const std::optional<double> v = parseNumber(number);
     if (!v || !std::isfinite(*v) || *v < -2147483648.0 || *v > 2147483647.0)
-        damaged(QStringLiteral("the picture record at byte %1 has no picture number (\"%2\")").arg(at).arg(number.left(40)));
+        damaged(QStringLiteral("the picture record at byte %1 has no picture number (\"%2\")")
+                    .arg(at)
+                    .arg(number.left(40)));
     r.number = int(roundHalfEven(*v));
     r.kind = GetToken(text, 2, Sep).left(3);
     const qint32 size = takeLength("picture data");

@@ -9,13 +9,14 @@
 // allocated, and every failure is a KytError with a description that says
 // what was wrong and where.
 
+#include "kyt/kytcore_export.h"
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include "kyt/kytcore_export.h"
 
-namespace kyt::tplfile {
+namespace kyt::tplfile
+{
 
 inline constexpr int TypeFieldSize = 10;
 inline constexpr int LengthSize = 4;
@@ -29,14 +30,14 @@ inline constexpr char Separator = '\x01';
 
 // Failure numbers, as the platform numbered the matching run-time errors.
 enum ErrorNumber : qint32 {
-    ErrOutOfMemory = 7,        // file too large to read
+    ErrOutOfMemory = 7, // file too large to read
     ErrFileNotFound = 53,
-    ErrPastEnd = 62,           // "Input past end of file": a truncated file
+    ErrPastEnd = 62, // "Input past end of file": a truncated file
     ErrPermissionDenied = 70,
     ErrPathFileAccess = 75,
     ErrUnknownObjectType = 91, // the factory made no object
-    ErrBadPicture = 481,       // "Invalid picture"
-    ErrBadFormat = 321,        // "Invalid file format": a damaged file
+    ErrBadPicture = 481, // "Invalid picture"
+    ErrBadFormat = 321, // "Invalid file format": a damaged file
 };
 
 // "KyTID" + major version as four digits + first digit of the minor version.
@@ -69,7 +70,8 @@ KYTCORE_PRIVATE_EXPORT QString makeTemplateRecord(const TemplateRecord& record);
 KYTCORE_PRIVATE_EXPORT TemplateRecord parseTemplateRecord(const QString& text);
 
 // Builds a whole file in memory; nothing reaches the disk until it is complete.
-class KYTCORE_PRIVATE_EXPORT TemplateFileWriter {
+class KYTCORE_PRIVATE_EXPORT TemplateFileWriter
+{
 public:
     void writeHeader(const QString& templateRecord);
     void writeObject(const QString& objectType, const QString& tokenText);
@@ -81,9 +83,13 @@ private:
     QByteArray m_out;
 };
 
-class KYTCORE_PRIVATE_EXPORT TemplateFileReader {
+class KYTCORE_PRIVATE_EXPORT TemplateFileReader
+{
 public:
-    explicit TemplateFileReader(QByteArrayView data) : m_data(data) {}
+    explicit TemplateFileReader(QByteArrayView data)
+        : m_data(data)
+    {
+    }
 
     // False when the data is not a template file this reader accepts: the
     // first five characters are not "KyTID" (letter case ignored) or the
@@ -100,8 +106,8 @@ public:
 
     struct PictureRecord {
         int number = 0;
-        QString kind;          // at most 3 characters
-        QByteArrayView bytes;  // into the reader's data
+        QString kind; // at most 3 characters
+        QByteArrayView bytes; // into the reader's data
     };
     PictureRecord readPictureRecord();
 

@@ -4,9 +4,11 @@
 #include "template/TemplateFile.h"
 #include "template/TemplateFileCodec.h"
 
-namespace kyt {
+namespace kyt
+{
 
-namespace {
+namespace
+{
 bool isTemplateDocument(const CPrintTemplate& t)
 {
     return t.TemplateType().compare(QLatin1String("Template"), Qt::CaseInsensitive) == 0;

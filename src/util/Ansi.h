@@ -2,11 +2,12 @@
 // Windows-1252 ("ANSI") text conversion. Template files and the barcode font
 // map are Windows-1252, which differs from Latin-1 in codes 128-159.
 
+#include "kyt/kytcore_export.h"
 #include <QByteArray>
 #include <QString>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 // Each byte becomes one character; the five codes Windows-1252 leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the same-numbered C1 controls.

@@ -29,7 +29,8 @@ inline constexpr char CDataObject_ClassId[] = "{0F5CB273-D68B-4B95-8AA1-DF5A28D1
 inline constexpr char CDataObject_InterfaceId[] = "{F5901E64-F6C6-417F-A8E0-D54EAFBF0154}";
 
 // Help strings of the type library.
-inline constexpr char CPrintTemplate_GetDataFieldNames_HelpString[] = "Returns an Array of Strings with the DataFieldNames.";
+inline constexpr char CPrintTemplate_GetDataFieldNames_HelpString[]
+    = "Returns an Array of Strings with the DataFieldNames.";
 inline constexpr char CPrintData_HelpString[] = "The print data class with all of the field data in a collection.";
 inline constexpr char DesignObject_HelpString[]
     = "This is the base Object for createing all the necessary objects for the Design/print.";

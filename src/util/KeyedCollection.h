@@ -6,27 +6,33 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
-#include <optional>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
-namespace kyt {
+namespace kyt
+{
 
 // Thrown by the collection where the original raised a run-time error
 // (duplicate key, position out of range, unknown key).
-class CollectionError : public std::runtime_error {
+class CollectionError : public std::runtime_error
+{
 public:
     enum Code { InvalidCall = 5, SubscriptOutOfRange = 9, DuplicateKey = 457 };
-    CollectionError(Code code, const char* what) : std::runtime_error(what), m_code(code) {}
+    CollectionError(Code code, const char* what)
+        : std::runtime_error(what)
+        , m_code(code)
+    {
+    }
     Code code() const { return m_code; }
 
 private:
     Code m_code;
 };
 
-template <typename T>
-class KeyedCollection {
+template <typename T> class KeyedCollection
+{
 public:
     int Count() const { return static_cast<int>(m_items.size()); }
     bool isEmpty() const { return m_items.empty(); }
@@ -38,10 +44,11 @@ public:
         if (!key.isEmpty()) {
             const QString folded = fold(key);
             if (m_index.contains(folded))
-                throw CollectionError(CollectionError::DuplicateKey, "This key is already associated with an element of this collection");
+                throw CollectionError(
+                    CollectionError::DuplicateKey, "This key is already associated with an element of this collection");
             m_index.insert(folded, static_cast<int>(m_items.size()));
         }
-        m_items.push_back(Entry{std::move(item), key});
+        m_items.push_back(Entry { std::move(item), key });
     }
 
     bool Contains(const QString& key) const { return !key.isEmpty() && m_index.contains(fold(key)); }
@@ -136,7 +143,8 @@ private:
 
 public:
     // Ordered iteration over the values.
-    class const_iterator {
+    class const_iterator
+    {
     public:
         using Inner = typename std::vector<typename KeyedCollection::Entry>::const_iterator;
         using iterator_category = std::forward_iterator_tag;
@@ -145,10 +153,17 @@ public:
         using pointer = const T*;
         using reference = const T&;
         const_iterator() = default;
-        explicit const_iterator(Inner it) : m_it(it) {}
+        explicit const_iterator(Inner it)
+            : m_it(it)
+        {
+        }
         const T& operator*() const { return m_it->value; }
         const T* operator->() const { return &m_it->value; }
-        const_iterator& operator++() { ++m_it; return *this; }
+        const_iterator& operator++()
+        {
+            ++m_it;
+            return *this;
+        }
         bool operator==(const const_iterator& o) const { return m_it == o.m_it; }
         bool operator!=(const const_iterator& o) const { return m_it != o.m_it; }
 
@@ -161,9 +176,18 @@ public:
     static bool isNumber(const QVariant& v)
     {
         switch (v.typeId()) {
-        case QMetaType::Int: case QMetaType::UInt: case QMetaType::Short: case QMetaType::UShort:
-        case QMetaType::Long: case QMetaType::ULong: case QMetaType::LongLong: case QMetaType::ULongLong:
-        case QMetaType::Double: case QMetaType::Float: case QMetaType::Char: case QMetaType::UChar:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::Float:
+        case QMetaType::Char:
+        case QMetaType::UChar:
         case QMetaType::SChar:
             return true;
         default:

@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <cmath>
 
-namespace kyt {
-namespace {
+namespace kyt
+{
+namespace
+{
 QString shortest(double value, int digits)
 {
     if (value == 0.0 || std::isnan(value))
@@ -18,8 +20,14 @@ QString shortest(double value, int digits)
 }
 } // namespace
 
-QString singleToText(float value) { return shortest(static_cast<double>(value), 7); }
-QString doubleToText(double value) { return shortest(value, 15); }
+QString singleToText(float value)
+{
+    return shortest(static_cast<double>(value), 7);
+}
+QString doubleToText(double value)
+{
+    return shortest(value, 15);
+}
 
 QString formatFixed(double value, int intDigits, int decimals)
 {

@@ -2,11 +2,12 @@
 // Numbers as text the way the card files have always held them: "." as the
 // decimal separator whatever the locale; readers also accept ",".
 
+#include "kyt/kytcore_export.h"
 #include <QString>
 #include <optional>
-#include "kyt/kytcore_export.h"
 
-namespace kyt {
+namespace kyt
+{
 
 // Shortest text of a single-precision value, up to 7 significant digits:
 // 1.5, 0.25, 3.375, 0.3333333, 1.234568E+07, 1E-05.

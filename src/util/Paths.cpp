@@ -4,8 +4,10 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace kyt::paths {
-namespace {
+namespace kyt::paths
+{
+namespace
+{
 QString envOr(const char* name, const QString& fallback)
 {
     const QString v = qEnvironmentVariable(name);

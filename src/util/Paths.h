@@ -1,10 +1,11 @@
 #pragma once
 // Where the library keeps its files on Linux.
 
-#include <QString>
 #include "kyt/kytcore_export.h"
+#include <QString>
 
-namespace kyt::paths {
+namespace kyt::paths
+{
 
 // Folder of "Preview.log": $KYT_LOG_DIR, else $XDG_STATE_HOME/kyt, else ~/.local/state/kyt.
 QString logDirectory();

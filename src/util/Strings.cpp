@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
-namespace kyt {
+namespace kyt
+{
 
 QString TrimBlanks(const QString& text)
 {
@@ -50,10 +51,11 @@ QString GetToken(const QString& text, int index, const QString& delimiter)
     return TrimBlanks(end < 0 ? text.mid(start) : text.mid(start, end - start));
 }
 
-QString GetTagValue(const QString& tag, const QString& key, const QString& itemSeparator, const QString& kvSeparator,
-                    bool* notFound)
+QString GetTagValue(
+    const QString& tag, const QString& key, const QString& itemSeparator, const QString& kvSeparator, bool* notFound)
 {
-    const qsizetype p = key.isEmpty() && kvSeparator.isEmpty() ? -1 : tag.indexOf(key + kvSeparator, 0, Qt::CaseInsensitive);
+    const qsizetype p
+        = key.isEmpty() && kvSeparator.isEmpty() ? -1 : tag.indexOf(key + kvSeparator, 0, Qt::CaseInsensitive);
     if (p < 0) {
         if (notFound)
             *notFound = true;
@@ -66,8 +68,8 @@ QString GetTagValue(const QString& tag, const QString& key, const QString& itemS
     return TrimBlanks(end < 0 ? tag.mid(start) : tag.mid(start, end - start));
 }
 
-QString SetTagValue(QString& tag, const QString& key, const QString& itemSeparator, const QString& value,
-                    const QString& kvSeparator)
+QString SetTagValue(
+    QString& tag, const QString& key, const QString& itemSeparator, const QString& value, const QString& kvSeparator)
 {
     if (tag.isEmpty()) {
         tag = key + kvSeparator + value + itemSeparator;

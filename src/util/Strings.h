@@ -2,10 +2,11 @@
 // Small text helpers: delimited fields, control-tag items, file-name parts
 // and temporary file names. Positions are 1-based.
 
-#include <QString>
 #include "kyt/kytcore_export.h"
+#include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
 // Removes blanks (U+0020) at both ends; tabs, line breaks and other
 // characters are kept, so text survives a round trip through the fields.
@@ -20,12 +21,13 @@ KYTCORE_PRIVATE_EXPORT QString GetToken(const QString& text, int index, const QS
 
 // Value of "key=value;" in a control tag, trimmed. notFound is set when the
 // key (followed by kvSeparator) does not occur.
-KYTCORE_PRIVATE_EXPORT QString GetTagValue(const QString& tag, const QString& key, const QString& itemSeparator = QStringLiteral(";"),
-                                   const QString& kvSeparator = QStringLiteral("="), bool* notFound = nullptr);
+KYTCORE_PRIVATE_EXPORT QString GetTagValue(const QString& tag, const QString& key,
+    const QString& itemSeparator = QStringLiteral(";"), const QString& kvSeparator = QStringLiteral("="),
+    bool* notFound = nullptr);
 
 // Sets (or appends) one item; tag is updated and returned.
-KYTCORE_PRIVATE_EXPORT QString SetTagValue(QString& tag, const QString& key, const QString& itemSeparator, const QString& value,
-                                   const QString& kvSeparator = QStringLiteral("="));
+KYTCORE_PRIVATE_EXPORT QString SetTagValue(QString& tag, const QString& key, const QString& itemSeparator,
+    const QString& value, const QString& kvSeparator = QStringLiteral("="));
 
 // Text after the last path separator ("\" or "/"), trimmed.
 KYTCORE_PRIVATE_EXPORT QString GetFileName(const QString& path);

@@ -1,6 +1,7 @@
 #include "util/modPreview.h"
 
-namespace kyt {
+namespace kyt
+{
 
 QString GetField(const QString& text, const QString& delimiter, int index)
 {

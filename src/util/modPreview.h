@@ -1,10 +1,11 @@
 #pragma once
 // Field extraction for data streams and the aspect-keeping fit factor.
 
-#include <QString>
 #include "kyt/kytcore_export.h"
+#include <QString>
 
-namespace kyt {
+namespace kyt
+{
 
 // index-th field of text split at the first character of delimiter; not
 // trimmed; compared exactly.

@@ -18,7 +18,8 @@
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 constexpr qreal kPixelSize = 1024; // one font unit per pixel: a module is 64
 constexpr qreal kModule = 64;
 

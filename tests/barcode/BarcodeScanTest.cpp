@@ -21,7 +21,8 @@
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 constexpr int kDpi = 300;
 
 enum class Symbology { Code39, Code128 };

@@ -12,7 +12,8 @@
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 qint32 errorNumber(const CBarCode128CharacterSet& set, const QVariant& key)
 {
     try {

@@ -10,7 +10,8 @@
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 // The encoded string as Windows-1252 codes, the way a test can state it.
 QList<int> codes(const QString& s)
 {

@@ -3,20 +3,21 @@
 // that replace a file only when complete.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QTemporaryDir>
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
 #include "platform/surface/TraceSurface.h"
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <sys/stat.h>
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -64,10 +65,12 @@ int countOps(const QStringList& lines, const char* op)
 }
 
 // Notes the pixel data of every picture painted.
-class PictureSpy : public CardJobSurface {
+class PictureSpy : public CardJobSurface
+{
 public:
     using CardJobSurface::CardJobSurface;
-    void PaintPicture(const Picture& picture, double x, double y, std::optional<double> w, std::optional<double> h) override
+    void PaintPicture(
+        const Picture& picture, double x, double y, std::optional<double> w, std::optional<double> h) override
     {
         keys.push_back(picture.image().cacheKey() >> 32); // the image's data, not its detach count
         sizes.push_back(picture.image().size());
@@ -85,7 +88,9 @@ struct DecodeRow {
     QString text;
 };
 
-class DataStreamDecode : public ::testing::TestWithParam<DecodeRow> { };
+class DataStreamDecode : public ::testing::TestWithParam<DecodeRow>
+{
+};
 
 TEST_P(DataStreamDecode, TakesUtf8WhenValidElseWindows1252)
 {
@@ -93,10 +98,10 @@ TEST_P(DataStreamDecode, TakesUtf8WhenValidElseWindows1252)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DataStreamDecode,
-    ::testing::Values(DecodeRow{"Utf8", "N\x01Ren\xC3\xA9\x02", QStringLiteral("N\u0001Ren\u00e9\u0002")},
-        DecodeRow{"Utf8Bom", "\xEF\xBB\xBFN\x01x\x02", QStringLiteral("N\u0001x\u0002")},
+    ::testing::Values(DecodeRow { "Utf8", "N\x01Ren\xC3\xA9\x02", QStringLiteral("N\u0001Ren\u00e9\u0002") },
+        DecodeRow { "Utf8Bom", "\xEF\xBB\xBFN\x01x\x02", QStringLiteral("N\u0001x\u0002") },
         // 0x80 is the euro sign in Windows-1252 (a control code in Latin-1).
-        DecodeRow{"AnsiEuro", "P\x01\x80 5\x02", QStringLiteral("P\u0001\u20ac 5\u0002")}),
+        DecodeRow { "AnsiEuro", "P\x01\x80 5\x02", QStringLiteral("P\u0001\u20ac 5\u0002") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SizeRow {
@@ -106,7 +111,9 @@ struct SizeRow {
     QSize pixels;
 };
 
-class PictureBoxSize : public ::testing::TestWithParam<SizeRow> { };
+class PictureBoxSize : public ::testing::TestWithParam<SizeRow>
+{
+};
 
 TEST_P(PictureBoxSize, HoldsTheWholeCard)
 {
@@ -119,16 +126,17 @@ TEST_P(PictureBoxSize, HoldsTheWholeCard)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cards, PictureBoxSize,
-    ::testing::Values(SizeRow{3.375, 2.125, true, 300, QSize(1013, 1275)},
-        SizeRow{3.375, 2.125, false, 96, QSize(324, 204)},
-        SizeRow{2.125, 3.375, true, 600, QSize(1275, 4050)}, SizeRow{0.001, 0.001, false, 96, QSize(1, 1)}));
+    ::testing::Values(SizeRow { 3.375, 2.125, true, 300, QSize(1013, 1275) },
+        SizeRow { 3.375, 2.125, false, 96, QSize(324, 204) }, SizeRow { 2.125, 3.375, true, 600, QSize(1275, 4050) },
+        SizeRow { 0.001, 0.001, false, 96, QSize(1, 1) }));
 
 TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
 {
     QTemporaryDir dir;
     writePhoto(dir.filePath(QStringLiteral("ann.png")), Qt::red);
-    writeFile(dir.filePath(QStringLiteral("ann.data")), "Name\x01Ren\xE9\x02Image\x01"
-                                                        "ann.png\x02");
+    writeFile(dir.filePath(QStringLiteral("ann.data")),
+        "Name\x01Ren\xE9\x02Image\x01"
+        "ann.png\x02");
     auto t = nameCard();
     CPrintData data;
     QString error;
@@ -145,8 +153,9 @@ TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
     EXPECT_TRUE(error.contains(QLatin1String("gone.png"))) << error.toStdString();
 
     writeFile(dir.filePath(QStringLiteral("broken.png")), "\x89PNG\r\n\x1a\n not really");
-    writeFile(dir.filePath(QStringLiteral("broken.data")), "Image\x01"
-                                                           "broken.png\x02");
+    writeFile(dir.filePath(QStringLiteral("broken.data")),
+        "Image\x01"
+        "broken.png\x02");
     EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("broken.data")), *t, other, &error));
     EXPECT_TRUE(error.contains(QLatin1String("broken.png"))) << error.toStdString();
 
@@ -160,15 +169,16 @@ TEST(CardBatch, PrintsGoodRecordsSkipsBadOnesAndSharesPhotos)
     writePhoto(dir.filePath(QStringLiteral("own.png")), Qt::green);
     writeFile(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 damaged");
     const QString csv = dir.filePath(QStringLiteral("cards.csv"));
-    writeFile(csv, "Name,Image\n"
-                   "Ann,same.png\n"
-                   "Bob,same.png\n"
-                   "Carl,gone.png\n"
-                   "too,many,fields\n"
-                   "Dan,\n"
-                   "\"Eve\",own.png\n"
-                   "Fay,broken.jpg\n"
-                   "Gus,same.png\n");
+    writeFile(csv,
+        "Name,Image\n"
+        "Ann,same.png\n"
+        "Bob,same.png\n"
+        "Carl,gone.png\n"
+        "too,many,fields\n"
+        "Dan,\n"
+        "\"Eve\",own.png\n"
+        "Fay,broken.jpg\n"
+        "Gus,same.png\n");
 
     auto t = nameCard();
     TraceSurface trace(QStringLiteral("Printer"));
@@ -197,12 +207,12 @@ TEST(CardBatch, PrintsGoodRecordsSkipsBadOnesAndSharesPhotos)
 
     const QStringList lines = trace.lines();
     const QString all = lines.join(QLatin1Char('\n'));
-    for (const char* name : {"Ann", "Bob", "Dan", "Eve", "Gus"})
+    for (const char* name : { "Ann", "Bob", "Dan", "Eve", "Gus" })
         EXPECT_TRUE(all.contains(QStringLiteral("\"text\":\"%1\"").arg(QLatin1String(name)))) << name;
-    for (const char* name : {"Carl", "Fay", "too"})
+    for (const char* name : { "Carl", "Fay", "too" })
         EXPECT_FALSE(all.contains(QStringLiteral("\"text\":\"%1\"").arg(QLatin1String(name)))) << name;
     EXPECT_EQ(countOps(lines, "NewPage"), 4); // five cards, one page each
-    EXPECT_TRUE(spy.endDocRequested());        // the batch ended the document
+    EXPECT_TRUE(spy.endDocRequested()); // the batch ended the document
 
     // Ann, Bob and Gus share one decoded picture; Dan shows the placeholder.
     ASSERT_EQ(spy.keys.size(), 5u);
@@ -307,8 +317,8 @@ TEST(CardBatch, CsvMustFitTheTemplate)
         QByteArray csv;
         CardBatch::Options options;
         qint64 printed, failed, empty;
-        int newPages;         // pages after the first
-        const char* fatal;    // part of the fatal message; "" for none
+        int newPages; // pages after the first
+        const char* fatal; // part of the fatal message; "" for none
         const char* printedName; // a name that must be printed; "" for none
     };
     CardBatch::Options allow;
@@ -320,14 +330,14 @@ TEST(CardBatch, CsvMustFitTheTemplate)
     CardBatch::Options forced;
     forced.csv.delimiter = ',';
     const Row table[] = {
-        {"WrongColumns", "First Name,Last Name,Badge No,Photo\nAnn,Lee,1,\n", {}, 0, 0, 0, 0,
-            "lacks the fields the template uses: \"Name\", \"Image\", \"Badge\" (it has: \"First Name\"", ""},
-        {"AllowedAnyway", "First Name,Photo\nAnn,\n", allow, 1, 0, 0, 0, "", ""},
-        {"BlankRowsOfAnExport", "Name,Image,Badge\nAnn,,1\n,,\n , ,\n,,,,\n", {}, 1, 0, 3, 0, "", "Ann"},
-        {"UnencodableBarcodeSkipped", "Name,Image,Badge\nAnn,,12AB\nBob,,42\n", {}, 1, 1, 0, 0, "", "Bob"},
-        {"RowsAndCopies", "Name,Image,Badge\nAnn,,1\nBob,,2\nCy,,3\nDee,,4\n", rows, 2, 0, 0, 3, "", "Cy"},
-        {"Semicolons1252", "Name;Image;Badge\nRen\xE9;;7\n", {}, 1, 0, 0, 0, "", "Ren\xC3\xA9"},
-        {"ForcedDelimiter", "Name;Image;Badge\nAnn;;7\n", forced, 0, 0, 0, 0, "lacks the fields", ""},
+        { "WrongColumns", "First Name,Last Name,Badge No,Photo\nAnn,Lee,1,\n", {}, 0, 0, 0, 0,
+            "lacks the fields the template uses: \"Name\", \"Image\", \"Badge\" (it has: \"First Name\"", "" },
+        { "AllowedAnyway", "First Name,Photo\nAnn,\n", allow, 1, 0, 0, 0, "", "" },
+        { "BlankRowsOfAnExport", "Name,Image,Badge\nAnn,,1\n,,\n , ,\n,,,,\n", {}, 1, 0, 3, 0, "", "Ann" },
+        { "UnencodableBarcodeSkipped", "Name,Image,Badge\nAnn,,12AB\nBob,,42\n", {}, 1, 1, 0, 0, "", "Bob" },
+        { "RowsAndCopies", "Name,Image,Badge\nAnn,,1\nBob,,2\nCy,,3\nDee,,4\n", rows, 2, 0, 0, 3, "", "Cy" },
+        { "Semicolons1252", "Name;Image;Badge\nRen\xE9;;7\n", {}, 1, 0, 0, 0, "", "Ren\xC3\xA9" },
+        { "ForcedDelimiter", "Name;Image;Badge\nAnn;;7\n", forced, 0, 0, 0, 0, "lacks the fields", "" },
     };
     for (const Row& r : table) {
         QTemporaryDir dir;
@@ -353,8 +363,9 @@ TEST(CardBatch, CsvMustFitTheTemplate)
         EXPECT_EQ(res.empty, r.empty);
         EXPECT_EQ(countOps(trace.lines(), "NewPage"), r.newPages);
         if (*r.printedName) {
-            EXPECT_TRUE(trace.lines().join(QLatin1Char('\n')).contains(
-                QStringLiteral("\"text\":\"%1\"").arg(QString::fromUtf8(r.printedName))));
+            EXPECT_TRUE(trace.lines()
+                            .join(QLatin1Char('\n'))
+                            .contains(QStringLiteral("\"text\":\"%1\"").arg(QString::fromUtf8(r.printedName))));
         }
     }
 }
@@ -364,9 +375,13 @@ TEST(CardBatch, CsvMustFitTheTemplate)
 // instead of taking the program down.
 TEST(CardBatch, AThrowingSurfaceEndsTheBatchCleanly)
 {
-    class Throwing : public TraceSurface {
+    class Throwing : public TraceSurface
+    {
     public:
-        Throwing() : TraceSurface(QStringLiteral("Printer")) {}
+        Throwing()
+            : TraceSurface(QStringLiteral("Printer"))
+        {
+        }
         void NewPage() override { throw std::runtime_error("the device went away"); }
     };
     QTemporaryDir dir;
@@ -390,15 +405,16 @@ TEST(CardJob, DataStreamFileRefusesWhatIsNotOne)
         QByteArray bytes;
         const char* errorPart;
     } rows[] = {
-        {"csv.txt", "Name,Image\nAnn,\n", "a CSV file is read with --csv"},
-        {"pairs.txt", "Name=Ann\nBadge=7\n", "no field separators"},
+        { "csv.txt", "Name,Image\nAnn,\n", "a CSV file is read with --csv" },
+        { "pairs.txt", "Name=Ann\nBadge=7\n", "no field separators" },
     };
     auto t = nameCard();
     for (const Row& r : rows) {
         writeFile(dir.filePath(QString::fromLatin1(r.name)), r.bytes);
         CPrintData data;
         QString error;
-        EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data, &error)) << r.name;
+        EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data, &error))
+            << r.name;
         EXPECT_TRUE(error.contains(QLatin1String(r.errorPart))) << error.toStdString();
     }
     // A pipe is refused before it is opened (opening it would wait for a writer).

@@ -2,12 +2,13 @@
 // reported and skipped, bounded records, header checks.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include "jobs/CardJobCsv.h"
+#include <QBuffer>
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 struct Read {
     QString headerError;
@@ -47,11 +48,11 @@ TEST(CsvReader, ReadsQuotedFieldsAsRfc4180HasThem)
                            "Bob,\"two\nlines\",2\r\n"
                            "\"\",,3\n");
     ASSERT_TRUE(r.headerError.isEmpty());
-    EXPECT_EQ(r.header, (QStringList{"Name", "Note", "No"}));
+    EXPECT_EQ(r.header, (QStringList { "Name", "Note", "No" }));
     ASSERT_EQ(r.records.size(), 3u);
-    EXPECT_EQ(r.records[0].fields, (QStringList{"Lee, Ann", "said \"hi\"", "1"}));
-    EXPECT_EQ(r.records[1].fields, (QStringList{"Bob", "two\nlines", "2"}));
-    EXPECT_EQ(r.records[2].fields, (QStringList{"", "", "3"}));
+    EXPECT_EQ(r.records[0].fields, (QStringList { "Lee, Ann", "said \"hi\"", "1" }));
+    EXPECT_EQ(r.records[1].fields, (QStringList { "Bob", "two\nlines", "2" }));
+    EXPECT_EQ(r.records[2].fields, (QStringList { "", "", "3" }));
     // Record numbers count data records; lines count the file's lines.
     EXPECT_EQ(r.records[0].number, 1);
     EXPECT_EQ(r.records[0].line, 2);
@@ -69,7 +70,7 @@ TEST(CsvReader, SkipsBomAndBlankLinesAndReadsALastLineWithoutBreak)
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_EQ(r.records[0].fields[1], QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
     EXPECT_EQ(r.records[0].line, 3);
-    EXPECT_EQ(r.records[1].fields, (QStringList{"2", "x"}));
+    EXPECT_EQ(r.records[1].fields, (QStringList { "2", "x" }));
     EXPECT_EQ(r.records[1].number, 2);
 }
 
@@ -79,7 +80,9 @@ struct DamageRow {
     const char* errorPart;
 };
 
-class CsvDamage : public ::testing::TestWithParam<DamageRow> { };
+class CsvDamage : public ::testing::TestWithParam<DamageRow>
+{
+};
 
 TEST_P(CsvDamage, ReportsTheDamagedRecordAndReadsTheNext)
 {
@@ -93,16 +96,16 @@ TEST_P(CsvDamage, ReportsTheDamagedRecordAndReadsTheNext)
     EXPECT_EQ(bad.number, 1);
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_TRUE(r.records[1].error.isEmpty());
-    EXPECT_EQ(r.records[1].fields, (QStringList{"ok", "fine"}));
+    EXPECT_EQ(r.records[1].fields, (QStringList { "ok", "fine" }));
     EXPECT_EQ(r.records[1].number, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, CsvDamage,
-    ::testing::Values(DamageRow{"TooFew", "only\n", "1 fields where the header has 2"},
-        DamageRow{"TooMany", "1,2,3\n", "3 fields where the header has 2"},
-        DamageRow{"BadUtf8", "x,\xFF\xFE\n", "not valid UTF-8"},
-        DamageRow{"TextAfterQuote", "\"a\"b,c\n", "follows a closing quote"},
-        DamageRow{"QuoteInside", "a\"b,c\n", "quote inside"}),
+    ::testing::Values(DamageRow { "TooFew", "only\n", "1 fields where the header has 2" },
+        DamageRow { "TooMany", "1,2,3\n", "3 fields where the header has 2" },
+        DamageRow { "BadUtf8", "x,\xFF\xFE\n", "not valid UTF-8" },
+        DamageRow { "TextAfterQuote", "\"a\"b,c\n", "follows a closing quote" },
+        DamageRow { "QuoteInside", "a\"b,c\n", "quote inside" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvReader, AnUnclosedQuoteAtTheEndIsAnError)
@@ -121,7 +124,7 @@ TEST(CsvReader, AnOverlongRecordIsRefusedWithoutHoldingIt)
     const Read r = readAll(body);
     ASSERT_EQ(r.records.size(), 2u);
     EXPECT_TRUE(r.records[0].error.contains(QLatin1String("longer than")));
-    EXPECT_EQ(r.records[1].fields, (QStringList{"next", "z"}));
+    EXPECT_EQ(r.records[1].fields, (QStringList { "next", "z" }));
     EXPECT_EQ(r.records[1].line, 3);
 }
 
@@ -131,7 +134,9 @@ struct HeaderRow {
     const char* errorPart;
 };
 
-class CsvHeader : public ::testing::TestWithParam<HeaderRow> { };
+class CsvHeader : public ::testing::TestWithParam<HeaderRow>
+{
+};
 
 TEST_P(CsvHeader, RefusesABadHeader)
 {
@@ -140,9 +145,9 @@ TEST_P(CsvHeader, RefusesABadHeader)
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, CsvHeader,
-    ::testing::Values(HeaderRow{"Empty", "", "empty"}, HeaderRow{"OnlyBlankLines", "\n\n", "empty"},
-        HeaderRow{"Unnamed", "A,,C\n", "column 2 has no name"},
-        HeaderRow{"Repeated", "Name,name\n", "appears twice"}, HeaderRow{"BadUtf8", "A,\xC3\n", "UTF-8"}),
+    ::testing::Values(HeaderRow { "Empty", "", "empty" }, HeaderRow { "OnlyBlankLines", "\n\n", "empty" },
+        HeaderRow { "Unnamed", "A,,C\n", "column 2 has no name" },
+        HeaderRow { "Repeated", "Name,name\n", "appears twice" }, HeaderRow { "BadUtf8", "A,\xC3\n", "UTF-8" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvReader, FindsColumnsWithoutRegardToCase)
@@ -171,13 +176,13 @@ TEST(CsvReader, DetectsDelimiterAndEncoding)
     commaUtf8.delimiter = ',';
     commaUtf8.encoding = CsvOptions::Encoding::Windows1252;
     const Row rows[] = {
-        {"Semicolon", "Name;Note\nAnn;a,b\n", {}, {"Name", "Note"}, {"Ann", "a,b"}},
-        {"Tab", "Name\tNote\n\"x;y\"\tz\n", {}, {"Name", "Note"}, {"x;y", "z"}},
-        {"QuotedCommasDoNotCount", "\"a,b,c\";d\n1;2\n", {}, {"a,b,c", "d"}, {"1", "2"}},
-        {"Windows1252", "Name,Note\nRen\xE9,\x80 5\n", {}, {"Name", "Note"},
-            {QString::fromUtf8("Ren\xC3\xA9"), QString::fromUtf8("\xE2\x82\xAC 5")}},
-        {"Utf8", "Name,Note\nRen\xC3\xA9,x\n", {}, {"Name", "Note"}, {QString::fromUtf8("Ren\xC3\xA9"), "x"}},
-        {"Forced", "A;B,C\n\xE9;1,2\n", commaUtf8, {"A;B", "C"}, {QString::fromUtf8("\xC3\xA9;1"), "2"}},
+        { "Semicolon", "Name;Note\nAnn;a,b\n", {}, { "Name", "Note" }, { "Ann", "a,b" } },
+        { "Tab", "Name\tNote\n\"x;y\"\tz\n", {}, { "Name", "Note" }, { "x;y", "z" } },
+        { "QuotedCommasDoNotCount", "\"a,b,c\";d\n1;2\n", {}, { "a,b,c", "d" }, { "1", "2" } },
+        { "Windows1252", "Name,Note\nRen\xE9,\x80 5\n", {}, { "Name", "Note" },
+            { QString::fromUtf8("Ren\xC3\xA9"), QString::fromUtf8("\xE2\x82\xAC 5") } },
+        { "Utf8", "Name,Note\nRen\xC3\xA9,x\n", {}, { "Name", "Note" }, { QString::fromUtf8("Ren\xC3\xA9"), "x" } },
+        { "Forced", "A;B,C\n\xE9;1,2\n", commaUtf8, { "A;B", "C" }, { QString::fromUtf8("\xC3\xA9;1"), "2" } },
     };
     for (const Row& r : rows) {
         const Read got = readAll(r.bytes, r.options);

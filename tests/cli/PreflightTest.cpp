@@ -190,13 +190,18 @@ TEST(Preflight, CheckVerifyReadsRealBarcodes)
     if (!QFile::exists(program))
         GTEST_SKIP() << "kytpreview is not built";
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("card.data")), "Name\x01" "Ann\x02" "Badge\x01" "1234\x02" "Image\x01\x02"
-                                                         "Dept\x01x\x02");
+    writeFile(dir.filePath(QStringLiteral("card.data")),
+        "Name\x01"
+        "Ann\x02"
+        "Badge\x01"
+        "1234\x02"
+        "Image\x01\x02"
+        "Dept\x01x\x02");
     struct Row {
         const char* font;
         int exitCode;
         const char* part;
-    } rows[] = {{"KYT Code128", 0, "1 barcodes read back as expected"}, {"Arial", 1, "FAIL scan: "}};
+    } rows[] = { { "KYT Code128", 0, "1 barcodes read back as expected" }, { "Arial", 1, "FAIL scan: " } };
     for (const Row& r : rows) {
         auto t = badgeCard();
         std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontName(QString::fromLatin1(r.font));
@@ -205,8 +210,9 @@ TEST(Preflight, CheckVerifyReadsRealBarcodes)
         ASSERT_TRUE(t->SaveFile(tpl));
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(program, {QStringLiteral("check"), tpl, QStringLiteral("--data"), dir.filePath(QStringLiteral("card.data")),
-                             QStringLiteral("--verify")});
+        p.start(program,
+            { QStringLiteral("check"), tpl, QStringLiteral("--data"), dir.filePath(QStringLiteral("card.data")),
+                QStringLiteral("--verify") });
         ASSERT_TRUE(p.waitForFinished(120000));
         const QString out = QString::fromUtf8(p.readAll());
         EXPECT_EQ(p.exitCode(), r.exitCode) << r.font << "\n" << out.toStdString();

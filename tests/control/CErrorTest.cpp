@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QSignalSpy>
 #include "errors/CError.h"
 #include "errors/EventLog.h"
 #include "errors/MessageBox.h"
 #include "support/TestSupport.h"
+#include <QFile>
+#include <QSignalSpy>
 
 using namespace kyt;
 
@@ -31,7 +31,8 @@ TEST(CError, ReportsToLogEventAndMessageBox)
 
     err.Display(53, "KYTPreview.CPrintTemplate (8.1.3) Render", "File not found");
 
-    EXPECT_TRUE(seen.contains("|Ver 8.1. 3|Source: KYTPreview.CPrintTemplate (8.1.3) Render|Type: System Error|Number: 53|Message: File not found|"));
+    EXPECT_TRUE(seen.contains("|Ver 8.1. 3|Source: KYTPreview.CPrintTemplate (8.1.3) Render|Type: System Error|Number: "
+                              "53|Message: File not found|"));
     EXPECT_FALSE(seen.contains("CRITICAL"));
     EXPECT_EQ(critical.count(), 0);
     ASSERT_EQ(scope.box().asked().size(), 1u);
@@ -85,7 +86,7 @@ TEST(CError, FailingMessageBoxDoesNotStopTheReport)
         int Show(const MessageRequest&) override { throw std::runtime_error("no display"); }
     };
     auto previous = setMessageBox(std::make_shared<ThrowingBox>());
-    for (bool throwingHandler : {false, true}) {
+    for (bool throwingHandler : { false, true }) {
         CError err;
         if (throwingHandler)
             QObject::connect(&err, &CError::ErrorEvent, [](QString&) { throw std::runtime_error("handler"); });

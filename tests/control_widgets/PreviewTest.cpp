@@ -2,23 +2,24 @@
 // area, templates and print data it hands out, and its failure reports.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <cmath>
-#include <QMetaObject>
 #include "control/Preview.h"
+#include "errors/MessageBox.h"
 #include "objects/CDataObject.h"
 #include "objects/CLogoObject.h"
-#include "errors/MessageBox.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include "settings/CProperties.h"
 #include "settings/TargetApplicationFactory.h"
 #include "support/TestSupport.h"
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMetaObject>
+#include <cmath>
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 std::shared_ptr<CPrintTemplate> blankTemplate(double w, double h, bool duplex = false)
 {
@@ -122,7 +123,9 @@ struct FitRow {
     double factor;
 };
 
-class PreviewFit : public ::testing::TestWithParam<FitRow> { };
+class PreviewFit : public ::testing::TestWithParam<FitRow>
+{
+};
 
 TEST_P(PreviewFit, StoresTheFitFactorInScalor)
 {
@@ -134,11 +137,11 @@ TEST_P(PreviewFit, StoresTheFitFactorInScalor)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PreviewFit,
-    ::testing::Values(FitRow{2, 1, false, 384, 384, 2.0}, // width decides, enlarged
-        FitRow{1, 2, false, 384, 96, 0.5},                // height decides, reduced
-        FitRow{2, 1, false, 384, 192, 2.0},               // one side fills 4 x 2
-        FitRow{2, 1, true, 384, 192, 1.0},                // both sides: twice the height
-        FitRow{3.375, 2.125, true, 324, 408, 1.0}));      // a card, both sides, exactly
+    ::testing::Values(FitRow { 2, 1, false, 384, 384, 2.0 }, // width decides, enlarged
+        FitRow { 1, 2, false, 384, 96, 0.5 }, // height decides, reduced
+        FitRow { 2, 1, false, 384, 192, 2.0 }, // one side fills 4 x 2
+        FitRow { 2, 1, true, 384, 192, 1.0 }, // both sides: twice the height
+        FitRow { 3.375, 2.125, true, 324, 408, 1.0 })); // a card, both sides, exactly
 
 TEST(Preview, PreviewDrawsTheFieldNamesOrTheValues)
 {
@@ -275,16 +278,18 @@ TEST(Preview, MissingObjectsAreReportedUnderTheProcedureName)
     Preview p;
     p.Error()->setDisplayError(false);
     const std::vector<FailureRow> rows = {
-        {" PreviewTemplate", [](Preview& c) { c.PreviewTemplate(nullptr); }},
-        {" PrintTemplate", [](Preview& c) { EXPECT_FALSE(c.PrintTemplate(nullptr, std::make_shared<CPrintTemplate>())); }},
-        {" GetTemplateBitmap", [](Preview& c) { EXPECT_TRUE(c.GetTemplateBitmap(nullptr).isNull()); }},
+        { " PreviewTemplate", [](Preview& c) { c.PreviewTemplate(nullptr); } },
+        { " PrintTemplate",
+            [](Preview& c) { EXPECT_FALSE(c.PrintTemplate(nullptr, std::make_shared<CPrintTemplate>())); } },
+        { " GetTemplateBitmap", [](Preview& c) { EXPECT_TRUE(c.GetTemplateBitmap(nullptr).isNull()); } },
     };
     for (const FailureRow& r : rows) {
         QString line;
         auto conn = QObject::connect(p.Error().get(), &CError::ErrorEvent, [&line](QString& l) { line = l; });
         r.call(p);
         QObject::disconnect(conn);
-        EXPECT_TRUE(line.contains(QStringLiteral("Source: Preview 8.1.3)") + QLatin1String(r.procedure))) << line.toStdString();
+        EXPECT_TRUE(line.contains(QStringLiteral("Source: Preview 8.1.3)") + QLatin1String(r.procedure)))
+            << line.toStdString();
         EXPECT_TRUE(line.contains(QStringLiteral("Number: 91"))) << line.toStdString();
     }
 }
@@ -308,9 +313,9 @@ TEST(Preview, MembersAreReachableByName)
     TraceSurface trace(QStringLiteral("Printer"));
     bool printed = false;
     t->setScalor(1);
-    EXPECT_TRUE(QMetaObject::invokeMethod(&s.p, "PrintTemplate", Q_RETURN_ARG(bool, printed),
-        Q_ARG(kyt::Surface*, &trace), Q_ARG(std::shared_ptr<kyt::CPrintTemplate>, t),
-        Q_ARG(std::shared_ptr<kyt::CPrintData>, nullptr)));
+    EXPECT_TRUE(
+        QMetaObject::invokeMethod(&s.p, "PrintTemplate", Q_RETURN_ARG(bool, printed), Q_ARG(kyt::Surface*, &trace),
+            Q_ARG(std::shared_ptr<kyt::CPrintTemplate>, t), Q_ARG(std::shared_ptr<kyt::CPrintData>, nullptr)));
     EXPECT_TRUE(printed);
     EXPECT_FALSE(trace.lines().isEmpty());
 }
@@ -320,7 +325,7 @@ TEST(Preview, HugeDisplayAreaAndSizelessCardsAreSurvived)
     test::ScriptedBoxScope scope;
     Shown s(200, 100);
     // Larger than a picture may be: drawn at the largest allowed size.
-    for (const QSize size : {QSize(10000, 9000), QSize(40000, 10)}) {
+    for (const QSize size : { QSize(10000, 9000), QSize(40000, 10) }) {
         s.p.resize(size);
         QCoreApplication::processEvents();
         auto t = blankTemplate(2, 1);
@@ -329,7 +334,7 @@ TEST(Preview, HugeDisplayAreaAndSizelessCardsAreSurvived)
     }
     // A card without a size is reported and keeps its Scalor.
     s.p.resize(200, 100);
-    for (double w : {0.0, -2.0}) {
+    for (double w : { 0.0, -2.0 }) {
         auto t = blankTemplate(w, 1);
         t->setScalor(1.5);
         const size_t before = scope.box().asked().size();

@@ -2,18 +2,19 @@
 // Shared by the file tests: templates built in code, an error reporter that
 // counts its reports, and small file helpers.
 
+#include "errors/CError.h"
+#include "objects/CLogoObject.h"
+#include "platform/Picture.h"
+#include "template/CPrintTemplate.h"
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QString>
 #include <QtEndian>
 #include <memory>
-#include "errors/CError.h"
-#include "objects/CLogoObject.h"
-#include "platform/Picture.h"
-#include "template/CPrintTemplate.h"
 
-namespace kyt::test {
+namespace kyt::test
+{
 
 // An error reporter that records every log line.
 struct ReportLog {
@@ -78,18 +79,99 @@ inline std::shared_ptr<CPrintTemplate> richTemplate(const std::shared_ptr<CError
     f.Duplex = true;
     f.Picture = Picture(patternImage(5, 4, 1));
     const char* rows[][2] = {
-        {"Rect", "0\x01" "0\x01" "3.375\x01" "0.4\x01" "1\x01" "0\x01" "8388608\x01" "0\x01"},
-        {"Logo", "0.05\x01" "0.1\x01" "0.5\x01" "0.3\x01" "2\x01" "7\x01" "0\x01" "True\x01"},
-        {"Text", "0.1\x01" "0.7\x01" "2\x01" "0.25\x01" "3\x01" "0\x01" "2\x01" "8388608\x01" "16777215\x01"
-                 "VISITOR PASS\x01" "True\x01" "False\x01" "False\x01" "False\x01" "Arial\x01" "14\x01" "True\x01"
-                 "False\x01" "0\x01\x01\x01" "False\x01"},
-        {"Data", "1\x01" "1.2\x01" "2\x01" "0.25\x01" "4\x01" "0\x01" "0\x01" "16777215\x01" "0\x01" "LastName\x01"
-                 "False\x01" "True\x01" "False\x01" "False\x01" "Arial\x01" "10\x01" "True\x01" "False\x01" "0\x01\x01\x01"
-                 "True\x01"},
-        {"Photo", "0.5\x01" "0.1\x01" "1\x01" "1.25\x01" "5\x01" "1\x01" "True\x01"},
-        {"Line", "0.45\x01" "0\x01" "3.375\x01" "0\x01" "6\x01" "255\x01"},
-        {"Rectangle", "2.2\x01" "0.1\x01" "1\x01" "0.5\x01" "7\x01" "2\x01" "65280\x01" "255\x01"},
-        {"Logo", "2.5\x01" "2\x01" "1\x01" "1\x01" "8\x01" "9\x01" "1\x01" "False\x01"},
+        { "Rect",
+            "0\x01"
+            "0\x01"
+            "3.375\x01"
+            "0.4\x01"
+            "1\x01"
+            "0\x01"
+            "8388608\x01"
+            "0\x01" },
+        { "Logo",
+            "0.05\x01"
+            "0.1\x01"
+            "0.5\x01"
+            "0.3\x01"
+            "2\x01"
+            "7\x01"
+            "0\x01"
+            "True\x01" },
+        { "Text",
+            "0.1\x01"
+            "0.7\x01"
+            "2\x01"
+            "0.25\x01"
+            "3\x01"
+            "0\x01"
+            "2\x01"
+            "8388608\x01"
+            "16777215\x01"
+            "VISITOR PASS\x01"
+            "True\x01"
+            "False\x01"
+            "False\x01"
+            "False\x01"
+            "Arial\x01"
+            "14\x01"
+            "True\x01"
+            "False\x01"
+            "0\x01\x01\x01"
+            "False\x01" },
+        { "Data",
+            "1\x01"
+            "1.2\x01"
+            "2\x01"
+            "0.25\x01"
+            "4\x01"
+            "0\x01"
+            "0\x01"
+            "16777215\x01"
+            "0\x01"
+            "LastName\x01"
+            "False\x01"
+            "True\x01"
+            "False\x01"
+            "False\x01"
+            "Arial\x01"
+            "10\x01"
+            "True\x01"
+            "False\x01"
+            "0\x01\x01\x01"
+            "True\x01" },
+        { "Photo",
+            "0.5\x01"
+            "0.1\x01"
+            "1\x01"
+            "1.25\x01"
+            "5\x01"
+            "1\x01"
+            "True\x01" },
+        { "Line",
+            "0.45\x01"
+            "0\x01"
+            "3.375\x01"
+            "0\x01"
+            "6\x01"
+            "255\x01" },
+        { "Rectangle",
+            "2.2\x01"
+            "0.1\x01"
+            "1\x01"
+            "0.5\x01"
+            "7\x01"
+            "2\x01"
+            "65280\x01"
+            "255\x01" },
+        { "Logo",
+            "2.5\x01"
+            "2\x01"
+            "1\x01"
+            "1\x01"
+            "8\x01"
+            "9\x01"
+            "1\x01"
+            "False\x01" },
     };
     int seed = 2;
     for (const auto& row : rows) {

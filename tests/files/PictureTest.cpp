@@ -4,17 +4,18 @@
 // template file; and refusal of pictures that claim huge dimensions.
 #include <gtest/gtest.h>
 
+#include "platform/Picture.h"
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
-#include "platform/Picture.h"
 
 using namespace kyt;
 
-namespace {
+namespace
+{
 
 void put16(QByteArray& b, quint16 v)
 {
@@ -35,12 +36,21 @@ void putBE32(QByteArray& b, quint32 v)
     b.append(x, 4);
 }
 
-QRgb paletteColor(int i) { return qRgb(i * 16 % 256, 255 - i * 16 % 256, (i * 37) % 256); }
+QRgb paletteColor(int i)
+{
+    return qRgb(i * 16 % 256, 255 - i * 16 % 256, (i * 37) % 256);
+}
 
 // Index of pixel (x, y), y counted from the top, for a palette of n colours.
-int indexAt(int x, int y, int n) { return (x * 3 + y * 5) % n; }
+int indexAt(int x, int y, int n)
+{
+    return (x * 3 + y * 5) % n;
+}
 
-QRgb trueColorAt(int x, int y) { return qRgb(x * 40 % 256, y * 60 % 256, (x + y) * 20 % 256); }
+QRgb trueColorAt(int x, int y)
+{
+    return qRgb(x * 40 % 256, y * 60 % 256, (x + y) * 20 % 256);
+}
 
 enum Compression { Plain = 0, Rle8 = 1, Rle4 = 2 };
 
@@ -160,7 +170,7 @@ QByteArray makeGif()
     put16(g, 2);
     put16(g, 2);
     g.append(char(0x81)).append(char(0)).append(char(0)); // global table, 4 colours
-    const QRgb pal[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    const QRgb pal[4] = { qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255) };
     for (QRgb c : pal)
         g.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
     g.append(',');
@@ -170,7 +180,7 @@ QByteArray makeGif()
     put16(g, 2);
     g.append(char(0));
     g.append(char(2)); // minimum code size
-    const int codes[] = {4, 0, 4, 1, 4, 2, 4, 3, 5};
+    const int codes[] = { 4, 0, 4, 1, 4, 2, 4, 3, 5 };
     QByteArray data;
     quint32 acc = 0;
     int bits = 0;
@@ -227,7 +237,9 @@ struct BmpCase {
     Compression compression;
 };
 
-class BmpDepths : public ::testing::TestWithParam<BmpCase> {};
+class BmpDepths : public ::testing::TestWithParam<BmpCase>
+{
+};
 
 TEST_P(BmpDepths, ReadsEveryPixel)
 {
@@ -246,10 +258,10 @@ TEST_P(BmpDepths, ReadsEveryPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Picture, BmpDepths,
-                         ::testing::Values(BmpCase{"1bit", 1, Plain}, BmpCase{"4bit", 4, Plain}, BmpCase{"8bit", 8, Plain},
-                                           BmpCase{"24bit", 24, Plain}, BmpCase{"32bit", 32, Plain},
-                                           BmpCase{"rle8", 8, Rle8}, BmpCase{"rle4", 4, Rle4}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(BmpCase { "1bit", 1, Plain }, BmpCase { "4bit", 4, Plain }, BmpCase { "8bit", 8, Plain },
+        BmpCase { "24bit", 24, Plain }, BmpCase { "32bit", 32, Plain }, BmpCase { "rle8", 8, Rle8 },
+        BmpCase { "rle4", 4, Rle4 }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Picture, ReadsOtherFormatsFromBytesAndFiles)
 {
@@ -258,7 +270,7 @@ TEST(Picture, ReadsOtherFormatsFromBytesAndFiles)
         const char* format;
         int type;
         bool exact;
-    } rows[] = {{"png", Picture::Bitmap, true}, {"jpg", Picture::Bitmap, false}, {"ico", Picture::Icon, true}};
+    } rows[] = { { "png", Picture::Bitmap, true }, { "jpg", Picture::Bitmap, false }, { "ico", Picture::Icon, true } };
     QTemporaryDir dir;
     for (const Row& r : rows) {
         const QByteArray bytes = encode(img, r.format);
@@ -312,7 +324,7 @@ TEST(Picture, SizeInHundredthsOfMillimetreAt96PerInch)
 
 TEST(Picture, BmpBytesRoundTripPixelEqual)
 {
-    for (bool alpha : {false, true}) {
+    for (bool alpha : { false, true }) {
         const Picture original(testImage(13, 6, alpha));
         const QByteArray bmp = original.toBmp();
         ASSERT_TRUE(bmp.startsWith("BM")) << alpha;
@@ -337,10 +349,10 @@ TEST(Picture, RefusesHugeDimensionsBeforeAllocating)
         const char* name;
         QByteArray bytes;
     } rows[] = {
-        {"bmp 100000x100000", makeBmp(2, 2, 24, Plain, 100000, 100000)},
-        {"bmp 40000x1", makeBmp(2, 1, 24, Plain, 40000, 1)},
-        {"png 100000x100000", makePngHeaderOnly(100000, 100000)},
-        {"png 20000x20000", makePngHeaderOnly(20000, 20000)},
+        { "bmp 100000x100000", makeBmp(2, 2, 24, Plain, 100000, 100000) },
+        { "bmp 40000x1", makeBmp(2, 1, 24, Plain, 40000, 1) },
+        { "png 100000x100000", makePngHeaderOnly(100000, 100000) },
+        { "png 20000x20000", makePngHeaderOnly(20000, 20000) },
     };
     for (const Row& r : rows) {
         QString error;
@@ -360,8 +372,8 @@ TEST(Picture, RefusesHugeDimensionsBeforeAllocating)
 TEST(Picture, DamagedDataIsAnErrorNotACrash)
 {
     const QByteArray good = makeBmp(7, 5, 8);
-    const QByteArray cases[] = {QByteArray(), QByteArray("BM"), good.left(20), good.left(60), good.left(good.size() - 9),
-                                QByteArray("not a picture at all"), encode(testImage(8, 8), "png").left(40)};
+    const QByteArray cases[] = { QByteArray(), QByteArray("BM"), good.left(20), good.left(60),
+        good.left(good.size() - 9), QByteArray("not a picture at all"), encode(testImage(8, 8), "png").left(40) };
     for (const QByteArray& bytes : cases) {
         QString error;
         const Picture pic = Picture::fromData(bytes, &error);
@@ -382,7 +394,10 @@ TEST(Picture, FewColoursAreStoredRunLengthCoded)
     QImage img(300, 120, QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            img.setPixel(x, y, (x / 7 + y / 5) % 3 == 0 ? qRgb(200, 30, 30) : (x + y) % 97 == 0 ? qRgb(0, 0, 0) : qRgb(250, 250, 240));
+            img.setPixel(x, y,
+                (x / 7 + y / 5) % 3 == 0 ? qRgb(200, 30, 30)
+                    : (x + y) % 97 == 0  ? qRgb(0, 0, 0)
+                                         : qRgb(250, 250, 240));
     const Picture original(img);
     const QByteArray bmp = original.toBmp();
     ASSERT_TRUE(bmp.startsWith("BM"));

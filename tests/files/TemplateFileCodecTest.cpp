@@ -3,9 +3,9 @@
 // rules, and a reader that refuses lengths it cannot satisfy.
 #include <gtest/gtest.h>
 
+#include "errors/CError.h"
 #include "files/FileTestSupport.h"
 #include "support/TestSupport.h"
-#include "errors/CError.h"
 #include "template/TemplateFileCodec.h"
 
 using namespace kyt;
@@ -21,7 +21,9 @@ TEST(TemplateFileCodec, HeaderWordAndTypeFields)
     EXPECT_EQ(typeField("ParseString"), QByteArray("ParseStrin"));
     EXPECT_EQ(typeField(QString()), QByteArray(10, ' '));
     EXPECT_EQ(typeField(QStringLiteral("Caf\u00e9")), QByteArray("Caf\xe9      ")); // Windows-1252
-    EXPECT_EQ(recordText({"1", "BMP"}), QString("1\x01" "BMP\x01\r\n"));
+    EXPECT_EQ(recordText({ "1", "BMP" }),
+        QString("1\x01"
+                "BMP\x01\r\n"));
     EXPECT_EQ(recordText({}), QString("\r\n"));
 }
 
@@ -38,17 +40,32 @@ TEST(TemplateFileCodec, TemplateRecordWritePatterns)
     r.TargetApplication = "KYT.Badges";
     r.Duplex = true;
     EXPECT_EQ(makeTemplateRecord(r),
-              QString("3.375\x01" "2.125\x01" "001.000\x01" "2\x01" "12\x01" "1\x01" "16777215\x01" "KYT.Badges\x01" "-1\x01\r\n"));
+        QString("3.375\x01"
+                "2.125\x01"
+                "001.000\x01"
+                "2\x01"
+                "12\x01"
+                "1\x01"
+                "16777215\x01"
+                "KYT.Badges\x01"
+                "-1\x01\r\n"));
 
     TemplateRecord empty;
     empty.Width = 2.0004;
     empty.Scalor = 0.5;
     EXPECT_EQ(makeTemplateRecord(empty),
-              QString("2.000\x01" "0.000\x01" "000.500\x01" "0\x01" "0\x01\x01" "-1\x01\x01" "0\x01\r\n"));
+        QString("2.000\x01"
+                "0.000\x01"
+                "000.500\x01"
+                "0\x01"
+                "0\x01\x01"
+                "-1\x01\x01"
+                "0\x01\r\n"));
 
     // A separator in the target name would shift the duplex field.
     TemplateRecord odd;
-    odd.TargetApplication = QString("A\x01" "B");
+    odd.TargetApplication = QString("A\x01"
+                                    "B");
     odd.Duplex = true;
     EXPECT_TRUE(parseTemplateRecord(makeTemplateRecord(odd)).Duplex);
     EXPECT_EQ(parseTemplateRecord(makeTemplateRecord(odd)).TargetApplication, "AB");
@@ -65,12 +82,55 @@ TEST(TemplateFileCodec, TemplateRecordReadingRules)
         int color;
         bool duplex;
     } rows[] = {
-        {"3.375\x01" "2.125\x01" "000.000\x01" "1\x01" "0\x01\x01" "\x01\x01" "0\x01\r\n", 1, 1, 0, 0, -1, false},
-        {"3.375\x01" "2.125\x01" "002.500\x01" "2\x01" "4\x01" "1\x01" "abc\x01" "x\x01" "-1\x01\r\n", 2.5, 2, 4, 1, -1, true},
-        {" 3,375 \x01" "2\x01" "1\x01" "1.6\x01" "3\x01" " 2 \x01" "255\x01\x01" "5\x01", 1, 2, 3, 2, 255, true},
-        {"1\x01" "1\x01" "1\x01" "0\x01" "0\x01\x01" "4294967295\x01\x01" "True\x01", 1, 0, 0, 0, -1, true},
-        {"1\x01" "1\x01" "1\x01" "0\x01" "0\x01\x01" "4278190080\x01\x01" "False\x01", 1, 0, 0, 0, int(0xFF000000), false},
-        {"1\x01" "1\x01" "1\x01" "0\x01" "0", 1, 0, 0, 0, -1, false}, // fields 6-9 missing
+        { "3.375\x01"
+          "2.125\x01"
+          "000.000\x01"
+          "1\x01"
+          "0\x01\x01"
+          "\x01\x01"
+          "0\x01\r\n",
+            1, 1, 0, 0, -1, false },
+        { "3.375\x01"
+          "2.125\x01"
+          "002.500\x01"
+          "2\x01"
+          "4\x01"
+          "1\x01"
+          "abc\x01"
+          "x\x01"
+          "-1\x01\r\n",
+            2.5, 2, 4, 1, -1, true },
+        { " 3,375 \x01"
+          "2\x01"
+          "1\x01"
+          "1.6\x01"
+          "3\x01"
+          " 2 \x01"
+          "255\x01\x01"
+          "5\x01",
+            1, 2, 3, 2, 255, true },
+        { "1\x01"
+          "1\x01"
+          "1\x01"
+          "0\x01"
+          "0\x01\x01"
+          "4294967295\x01\x01"
+          "True\x01",
+            1, 0, 0, 0, -1, true },
+        { "1\x01"
+          "1\x01"
+          "1\x01"
+          "0\x01"
+          "0\x01\x01"
+          "4278190080\x01\x01"
+          "False\x01",
+            1, 0, 0, 0, int(0xFF000000), false },
+        { "1\x01"
+          "1\x01"
+          "1\x01"
+          "0\x01"
+          "0",
+            1, 0, 0, 0, -1, false }, // fields 6-9 missing
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -90,12 +150,37 @@ TEST(TemplateFileCodec, TemplateRecordReadingRules)
     // Fields that must be numbers.
     const char* bad[] = {
         "",
-        "x\x01" "1\x01" "1\x01" "0\x01" "0\x01",
-        "1\x01" "1\x01" "1\x01" "0\x01" "-1\x01",       // negative count
-        "1\x01" "1\x01" "1\x01" "0\x01" "9e99\x01",     // count out of range
-        "1\x01" "1\x01" "1\x01" "70000\x01" "0\x01",    // orientation out of 16 bits
-        "1\x01" "1\x01" "1\x01" "0\x01" "0\x01" "?\x01", // background number
-        "inf\x01" "1\x01" "1\x01" "0\x01" "0\x01",
+        "x\x01"
+        "1\x01"
+        "1\x01"
+        "0\x01"
+        "0\x01",
+        "1\x01"
+        "1\x01"
+        "1\x01"
+        "0\x01"
+        "-1\x01", // negative count
+        "1\x01"
+        "1\x01"
+        "1\x01"
+        "0\x01"
+        "9e99\x01", // count out of range
+        "1\x01"
+        "1\x01"
+        "1\x01"
+        "70000\x01"
+        "0\x01", // orientation out of 16 bits
+        "1\x01"
+        "1\x01"
+        "1\x01"
+        "0\x01"
+        "0\x01"
+        "?\x01", // background number
+        "inf\x01"
+        "1\x01"
+        "1\x01"
+        "0\x01"
+        "0\x01",
     };
     for (const char* text : bad)
         EXPECT_EQ(errorNumberOf([&] { parseTemplateRecord(QString::fromLatin1(text)); }), ErrBadFormat) << text;
@@ -108,7 +193,10 @@ TEST(TemplateFileCodec, WriterLayoutIsByteExact)
     w.writeObject("Rectangle", "x\x01\r\n");
     w.writePicture(2, "BMP", QByteArray("BM12"));
     const QByteArray expected = QByteArray("KyTID00081") + le32(4) + "1\x01\r\n" + "Rectangle " + le32(4) + "x\x01\r\n"
-                                + "Logo      " + le32(8) + "2\x01" "BMP\x01\r\n" + le32(4) + "BM12";
+        + "Logo      " + le32(8)
+        + "2\x01"
+          "BMP\x01\r\n"
+        + le32(4) + "BM12";
     EXPECT_EQ(w.bytes(), expected);
 }
 
@@ -138,17 +226,10 @@ TEST(TemplateFileCodec, HeaderWordRules)
         bool accepted;
         bool throws;
     } rows[] = {
-        {"KyTID00081", true, false},
-        {"KYTID00081", true, false},
-        {"kytid00003", true, false},
-        {"KyTID    3", true, false},
-        {"KyTID00002", false, false},
-        {"KyTID     ", false, false},
-        {"KyTID0008x", false, false},
-        {"KyXID00081", false, false},
-        {"", false, false},
-        {"BM", false, false},
-        {"KyTID00", false, true}, // a template file cut inside its header word
+        { "KyTID00081", true, false }, { "KYTID00081", true, false }, { "kytid00003", true, false },
+        { "KyTID    3", true, false }, { "KyTID00002", false, false }, { "KyTID     ", false, false },
+        { "KyTID0008x", false, false }, { "KyXID00081", false, false }, { "", false, false }, { "BM", false, false },
+        { "KyTID00", false, true }, // a template file cut inside its header word
     };
     for (const Row& row : rows) {
         TemplateFileReader r(row.bytes);
@@ -168,16 +249,17 @@ TEST(TemplateFileCodec, LengthsAreCheckedBeforeReading)
         int step; // 0 template record, 1 object record, 2 picture record
         qint32 error;
     } rows[] = {
-        {"negative record length", head + le32(-1) + "abc", 0, ErrBadFormat},
-        {"length past end", head + le32(1000) + "abc", 0, ErrPastEnd},
-        {"huge length", head + le32(0x7FFFFFFF), 0, ErrPastEnd},
-        {"length cut short", head + QByteArray("\x02\x00", 2), 0, ErrPastEnd},
-        {"object type field cut", head + le32(0) + "Data", 1, ErrPastEnd},
-        {"object negative length", head + le32(0) + "Data      " + le32(-5) + "12345", 1, ErrBadFormat},
-        {"object length past end", head + le32(0) + "Data      " + le32(6) + "12345", 1, ErrPastEnd},
-        {"picture without number", head + le32(0) + "Logo      " + le32(3) + "x\x01\x01" + le32(0), 2, ErrBadFormat},
-        {"picture data past end", head + le32(0) + "Logo      " + le32(2) + "1\x01" + le32(100) + "BM", 2, ErrPastEnd},
-        {"picture data negative", head + le32(0) + "Logo      " + le32(2) + "1\x01" + le32(-100), 2, ErrBadFormat},
+        { "negative record length", head + le32(-1) + "abc", 0, ErrBadFormat },
+        { "length past end", head + le32(1000) + "abc", 0, ErrPastEnd },
+        { "huge length", head + le32(0x7FFFFFFF), 0, ErrPastEnd },
+        { "length cut short", head + QByteArray("\x02\x00", 2), 0, ErrPastEnd },
+        { "object type field cut", head + le32(0) + "Data", 1, ErrPastEnd },
+        { "object negative length", head + le32(0) + "Data      " + le32(-5) + "12345", 1, ErrBadFormat },
+        { "object length past end", head + le32(0) + "Data      " + le32(6) + "12345", 1, ErrPastEnd },
+        { "picture without number", head + le32(0) + "Logo      " + le32(3) + "x\x01\x01" + le32(0), 2, ErrBadFormat },
+        { "picture data past end", head + le32(0) + "Logo      " + le32(2) + "1\x01" + le32(100) + "BM", 2,
+            ErrPastEnd },
+        { "picture data negative", head + le32(0) + "Logo      " + le32(2) + "1\x01" + le32(-100), 2, ErrBadFormat },
     };
     for (const Row& row : rows) {
         TemplateFileReader r(row.bytes);

@@ -3,21 +3,22 @@
 // truncated files, atomic saving and parse strings.
 #include <gtest/gtest.h>
 
+#include "errors/ModuleSource.h"
+#include "files/FileTestSupport.h"
+#include "objects/CParseString.h"
+#include "objects/CRectangleObject.h"
+#include "objects/CTextObjectBase.h"
+#include "template/TemplateFileCodec.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <sys/stat.h>
-#include "objects/CTextObjectBase.h"
-#include "files/FileTestSupport.h"
-#include "objects/CParseString.h"
-#include "objects/CRectangleObject.h"
-#include "template/TemplateFileCodec.h"
-#include "errors/ModuleSource.h"
 
 using namespace kyt;
 using namespace kyt::test;
 
-namespace {
+namespace
+{
 
 const QString ReadSource = moduleSource(".CPrintTemplate (") + QStringLiteral("ReadBinaryTemplateFile");
 const QString SaveSource = moduleSource(".CPrintTemplate (") + QStringLiteral(" SaveTemplatetoBinaryFile");
@@ -43,16 +44,39 @@ QByteArray fileBytes(CPrintTemplate& t, const QTemporaryDir& dir, const QString&
 }
 
 // A small file assembled by hand: page record fields and two objects.
-const QByteArray RectToken = "0.25\x01" "0.5\x01" "1.5\x01" "0.75\x01" "2\x01" "1\x01" "255\x01" "0\x01\r\n";
-const QByteArray TextToken = "1\x01" "1\x01" "1\x01" "1\x01" "1\x01" "0\x01" "0\x01" "0\x01" "0\x01" "Hi\x01\r\n";
+const QByteArray RectToken = "0.25\x01"
+                             "0.5\x01"
+                             "1.5\x01"
+                             "0.75\x01"
+                             "2\x01"
+                             "1\x01"
+                             "255\x01"
+                             "0\x01\r\n";
+const QByteArray TextToken = "1\x01"
+                             "1\x01"
+                             "1\x01"
+                             "1\x01"
+                             "1\x01"
+                             "0\x01"
+                             "0\x01"
+                             "0\x01"
+                             "0\x01"
+                             "Hi\x01\r\n";
 
 QByteArray handMadeFile(const QString& scalorField, const QString& colorField, const QByteArray& header = "KyTID00081",
-                        const QByteArray& countField = "2", const QByteArray& backgroundField = "")
+    const QByteArray& countField = "2", const QByteArray& backgroundField = "")
 {
-    const QByteArray record = "3.375\x01" "2.125\x01" + scalorField.toLatin1() + "\x01" "1\x01" + countField + "\x01"
-                              + backgroundField + "\x01" + colorField.toLatin1() + "\x01" "KYT.App\x01" "0\x01\r\n";
+    const QByteArray record = "3.375\x01"
+                              "2.125\x01"
+        + scalorField.toLatin1()
+        + "\x01"
+          "1\x01"
+        + countField + "\x01" + backgroundField + "\x01" + colorField.toLatin1()
+        + "\x01"
+          "KYT.App\x01"
+          "0\x01\r\n";
     return header + le32(record.size()) + record + "Rectangle " + le32(RectToken.size()) + RectToken + "Text      "
-           + le32(TextToken.size()) + TextToken;
+        + le32(TextToken.size()) + TextToken;
 }
 
 } // namespace
@@ -106,9 +130,29 @@ TEST(TemplateFile, SmallFileByteExact)
     t->fields().Height = 2.125;
     t->fields().Orientation = 1;
     const auto rect = t->AddObject("Rectangle");
-    rect->setTokenString("0.25\x01" "0.5\x01" "1.5\x01" "0.75\x01" "2\x01" "1\x01" "255\x01" "0\x01");
-    const QByteArray record = "3.375\x01" "2.125\x01" "001.000\x01" "1\x01" "1\x01\x01" "-1\x01\x01" "0\x01\r\n";
-    const QByteArray token = "0.25\x01" "0.5\x01" "1.5\x01" "0.75\x01" "2\x01" "1\x01" "255\x01" "0\x01\r\n";
+    rect->setTokenString("0.25\x01"
+                         "0.5\x01"
+                         "1.5\x01"
+                         "0.75\x01"
+                         "2\x01"
+                         "1\x01"
+                         "255\x01"
+                         "0\x01");
+    const QByteArray record = "3.375\x01"
+                              "2.125\x01"
+                              "001.000\x01"
+                              "1\x01"
+                              "1\x01\x01"
+                              "-1\x01\x01"
+                              "0\x01\r\n";
+    const QByteArray token = "0.25\x01"
+                             "0.5\x01"
+                             "1.5\x01"
+                             "0.75\x01"
+                             "2\x01"
+                             "1\x01"
+                             "255\x01"
+                             "0\x01\r\n";
     const QByteArray expected = "KyTID00081" + le32(record.size()) + record + "Rectangle " + le32(token.size()) + token;
     EXPECT_EQ(fileBytes(*t, dir), expected);
 }
@@ -125,9 +169,9 @@ TEST(TemplateFile, HeaderFieldAndTypeRules)
         QByteArray bytes;
         bool read;
     } rows[] = {
-        {"as written", handMadeFile("000.000", ""), true},
-        {"version 2", handMadeFile("001.000", "255", "KyTID00002"), false},
-        {"empty file", QByteArray(), false},
+        { "as written", handMadeFile("000.000", ""), true },
+        { "version 2", handMadeFile("001.000", "255", "KyTID00002"), false },
+        { "empty file", QByteArray(), false },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -195,7 +239,9 @@ TEST(TemplateFile, PictureNumbering)
     const QByteArray plainBytes = fileBytes(*plain, dir, "plain.tpl");
     tplfile::TemplateFileReader pr(plainBytes);
     ASSERT_TRUE(pr.readHeader());
-    EXPECT_TRUE(pr.readTemplateRecord().contains(QLatin1String("\x01" "1\x01\x01" "-1\x01")));
+    EXPECT_TRUE(pr.readTemplateRecord().contains(QLatin1String("\x01"
+                                                               "1\x01\x01"
+                                                               "-1\x01")));
     pr.readObjectRecord();
     EXPECT_EQ(pr.remaining(), 0);
 }
@@ -248,19 +294,23 @@ TEST(TemplateFile, DamagedFilesAreReportedAndKeepWhatWasRead)
         int objectsKept;
         qint32 number;
     } rows[] = {
-        {"unknown object type", QByteArray(good).replace("Text      ", "Circle    "), 1, tplfile::ErrUnknownObjectType},
-        {"count larger than the file", handMadeFile("1", "1", "KyTID00081", "2000000000"), 2, tplfile::ErrPastEnd},
-        {"negative object length",
-         QByteArray(good).replace("Text      " + le32(TextToken.size()), "Text      " + le32(-20)), 1,
-         tplfile::ErrBadFormat},
-        {"object length past the end",
-         QByteArray(good).replace("Text      " + le32(TextToken.size()), "Text      " + le32(0x7FFFFFF0)), 1,
-         tplfile::ErrPastEnd},
-        {"background picture missing", handMadeFile("1", "1", "KyTID00081", "2", "1"), 2, tplfile::ErrPastEnd},
-        {"broken picture bytes",
-         handMadeFile("1", "1", "KyTID00081", "2", "1") + "Logo      " + le32(6) + "1\x01" "BMP\x01" + le32(6) + "BMxxxx",
-         2, tplfile::ErrBadPicture},
-        {"page record not numeric", QByteArray(good).replace("3.375\x01", "3.3x5\x01"), 0, tplfile::ErrBadFormat},
+        { "unknown object type", QByteArray(good).replace("Text      ", "Circle    "), 1,
+            tplfile::ErrUnknownObjectType },
+        { "count larger than the file", handMadeFile("1", "1", "KyTID00081", "2000000000"), 2, tplfile::ErrPastEnd },
+        { "negative object length",
+            QByteArray(good).replace("Text      " + le32(TextToken.size()), "Text      " + le32(-20)), 1,
+            tplfile::ErrBadFormat },
+        { "object length past the end",
+            QByteArray(good).replace("Text      " + le32(TextToken.size()), "Text      " + le32(0x7FFFFFF0)), 1,
+            tplfile::ErrPastEnd },
+        { "background picture missing", handMadeFile("1", "1", "KyTID00081", "2", "1"), 2, tplfile::ErrPastEnd },
+        { "broken picture bytes",
+            handMadeFile("1", "1", "KyTID00081", "2", "1") + "Logo      " + le32(6)
+                + "1\x01"
+                  "BMP\x01"
+                + le32(6) + "BMxxxx",
+            2, tplfile::ErrBadPicture },
+        { "page record not numeric", QByteArray(good).replace("3.375\x01", "3.3x5\x01"), 0, tplfile::ErrBadFormat },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -351,7 +401,8 @@ TEST(TemplateFile, FailedSaveLeavesTheOldFile)
     EXPECT_TRUE(log.last().contains("Logo2")) << qPrintable(log.last());
     EXPECT_EQ(readBytes(path), old);
     EXPECT_TRUE(broken->Dirty());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tpl"}) << "no temporary left";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "keep.tpl" })
+        << "no temporary left";
 
     // A folder that does not exist.
     EXPECT_FALSE(t->SaveFile(dir.filePath("no/such/folder/x.tpl")));
@@ -398,7 +449,13 @@ TEST(TemplateFile, ParseStringsFollowThePictures)
     // A parse string written in place among the counted objects (the cut
     // type field, counted in field 5) is read too.
     const QByteArray text = "Hello {{Name}}\r\n";
-    const QByteArray record = "2\x01" "1\x01" "1\x01" "1\x01" "1\x01\x01" "-1\x01\x01" "0\x01\r\n";
+    const QByteArray record = "2\x01"
+                              "1\x01"
+                              "1\x01"
+                              "1\x01"
+                              "1\x01\x01"
+                              "-1\x01\x01"
+                              "0\x01\r\n";
     const QByteArray inPlace = "KyTID00081" + le32(record.size()) + record + "ParseStrin" + le32(text.size()) + text;
     auto inPlaceBack = freshTemplate(log);
     ASSERT_TRUE(inPlaceBack->readBinaryTemplate(inPlace)) << qPrintable(log.last());
@@ -458,7 +515,8 @@ TEST(SerialTextFile, ReadsOneParseString)
     EXPECT_EQ(c->Item("ParseString0")->TokenString(), "{{A}}");
 }
 
-namespace {
+namespace
+{
 
 // An 8-bit run-length bitmap that claims side x side pixels and ends at
 // once: a few bytes for a picture of any size.
@@ -466,7 +524,7 @@ QByteArray claimingRle8(int side)
 {
     QByteArray b = "BM" + le32(14 + 40 + 8 + 2) + le32(0) + le32(14 + 40 + 8);
     b += le32(40) + le32(side) + le32(side) + QByteArray("\x01\x00\x08\x00", 4) + le32(1) + le32(2) + le32(3780)
-         + le32(3780) + le32(2) + le32(0);
+        + le32(3780) + le32(2) + le32(0);
     b += QByteArray("\x00\x00\x00\x00\xFF\xFF\xFF\x00", 8) + QByteArray("\x00\x01", 2);
     return b;
 }
@@ -481,7 +539,13 @@ QByteArray logoFile(int logos, int side)
     tplfile::TemplateFileWriter w;
     w.writeHeader(tplfile::makeTemplateRecord(rec));
     for (int i = 1; i <= logos; ++i)
-        w.writeObject(QStringLiteral("Logo"), QStringLiteral("0\x01" "0\x01" "1\x01" "1\x01%1\x01%1\x01" "0\x01True\x01\r\n").arg(i));
+        w.writeObject(QStringLiteral("Logo"),
+            QStringLiteral("0\x01"
+                           "0\x01"
+                           "1\x01"
+                           "1\x01%1\x01%1\x01"
+                           "0\x01True\x01\r\n")
+                .arg(i));
     for (int i = 1; i <= logos; ++i)
         w.writePicture(i, QStringLiteral("BMP"), claimingRle8(side));
     return w.bytes();
@@ -500,7 +564,7 @@ TEST(TemplateFile, PicturesStayCompactAndWithinOneBudget)
     struct Row {
         int logos, side;
         bool reads;
-    } rows[] = {{3, 6000, true}, {4, 6000, false}};
+    } rows[] = { { 3, 6000, true }, { 4, 6000, false } };
     for (const Row& r : rows) {
         const QString path = dir.filePath(QStringLiteral("logos%1.tpl").arg(r.logos));
         ASSERT_TRUE(writeBytes(path, logoFile(r.logos, r.side)));
@@ -516,7 +580,8 @@ TEST(TemplateFile, PicturesStayCompactAndWithinOneBudget)
         EXPECT_LT(after.size(), 2 * before.size() + 1024) << "pictures lost their compact form";
         auto again = freshTemplate(log);
         ASSERT_TRUE(again->ReadFile(path)) << qPrintable(log.last());
-        EXPECT_EQ(std::dynamic_pointer_cast<CLogoObject>(again->Item(1))->Image().image().size(), QSize(r.side, r.side));
+        EXPECT_EQ(
+            std::dynamic_pointer_cast<CLogoObject>(again->Item(1))->Image().image().size(), QSize(r.side, r.side));
     }
 
     // Pictures made in memory beyond the budget: refused, the old file kept.

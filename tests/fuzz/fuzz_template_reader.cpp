@@ -1,9 +1,9 @@
 // Any bytes as a template file: the reader must answer true or false and
 // never crash, hang or allocate without bound. Whatever it accepted must
 // save and read back.
+#include "template/CPrintTemplate.h"
 #include <QCoreApplication>
 #include <cstdint>
-#include "template/CPrintTemplate.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

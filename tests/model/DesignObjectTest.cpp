@@ -53,7 +53,13 @@ TEST(TokenStringWrite, PhotoExample)
     photo.setBorder(0);
     photo.setStretchToFit(true);
     EXPECT_EQ(photo.TokenString(),
-        QString("0.5\x01" "0.25\x01" "1\x01" "1.25\x01" "2\x01" "0\x01" "True\x01"));
+        QString("0.5\x01"
+                "0.25\x01"
+                "1\x01"
+                "1.25\x01"
+                "2\x01"
+                "0\x01"
+                "True\x01"));
 }
 
 TEST(TokenStringWrite, FieldOrderOfEveryClass)
@@ -234,10 +240,10 @@ TEST_P(FlagField, ReadsWordsAndNumbers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FlagField,
-    ::testing::Values(FlagRow { "True", false, true },
-        FlagRow { "FALSE", true, false }, FlagRow { " False ", true, false }, FlagRow { "0", true, false },
-        FlagRow { "-1", false, true }, FlagRow { "2.5", false, true }, FlagRow { "", true, true },
-        FlagRow { "", false, false }, FlagRow { "yes", true, true }, FlagRow { "yes", false, false }));
+    ::testing::Values(FlagRow { "True", false, true }, FlagRow { "FALSE", true, false },
+        FlagRow { " False ", true, false }, FlagRow { "0", true, false }, FlagRow { "-1", false, true },
+        FlagRow { "2.5", false, true }, FlagRow { "", true, true }, FlagRow { "", false, false },
+        FlagRow { "yes", true, true }, FlagRow { "yes", false, false }));
 
 struct BarcodeFieldRow {
     const char* field;
@@ -261,9 +267,9 @@ TEST_P(BarcodeTypeField, Field19)
 
 INSTANTIATE_TEST_SUITE_P(Rows, BarcodeTypeField,
     ::testing::Values(BarcodeFieldRow { "3OF9", 1 }, BarcodeFieldRow { "3of9", 1 }, BarcodeFieldRow { "128", 2 },
-        BarcodeFieldRow { "3", 3 }, BarcodeFieldRow { "", 0 },
-        BarcodeFieldRow { "128B", 0 }, BarcodeFieldRow { "abc", 0 }, BarcodeFieldRow { "39", 39 },
-        BarcodeFieldRow { "128.25", 128 }, BarcodeFieldRow { "0128", 128 }, BarcodeFieldRow { "127.6", 128 }));
+        BarcodeFieldRow { "3", 3 }, BarcodeFieldRow { "", 0 }, BarcodeFieldRow { "128B", 0 },
+        BarcodeFieldRow { "abc", 0 }, BarcodeFieldRow { "39", 39 }, BarcodeFieldRow { "128.25", 128 },
+        BarcodeFieldRow { "0128", 128 }, BarcodeFieldRow { "127.6", 128 }));
 
 // Field 19 of a token string read, written and read again: the type found by
 // the first reading, and the text written for it.

@@ -83,7 +83,13 @@ TEST(ByName, DesignObjectProperties)
     EXPECT_TRUE(photo->setProperty("ZOrder", 2));
     EXPECT_TRUE(photo->setProperty("StretchToFit", true));
     EXPECT_EQ(photo->property("TokenString").toString(),
-        QString("0.5\x01" "0.25\x01" "0\x01" "0\x01" "2\x01" "0\x01" "True\x01"));
+        QString("0.5\x01"
+                "0.25\x01"
+                "0\x01"
+                "0\x01"
+                "2\x01"
+                "0\x01"
+                "True\x01"));
     EXPECT_TRUE(QMetaObject::invokeMethod(photo.get(), "DisplayControl"));
 
     auto data = t.AddData();
@@ -131,7 +137,9 @@ TEST(ByName, PrintDataMembers)
     self->Add("A", 1);
     ASSERT_TRUE(QMetaObject::invokeMethod(
         &d, "MakeDataStream", Q_RETURN_ARG(QString, stream), Q_ARG(std::shared_ptr<kyt::CPrintData>, self)));
-    EXPECT_EQ(stream, QString("A\x01" "1\x02"));
+    EXPECT_EQ(stream,
+        QString("A\x01"
+                "1\x02"));
 
     ASSERT_TRUE(QMetaObject::invokeMethod(&d, "Remove", Q_ARG(QVariant, QVariant("nothing"))));
     ASSERT_TRUE(QMetaObject::invokeMethod(&d, "Remove", Q_ARG(QVariant, QVariant(1))));

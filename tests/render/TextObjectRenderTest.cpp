@@ -67,8 +67,8 @@ TEST_P(TextScaledSize, HalvesGoToEven)
     EXPECT_DOUBLE_EQ(num(sizes[0], "value"), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TextScaledSize,
-    ::testing::Values(ScaledSizeRow { 1.5, 9, 14 }, ScaledSizeRow { 0.5, 9, 4 }));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextScaledSize, ::testing::Values(ScaledSizeRow { 1.5, 9, 14 }, ScaledSizeRow { 0.5, 9, 4 }));
 
 struct FitRow {
     const char* type;
@@ -347,13 +347,13 @@ TEST(DataRender, UnencodableBarcodeValueFailsTheCard)
         QString value;
         const char* reason; // empty: drawn
     } rows[] = {
-        {CTextObjectBase::Barcode128C, "0042", ""},
-        {CTextObjectBase::Barcode128C, "12AB", "Code 128 C holds only digits, not \"A\""},
-        {CTextObjectBase::Barcode128B, "Ab 12", ""},
-        {CTextObjectBase::Barcode128B, QString::fromUtf8("Ren\xC3\xA9"), "Code 128 B"},
-        {CTextObjectBase::Barcode128B, QString::fromUtf8("\xF0\x9F\x98\x80"), "U+1F600"},
-        {CTextObjectBase::Barcode3of9, "AB-12", ""},
-        {CTextObjectBase::Barcode3of9, "A_B", "Code 39"},
+        { CTextObjectBase::Barcode128C, "0042", "" },
+        { CTextObjectBase::Barcode128C, "12AB", "Code 128 C holds only digits, not \"A\"" },
+        { CTextObjectBase::Barcode128B, "Ab 12", "" },
+        { CTextObjectBase::Barcode128B, QString::fromUtf8("Ren\xC3\xA9"), "Code 128 B" },
+        { CTextObjectBase::Barcode128B, QString::fromUtf8("\xF0\x9F\x98\x80"), "U+1F600" },
+        { CTextObjectBase::Barcode3of9, "AB-12", "" },
+        { CTextObjectBase::Barcode3of9, "A_B", "Code 39" },
     };
     for (const Row& r : rows) {
         auto card = makeCard();
@@ -374,7 +374,8 @@ TEST(DataRender, UnencodableBarcodeValueFailsTheCard)
         }
         EXPECT_FALSE(ok) << r.value.toStdString();
         EXPECT_TRUE(prints(s).empty()) << r.value.toStdString();
-        EXPECT_TRUE(why.contains(QStringLiteral("field \"BadgeNo\": the value \"%1\"").arg(r.value))) << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("field \"BadgeNo\": the value \"%1\"").arg(r.value)))
+            << why.toStdString();
         EXPECT_TRUE(why.contains(QString::fromUtf8(r.reason))) << why.toStdString();
         s.clear();
         EXPECT_TRUE(renderOn(*data, *card, s)) << "field name shown without data";

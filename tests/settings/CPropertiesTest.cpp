@@ -8,7 +8,8 @@ using namespace kyt;
 using namespace kyt::reg;
 using kyt::test::StoreScope;
 
-namespace {
+namespace
+{
 const QString kDefaults = QStringLiteral("Software\\KYT\\KYT Central\\Designer\\Defaults");
 const QString kEnvironment = QStringLiteral("Software\\KYT\\KYT Central\\Designer\\Environment");
 
@@ -58,25 +59,26 @@ TEST(CProperties, EverySetterWritesAtOnceInItsTextForm)
         const char* name;
         const char* text;
     } rows[] = {
-        {[&] { p.setDefaultWidth(3.5); }, kDefaults, "Width", "3.5"},
-        {[&] { p.setDefaultHeight(2.25); }, kDefaults, "Height", "2.25"},
-        {[&] { p.setDefaultOrientation(2); }, kDefaults, "Orientation", "2"},
-        {[&] { p.setDefaultTarget(QStringLiteral("KYT.VisitorDesk")); }, kDefaults, "TargetApp", "KYT.VisitorDesk"},
-        {[&] { p.setDefaultFontName(QStringLiteral("Liberation Serif")); }, kDefaults, "FontName", "Liberation Serif"},
-        {[&] { p.setDefaultForeGround(255); }, kDefaults, "Foreground", "255"},
-        {[&] { p.setDefaultBackground(static_cast<qint32>(0x80000005u)); }, kDefaults, "Background", "-2147483643"},
-        {[&] { p.setDefaultFontBold(true); }, kDefaults, "FontBold", "True"},
-        {[&] { p.setDefaultFontSize(10.5); }, kDefaults, "FontSize", "10.5"},
-        {[&] { p.setDefaultFontItalic(true); }, kDefaults, "FontItalic", "True"},
-        {[&] { p.setDefaultShowGrid(false); }, kDefaults, "ShowGrid", "False"},
-        {[&] { p.setDefaultFontUnderline(true); }, kDefaults, "FontUnderline", "True"},
-        {[&] { p.setDefualtTransparent(false); }, kDefaults, "Transparent", "False"},
-        {[&] { p.setDefaultDuplex(true); }, kDefaults, "Duplex", "True"},
-        {[&] { p.setDefaultFontToFit(true); }, kDefaults, "FontToFit", "True"},
-        {[&] { p.setLeft(300); }, kEnvironment, "Left", "300"},
-        {[&] { p.setTop(1200); }, kEnvironment, "Top", "1200"},
-        {[&] { p.setWidth(9000.5f); }, kEnvironment, "Width", "9000.5"},
-        {[&] { p.setHeight(6000); }, kEnvironment, "Height", "6000"},
+        { [&] { p.setDefaultWidth(3.5); }, kDefaults, "Width", "3.5" },
+        { [&] { p.setDefaultHeight(2.25); }, kDefaults, "Height", "2.25" },
+        { [&] { p.setDefaultOrientation(2); }, kDefaults, "Orientation", "2" },
+        { [&] { p.setDefaultTarget(QStringLiteral("KYT.VisitorDesk")); }, kDefaults, "TargetApp", "KYT.VisitorDesk" },
+        { [&] { p.setDefaultFontName(QStringLiteral("Liberation Serif")); }, kDefaults, "FontName",
+            "Liberation Serif" },
+        { [&] { p.setDefaultForeGround(255); }, kDefaults, "Foreground", "255" },
+        { [&] { p.setDefaultBackground(static_cast<qint32>(0x80000005u)); }, kDefaults, "Background", "-2147483643" },
+        { [&] { p.setDefaultFontBold(true); }, kDefaults, "FontBold", "True" },
+        { [&] { p.setDefaultFontSize(10.5); }, kDefaults, "FontSize", "10.5" },
+        { [&] { p.setDefaultFontItalic(true); }, kDefaults, "FontItalic", "True" },
+        { [&] { p.setDefaultShowGrid(false); }, kDefaults, "ShowGrid", "False" },
+        { [&] { p.setDefaultFontUnderline(true); }, kDefaults, "FontUnderline", "True" },
+        { [&] { p.setDefualtTransparent(false); }, kDefaults, "Transparent", "False" },
+        { [&] { p.setDefaultDuplex(true); }, kDefaults, "Duplex", "True" },
+        { [&] { p.setDefaultFontToFit(true); }, kDefaults, "FontToFit", "True" },
+        { [&] { p.setLeft(300); }, kEnvironment, "Left", "300" },
+        { [&] { p.setTop(1200); }, kEnvironment, "Top", "1200" },
+        { [&] { p.setWidth(9000.5f); }, kEnvironment, "Width", "9000.5" },
+        { [&] { p.setHeight(6000); }, kEnvironment, "Height", "6000" },
     };
     for (const Row& r : rows) {
         r.set();
@@ -129,18 +131,20 @@ TEST(CProperties, StoredTextsConvertAsDocumented)
         const char* text;
         std::function<void(const CProperties&)> check;
     } rows[] = {
-        {"FontSize", "9,75", [](const CProperties& p) { EXPECT_EQ(p.DefaultFontSize(), 9.75); }},
-        {"FontBold", "Maybe", [](const CProperties& p) { EXPECT_FALSE(p.DefaultFontBold()); }},
-        {"FontBold", "tRuE", [](const CProperties& p) { EXPECT_TRUE(p.DefaultFontBold()); }},
-        {"FontBold", "1", [](const CProperties& p) { EXPECT_TRUE(p.DefaultFontBold()); }},
-        {"ShowGrid", "0", [](const CProperties& p) { EXPECT_FALSE(p.DefaultShowGrid()); }},
-        {"Orientation", "L", [](const CProperties& p) { EXPECT_EQ(p.DefaultOrientation(), 0); }},
-        {"Width", "4.25\"", [](const CProperties& p) { EXPECT_EQ(p.DefaultWidth(), 4.25); }},
-        {"Width", "wide", [](const CProperties& p) { EXPECT_EQ(p.DefaultWidth(), 0.0); }},
-        {"Foreground", "2147483656", [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), static_cast<qint32>(0x80000008u)); }},
-        {"Foreground", "16711680.4", [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), 16711680); }},
-        {"Foreground", "99999999999", [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), 0); }},
-        {"TargetApp", " spaced ", [](const CProperties& p) { EXPECT_EQ(p.DefaultTarget(), QStringLiteral(" spaced ")); }},
+        { "FontSize", "9,75", [](const CProperties& p) { EXPECT_EQ(p.DefaultFontSize(), 9.75); } },
+        { "FontBold", "Maybe", [](const CProperties& p) { EXPECT_FALSE(p.DefaultFontBold()); } },
+        { "FontBold", "tRuE", [](const CProperties& p) { EXPECT_TRUE(p.DefaultFontBold()); } },
+        { "FontBold", "1", [](const CProperties& p) { EXPECT_TRUE(p.DefaultFontBold()); } },
+        { "ShowGrid", "0", [](const CProperties& p) { EXPECT_FALSE(p.DefaultShowGrid()); } },
+        { "Orientation", "L", [](const CProperties& p) { EXPECT_EQ(p.DefaultOrientation(), 0); } },
+        { "Width", "4.25\"", [](const CProperties& p) { EXPECT_EQ(p.DefaultWidth(), 4.25); } },
+        { "Width", "wide", [](const CProperties& p) { EXPECT_EQ(p.DefaultWidth(), 0.0); } },
+        { "Foreground", "2147483656",
+            [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), static_cast<qint32>(0x80000008u)); } },
+        { "Foreground", "16711680.4", [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), 16711680); } },
+        { "Foreground", "99999999999", [](const CProperties& p) { EXPECT_EQ(p.DefaultForeGround(), 0); } },
+        { "TargetApp", " spaced ",
+            [](const CProperties& p) { EXPECT_EQ(p.DefaultTarget(), QStringLiteral(" spaced ")); } },
     };
     for (const Row& r : rows) {
         StoreScope scope;

@@ -6,11 +6,12 @@
 
 using namespace kyt;
 using namespace kyt::reg;
-using kyt::test::StoreScope;
 using kyt::test::keyExists;
 using kyt::test::putString;
+using kyt::test::StoreScope;
 
-namespace {
+namespace
+{
 const QString kKey = QStringLiteral("Software\\Test\\Reg");
 
 } // namespace
@@ -86,9 +87,15 @@ TEST(CRegistry, TypedGettersConvertOrGiveTheEmptyValue)
         bool boolean;
         double number;
     } rows[] = {
-        {"abc", 0, 0, false, 0.0},      {"12", 12, 12, true, 12.0},     {"2.5", 2, 2, true, 2.5},
-        {"3.5", 4, 4, true, 3.5},       {"40000", 0, 40000, true, 40000}, {"true", -1, -1, true, 0.0},
-        {"FALSE", 0, 0, false, 0.0},    {"0", 0, 0, false, 0.0},        {"-7", -7, -7, true, -7.0},
+        { "abc", 0, 0, false, 0.0 },
+        { "12", 12, 12, true, 12.0 },
+        { "2.5", 2, 2, true, 2.5 },
+        { "3.5", 4, 4, true, 3.5 },
+        { "40000", 0, 40000, true, 40000 },
+        { "true", -1, -1, true, 0.0 },
+        { "FALSE", 0, 0, false, 0.0 },
+        { "0", 0, 0, false, 0.0 },
+        { "-7", -7, -7, true, -7.0 },
     };
     int i = 0;
     for (const Row& row : rows)
@@ -155,7 +162,7 @@ TEST(CRegistry, FailedWriteShowsTheMessageAndReturnsFalse)
     CRegistry r;
     r.setKey(kKey);
     // A name the store refuses: the write fails even for empty data.
-    for (const QString& data : {QStringLiteral("x"), QString()}) {
+    for (const QString& data : { QStringLiteral("x"), QString() }) {
         boxes.box().clear();
         EXPECT_FALSE(r.SetValue(QString(MaxValueNameLength + 1, QLatin1Char('n')), data));
         ASSERT_EQ(boxes.box().asked().size(), 1u);
@@ -178,7 +185,8 @@ TEST(CRegistry, CreateMakesTheSubKeyAndWritesTheValue)
     EXPECT_TRUE(boxes.box().asked().empty());
 
     // A value that cannot be written: the key is still made, the user is told.
-    EXPECT_TRUE(r.Create(QStringLiteral("Two"), QString(MaxValueNameLength + 1, QLatin1Char('n')), QStringLiteral("v")));
+    EXPECT_TRUE(
+        r.Create(QStringLiteral("Two"), QString(MaxValueNameLength + 1, QLatin1Char('n')), QStringLiteral("v")));
     ASSERT_EQ(boxes.box().asked().size(), 2u);
     EXPECT_EQ(boxes.box().asked()[1].prompt, QStringLiteral("Could not set value"));
 
@@ -223,7 +231,7 @@ TEST(CRegistry, DeleteKeyRemovesTheWholeSubtree)
 {
     StoreScope scope;
     RegistryStore& s = scope.store();
-    for (const char* p : {"Root\\T\\a\\b\\c", "Root\\T\\a\\d", "Root\\T\\e", "Root\\Keep"})
+    for (const char* p : { "Root\\T\\a\\b\\c", "Root\\T\\a\\d", "Root\\T\\e", "Root\\Keep" })
         putString(s, HKEY_LOCAL_MACHINE, QString::fromLatin1(p), QStringLiteral("v"), QStringLiteral("1"));
     CRegistry r;
     r.setKey(QStringLiteral("Root"));
@@ -241,11 +249,11 @@ TEST(CRegistry, DeleteKeyStepsOverASubKeyThatCannotGoAndEnds)
     RegistryStore& s = scope.store();
     // A chain deeper than the delete walk goes cannot be deleted; its
     // siblings still are, and the walk ends.
-    QStringList deep{QStringLiteral("Root"), QStringLiteral("D"), QStringLiteral("chain")};
+    QStringList deep { QStringLiteral("Root"), QStringLiteral("D"), QStringLiteral("chain") };
     while (deep.size() < CRegistry::MaxDeleteDepth + 5)
         deep << QStringLiteral("n");
     putString(s, HKEY_LOCAL_MACHINE, deep.join(QLatin1Char('\\')), QStringLiteral("v"), QStringLiteral("1"));
-    for (const char* p : {"Root\\D\\a", "Root\\D\\z\\y"})
+    for (const char* p : { "Root\\D\\a", "Root\\D\\z\\y" })
         putString(s, HKEY_LOCAL_MACHINE, QString::fromLatin1(p), QStringLiteral("v"), QStringLiteral("1"));
     CRegistry r;
     r.setKey(QStringLiteral("Root"));
@@ -265,11 +273,11 @@ TEST(CRegistry, RegSettingsListOnlyWhenThePathChanges)
     EXPECT_EQ(r.Key(), QStringLiteral("Software\\App\\Sec"));
     // Same path: the cache of the earlier listing answers.
     EXPECT_EQ(r.GetRegSetting(QStringLiteral("software\\app"), QStringLiteral("SEC"), QStringLiteral("Flag"),
-                              QStringLiteral("none")),
-              QStringLiteral("none"));
+                  QStringLiteral("none")),
+        QStringLiteral("none"));
     r.Refresh();
     EXPECT_EQ(r.GetRegSetting(QStringLiteral("Software\\App"), QStringLiteral("Sec"), QStringLiteral("flag")),
-              QStringLiteral("True"));
+        QStringLiteral("True"));
     EXPECT_TRUE(r.SaveRegSetting(QStringLiteral("Software\\App"), QStringLiteral("Sec"), QStringLiteral("Num"), 2.5));
     r.Refresh();
     EXPECT_EQ(r.GetValue(QStringLiteral("Num")), QStringLiteral("2.5"));

@@ -6,7 +6,8 @@ using namespace kyt;
 using namespace kyt::reg;
 using kyt::test::StoreScope;
 
-namespace {
+namespace
+{
 
 HKEY create(RegistryStore& s, HKEY root, const QString& path, DWORD* disposition = nullptr)
 {
@@ -51,13 +52,13 @@ TEST(RegistryStore, CreateReportsDispositionAndKeysNestAndCompareIgnoringCase)
 
     HKEY sw = 0;
     ASSERT_EQ(s.RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("software"), 0, KEY_READ, &sw), ERROR_SUCCESS);
-    EXPECT_EQ(subKeys(s, sw), QStringList{QStringLiteral("Vendor")}); // the first spelling is kept
+    EXPECT_EQ(subKeys(s, sw), QStringList { QStringLiteral("Vendor") }); // the first spelling is kept
 
     // Roots are separate trees.
     HKEY none = 0;
     EXPECT_EQ(s.RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software"), 0, KEY_READ, &none), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(none, 0u);
-    for (HKEY h : {a, b, sw})
+    for (HKEY h : { a, b, sw })
         EXPECT_EQ(s.RegCloseKey(h), ERROR_SUCCESS);
     EXPECT_EQ(s.RegCloseKey(a), ERROR_INVALID_HANDLE);
     EXPECT_EQ(s.openHandleCount(), 0);
@@ -71,30 +72,30 @@ TEST(RegistryStore, MalformedPathsAndHandlesAreRefused)
     struct Row {
         const char* path;
         LONG expected;
-    } rows[] = {{"\\Leading", ERROR_BADKEY}, {"a\\\\b", ERROR_BADKEY}, {"", ERROR_SUCCESS}};
+    } rows[] = { { "\\Leading", ERROR_BADKEY }, { "a\\\\b", ERROR_BADKEY }, { "", ERROR_SUCCESS } };
     for (const Row& r : rows) {
-        EXPECT_EQ(s.RegCreateKeyEx(HKEY_CURRENT_USER, QString::fromLatin1(r.path), 0, QString(), 0, KEY_ALL_ACCESS, &h,
-                                   nullptr),
-                  r.expected)
+        EXPECT_EQ(s.RegCreateKeyEx(
+                      HKEY_CURRENT_USER, QString::fromLatin1(r.path), 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr),
+            r.expected)
             << r.path;
         s.RegCloseKey(h);
     }
-    EXPECT_EQ(s.RegCreateKeyEx(HKEY_CURRENT_USER, QString(256, QLatin1Char('x')), 0, QString(), 0, KEY_ALL_ACCESS, &h,
-                               nullptr),
-              ERROR_BADKEY);
+    EXPECT_EQ(s.RegCreateKeyEx(
+                  HKEY_CURRENT_USER, QString(256, QLatin1Char('x')), 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr),
+        ERROR_BADKEY);
     QStringList deep;
     for (int i = 0; i <= MaxKeyDepth; ++i)
         deep << QStringLiteral("k");
-    EXPECT_EQ(s.RegCreateKeyEx(HKEY_CURRENT_USER, deep.join(QLatin1Char('\\')), 0, QString(), 0, KEY_ALL_ACCESS, &h,
-                               nullptr),
-              ERROR_BADKEY);
+    EXPECT_EQ(
+        s.RegCreateKeyEx(HKEY_CURRENT_USER, deep.join(QLatin1Char('\\')), 0, QString(), 0, KEY_ALL_ACCESS, &h, nullptr),
+        ERROR_BADKEY);
     EXPECT_EQ(s.RegOpenKeyEx(0x12345, QStringLiteral("x"), 0, KEY_READ, &h), ERROR_INVALID_HANDLE);
     EXPECT_EQ(s.RegSetValueEx(0x80000004u, QStringLiteral("x"), 0, REG_SZ, "a"), ERROR_INVALID_HANDLE);
     HKEY k = create(s, HKEY_CURRENT_USER, QStringLiteral("K"));
-    EXPECT_EQ(s.RegSetValueEx(k, QString(MaxValueNameLength + 1, QLatin1Char('n')), 0, REG_SZ, "a"),
-              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(
+        s.RegSetValueEx(k, QString(MaxValueNameLength + 1, QLatin1Char('n')), 0, REG_SZ, "a"), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(s.RegSetValueEx(k, QStringLiteral("big"), 0, REG_BINARY, QByteArray(MaxValueSize + 1, 'x')),
-              ERROR_INVALID_PARAMETER);
+        ERROR_INVALID_PARAMETER);
     s.RegCloseKey(k);
 }
 
@@ -105,10 +106,12 @@ TEST(RegistryStore, ValuesKeepInsertionOrderTypesAndCaseInsensitiveNames)
     HKEY k = create(s, HKEY_LOCAL_MACHINE, QStringLiteral("Values"));
     ASSERT_EQ(s.RegSetValueEx(k, QStringLiteral("Zeta"), 0, REG_SZ, RegistryStore::stringData(QStringLiteral("z"))), 0);
     ASSERT_EQ(s.RegSetValueEx(k, QStringLiteral("Alpha"), 0, REG_DWORD, QByteArray("\x01\0\0\0", 4)), 0);
-    ASSERT_EQ(s.RegSetValueEx(k, QStringLiteral("Mid"), 0, REG_SZ, RegistryStore::stringData(QStringLiteral("Grüße"))), 0);
+    ASSERT_EQ(
+        s.RegSetValueEx(k, QStringLiteral("Mid"), 0, REG_SZ, RegistryStore::stringData(QStringLiteral("Grüße"))), 0);
     // Rewriting under another spelling updates in place: order and spelling stay.
     ASSERT_EQ(s.RegSetValueEx(k, QStringLiteral("ZETA"), 0, REG_SZ, QByteArray("z2\0", 3)), 0);
-    EXPECT_EQ(valueNames(s, k), (QStringList{QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")}));
+    EXPECT_EQ(
+        valueNames(s, k), (QStringList { QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid") }));
 
     DWORD type = 0;
     QByteArray data;
@@ -137,7 +140,7 @@ TEST(RegistryStore, ValuesKeepInsertionOrderTypesAndCaseInsensitiveNames)
 
     EXPECT_EQ(s.RegDeleteValue(k, QStringLiteral("alpha")), ERROR_SUCCESS);
     EXPECT_EQ(s.RegDeleteValue(k, QStringLiteral("alpha")), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(valueNames(s, k), (QStringList{QStringLiteral("Zeta"), QStringLiteral("Mid")}));
+    EXPECT_EQ(valueNames(s, k), (QStringList { QStringLiteral("Zeta"), QStringLiteral("Mid") }));
     s.RegCloseKey(k);
 }
 
@@ -146,10 +149,11 @@ TEST(RegistryStore, SubKeysEnumerateSortedAndDeleteOnlyWhenLeaf)
     StoreScope scope;
     RegistryStore& s = scope.store();
     HKEY p = create(s, HKEY_CURRENT_USER, QStringLiteral("P"));
-    for (const char* n : {"beta", "Alpha", "gamma"})
+    for (const char* n : { "beta", "Alpha", "gamma" })
         s.RegCloseKey(create(s, p, QString::fromLatin1(n)));
     s.RegCloseKey(create(s, p, QStringLiteral("beta\\inner")));
-    EXPECT_EQ(subKeys(s, p), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("gamma")}));
+    EXPECT_EQ(
+        subKeys(s, p), (QStringList { QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("gamma") }));
     EXPECT_EQ(s.RegDeleteKey(p, QStringLiteral("BETA")), ERROR_ACCESS_DENIED);
     EXPECT_EQ(s.RegDeleteKey(p, QStringLiteral("beta\\inner")), ERROR_SUCCESS);
     EXPECT_EQ(s.RegDeleteKey(p, QStringLiteral("beta")), ERROR_SUCCESS);
@@ -177,7 +181,7 @@ TEST(RegistryStore, AccessRightsOfTheHandleAreEnforced)
     EXPECT_EQ(s.RegDeleteValue(ro, QStringLiteral("v")), ERROR_ACCESS_DENIED);
     HKEY child = 0;
     EXPECT_EQ(s.RegCreateKeyEx(ro, QStringLiteral("new"), 0, QString(), 0, KEY_ALL_ACCESS, &child, nullptr),
-              ERROR_ACCESS_DENIED);
+        ERROR_ACCESS_DENIED);
     HKEY wo = 0;
     ASSERT_EQ(s.RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("A"), 0, KEY_SET_VALUE, &wo), ERROR_SUCCESS);
     EXPECT_EQ(s.RegSetValueEx(wo, QStringLiteral("v"), 0, REG_SZ, "1"), ERROR_SUCCESS);

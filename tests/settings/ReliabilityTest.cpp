@@ -3,6 +3,10 @@
 // KYT_SETTINGS_CHILD set it writes values and exits before the tests start.
 #include <gtest/gtest.h>
 
+#include "SettingsTestSupport.h"
+#include "settings/CProperties.h"
+#include "settings/CRegistry.h"
+#include "support/TestSupport.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -10,16 +14,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include "SettingsTestSupport.h"
-#include "settings/CProperties.h"
-#include "settings/CRegistry.h"
-#include "support/TestSupport.h"
 
 using namespace kyt;
 using namespace kyt::reg;
 using kyt::test::StoreScope;
 
-namespace {
+namespace
+{
 
 const QString kBurstKey = QStringLiteral("Software\\KYT\\Burst");
 
@@ -178,43 +179,46 @@ TEST(Reliability, DamagedOrUnreadableFilesAreReportedOnceAndLeftAlone)
         const char* what;
         std::function<void(const QString& file)> make;
     } rows[] = {
-        {"not a database",
-         [](const QString& f) {
-             QFile out(f);
-             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-             out.write(QByteArray("KyTID this is no settings database\n").repeated(200));
-         }},
-        {"damaged pages",
-         [](const QString& f) {
-             {
-                 RegistryStore s(f);
-                 HKEY h = 0;
-                 ASSERT_EQ(s.RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("A\\B"), 0, QString(), 0,
-                                            KEY_ALL_ACCESS, &h, nullptr),
-                           0);
-                 for (int i = 0; i < 300; ++i)
-                     s.RegSetValueEx(h, QStringLiteral("value%1").arg(i), 0, REG_SZ, QByteArray(40, 'x'));
-                 s.RegCloseKey(h);
-             }
-             QFile::remove(f + QStringLiteral("-wal"));
-             QFile::remove(f + QStringLiteral("-shm"));
-             QFile io(f);
-             ASSERT_TRUE(io.open(QIODevice::ReadWrite));
-             ASSERT_GT(io.size(), 8192);
-             io.seek(4096); // keep the header, wreck the pages after it
-             io.write(QByteArray(static_cast<int>(io.size()) - 4096, '\xA5'));
-         }},
-        {"a foreign SQLite database", [](const QString& f) {
-             // A store file with a wrong mark stands in for another program's database.
-             { RegistryStore s(f); }
-             QFile::remove(f + QStringLiteral("-wal"));
-             QFile::remove(f + QStringLiteral("-shm"));
-             QFile io(f);
-             ASSERT_TRUE(io.open(QIODevice::ReadWrite));
-             io.seek(68); // application id in the header
-             io.write(QByteArray("\x12\x34\x56\x78", 4));
-         }},
-        {"a folder in its place", [](const QString& f) { ASSERT_TRUE(QDir().mkpath(f)); }},
+        { "not a database",
+            [](const QString& f) {
+                QFile out(f);
+                ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+                out.write(QByteArray("KyTID this is no settings database\n").repeated(200));
+            } },
+        { "damaged pages",
+            [](const QString& f) {
+                {
+                    RegistryStore s(f);
+                    HKEY h = 0;
+                    ASSERT_EQ(s.RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("A\\B"), 0, QString(), 0,
+                                  KEY_ALL_ACCESS, &h, nullptr),
+                        0);
+                    for (int i = 0; i < 300; ++i)
+                        s.RegSetValueEx(h, QStringLiteral("value%1").arg(i), 0, REG_SZ, QByteArray(40, 'x'));
+                    s.RegCloseKey(h);
+                }
+                QFile::remove(f + QStringLiteral("-wal"));
+                QFile::remove(f + QStringLiteral("-shm"));
+                QFile io(f);
+                ASSERT_TRUE(io.open(QIODevice::ReadWrite));
+                ASSERT_GT(io.size(), 8192);
+                io.seek(4096); // keep the header, wreck the pages after it
+                io.write(QByteArray(static_cast<int>(io.size()) - 4096, '\xA5'));
+            } },
+        { "a foreign SQLite database",
+            [](const QString& f) {
+                // A store file with a wrong mark stands in for another program's database.
+                {
+                    RegistryStore s(f);
+                }
+                QFile::remove(f + QStringLiteral("-wal"));
+                QFile::remove(f + QStringLiteral("-shm"));
+                QFile io(f);
+                ASSERT_TRUE(io.open(QIODevice::ReadWrite));
+                io.seek(68); // application id in the header
+                io.write(QByteArray("\x12\x34\x56\x78", 4));
+            } },
+        { "a folder in its place", [](const QString& f) { ASSERT_TRUE(QDir().mkpath(f)); } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

@@ -3,19 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <memory>
 #include "errors/CError.h"
 #include "platform/RegistryStore.h"
 #include "support/TestSupport.h"
+#include <QTemporaryDir>
+#include <memory>
 
-namespace kyt::test {
+namespace kyt::test
+{
 
-class StoreScope {
+class StoreScope
+{
 public:
     StoreScope()
-        : m_file(m_dir.path() + QStringLiteral("/registry.db")),
-          m_store(std::make_shared<reg::RegistryStore>(m_file))
+        : m_file(m_dir.path() + QStringLiteral("/registry.db"))
+        , m_store(std::make_shared<reg::RegistryStore>(m_file))
     {
         reg::RegistryStore::setCurrent(m_store);
     }
@@ -40,8 +42,8 @@ private:
 };
 
 // Writes a string value, creating the key.
-inline void putString(reg::RegistryStore& s, reg::HKEY root, const QString& path, const QString& name,
-                      const QString& value)
+inline void putString(
+    reg::RegistryStore& s, reg::HKEY root, const QString& path, const QString& name, const QString& value)
 {
     using namespace reg;
     HKEY h = 0;

@@ -1,22 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include "SettingsTestSupport.h"
 #include "platform/Picture.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "settings/PrintDataForTarget.h"
 #include "settings/TargetApplicationFactory.h"
+#include <QFileInfo>
 
 using namespace kyt;
 using kyt::test::StoreScope;
 
-namespace {
+namespace
+{
 
 // An application object that counts its calls and fills two fields.
-class CountingTarget : public TargetApplicationObject {
+class CountingTarget : public TargetApplicationObject
+{
 public:
-    explicit CountingTarget(int* calls) : m_calls(calls) {}
+    explicit CountingTarget(int* calls)
+        : m_calls(calls)
+    {
+    }
     void InitializePrintData(std::shared_ptr<CPrintData>& printData) override
     {
         ++*m_calls;
@@ -28,7 +33,8 @@ private:
     int* m_calls;
 };
 
-class ThrowingTarget : public TargetApplicationObject {
+class ThrowingTarget : public TargetApplicationObject
+{
 public:
     void InitializePrintData(std::shared_ptr<CPrintData>& printData) override
     {
@@ -37,7 +43,8 @@ public:
     }
 };
 
-class ReplacingTarget : public TargetApplicationObject {
+class ReplacingTarget : public TargetApplicationObject
+{
 public:
     void InitializePrintData(std::shared_ptr<CPrintData>& printData) override
     {
@@ -49,7 +56,8 @@ public:
 // Registers a factory for the life of a test.
 struct FactoryScope {
     QString progId;
-    FactoryScope(const QString& id, TargetApplicationFactory::Creator c) : progId(id)
+    FactoryScope(const QString& id, TargetApplicationFactory::Creator c)
+        : progId(id)
     {
         TargetApplicationFactory::registerFactory(id, std::move(c));
     }
@@ -59,7 +67,7 @@ struct FactoryScope {
 void registerTarget(const QString& progId, const QString& description)
 {
     ASSERT_EQ(settings::SaveSetting(CTargetApplications::AppName, CTargetApplications::Section, progId, description),
-              reg::ERROR_SUCCESS);
+        reg::ERROR_SUCCESS);
 }
 
 } // namespace
@@ -79,10 +87,10 @@ TEST(CTargetApplications, ReadsTheCurrentUsersSectionSkippingEmptyNamesAndOtherT
     registerTarget(QStringLiteral("KYT.VisitorDesk"), QStringLiteral("Visitor desk"));
     {
         reg::HKEY h = 0;
-        ASSERT_EQ(scope.store().RegOpenKeyEx(reg::HKEY_CURRENT_USER,
-                                             CTargetApplications::AppName + QStringLiteral("\\TargetApplications"), 0,
-                                             reg::KEY_ALL_ACCESS, &h),
-                  reg::ERROR_SUCCESS);
+        ASSERT_EQ(
+            scope.store().RegOpenKeyEx(reg::HKEY_CURRENT_USER,
+                CTargetApplications::AppName + QStringLiteral("\\TargetApplications"), 0, reg::KEY_ALL_ACCESS, &h),
+            reg::ERROR_SUCCESS);
         ASSERT_EQ(scope.store().RegSetValueEx(h, QStringLiteral("Binary.App"), 0, reg::REG_BINARY, "x"), 0);
         scope.store().RegCloseKey(h);
     }
@@ -90,9 +98,9 @@ TEST(CTargetApplications, ReadsTheCurrentUsersSectionSkippingEmptyNamesAndOtherT
     {
         reg::HKEY h = 0;
         ASSERT_EQ(scope.store().RegCreateKeyEx(reg::HKEY_LOCAL_MACHINE,
-                                               CTargetApplications::AppName + QStringLiteral("\\TargetApplications"), 0,
-                                               QString(), 0, reg::KEY_ALL_ACCESS, &h, nullptr),
-                  0);
+                      CTargetApplications::AppName + QStringLiteral("\\TargetApplications"), 0, QString(), 0,
+                      reg::KEY_ALL_ACCESS, &h, nullptr),
+            0);
         ASSERT_EQ(scope.store().RegSetValueEx(h, QStringLiteral("Machine.App"), 0, reg::REG_SZ, "m"), 0);
         scope.store().RegCloseKey(h);
     }
@@ -105,7 +113,7 @@ TEST(CTargetApplications, ReadsTheCurrentUsersSectionSkippingEmptyNamesAndOtherT
     QStringList order;
     for (const CTargetApplicationPtr& t : apps)
         order << t->ProgId();
-    EXPECT_EQ(order, (QStringList{QStringLiteral("Acme.Badges"), QStringLiteral("KYT.VisitorDesk")}));
+    EXPECT_EQ(order, (QStringList { QStringLiteral("Acme.Badges"), QStringLiteral("KYT.VisitorDesk") }));
     EXPECT_TRUE(apps.moduleSourceText().startsWith(QStringLiteral("KYTPreview.CTargetApplications (8.1.3)")));
 }
 
@@ -146,10 +154,9 @@ TEST(CTargetApplication, FailuresLeaveAnEmptyPrintData)
 {
     FactoryScope thrower(QStringLiteral("Test.Throwing"), [] { return std::make_shared<ThrowingTarget>(); });
     FactoryScope nothing(QStringLiteral("Test.Nothing"), [] { return std::shared_ptr<TargetApplicationObject>(); });
-    FactoryScope raising(QStringLiteral("Test.Raising"), []() -> std::shared_ptr<TargetApplicationObject> {
-        throw std::runtime_error("cannot start");
-    });
-    for (const char* id : {"Test.Throwing", "Test.Nothing", "Test.Raising", "Not.Registered.Anywhere"}) {
+    FactoryScope raising(QStringLiteral("Test.Raising"),
+        []() -> std::shared_ptr<TargetApplicationObject> { throw std::runtime_error("cannot start"); });
+    for (const char* id : { "Test.Throwing", "Test.Nothing", "Test.Raising", "Not.Registered.Anywhere" }) {
         kyt::test::ScriptedBoxScope boxes;
         CTargetApplication t;
         t.setProgId(QString::fromLatin1(id));
@@ -166,7 +173,7 @@ TEST(CTargetApplication, FailuresLeaveAnEmptyPrintData)
         EXPECT_TRUE(e.description().contains(QStringLiteral("Not.Registered.Anywhere")));
     }
     EXPECT_EQ(TargetApplicationFactory::providerOf(QStringLiteral("Test.Raising")).kind,
-              TargetApplicationFactory::Provider::InProcess);
+        TargetApplicationFactory::Provider::InProcess);
 }
 
 TEST(CTargetApplication, TheApplicationMayReplaceThePrintDataAndHostsMaySetTheirOwn)
@@ -206,7 +213,7 @@ TEST(VisitorDeskPlugin, IsFoundByItsProgIdAndFillsTheFieldsWithAPhoto)
 
     const auto pd = createPrintDataFor(QStringLiteral("KYT.VisitorDesk"));
     ASSERT_NE(pd, nullptr);
-    for (const char* field : {"FirstName", "LastName", "Company", "Host", "VisitDate", "BadgeNo", "ValidUntil"}) {
+    for (const char* field : { "FirstName", "LastName", "Company", "Host", "VisitDate", "BadgeNo", "ValidUntil" }) {
         const auto item = pd->Item(QString::fromLatin1(field));
         ASSERT_NE(item, nullptr) << field;
         EXPECT_FALSE(item->vValue().toString().isEmpty()) << field;
@@ -230,8 +237,8 @@ TEST(TargetApplicationFactory, BrokenPluginFilesAreIgnored)
     junk.close();
     qputenv("KYT_PLUGIN_PATH", scope.dir().toLocal8Bit());
     TargetApplicationFactory::rescanPlugins();
-    EXPECT_EQ(TargetApplicationFactory::providerOf(QStringLiteral("Junk")).kind,
-              TargetApplicationFactory::Provider::None);
+    EXPECT_EQ(
+        TargetApplicationFactory::providerOf(QStringLiteral("Junk")).kind, TargetApplicationFactory::Provider::None);
     EXPECT_EQ(createPrintDataFor(QStringLiteral("Junk"))->Count(), 0);
     qunsetenv("KYT_PLUGIN_PATH");
     TargetApplicationFactory::rescanPlugins();

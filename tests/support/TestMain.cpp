@@ -3,10 +3,10 @@
 // folder so tests never touch the user's settings or logs.
 #include <gtest/gtest.h>
 
+#include "errors/MessageBox.h"
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include "errors/MessageBox.h"
 
 #ifdef KYT_TEST_WIDGETS
 #include <QApplication>

@@ -1,18 +1,20 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include "errors/CError.h"
+#include "errors/MessageBox.h"
+#include "platform/Picture.h"
 #include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
-#include "errors/CError.h"
-#include "errors/MessageBox.h"
-#include "platform/Picture.h"
 
-namespace kyt::test {
+namespace kyt::test
+{
 
 // Installs a fresh scripted message box for the life of the object.
-class ScriptedBoxScope {
+class ScriptedBoxScope
+{
 public:
     ScriptedBoxScope();
     ~ScriptedBoxScope();

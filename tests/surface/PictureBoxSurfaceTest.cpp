@@ -74,10 +74,10 @@ TEST(PictureBoxSurface, ThinBoxesCoverAtLeastOnePixel)
         double x1, y1, x2, y2;
         QSize ink; // ink size in pixels at 100 dpi
     } rows[] = {
-        {0.5, 0.5, 1.5, 0.5, QSize(100, 1)},   // height 0
-        {0.5, 0.5, 1.5, 0.504, QSize(100, 1)}, // less than a pixel
-        {1.0, 0.2, 1.0, 0.8, QSize(1, 60)},    // width 0
-        {1.0, 0.5, 1.0, 0.5, QSize(1, 1)},     // a point
+        { 0.5, 0.5, 1.5, 0.5, QSize(100, 1) }, // height 0
+        { 0.5, 0.5, 1.5, 0.504, QSize(100, 1) }, // less than a pixel
+        { 1.0, 0.2, 1.0, 0.8, QSize(1, 60) }, // width 0
+        { 1.0, 0.5, 1.0, 0.5, QSize(1, 1) }, // a point
     };
     for (const Row& r : rows) {
         PictureBoxSurface box(QSize(200, 100), 100);

@@ -17,11 +17,11 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <csignal>
 #include <cstdio>
 #include <limits>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace kyt;
 
@@ -120,7 +120,7 @@ TEST_F(PrinterPdfTest, TwoSidedCardGivesTwoCardSizedPages)
 
 TEST_F(PrinterPdfTest, OrientationNeverTurnsOrClipsTheCard)
 {
-    for (int orientation : {1, 2}) {
+    for (int orientation : { 1, 2 }) {
         SCOPED_TRACE(orientation);
         const QString pdf = file(orientation == 1 ? "portrait.pdf" : "landscape.pdf");
         {
@@ -151,7 +151,7 @@ TEST_F(PrinterPdfTest, FailedWriteKeepsTheOldFileAndSaysWhy)
         old.write("old content");
     }
     // Writes past 4 KB fail (EFBIG) as they would on a full disk.
-    rlimit saved{};
+    rlimit saved {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
@@ -191,7 +191,8 @@ TEST_F(PrinterPdfTest, OutputKeepsTheUmaskAndAnExistingFilesMode)
         printer.EndDoc();
     };
     auto mode = [&] {
-        struct stat st {};
+        struct stat st {
+        };
         return stat(QFile::encodeName(pdf).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
     };
     const mode_t saved = umask(077);
@@ -309,7 +310,7 @@ TEST_F(PrinterPdfTest, DrawWidthCountsPrinterDots)
     // Rendered at 100 dpi: the 6-dot box edge at x 0..1 inch is about 1 pixel
     // wide there; the line at 0.75 inch is dark.
     const QString png = file("lines");
-    run("pdftoppm", {"-r", "100", "-gray", "-png", "-singlefile", pdf, png});
+    run("pdftoppm", { "-r", "100", "-gray", "-png", "-singlefile", pdf, png });
     QImage img(png + ".png");
     ASSERT_FALSE(img.isNull());
     EXPECT_LT(qGray(img.pixel(150, 75)), 128);
@@ -325,11 +326,11 @@ TEST(PrinterSurface, JobOptionsCarryTheCardsSettings)
         QString sides, quality_, orientation, media;
     };
     const Row rows[] = {
-        {1, -4, CR80, "one-sided", "print-quality=5", "4", "custom_card_3.375x2.125in"},
-        {2, -3, CR80, "two-sided-short-edge", "print-quality=4", "4", "custom_card_3.375x2.125in"},
-        {3, -1, QSizeF(2.125, 3.375), "two-sided-long-edge", "print-quality=3", "3", "custom_card_2.125x3.375in"},
-        {1, 0, QSizeF(4, 6), "one-sided", "", "3", "custom_card_4x6in"},
-        {1, 600, QSizeF(4, 6), "one-sided", "printer-resolution=600dpi", "3", "custom_card_4x6in"},
+        { 1, -4, CR80, "one-sided", "print-quality=5", "4", "custom_card_3.375x2.125in" },
+        { 2, -3, CR80, "two-sided-short-edge", "print-quality=4", "4", "custom_card_3.375x2.125in" },
+        { 3, -1, QSizeF(2.125, 3.375), "two-sided-long-edge", "print-quality=3", "3", "custom_card_2.125x3.375in" },
+        { 1, 0, QSizeF(4, 6), "one-sided", "", "3", "custom_card_4x6in" },
+        { 1, 600, QSizeF(4, 6), "one-sided", "printer-resolution=600dpi", "3", "custom_card_4x6in" },
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.sides.toStdString() + " " + r.media.toStdString());
@@ -341,8 +342,8 @@ TEST(PrinterSurface, JobOptionsCarryTheCardsSettings)
             got.insert(o.first, o.second);
         EXPECT_EQ(got.value("sides"), r.sides);
         const QString quality = got.contains("print-quality") ? "print-quality=" + got.value("print-quality")
-            : got.contains("printer-resolution")               ? "printer-resolution=" + got.value("printer-resolution")
-                                                               : QString();
+            : got.contains("printer-resolution")              ? "printer-resolution=" + got.value("printer-resolution")
+                                                              : QString();
         EXPECT_EQ(quality, r.quality_);
         EXPECT_EQ(got.value("orientation-requested"), r.orientation);
         EXPECT_EQ(got.value("media"), r.media);
@@ -373,7 +374,8 @@ TEST(PrinterSurface, RefusesBadTargetsAndSizes)
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(0, 2)); }), 380);
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(3, 1e9)); }), 380);
     EXPECT_EQ(test::errorNumberOf([] { PrinterSurface::toPdf("/tmp/x.pdf", CR80, 10); }), 380);
-    for (double bad : {0.0, -3.0, 1e9, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+    for (double bad :
+        { 0.0, -3.0, 1e9, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity() })
         EXPECT_EQ(test::errorNumberOf([&] { PrinterSurface::toPdf("/tmp/x.pdf", QSizeF(bad, 2)); }), 380) << bad;
 
     // A file that cannot be written fails at the first drawing, with a report.

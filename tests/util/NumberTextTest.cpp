@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include "util/Ansi.h"
 #include "util/KeyedCollection.h"
 #include "util/NumberText.h"
+#include <QLocale>
 
 using namespace kyt;
 
@@ -84,5 +84,5 @@ TEST(KeyedCollection, PositionsAndCaseInsensitiveKeys)
     EXPECT_EQ(c.PositionOf("text1"), 2);
     c.Add(4, "Photo1"); // the key is free again
     std::vector<int> order(c.begin(), c.end());
-    EXPECT_EQ(order, (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(order, (std::vector<int> { 2, 3, 4 }));
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "util/Strings.h"
+#include "util/modPreview.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include "util/Strings.h"
-#include "util/modPreview.h"
 
 using namespace kyt;
 
@@ -14,7 +14,7 @@ TEST(CountTokens, CountsDelimitersPlusOne)
     EXPECT_EQ(CountTokens("", ","), 0);
     EXPECT_EQ(CountTokens("a,b,", ","), 3);
     EXPECT_EQ(CountTokens("aXbxc", "x"), 3); // letter case ignored
-    EXPECT_EQ(CountTokens("a;b", ";,"), 2);  // only the first character counts
+    EXPECT_EQ(CountTokens("a;b", ";,"), 2); // only the first character counts
 }
 
 TEST(GetToken, TakesTrimmedFields)
@@ -23,8 +23,14 @@ TEST(GetToken, TakesTrimmedFields)
     EXPECT_EQ(GetToken("x, y ,z", 3, ","), "z");
     EXPECT_EQ(GetToken("x, y ,z", 4, ","), "");
     EXPECT_EQ(GetToken("x, y ,z", 0, ","), "");
-    EXPECT_EQ(GetToken("a\x01\x01" "c\x01", 2, "\x01"), "");
-    EXPECT_EQ(GetToken("a\x01\x01" "c\x01", 3, "\x01"), "c");
+    EXPECT_EQ(GetToken("a\x01\x01"
+                       "c\x01",
+                  2, "\x01"),
+        "");
+    EXPECT_EQ(GetToken("a\x01\x01"
+                       "c\x01",
+                  3, "\x01"),
+        "c");
 }
 
 TEST(TagValue, GetFindsKeysIgnoringCase)

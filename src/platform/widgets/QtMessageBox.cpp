@@ -12,39 +12,60 @@ namespace kyt
 QMessageBox::Icon QtMessageBox::iconOf(int style)
 {
     switch (messageIcon(style)) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 QMessageBox::StandardButton QtMessageBox::buttonOf(int answer)
 {
     switch (answer) {
-    case vbOK: return QMessageBox::Ok;
-    case vbCancel: return QMessageBox::Cancel;
-    case vbAbort: return QMessageBox::Abort;
-    case vbRetry: return QMessageBox::Retry;
-    case vbIgnore: return QMessageBox::Ignore;
-    case vbYes: return QMessageBox::Yes;
-    case vbNo: return QMessageBox::No;
-    default: return QMessageBox::NoButton;
+    case vbOK:
+        return QMessageBox::Ok;
+    case vbCancel:
+        return QMessageBox::Cancel;
+    case vbAbort:
+        return QMessageBox::Abort;
+    case vbRetry:
+        return QMessageBox::Retry;
+    case vbIgnore:
+        return QMessageBox::Ignore;
+    case vbYes:
+        return QMessageBox::Yes;
+    case vbNo:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::NoButton;
     }
 }
 
 int QtMessageBox::answerOf(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return vbOK;
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Abort: return vbAbort;
-    case QMessageBox::Retry: return vbRetry;
-    case QMessageBox::Ignore: return vbIgnore;
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default: return 0;
+    case QMessageBox::Ok:
+        return vbOK;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    case QMessageBox::Abort:
+        return vbAbort;
+    case QMessageBox::Retry:
+        return vbRetry;
+    case QMessageBox::Ignore:
+        return vbIgnore;
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    default:
+        return 0;
     }
 }
 

@@ -3,8 +3,8 @@
 // map to buttons, icon and default button as the classic message box has
 // them; a help file adds a Help button that opens it without closing the box.
 
-#include "kyt/kytwidgets_export.h"
 #include "errors/MessageBox.h"
+#include "kyt/kytwidgets_export.h"
 #include <QMessageBox>
 #include <vector>
 

@@ -1,9 +1,9 @@
 // A host program built against the installed library: reads a template,
 // fills the fields and writes the card to a PDF.
 #include <QGuiApplication>
+#include <kytpreview/platform/surface/PrinterSurface.h>
 #include <kytpreview/template/CPrintData.h>
 #include <kytpreview/template/CPrintTemplate.h>
-#include <kytpreview/platform/surface/PrinterSurface.h>
 
 int main(int argc, char** argv)
 {
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     data->Add("FirstName", "Ann");
     data->Add("BadgeNo", "4711");
     data->Add("Image", QVariant::fromValue(kyt::Picture::fromFile(QString::fromLocal8Bit(argv[2]))));
-    auto printer = kyt::PrinterSurface::toPdf(QString::fromLocal8Bit(argv[3]), {card->Width(), card->Height()});
+    auto printer = kyt::PrinterSurface::toPdf(QString::fromLocal8Bit(argv[3]), { card->Width(), card->Height() });
     const bool ok = card->Render(*printer, data);
     printer->EndDoc();
     return ok ? 0 : 2;
