@@ -31,30 +31,34 @@ bool& installedIsNull()
 
 } // namespace
 
-std::optional<QString> ICommonDialog::ShowOpen(
-    const QString& title, const QString& filter, const QString& fileName, int flags, int filterIndex)
+namespace
+{
+
+CommonDialogRequest fileRequest(CommonDialogKind kind, const QString& title, const QString& filter,
+    const QString& fileName, int flags, int filterIndex)
 {
     CommonDialogRequest r;
-    r.kind = CommonDialogKind::Open;
+    r.kind = kind;
     r.title = title;
     r.filter = filter;
     r.fileName = fileName;
     r.flags = flags;
     r.filterIndex = filterIndex;
-    return answerAs<QString>(Show(r));
+    return r;
+}
+
+} // namespace
+
+std::optional<QString> ICommonDialog::ShowOpen(
+    const QString& title, const QString& filter, const QString& fileName, int flags, int filterIndex)
+{
+    return answerAs<QString>(Show(fileRequest(CommonDialogKind::Open, title, filter, fileName, flags, filterIndex)));
 }
 
 std::optional<QString> ICommonDialog::ShowSave(
     const QString& title, const QString& filter, const QString& fileName, int flags, int filterIndex)
 {
-    CommonDialogRequest r;
-    r.kind = CommonDialogKind::Save;
-    r.title = title;
-    r.filter = filter;
-    r.fileName = fileName;
-    r.flags = flags;
-    r.filterIndex = filterIndex;
-    return answerAs<QString>(Show(r));
+    return answerAs<QString>(Show(fileRequest(CommonDialogKind::Save, title, filter, fileName, flags, filterIndex)));
 }
 
 std::optional<QColor> ICommonDialog::ShowColor(const QColor& initial)
