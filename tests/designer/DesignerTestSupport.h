@@ -18,23 +18,6 @@
 namespace kyt::test
 {
 
-// Installs a scripted common dialog for the life of the object.
-class ScriptedDialogScope
-{
-public:
-    ScriptedDialogScope()
-        : m_dialog(std::make_shared<ScriptedCommonDialog>())
-        , m_previous(setCommonDialog(m_dialog))
-    {
-    }
-    ~ScriptedDialogScope() { setCommonDialog(m_previous); }
-    ScriptedCommonDialog& dialog() { return *m_dialog; }
-
-private:
-    std::shared_ptr<ScriptedCommonDialog> m_dialog;
-    std::shared_ptr<ICommonDialog> m_previous;
-};
-
 // Answers the library's modal dialogs with a function for the life of the object.
 class ModalScope
 {

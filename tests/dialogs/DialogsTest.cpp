@@ -27,22 +27,6 @@ using namespace kyt::test;
 namespace
 {
 
-class DialogScope
-{
-public:
-    DialogScope()
-        : m_dialog(std::make_shared<ScriptedCommonDialog>())
-        , m_previous(setCommonDialog(m_dialog))
-    {
-    }
-    ~DialogScope() { setCommonDialog(m_previous); }
-    ScriptedCommonDialog& operator*() { return *m_dialog; }
-
-private:
-    std::shared_ptr<ScriptedCommonDialog> m_dialog;
-    std::shared_ptr<ICommonDialog> m_previous;
-};
-
 QString writePicture(const QString& file, int w, int h)
 {
     QImage img(w, h, QImage::Format_RGB32);
@@ -79,7 +63,7 @@ TEST(TemplateProperties, SizesShowAnInchMarkAndReadBackTheirLeadingNumber)
 
 TEST(TemplateProperties, BackgroundColourPictureAndClear)
 {
-    DialogScope dialogs;
+    ScriptedDialogScope dialogs;
     frmIDProperties p;
     const qint64 before = p.picBackground()->pixmap().cacheKey();
     p.setBackgroundColor(-1);
@@ -87,10 +71,10 @@ TEST(TemplateProperties, BackgroundColourPictureAndClear)
     p.setBackgroundColor(0x0000FF); // red
     EXPECT_EQ(p.picBackground()->pixmap().toImage().pixelColor(5, 5), QColor(255, 0, 0));
 
-    (*dialogs).queueCancel();
+    dialogs.dialog().queueCancel();
     p.FloodBackground();
     EXPECT_EQ(p.BackgroundColor(), 0x0000FF);
-    (*dialogs).queueAnswer(CommonDialogAnswer(QColor(0, 0, 255)));
+    dialogs.dialog().queueAnswer(CommonDialogAnswer(QColor(0, 0, 255)));
     p.FloodBackground();
     EXPECT_EQ(p.BackgroundColor(), 0xFF0000);
 
@@ -103,19 +87,19 @@ TEST(TemplateProperties, BackgroundColourPictureAndClear)
 TEST(TemplateProperties, LargeBackgroundPictureAsksFirst)
 {
     QTemporaryDir dir;
-    DialogScope dialogs;
+    ScriptedDialogScope dialogs;
     ScriptedBoxScope boxes;
     frmIDProperties p;
     const QString small = writePicture(dir.filePath(QStringLiteral("small.bmp")), 50, 50);
     const QString large = writePicture(dir.filePath(QStringLiteral("large.bmp")), 200, 200);
-    (*dialogs).queueAnswer(CommonDialogAnswer(small));
+    dialogs.dialog().queueAnswer(CommonDialogAnswer(small));
     p.LoadIDPictureBackground();
     EXPECT_TRUE(boxes.box().asked().empty());
     EXPECT_EQ(p.BackgroundPicture().image().width(), 50);
-    EXPECT_EQ((*dialogs).asked()[0].title, QStringLiteral("Load Background Picture"));
-    EXPECT_EQ((*dialogs).asked()[0].filterIndex, 7);
+    EXPECT_EQ(dialogs.dialog().asked()[0].title, QStringLiteral("Load Background Picture"));
+    EXPECT_EQ(dialogs.dialog().asked()[0].filterIndex, 7);
 
-    (*dialogs).queueAnswer(CommonDialogAnswer(large));
+    dialogs.dialog().queueAnswer(CommonDialogAnswer(large));
     boxes.box().queueAnswer(vbNo);
     p.LoadIDPictureBackground();
     ASSERT_EQ(boxes.box().asked().size(), 1u);

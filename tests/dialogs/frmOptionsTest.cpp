@@ -25,23 +25,6 @@ using namespace kyt::test;
 namespace
 {
 
-// Installs a scripted common dialog for the life of the object.
-class DialogScope
-{
-public:
-    DialogScope()
-        : m_dialog(std::make_shared<ScriptedCommonDialog>())
-        , m_previous(setCommonDialog(m_dialog))
-    {
-    }
-    ~DialogScope() { setCommonDialog(m_previous); }
-    ScriptedCommonDialog& dialog() { return *m_dialog; }
-
-private:
-    std::shared_ptr<ScriptedCommonDialog> m_dialog;
-    std::shared_ptr<ICommonDialog> m_previous;
-};
-
 class OptionsTest : public ::testing::Test
 {
 protected:
@@ -87,7 +70,7 @@ protected:
     }
 
     StoreScope stores;
-    DialogScope dialogs;
+    ScriptedDialogScope dialogs;
     std::unique_ptr<CProperties> props;
     CTargetApplications targets;
     frmOptions dlg;

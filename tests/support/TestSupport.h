@@ -3,6 +3,7 @@
 
 #include "errors/CError.h"
 #include "errors/MessageBox.h"
+#include "platform/CommonDialog.h"
 #include "platform/Picture.h"
 #include <QImage>
 #include <QString>
@@ -23,6 +24,23 @@ public:
 private:
     std::shared_ptr<ScriptedMessageBox> m_box;
     std::shared_ptr<IMessageBox> m_previous;
+};
+
+// Installs a scripted common dialog for the life of the object.
+class ScriptedDialogScope
+{
+public:
+    ScriptedDialogScope()
+        : m_dialog(std::make_shared<ScriptedCommonDialog>())
+        , m_previous(setCommonDialog(m_dialog))
+    {
+    }
+    ~ScriptedDialogScope() { setCommonDialog(m_previous); }
+    ScriptedCommonDialog& dialog() { return *m_dialog; }
+
+private:
+    std::shared_ptr<ScriptedCommonDialog> m_dialog;
+    std::shared_ptr<ICommonDialog> m_previous;
 };
 
 // Path of a file under tests/data.
