@@ -44,4 +44,10 @@ if [[ $(id -u) -eq 0 ]] && command -v setpriv > /dev/null; then
 else
     echo "cli_messages: read-only store check skipped (needs root and setpriv)"
 fi
+# A scheduler that cannot be reached: the message still names the printer
+# the person chose, whatever else runs on this machine.
+CUPS_SERVER="$tmp/no-scheduler.sock" "$kyt" print "$src/examples/sample_card.tpl" --printer Desk_Badges 2> "$tmp/err"; rc=$?
+[[ $rc -eq 1 ]] || fail "printing without a scheduler gave $rc"
+grep -q '"Desk_Badges"' "$tmp/err" || fail "the printer is not named: $(cat "$tmp/err")"
+grep -q "scheduler at $tmp/no-scheduler.sock cannot be reached" "$tmp/err" || fail "unclear reason: $(cat "$tmp/err")"
 echo "ok"

@@ -82,8 +82,8 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
             http_t* http
                 = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
             if (!http)
-                printerError(QStringLiteral("cannot reach the CUPS scheduler at %1: %2")
-                                 .arg(QString::fromUtf8(cupsServer()), lastCupsError()));
+                printerError(QStringLiteral("cannot print on \"%1\": the CUPS scheduler at %2 cannot be reached (%3)")
+                                 .arg(fileOrQueue, QString::fromUtf8(cupsServer()), lastCupsError()));
             httpClose(http);
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
         }
