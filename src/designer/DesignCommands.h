@@ -78,6 +78,7 @@ private:
 
 // Merge ids.
 inline constexpr int NudgeMergeId = 1;
+inline constexpr int KeyResizeMergeId = 2;
 
 // Brackets one editing command: captures the surface when created and, on
 // commit (or destruction), pushes a command when the surface changed. A

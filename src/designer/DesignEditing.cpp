@@ -307,6 +307,20 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
         const float dx = key->key() == Qt::Key_Left ? -step : key->key() == Qt::Key_Right ? step : 0;
         const float dy = key->key() == Qt::Key_Up ? -step : key->key() == Qt::Key_Down ? step : 0;
         const InchRect r { c->left(), c->top(), c->Width(), c->Height() };
+        if (key->modifiers() & Qt::ControlModifier) {
+            // Ctrl: the keyboard's way to do what the lower-right handle does.
+            const InchRect sized = outline::resizeBy(r, dx, dy, surfaceWidth(m_window), surfaceHeight(m_window));
+            {
+                DesignEdit edit(m_window.undoStack(), *this, QStringLiteral("Resize"), KeyResizeMergeId,
+                    QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()));
+                c->setWidth(sized.width);
+                c->setHeight(sized.height);
+                COutline::refitFont(*c);
+            }
+            outline->Selected(c);
+            showGeometry(c->Name(), c->Index(), sized);
+            return true;
+        }
         const InchPoint p = outline::nudgePosition(r, dx, dy, surfaceWidth(m_window), surfaceHeight(m_window));
         {
             DesignEdit edit(m_window.undoStack(), *this, QStringLiteral("Move"), NudgeMergeId,

@@ -81,6 +81,26 @@ InchPoint nudgePosition(const InchRect& control, float dx, float dy, float surfa
     return dropPosition(control, InchPoint { 0, 0 }, InchPoint { dx, dy }, surfaceWidth, surfaceHeight);
 }
 
+namespace
+{
+
+float resizeAxis(float size, float by, float room)
+{
+    if (by < 0)
+        return std::min(size, std::max(size + by, MinSize));
+    return std::max(size, std::min(size + by, room));
+}
+
+} // namespace
+
+InchRect resizeBy(const InchRect& control, float dw, float dh, float surfaceWidth, float surfaceHeight)
+{
+    InchRect r = control;
+    r.width = resizeAxis(control.width, dw, surfaceWidth - control.left);
+    r.height = resizeAxis(control.height, dh, surfaceHeight - control.top);
+    return r;
+}
+
 QString clipText(
     const QString& text, float maxWidth, bool withBorder, const std::function<double(const QString&)>& textWidth)
 {

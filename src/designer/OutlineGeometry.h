@@ -61,6 +61,12 @@ KYTWIDGETS_EXPORT InchPoint dropPosition(
 KYTWIDGETS_EXPORT InchPoint nudgePosition(
     const InchRect& control, float dx, float dy, float surfaceWidth, float surfaceHeight);
 
+// A keyboard resize: width and height change by (dw, dh) from the
+// top-left corner, never below MinSize and never growing past the surface's
+// right or bottom edge (a side already past it may still shrink).
+KYTWIDGETS_EXPORT InchRect resizeBy(
+    const InchRect& control, float dw, float dh, float surfaceWidth, float surfaceHeight);
+
 // The longest start of text whose width (plus ClipBorderWidth with a
 // border) does not exceed maxWidth; "" when not even one character fits.
 // Widths are measured a logarithmic number of times, so long texts stay

@@ -345,15 +345,22 @@ void frmPreview::buildToolBar()
     addToolBar(Qt::LeftToolBarArea, m_tlbObjects);
     m_toolGroup = new QActionGroup(this);
     m_toolGroup->setExclusive(true);
+    // The same actions stand in the Tools menu, so a tool can be chosen
+    // from the keyboard (Alt+T and the letter).
+    QMenu* tools = findChild<QMenu*>(QStringLiteral("mnuToolsMenu"));
+    tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsSep1"));
     const struct {
         const char* key;
         const char* tip;
-    } buttons[] = { { "Pointer", "Select Objects" }, { "Photo", "Photo Place Holder" }, { "Logo", "Logo or Image" },
-        { "Rectangle", "Rectangle" }, { "Data", "Data Field" }, { "Text", "Single Static Text Line" },
-        { "Line", "Line" } };
+        const char* caption;
+    } buttons[] = { { "Pointer", "Select Objects", "&Select Objects" },
+        { "Photo", "Photo Place Holder", "&Photo Place Holder" }, { "Logo", "Logo or Image", "&Logo or Image" },
+        { "Rectangle", "Rectangle", "&Rectangle" }, { "Data", "Data Field", "&Data Field" },
+        { "Text", "Single Static Text Line", "Single Static &Text Line" }, { "Line", "Line", "L&ine" } };
     for (const auto& b : buttons) {
         const QString key = QLatin1String(b.key);
-        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), key);
+        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), QLatin1String(b.caption));
+        tools->addAction(a);
         a->setObjectName(QStringLiteral("tlbObjects") + key);
         a->setToolTip(QLatin1String(b.tip));
         a->setStatusTip(QLatin1String(b.tip));
@@ -390,7 +397,9 @@ void frmPreview::tlbObjects_ButtonClick(const QString& key)
     pressTool(key);
     if (key != QLatin1String("Pointer") && m_outline)
         m_outline->Unselect();
-    m_status->setText(key == QLatin1String("Pointer") ? QString() : tr("Drag on the card to place the object."));
+    m_status->setText(key == QLatin1String("Pointer")
+            ? QString()
+            : tr("Drag on the card to place the object, or press Enter to place it in the middle; Esc cancels."));
 }
 
 ControlArray* frmPreview::controlArray(const QString& name) const

@@ -157,7 +157,10 @@ public:
     void pointerDoubleClick(DesignControl* control);
     // Moves a dragged control by (x1 - x0, y1 - y0), kept on the surface.
     void DropControl(DesignControl* control, float x0, float y0, float x1, float y1);
-    // Keys of the window (F2, Enter, Delete); true when handled.
+    // Enter with a drawing tool: places the tool's object, at a size to
+    // start from, in the middle of the front side; true when placed.
+    bool placeFromKeyboard();
+    // Keys of the window (F2, Enter, Delete, Esc); true when handled.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The menu key and Shift+F10 open the object menu of the selection (or
     // of the card) beside it, as a right click does at the mouse.

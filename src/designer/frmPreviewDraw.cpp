@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 #include <cmath>
 
 namespace kyt
@@ -132,6 +133,38 @@ void frmPreview::DrawDone(float, float)
     } catch (const std::exception& e) {
         report(e, "DrawDone");
     }
+}
+
+bool frmPreview::placeFromKeyboard()
+{
+    const QString tool = WhichButtonDown();
+    if (!m_template || tool.isEmpty() || tool == Pointer)
+        return false;
+    // Sizes a person would start from; the object lands in the middle of
+    // the front side, selected, ready for the arrow keys.
+    const struct {
+        const char* tool;
+        float width, height;
+    } sizes[] = { { "Photo", 0.75f, 1.0f }, { "Logo", 0.75f, 0.75f }, { "Rectangle", 1.0f, 0.5f },
+        { "Data", 1.5f, 0.25f }, { "Text", 1.5f, 0.25f }, { "Line", 1.5f, 0.25f } };
+    float w = 1.0f;
+    float h = 0.5f;
+    for (const auto& s : sizes) {
+        if (tool == QLatin1String(s.tool)) {
+            w = s.width;
+            h = s.height;
+        }
+    }
+    const float cardWidth = m_template->Width();
+    const float cardHeight = m_template->Height();
+    w = std::min(w, cardWidth);
+    h = std::min(h, cardHeight);
+    const float x = (cardWidth - w) / 2;
+    const float y = (cardHeight - h) / 2;
+    DrawStart(x, y);
+    DrawMove(x + w, y + h);
+    DrawDone(x + w, y + h);
+    return true;
 }
 
 // --- Mouse routing ----------------------------------------------------------------

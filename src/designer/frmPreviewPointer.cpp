@@ -9,6 +9,7 @@
 #include "util/Strings.h"
 #include <QAction>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QUndoStack>
@@ -250,7 +251,14 @@ bool frmPreview::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
             TextUpdate();
             return true;
         }
-        return false;
+        return placeFromKeyboard();
+    case Qt::Key_Escape:
+        if (m_txtText->isVisible() || WhichButtonDown() == QLatin1String("Pointer"))
+            return false;
+        m_shpOutline->hide();
+        pressTool(QStringLiteral("Pointer"));
+        m_status->clear();
+        return true;
     case Qt::Key_Delete:
         if (!m_txtText->isVisible()) {
             mnuOptionsDelete_Click();

@@ -91,6 +91,27 @@ INSTANTIATE_TEST_SUITE_P(Edges, OutlineDrop,
         DropRow { "NudgeStep", { 1, 1, 0.5f, 0.5f }, { NudgeStep, -NudgeGridStep }, 2, { 1.03125f, 0.875f } }),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(OutlineGeometry, KeyboardResizeKeepsTheMinimumSizeAndTheSurface)
+{
+    struct Row {
+        const char* name;
+        InchRect control;
+        float dw, dh;
+        InchRect result;
+    } rows[] = {
+        { "grow", { 1, 1, 0.5f, 0.5f }, NudgeStep, NudgeGridStep, { 1, 1, 0.53125f, 0.625f } },
+        { "shrink", { 1, 1, 0.5f, 0.5f }, -NudgeGridStep, -NudgeStep, { 1, 1, 0.375f, 0.46875f } },
+        { "stops at the minimum", { 1, 1, 0.0625f, 0.04f }, -NudgeGridStep, -NudgeStep, { 1, 1, MinSize, MinSize } },
+        { "stops at the far edges", { 2.5f, 1.5f, 0.45f, 0.45f }, NudgeGridStep, NudgeGridStep,
+            { 2.5f, 1.5f, 0.5f, 0.5f } },
+        { "already past an edge: no growth", { 2.5f, 1.5f, 1, 1 }, NudgeStep, NudgeStep, { 2.5f, 1.5f, 1, 1 } },
+        { "already past an edge: shrinks", { 2.5f, 1.5f, 1, 1 }, -NudgeGridStep, 0, { 2.5f, 1.5f, 0.875f, 1 } },
+        { "smaller than the minimum stays", { 1, 1, 0.01f, 0.01f }, -NudgeStep, -NudgeStep, { 1, 1, 0.01f, 0.01f } },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(resizeBy(r.control, r.dw, r.dh, 3, 2), r.result) << r.name;
+}
+
 struct ClipRow {
     const char* name;
     const char* text;

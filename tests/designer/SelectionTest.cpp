@@ -5,6 +5,8 @@
 
 #include "designer/DesignEditing.h"
 #include <QLabel>
+#include <QSet>
+#include <QUndoStack>
 
 using namespace kyt;
 using namespace kyt::test;
@@ -162,6 +164,76 @@ TEST_F(Editing, ArrowMovesOfOneObjectAreOneUndoStep)
     EXPECT_EQ(window().undoStack()->count(), steps + 1);
     window().undoStack()->undo();
     EXPECT_EQ(c->left(), 1.0f);
+}
+
+TEST_F(Editing, CtrlArrowsResizeAsOneUndoStep)
+{
+    DesignControl* c = place("Rectangle", 1, 1, 0.5f, 0.5f);
+    click(c);
+    const int steps = window().undoStack()->count();
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Right, Qt::ControlModifier);
+    key(Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(rectOf(*c), (InchRect { 1, 1, 0.59375f, 0.375f }));
+    EXPECT_EQ(outline().selectedControl(), c);
+    EXPECT_EQ(window().undoStack()->count(), steps + 1);
+    window().undoStack()->undo();
+    EXPECT_EQ(rectOf(*c), (InchRect { 1, 1, 0.5f, 0.5f }));
+}
+
+// Every tool can be chosen from the Tools menu (its own letter there) and
+// its object placed with Enter: in the middle of the card, selected, one
+// undo step, the pointer tool pressed again.
+TEST_F(Editing, ToolsFromTheMenuPlaceTheirObjectWithEnter)
+{
+    const struct {
+        const char* tool;
+        InchRect placed;
+    } rows[] = {
+        { "Photo", { 1.3125f, 0.5625f, 0.75f, 1 } },
+        { "Logo", { 1.3125f, 0.6875f, 0.75f, 0.75f } },
+        { "Rectangle", { 1.1875f, 0.8125f, 1, 0.5f } },
+        { "Data", { 0.9375f, 0.9375f, 1.5f, 0.25f } },
+        { "Text", { 0.9375f, 0.9375f, 1.5f, 0.25f } },
+        { "Line", { 0.9375f, 0.9375f, 1.5f, 0.02f } },
+    };
+    QMenu* tools = window().findChild<QMenu*>(QStringLiteral("mnuToolsMenu"));
+    ASSERT_TRUE(tools);
+    QSet<QChar> letters;
+    for (QAction* a : tools->actions()) {
+        if (a->isSeparator())
+            continue;
+        const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << a->text().toStdString();
+        EXPECT_FALSE(letters.contains(a->text().at(amp + 1).toLower())) << a->text().toStdString();
+        letters.insert(a->text().at(amp + 1).toLower());
+    }
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.tool);
+        QAction* tool = window().findChild<QAction*>(QStringLiteral("tlbObjects") + QLatin1String(row.tool));
+        ASSERT_TRUE(tool && tools->actions().contains(tool));
+        const int steps = window().undoStack()->count();
+        tool->trigger();
+        key(Qt::Key_Return);
+        DesignControl* c = outline().selectedControl();
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->Name(), QLatin1String(row.tool));
+        EXPECT_EQ(rectOf(*c), row.placed);
+        EXPECT_EQ(window().WhichButtonDown(), QStringLiteral("Pointer"));
+        EXPECT_EQ(window().undoStack()->count(), steps + 1);
+    }
+    // One photo per card: the menu item goes grey with the button.
+    EXPECT_FALSE(window().findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->isEnabled());
+}
+
+TEST_F(Editing, EscapeGivesUpADrawingToolAndEnterThenPlacesNothing)
+{
+    window().findChild<QAction*>(QStringLiteral("tlbObjectsText"))->trigger();
+    key(Qt::Key_Escape);
+    EXPECT_EQ(window().WhichButtonDown(), QStringLiteral("Pointer"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(window().undoStack()->count(), 0);
+    EXPECT_FALSE(window().controlArray(QStringLiteral("Text"))->Item(0)->Visible());
 }
 
 TEST_F(Editing, TabSelectsTheNextObjectInDrawingOrder)
