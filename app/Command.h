@@ -57,6 +57,10 @@ int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* option
 // allowMissing; 0 when it does.
 int checkFields(
     const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source, bool allowMissing);
+// A data stream file read into `data`, then checked as checkFields does;
+// the exit code (reported) or 0.
+int readDataFile(
+    const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
 

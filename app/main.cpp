@@ -1,6 +1,7 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
 #include "errors/CError.h"
+#include "jobs/CardJob.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "kyt/Version.h"
@@ -141,6 +142,15 @@ int checkFields(
     if (missing.isEmpty())
         return 0;
     return fail(command, preflight::missingFieldsMessage(source, missing, provided) + allowMissingHint());
+}
+
+int readDataFile(
+    const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
+{
+    QString error;
+    if (!cardjob::loadDataStreamFile(file, t, data, &error))
+        return fail(command, error);
+    return checkFields(command, t, data, file, allowMissing);
 }
 
 } // namespace kyt::cli

@@ -113,9 +113,7 @@ int run(const QStringList& argsIn)
     std::shared_ptr<CPrintData> data;
     if (hasData) {
         data = std::make_shared<CPrintData>();
-        if (!cardjob::loadDataStreamFile(dataFile, *t, *data, &error))
-            return fail(Me, error);
-        if (int rc = checkFields(Me, *t, *data, dataFile, allowMissing))
+        if (int rc = readDataFile(Me, dataFile, *t, *data, allowMissing))
             return rc;
     } else if (hasCsv) {
         data = std::make_shared<CPrintData>();

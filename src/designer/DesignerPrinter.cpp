@@ -5,12 +5,11 @@
 #include "platform/RegistryStore.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include "platform/widgets/OverrideCursor.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include "util/NumberText.h"
-#include <QCursor>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
@@ -35,18 +34,9 @@ Session& session()
 
 // The normal pointer while a message waits for the person, whatever
 // pointer the command set.
-class ArrowWhileAsking
-{
-public:
-    ArrowWhileAsking() { QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor)); }
-    ~ArrowWhileAsking() { QGuiApplication::restoreOverrideCursor(); }
-    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
-    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
-};
-
 int ask(const QString& prompt, int style, const QString& title)
 {
-    ArrowWhileAsking arrow;
+    OverrideCursor arrow(Qt::ArrowCursor);
     return MsgBox(prompt, style, title);
 }
 
@@ -285,7 +275,7 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         restore();
         result.outcome = Outcome::Failed;
         result.message = QString::fromUtf8(e.what());
-        ArrowWhileAsking arrow;
+        OverrideCursor arrow(Qt::ArrowCursor);
         if (error)
             error->Report(e, source);
         else

@@ -4,9 +4,9 @@
 #include "errors/ModuleSource.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PictureBoxSurface.h"
+#include "platform/widgets/OverrideCursor.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -32,15 +32,6 @@ constexpr int DesignWidth = Margin + DesignPicWidth + ButtonGap + ButtonWidth + 
 constexpr int DesignHeight = Margin + DesignPicHeight + Margin + 48;
 // Larger than any card; keeps a damaged size from asking for a huge image.
 constexpr double MaxCardInches = 60.0;
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 int pixels(double inches)
 {
@@ -95,7 +86,7 @@ frmPrintPreview::frmPrintPreview(QWidget* parent)
     setFixedSize(DesignWidth, DesignHeight);
 
     connect(m_cmdPrint, &QPushButton::clicked, this, [this] {
-        WaitCursor wait;
+        OverrideCursor wait;
         GoPrint();
     });
     connect(m_cmdSetup, &QPushButton::clicked, this, [this] { SelectPrinter(); });

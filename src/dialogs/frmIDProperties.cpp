@@ -1,12 +1,13 @@
 #include "dialogs/frmIDProperties.h"
+#include "dialogs/CardSketch.h"
 
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/Surface.h"
+#include "platform/widgets/OverrideCursor.h"
 #include "settings/CTargetApplications.h"
 #include "util/modPreview.h"
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -35,31 +36,15 @@ const QString PictureFilter
                      "Enhanced Meta(*.emf)|*.emf|All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf");
 constexpr QSize PreviewSize(160, 100);
 
-class Hourglass
-{
-public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
-
 // A small card drawn upright or on its side.
 QPixmap layoutPicture(bool portrait)
 {
-    QPixmap pm(48, 48);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF card = portrait ? QRectF(13, 4, 22, 40) : QRectF(4, 13, 40, 22);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 3, 3);
-    p.setBrush(QColor(160, 160, 160));
-    p.setPen(Qt::NoPen);
-    p.drawRect(QRectF(card.left() + 4, card.top() + 4, 9, 11));
-    p.drawRect(QRectF(card.left() + 4, card.bottom() - 8, card.width() - 8, 3));
-    return pm;
+    return cardSketch(48, card, [&](QPainter& p) {
+        p.setBrush(QColor(160, 160, 160));
+        p.drawRect(QRectF(card.left() + 4, card.top() + 4, 9, 11));
+        p.drawRect(QRectF(card.left() + 4, card.bottom() - 8, card.width() - 8, 3));
+    });
 }
 
 qint32 colorValue(const QColor& c)
@@ -318,7 +303,7 @@ void frmIDProperties::DisplayPicture()
 
 void frmIDProperties::LoadIDPictureBackground()
 {
-    Hourglass busy;
+    OverrideCursor busy;
     try {
         const auto file
             = commonDialog().ShowOpen(QStringLiteral("Load Background Picture"), PictureFilter, QString(), 0x81004, 7);
@@ -349,7 +334,7 @@ void frmIDProperties::LoadIDPictureBackground()
 
 void frmIDProperties::FloodBackground()
 {
-    Hourglass busy;
+    OverrideCursor busy;
     try {
         const QColor initial = m_color != -1 ? Surface::toQColor(m_color) : QColor(Qt::white);
         const auto color = commonDialog().ShowColor(initial);
@@ -365,7 +350,7 @@ void frmIDProperties::FloodBackground()
 
 void frmIDProperties::ClearBackground()
 {
-    Hourglass busy;
+    OverrideCursor busy;
     m_picture = Picture();
     DisplayPicture();
     m_color = -1;

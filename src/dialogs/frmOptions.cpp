@@ -1,8 +1,10 @@
 #include "dialogs/frmOptions.h"
+#include "dialogs/CardSketch.h"
 
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "platform/CommonDialog.h"
+#include "platform/widgets/OverrideCursor.h"
 #include "settings/CProperties.h"
 #include "settings/CTargetApplications.h"
 #include "util/NumberText.h"
@@ -31,16 +33,6 @@ namespace kyt
 namespace
 {
 
-// The hourglass while a command runs.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 // Larger than any card; a size box holding more is a typing mistake.
 constexpr double MaxCardInches = 60.0;
 
@@ -52,26 +44,19 @@ constexpr double MaxCardInches = 60.0;
 // A small card drawn upright or on its side, with a photo and two lines.
 QPixmap layoutPicture(bool landscape)
 {
-    QPixmap pm(56, 56);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF card = landscape ? QRectF(4, 14, 48, 30) : QRectF(13, 4, 30, 48);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 3, 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 120, 170));
-    const QRectF photo
-        = landscape ? QRectF(card.left() + 4, card.top() + 5, 12, 16) : QRectF(card.left() + 9, card.top() + 5, 12, 16);
-    p.drawRect(photo);
-    p.setBrush(QColor(120, 120, 120));
-    const double lineTop = landscape ? card.top() + 8 : photo.bottom() + 6;
-    const double lineLeft = landscape ? photo.right() + 4 : card.left() + 4;
-    const double lineWidth = card.right() - 4 - lineLeft;
-    p.drawRect(QRectF(lineLeft, lineTop, lineWidth, 3));
-    p.drawRect(QRectF(lineLeft, lineTop + 7, lineWidth * 0.7, 3));
-    return pm;
+    return cardSketch(56, card, [&](QPainter& p) {
+        p.setBrush(QColor(90, 120, 170));
+        const QRectF photo = landscape ? QRectF(card.left() + 4, card.top() + 5, 12, 16)
+                                       : QRectF(card.left() + 9, card.top() + 5, 12, 16);
+        p.drawRect(photo);
+        p.setBrush(QColor(120, 120, 120));
+        const double lineTop = landscape ? card.top() + 8 : photo.bottom() + 6;
+        const double lineLeft = landscape ? photo.right() + 4 : card.left() + 4;
+        const double lineWidth = card.right() - 4 - lineLeft;
+        p.drawRect(QRectF(lineLeft, lineTop, lineWidth, 3));
+        p.drawRect(QRectF(lineLeft, lineTop + 7, lineWidth * 0.7, 3));
+    });
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption)
@@ -410,7 +395,7 @@ void frmOptions::cmdOK_Click()
     if (!sizesValid())
         return;
     {
-        WaitCursor wait;
+        OverrideCursor wait;
         SaveSettings();
     }
     accept();
@@ -420,7 +405,7 @@ void frmOptions::cmdApply_Click()
 {
     if (!sizesValid())
         return;
-    WaitCursor wait;
+    OverrideCursor wait;
     SaveSettings();
 }
 

@@ -85,6 +85,24 @@ void finishShow(IDesignControl& ctl)
     step([&] { ctl.setVisible(true); });
 }
 
+// The start shared by the kinds with an outline.
+void startOutlined(const CDesignObject& o, IDesignControl& ctl)
+{
+    startTag(o, ctl);
+    step([&] { ctl.setBorderStyle(std::abs(o.Border())); });
+}
+
+// Photo and logo show alike on the designer; for a photo the picture is the
+// placeholder that shows where the photo goes.
+void copyPicture(const CDesignObject& o, IDesignControl& ctl, const kyt::Picture& image, bool stretch)
+{
+    startOutlined(o, ctl);
+    copyBox(o, ctl);
+    step([&] { ctl.setPicture(image); });
+    step([&] { ctl.setStretch(stretch); });
+    finishShow(ctl);
+}
+
 qint16 clamp16(qint32 v)
 {
     return static_cast<qint16>(std::clamp<qint32>(v, -32768, 32767));
@@ -110,13 +128,7 @@ static void readCommon(CDesignObject& o, IDesignControl& ctl, bool withBorder)
 
 void CPhotoObject::CopyToControl(IDesignControl& ctl)
 {
-    startTag(*this, ctl);
-    step([&] { ctl.setBorderStyle(std::abs(m_border)); });
-    copyBox(*this, ctl);
-    // The placeholder shows where the photo goes.
-    step([&] { ctl.setPicture(m_image); });
-    step([&] { ctl.setStretch(m_stretchToFit); });
-    finishShow(ctl);
+    copyPicture(*this, ctl, m_image, m_stretchToFit);
 }
 
 void CPhotoObject::GetPropertiesFromControl(IDesignControl& ctl)
@@ -135,12 +147,7 @@ void CPhotoObject::GetPropertiesFromControl(IDesignControl& ctl)
 
 void CLogoObject::CopyToControl(IDesignControl& ctl)
 {
-    startTag(*this, ctl);
-    step([&] { ctl.setBorderStyle(std::abs(m_border)); });
-    copyBox(*this, ctl);
-    step([&] { ctl.setPicture(m_image); });
-    step([&] { ctl.setStretch(m_stretchToFit); });
-    finishShow(ctl);
+    copyPicture(*this, ctl, m_image, m_stretchToFit);
 }
 
 void CLogoObject::GetPropertiesFromControl(IDesignControl& ctl)
@@ -154,8 +161,7 @@ void CLogoObject::GetPropertiesFromControl(IDesignControl& ctl)
 
 void CRectangleObject::CopyToControl(IDesignControl& ctl)
 {
-    startTag(*this, ctl);
-    step([&] { ctl.setBorderStyle(std::abs(m_border)); });
+    startOutlined(*this, ctl);
     step([&] { ctl.setBackColor(m_backColor); });
     // The outline colour is kept on the control too, or a save would lose it.
     step([&] { ctl.setForeColor(m_foreColor); });

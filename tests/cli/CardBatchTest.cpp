@@ -8,6 +8,7 @@
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
 #include "platform/surface/TraceSurface.h"
+#include "support/TestSupport.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,16 +16,10 @@
 #include <sys/stat.h>
 
 using namespace kyt;
+using namespace kyt::test;
 
 namespace
 {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 void writePhoto(const QString& path, QColor color)
 {
@@ -42,15 +37,9 @@ CPrintTemplatePtr nameCard(bool duplex = false)
     t->setDuplex(duplex);
     auto d = t->AddData();
     d->setDataFieldName(QStringLiteral("Name"));
-    d->setleft(1.5f);
-    d->settop(0.2f);
-    d->setWidth(1.5f);
-    d->setHeight(0.3f);
+    place(*d, 1.5f, 0.2f, 1.5f, 0.3f);
     auto p = t->AddPhoto();
-    p->setleft(0.1f);
-    p->settop(0.1f);
-    p->setWidth(1.0f);
-    p->setHeight(1.25f);
+    place(*p, 0.1f, 0.1f, 1.0f, 1.25f);
     p->setImage(cardjob::placeholderPhoto());
     return t;
 }
@@ -134,9 +123,9 @@ TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
 {
     QTemporaryDir dir;
     writePhoto(dir.filePath(QStringLiteral("ann.png")), Qt::red);
-    writeFile(dir.filePath(QStringLiteral("ann.data")),
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("ann.data")),
         "Name\x01Ren\xE9\x02Image\x01"
-        "ann.png\x02");
+        "ann.png\x02"));
     auto t = nameCard();
     CPrintData data;
     QString error;
@@ -147,15 +136,15 @@ TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
     ASSERT_TRUE(photo.canConvert<Picture>());
     EXPECT_EQ(photo.value<Picture>().image().size(), QSize(20, 25));
 
-    writeFile(dir.filePath(QStringLiteral("bad.data")), "Name\x01x\x02Image\x01gone.png\x02");
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("bad.data")), "Name\x01x\x02Image\x01gone.png\x02"));
     CPrintData other;
     EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("bad.data")), *t, other, &error));
     EXPECT_TRUE(error.contains(QLatin1String("gone.png"))) << error.toStdString();
 
-    writeFile(dir.filePath(QStringLiteral("broken.png")), "\x89PNG\r\n\x1a\n not really");
-    writeFile(dir.filePath(QStringLiteral("broken.data")),
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("broken.png")), "\x89PNG\r\n\x1a\n not really"));
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("broken.data")),
         "Image\x01"
-        "broken.png\x02");
+        "broken.png\x02"));
     EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("broken.data")), *t, other, &error));
     EXPECT_TRUE(error.contains(QLatin1String("broken.png"))) << error.toStdString();
 
@@ -167,9 +156,9 @@ TEST(CardBatch, PrintsGoodRecordsSkipsBadOnesAndSharesPhotos)
     QTemporaryDir dir;
     writePhoto(dir.filePath(QStringLiteral("same.png")), Qt::blue);
     writePhoto(dir.filePath(QStringLiteral("own.png")), Qt::green);
-    writeFile(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 damaged");
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("broken.jpg")), "\xFF\xD8\xFF\xE0 damaged"));
     const QString csv = dir.filePath(QStringLiteral("cards.csv"));
-    writeFile(csv,
+    ASSERT_TRUE(writeBytes(csv,
         "Name,Image\n"
         "Ann,same.png\n"
         "Bob,same.png\n"
@@ -178,7 +167,7 @@ TEST(CardBatch, PrintsGoodRecordsSkipsBadOnesAndSharesPhotos)
         "Dan,\n"
         "\"Eve\",own.png\n"
         "Fay,broken.jpg\n"
-        "Gus,same.png\n");
+        "Gus,same.png\n"));
 
     auto t = nameCard();
     TraceSurface trace(QStringLiteral("Printer"));
@@ -227,7 +216,7 @@ TEST(CardBatch, AFailingCardKeepsItsPagesAndTheDocumentOpen)
 {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("cards.csv"));
-    writeFile(csv, "Name,Image\nAnn,\nBob,\n");
+    ASSERT_TRUE(writeBytes(csv, "Name,Image\nAnn,\nBob,\n"));
     auto t = nameCard(true);
     t->AddObject(QStringLiteral("Logo")); // no picture: its drawing fails
     TraceSurface trace(QStringLiteral("Printer"));
@@ -251,7 +240,7 @@ TEST(CardBatch, FatalInputsAreReportedNotPrinted)
     TraceSurface trace(QStringLiteral("Printer"));
     CardBatch batch(nameCard());
     EXPECT_FALSE(batch.run(dir.filePath(QStringLiteral("none.csv")), trace).fatal.isEmpty());
-    writeFile(dir.filePath(QStringLiteral("dup.csv")), "Name,NAME\nx,y\n");
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("dup.csv")), "Name,NAME\nx,y\n"));
     const CardBatch::Result r = batch.run(dir.filePath(QStringLiteral("dup.csv")), trace);
     EXPECT_TRUE(r.fatal.contains(QLatin1String("twice")));
     EXPECT_EQ(r.printed, 0);
@@ -262,7 +251,7 @@ TEST(CardBatch, RecordDataAndCounting)
 {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("c.csv"));
-    writeFile(csv, "Name,Company\nAnn,Acme\n\"Lee, Bo\",Delta\nbroken\n");
+    ASSERT_TRUE(writeBytes(csv, "Name,Company\nAnn,Acme\n\"Lee, Bo\",Delta\nbroken\n"));
     EXPECT_EQ(CardBatch::countRecords(csv), 3);
     auto t = nameCard();
     CPrintData data;
@@ -280,25 +269,20 @@ TEST(PendingOutput, ReplacesTheFileOnlyWhenCommitted)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("out.pdf"));
-    writeFile(target, "old");
+    ASSERT_TRUE(writeBytes(target, "old"));
     {
         cardjob::PendingOutput p(target);
         ASSERT_FALSE(p.tempName().isEmpty());
-        writeFile(p.tempName(), "half");
+        ASSERT_TRUE(writeBytes(p.tempName(), "half"));
     } // abandoned: the old file stays, the temporary one goes
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("old"));
-    old.close();
+    EXPECT_EQ(readBytes(target), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     {
         cardjob::PendingOutput p(target);
-        writeFile(p.tempName(), "new");
+        ASSERT_TRUE(writeBytes(p.tempName(), "new"));
         EXPECT_TRUE(p.commit());
     }
-    QFile now(target);
-    ASSERT_TRUE(now.open(QIODevice::ReadOnly));
-    EXPECT_EQ(now.readAll(), QByteArray("new"));
+    EXPECT_EQ(readBytes(target), QByteArray("new"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     cardjob::PendingOutput nowhere(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
@@ -342,7 +326,7 @@ TEST(CardBatch, CsvMustFitTheTemplate)
     for (const Row& r : table) {
         QTemporaryDir dir;
         const QString csv = dir.filePath(QStringLiteral("cards.csv"));
-        writeFile(csv, r.csv);
+        ASSERT_TRUE(writeBytes(csv, r.csv));
         auto t = nameCard();
         auto badge = t->AddData();
         badge->setDataFieldName(QStringLiteral("Badge"));
@@ -389,7 +373,7 @@ TEST(CardBatch, AThrowingSurfaceEndsTheBatchCleanly)
     QByteArray body = "Name,Image\n";
     for (int i = 0; i < 500; ++i)
         body += "N" + QByteArray::number(i) + ",\n";
-    writeFile(csv, body);
+    ASSERT_TRUE(writeBytes(csv, body));
     Throwing surface;
     CardBatch batch(nameCard());
     const CardBatch::Result r = batch.run(csv, surface);
@@ -410,7 +394,7 @@ TEST(CardJob, DataStreamFileRefusesWhatIsNotOne)
     };
     auto t = nameCard();
     for (const Row& r : rows) {
-        writeFile(dir.filePath(QString::fromLatin1(r.name)), r.bytes);
+        ASSERT_TRUE(writeBytes(dir.filePath(QString::fromLatin1(r.name)), r.bytes));
         CPrintData data;
         QString error;
         EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data, &error))

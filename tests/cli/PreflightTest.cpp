@@ -7,22 +7,17 @@
 #include "objects/CLogoObject.h"
 #include "objects/CPhotoObject.h"
 #include "objects/CTextObject.h"
+#include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 using namespace kyt;
+using namespace kyt::test;
 
 namespace
 {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Name, a Code 128 C badge number, a photo and a parse string that refers
 // to Dept: four fields.
@@ -33,23 +28,14 @@ CPrintTemplatePtr badgeCard()
     t->setHeight(2.125);
     auto name = t->AddData();
     name->setDataFieldName(QStringLiteral("Name"));
-    name->setleft(1.2f);
-    name->settop(0.2f);
-    name->setWidth(2);
-    name->setHeight(0.3f);
+    place(*name, 1.2f, 0.2f, 2, 0.3f);
     auto badge = t->AddData();
     badge->setDataFieldName(QStringLiteral("Badge"));
-    badge->setleft(1.2f);
-    badge->settop(1.0f);
-    badge->setWidth(2);
-    badge->setHeight(0.5f);
+    place(*badge, 1.2f, 1.0f, 2, 0.5f);
     badge->setBarcode(true);
     badge->setBarcodeTypeNumber(CTextObjectBase::Barcode128C);
     auto photo = t->AddPhoto();
-    photo->setleft(0.1f);
-    photo->settop(0.1f);
-    photo->setWidth(1);
-    photo->setHeight(1.2f);
+    place(*photo, 0.1f, 0.1f, 1, 1.2f);
     t->AddObject(QStringLiteral("ParseString"))->setTokenString(QStringLiteral("Dept: {{Dept,12}}"));
     return t;
 }
@@ -95,7 +81,7 @@ TEST(Preflight, CsvChecks)
         ASSERT_TRUE(badgeCard()->SaveFile(tpl));
         preflight::Options options;
         options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
-        writeFile(options.csvFile, r.csv);
+        ASSERT_TRUE(writeBytes(options.csvFile, r.csv));
         const preflight::Report report = preflight::check(tpl, options);
         SCOPED_TRACE(r.name);
         EXPECT_EQ(report.passed(), r.failing.isEmpty());
@@ -117,10 +103,7 @@ TEST(Preflight, TemplateChecks)
     QTemporaryDir dir;
     auto t = badgeCard();
     auto off = t->AddObject(QStringLiteral("Rect"));
-    off->setleft(3.0f);
-    off->settop(1.0f);
-    off->setWidth(1.0f);
-    off->setHeight(0.5f);
+    place(*off, 3.0f, 1.0f, 1.0f, 0.5f);
     auto text = std::dynamic_pointer_cast<CTextObject>(t->AddObject(QStringLiteral("Text")));
     ASSERT_TRUE(text);
     text->setText(QStringLiteral("Hi"));
@@ -146,7 +129,7 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
     ASSERT_TRUE(badgeCard()->SaveFile(tpl));
     preflight::Options options;
     options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
-    writeFile(options.csvFile, "Name,Badge,Image,Dept\nAnn,123,,x\nBob,4567,,y\n");
+    ASSERT_TRUE(writeBytes(options.csvFile, "Name,Badge,Image,Dept\nAnn,123,,x\nBob,4567,,y\n"));
     struct Row {
         const char* name;
         preflight::BarcodeReader reader;
@@ -190,13 +173,13 @@ TEST(Preflight, CheckVerifyReadsRealBarcodes)
     if (!QFile::exists(program))
         GTEST_SKIP() << "kytpreview is not built";
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("card.data")),
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("card.data")),
         "Name\x01"
         "Ann\x02"
         "Badge\x01"
         "1234\x02"
         "Image\x01\x02"
-        "Dept\x01x\x02");
+        "Dept\x01x\x02"));
     struct Row {
         const char* font;
         int exitCode;

@@ -1,13 +1,13 @@
 #pragma once
 // Shared by the file tests: templates built in code, an error reporter that
-// counts its reports, and small file helpers.
+// counts its reports, and byte-level helpers.
 
 #include "errors/CError.h"
 #include "objects/CLogoObject.h"
 #include "platform/Picture.h"
+#include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QString>
 #include <QtEndian>
@@ -49,18 +49,6 @@ inline QByteArray le32(qint32 v)
     char b[4];
     qToLittleEndian(v, b);
     return QByteArray(b, 4);
-}
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // A template with every kind of object, a background picture and two logos

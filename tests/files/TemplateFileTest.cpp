@@ -130,14 +130,7 @@ TEST(TemplateFile, SmallFileByteExact)
     t->fields().Height = 2.125;
     t->fields().Orientation = 1;
     const auto rect = t->AddObject("Rectangle");
-    rect->setTokenString("0.25\x01"
-                         "0.5\x01"
-                         "1.5\x01"
-                         "0.75\x01"
-                         "2\x01"
-                         "1\x01"
-                         "255\x01"
-                         "0\x01");
+    rect->setTokenString(QString::fromLatin1(RectToken.chopped(2))); // without its line end
     const QByteArray record = "3.375\x01"
                               "2.125\x01"
                               "001.000\x01"
@@ -145,15 +138,8 @@ TEST(TemplateFile, SmallFileByteExact)
                               "1\x01\x01"
                               "-1\x01\x01"
                               "0\x01\r\n";
-    const QByteArray token = "0.25\x01"
-                             "0.5\x01"
-                             "1.5\x01"
-                             "0.75\x01"
-                             "2\x01"
-                             "1\x01"
-                             "255\x01"
-                             "0\x01\r\n";
-    const QByteArray expected = "KyTID00081" + le32(record.size()) + record + "Rectangle " + le32(token.size()) + token;
+    const QByteArray expected
+        = "KyTID00081" + le32(record.size()) + record + "Rectangle " + le32(RectToken.size()) + RectToken;
     EXPECT_EQ(fileBytes(*t, dir), expected);
 }
 

@@ -424,10 +424,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScaledFont,
 TEST(ScaledBox, ScalesPositionWithTemplateOffsets)
 {
     CRectangleObject r;
-    r.setleft(1.0f);
-    r.settop(0.5f);
-    r.setWidth(2.0f);
-    r.setHeight(0.25f);
+    test::place(r, 1.0f, 0.5f, 2.0f, 0.25f);
     const auto box = r.scaledBox(2.0, 0.25f, -0.5f);
     EXPECT_DOUBLE_EQ(box.X, 2.5);
     EXPECT_DOUBLE_EQ(box.Y, 0.0);

@@ -57,14 +57,6 @@ inline bool renderOn(CDesignObject& o, CPrintTemplate& card, Surface& s, std::sh
     return o.Render(card, s, error, values, sgX, sgY);
 }
 
-template <typename T> void place(T& o, float left, float top, float width, float height)
-{
-    o.setleft(left);
-    o.settop(top);
-    o.setWidth(width);
-    o.setHeight(height);
-}
-
 // A line object with a colour (only its token string carries one).
 inline std::shared_ptr<CLineObject> addLine(
     CPrintTemplate& t, float left, float top, float width, float height, qint32 colour)

@@ -28,6 +28,16 @@ std::shared_ptr<CPhotoObject> photoOn(CPrintTemplate& card)
     return photo;
 }
 
+// The last line drawn is the black outline, `width` pixels wide.
+void expectBlackOutline(const TraceSurface& s, int width)
+{
+    const auto lines = calls(s, "Line");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().value("kind").toString(), "Box");
+    EXPECT_EQ(lines.back().value("color").toInteger(), 0);
+    EXPECT_EQ(calls(s, "DrawWidth").front().value("value").toInt(), width);
+}
+
 } // namespace
 
 TEST(RectangleRender, FilledThenBlackOutlineOfAbsoluteWidth)
@@ -49,9 +59,7 @@ TEST(RectangleRender, FilledThenBlackOutlineOfAbsoluteWidth)
     EXPECT_NEAR(num(lines[0], "y1"), 0.5 + 0.2, 1e-6);
     EXPECT_NEAR(num(lines[0], "x2"), 3.5 + 0.1, 1e-6);
     EXPECT_NEAR(num(lines[0], "y2"), 1.5 + 0.2, 1e-6);
-    EXPECT_EQ(lines[1].value("kind").toString(), "Box");
-    EXPECT_EQ(lines[1].value("color").toInteger(), 0);
-    EXPECT_EQ(calls(*s, "DrawWidth").front().value("value").toInt(), 3);
+    expectBlackOutline(*s, 3);
 }
 
 TEST(RectangleRender, ForeColorChangesNothingAndNoBorderMeansNoOutline)
@@ -164,11 +172,9 @@ TEST(PhotoRender, BorderInsetsThePictureAndOutlinesTheBox)
     EXPECT_NEAR(num(p, "y") + num(p, "height"), 2.25, 1e-6);
     const auto lines = calls(*s, "Line");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].value("kind").toString(), "Box");
-    EXPECT_EQ(lines[0].value("color").toInteger(), 0);
     EXPECT_DOUBLE_EQ(num(lines[0], "x1"), 0.5);
     EXPECT_DOUBLE_EQ(num(lines[0], "y2"), 2.25);
-    EXPECT_EQ(calls(*s, "DrawWidth").front().value("value").toInt(), 2);
+    expectBlackOutline(*s, 2);
 }
 
 TEST(PhotoRender, NoPictureAtAllIsAReportedFailure)

@@ -4,15 +4,8 @@
 # everything passes.
 #   usage: cli_check.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build="${1:?build folder}"
-src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
-export QT_QPA_PLATFORM=offscreen
-kyt="$build/app/kytpreview"
-fail() { echo "cli_check: FAIL: $*" >&2; exit 1; }
-[[ -x "$kyt" ]] || fail "$kyt not built"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export KYT_LOG_DIR="$tmp/log" KYT_REGISTRY="$tmp/registry.db"
+source "$(dirname "$0")/lib/cli_test.sh" cli_check "$@"
+scratch
 tpl="$src/examples/sample_card.tpl"
 cp "$src/examples/sample_photo.png" "$tmp/"
 header="FirstName,LastName,Company,Host,BadgeNo,ValidUntil,Image"

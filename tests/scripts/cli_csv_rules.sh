@@ -5,16 +5,9 @@
 # values a barcode cannot hold, and control characters kept off the terminal.
 #   usage: cli_csv_rules.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build="${1:?build folder}"
-src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
-export QT_QPA_PLATFORM=offscreen
-kyt="$build/app/kytpreview"
-fail() { echo "cli_csv_rules: FAIL: $*" >&2; exit 1; }
-[[ -x "$kyt" ]] || fail "$kyt not built"
-command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null || { echo "cli_csv_rules: poppler-utils missing" >&2; exit 77; }
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export KYT_LOG_DIR="$tmp/log" KYT_REGISTRY="$tmp/registry.db"
+source "$(dirname "$0")/lib/cli_test.sh" cli_csv_rules "$@"
+needs pdfinfo pdftotext
+scratch
 tpl="$src/examples/sample_card.tpl"
 cp "$src/examples/sample_photo.png" "$tmp/"
 pages() { pdfinfo "$1" | sed -n 's/^Pages:[[:space:]]*//p'; }

@@ -3,15 +3,8 @@
 # named as the reason, and info --json showing every object's token string.
 #   usage: cli_messages.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build="${1:?build folder}"
-src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
-export QT_QPA_PLATFORM=offscreen
-kyt="$build/app/kytpreview"
-fail() { echo "cli_messages: FAIL: $*" >&2; exit 1; }
-[[ -x "$kyt" ]] || fail "$kyt not built"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export KYT_LOG_DIR="$tmp/log" KYT_REGISTRY="$tmp/registry.db"
+source "$(dirname "$0")/lib/cli_test.sh" cli_messages "$@"
+scratch
 
 # One line, the file first, the reason and its number after it; the long
 # report stays in the log.

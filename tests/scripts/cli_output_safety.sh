@@ -5,14 +5,9 @@
 # clearly, --offset moves the card by its amount.
 #   usage: cli_output_safety.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build="${1:?build folder}"
-src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
-export QT_QPA_PLATFORM=offscreen
-kyt="$build/app/kytpreview"
-fail() { echo "cli_output_safety: FAIL: $*" >&2; exit 1; }
-[[ -x "$kyt" ]] || fail "$kyt not built"
-for t in pdfinfo pdftotext /usr/bin/python3; do command -v "$t" >/dev/null || { echo "cli_output_safety: $t missing" >&2; exit 77; }; done
-tmp=$(mktemp -d)
+source "$(dirname "$0")/lib/cli_test.sh" cli_output_safety "$@"
+needs pdfinfo pdftotext /usr/bin/python3
+scratch
 mnt=""
 cleanup() { [[ -n "$mnt" ]] && umount "$mnt" 2>/dev/null; rm -rf "$tmp"; }
 trap cleanup EXIT

@@ -64,20 +64,6 @@ wait_pdf() {
   return 1
 }
 
-# check_card PDF PAGES : card-sized pages (a converter may store them turned:
-# judge them as shown, see docs/surfaces.md), within 1 pt
-check_pages() {
-  local info pages w h rot t
-  info=$(pdfinfo "$1") || fail "pdfinfo cannot read $1"
-  pages=$(sed -n 's/^Pages:[[:space:]]*//p' <<<"$info")
-  [[ "$pages" == "$2" ]] || fail "$1: expected $2 pages, got '$pages'"
-  read -r w h < <(sed -n 's/^Page size:[[:space:]]*\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' <<<"$info")
-  rot=$(sed -n 's/^Page rot:[[:space:]]*//p' <<<"$info")
-  if [[ "${rot:-0}" == 90 || "${rot:-0}" == 270 ]]; then t=$w; w=$h; h=$t; fi
-  awk -v w="$w" -v h="$h" 'BEGIN { d1 = w - 243; d2 = h - 153; if (d1 < 0) d1 = -d1; if (d2 < 0) d2 = -d2; exit !(d1 <= 1.01 && d2 <= 1.01) }' \
-    || fail "$1: page size $w x $h pt (rotation ${rot:-0}) is not 243 x 153 pt"
-}
-
 title="kytcli$$p$(date +%s)"
 out=$("$kyt" print "$src/examples/sample_card.tpl" --data "$src/examples/sample_card.data" --printer "$queue" --title "$title") \
   || fail "kytpreview print failed"

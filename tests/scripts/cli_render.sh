@@ -3,15 +3,9 @@
 # the trace as JSON lines, and the exit codes of bad input.
 #   usage: cli_render.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build="${1:?build folder}"
-src="${2:-$(cd "$(dirname "$0")/../.." && pwd)}"
-export QT_QPA_PLATFORM=offscreen
-kyt="$build/app/kytpreview"
-fail() { echo "cli_render: FAIL: $*" >&2; exit 1; }
-[[ -x "$kyt" ]] || fail "$kyt not built"
-for t in pdfinfo pdftotext /usr/bin/python3; do command -v "$t" >/dev/null || { echo "cli_render: $t missing" >&2; exit 77; }; done
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/lib/cli_test.sh" cli_render "$@"
+needs pdfinfo pdftotext /usr/bin/python3
+scratch
 tpl="$src/examples/sample_card.tpl"
 data="$src/examples/sample_card.data"
 [[ -f "$tpl" ]] || fail "$tpl missing"

@@ -14,6 +14,7 @@ stopped="KYT_DESIGNER_STOPPED"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 fail() { echo "designer_print_cups: FAIL: $*" >&2; exit 1; }
+source "$src/tests/scripts/lib/cups_job.sh"
 
 command -v pdfinfo >/dev/null 2>&1 || { echo "designer_print_cups: pdfinfo missing (poppler-utils)" >&2; exit 77; }
 bin="$build/tests/test_designer"
@@ -67,15 +68,8 @@ done
 [[ ${#pdfs[@]} -eq 2 ]] || { lpstat -o "$queue" >&2; fail "expected 2 PDFs named after $title, found ${#pdfs[@]}"; }
 sleep 1
 for pdf in "${pdfs[@]}"; do
-  info=$(pdfinfo "$pdf") || fail "pdfinfo cannot read $pdf"
-  pages=$(sed -n 's/^Pages:[[:space:]]*//p' <<<"$info")
-  [[ "$pages" == 2 ]] || fail "$pdf: expected 2 pages (front and back), got '$pages'"
-  read -r w h < <(sed -n 's/^Page size:[[:space:]]*\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' <<<"$info")
-  rot=$(sed -n 's/^Page rot:[[:space:]]*//p' <<<"$info")
-  if [[ "${rot:-0}" == 90 || "${rot:-0}" == 270 ]]; then t=$w; w=$h; h=$t; fi
-  awk -v w="$w" -v h="$h" 'BEGIN { d1 = w - 243; d2 = h - 153; if (d1 < 0) d1 = -d1; if (d2 < 0) d2 = -d2; exit !(d1 <= 1.01 && d2 <= 1.01) }' \
-    || fail "$pdf: page size $w x $h pt (rotation ${rot:-0}) is not 243 x 153 pt"
-  echo "designer_print_cups: $pdf ($pages pages, $w x $h pt)"
+  check_pages "$pdf" 2 # front and back
+  echo "designer_print_cups: $pdf"
   [[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$pdf"
 done
 echo "designer_print_cups: ok"

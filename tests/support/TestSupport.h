@@ -5,6 +5,8 @@
 #include "errors/MessageBox.h"
 #include "platform/CommonDialog.h"
 #include "platform/Picture.h"
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -59,6 +61,27 @@ inline Picture solidPicture(int w, int h, QRgb colour)
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(colour);
     return Picture(img);
+}
+
+// Sets an object's box, in the order left, top, width, height.
+template <typename T> void place(T& o, float left, float top, float width, float height)
+{
+    o.setleft(left);
+    o.settop(top);
+    o.setWidth(width);
+    o.setHeight(height);
+}
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // The number of the KytError f throws; 0 when it throws none.
