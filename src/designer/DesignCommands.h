@@ -36,8 +36,11 @@ struct KYTWIDGETS_EXPORT DesignSnapshot {
     QList<ControlSnapshot> controls;
     QString selectedName = QStringLiteral("Pointer");
     int selectedIndex = 0;
-    // Same controls; the selection does not count as a change.
-    bool sameDesign(const DesignSnapshot& other) const { return controls == other.controls; }
+    // The card's own properties (size, sides, background...); empty
+    // without a card.
+    QVariantMap card;
+    // Same controls and card; the selection does not count as a change.
+    bool sameDesign(const DesignSnapshot& other) const { return controls == other.controls && card == other.card; }
 };
 
 // What the commands work on: the designer window captures and restores its

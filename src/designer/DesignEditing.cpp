@@ -95,6 +95,18 @@ DesignEditing& DesignEditing::of(frmPreview& window)
     return *new DesignEditing(window);
 }
 
+namespace
+{
+QVariantMap cardProperties(const CPrintTemplate& t)
+{
+    return QVariantMap { { QStringLiteral("Width"), t.Width() }, { QStringLiteral("Height"), t.Height() },
+        { QStringLiteral("Orientation"), int(t.Orientation()) },
+        { QStringLiteral("BackgroundColor"), qlonglong(t.BackgroundColor()) },
+        { QStringLiteral("TargetApplication"), t.TargetApplication() }, { QStringLiteral("Duplex"), t.Duplex() },
+        { QStringLiteral("Picture"), QVariant::fromValue(t.Picture()) } };
+}
+} // namespace
+
 DesignSnapshot DesignEditing::captureDesign() const
 {
     DesignSnapshot s;
@@ -127,6 +139,8 @@ DesignSnapshot DesignEditing::captureDesign() const
     }
     if (const COutline* o = m_window.outline())
         o->GetSelected(s.selectedIndex, s.selectedName);
+    if (const auto t = m_window.currentTemplate())
+        s.card = cardProperties(*t);
     return s;
 }
 
@@ -198,6 +212,18 @@ void DesignEditing::restoreDesign(const DesignSnapshot& s)
     std::stable_sort(byUse.begin(), byUse.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& entry : byUse)
         entry.second->markUsed();
+
+    if (const auto t = m_window.currentTemplate(); t && !s.card.isEmpty() && cardProperties(*t) != s.card) {
+        const QVariantMap& p = s.card;
+        t->setWidth(p.value(QStringLiteral("Width")).toDouble());
+        t->setHeight(p.value(QStringLiteral("Height")).toDouble());
+        t->setOrientation(qint16(p.value(QStringLiteral("Orientation")).toInt()));
+        t->setBackgroundColor(p.value(QStringLiteral("BackgroundColor")).toInt());
+        t->setTargetApplication(p.value(QStringLiteral("TargetApplication")).toString());
+        t->setDuplex(p.value(QStringLiteral("Duplex")).toBool());
+        t->setPicture(p.value(QStringLiteral("Picture")).value<Picture>());
+        m_window.refreshCardLayout();
+    }
 
     if (outline && s.selectedName != QLatin1String("Pointer"))
         if (ControlArray* array = m_window.controlArray(s.selectedName))
@@ -277,6 +303,12 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
 {
     QLineEdit* editor = m_window.txtText();
     if (watched == editor && editor && editor->isVisible()) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            // Esc gives the typing up: the text stays as it was.
+            editor->setText(editor->property("captionBefore").toString());
+            m_window.TextUpdate();
+            return true;
+        }
         if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonDblClick) {
             m_window.TextUpdate();
             return event->type() == QEvent::MouseButtonDblClick;

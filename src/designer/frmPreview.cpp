@@ -21,6 +21,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -447,6 +448,15 @@ void frmPreview::EnableIDMenus(bool enabled)
 {
     for (const char* name : { "mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties" })
         menuAction(QLatin1String(name))->setEnabled(enabled);
+    // Without a card there is nothing to draw on.
+    if (!m_toolGroup)
+        return;
+    if (!enabled)
+        pressTool(QStringLiteral("Pointer"));
+    for (QAction* a : m_toolGroup->actions()) {
+        const bool photo = a->data().toString() == QLatin1String("Photo");
+        a->setEnabled(enabled && (!photo || !Photo().Item(0)->Visible()));
+    }
 }
 
 void frmPreview::SetAlignmentChecks(int alignment)
@@ -649,8 +659,17 @@ void frmPreview::OpenID(const QString& name)
         t->setDefaultPhoto(cardjob::placeholderPhoto());
         t->setTemplateName(fileName);
         // A file that cannot be read leaves the previous document current and shown.
-        if (t->ReadFile())
+        bool reported = false;
+        QMetaObject::Connection watch;
+        if (m_error)
+            watch = connect(m_error.get(), &CError::ErrorEvent, this, [&reported](QString&) { reported = true; });
+        const bool read = t->ReadFile();
+        disconnect(watch);
+        if (read)
             ShowID(t);
+        else if (!reported) // the reader is silent about files of another kind
+            MsgBox(QStringLiteral("%1 is not a template file.").arg(QDir::toNativeSeparators(fileName)), vbExclamation,
+                QStringLiteral("Open"));
     } catch (const std::exception& e) {
         report(e, "OpenID");
     }
@@ -661,6 +680,9 @@ void frmPreview::SaveID(bool useCurrentName)
     if (!m_template)
         return;
     try {
+        // The name chosen in the dialog sticks only when the file is written:
+        // after a refused or failed save, Save goes to the old name again.
+        const QString previousName = m_template->TemplateName();
         if (!useCurrentName || m_template->TemplateName().isEmpty()) {
             const auto chosen = commonDialog().ShowSave(
                 QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
@@ -668,15 +690,18 @@ void frmPreview::SaveID(bool useCurrentName)
                 return;
             m_template->setTemplateName(*chosen);
         }
+        bool saved = true;
         if (!m_template->ValidateControls(*this)) {
-            if (MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
-                    vbYesNo | vbQuestion | vbDefaultButton2)
-                != vbYes)
-                return;
+            saved = MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
+                        vbYesNo | vbQuestion | vbDefaultButton2)
+                == vbYes;
         }
-        if (m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString())) {
+        saved = saved && m_template->ControlstoAttributes(*this) && m_template->SaveFile(QString());
+        if (saved) {
             m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+        } else {
+            m_template->setTemplateName(previousName);
         }
     } catch (const std::exception& e) {
         report(e, "SaveID");
@@ -700,6 +725,7 @@ void frmPreview::CloseId()
         EnableIDMenus(false);
         setWindowTitle(productName());
         m_undoStack->clear();
+        DesignEditing::of(*this).clearStatus();
     } catch (const std::exception& e) {
         report(e, "CloseId");
     }
@@ -760,17 +786,69 @@ bool frmPreview::ShowProperties(bool isNew)
     if (!m_template)
         return false;
     try {
+        // One undo step: the card's properties and whatever they moved.
+        DesignEdit edit(m_undoStack, DesignEditing::of(*this), QStringLiteral("Properties"));
+        const float oldHeight = float(m_template->Height());
+        const bool wasDuplex = m_template->Duplex();
         frmIDProperties dialog(this);
         if (!runPropertiesDialog(dialog, *m_template, isNew))
             return false;
+        keepTheBack(oldHeight, wasDuplex);
         m_template->setDataChanged(true);
-        sizeSurface();
-        PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
+        refreshCardLayout();
         return true;
     } catch (const std::exception& e) {
         report(e, "ShowProperties");
     }
     return false;
+}
+
+void frmPreview::keepTheBack(float oldHeight, bool wasDuplex)
+{
+    if (!wasDuplex || !m_outline)
+        return;
+    // The back starts at the front's height; an object whose top lies there
+    // belongs to the back.
+    const auto backObject = [oldHeight](IDesignControl* c) { return c->Visible() && c->top() >= oldHeight; };
+    std::vector<IDesignControl*> controls = designControls();
+    const auto onBack = std::count_if(controls.begin(), controls.end(), backObject);
+    if (onBack == 0)
+        return;
+    if (!m_template->Duplex()) {
+        const int answer = MsgBox(QStringLiteral("The back of the card holds %1 object(s), which a one-sided card "
+                                                 "does not print.\r\nRemove them? (No keeps the card two-sided.)")
+                                      .arg(onBack),
+            vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Properties"));
+        if (answer != vbYes) {
+            m_template->setDuplex(true);
+        } else {
+            // Deleting renumbers the arrays: look for the next one afresh.
+            for (qsizetype i = 0; i < onBack; ++i) {
+                controls = designControls();
+                const auto it = std::find_if(controls.begin(), controls.end(), backObject);
+                if (it == controls.end())
+                    break;
+                m_outline->Selected(static_cast<DesignControl*>(*it));
+                m_outline->Delete();
+            }
+            findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->setEnabled(!Photo().Item(0)->Visible());
+            return;
+        }
+    }
+    // The back's objects stay where they were on the back.
+    const float shift = float(m_template->Height()) - oldHeight;
+    if (shift != 0) {
+        m_outline->Unselect();
+        for (IDesignControl* c : controls)
+            if (backObject(c))
+                c->settop(c->top() + shift);
+    }
+}
+
+void frmPreview::refreshCardLayout()
+{
+    sizeSurface();
+    PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
 }
 
 void frmPreview::PaintIDBackground(bool showGrid)

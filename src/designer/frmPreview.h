@@ -229,8 +229,15 @@ public:
     // from code (E&xit). Returns true when the window may close.
     bool Form_QueryUnload(int unloadMode);
 
+    // Sizes and repaints the surface after the card's size, sides or
+    // background changed.
+    void refreshCardLayout();
+
 private:
     bool runPropertiesDialog(frmIDProperties& dialog, CPrintTemplate& t, bool isNew);
+    // After the properties dialog: a two-sided card's back objects follow a
+    // new height; turning the back off asks before removing them.
+    void keepTheBack(float oldHeight, bool wasDuplex);
     void buildMenus();
     void buildToolBar();
     void report(const std::exception& e, const char* procedure) const;

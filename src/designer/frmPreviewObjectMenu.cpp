@@ -56,6 +56,7 @@ void frmPreview::mnuOptionsDelete_Click()
         ObjectCommand command(*this, "Delete");
         m_outline->Delete();
     }
+    DesignEditing::of(*this).clearStatus(); // the geometry shown was the deleted object's
     if (auto* photo = findChild<QAction*>(QStringLiteral("tlbObjectsPhoto")))
         photo->setEnabled(!Photo().Item(0)->Visible());
 }

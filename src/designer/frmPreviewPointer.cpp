@@ -283,6 +283,7 @@ void frmPreview::EditText(int index)
         m_txtText->setFont(font);
         m_txtText->setText(label->Caption());
         m_txtText->setProperty("Tag", QString::number(index));
+        m_txtText->setProperty("captionBefore", label->Caption()); // for Esc
         m_txtText->raise();
         label->hide();
         m_txtText->show();

@@ -105,6 +105,9 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
                 continue;
             if (named(*c, "Data") && fieldKey(*c).isEmpty())
                 continue;
+            // A logo without a picture cannot be stored; saving anyway leaves it out.
+            if (named(*c, "Logo") && c->Picture().isNull())
+                continue;
             const QString word = c->ObjectType();
             const bool sameKind = !word.isEmpty() && arrayFor(word).compare(c->Name(), Qt::CaseInsensitive) == 0;
             const CDesignObjectPtr o = AddObject(sameKind ? word : c->Name());
