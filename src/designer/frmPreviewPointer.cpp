@@ -281,6 +281,10 @@ void frmPreview::EditText(int index)
         QFont font = label->displayFont();
         font.setStrikeOut(label->FontStrikethrough());
         m_txtText->setFont(font);
+        // Where the label draws its text, so the text does not jump.
+        const int a = label->Alignment();
+        m_txtText->setAlignment(Qt::AlignTop | (a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft));
+        m_txtText->setTextMargins(0, 0, 0, 0);
         m_txtText->setText(label->Caption());
         m_txtText->setProperty("Tag", QString::number(index));
         m_txtText->setProperty("captionBefore", label->Caption()); // for Esc
