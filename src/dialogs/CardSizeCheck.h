@@ -2,6 +2,7 @@
 // The card size boxes of the options and template properties dialogs: both
 // take only sizes a card can have, since rendering refuses the others.
 
+#include "kyt/kytwidgets_export.h"
 #include <QString>
 
 class QLineEdit;
@@ -14,11 +15,12 @@ namespace kyt
 inline constexpr double MaxCardInches = 60.0;
 
 // Whether a side of this many inches is one a card can have.
-bool cardSideValid(double inches);
+KYTWIDGETS_PRIVATE_EXPORT bool cardSideValid(double inches);
 
 // Checks the width box, then the height box. On the first bad one, says so
 // in a message box titled after the dialog, focuses and selects the box and
 // returns false. `whose` names the template in the message ("a new template").
-bool cardSizesValid(QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose);
+KYTWIDGETS_PRIVATE_EXPORT bool cardSizesValid(
+    QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose);
 
 } // namespace kyt

@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 using namespace kyt;
 using namespace kyt::test;
@@ -73,6 +74,15 @@ TEST(CardSize, OkRefusesSizesNoCardCanHave)
             EXPECT_EQ(dlg->focusWidget(), dlg->findChild<QLineEdit*>(QLatin1String(row.refused)));
         }
     }
+}
+
+TEST(CardSize, SidesACardCanHave)
+{
+    const std::pair<double, bool> rows[]
+        = { { 3.375, true }, { MaxCardInches, true }, { 0.001, true }, { 0, false }, { -1, false }, { 60.0001, false },
+              { std::numeric_limits<double>::quiet_NaN(), false }, { std::numeric_limits<double>::infinity(), false } };
+    for (const auto& [inches, valid] : rows)
+        EXPECT_EQ(cardSideValid(inches), valid) << inches;
 }
 
 TEST(CardSize, TemplatePropertiesCancelledAfterARefusalStaysCancelled)
