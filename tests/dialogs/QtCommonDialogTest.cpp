@@ -36,8 +36,10 @@ TEST(QtCommonDialog, FontDialogStartsOnTheFontTheObjectIsDrawnWith)
         const char* family;
         int points;
         bool bold, italic, underline;
-    } rows[] = { { "NoSuchFamilyOnAnyMachine", 14, true, false, true }, { "Arial", 11, false, true, false },
-        { "DejaVu Serif", 20, true, true, false } };
+        const char* picked; // family chosen in the dialog; nullptr leaves it
+    } rows[] = { { "NoSuchFamilyOnAnyMachine", 14, true, false, true, nullptr },
+        { "Arial", 11, false, true, false, nullptr }, { "DejaVu Serif", 20, true, true, false, nullptr },
+        { "Arial", 9, false, false, false, "Liberation Mono" } };
     QtCommonDialog dialogs;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.family);
@@ -46,10 +48,23 @@ TEST(QtCommonDialog, FontDialogStartsOnTheFontTheObjectIsDrawnWith)
         requested.setBold(row.bold);
         requested.setItalic(row.italic);
         requested.setUnderline(row.underline);
-        onNextModal([](QDialog&) {});
+        QFont shown;
+        onNextModal([&](QDialog& d) {
+            auto& fontDialog = dynamic_cast<QFontDialog&>(d);
+            shown = fontDialog.currentFont();
+            if (row.picked) {
+                fontDialog.setCurrentFont(QFont(QLatin1String(row.picked), row.points));
+            }
+        });
         const std::optional<QFont> answer = dialogs.ShowFont(requested);
         ASSERT_TRUE(answer.has_value());
-        EXPECT_EQ(answer->family(), QFontInfo(requested).family());
+        EXPECT_EQ(shown.family(), QFontInfo(requested).family());
+        EXPECT_EQ(shown.pointSize(), row.points);
+        EXPECT_EQ(shown.bold(), row.bold);
+        EXPECT_EQ(shown.italic(), row.italic);
+        EXPECT_EQ(shown.underline(), row.underline);
+        // OK alone changes nothing; a family picked in the dialog is taken.
+        EXPECT_EQ(answer->family(), QLatin1String(row.picked ? row.picked : row.family));
         EXPECT_EQ(answer->pointSize(), row.points);
         EXPECT_EQ(answer->bold(), row.bold);
         EXPECT_EQ(answer->italic(), row.italic);

@@ -132,10 +132,16 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
     case CommonDialogKind::Font: {
         QFontDialog dialog(dialogParent());
         dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Font") : r.title);
-        dialog.setCurrentFont(fontDialogStart(r.font));
+        const QFont start = fontDialogStart(r.font);
+        dialog.setCurrentFont(start);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return CommonDialogAnswer(dialog.selectedFont());
+        QFont chosen = dialog.selectedFont();
+        // The family left as it started keeps the object's own name
+        // ("Arial", drawn with its metric twin), so OK alone renames nothing.
+        if (chosen.family() == start.family() && !r.font.family().isEmpty())
+            chosen.setFamily(r.font.family());
+        return CommonDialogAnswer(chosen);
     }
     case CommonDialogKind::PrinterSetup: {
         QPrinter printer;
