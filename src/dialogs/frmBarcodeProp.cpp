@@ -2,6 +2,7 @@
 
 #include "errors/CError.h"
 #include "errors/ModuleSource.h"
+#include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
 #include "util/Strings.h"
 #include <QComboBox>
@@ -9,10 +10,13 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kyt
 {
@@ -55,11 +59,13 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     cmdListFonts->setObjectName(QStringLiteral("cmdListFonts"));
     cmdListFonts->setToolTip(QStringLiteral("Select Barcode Font"));
     cmdListFonts->setAutoDefault(false);
+    // Its caption has no letter to underline; Alt+S as in "Select".
+    cmdListFonts->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
 
-    addRow(0, QStringLiteral("Prefix:"), txtPrefix, QStringLiteral("Prefix Barcode with Text String"));
-    addRow(1, QStringLiteral("Postfix:"), txtPostfix, QStringLiteral("Postfix Barcode with Text String"));
-    addRow(2, QStringLiteral("Barcode:"), cboBarcodeType, QStringLiteral("Barcod Type"));
-    addRow(3, QStringLiteral("FontName:"), txtFontName, QStringLiteral("Name of Font to use for Barcode"));
+    addRow(0, QStringLiteral("&Prefix:"), txtPrefix, QStringLiteral("Prefix Barcode with Text String"));
+    addRow(1, QStringLiteral("Pos&tfix:"), txtPostfix, QStringLiteral("Postfix Barcode with Text String"));
+    addRow(2, QStringLiteral("&Barcode:"), cboBarcodeType, QStringLiteral("Barcod Type"));
+    addRow(3, QStringLiteral("&FontName:"), txtFontName, QStringLiteral("Name of Font to use for Barcode"));
     grid->addWidget(cmdListFonts, 3, 2);
     Label2 = new QLabel(QStringLiteral("Choose the appropriate Font for the barcode"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -80,6 +86,7 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
 
     // Clicks go to the handlers only (not through the button box's roles),
     // so each sets UserCanceled before the dialog is hidden.
+    connect(cboBarcodeType, &QComboBox::currentIndexChanged, this, [this] { typeChosen(); });
     connect(cmdListFonts, &QPushButton::clicked, this, &frmBarcodeProp::cmdListFonts_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmBarcodeProp::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBarcodeProp::cmdCancel_Click);
@@ -122,6 +129,8 @@ void frmBarcodeProp::setBarCodeFontName(const QString& v)
 
 void frmBarcodeProp::Setup()
 {
+    // Filling the list is no choice of the person's: the font stays as given.
+    const QSignalBlocker quiet(cboBarcodeType);
     cboBarcodeType->clear();
     const QString list = QString::fromLatin1(BarcodeTypeList);
     const int count = CountTokens(list, QStringLiteral(","));
@@ -132,6 +141,50 @@ void frmBarcodeProp::Setup()
             selected = i;
     }
     cboBarcodeType->setCurrentIndex(selected);
+}
+
+QString frmBarcodeProp::bundledFontFor(qint32 barcodeType)
+{
+    switch (barcodeType) {
+    case 1:
+        return QLatin1String(kBarcode39Family);
+    case 2:
+    case 3:
+        return QLatin1String(kBarcode128Family);
+    default:
+        return QString();
+    }
+}
+
+bool frmBarcodeProp::isBarcodeFont(const QString& family)
+{
+    // The bundled ones, and any other whose name says it draws bars.
+    static const char* const marks[]
+        = { "barcode", "bar code", "3of9", "3 of 9", "code39", "code 39", "code128", "code 128" };
+    const QString f = family.simplified();
+    return std::any_of(std::begin(marks), std::end(marks),
+        [&](const char* mark) { return f.contains(QLatin1String(mark), Qt::CaseInsensitive); });
+}
+
+void frmBarcodeProp::typeChosen()
+{
+    const QString bundled = bundledFontFor(BarcodeType());
+    if (bundled.isEmpty())
+        return;
+    const QString current = txtFontName->text().trimmed();
+    const bool otherBundled = current.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
+        || current.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0;
+    // A text font would print the encoded characters as letters; the
+    // person's own barcode font is kept, one of ours follows the type.
+    if (isBarcodeFont(current) && !otherBundled)
+        return;
+    if (current.compare(bundled, Qt::CaseInsensitive) == 0)
+        return;
+    txtFontName->setText(bundled);
+    // Synthetic bold or slant and an underline would distort the bars.
+    m_fontBold = false;
+    m_fontItalic = false;
+    m_fontUnderline = false;
 }
 
 void frmBarcodeProp::cmdListFonts_Click()

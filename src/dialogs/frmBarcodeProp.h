@@ -58,6 +58,11 @@ public:
     // The type words the list is built from (after an empty first item).
     static constexpr const char* BarcodeTypeList = "3of9,128B,128C";
 
+    // The bundled barcode font for a type number; empty for none.
+    static QString bundledFontFor(qint32 barcodeType);
+    // Whether a font family draws bars rather than letters.
+    static bool isBarcodeFont(const QString& family);
+
 public slots:
     void cmdListFonts_Click();
     void cmdOk_Click();
@@ -67,6 +72,10 @@ protected:
     void reject() override; // Escape and the window's close button act as Cancel
 
 private:
+    // A type picked in the list brings a barcode font along when the font
+    // given is a text font.
+    void typeChosen();
+
     QString m_moduleSource;
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtPrefix = nullptr;

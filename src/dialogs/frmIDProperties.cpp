@@ -1,4 +1,5 @@
 #include "dialogs/frmIDProperties.h"
+#include "dialogs/CardSizeCheck.h"
 #include "dialogs/CardSketch.h"
 
 #include "errors/MessageBox.h"
@@ -31,9 +32,6 @@ namespace kyt
 
 namespace
 {
-const QString PictureFilter
-    = QStringLiteral("Bitmaps(*.bmp)|*.bmp|Icons(*.ico)|*.ico|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif|Metafile(*.wmf)|*.wmf|"
-                     "Enhanced Meta(*.emf)|*.emf|All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf");
 constexpr QSize PreviewSize(160, 100);
 
 // A small card drawn upright or on its side.
@@ -81,11 +79,11 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* orient = new QHBoxLayout(frame1);
     auto* opts = new QVBoxLayout;
-    m_optPortrait = new QRadioButton(QStringLiteral("Portrait"), frame1);
+    m_optPortrait = new QRadioButton(QStringLiteral("&Portrait"), frame1);
     m_optPortrait->setObjectName(QStringLiteral("optPortrait"));
-    m_optLandscape = new QRadioButton(QStringLiteral("Landscape"), frame1);
+    m_optLandscape = new QRadioButton(QStringLiteral("L&andscape"), frame1);
     m_optLandscape->setObjectName(QStringLiteral("optLandscape"));
-    m_ckbDuplex = new QCheckBox(QStringLiteral("Duplex"), frame1);
+    m_ckbDuplex = new QCheckBox(QStringLiteral("&Duplex"), frame1);
     m_ckbDuplex->setObjectName(QStringLiteral("ckbDuplex"));
     opts->addWidget(m_optPortrait);
     opts->addWidget(m_optLandscape);
@@ -124,11 +122,11 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     m_picBackground->setFrameShape(QFrame::Box);
     bgLayout->addWidget(m_picBackground);
     auto* bgButtons = new QVBoxLayout;
-    auto* load = new QPushButton(QStringLiteral("Load"), frame3);
+    auto* load = new QPushButton(QStringLiteral("&Load"), frame3);
     load->setObjectName(QStringLiteral("cmdLoadBackground"));
-    auto* clear = new QPushButton(QStringLiteral("Clear"), frame3);
+    auto* clear = new QPushButton(QStringLiteral("Cl&ear"), frame3);
     clear->setObjectName(QStringLiteral("cmdClearBackground"));
-    auto* flood = new QPushButton(QStringLiteral("Flood"), frame3);
+    auto* flood = new QPushButton(QStringLiteral("&Flood"), frame3);
     flood->setObjectName(QStringLiteral("cmdFloodBackground"));
     for (QPushButton* b : { load, clear, flood }) {
         b->setAutoDefault(false);
@@ -146,6 +144,9 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_cmdOk, &QPushButton::clicked, this, [this] {
+        // A size no card can have would make the template unprintable.
+        if (!cardSizesValid(this, m_txtWidth, m_txtHeight, QStringLiteral("the template")))
+            return;
         m_userCancel = false;
         accept();
     });
@@ -305,8 +306,8 @@ void frmIDProperties::LoadIDPictureBackground()
 {
     OverrideCursor busy;
     try {
-        const auto file
-            = commonDialog().ShowOpen(QStringLiteral("Load Background Picture"), PictureFilter, QString(), 0x81004, 7);
+        const auto file = commonDialog().ShowOpen(
+            QStringLiteral("Load Background Picture"), pictureOpenFilter(), QString(), 0x81004, PictureOpenFilterIndex);
         if (!file || file->isEmpty())
             return;
         const qint64 size = QFileInfo(*file).size();

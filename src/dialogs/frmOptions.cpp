@@ -1,4 +1,5 @@
 #include "dialogs/frmOptions.h"
+#include "dialogs/CardSizeCheck.h"
 #include "dialogs/CardSketch.h"
 
 #include "errors/MessageBox.h"
@@ -32,9 +33,6 @@ namespace kyt
 
 namespace
 {
-
-// Larger than any card; a size box holding more is a typing mistake.
-constexpr double MaxCardInches = 60.0;
 
 [[noreturn]] void objectNotSet()
 {
@@ -132,9 +130,9 @@ void frmOptions::buildControls()
     // Print orientation.
     auto* frame1 = frame(m_picOptions, "Frame1", QStringLiteral("Print Orientation"));
     auto* orient = new QGridLayout(frame1);
-    m_optPortrait = named(new QRadioButton(QStringLiteral("Portrait"), frame1), "optPortrait");
-    m_optLandscape = named(new QRadioButton(QStringLiteral("Landscape"), frame1), "optLandscape");
-    m_ckbDuplex = named(new QCheckBox(QStringLiteral("Duplex"), frame1), "ckbDuplex");
+    m_optPortrait = named(new QRadioButton(QStringLiteral("&Portrait"), frame1), "optPortrait");
+    m_optLandscape = named(new QRadioButton(QStringLiteral("&Landscape"), frame1), "optLandscape");
+    m_ckbDuplex = named(new QCheckBox(QStringLiteral("&Duplex"), frame1), "ckbDuplex");
     for (int i = 0; i < 3; ++i) {
         auto* img = named(new QLabel(frame1), "imgLayout");
         img->setProperty("Index", i);
@@ -180,11 +178,11 @@ void frmOptions::buildControls()
     m_lblFontSample->setMinimumSize(200, 48);
     m_lblFontSample->setAlignment(Qt::AlignCenter);
     m_lblFontSample->setFrameShape(QFrame::Box);
-    m_cmdFont = named(new QPushButton(QStringLiteral("Font"), frame3), "cmdFont");
-    m_cmdBackground = named(new QPushButton(QStringLiteral("Background"), frame3), "cmdBackground");
-    m_cmdForeground = named(new QPushButton(QStringLiteral("Text Colour"), frame3), "cmdForeground");
-    m_ckbTransparent = named(new QCheckBox(QStringLiteral("Transparent"), frame3), "ckbTransparent");
-    m_ckbFontToFit = named(new QCheckBox(QStringLiteral("Size Font to Fit"), frame3), "ckbFontToFit");
+    m_cmdFont = named(new QPushButton(QStringLiteral("&Font"), frame3), "cmdFont");
+    m_cmdBackground = named(new QPushButton(QStringLiteral("&Background"), frame3), "cmdBackground");
+    m_cmdForeground = named(new QPushButton(QStringLiteral("Te&xt Colour"), frame3), "cmdForeground");
+    m_ckbTransparent = named(new QCheckBox(QStringLiteral("&Transparent"), frame3), "ckbTransparent");
+    m_ckbFontToFit = named(new QCheckBox(QStringLiteral("&Size Font to Fit"), frame3), "ckbFontToFit");
     fonts->addWidget(m_lblFontName, 0, 0, 1, 2);
     fonts->addWidget(m_lblFontSample, 1, 0, 3, 1);
     fonts->addWidget(m_cmdFont, 1, 1);
@@ -211,9 +209,9 @@ void frmOptions::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
-    m_cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
-    m_cmdApply = named(new QPushButton(QStringLiteral("Apply"), this), "cmdApply");
+    m_cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
+    m_cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    m_cmdApply = named(new QPushButton(QStringLiteral("&Apply"), this), "cmdApply");
     m_cmdOK->setDefault(true);
     buttons->addWidget(m_cmdOK);
     buttons->addWidget(m_cmdCancel);
@@ -375,19 +373,7 @@ void frmOptions::selectNextTab()
 
 bool frmOptions::sizesValid()
 {
-    const std::pair<QLineEdit*, const char*> boxes[] = { { m_txtWidth, "Width" }, { m_txtHeight, "Height" } };
-    for (const auto& [box, name] : boxes) {
-        const double inches = leadingNumber(box->text());
-        if (!(inches > 0 && inches <= MaxCardInches)) {
-            MsgBox(QStringLiteral("The %1 of a new template must be a number of inches above 0 and at most %2.")
-                       .arg(QLatin1String(name))
-                       .arg(MaxCardInches),
-                vbExclamation, windowTitle());
-            box->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return cardSizesValid(this, m_txtWidth, m_txtHeight, QStringLiteral("a new template"));
 }
 
 void frmOptions::cmdOK_Click()
@@ -493,10 +479,22 @@ void frmOptions::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     adjustSize();
-    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    // Over the window that opened it, so it shows where the person works;
+    // on the screen's centre when opened without one.
+    const QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = opener ? opener->screen() : this->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QPoint centre = opener && opener->isVisible() ? opener->frameGeometry().center() : area.center();
+    const QSize outer = frameGeometry().size();
+    QRect placed(centre - QPoint(outer.width() / 2, outer.height() / 2), outer);
+    // Kept on the screen when the opener sits near its edge.
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    move(placed.topLeft());
 }
 
 } // namespace kyt

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
+#include <QStringList>
 #include <QtEndian>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -267,6 +269,49 @@ int Picture::Height() const
 bool Picture::operator==(const Picture& other) const
 {
     return m_type == other.m_type && (m_image.cacheKey() == other.m_image.cacheKey() || m_image == other.m_image);
+}
+
+QString pictureOpenFilter()
+{
+    // Familiar formats first, under the names people know them by; any
+    // other format the readers take follows under its own name.
+    static const std::pair<const char*, const char*> known[] = { { "bmp", "Bitmaps" }, { "ico", "Icons" },
+        { "jpg", "JPEG" }, { "jpeg", "JPEG" }, { "gif", "GIF" }, { "png", "PNG" } };
+    QStringList formats;
+    for (const QByteArray& f : QImageReader::supportedImageFormats()) {
+        const QString name = QString::fromLatin1(f).toLower();
+        if (!formats.contains(name))
+            formats << name;
+    }
+    QList<std::pair<QString, QStringList>> entries; // description, patterns
+    auto add = [&](const QString& description, const QString& format) {
+        const QString pattern = QStringLiteral("*.") + format;
+        for (auto& [d, patterns] : entries)
+            if (d == description) {
+                patterns << pattern;
+                return;
+            }
+        entries.push_back({ description, { pattern } });
+    };
+    for (const auto& [format, description] : known)
+        if (formats.contains(QLatin1String(format)))
+            add(QLatin1String(description), QLatin1String(format));
+    for (const QString& format : std::as_const(formats)) {
+        const bool isKnown = std::any_of(
+            std::begin(known), std::end(known), [&](const auto& k) { return format == QLatin1String(k.first); });
+        if (!isKnown)
+            add(format.toUpper(), format);
+    }
+    QStringList all;
+    QStringList parts;
+    for (const auto& [description, patterns] : std::as_const(entries)) {
+        all << patterns;
+        parts << description + QLatin1Char('(') + patterns.join(QLatin1Char(';')) + QLatin1Char(')')
+              << patterns.join(QLatin1Char(';'));
+    }
+    parts.prepend(all.join(QLatin1Char(';')));
+    parts.prepend(QStringLiteral("All Supported Formats"));
+    return parts.join(QLatin1Char('|'));
 }
 
 } // namespace kyt

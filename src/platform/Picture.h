@@ -62,6 +62,13 @@ private:
     QByteArray m_bmp; // the bitmap file the picture was read from (shared, not copied)
 };
 
+// The filter of an open dialog for pictures ("description|patterns" pairs),
+// built from the formats this platform's image readers take: "All Supported
+// Formats" first, then one entry per format. Open it at
+// PictureOpenFilterIndex so every readable picture is listed.
+KYTCORE_EXPORT QString pictureOpenFilter();
+inline constexpr int PictureOpenFilterIndex = 1;
+
 } // namespace kyt
 
 Q_DECLARE_METATYPE(kyt::Picture)

@@ -140,3 +140,57 @@ TEST(BarcodeProp, CaptionsAndTips)
     EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(), QStringLiteral("&Cancel"));
     EXPECT_EQ(dlg.findChild<QPushButton*>(QStringLiteral("cmdListFonts"))->text(), QStringLiteral("..."));
 }
+
+// Choosing a type while the font is a text font brings the bundled barcode
+// font for it; a barcode font the person chose stays.
+TEST(BarcodeProp, ChosenTypeBringsABarcodeFontAlong)
+{
+    const struct {
+        const char* font;
+        int chosen;
+        const char* expected;
+    } rows[] = {
+        { "Arial", 2, "KYT Code128" },
+        { "Arial", 3, "KYT Code128" },
+        { "Arial", 1, "KYT 3of9" },
+        { "", 1, "KYT 3of9" },
+        { "Arial", 0, "Arial" },
+        { "KYT 3of9", 2, "KYT Code128" },
+        { "KYT Code128", 1, "KYT 3of9" },
+        { "KYT Code128", 3, "KYT Code128" },
+        { "Free 3 of 9 Extended", 2, "Free 3 of 9 Extended" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.font) + " " + std::to_string(row.chosen));
+        frmBarcodeProp dlg;
+        dlg.setBarCodeFontName(QLatin1String(row.font));
+        dlg.setBarCodeFontSize(10);
+        dlg.setBarCodeFontBold(true);
+        dlg.setBarcodeType(row.chosen == 0 ? 1 : 0);
+        dlg.Setup();
+        EXPECT_EQ(dlg.BarCodeFontName(), QLatin1String(row.font)); // Setup alone changes nothing
+        dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"))->setCurrentIndex(row.chosen);
+        EXPECT_EQ(dlg.BarCodeFontName(), QLatin1String(row.expected));
+        const bool replaced = QLatin1String(row.font) != QLatin1String(row.expected);
+        EXPECT_EQ(dlg.BarCodeFontBold(), !replaced); // no synthetic bold on bars
+        EXPECT_EQ(dlg.BarCodeFontSize(), 10);
+    }
+}
+
+TEST(BarcodeProp, PreselectedFontStillGoesThroughTheFontButtonAndCancel)
+{
+    ScriptedCommonDialog dialog;
+    frmBarcodeProp dlg;
+    dlg.setDialogBox(&dialog);
+    dlg.setBarCodeFontName(QStringLiteral("Arial"));
+    dlg.Setup();
+    dlg.show();
+    dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"))->setCurrentIndex(2);
+    dialog.queueCancel();
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdListFonts")), Qt::LeftButton);
+    ASSERT_EQ(dialog.asked().size(), 1u);
+    EXPECT_EQ(dialog.asked()[0].font.family(), QStringLiteral("KYT Code128"));
+    EXPECT_EQ(dlg.BarCodeFontName(), QStringLiteral("KYT Code128"));
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    EXPECT_TRUE(dlg.UserCanceled());
+}

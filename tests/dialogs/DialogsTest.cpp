@@ -97,7 +97,8 @@ TEST(TemplateProperties, LargeBackgroundPictureAsksFirst)
     EXPECT_TRUE(boxes.box().asked().empty());
     EXPECT_EQ(p.BackgroundPicture().image().width(), 50);
     EXPECT_EQ(dialogs.dialog().asked()[0].title, QStringLiteral("Load Background Picture"));
-    EXPECT_EQ(dialogs.dialog().asked()[0].filterIndex, 7);
+    EXPECT_EQ(dialogs.dialog().asked()[0].filter, pictureOpenFilter());
+    EXPECT_EQ(dialogs.dialog().asked()[0].filterIndex, PictureOpenFilterIndex);
 
     dialogs.dialog().queueAnswer(CommonDialogAnswer(large));
     boxes.box().queueAnswer(vbNo);

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 
 using namespace kyt;
@@ -229,6 +230,28 @@ TEST_F(OptionsTest, FontDialogIsPresetAndItsCancelChangesNothing)
     EXPECT_EQ(dlg.lblFontName()->text(), QStringLiteral("Arial"));
     EXPECT_EQ(dlg.sampleFont().family(), QStringLiteral("Arial"));
     EXPECT_EQ(dlg.sampleBackColor(), CProperties::ColorWindowBackground);
+}
+
+// The dialog opens over the window that opened it, kept on the screen.
+TEST(OptionsPlacement, OpensOverItsOpener)
+{
+    const QRect openers[] = { QRect(0, 0, 300, 200), QRect(420, 300, 360, 280), QRect(100, 80, 500, 400) };
+    for (const QRect& at : openers) {
+        SCOPED_TRACE(
+            QStringLiteral("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height()).toStdString());
+        QWidget opener;
+        opener.setGeometry(at);
+        opener.show();
+        frmOptions dlg(&opener);
+        dlg.show();
+        const QRect area = opener.screen()->availableGeometry();
+        const QSize size = dlg.frameGeometry().size();
+        const QPoint wanted = opener.frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2);
+        const QPoint expected(
+            std::clamp(wanted.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())),
+            std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+        EXPECT_LE((dlg.frameGeometry().topLeft() - expected).manhattanLength(), 2);
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -29,13 +31,29 @@
 namespace kyt
 {
 
-namespace
+QWidget* QtCommonDialog::dialogParent()
 {
-QWidget* dialogParent()
-{
+    // The modal dialog that asks comes first: without a window manager
+    // (or before activation arrives) there is no active window, and a
+    // dialog without a parent lands in the middle of the screen.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
     return QApplication::activeWindow();
 }
-} // namespace
+
+QFont QtCommonDialog::fontDialogStart(const QFont& requested)
+{
+    // The family the object is really drawn with: a family that is not
+    // installed would leave the dialog on its own first entry and size.
+    QFont start(QFontInfo(requested).family());
+    if (requested.pointSizeF() > 0)
+        start.setPointSizeF(requested.pointSizeF());
+    start.setBold(requested.bold());
+    start.setItalic(requested.italic());
+    start.setUnderline(requested.underline());
+    start.setStrikeOut(requested.strikeOut());
+    return start;
+}
 
 QStringList QtCommonDialog::qtFilters(const QString& filter)
 {
@@ -112,12 +130,18 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
         return CommonDialogAnswer(c);
     }
     case CommonDialogKind::Font: {
-        bool ok = false;
-        const QFont f
-            = QFontDialog::getFont(&ok, r.font, dialogParent(), r.title.isEmpty() ? QStringLiteral("Font") : r.title);
-        if (!ok)
+        QFontDialog dialog(dialogParent());
+        dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Font") : r.title);
+        const QFont start = fontDialogStart(r.font);
+        dialog.setCurrentFont(start);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return CommonDialogAnswer(f);
+        QFont chosen = dialog.selectedFont();
+        // The family left as it started keeps the object's own name
+        // ("Arial", drawn with its metric twin), so OK alone renames nothing.
+        if (chosen.family() == start.family() && !r.font.family().isEmpty())
+            chosen.setFamily(r.font.family());
+        return CommonDialogAnswer(chosen);
     }
     case CommonDialogKind::PrinterSetup: {
         QPrinter printer;
@@ -176,8 +200,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     label->setBuddy(m_query);
     m_results = new QListWidget(searchPage);
     m_results->setObjectName(QStringLiteral("lstResults"));
+    m_noHits = new QLabel(searchPage);
+    m_noHits->setObjectName(QStringLiteral("lblNoHits"));
+    m_noHits->setWordWrap(true);
+    m_noHits->hide();
     searchLayout->addWidget(label);
     searchLayout->addWidget(m_query);
+    searchLayout->addWidget(m_noHits);
     searchLayout->addWidget(m_results);
     m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
     m_tabs->addTab(searchPage, QStringLiteral("&Search"));
@@ -198,6 +227,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_contents, &QTreeWidget::itemClicked, this,
         [this](QTreeWidgetItem* item) { openPage(item->data(0, Qt::UserRole).toString()); });
     connect(m_query, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
+    // Alt+S, a click on the tab: the next keys typed are the search words.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_tabs->widget(index) == m_query->parentWidget())
+            m_query->setFocus();
+    });
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     connect(m_results, &QListWidget::itemActivated, this,
         [this](QListWidgetItem* item) { openPage(item->data(Qt::UserRole).toString()); });
     connect(m_results, &QListWidget::itemClicked, this,
@@ -286,7 +323,11 @@ QStringList HelpWindow::search(const QString& query) const
 void HelpWindow::runSearch()
 {
     m_results->clear();
-    for (const QString& title : search(m_query->text())) {
+    const QString words = m_query->text().simplified();
+    const QStringList found = search(words);
+    m_noHits->setVisible(!words.isEmpty() && found.isEmpty());
+    m_noHits->setText(QStringLiteral("Nothing was found for \"%1\".").arg(words));
+    for (const QString& title : found) {
         auto* item = new QListWidgetItem(title, m_results);
         for (const Page& p : m_pages)
             if (p.title == title)

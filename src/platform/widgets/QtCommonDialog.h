@@ -8,6 +8,7 @@
 #include "platform/CommonDialog.h"
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -31,6 +32,13 @@ public:
     static QString helpFolder();
     // The help's start page.
     static QString helpFile();
+
+    // The window a colour, font, file or printer dialog belongs to: the
+    // modal dialog that asks, else the active window.
+    static QWidget* dialogParent();
+    // What the font dialog starts on for an object's font: the family it
+    // is drawn with, its size and style.
+    static QFont fontDialogStart(const QFont& requested);
 };
 
 // Installs the Qt message box and common dialogs in a program with a window
@@ -75,6 +83,7 @@ private:
     QTreeWidget* m_contents;
     QLineEdit* m_query;
     QListWidget* m_results;
+    QLabel* m_noHits; // "nothing was found" under the search words
     QTextBrowser* m_browser;
 };
 

@@ -1,0 +1,33 @@
+#include "dialogs/CardSizeCheck.h"
+
+#include "errors/MessageBox.h"
+#include "util/NumberText.h"
+#include <QLineEdit>
+#include <QWidget>
+
+namespace kyt
+{
+
+bool cardSideValid(double inches)
+{
+    return inches > 0 && inches <= MaxCardInches;
+}
+
+bool cardSizesValid(QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose)
+{
+    const std::pair<QLineEdit*, const char*> boxes[] = { { width, "Width" }, { height, "Height" } };
+    for (const auto& [box, name] : boxes) {
+        if (cardSideValid(leadingNumber(box->text())))
+            continue;
+        MsgBox(QStringLiteral("The %1 of %2 must be a number of inches above 0 and at most %3.")
+                   .arg(QLatin1String(name), whose)
+                   .arg(MaxCardInches),
+            vbExclamation, dialog->windowTitle());
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+    return true;
+}
+
+} // namespace kyt
