@@ -10,6 +10,7 @@
 #include "errors/ModuleSource.h"
 #include "objects/CTextObject.h"
 #include "platform/CommonDialog.h"
+#include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/widgets/ModalRunner.h"
 #include "template/CPrintData.h"
@@ -530,11 +531,9 @@ void COutline::LoadLogo()
         DesignControl* c = selectedControl();
         if (!c || c->kind() != DesignControl::Kind::Logo)
             return;
-        const std::optional<QString> file = dialog().ShowOpen(QStringLiteral("Load Logo"),
-            QStringLiteral("Bitmaps(*.bmp)|*.bmp|Icons(*.ico)|*.ico|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif|"
-                           "Metafile(*.wmf)|*.wmf|Enhanced Meta(*.emf)|*.emf|"
-                           "All Supported Formats|*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.emf"),
-            QString(), 0x1804, 7);
+        // Only what the platform can read is offered.
+        const std::optional<QString> file = dialog().ShowOpen(
+            QStringLiteral("Load Logo"), pictureOpenFilter(), QString(), 0x1804, PictureOpenFilterIndex);
         if (!file || file->isEmpty())
             return;
         const qint64 size = QFileInfo(*file).size();

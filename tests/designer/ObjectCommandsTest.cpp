@@ -3,6 +3,8 @@
 // colours, logo pictures and text clipping on a surface.
 #include "EditingFixture.h"
 
+#include "platform/Picture.h"
+
 #include "designer/DesignEditing.h"
 #include "dialogs/frmBarcodeProp.h"
 #include "dialogs/frmSelectDataField.h"
@@ -303,7 +305,8 @@ TEST_P(LoadLogo, AsksAboutLargeFilesAndRefusesUnreadableOnes)
     doubleClick(logo);
     ASSERT_EQ(d.dialogs.dialog().asked().size(), 1u);
     EXPECT_EQ(d.dialogs.dialog().asked()[0].title, QStringLiteral("Load Logo"));
-    EXPECT_EQ(d.dialogs.dialog().asked()[0].filterIndex, 7);
+    EXPECT_EQ(d.dialogs.dialog().asked()[0].filterIndex, PictureOpenFilterIndex);
+    EXPECT_TRUE(d.dialogs.dialog().asked()[0].filter.contains(QStringLiteral("*.png")));
     const auto& asked = d.boxes.box().asked();
     if (*r.asked) {
         ASSERT_EQ(asked.size(), 1u);
