@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
@@ -39,16 +40,21 @@ void printUsage()
 }
 
 // What keeps Qt from opening a window (empty when nothing does). Without a
-// platform named, Qt picks xcb or wayland, which need their display; an
-// explicit xcb needs DISPLAY.
+// platform named, Qt picks xcb, which needs DISPLAY; a Wayland session
+// without X is named for Qt when its plugin is there.
 QString missingDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (platform.isEmpty() && !x11 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset");
-    if (platform == "xcb" && !x11)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || (!platform.isEmpty() && platform != "xcb"))
+        return QString();
+    if (platform == "xcb")
         return QStringLiteral("QT_QPA_PLATFORM is xcb and DISPLAY is unset");
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset");
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (plugins.entryList({ QStringLiteral("*qwayland*") }, QDir::Files).isEmpty())
+        return QStringLiteral("DISPLAY is unset and Qt's Wayland platform plugin is not installed");
+    qputenv("QT_QPA_PLATFORM", "wayland");
     return QString();
 }
 } // namespace

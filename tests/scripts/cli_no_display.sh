@@ -41,6 +41,14 @@ env -u DISPLAY QT_QPA_PLATFORM=xcb "$kyt" design "$tpl" 2> "$tmp/err"; rc=$?
 [[ $rc -eq 1 ]] && grep -q "QT_QPA_PLATFORM is xcb and DISPLAY is unset" "$tmp/err" \
     || fail "xcb without DISPLAY: rc $rc: $(cat "$tmp/err")"
 
+# A Wayland display alone serves only when Qt has its Wayland plugin.
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)
+if [[ -n $plugins ]] && ! compgen -G "$plugins/platforms/*qwayland*" > /dev/null; then
+    env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-77 "$kyt" design "$tpl" 2> "$tmp/err"; rc=$?
+    [[ $rc -eq 1 ]] && grep -q "Wayland platform plugin is not installed" "$tmp/err" \
+        || fail "Wayland without its plugin: rc $rc: $(cat "$tmp/err")"
+fi
+
 # The hint works: offscreen needs no display.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$kyt" design --screenshot "$tmp/shot.png" "$tpl" \
     || fail "design offscreen exited $?"
