@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 
@@ -35,6 +37,25 @@ void printUsage()
         text += QStringLiteral("  %1 %2\n").arg(c.name, -8).arg(c.synopsis);
     text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command.\n");
     std::fputs(qPrintable(text), stdout);
+}
+
+// What keeps Qt from opening a window (empty when nothing does). Without a
+// platform named, Qt picks xcb, which needs DISPLAY; a Wayland session
+// without X is named for Qt when its plugin is there.
+QString missingDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || (!platform.isEmpty() && platform != "xcb"))
+        return QString();
+    if (platform == "xcb")
+        return QStringLiteral("QT_QPA_PLATFORM is xcb and DISPLAY is unset");
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset");
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (plugins.entryList({ QStringLiteral("*qwayland*") }, QDir::Files).isEmpty())
+        return QStringLiteral("DISPLAY is unset and Qt's Wayland platform plugin is not installed");
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    return QString();
 }
 } // namespace
 
@@ -164,10 +185,21 @@ int main(int argc, char** argv)
         if (c.name == word)
             cmd = &c;
 
-    // Headless unless a command needs a window: no display is required to
-    // render or print.
-    if (!(cmd && cmd->needsWindow) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    bool wantsHelp = false;
+    for (int i = 2; i < argc; ++i)
+        wantsHelp = wantsHelp || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+    // Headless unless a command opens a window: no display is required to
+    // render, print or show a command's help.
+    const bool window = cmd && cmd->needsWindow && !wantsHelp;
+    if (!window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt aborts when its platform finds no display; say what is missing instead.
+    if (const QString missing = window ? missingDisplay() : QString(); !missing.isEmpty()) {
+        printErr(QStringLiteral("kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
+                                "runs it without a screen, e.g. for --screenshot")
+                     .arg(cmd->name, missing));
+        return 1;
+    }
     // Batch jobs often run without a login session; give Qt the private
     // runtime folder it would pick itself, without its warning on every run.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -177,7 +209,7 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     std::unique_ptr<QGuiApplication> app;
-    if (cmd && cmd->needsWindow)
+    if (window)
         app = std::make_unique<QApplication>(argc, argv);
     else
         app = std::make_unique<QGuiApplication>(argc, argv);

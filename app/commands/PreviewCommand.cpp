@@ -84,6 +84,16 @@ int run(const QStringList& argsIn)
         printErr(Me + QStringLiteral(": %1: no such file").arg(args.first()));
         return 1;
     }
+    // The control reports a damaged file and shows what it read; a window
+    // over half a card would look like success, so it is refused first.
+    {
+        cardjob::QuietError reporter;
+        QString error;
+        if (!cardjob::loadTemplate(args.first(), reporter, &error)) {
+            printErr(Me + QStringLiteral(": ") + error);
+            return 1;
+        }
+    }
 
     QWidget window;
     window.setObjectName(QStringLiteral("frmPreviewHost"));

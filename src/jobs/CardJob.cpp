@@ -84,9 +84,9 @@ CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QS
     t->setDefaultPhoto(placeholderPhoto());
     reporter.reset();
     if (!t->ReadFile(fileName)) {
-        *error = reporter.reports() > 0
-            ? QStringLiteral("%1: cannot be read: %2").arg(fileName, reporter.lastDescription())
-            : QStringLiteral("%1: not a template file").arg(fileName);
+        // The reader's reports name the file.
+        *error = reporter.reports() > 0 ? reporter.lastDescription()
+                                        : QStringLiteral("%1: not a template file").arg(fileName);
         return nullptr;
     }
     if (const QString why = cardSizeProblem(*t); !why.isEmpty()) {

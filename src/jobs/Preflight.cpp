@@ -62,6 +62,81 @@ QString subject(const CTextObjectBase& o)
     return QStringLiteral("text");
 }
 
+QString symbology(qint32 type)
+{
+    switch (type) {
+    case CTextObjectBase::Barcode3of9:
+        return QStringLiteral("Code 39");
+    case CTextObjectBase::Barcode128B:
+        return QStringLiteral("Code 128 B");
+    case CTextObjectBase::Barcode128C:
+        return QStringLiteral("Code 128 C");
+    default:
+        return QStringLiteral("barcode type %1").arg(type);
+    }
+}
+
+// A barcode is only bars in the font made for its symbology; any other font
+// prints its value as letters (or the other symbology's bars). Empty when
+// the font fits.
+QString barcodeFontProblem(const CTextObjectBase& o)
+{
+    const QString c39 = QLatin1String(kBarcode39Family), c128 = QLatin1String(kBarcode128Family);
+    const QString font = o.FontName();
+    const auto is = [&font](const QString& family) { return font.compare(family, Qt::CaseInsensitive) == 0; };
+    QString wanted;
+    switch (o.BarcodeTypeNumber()) {
+    case CTextObjectBase::Barcode3of9:
+        wanted = c39;
+        break;
+    case CTextObjectBase::Barcode128B:
+    case CTextObjectBase::Barcode128C:
+        wanted = c128;
+        break;
+    default:
+        // No encoding: the value goes to the font as it is, framed by prefix
+        // and postfix; either barcode font may be meant.
+        if (is(c39) || is(c128))
+            return QString();
+        wanted = QStringLiteral("%1\" or \"%2").arg(c39, c128);
+        break;
+    }
+    if (is(wanted))
+        return QString();
+    const QString what = is(c39) || is(c128) ? QStringLiteral("the font of another symbology: its value prints as "
+                                                              "bars no scanner reads as %1")
+                                                   .arg(symbology(o.BarcodeTypeNumber()))
+                                             : QStringLiteral("not a barcode font: its value prints as letters, "
+                                                              "not bars");
+    return QStringLiteral("%1 (%2, %3): font \"%4\" is %5; use \"%6\"")
+        .arg(o.Name(), subject(o), symbology(o.BarcodeTypeNumber()), font, what, wanted);
+}
+
+// Render draws a text at its font size from the box's edge and cuts
+// nothing, so a symbol or text wider than its box prints over its
+// neighbours. Measured with the font metrics render uses; empty when it
+// fits. A size fitted to the box cannot run past it.
+QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
+{
+    if (o.FontToFit() || TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty()
+        || !probe.setFontName(o.FontName()))
+        return QString(); // nothing drawn, or reported under barcodes or fonts
+    probe.setFontBold(o.Bold());
+    probe.setFontItalic(o.Italic());
+    probe.setFontSize(CTextObjectBase::ScaledFontSize(o.FontSize(), 1));
+    const double width = probe.TextWidth(o.Barcode() ? o.BarcodeText(value) : value);
+    // Half the shown precision: "2.00 wide, its box 2.00" is never reported.
+    if (width <= o.Width() + 0.005)
+        return QString();
+    return QStringLiteral("%1 (%2, %3 at %4 pt): the %5 is %6\" wide, its box %7\"; it prints over what lies "
+                          "beside it (a smaller font size or a wider box fits it)")
+        .arg(o.Name(), subject(o), o.Barcode() ? symbology(o.BarcodeTypeNumber()) : o.FontName())
+        .arg(o.FontSize())
+        .arg(o.Barcode() ? QStringLiteral("symbol") : QStringLiteral("text"))
+        .arg(width, 0, 'f', 2)
+        .arg(double(o.Width()), 0, 'f', 2);
+}
+
 class Collector
 {
 public:
@@ -179,7 +254,10 @@ std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintDat
         const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
         if (!text || !text->Barcode())
             continue;
-        const std::optional<QString> value = barcodeValue(*text, data);
+        // Without print data a data field draws its field name.
+        const auto* field = qobject_cast<const CDataObject*>(text);
+        const std::optional<QString> value
+            = field && !data ? std::optional<QString>(field->DataFieldName()) : barcodeValue(*text, data);
         if (!value || TrimBarcodeBlanks(*value).isEmpty() || !text->BarcodeProblem(*value).isEmpty())
             continue;
         QString expected = TrimBarcodeBlanks(*value);
@@ -235,12 +313,33 @@ Report check(const QString& templateFile, const Options& options)
                     .arg(cardW)
                     .arg(cardH));
     }
-    if (c.count(QStringLiteral("layout")) == 0)
-        c.ok(QStringLiteral("layout"), QStringLiteral("all %1 objects lie on the card").arg(t->Count()));
+    // Texts and barcodes fit their box (static texts here, data fields with
+    // each card's data); barcodes have the font that makes bars of them.
+    registerBarcodeFonts(); // as rendering does, so the project's own fonts count
+    PictureBoxSurface measure(QSize(1, 1), options.dpi);
+    measure.setScaleMode(Surface::vbInches);
+    auto overflows = [&](CPrintData* data, const QString& which) {
+        for (const CDesignObjectPtr& o : *t) {
+            const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+            const bool field = qobject_cast<const CDataObject*>(o.get()) != nullptr;
+            if (!text || field != (data != nullptr))
+                continue;
+            const std::optional<QString> value = barcodeValue(*text, data);
+            const QString why = value ? overflow(*text, *value, measure) : QString();
+            if (!why.isEmpty())
+                c.problem(QStringLiteral("layout"), which.isEmpty() ? why : QStringLiteral("%1: %2").arg(which, why));
+        }
+    };
+    overflows(nullptr, QString());
+    for (const CDesignObjectPtr& o : *t) {
+        const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+        if (text && text->Barcode())
+            if (const QString why = barcodeFontProblem(*text); !why.isEmpty())
+                c.problem(QStringLiteral("barcodes"), why);
+    }
 
     // Fonts: the ones a surface refuses are drawn in another font.
     {
-        registerBarcodeFonts(); // as rendering does, so the project's own fonts count
         PictureBoxSurface probe(QSize(1, 1), 96);
         QStringList checked;
         for (const CDesignObjectPtr& o : *t) {
@@ -265,18 +364,28 @@ Report check(const QString& templateFile, const Options& options)
 
     const QStringList used = fieldsUsed(*t);
     const QStringList photos = cardjob::photoFieldNames(*t);
-    qint64 cardsScanned = 0, barcodesRead = 0;
-    // Renders one card and reads its barcodes back.
+    qint64 cardsScanned = 0, barcodesRead = 0, namesUnread = 0;
+    // Renders one card and reads its barcodes back. A card without barcodes
+    // is rendered too: one that cannot be drawn fails.
     auto verify = [&](const std::shared_ptr<CPrintData>& data, const QString& which) {
-        const std::vector<ExpectedBarcode> expected = expectedBarcodes(*t, data.get());
-        if (!options.reader || expected.empty())
+        if (!options.reader)
             return;
+        const std::vector<ExpectedBarcode> expected = expectedBarcodes(*t, data.get());
+        if (!data) {
+            // A field name a symbology cannot carry is drawn, but not as a value to read.
+            for (const CDesignObjectPtr& o : *t)
+                if (const auto* field = qobject_cast<const CDataObject*>(o.get());
+                    field && field->Barcode() && !field->BarcodeProblem(field->DataFieldName()).isEmpty())
+                    ++namesUnread;
+        }
         try {
             PictureBoxSurface box(cardjob::pictureBoxPixels(*t, options.dpi), options.dpi);
             reporter.reset();
             if (!t->Render(box, data, 0, 0) || reporter.reports() > 0) {
                 c.problem(QStringLiteral("scan"),
-                    QStringLiteral("%1: the card could not be drawn: %2").arg(which, reporter.lastDescription()));
+                    QStringLiteral("%1: the card could not be drawn: %2%3")
+                        .arg(which, reporter.lastDescription(),
+                            data ? QString() : QStringLiteral(" (--csv or --data give it its field values)")));
                 return;
             }
             ++cardsScanned;
@@ -312,6 +421,7 @@ Report check(const QString& templateFile, const Options& options)
             else
                 c.ok(QStringLiteral("fields"), QStringLiteral("%1 used, all provided").arg(used.size()));
             const QString bc = barcodeProblem(*t, data.get());
+            overflows(data.get(), options.dataFile);
             if (!bc.isEmpty())
                 c.problem(QStringLiteral("barcodes"), bc);
             else
@@ -401,6 +511,7 @@ Report check(const QString& templateFile, const Options& options)
                         data->Item(header[i])->setvValue(value);
                     }
                     const QString bc = barcodeProblem(*t, data.get());
+                    overflows(data.get(), which);
                     if (!bc.isEmpty())
                         c.problem(QStringLiteral("barcodes"), QStringLiteral("%1: %2").arg(which, bc));
                     else if (photosOk)
@@ -428,18 +539,35 @@ Report check(const QString& templateFile, const Options& options)
         if (!bc.isEmpty())
             c.problem(QStringLiteral("barcodes"), bc);
         else
-            verify(nullptr, QStringLiteral("the card"));
+            verify(nullptr, QStringLiteral("the card without data"));
     }
+    if (c.count(QStringLiteral("layout")) == 0)
+        c.ok(QStringLiteral("layout"),
+            QStringLiteral("all %1 objects lie on the card, every text and barcode within its box%2")
+                .arg(t->Count())
+                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
+                        ? QStringLiteral(" (data fields are measured with their values: --csv or --data)")
+                        : QString()));
     if (c.count(QStringLiteral("barcodes")) == 0)
         c.ok(QStringLiteral("barcodes"), QStringLiteral("every value can be drawn"));
     if (c.count(QStringLiteral("pictures")) == 0)
         c.ok(QStringLiteral("pictures"), QStringLiteral("all present"));
-    if (options.reader)
+    if (options.reader && cardsScanned == 0)
+        c.problem(QStringLiteral("scan"), QStringLiteral("no card was rendered, so no barcode was read back"));
+    else if (options.reader)
         c.ok(QStringLiteral("scan"),
-            QStringLiteral("%1 cards rendered at %2 dpi, %3 barcodes read back as expected")
+            QStringLiteral("%1 cards rendered at %2 dpi, %3 barcodes read back as expected%4")
                 .arg(cardsScanned)
                 .arg(options.dpi)
-                .arg(barcodesRead));
+                .arg(barcodesRead)
+                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
+                        ? QStringLiteral(" (without data: data fields show their field names, as render draws "
+                                         "them%1)")
+                              .arg(namesUnread > 0 ? QStringLiteral("; %1 barcodes of field names their symbology "
+                                                                    "cannot carry were not read")
+                                                         .arg(namesUnread)
+                                                   : QString())
+                        : QString()));
     c.finish();
     return report;
 }

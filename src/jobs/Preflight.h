@@ -1,9 +1,11 @@
 #pragma once
 // Checks before cards are printed: whether the data fits the template (every
 // field the template reads is provided), whether each value can be drawn as
-// the barcode its object asks for, whether fonts and pictures are there and
-// objects lie on the card, and, given a barcode reader, whether every
-// barcode of every rendered card reads back as the value it should carry.
+// the barcode its object asks for (in a barcode font), whether fonts and
+// pictures are there, objects lie on the card and texts and barcodes fit
+// their box, and, given a barcode reader, whether every barcode of every
+// rendered card (without data: as render draws it) reads back as the value
+// it should carry.
 // The command line's `check` and the batch use it; hosts may too.
 
 #include "jobs/CardJobCsv.h"
@@ -47,6 +49,7 @@ struct ExpectedBarcode {
     QString value; // what a scanner should read
     QRectF inches; // the object's box on the picture box (both sides stacked)
 };
+// Without print data, data fields carry their field names, as render draws them.
 std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data);
 
 // Reads the barcodes of a picture (8-bit grey); the texts found.

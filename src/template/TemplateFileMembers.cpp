@@ -1,5 +1,6 @@
 // CPrintTemplate's binary file members: the public entry points ReadFile and
 // SaveFile and the two procedures doing the work, on top of TemplateFile.h.
+#include "errors/CError.h"
 #include "template/CPrintTemplate.h"
 #include "template/TemplateFile.h"
 #include "template/TemplateFileCodec.h"
@@ -12,6 +13,18 @@ namespace
 bool isTemplateDocument(const CPrintTemplate& t)
 {
     return t.TemplateType().compare(QLatin1String("Template"), Qt::CaseInsensitive) == 0;
+}
+
+// A damaged file's report names the file, as every caller shows only the
+// description: "Input past end of file: card.tpl: the file ends inside ...".
+KytError namingFile(const KytError& e, const QString& fileName)
+{
+    const QString text = e.description();
+    const qsizetype colon = text.indexOf(QLatin1String(": "));
+    return KytError(e.number(),
+        colon < 0 ? QStringLiteral("%1: %2").arg(fileName, text)
+                  : QStringLiteral("%1: %2: %3").arg(text.left(colon), fileName, text.mid(colon + 2)),
+        e.source());
 }
 } // namespace
 
@@ -39,7 +52,13 @@ bool CPrintTemplate::ReadBinaryTemplateFile(const QString& sFileName)
 {
     try {
         ClearObjects(); // also when the file cannot be opened
-        return tplfile::readInto(*this, tplfile::readWholeFile(sFileName, tplfile::MaxFileSize));
+        // The file's own errors name it already.
+        const QByteArray bytes = tplfile::readWholeFile(sFileName, tplfile::MaxFileSize);
+        try {
+            return tplfile::readInto(*this, bytes);
+        } catch (const KytError& e) {
+            throw namingFile(e, sFileName);
+        }
     } catch (const std::exception& e) {
         reportFailure(e, QStringLiteral("ReadBinaryTemplateFile"));
         return false;

@@ -34,6 +34,7 @@ CPrintTemplatePtr badgeCard()
     place(*badge, 1.2f, 1.0f, 2, 0.5f);
     badge->setBarcode(true);
     badge->setBarcodeTypeNumber(CTextObjectBase::Barcode128C);
+    badge->setFontName(QStringLiteral("KYT Code128"));
     auto photo = t->AddPhoto();
     place(*photo, 0.1f, 0.1f, 1, 1.2f);
     t->AddObject(QStringLiteral("ParseString"))->setTokenString(QStringLiteral("Dept: {{Dept,12}}"));
@@ -200,5 +201,129 @@ TEST(Preflight, CheckVerifyReadsRealBarcodes)
         const QString out = QString::fromUtf8(p.readAll());
         EXPECT_EQ(p.exitCode(), r.exitCode) << r.font << "\n" << out.toStdString();
         EXPECT_TRUE(out.contains(QLatin1String(r.part))) << out.toStdString();
+    }
+}
+
+// A barcode prints as bars only in its symbology's font, and render cuts
+// nothing: a symbol or text wider than its box prints over its neighbours.
+// Each row: one Code 128 B barcode or plain text (a static text, or a data
+// field with a CSV), and the failure expected (topic empty: all pass).
+TEST(Preflight, BarcodeFontAndWidthAreChecked)
+{
+    struct Row {
+        const char* name;
+        bool barcode;
+        const char* font;
+        qint16 size;
+        bool fit;
+        bool field; // the value comes from the CSV
+        const char* topic;
+        const char* part;
+    } rows[] = {
+        { "Fits", true, "KYT Code128", 12, false, false, "", "" },
+        { "TextFont", true, "Arial", 12, false, false, "barcodes",
+            "Text1 (text, Code 128 B): font \"Arial\" is not a barcode" },
+        { "OtherSymbology", true, "KYT 3of9", 8, false, false, "barcodes", "font of another symbology" },
+        { "TooWide", true, "KYT Code128", 24, false, false, "layout", "the symbol is 3.67\" wide, its box 2.00\"" },
+        { "TooWideField", true, "KYT Code128", 24, false, true, "layout",
+            "record 1 (line 2): Data1 (field \"Badge\", Code 128 B at 24 pt): the symbol is 3.67\" wide" },
+        { "FittedToTheBox", true, "KYT Code128", 24, true, false, "", "" },
+        { "PlainTextFits", false, "Arial", 12, false, false, "", "" },
+        { "PlainTextTooWide", false, "Arial", 36, false, false, "layout", "Text1 (text, Arial at 36 pt): the text is" },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setWidth(3.375);
+        t->setHeight(2.125);
+        std::shared_ptr<CTextObjectBase> code;
+        if (r.field) {
+            auto data = t->AddData();
+            data->setDataFieldName(QStringLiteral("Badge"));
+            code = data;
+        } else {
+            auto text = std::dynamic_pointer_cast<CTextObject>(t->AddObject(QStringLiteral("Text")));
+            ASSERT_TRUE(text);
+            text->setText(QStringLiteral("V-000123456"));
+            code = text;
+        }
+        place(*code, 0.2f, 0.5f, 2, 0.6f);
+        code->setBarcode(r.barcode);
+        code->setBarcodeTypeNumber(CTextObjectBase::Barcode128B);
+        code->setFontName(QString::fromLatin1(r.font));
+        code->setFontSize(r.size);
+        code->setFontToFit(r.fit);
+        const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+        ASSERT_TRUE(t->SaveFile(tpl));
+        preflight::Options options;
+        if (r.field) {
+            options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+            ASSERT_TRUE(writeBytes(options.csvFile, "Badge\nV-000123456\n"));
+        }
+        const preflight::Report report = preflight::check(tpl, options);
+        QStringList topics;
+        for (const preflight::Finding& f : report.findings)
+            if (!f.ok && !topics.contains(f.topic))
+                topics.append(f.topic);
+        EXPECT_EQ(topics, *r.topic ? QStringList { QString::fromLatin1(r.topic) } : QStringList());
+        if (*r.topic) {
+            const auto found = failures(report, QString::fromLatin1(r.topic));
+            ASSERT_FALSE(found.empty());
+            EXPECT_TRUE(found.front().contains(QString::fromUtf8(r.part))) << found.front().toStdString();
+        }
+    }
+}
+
+// Without data the card is verified as render draws it: data fields show
+// their field names. A verify run that rendered no card never passes.
+TEST(Preflight, VerifyWithoutDataRendersTheCard)
+{
+    QTemporaryDir dir;
+    auto t = std::make_shared<CPrintTemplate>();
+    t->setWidth(3.375);
+    t->setHeight(2.125);
+    auto name = t->AddData();
+    name->setDataFieldName(QStringLiteral("Name"));
+    place(*name, 0.2f, 0.2f, 2, 0.3f);
+    auto badge = t->AddData();
+    badge->setDataFieldName(QStringLiteral("Badge"));
+    place(*badge, 0.2f, 1.0f, 2, 0.5f);
+    badge->setBarcode(true);
+    badge->setBarcodeTypeNumber(CTextObjectBase::Barcode128B);
+    badge->setFontName(QStringLiteral("KYT Code128"));
+    const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+    ASSERT_TRUE(t->SaveFile(tpl));
+    struct Row {
+        const char* name;
+        QByteArray csv; // empty: no data
+        QStringList reads;
+        bool passes;
+        const char* part; // in the scan line
+    } rows[] = {
+        { "FieldNameRead", "", { "Badge" }, true, "1 cards rendered at 300 dpi, 1 barcodes read back" },
+        { "FieldNameNotRead", "", {}, false, "barcode Data2 cannot be read (it should carry \"Badge\")" },
+        { "NoCardRendered", "Name,Badge\n\"open,1\n", { "1" }, false, "no card was rendered" },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        preflight::Options options;
+        if (!r.csv.isEmpty()) {
+            options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+            ASSERT_TRUE(writeBytes(options.csvFile, r.csv));
+        }
+        int calls = 0;
+        options.reader = [&](const QImage&) {
+            ++calls;
+            return r.reads;
+        };
+        const preflight::Report report = preflight::check(tpl, options);
+        EXPECT_EQ(report.passed(), r.passes);
+        EXPECT_EQ(calls, r.csv.isEmpty() ? 1 : 0);
+        QString scan;
+        for (const preflight::Finding& f : report.findings)
+            if (f.topic == QLatin1String("scan"))
+                scan += f.text + QLatin1Char('\n');
+        EXPECT_TRUE(scan.contains(QString::fromUtf8(r.part))) << scan.toStdString();
     }
 }

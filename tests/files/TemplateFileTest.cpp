@@ -310,6 +310,39 @@ TEST(TemplateFile, DamagedFilesAreReportedAndKeepWhatWasRead)
     }
 }
 
+// Callers show only the report's description, so a damaged file's report
+// names the file, after the kind of failure and with its number kept.
+TEST(TemplateFile, DamagedFileReportsNameTheFile)
+{
+    ReportLog log;
+    QTemporaryDir dir;
+    const QByteArray good = handMadeFile("001.000", "255");
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        qint32 number;
+        const char* kind;
+    } rows[] = {
+        { "cut short", good.left(good.size() - 5), tplfile::ErrPastEnd, "Input past end of file: " },
+        { "page record not numeric", QByteArray(good).replace("3.375\x01", "3.3x5\x01"), tplfile::ErrBadFormat,
+            "Invalid file format: " },
+        { "unknown object type", QByteArray(good).replace("Text      ", "Circle    "), tplfile::ErrUnknownObjectType,
+            "" },
+    };
+    const QString path = dir.filePath(QStringLiteral("front desk.tpl"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(writeBytes(path, row.bytes));
+        auto t = freshTemplate(log);
+        const int before = log.count();
+        EXPECT_FALSE(t->ReadFile(path));
+        ASSERT_EQ(log.count(), before + 1);
+        EXPECT_TRUE(log.last().contains(QStringLiteral("|Number: %1|").arg(row.number))) << qPrintable(log.last());
+        EXPECT_TRUE(log.last().contains(QStringLiteral("|Message: %1%2: ").arg(QLatin1String(row.kind), path)))
+            << qPrintable(log.last());
+    }
+}
+
 TEST(TemplateFile, FilesThatCannotBeRead)
 {
     ReportLog log;

@@ -21,4 +21,10 @@ got=$(zbarimg -q "$T/names.png" | sort | tr '\n' ' ')
 [ "$got" = "CODE-128:BadgeNo CODE-39:BADGENO " ] || { echo "FAIL with field names: $got"; exit 1; }
 
 if "$K" preview "$T/missing.tpl" --screenshot "$T/x.png" 2>/dev/null; then echo "FAIL: missing template accepted"; exit 1; fi
+# A damaged template is refused in one line naming it, without a window.
+head -c 300 "$card" > "$T/cut.tpl"
+if "$K" preview "$T/cut.tpl" --screenshot "$T/x.png" 2> "$T/err"; then echo "FAIL: damaged template accepted"; exit 1; fi
+[ "$(wc -l < "$T/err")" -eq 1 ] && grep -q "^kytpreview preview: Input past end of file: $T/cut.tpl: " "$T/err" \
+    || { echo "FAIL: damaged template: $(cat "$T/err")"; exit 1; }
+[ ! -e "$T/x.png" ] || { echo "FAIL: a window was shown for a damaged template"; exit 1; }
 echo "ok"

@@ -44,6 +44,7 @@ head -c 300 "$SAMPLE" > "$T/cut.tpl"
 echo "keep me" > "$T/out.tpl"
 if "$K" resave "$T/cut.tpl" "$T/out.tpl" 2> "$T/err.txt"; then fail "resave of a cut file succeeded"; fi
 grep -qi "Input past end of file" "$T/err.txt" || fail "no reason given: $(cat "$T/err.txt")"
+grep -q "$T/cut.tpl" "$T/err.txt" || fail "the damaged file is not named: $(cat "$T/err.txt")"
 [ "$(cat "$T/out.tpl")" = "keep me" ] || fail "OUT was touched"
 if "$K" info "$T/cut.tpl" > /dev/null 2>&1; then fail "info of a cut file succeeded"; fi
 
