@@ -37,8 +37,9 @@ public:
     // The surface's inches that show beside the rulers, along each ruler.
     std::pair<double, double> visibleInchesAcross() const;
     std::pair<double, double> visibleInchesDown() const;
-    // Labels of the visible labelled ticks in order, as painted (inches from
-    // the side's edge); for tests and the status bar.
+    // Labels of the visible labelled ticks in order (inches from the side's
+    // edge); the top ruler may leave out its last one where it would run
+    // into the one before. For tests and the status bar.
     QStringList leftRulerLabels() const;
     QStringList topRulerLabels() const;
     QWidget* topRuler() const;
