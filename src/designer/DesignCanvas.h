@@ -1,24 +1,29 @@
 #pragma once
-// The area around the design surface: it places picID and paints the
-// rulers above and left of it, in inches at the surface's zoom. On a
-// duplex card the left ruler starts again at 0 for the back side.
+// The area around the design surface: it places picID and keeps the rulers
+// above and left of it, in inches at the surface's zoom. The rulers stay at
+// the top and left edges of the part shown in the scroll area, so they
+// follow the scroll position. On a duplex card the left ruler starts again
+// at 0 at the divider.
 
+#include "designer/RulerScale.h"
 #include "kyt/kytwidgets_export.h"
 #include <QIcon>
 #include <QWidget>
+#include <utility>
+
+class QPainter;
 
 namespace kyt
 {
 
 class DesignSurface;
+class DesignRuler;
 
 class KYTWIDGETS_EXPORT DesignCanvas : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr double RulerStep = 0.25;
-
     explicit DesignCanvas(QWidget* parent = nullptr);
 
     void setSurface(DesignSurface* surface);
@@ -27,26 +32,38 @@ public:
     // Places the surface and sizes the canvas; repaints the rulers.
     void relayout();
 
-    // Left-ruler labels (inches from the side's top edge) in order, as
-    // painted; for tests and the status bar.
+    // The part of the canvas its scroll area shows (all of it outside one).
+    QRect visibleArea() const;
+    // The surface's inches that show beside the rulers, along each ruler.
+    std::pair<double, double> visibleInchesAcross() const;
+    std::pair<double, double> visibleInchesDown() const;
+    // Labels of the visible labelled ticks in order (inches from the side's
+    // edge); the top ruler may leave out its last one where it would run
+    // into the one before. For tests and the status bar.
     QStringList leftRulerLabels() const;
     QStringList topRulerLabels() const;
+    QWidget* topRuler() const;
+    QWidget* leftRuler() const;
 
     // Icons of the tool buttons, drawn so no image files are needed.
     static QIcon toolIcon(const QString& key);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Tick {
-        double offset; // inches from the surface edge
-        QString label;
-    };
-    std::vector<Tick> topTicks() const;
-    std::vector<Tick> leftTicks() const;
+    friend class DesignRuler;
+    bool hasRulers() const;
+    ruler::Scale scale(Qt::Orientation o) const;
+    // Keeps the rulers at the visible area's top and left edges.
+    void placeRulers();
+    void paintRuler(QPainter& p, Qt::Orientation o, const QRect& exposed) const;
 
     DesignSurface* m_surface = nullptr;
+    DesignRuler* m_top = nullptr;
+    DesignRuler* m_left = nullptr;
+    QWidget* m_corner = nullptr;
 };
 
 } // namespace kyt

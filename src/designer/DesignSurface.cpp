@@ -2,6 +2,7 @@
 
 #include "designer/DesignControl.h"
 #include "designer/DesignEvents.h"
+#include "designer/RulerScale.h"
 #include "template/CPrintTemplate.h"
 #include "util/modPreview.h"
 #include <QMouseEvent>
@@ -72,17 +73,20 @@ void DesignSurface::paintEvent(QPaintEvent*)
         p.drawImage(target, pic.image());
     }
 
-    if (m_showGrid) {
+    // At small zooms the lines thin out as the ruler's ticks do, so the card
+    // does not turn grey.
+    const double grid = ruler::spacing(GridStep, ppi);
+    if (m_showGrid && grid > 0) {
         p.setPen(QPen(QColor(200, 200, 200), 0));
         for (int i = 1;; ++i) {
-            const double x = i * GridStep;
+            const double x = i * grid;
             if (x > m_width + 1e-9)
                 break;
             const double px = x * ppi;
             p.drawLine(QPointF(px, 0), QPointF(px, height()));
         }
         for (int i = 1;; ++i) {
-            const double y = i * GridStep;
+            const double y = i * grid;
             if (y > m_height + 1e-9)
                 break;
             const double py = y * ppi;

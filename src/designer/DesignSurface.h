@@ -21,7 +21,9 @@ class KYTWIDGETS_EXPORT DesignSurface : public QWidget
 public:
     // Screen pixels per inch at zoom 1 (15 twips per pixel).
     static constexpr double BasePixelsPerInch = 96.0;
-    static constexpr double MinZoom = 0.25;
+    // Low enough that the largest card, 60 inches and two-sided, fits a
+    // small window.
+    static constexpr double MinZoom = 0.02;
     static constexpr double MaxZoom = 4.0;
     static constexpr double GridStep = 0.125;
 
