@@ -5,6 +5,7 @@
 #include "platform/widgets/QtMessageBox.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
@@ -151,6 +153,10 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
         QPrintDialog dialog(&printer, dialogParent());
         dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Print Setup") : r.title);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        // Set-up only chooses the printer; nothing prints on OK.
+        for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("&OK"));
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         PrinterChoice choice;
