@@ -24,6 +24,12 @@ namespace kyt::preflight
 namespace
 {
 
+// "1 card", "2 cards".
+QString counted(qint64 n, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+}
+
 // Problems of one kind listed one by one up to this many, then counted.
 constexpr int MaxListed = 20;
 
@@ -556,10 +562,10 @@ Report check(const QString& templateFile, const Options& options)
         c.problem(QStringLiteral("scan"), QStringLiteral("no card was rendered, so no barcode was read back"));
     else if (options.reader)
         c.ok(QStringLiteral("scan"),
-            QStringLiteral("%1 cards rendered at %2 dpi, %3 barcodes read back as expected%4")
-                .arg(cardsScanned)
+            QStringLiteral("%1 rendered at %2 dpi, %3 read back as expected%4")
+                .arg(counted(cardsScanned, "card"))
                 .arg(options.dpi)
-                .arg(barcodesRead)
+                .arg(counted(barcodesRead, "barcode"))
                 .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
                         ? QStringLiteral(" (without data: data fields show their field names, as render draws "
                                          "them%1)")

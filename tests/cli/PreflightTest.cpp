@@ -301,7 +301,7 @@ TEST(Preflight, VerifyWithoutDataRendersTheCard)
         bool passes;
         const char* part; // in the scan line
     } rows[] = {
-        { "FieldNameRead", "", { "Badge" }, true, "1 cards rendered at 300 dpi, 1 barcodes read back" },
+        { "FieldNameRead", "", { "Badge" }, true, "1 card rendered at 300 dpi, 1 barcode read back" },
         { "FieldNameNotRead", "", {}, false, "barcode Data2 cannot be read (it should carry \"Badge\")" },
         { "NoCardRendered", "Name,Badge\n\"open,1\n", { "1" }, false, "no card was rendered" },
     };

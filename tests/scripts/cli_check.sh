@@ -11,13 +11,13 @@ cp "$src/examples/sample_photo.png" "$tmp/"
 header="FirstName,LastName,Company,Host,BadgeNo,ValidUntil,Image"
 
 "$kyt" check "$tpl" --data "$src/examples/sample_card.data" --verify > "$tmp/out" 2>&1 || fail "the sample card failed: $(cat "$tmp/out")"
-grep -q "^ok   scan: 1 cards rendered at 300 dpi, 2 barcodes read back as expected" "$tmp/out" || fail "no scan: $(cat "$tmp/out")"
+grep -q "^ok   scan: 1 card rendered at 300 dpi, 2 barcodes read back as expected" "$tmp/out" || fail "no scan: $(cat "$tmp/out")"
 grep -q "ready to print" "$tmp/out" || fail "no verdict"
 
 # Without data the card is verified as render draws it: its barcodes carry
 # the field names.
 "$kyt" check "$tpl" --verify > "$tmp/out" 2>&1 || fail "the sample card without data failed: $(cat "$tmp/out")"
-grep -q "^ok   scan: 1 cards rendered at 300 dpi, 2 barcodes read back as expected (without data" "$tmp/out" \
+grep -q "^ok   scan: 1 card rendered at 300 dpi, 2 barcodes read back as expected (without data" "$tmp/out" \
     || fail "no scan without data: $(cat "$tmp/out")"
 
 printf '%s\nAnn,Lee,Acme,Jo,V-1,x,sample_photo.png\nBob,Ray,Acme,Jo,V-22,x,\n' "$header" > "$tmp/good.csv"
