@@ -185,7 +185,7 @@ TEST(Preflight, CheckVerifyReadsRealBarcodes)
         const char* font;
         int exitCode;
         const char* part;
-    } rows[] = { { "KYT Code128", 0, "1 barcodes read back as expected" }, { "Arial", 1, "FAIL scan: " } };
+    } rows[] = { { "KYT Code128", 0, "1 barcode read back as expected" }, { "Arial", 1, "FAIL scan: " } };
     for (const Row& r : rows) {
         auto t = badgeCard();
         std::dynamic_pointer_cast<CTextObjectBase>(t->Item(2))->setFontName(QString::fromLatin1(r.font));
