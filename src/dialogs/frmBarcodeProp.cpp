@@ -1,5 +1,7 @@
 #include "dialogs/frmBarcodeProp.h"
 
+#include "errors/MessageBox.h"
+
 #include "errors/CError.h"
 #include "errors/ModuleSource.h"
 #include "platform/BarcodeFonts.h"
@@ -224,6 +226,13 @@ void frmBarcodeProp::cmdListFonts_Click()
 
 void frmBarcodeProp::cmdOk_Click()
 {
+    // Without a type the object would print its value as plain letters.
+    if (BarcodeType() <= 0) {
+        MsgBox(QStringLiteral("Choose a barcode type: 3of9, 128B or 128C."), vbExclamation,
+            QStringLiteral("Barcode Properties"));
+        cboBarcodeType->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     m_userCanceled = false;
     done(QDialog::Accepted); // hides the dialog
 }

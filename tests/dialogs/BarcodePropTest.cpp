@@ -4,6 +4,7 @@
 
 #include "dialogs/frmBarcodeProp.h"
 #include "platform/CommonDialog.h"
+#include "support/TestSupport.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,6 +115,23 @@ TEST(BarcodeProp, OkAndCancelSetUserCanceledAndHide)
         EXPECT_EQ(dlg.Prefix(), QStringLiteral("*"));
         EXPECT_EQ(dlg.Postfix(), QStringLiteral("+"));
     }
+}
+
+TEST(BarcodeProp, OkWithoutATypeAsksForOne)
+{
+    test::ScriptedBoxScope boxes;
+    frmBarcodeProp dlg;
+    dlg.Setup(); // no type yet: the empty item
+    dlg.show();
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+    ASSERT_EQ(boxes.box().asked().size(), 1u);
+    EXPECT_TRUE(boxes.box().asked()[0].prompt.contains(QStringLiteral("barcode type")));
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"))->setCurrentIndex(2);
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.UserCanceled());
+    EXPECT_EQ(dlg.BarcodeType(), 2);
 }
 
 TEST(BarcodeProp, EscapeIsCancel)
