@@ -21,6 +21,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -1030,6 +1031,14 @@ void frmPreview::showModal()
 void frmPreview::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+}
+
+void frmPreview::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard && showObjectMenuFromKeyboard())
+        event->accept();
+    else
+        QMainWindow::contextMenuEvent(event);
 }
 
 void frmPreview::keyPressEvent(QKeyEvent* event)

@@ -219,6 +219,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The Menu key wherever the focus is: the object menu, never the
+    // tool bar's own show/hide menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -106,6 +106,8 @@ void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float 
         break;
     case DesignControl::Kind::Logo:
         updateMenu(c->Name(), border, 0, false, false);
+        // The tick tells this logo's own setting, not the last one's.
+        menuAction(QStringLiteral("mnuOptionsStretch"))->setChecked(c->Stretch());
         def = menuAction(QStringLiteral("mnuOptionsLogo"));
         break;
     case DesignControl::Kind::Rectangle:

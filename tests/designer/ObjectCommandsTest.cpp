@@ -431,3 +431,15 @@ TEST(COutlineAlone, CommandsWithoutAControlDoNothingButBarcodePropertiesReport)
     EXPECT_TRUE(error->lastLogLine().contains(QStringLiteral("COutline (8.1.3) BarCodeProp")))
         << error->lastLogLine().toStdString();
 }
+
+TEST_F(Editing, StretchTickShowsTheSelectedLogosOwnSetting)
+{
+    DesignControl* a = place("Logo", 0.25, 0.25, 0.5, 0.5);
+    DesignControl* b = place("Logo", 1.25, 0.25, 0.5, 0.5);
+    a->setStretch(true);
+    b->setStretch(false);
+    for (DesignControl* c : { a, b, a }) {
+        contextMenu(c);
+        EXPECT_EQ(action("mnuOptionsStretch")->isChecked(), c->Stretch()) << c->Index();
+    }
+}

@@ -4,6 +4,7 @@
 #include "EditingFixture.h"
 
 #include "designer/DesignEditing.h"
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QSet>
 #include <QUndoStack>
@@ -234,6 +235,19 @@ TEST_F(Editing, EscapeGivesUpADrawingToolAndEnterThenPlacesNothing)
     key(Qt::Key_Return);
     EXPECT_EQ(window().undoStack()->count(), 0);
     EXPECT_FALSE(window().controlArray(QStringLiteral("Text"))->Item(0)->Visible());
+}
+
+// The Menu key arrives as a context-menu request when the focus is not on
+// the card (say on the menu bar after Alt): still the object's menu.
+TEST_F(Editing, KeyboardContextMenuRequestOpensTheObjectMenuNotTheToolBarMenu)
+{
+    DesignControl* text = place("Text", 0.5, 0.5, 1.5, 0.4);
+    click(text);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), window().mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(&window(), &request);
+    EXPECT_TRUE(window().mnuMethods()->isVisible());
+    window().mnuMethods()->hide();
+    EXPECT_EQ(static_cast<QMainWindow&>(window()).createPopupMenu(), nullptr);
 }
 
 TEST_F(Editing, TabSelectsTheNextObjectInDrawingOrder)
