@@ -2,6 +2,7 @@
 
 #include "designer/COutline.h"
 #include "designer/ControlArray.h"
+#include "designer/DesignCanvas.h"
 #include "designer/DesignControl.h"
 #include "designer/frmPreview.h"
 #include "util/Strings.h"
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QUndoStack>
 #include <algorithm>
 #include <map>
@@ -284,6 +287,17 @@ void DesignEditing::clearStatus()
         status->clear();
 }
 
+void DesignEditing::reveal(DesignControl* c) const
+{
+    QScrollArea* scroll = m_window.scrollArea();
+    if (!scroll || !c)
+        return;
+    // Room for the rulers laid over the view's top and left edges.
+    const QWidget* top = m_window.canvas() ? m_window.canvas()->topRuler() : nullptr;
+    const int margin = (top ? top->height() : 0) + 12;
+    scroll->ensureWidgetVisible(c, margin, margin);
+}
+
 void DesignEditing::selectNext(bool backwards)
 {
     COutline* outline = m_window.outline();
@@ -296,6 +310,7 @@ void DesignEditing::selectNext(bool backwards)
         = it == controls.end() ? (backwards ? n - 1 : 0) : (it - controls.begin() + (backwards ? n - 1 : 1)) % n;
     DesignControl* c = controls[static_cast<size_t>(i)];
     outline->Selected(c);
+    reveal(c);
     showGeometry(c->Name(), c->Index(), InchRect { c->left(), c->top(), c->Width(), c->Height() });
 }
 
@@ -350,6 +365,7 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
                 COutline::refitFont(*c);
             }
             outline->Selected(c);
+            reveal(c);
             showGeometry(c->Name(), c->Index(), sized);
             return true;
         }
@@ -361,7 +377,16 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
             c->settop(p.y);
         }
         outline->Selected(c);
+        reveal(c);
         showGeometry(c->Name(), c->Index(), InchRect { p.x, p.y, r.width, r.height });
+        return true;
+    }
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        // Page keys scroll a zoomed card: down and up, with Shift sideways.
+        QScrollArea* scroll = m_window.scrollArea();
+        QScrollBar* bar = shift ? scroll->horizontalScrollBar() : scroll->verticalScrollBar();
+        bar->setValue(bar->value() + (key->key() == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
         return true;
     }
     default:

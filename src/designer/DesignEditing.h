@@ -50,6 +50,8 @@ public:
 
     // Selects the next (or previous) visible object in drawing order.
     void selectNext(bool backwards);
+    // Scrolls a zoomed card so the control is in view, clear of the rulers.
+    void reveal(DesignControl* c) const;
 
     // Object being moved by the pointer: grab point known, drag started.
     bool dragging = false;

@@ -104,6 +104,7 @@ public:
     COutline* outline() const { return m_outline.get(); }
     CTargetApplications* targetApplications() const { return m_targets.get(); }
     QScrollArea* scrollArea() const { return m_scroll; }
+    DesignCanvas* canvas() const { return m_canvas; }
     QLabel* statusLabel() const { return m_status; }
     // The control array by name ("Photo", "Logo", "Rectangle", "Text",
     // "Data", "Line"); nullptr for other names.

@@ -3,6 +3,7 @@
 
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
+#include "designer/DesignEditing.h"
 #include "designer/frmPreview.h"
 #include "settings/CProperties.h"
 #include <QAction>
@@ -164,6 +165,8 @@ bool frmPreview::placeFromKeyboard()
     DrawStart(x, y);
     DrawMove(x + w, y + h);
     DrawDone(x + w, y + h);
+    if (m_outline)
+        DesignEditing::of(*this).reveal(m_outline->selectedControl());
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include "designer/DesignEditing.h"
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QUndoStack>
 
@@ -248,6 +250,33 @@ TEST_F(Editing, KeyboardContextMenuRequestOpensTheObjectMenuNotTheToolBarMenu)
     EXPECT_TRUE(window().mnuMethods()->isVisible());
     window().mnuMethods()->hide();
     EXPECT_EQ(static_cast<QMainWindow&>(window()).createPopupMenu(), nullptr);
+}
+
+// Zoomed in, the keyboard alone reaches every part of the card: the view
+// follows the selection, and the page keys scroll.
+TEST_F(Editing, ViewFollowsTheSelectionAndPageKeysScroll)
+{
+    DesignControl* near = place("Rectangle", 0.1f, 0.1f, 0.3f, 0.3f);
+    DesignControl* far = place("Rectangle", 3.0f, 1.75f, 0.3f, 0.3f);
+    window().resize(500, 400);
+    window().setZoom(4.0);
+    QCoreApplication::processEvents();
+    QScrollArea* scroll = window().scrollArea();
+    QScrollBar* vertical = scroll->verticalScrollBar();
+    ASSERT_GT(vertical->maximum(), 0);
+    click(near);
+    ASSERT_EQ(vertical->value(), 0);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(outline().selectedControl(), far);
+    const QRect shown(far->mapTo(scroll->viewport(), QPoint(0, 0)), far->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << shown.x() << "," << shown.y();
+    const int at = vertical->value();
+    EXPECT_GT(at, 0);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(vertical->value(), std::max(0, at - vertical->pageStep()));
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(vertical->value(),
+        std::min(vertical->maximum(), std::max(0, at - vertical->pageStep()) + vertical->pageStep()));
 }
 
 TEST_F(Editing, TabSelectsTheNextObjectInDrawingOrder)
