@@ -81,9 +81,10 @@ void DesignCanvas::relayout()
 {
     const QSize m = rulerMargins();
     if (m_surface) {
-        m_surface->move(m.width(), m.height());
+        // A gap keeps the handles of an object at the card's edge clear of the rulers.
+        m_surface->move(m.width() + SurfaceGap, m.height() + SurfaceGap);
         const QSize s = m_surface->isVisibleTo(this) ? m_surface->size() : QSize(0, 0);
-        resize(m.width() + s.width() + 24, m.height() + s.height() + 24);
+        resize(m.width() + SurfaceGap + s.width() + 24, m.height() + SurfaceGap + s.height() + 24);
     }
     placeRulers();
     // Above the surface and its objects, the corner above both rulers.

@@ -29,6 +29,8 @@ public:
     void setSurface(DesignSurface* surface);
     // Room left of and above the surface for the rulers, in pixels.
     QSize rulerMargins() const;
+    // Pixels between the rulers and the card.
+    static constexpr int SurfaceGap = 8;
     // Places the surface and sizes the canvas; repaints the rulers.
     void relayout();
 

@@ -956,7 +956,8 @@ void frmPreview::zoomToFit()
         return;
     const QSize margins = m_canvas->rulerMargins();
     // The canvas keeps 24 pixels of room right of and below the card.
-    const QSize avail = m_scroll->viewport()->size() - margins - QSize(28, 28);
+    const QSize avail
+        = m_scroll->viewport()->size() - margins - QSize(28 + DesignCanvas::SurfaceGap, 28 + DesignCanvas::SurfaceGap);
     const double zw = avail.width() / (m_picID->surfaceWidth() * DesignSurface::BasePixelsPerInch);
     const double zh = avail.height() / (m_picID->surfaceHeight() * DesignSurface::BasePixelsPerInch);
     setZoom(std::min(zw, zh));
