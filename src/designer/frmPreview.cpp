@@ -693,6 +693,7 @@ void frmPreview::SaveID(bool useCurrentName)
         }
         bool saved = true;
         if (!m_template->ValidateControls(*this)) {
+            selectFirstUnsaveable(); // shows which object the messages meant
             saved = MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
                         vbYesNo | vbQuestion | vbDefaultButton2)
                 == vbYes;
@@ -706,6 +707,26 @@ void frmPreview::SaveID(bool useCurrentName)
         }
     } catch (const std::exception& e) {
         report(e, "SaveID");
+    }
+}
+
+void frmPreview::selectFirstUnsaveable()
+{
+    if (!m_outline)
+        return;
+    for (IDesignControl* c : designControls()) {
+        if (!c->Visible())
+            continue;
+        const QString name = c->Name();
+        const bool unsaveable = (name == QLatin1String("Text") && TrimBlanks(c->Caption()).isEmpty())
+            || (name == QLatin1String("Data") && TrimBlanks(GetTagValue(c->Tag(), QStringLiteral("Key"))).isEmpty())
+            || (name == QLatin1String("Logo") && c->Picture().isNull());
+        if (unsaveable) {
+            auto* control = static_cast<DesignControl*>(c);
+            m_outline->Selected(control);
+            DesignEditing::of(*this).reveal(control);
+            return;
+        }
     }
 }
 

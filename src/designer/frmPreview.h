@@ -243,6 +243,8 @@ private:
     // After the properties dialog: a two-sided card's back objects follow a
     // new height; turning the back off asks before removing them.
     void keepTheBack(float oldHeight, bool wasDuplex);
+    // Selects the first object a save would have to leave out.
+    void selectFirstUnsaveable();
     void buildMenus();
     void buildToolBar();
     void report(const std::exception& e, const char* procedure) const;

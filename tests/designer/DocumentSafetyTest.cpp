@@ -3,6 +3,7 @@
 // every refusal is said.
 #include <gtest/gtest.h>
 
+#include "designer/COutline.h"
 #include "designer/DesignControl.h"
 #include "designer/DesignerTestSupport.h"
 #include "dialogs/frmIDProperties.h"
@@ -124,6 +125,8 @@ TEST(DocumentSafety, SavingAnywayKeepsEveryObjectThatCanBeStored)
     d.boxes.box().queueAnswer(vbOK); // the logo's message
     d.boxes.box().queueAnswer(vbYes); // continue anyway
     d.window.SaveID(true);
+    // The object the message spoke of is the one selected.
+    EXPECT_EQ(d.window.outline()->selectedControl(), d.window.Logo().Item(0));
     ASSERT_TRUE(QFile::exists(file)) << d.error->lastLogLine().toStdString();
     CPrintTemplate back;
     back.setError(d.error);

@@ -196,7 +196,7 @@ TEST(SmallDialogs, MessageWindowAndAboutBox)
 TEST(CommonDialogs, FiltersAndDefaultSuffix)
 {
     EXPECT_EQ(QtCommonDialog::qtFilters(QStringLiteral("KyT Templates(*.tpl)|*.tpl")),
-        QStringList { QStringLiteral("KyT Templates(*.tpl) (*.tpl)") });
+        QStringList { QStringLiteral("KyT Templates(*.tpl)") });
     EXPECT_EQ(QtCommonDialog::qtFilters(QStringLiteral("Bitmaps(*.bmp)|*.bmp|All|*.bmp;*.jpg")).last(),
         QStringLiteral("All (*.bmp *.jpg)"));
     EXPECT_EQ(QtCommonDialog::defaultSuffix(QStringLiteral("KyT Templates(*.tpl)|*.tpl"), 1), QStringLiteral("tpl"));

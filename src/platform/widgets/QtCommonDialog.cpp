@@ -64,7 +64,14 @@ QStringList QtCommonDialog::qtFilters(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+        const QString shown = QLatin1Char('(') + patterns.trimmed() + QLatin1Char(')');
+        const QString description = parts[i].trimmed();
+        // A description that already shows its patterns is not given them twice.
+        const auto bare = [](QString t) { return t.remove(QLatin1Char(' ')); };
+        if (bare(description).endsWith(bare(shown)))
+            out << description;
+        else
+            out << description + QLatin1Char(' ') + shown;
     }
     return out;
 }
