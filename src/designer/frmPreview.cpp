@@ -16,6 +16,7 @@
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
 #include "settings/CTargetApplications.h"
+#include "template/TemplateControls.h"
 #include "util/Strings.h"
 #include <QAction>
 #include <QActionGroup>
@@ -717,11 +718,7 @@ void frmPreview::selectFirstUnsaveable()
     for (IDesignControl* c : designControls()) {
         if (!c->Visible())
             continue;
-        const QString name = c->Name();
-        const bool unsaveable = (name == QLatin1String("Text") && TrimBlanks(c->Caption()).isEmpty())
-            || (name == QLatin1String("Data") && TrimBlanks(GetTagValue(c->Tag(), QStringLiteral("Key"))).isEmpty())
-            || (name == QLatin1String("Logo") && c->Picture().isNull());
-        if (unsaveable) {
+        if (!unsaveableReason(*c).isEmpty()) {
             auto* control = static_cast<DesignControl*>(c);
             m_outline->Selected(control);
             DesignEditing::of(*this).reveal(control);

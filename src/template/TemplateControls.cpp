@@ -1,5 +1,6 @@
 // The bridge between a template's objects and the designer's controls.
 
+#include "template/TemplateControls.h"
 #include "errors/MessageBox.h"
 #include "objects/CDataObject.h"
 #include "objects/CDesignObject.h"
@@ -101,12 +102,8 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
         for (IDesignControl* c : form.designControls()) {
             if (!c || !c->Visible() || !savedArrays().contains(c->Name(), Qt::CaseInsensitive))
                 continue;
-            if (named(*c, "Text") && TrimBlanks(c->Caption()).isEmpty())
-                continue;
-            if (named(*c, "Data") && fieldKey(*c).isEmpty())
-                continue;
-            // A logo without a picture cannot be stored; saving anyway leaves it out.
-            if (named(*c, "Logo") && c->Picture().isNull())
+            // Saving anyway leaves out what cannot be stored.
+            if (!unsaveableReason(*c).isEmpty())
                 continue;
             const QString word = c->ObjectType();
             const bool sameKind = !word.isEmpty() && arrayFor(word).compare(c->Name(), Qt::CaseInsensitive) == 0;
@@ -144,26 +141,26 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
     return false;
 }
 
+QString unsaveableReason(const IDesignControl& c)
+{
+    if (named(c, "Text") && TrimBlanks(c.Caption()).isEmpty())
+        return QStringLiteral("A static text box can not be saved without text.");
+    if (named(c, "Data") && fieldKey(c).isEmpty())
+        return QStringLiteral("A data field box can not be saved without a data field name.");
+    // A logo's picture is stored in the file; without one the save would fail.
+    if (named(c, "Logo") && c.Picture().isNull())
+        return QStringLiteral("A logo can not be saved without a picture.");
+    return QString();
+}
+
 bool CPrintTemplate::ValidateControls(IDesignForm& form)
 {
     bool ok = true;
     for (IDesignControl* c : form.designControls()) {
         if (!c || !c->Visible())
             continue;
-        if (named(*c, "Text") && TrimBlanks(c->Caption()).isEmpty()) {
-            MsgBox(QStringLiteral("A static text box can not be saved without text."), vbInformation,
-                QStringLiteral("Save Template"));
-            ok = false;
-        }
-        if (named(*c, "Data") && fieldKey(*c).isEmpty()) {
-            MsgBox(QStringLiteral("A data field box can not be saved without a data field name."), vbInformation,
-                QStringLiteral("Save Template"));
-            ok = false;
-        }
-        // A logo's picture is stored in the file; without one the save would fail.
-        if (named(*c, "Logo") && c->Picture().isNull()) {
-            MsgBox(QStringLiteral("A logo can not be saved without a picture."), vbInformation,
-                QStringLiteral("Save Template"));
+        if (const QString why = unsaveableReason(*c); !why.isEmpty()) {
+            MsgBox(why, vbInformation, QStringLiteral("Save Template"));
             ok = false;
         }
     }
