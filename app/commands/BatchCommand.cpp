@@ -6,6 +6,7 @@
 #include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
+#include "util/Strings.h"
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <cstdio>
@@ -167,10 +168,7 @@ int run(const QStringList& argsIn)
     if (!r.fatal.isEmpty())
         return fail(Me, r.missingFields.isEmpty() ? r.fatal : r.fatal + allowMissingHint());
     if (r.empty > 0)
-        printErr(QStringLiteral("kytpreview %1: %2 empty record%3 skipped")
-                     .arg(Me)
-                     .arg(r.empty)
-                     .arg(r.empty == 1 ? "" : "s"));
+        printErr(QStringLiteral("kytpreview %1: %2 skipped").arg(Me, Counted(r.empty, "empty record")));
     if (r.printed == 0)
         return fail(Me,
             r.records == r.empty
@@ -183,16 +181,15 @@ int run(const QStringList& argsIn)
         return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
     }
     const double secs = std::max(0.001, clock.elapsed() / 1000.0);
-    printOut(QStringLiteral("%1 card%2 %3 %4 in %5 s (%6 cards/s)")
-                 .arg(r.printed)
-                 .arg(r.printed == 1 ? "" : "s")
+    printOut(QStringLiteral("%1 %2 %3 in %4 s (%5 cards/s)")
+                 .arg(Counted(r.printed, "card"))
                  .arg(hasOut ? QStringLiteral("written to") : QStringLiteral("sent to"))
                  .arg(hasOut ? out : queue)
                  .arg(secs, 0, 'f', 2)
                  .arg(r.printed / secs, 0, 'f', 0));
     int rc = 0;
     if (hasQueue)
-        rc = reportJob(Me, *printer, job, QStringLiteral("%1 card%2").arg(r.printed).arg(r.printed == 1 ? "" : "s"));
+        rc = reportJob(Me, *printer, job, Counted(r.printed, "card"));
     if (r.failed > 0)
         return fail(Me, QStringLiteral("%1 of %2 records failed and were skipped").arg(r.failed).arg(r.records));
     return rc;

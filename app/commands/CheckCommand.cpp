@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
+#include "util/Strings.h"
 #include <QImage>
 #include <cstring>
 #include <zbar.h>
@@ -68,8 +69,7 @@ int run(const QStringList& argsIn)
         problems += f.ok ? 0 : 1;
     }
     if (problems > 0)
-        return fail(Me,
-            QStringLiteral("%1 problem%2 found: fix them before printing").arg(problems).arg(problems == 1 ? "" : "s"));
+        return fail(Me, Counted(problems, "problem") + QStringLiteral(" found: fix them before printing"));
     printOut(QStringLiteral("%1: ready to print").arg(args[0]));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include "util/Strings.h"
 #include <QFileInfo>
 #include <memory>
 
@@ -93,8 +94,7 @@ int run(const QStringList& argsIn)
     } catch (const std::exception& e) {
         return fail(Me, QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
     }
-    return reportJob(
-        Me, *printer, job, QStringLiteral("%1 card%2 sent to %3").arg(copies).arg(copies == 1 ? "" : "s").arg(queue));
+    return reportJob(Me, *printer, job, Counted(copies, "card") + QStringLiteral(" sent to ") + queue);
 }
 
 const Command::Registration reg({ QStringLiteral("print"),

@@ -834,9 +834,9 @@ void frmPreview::keepTheBack(float oldHeight, bool wasDuplex)
     if (onBack == 0)
         return;
     if (!m_template->Duplex()) {
-        const int answer = MsgBox(QStringLiteral("The back of the card holds %1 object(s), which a one-sided card "
+        const int answer = MsgBox(QStringLiteral("The back of the card holds %1, which a one-sided card "
                                                  "does not print.\r\nRemove them? (No keeps the card two-sided.)")
-                                      .arg(onBack),
+                                      .arg(Counted(onBack, "object")),
             vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Properties"));
         if (answer != vbYes) {
             m_template->setDuplex(true);

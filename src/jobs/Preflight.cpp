@@ -24,12 +24,6 @@ namespace kyt::preflight
 namespace
 {
 
-// "1 card", "2 cards".
-QString counted(qint64 n, const char* noun)
-{
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
-}
-
 // Problems of one kind listed one by one up to this many, then counted.
 constexpr int MaxListed = 20;
 
@@ -563,9 +557,9 @@ Report check(const QString& templateFile, const Options& options)
     else if (options.reader)
         c.ok(QStringLiteral("scan"),
             QStringLiteral("%1 rendered at %2 dpi, %3 read back as expected%4")
-                .arg(counted(cardsScanned, "card"))
+                .arg(Counted(cardsScanned, "card"))
                 .arg(options.dpi)
-                .arg(counted(barcodesRead, "barcode"))
+                .arg(Counted(barcodesRead, "barcode"))
                 .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
                         ? QStringLiteral(" (without data: data fields show their field names, as render draws "
                                          "them%1)")

@@ -10,6 +10,11 @@
 namespace kyt
 {
 
+QString Counted(qint64 n, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun), n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QString TrimBlanks(const QString& text)
 {
     qsizetype first = 0;

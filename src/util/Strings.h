@@ -12,6 +12,9 @@ namespace kyt
 // characters are kept, so text survives a round trip through the fields.
 KYTCORE_PRIVATE_EXPORT QString TrimBlanks(const QString& text);
 
+// A count with its noun for messages: "1 card", "2 cards".
+KYTCORE_PRIVATE_EXPORT QString Counted(qint64 n, const char* noun);
+
 // Number of fields: delimiters + 1; 0 for an empty text. Only the first
 // character of the delimiter counts; letter case is ignored.
 KYTCORE_PRIVATE_EXPORT int CountTokens(const QString& text, const QString& delimiter = QStringLiteral(","));
