@@ -1,6 +1,7 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
 #include "errors/CError.h"
+#include "errors/EventLog.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
@@ -35,7 +36,8 @@ void printUsage()
     QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
     for (const Command& c : commands())
         text += QStringLiteral("  %1 %2\n").arg(c.name, -8).arg(c.synopsis);
-    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command.\n");
+    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command. --verbose (with any\n"
+                           "command) shows Qt's own messages on standard error; else they go to the log.\n");
     std::fputs(qPrintable(text), stdout);
 }
 
@@ -56,6 +58,26 @@ QString missingDisplay()
         return QStringLiteral("DISPLAY is unset and Qt's Wayland platform plugin is not installed");
     qputenv("QT_QPA_PLATFORM", "wayland");
     return QString();
+}
+bool g_verbose = false;
+
+// Qt's own warnings (a runtime folder it dislikes, a font it misses) go to
+// the log, so an error stays one line on the terminal; --verbose shows them.
+void routeQtMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (g_verbose || type == QtFatalMsg) {
+        std::fputs(escapeControls(text).toUtf8().constData(), stderr);
+        std::fputc('\n', stderr);
+        return;
+    }
+    // A warning raised while one is being logged is dropped, not looped.
+    static thread_local bool logging = false;
+    if (logging)
+        return;
+    logging = true;
+    EventLog::write(QStringLiteral("Qt: %1").arg(text),
+        type == QtWarningMsg || type == QtCriticalMsg ? EventLog::Warning : EventLog::Information);
+    logging = false;
 }
 } // namespace
 
@@ -179,6 +201,18 @@ int readDataFile(
 int main(int argc, char** argv)
 {
     using namespace kyt::cli;
+    // --verbose anywhere: Qt's messages on standard error. Taken out before
+    // the command sees its arguments.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--verbose") != 0)
+            continue;
+        g_verbose = true;
+        for (int j = i; j + 1 < argc; ++j)
+            argv[j] = argv[j + 1];
+        --argc;
+        --i;
+    }
+    qInstallMessageHandler(routeQtMessage);
     const QString word = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const Command* cmd = nullptr;
     for (const Command& c : commands())

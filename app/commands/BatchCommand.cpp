@@ -38,7 +38,7 @@ public:
         const double frac = m_total > 0 ? std::min(1.0, double(done) / double(m_total)) : 0;
         const int filled = int(frac * width);
         const double secs = std::max(0.001, m_clock.elapsed() / 1000.0);
-        std::fprintf(stderr, "\r[%s%s] %lld/%lld cards %.0f/s ", std::string(size_t(filled), '#').c_str(),
+        std::fprintf(stderr, "\r[%s%s] %lld/%lld records %.0f/s ", std::string(size_t(filled), '#').c_str(),
             std::string(size_t(width - filled), ' ').c_str(), static_cast<long long>(done),
             static_cast<long long>(m_total), done / secs);
         std::fflush(stderr);
@@ -152,6 +152,15 @@ int run(const QStringList& argsIn)
             bar->clear();
         fail(Me, QStringLiteral("record %1 (line %2) skipped: %3").arg(f.record).arg(f.line).arg(f.message));
     });
+    batch.setWarningSink([&](const CardBatch::Failure& f) {
+        if (bar)
+            bar->clear();
+        printErr(QStringLiteral("kytpreview %1: record %2 (line %3): warning: %4")
+                     .arg(Me)
+                     .arg(f.record)
+                     .arg(f.line)
+                     .arg(f.message));
+    });
     if (bar)
         batch.setProgressSink([&](qint64 done) { bar->update(done); });
     // The document is ended here, so that a run that printed nothing
@@ -174,24 +183,36 @@ int run(const QStringList& argsIn)
             r.records == r.empty
                 ? QStringLiteral("%1 holds no records%2: nothing printed")
                       .arg(csv, rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
-                : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
+                : QStringLiteral("%1 failed: nothing printed")
+                      .arg(r.records - r.empty == 1 ? QStringLiteral("the one record")
+                                                    : QStringLiteral("all %1 records").arg(r.records - r.empty)));
     try {
         printer->EndDoc();
     } catch (const KytError& e) {
         return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
     }
     const double secs = std::max(0.001, clock.elapsed() / 1000.0);
+    // Cards, not records: each printed record makes `copies` cards.
+    const qint64 cards = r.printed * std::max(1, options.copies);
+    const QString made = Counted(cards, "card")
+        + (options.copies > 1
+                ? QStringLiteral(" (%1, %2 copies each)").arg(Counted(r.printed, "record")).arg(options.copies)
+                : QString());
     printOut(QStringLiteral("%1 %2 %3 in %4 s (%5 cards/s)")
-                 .arg(Counted(r.printed, "card"))
+                 .arg(made)
                  .arg(hasOut ? QStringLiteral("written to") : QStringLiteral("sent to"))
                  .arg(hasOut ? out : queue)
                  .arg(secs, 0, 'f', 2)
-                 .arg(r.printed / secs, 0, 'f', 0));
+                 .arg(cards / secs, 0, 'f', 0));
     int rc = 0;
     if (hasQueue)
-        rc = reportJob(Me, *printer, job, Counted(r.printed, "card"));
+        rc = reportJob(Me, *printer, job, made);
     if (r.failed > 0)
-        return fail(Me, QStringLiteral("%1 of %2 records failed and were skipped").arg(r.failed).arg(r.records));
+        return fail(Me,
+            QStringLiteral("%1 of %2 failed and %3 skipped")
+                .arg(r.failed)
+                .arg(Counted(r.records, "record"))
+                .arg(r.failed == 1 ? QStringLiteral("was") : QStringLiteral("were")));
     return rc;
 }
 

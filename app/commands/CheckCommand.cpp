@@ -64,8 +64,10 @@ int run(const QStringList& argsIn)
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
     for (const preflight::Finding& f : report.findings) {
-        printOut(
-            QStringLiteral("%1 %2: %3").arg(f.ok ? QStringLiteral("ok  ") : QStringLiteral("FAIL"), f.topic, f.text));
+        const QString mark = !f.ok ? QStringLiteral("FAIL")
+            : f.warning            ? QStringLiteral("warn")
+                                   : QStringLiteral("ok  ");
+        printOut(QStringLiteral("%1 %2: %3").arg(mark, f.topic, f.text));
         problems += f.ok ? 0 : 1;
     }
     if (problems > 0)
@@ -76,20 +78,26 @@ int run(const QStringList& argsIn)
 
 const Command::Registration reg({ QStringLiteral("check"),
     QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
-    QStringLiteral("A preflight report, without printing anything: one line per finding, \"ok\"\n"
-                   "or \"FAIL\", its topic and what was found.\n\n"
+    QStringLiteral("A preflight report, without printing anything: one line per finding, \"ok\",\n"
+                   "\"warn\" (it prints, but look at it) or \"FAIL\", its topic and what was found.\n"
+                   "A topic that fails has no \"ok\" line.\n\n"
                    "  fields    the fields the template uses (data fields, parse-string\n"
                    "            references, photo image names) against the CSV file's columns\n"
                    "            or the data stream file's fields\n"
-                   "  fonts     fonts the text objects name that are not installed\n"
+                   "  fonts     fonts the text objects name that are not installed, and font\n"
+                   "            sizes no surface draws\n"
                    "  barcodes  values (of every record) a barcode object cannot encode, and\n"
                    "            barcode objects whose font is not their symbology's barcode\n"
                    "            font (the value would print as letters)\n"
-                   "  pictures  logos without a picture, photo files missing or unreadable\n"
+                   "  pictures  logos without a picture, photo files missing or unreadable, or\n"
+                   "            larger than a photo may be (32 MiB, 16 megapixels: found from the\n"
+                   "            file's header, without decoding it)\n"
                    "  layout    objects lying (partly) outside the card, and texts and barcodes\n"
                    "            wider than their box at their font size (render cuts nothing:\n"
                    "            they print over their neighbours)\n"
-                   "  records   CSV records damaged or empty\n"
+                   "  records   CSV records damaged or empty; warnings for records read in a\n"
+                   "            doubtful way (a lone quote kept as a character, rows whose\n"
+                   "            encoding differs from the file's)\n"
                    "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
                    "            printed) and every barcode read back with the zbar library and\n"
                    "            compared with the value it should carry; without data the card\n"

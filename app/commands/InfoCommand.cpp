@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QMetaProperty>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 namespace kyt::cli
@@ -120,6 +121,25 @@ void printText(const QJsonObject& j)
     }
 }
 
+// JSON whose strings carry no character a terminal acts on: the ones the
+// writer leaves raw (DEL, C1 controls, bidirectional overrides) become
+// \uXXXX escapes, which JSON reads back as the same characters.
+QString terminalSafeJson(const QString& json)
+{
+    QString out;
+    out.reserve(json.size());
+    for (const QChar ch : json) {
+        const char16_t c = ch.unicode();
+        const bool control = (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069)
+            || c == 0x200E || c == 0x200F;
+        if (control)
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else
+            out += ch;
+    }
+    return out;
+}
+
 int run(const QStringList& argsIn)
 {
     QStringList args = argsIn;
@@ -131,9 +151,11 @@ int run(const QStringList& argsIn)
     if (!readTemplate(QStringLiteral("info"), t, args[0]))
         return 1;
     const QJsonObject j = templateJson(t);
-    if (json)
-        printOut(QString::fromUtf8(QJsonDocument(j).toJson(QJsonDocument::Indented)).trimmed());
-    else
+    if (json) {
+        const QByteArray text = QJsonDocument(j).toJson(QJsonDocument::Indented).trimmed();
+        std::fputs(terminalSafeJson(QString::fromUtf8(text)).toUtf8().constData(), stdout);
+        std::fputc('\n', stdout);
+    } else
         printText(j);
     return 0;
 }

@@ -55,6 +55,9 @@ int run(const QStringList& argsIn)
     if (queue.isEmpty()) {
         queue = PrinterSurface::defaultQueue();
         if (queue.isEmpty())
+            if (const QString why = PrinterSurface::schedulerProblem(); !why.isEmpty())
+                return fail(Me, why);
+        if (queue.isEmpty())
             return fail(Me,
                 QStringLiteral("no --printer given and CUPS has no default destination "
                                "(lpstat -d shows it; lpoptions -d NAME sets one)"));

@@ -85,8 +85,8 @@ QString printJobOptionsHelp(bool dashO)
                           "  --option NAME=VALUE%1\n"
                           "                   any further job attribute or CUPS option, as lp -o takes it\n"
                           "                   (repeatable; it wins over the card's own settings)\n"
-                          "  --wait           wait until the job has printed; a cancelled or aborted job\n"
-                          "                   or a stopped printer is an error (exit 1)\n")
+                          "  --wait           wait until the job has printed; a cancelled, aborted or\n"
+                          "                   held job or a stopped printer is an error (exit 1)\n")
         .arg(dashO ? QStringLiteral(", -o NAME=VALUE") : QString());
 }
 

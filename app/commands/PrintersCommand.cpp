@@ -44,8 +44,11 @@ int list(const QStringList& args)
     for (const QString& q : PrinterCalibration::queues())
         if (!queues.contains(q, Qt::CaseInsensitive))
             printOut(QStringLiteral("%1 (not a CUPS queue): %2").arg(q, shown(q)));
-    if (queues.isEmpty())
-        printErr(QStringLiteral("kytpreview printers: CUPS has no queues (or its scheduler is not running)"));
+    if (queues.isEmpty()) {
+        if (const QString why = PrinterSurface::schedulerProblem(); !why.isEmpty())
+            return fail(Me, why);
+        printErr(QStringLiteral("kytpreview printers: CUPS has no queues"));
+    }
     return 0;
 }
 
@@ -83,12 +86,19 @@ int calibrate(const QStringList& argsIn)
     }
     if (!hasOffset && !hasScale)
         return fail(Me, QStringLiteral("give --offset X,Y, --scale S or --reset"), 2);
-    if (!PrinterSurface::queueNames().contains(queue))
+    if (!PrinterSurface::queueNames().contains(queue)) {
+        if (const QString why = PrinterSurface::schedulerProblem(); !why.isEmpty())
+            return fail(Me, why);
         return fail(
             Me, QStringLiteral("there is no CUPS queue named \"%1\" (kytpreview printers list shows them)").arg(queue));
+    }
+    // Read, changed and written as one: a concurrent calibrate of the same
+    // queue waits, and neither leaves the other's values half replaced.
+    const auto store = reg::RegistryStore::current();
+    reg::RegistryStore::Transaction transaction(*store);
     PrinterCalibration c;
     try {
-        if (const auto stored = PrinterCalibration::load(queue))
+        if (const auto stored = PrinterCalibration::load(queue, store.get()))
             c = *stored;
     } catch (const KytError&) {
         // A damaged calibration is replaced by the new one.
@@ -110,8 +120,12 @@ int calibrate(const QStringList& argsIn)
                     .arg(PrinterCalibration::MaxScale),
                 2);
     }
-    if (!c.save(queue, &error))
+    if (!c.save(queue, &error, store.get()))
         return fail(Me, QStringLiteral("%1: %2").arg(queue, error));
+    if (transaction.commit() != reg::ERROR_SUCCESS)
+        return fail(Me,
+            QStringLiteral("%1: the settings store %2 could not be written: %3")
+                .arg(queue, store->fileName(), store->lastFailure()));
     printOut(QStringLiteral("%1: %2").arg(queue, describe(c)));
     return 0;
 }
@@ -143,7 +157,8 @@ const Command::Registration reg({ QStringLiteral("printers"),
                    "kytpreview calibration-card prints a card from which the offset is read\n"
                    "(see docs/printing.md). print and batch apply the stored calibration;\n"
                    "their --offset replaces the stored offsets for one job.\n\n"
-                   "Exit status 0 on success, 1 on failure, 2 for wrong arguments."),
+                   "Exit status 0 on success, 1 on failure (also when the CUPS scheduler cannot\n"
+                   "be reached), 2 for wrong arguments."),
     run });
 
 } // namespace

@@ -82,9 +82,13 @@ int fail(const QString& what, LONG rc)
 {
     // A refused write names its real cause: a store that opened read-only.
     const auto store = RegistryStore::current();
-    const QString why = rc == ERROR_ACCESS_DENIED && store->isReadOnly()
+    QString why = rc == ERROR_ACCESS_DENIED && store->isReadOnly()
         ? QStringLiteral("access denied: the settings store %1 is read-only").arg(store->fileName())
         : message(rc);
+    // A write the file refused (a full disk) in the system's words.
+    if (rc == ERROR_CANTWRITE && !store->lastFailure().isEmpty())
+        why = QStringLiteral("the settings store %1 could not be written: %2")
+                  .arg(store->fileName(), store->lastFailure());
     printErr(QStringLiteral("kytpreview settings: %1: %2").arg(what, why));
     return 1;
 }

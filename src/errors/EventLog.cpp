@@ -1,6 +1,7 @@
 #include "errors/EventLog.h"
 
 #include "util/Paths.h"
+#include "util/TerminalText.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -37,8 +38,15 @@ void EventLog::setDirectory(const QString& folder)
 
 QString EventLog::filePath()
 {
-    std::lock_guard lock(g_logMutex);
-    const QString dir = folderOverride().isEmpty() ? paths::logDirectory() : folderOverride();
+    QString dir;
+    {
+        std::lock_guard lock(g_logMutex);
+        dir = folderOverride();
+    }
+    // Outside the lock: finding the folder may make Qt warn, and its warning
+    // may come back here to be logged.
+    if (dir.isEmpty())
+        dir = paths::logDirectory();
     return dir + QStringLiteral("/Preview.log");
 }
 
@@ -51,8 +59,10 @@ bool EventLog::write(const QString& message, EntryType type)
     // Append mode: concurrent writers in other processes each add whole lines.
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return false;
+    // Names and values from files reach the log too: escape sequences in
+    // them must not act on the terminal that shows it.
     QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char(' ') + QLatin1String(typeWord(type))
-        + QLatin1String(": ") + message;
+        + QLatin1String(": ") + escapeControls(message);
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     line += QLatin1Char('\n');
     const QByteArray bytes = line.toUtf8();

@@ -15,8 +15,9 @@ public:
     // Folder of the log; paths::logDirectory() unless set.
     KYTCORE_NO_EXPORT static void setDirectory(const QString& folder);
     static QString filePath();
-    // Appends one entry; false when the file cannot be written.
-    KYTCORE_NO_EXPORT static bool write(const QString& message, EntryType type = Error);
+    // Appends one entry, control characters escaped; false when the file
+    // cannot be written.
+    static bool write(const QString& message, EntryType type = Error);
 };
 
 } // namespace kyt

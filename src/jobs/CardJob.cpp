@@ -30,252 +30,6 @@ namespace kyt
 namespace cardjob
 {
 
-Picture placeholderPhoto()
-{
-    static const Picture picture = [] {
-        QImage img(32, 32, QImage::Format_RGB888);
-        img.fill(QColor(255, 255, 255));
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0, 0, 0), 1.5));
-        p.setBrush(QColor(255, 214, 0));
-        p.drawEllipse(QRectF(2.5, 2.5, 27, 27));
-        p.setBrush(QColor(0, 0, 0));
-        p.drawEllipse(QRectF(10, 10, 3.5, 4.5));
-        p.drawEllipse(QRectF(18.5, 10, 3.5, 4.5));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), 2, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(9, 10, 14, 12), -20 * 16, -140 * 16);
-        p.end();
-        return Picture(img);
-    }();
-    return picture;
-}
-
-QuietError::QuietError()
-    : m_error(std::make_shared<CError>())
-{
-    m_error->setDisplayError(false);
-    QObject::connect(m_error.get(), &CError::ErrorEvent, m_error.get(), [this](QString& logLine) {
-        ++m_reports;
-        // The description sits between "|Message: " and the closing "|".
-        const qsizetype at = logLine.indexOf(QLatin1String("|Message: "));
-        if (at < 0) {
-            m_last = logLine;
-            return;
-        }
-        QString rest = logLine.mid(at + 10);
-        const qsizetype end = rest.lastIndexOf(QLatin1String("|"));
-        m_last = end >= 0 ? rest.left(end) : rest;
-        m_last.remove(QLatin1String("|CRITICAL"));
-        while (m_last.endsWith(QLatin1Char('|')))
-            m_last.chop(1);
-    });
-}
-
-CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error)
-{
-    if (!QFileInfo(fileName).isFile()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
-        return nullptr;
-    }
-    auto t = std::make_shared<CPrintTemplate>();
-    t->setError(reporter.error());
-    t->setDefaultPhoto(placeholderPhoto());
-    reporter.reset();
-    if (!t->ReadFile(fileName)) {
-        // The reader's reports name the file.
-        *error = reporter.reports() > 0 ? reporter.lastDescription()
-                                        : QStringLiteral("%1: not a template file").arg(fileName);
-        return nullptr;
-    }
-    if (const QString why = cardSizeProblem(*t); !why.isEmpty()) {
-        *error = QStringLiteral("%1: %2").arg(fileName, why);
-        return nullptr;
-    }
-    return t;
-}
-
-QStringList photoFieldNames(const CPrintTemplate& t)
-{
-    QStringList names;
-    for (const CDesignObjectPtr& o : t) {
-        const auto* photo = qobject_cast<const CPhotoObject*>(o.get());
-        if (photo && !photo->ImageName().isEmpty() && !names.contains(photo->ImageName(), Qt::CaseInsensitive))
-            names.append(photo->ImageName());
-    }
-    return names;
-}
-
-QString decodeDataStream(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromAnsi(bytes);
-}
-
-QString resolvePath(const QString& value, const QString& baseFolder)
-{
-    return QDir::isAbsolutePath(value) ? value : QDir(baseFolder).filePath(value);
-}
-
-namespace
-{
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
-} // namespace
-
-Picture readPhoto(const QString& path, QString* error)
-{
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("photo %1: no such file").arg(path);
-        return {};
-    }
-    if (info.size() > MaxPhotoFileBytes) {
-        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
-                     .arg(path)
-                     .arg(info.size())
-                     .arg(MaxPhotoFileBytes);
-        return {};
-    }
-    {
-        QImageReader probe(path);
-        const QSize size = probe.size();
-        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
-            *error = QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
-                         .arg(path)
-                         .arg(size.width())
-                         .arg(size.height());
-            return {};
-        }
-    }
-    QString why;
-    Picture p = Picture::fromFile(path, &why);
-    if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
-    return p;
-}
-
-bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
-{
-    // Opening a pipe would wait for a writer, and a device may never end.
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
-        return false;
-    }
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(fileName);
-        return false;
-    }
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(fileName, f.errorString());
-        return false;
-    }
-    if (f.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: %2 bytes, more than a data stream file may have (%3)")
-                     .arg(fileName)
-                     .arg(f.size())
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
-    if (bytes.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
-                     .arg(fileName)
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
-        // A CSV or name=value file read as a data stream would be one field
-        // named after the whole text, and every card would print blank.
-        const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error
-            = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                             "field, its name, the character with code 1, its value and the character with code 2)%2")
-                  .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
-        return false;
-    }
-    if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
-                     .arg(fileName)
-                     .arg(MaxDataStreamEntries);
-        return false;
-    }
-    data.SetCurrentDataStream(decodeDataStream(bytes));
-    const QString folder = QFileInfo(fileName).absolutePath();
-    for (const QString& name : photoFieldNames(t)) {
-        std::shared_ptr<CVariant> item;
-        for (const CVariantPtr& v : data)
-            if (v->keyText().compare(name, Qt::CaseInsensitive) == 0)
-                item = v;
-        if (!item)
-            continue;
-        const QString value = item->vValue().toString().trimmed();
-        if (value.isEmpty()) {
-            item->setvValue(QString());
-            continue;
-        }
-        QString why;
-        const Picture p = readPhoto(resolvePath(value, folder), &why);
-        if (p.isNull()) {
-            *error = QStringLiteral("%1: field %2: %3").arg(fileName, name, why);
-            return false;
-        }
-        item->setvValue(QVariant::fromValue(p));
-    }
-    return true;
-}
-
-QSizeF cardSizeInches(const CPrintTemplate& t)
-{
-    return QSizeF(t.Width(), t.Height());
-}
-
-QString cardSizeProblem(const CPrintTemplate& t)
-{
-    auto sane = [](double v) { return std::isfinite(v) && v >= 0.1 && v <= 200.0; };
-    if (sane(t.Width()) && sane(t.Height()))
-        return QString();
-    return QStringLiteral("the card's size %1 x %2 inches makes no sense (each side must be 0.1 to 200 inches)")
-        .arg(double(t.Width()), 0, 'g', 6)
-        .arg(double(t.Height()), 0, 'g', 6);
-}
-
-int largestPictureDpi(const CPrintTemplate& t)
-{
-    if (!cardSizeProblem(t).isEmpty())
-        return 0;
-    const double w = t.Width(), h = t.Height() * (t.Duplex() ? 2 : 1);
-    int dpi = int(
-        std::min({ std::sqrt(double(Picture::MaxPixels) / (w * h)), Picture::MaxSide / w, Picture::MaxSide / h }));
-    // Rounding up partial pixels can still tip it over: step down to fit.
-    while (dpi > 0) {
-        const QSize px = pictureBoxPixels(t, dpi);
-        if (px.width() <= Picture::MaxSide && px.height() <= Picture::MaxSide
-            && qint64(px.width()) * px.height() <= Picture::MaxPixels)
-            break;
-        --dpi;
-    }
-    return dpi;
-}
-
-QSize pictureBoxPixels(const CPrintTemplate& t, double dpi)
-{
-    // A hair of tolerance so an exact size (2.125 x 300 = 637.5 x 2) is not
-    // pushed up by rounding noise.
-    auto px = [dpi](double inches) { return std::max(1, int(std::ceil(inches * dpi - 1e-6))); };
-    return QSize(px(t.Width()), px(t.Height() * (t.Duplex() ? 2 : 1)));
-}
-
 PendingOutput::PendingOutput(const QString& finalName)
     : m_file(std::make_unique<OutputFile>(finalName))
 {
@@ -358,9 +112,20 @@ struct Prepared {
     std::vector<Picture> photos; // one per photo column
     bool end = false;
     QString fatal;
+    // Decoded photo bytes the record holds (a picture shared with the cache
+    // counts here too).
+    qint64 bytes() const
+    {
+        qint64 n = 0;
+        for (const Picture& p : photos)
+            n += p.isNull() ? 0 : p.memoryBytes();
+        return n;
+    }
 };
 
-// Bounded hand-over from the reading thread to the drawing thread.
+// Bounded hand-over from the reading thread to the drawing thread: at most
+// Capacity records and CardBatch::ReadAheadBytes of their photos (always at
+// least one record, however large).
 class RecordQueue
 {
 public:
@@ -368,10 +133,15 @@ public:
 
     void push(Prepared p)
     {
+        const qint64 bytes = p.bytes();
         std::unique_lock lock(m_mutex);
-        m_notFull.wait(lock, [this] { return m_queue.size() < Capacity || m_stop; });
+        m_notFull.wait(lock, [&] {
+            return m_stop
+                || (m_queue.size() < Capacity && (m_queue.empty() || m_bytes + bytes <= CardBatch::ReadAheadBytes));
+        });
         if (m_stop)
             return;
+        m_bytes += bytes;
         m_queue.push_back(std::move(p));
         m_notEmpty.notify_one();
     }
@@ -381,6 +151,7 @@ public:
         m_notEmpty.wait(lock, [this] { return !m_queue.empty(); });
         Prepared p = std::move(m_queue.front());
         m_queue.pop_front();
+        m_bytes -= p.bytes();
         m_notFull.notify_one();
         return p;
     }
@@ -400,6 +171,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_notFull, m_notEmpty;
     std::deque<Prepared> m_queue;
+    qint64 m_bytes = 0;
     bool m_stop = false;
 };
 
@@ -622,6 +394,8 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
                 break;
             }
             ++result.records;
+            if (!p.record.warning.isEmpty() && m_onWarning)
+                m_onWarning(Failure { p.record.number, p.record.line, p.record.warning });
             if (p.record.empty) {
                 ++result.empty;
             } else if (!p.record.error.isEmpty()) {

@@ -1,17 +1,11 @@
 #pragma once
-// What the command-line program and headless hosts need around a template
-// to produce cards: reading a template for unattended use, reading print
-// data from a data stream file, card sizes on raster and paper surfaces,
-// the placeholder photo, and CardBatch, which prints one card per record of
-// a CSV file into one streamed document.
+// What the command-line program and headless hosts need to produce cards:
+// the inputs (jobs/CardJobInputs.h), an output file replaced only when
+// complete, and CardBatch, which prints one card per record of a CSV file
+// into one streamed document.
 
-#include "errors/CError.h"
 #include "jobs/CardJobCsv.h"
-#include "platform/Picture.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
-#include <QSize>
-#include <QSizeF>
+#include "jobs/CardJobInputs.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -26,76 +20,6 @@ class OutputFile;
 
 namespace cardjob
 {
-
-// The 32 x 32, 24-bit smiling face photo objects show when they have no
-// photo of their own.
-KYTCORE_EXPORT Picture placeholderPhoto();
-
-// An error reporter that shows nothing and remembers the description of
-// the last report (the description part of its log line).
-class KYTCORE_EXPORT QuietError
-{
-public:
-    QuietError();
-    QuietError(const QuietError&) = delete;
-    QuietError& operator=(const QuietError&) = delete;
-    const CErrorPtr& error() const { return m_error; }
-    int reports() const { return m_reports; }
-    const QString& lastDescription() const { return m_last; }
-    void reset()
-    {
-        m_reports = 0;
-        m_last.clear();
-    }
-
-private:
-    CErrorPtr m_error;
-    int m_reports = 0;
-    QString m_last;
-};
-
-// Reads a template file with the placeholder photo set and the given
-// reporter. Null, with the reason in *error, when the file cannot be read
-// or is not a template.
-KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
-
-// The ImageName of every photo object, each once (letter case ignored).
-QStringList photoFieldNames(const CPrintTemplate& t);
-
-// Text of a data stream file: UTF-8 when it starts with a byte order mark
-// or is valid UTF-8 throughout, else Windows-1252 (what the library's own
-// writers produce).
-KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
-// Largest data stream file read, and most entries (fields) it may hold.
-inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
-inline constexpr qint64 MaxDataStreamEntries = 100000;
-// Fills data from a data stream file. Values under a photo field name are
-// picture files (relative to the data file's folder) and are replaced by
-// the picture; an empty value leaves the placeholder. False with the
-// reason in *error: not a regular file (a pipe or a device), too large,
-// no code-1/code-2 separators at all (a CSV or name=value file), too many
-// entries, or a photo that cannot be read.
-KYTCORE_EXPORT bool loadDataStreamFile(
-    const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
-
-// A photo file, within the bounds a card's photo may have (32 MiB, 16
-// megapixels). Null, with the reason in *error, when it cannot be used.
-Picture readPhoto(const QString& path, QString* error);
-
-// Resolves a picture path given in a data file relative to that file's folder.
-QString resolvePath(const QString& value, const QString& baseFolder);
-
-// One side of the card in inches.
-KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
-// Empty when the card's size can be drawn (each side 0.1 to 200 inches),
-// else what is wrong with it.
-KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
-// The largest resolution at which pictureBoxPixels stays within a
-// picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
-KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
-// A picture box that holds the whole card at dpi, both sides stacked for a
-// duplex card (as a picture box shows it); partial pixels count whole.
-KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
 
 // An output file written under a temporary name beside its final one and
 // moved over it only when complete, so a failed run never leaves a partial
@@ -164,8 +88,13 @@ public:
     using FailureSink = std::function<void(const Failure&)>;
     using ProgressSink = std::function<void(qint64 done)>;
 
-    // Bytes of decoded pictures kept for reuse.
+    // Bytes of decoded pictures kept for reuse, and held by records read
+    // ahead of the drawing. With one decoded photo being drawn, a batch's
+    // photos take at most about their sum plus the largest photo (a photo is
+    // at most 16 megapixels, 64 MiB decoded), however many distinct photos
+    // the CSV names.
     static constexpr qint64 PhotoCacheBytes = 64LL * 1024 * 1024;
+    static constexpr qint64 ReadAheadBytes = 64LL * 1024 * 1024;
 
     // The template must have been read already; its error reporter is
     // replaced for the run.
@@ -173,6 +102,8 @@ public:
 
     void setOptions(const Options& options) { m_options = options; }
     void setFailureSink(FailureSink sink) { m_onFailure = std::move(sink); }
+    // Records printed, but read in a doubtful way (CsvRecord::warning).
+    void setWarningSink(FailureSink sink) { m_onWarning = std::move(sink); }
     void setProgressSink(ProgressSink sink) { m_onProgress = std::move(sink); }
 
     // Prints every record, then ends the document (EndDoc).
@@ -189,6 +120,7 @@ private:
     CPrintTemplatePtr m_tpl;
     Options m_options;
     FailureSink m_onFailure;
+    FailureSink m_onWarning;
     ProgressSink m_onProgress;
 };
 

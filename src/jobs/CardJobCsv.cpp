@@ -1,6 +1,7 @@
 #include "jobs/CardJobCsv.h"
 
 #include "util/Ansi.h"
+#include "util/Strings.h"
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
@@ -12,7 +13,17 @@ namespace kyt
 namespace
 {
 constexpr qint64 ChunkBytes = 64 * 1024;
+
+// Valid UTF-8 holding at least one character beyond ASCII.
+bool isUtf8Text(const QByteArray& bytes)
+{
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(utf8(bytes));
+    return !utf8.hasError();
 }
+} // namespace
 
 bool CsvOptions::encodingFromName(const QString& name, Encoding* encoding)
 {
@@ -48,10 +59,17 @@ CsvReader::CsvReader(QIODevice* device, CsvOptions options)
 {
 }
 
+CsvReader::~CsvReader() = default;
+
 void CsvReader::detect()
 {
     m_encoding = m_options.encoding;
-    if (m_encoding == CsvOptions::Encoding::Auto) {
+    const QByteArray bom = m_device ? m_device->peek(2) : QByteArray();
+    if (bom == "\xFF\xFE" || bom == "\xFE\xFF") {
+        m_utf16
+            = std::make_unique<QStringDecoder>(bom == "\xFF\xFE" ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        m_encoding = CsvOptions::Encoding::Utf8; // as nextByte hands it on
+    } else if (m_encoding == CsvOptions::Encoding::Auto) {
         // One pass over the whole input (it must be seekable): invalid UTF-8
         // anywhere means the file was written in the Windows code page.
         m_encoding = CsvOptions::Encoding::Utf8;
@@ -93,6 +111,10 @@ void CsvReader::detect()
             if (counts[i] > counts[0] && counts[i] >= counts[i == 1 ? 2 : 1])
                 m_delimiter = candidates[i];
     }
+    // Old Mac exports end lines with CR alone: a CR and no LF in the first
+    // record's reach.
+    const QByteArray head = m_device ? m_device->peek(MaxRecordBytes) : QByteArray();
+    m_crOnly = head.contains('\r') && !head.contains('\n');
 }
 
 int CsvReader::nextByte()
@@ -105,6 +127,12 @@ int CsvReader::nextByte()
         if (m_buffer.isEmpty()) {
             m_eof = true;
             return -1;
+        }
+        if (m_utf16) {
+            // A code unit split between two chunks waits in the decoder.
+            m_buffer = QString((*m_utf16)(m_buffer)).toUtf8();
+            if (m_buffer.isEmpty())
+                return nextByte();
         }
         if (m_first) {
             m_first = false;
@@ -144,6 +172,8 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 break;
             }
             any = true;
+            if (c == '\r' && m_crOnly)
+                c = '\n';
             if (!tooLong && ++bytes > MaxRecordBytes) {
                 // Keep parsing to find the record's end, but hold nothing more.
                 tooLong = true;
@@ -190,23 +220,36 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 inQuotes = quoted = true;
                 continue;
             }
-            if (error.isEmpty()) {
-                if (afterQuote)
-                    error = QStringLiteral("text follows a closing quote");
-                else if (c == '"')
-                    error = QStringLiteral("a quote inside an unquoted field");
-            }
+            if (error.isEmpty() && afterQuote)
+                error = QStringLiteral("text follows a closing quote");
+            else if (c == '"' && record.warning.isEmpty())
+                record.warning = QStringLiteral("a quote inside an unquoted field (field %1) was kept as a character")
+                                     .arg(fields.size() + 1);
             if (!tooLong)
                 field.append(char(c));
         }
         // A blank line is no record.
         if (error.isEmpty() && fields.size() == 1 && fields[0].isEmpty() && !quoted)
             continue;
+        for (size_t i = 0; error.isEmpty() && i < fields.size(); ++i)
+            if (fields[i].contains('\0'))
+                error
+                    = QStringLiteral("field %1 holds a NUL character (code 0): the file is damaged or not text (UTF-16 "
+                                     "needs its byte order mark)")
+                          .arg(i + 1);
         if (error.isEmpty()) {
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             for (const QByteArray& f : fields) {
                 if (m_encoding == CsvOptions::Encoding::Windows1252) {
                     record.fields.append(fromAnsi(f));
+                    // Auto chose the code page because other records are not
+                    // UTF-8; a record that is reads as mojibake.
+                    if (m_options.encoding == CsvOptions::Encoding::Auto && record.warning.isEmpty() && isUtf8Text(f))
+                        record.warning = QStringLiteral("field %1 is UTF-8 while the file is read as Windows-1252 "
+                                                        "(other records are not UTF-8): it reads \"%2\", not \"%3\"; "
+                                                        "save the file in one encoding")
+                                             .arg(record.fields.size())
+                                             .arg(record.fields.last().left(40), QString::fromUtf8(f).left(40));
                     continue;
                 }
                 record.fields.append(decoder(f));
@@ -223,9 +266,13 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 record.fields.clear(); // nothing to print, whatever its width
         }
         if (error.isEmpty() && checkWidth && !record.empty && record.fields.size() != m_header.size())
-            error = QStringLiteral("%1 fields where the header has %2").arg(record.fields.size()).arg(m_header.size());
-        if (!error.isEmpty())
+            error = QStringLiteral("%1 where the header has %2")
+                        .arg(Counted(record.fields.size(), "field"))
+                        .arg(m_header.size());
+        if (!error.isEmpty()) {
             record.fields.clear();
+            record.warning.clear();
+        }
         record.error = error;
         return true;
     }

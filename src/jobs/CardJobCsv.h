@@ -1,7 +1,8 @@
 #pragma once
 // A streaming reader of delimited records as spreadsheets write them
 // (quoting as RFC 4180 has it, a header row naming the columns; comma,
-// semicolon or tab; UTF-8 or Windows-1252). It holds one record at a time,
+// semicolon or tab; UTF-8 or Windows-1252, or UTF-16 with its byte order
+// mark; lines ended by LF, CR LF or CR alone). It holds one record at a time,
 // so a file of any length is read in bounded memory; a record that is
 // damaged (bad quoting, invalid UTF-8, too long) comes back with an error
 // and the reader carries on with the next one.
@@ -11,8 +12,10 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QIODevice;
+class QStringDecoder;
 
 namespace kyt
 {
@@ -22,6 +25,7 @@ struct CsvRecord {
     qint64 number = 0; // 1-based among the data records (the header is 0)
     qint64 line = 0; // line of the file where the record begins
     QString error; // empty when the record is sound
+    QString warning; // read, but maybe not as meant (a lone quote kept, an encoding at odds)
     bool empty = false; // every field blank (",,,," rows of a spreadsheet export)
 };
 
@@ -29,6 +33,7 @@ struct KYTCORE_PRIVATE_EXPORT CsvOptions {
     enum class Encoding { Auto, Utf8, Windows1252 };
     // Auto: UTF-8 when the whole input is valid UTF-8 (or starts with a byte
     // order mark), else Windows-1252, the default of most spreadsheet exports.
+    // A UTF-16 byte order mark wins over any choice.
     Encoding encoding = Encoding::Auto;
     // 0: the one of comma, semicolon and tab the header row holds most often.
     char delimiter = 0;
@@ -46,6 +51,9 @@ public:
     static constexpr qint64 MaxRecordBytes = 1 << 20;
 
     explicit CsvReader(QIODevice* device, CsvOptions options = {});
+    ~CsvReader();
+    CsvReader(const CsvReader&) = delete;
+    CsvReader& operator=(const CsvReader&) = delete;
 
     // Reads the header row: at least one column, no empty or repeated
     // (letter case ignored) names. False with the reason in *error.
@@ -58,8 +66,10 @@ public:
     CsvOptions::Encoding encoding() const { return m_encoding; }
 
     // The next data record; false at the end of the input. Blank lines are
-    // skipped. A record whose field count differs from the header's comes
-    // back with an error.
+    // skipped. A record whose field count differs from the header's, or that
+    // holds a NUL character, comes back with an error. A quote inside an
+    // unquoted field is kept as a character, as spreadsheets read it, with a
+    // warning; so is a record of valid UTF-8 in a file read as Windows-1252.
     bool next(CsvRecord& record);
 
 private:
@@ -79,6 +89,9 @@ private:
     CsvOptions m_options;
     char m_delimiter = ',';
     CsvOptions::Encoding m_encoding = CsvOptions::Encoding::Utf8;
+    bool m_crOnly = false; // lines end with CR alone
+    // UTF-16 input (known from its byte order mark) is read as UTF-8.
+    std::unique_ptr<QStringDecoder> m_utf16;
 };
 
 } // namespace kyt

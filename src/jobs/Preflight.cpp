@@ -1,7 +1,7 @@
 #include "jobs/Preflight.h"
 
 #include "barcode/modBarCodeRoutines.h"
-#include "jobs/CardJob.h"
+#include "jobs/CardJobInputs.h"
 #include "objects/CDataObject.h"
 #include "objects/CLogoObject.h"
 #include "objects/CParseString.h"
@@ -112,6 +112,22 @@ QString barcodeFontProblem(const CTextObjectBase& o)
         .arg(o.Name(), subject(o), symbology(o.BarcodeTypeNumber()), font, what, wanted);
 }
 
+// A font size the surfaces refuse (a damaged file's -1 or 32767): the
+// object is not drawn. Empty when the size can be drawn.
+QString fontSizeProblem(const CTextObjectBase& o, Surface& probe)
+{
+    try {
+        // A size fitted to the box starts from the object's own.
+        probe.setFontSize(o.FontToFit() ? double(o.FontSize()) : CTextObjectBase::ScaledFontSize(o.FontSize(), 1));
+        return QString();
+    } catch (const KytError& e) {
+        return QStringLiteral("%1 (%2): font size %3 pt cannot be drawn (%4)")
+            .arg(o.Name(), subject(o))
+            .arg(o.FontSize())
+            .arg(e.description());
+    }
+}
+
 // Render draws a text at its font size from the box's edge and cuts
 // nothing, so a symbol or text wider than its box prints over its
 // neighbours. Measured with the font metrics render uses; empty when it
@@ -119,7 +135,7 @@ QString barcodeFontProblem(const CTextObjectBase& o)
 QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
 {
     if (o.FontToFit() || TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty()
-        || !probe.setFontName(o.FontName()))
+        || !probe.setFontName(o.FontName()) || !fontSizeProblem(o, probe).isEmpty())
         return QString(); // nothing drawn, or reported under barcodes or fonts
     probe.setFontBold(o.Bold());
     probe.setFontItalic(o.Italic());
@@ -150,6 +166,12 @@ public:
             m_report.findings.push_back({ false, topic, text });
     }
     void ok(const QString& topic, const QString& text) { m_report.findings.push_back({ true, topic, text }); }
+    // Printing goes on, but the result may not be what was meant.
+    void warning(const QString& topic, const QString& text)
+    {
+        if (++m_warnings[topic] <= MaxListed)
+            m_report.findings.push_back({ true, topic, text, true });
+    }
     int count(const QString& topic) const { return m_counts.value(topic); }
     // "... and N more" for a topic that went past the listing limit.
     void finish()
@@ -158,11 +180,16 @@ public:
             if (it.value() > MaxListed)
                 m_report.findings.push_back(
                     { false, it.key(), QStringLiteral("... and %1 more like these").arg(it.value() - MaxListed) });
+        for (auto it = m_warnings.cbegin(); it != m_warnings.cend(); ++it)
+            if (it.value() > MaxListed)
+                m_report.findings.push_back({ true, it.key(),
+                    QStringLiteral("... and %1 more warnings like these").arg(it.value() - MaxListed), true });
     }
 
 private:
     Report& m_report;
     QHash<QString, int> m_counts;
+    QHash<QString, int> m_warnings;
 };
 
 QImage greyBand(const QImage& card, const QRectF& inches, double dpi)
@@ -281,293 +308,398 @@ std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintDat
     return out;
 }
 
-Report check(const QString& templateFile, const Options& options)
+namespace
 {
-    Report report;
-    Collector c(report);
-    cardjob::QuietError reporter;
-    QString error;
-    const CPrintTemplatePtr t = cardjob::loadTemplate(templateFile, reporter, &error);
-    if (!t) {
-        c.problem(QStringLiteral("template"), error);
-        return report;
-    }
-    t->setScalor(1);
 
-    // Layout: every boxed object on the card (both sides of a two-sided one).
-    const double cardW = t->Width();
-    const double cardH = t->Height() * (t->Duplex() ? 2 : 1);
-    const double eps = 1e-4;
-    for (const CDesignObjectPtr& o : *t) {
-        if (qobject_cast<const CParseString*>(o.get()))
-            continue; // drawn where the surface's position is; no box
-        const double l = o->left(), tp = o->top(), w = o->Width(), h = o->Height();
-        if (l < -eps || tp < -eps || l + w > cardW + eps || tp + h > cardH + eps)
-            c.problem(QStringLiteral("layout"),
-                QStringLiteral("%1 (%2) at %3, %4 sized %5 x %6 in lies outside the %7 x %8 in card")
-                    .arg(o->Name(), o->ObjectType())
-                    .arg(l)
-                    .arg(tp)
-                    .arg(w)
-                    .arg(h)
-                    .arg(cardW)
-                    .arg(cardH));
+// One preflight run: each kind of finding has its member.
+class Checker
+{
+public:
+    Checker(const CPrintTemplatePtr& t, const Options& options, Collector& c, cardjob::QuietError& reporter)
+        : m_t(t)
+        , m_options(options)
+        , m_c(c)
+        , m_reporter(reporter)
+        , m_measure(QSize(1, 1), options.dpi)
+        , m_used(fieldsUsed(*t))
+        , m_photos(cardjob::photoFieldNames(*t))
+    {
+        m_t->setScalor(1);
+        m_measure.setScaleMode(Surface::vbInches);
     }
-    // Texts and barcodes fit their box (static texts here, data fields with
-    // each card's data); barcodes have the font that makes bars of them.
-    registerBarcodeFonts(); // as rendering does, so the project's own fonts count
-    PictureBoxSurface measure(QSize(1, 1), options.dpi);
-    measure.setScaleMode(Surface::vbInches);
-    auto overflows = [&](CPrintData* data, const QString& which) {
-        for (const CDesignObjectPtr& o : *t) {
+
+    void run()
+    {
+        layoutBounds();
+        registerBarcodeFonts(); // as rendering does, so the project's own fonts count
+        overflows(nullptr, QString());
+        barcodeFonts();
+        fonts();
+        logos();
+        if (!m_options.dataFile.isEmpty())
+            withDataStream();
+        else if (!m_options.csvFile.isEmpty())
+            withCsv();
+        else
+            withoutData();
+        summary();
+    }
+
+private:
+    bool withData() const { return !m_options.dataFile.isEmpty() || !m_options.csvFile.isEmpty(); }
+
+    // Every boxed object on the card (both sides of a two-sided one).
+    void layoutBounds()
+    {
+        const double cardW = m_t->Width();
+        const double cardH = m_t->Height() * (m_t->Duplex() ? 2 : 1);
+        const double eps = 1e-4;
+        for (const CDesignObjectPtr& o : *m_t) {
+            if (qobject_cast<const CParseString*>(o.get()))
+                continue; // drawn where the surface's position is; no box
+            const double l = o->left(), tp = o->top(), w = o->Width(), h = o->Height();
+            if (l < -eps || tp < -eps || l + w > cardW + eps || tp + h > cardH + eps)
+                m_c.problem(QStringLiteral("layout"),
+                    QStringLiteral("%1 (%2) at %3, %4 sized %5 x %6 in lies outside the %7 x %8 in card")
+                        .arg(o->Name(), o->ObjectType())
+                        .arg(l)
+                        .arg(tp)
+                        .arg(w)
+                        .arg(h)
+                        .arg(cardW)
+                        .arg(cardH));
+        }
+    }
+
+    // Texts and barcodes fit their box: static texts without data, data
+    // fields with each card's data.
+    void overflows(CPrintData* data, const QString& which)
+    {
+        for (const CDesignObjectPtr& o : *m_t) {
             const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
             const bool field = qobject_cast<const CDataObject*>(o.get()) != nullptr;
             if (!text || field != (data != nullptr))
                 continue;
             const std::optional<QString> value = barcodeValue(*text, data);
-            const QString why = value ? overflow(*text, *value, measure) : QString();
+            const QString why = value ? overflow(*text, *value, m_measure) : QString();
             if (!why.isEmpty())
-                c.problem(QStringLiteral("layout"), which.isEmpty() ? why : QStringLiteral("%1: %2").arg(which, why));
+                m_c.problem(QStringLiteral("layout"), which.isEmpty() ? why : QStringLiteral("%1: %2").arg(which, why));
         }
-    };
-    overflows(nullptr, QString());
-    for (const CDesignObjectPtr& o : *t) {
-        const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
-        if (text && text->Barcode())
-            if (const QString why = barcodeFontProblem(*text); !why.isEmpty())
-                c.problem(QStringLiteral("barcodes"), why);
     }
 
-    // Fonts: the ones a surface refuses are drawn in another font.
+    // Barcodes have the font that makes bars of them.
+    void barcodeFonts()
+    {
+        for (const CDesignObjectPtr& o : *m_t) {
+            const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
+            if (text && text->Barcode())
+                if (const QString why = barcodeFontProblem(*text); !why.isEmpty())
+                    m_c.problem(QStringLiteral("barcodes"), why);
+        }
+    }
+
+    // The fonts a surface refuses are drawn in another font; a size it
+    // refuses is not drawn at all.
+    void fonts()
     {
         PictureBoxSurface probe(QSize(1, 1), 96);
         QStringList checked;
-        for (const CDesignObjectPtr& o : *t) {
+        for (const CDesignObjectPtr& o : *m_t) {
             const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
-            if (!text || checked.contains(text->FontName(), Qt::CaseInsensitive))
+            if (!text)
+                continue;
+            if (const QString why = fontSizeProblem(*text, probe); !why.isEmpty())
+                m_c.problem(QStringLiteral("fonts"), why);
+            if (checked.contains(text->FontName(), Qt::CaseInsensitive))
                 continue;
             checked.append(text->FontName());
             if (!probe.setFontName(text->FontName()))
-                c.problem(QStringLiteral("fonts"),
+                m_c.problem(QStringLiteral("fonts"),
                     QStringLiteral("font \"%1\" (used by %2) is not installed").arg(text->FontName(), o->Name()));
         }
-        if (c.count(QStringLiteral("fonts")) == 0)
-            c.ok(QStringLiteral("fonts"),
+        if (m_c.count(QStringLiteral("fonts")) == 0)
+            m_c.ok(QStringLiteral("fonts"),
                 checked.isEmpty() ? QStringLiteral("no text objects")
                                   : QStringLiteral("installed: %1").arg(checked.join(QLatin1String(", "))));
     }
 
     // Pictures the template itself holds.
-    for (const CDesignObjectPtr& o : *t)
-        if (const auto* logo = qobject_cast<const CLogoObject*>(o.get()); logo && logo->Image().isNull())
-            c.problem(QStringLiteral("pictures"), QStringLiteral("logo %1 has no picture").arg(o->Name()));
+    void logos()
+    {
+        for (const CDesignObjectPtr& o : *m_t)
+            if (const auto* logo = qobject_cast<const CLogoObject*>(o.get()); logo && logo->Image().isNull())
+                m_c.problem(QStringLiteral("pictures"), QStringLiteral("logo %1 has no picture").arg(o->Name()));
+    }
 
-    const QStringList used = fieldsUsed(*t);
-    const QStringList photos = cardjob::photoFieldNames(*t);
-    qint64 cardsScanned = 0, barcodesRead = 0, namesUnread = 0;
     // Renders one card and reads its barcodes back. A card without barcodes
     // is rendered too: one that cannot be drawn fails.
-    auto verify = [&](const std::shared_ptr<CPrintData>& data, const QString& which) {
-        if (!options.reader)
+    void verify(const std::shared_ptr<CPrintData>& data, const QString& which)
+    {
+        if (!m_options.reader)
             return;
-        const std::vector<ExpectedBarcode> expected = expectedBarcodes(*t, data.get());
+        const std::vector<ExpectedBarcode> expected = expectedBarcodes(*m_t, data.get());
         if (!data) {
             // A field name a symbology cannot carry is drawn, but not as a value to read.
-            for (const CDesignObjectPtr& o : *t)
+            for (const CDesignObjectPtr& o : *m_t)
                 if (const auto* field = qobject_cast<const CDataObject*>(o.get());
                     field && field->Barcode() && !field->BarcodeProblem(field->DataFieldName()).isEmpty())
-                    ++namesUnread;
+                    ++m_namesUnread;
         }
         try {
-            PictureBoxSurface box(cardjob::pictureBoxPixels(*t, options.dpi), options.dpi);
-            reporter.reset();
-            if (!t->Render(box, data, 0, 0) || reporter.reports() > 0) {
-                c.problem(QStringLiteral("scan"),
+            PictureBoxSurface box(cardjob::pictureBoxPixels(*m_t, m_options.dpi), m_options.dpi);
+            m_reporter.reset();
+            if (!m_t->Render(box, data, 0, 0) || m_reporter.reports() > 0) {
+                m_c.problem(QStringLiteral("scan"),
                     QStringLiteral("%1: the card could not be drawn: %2%3")
-                        .arg(which, reporter.lastDescription(),
+                        .arg(which, m_reporter.lastDescription(),
                             data ? QString() : QStringLiteral(" (--csv or --data give it its field values)")));
                 return;
             }
-            ++cardsScanned;
+            ++m_cardsScanned;
             const QImage card = box.Image();
             for (const ExpectedBarcode& e : expected) {
-                const QStringList read = options.reader(greyBand(card, e.inches, options.dpi));
+                const QStringList read = m_options.reader(greyBand(card, e.inches, m_options.dpi));
                 if (read.contains(e.value)) {
-                    ++barcodesRead;
+                    ++m_barcodesRead;
                     continue;
                 }
-                c.problem(QStringLiteral("scan"),
+                m_c.problem(QStringLiteral("scan"),
                     read.isEmpty() ? QStringLiteral("%1: barcode %2 cannot be read (it should carry \"%3\")")
                                          .arg(which, e.object, e.value)
                                    : QStringLiteral("%1: barcode %2 reads \"%3\" where \"%4\" is expected")
                                          .arg(which, e.object, read.join(QLatin1String("\", \"")), e.value));
             }
         } catch (const std::exception& ex) {
-            c.problem(QStringLiteral("scan"), QStringLiteral("%1: %2").arg(which, QString::fromLocal8Bit(ex.what())));
+            m_c.problem(QStringLiteral("scan"), QStringLiteral("%1: %2").arg(which, QString::fromLocal8Bit(ex.what())));
         }
-    };
+    }
 
-    if (!options.dataFile.isEmpty()) {
-        auto data = std::make_shared<CPrintData>();
-        if (!cardjob::loadDataStreamFile(options.dataFile, *t, *data, &error)) {
-            c.problem(QStringLiteral("data"), error);
-        } else {
-            QStringList provided;
-            for (const CVariantPtr& v : *data)
-                provided.append(v->keyText());
-            const QStringList missing = missingFields(*t, provided);
-            if (!missing.isEmpty())
-                c.problem(QStringLiteral("fields"), missingFieldsMessage(options.dataFile, missing, provided));
-            else
-                c.ok(QStringLiteral("fields"), QStringLiteral("%1 used, all provided").arg(used.size()));
-            const QString bc = barcodeProblem(*t, data.get());
-            overflows(data.get(), options.dataFile);
-            if (!bc.isEmpty())
-                c.problem(QStringLiteral("barcodes"), bc);
-            else
-                verify(data, options.dataFile);
-        }
-    } else if (!options.csvFile.isEmpty()) {
-        QFile f(options.csvFile);
-        if (!QFileInfo(options.csvFile).isFile() || !f.open(QIODevice::ReadOnly)) {
-            c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(options.csvFile));
-        } else {
-            CsvReader reader(&f, options.csv);
-            if (!reader.readHeader(&error)) {
-                c.problem(QStringLiteral("data"), QStringLiteral("%1: %2").arg(options.csvFile, error));
-            } else {
-                const QStringList header = reader.header();
-                const QStringList missing = missingFields(*t, header);
-                if (!missing.isEmpty())
-                    c.problem(QStringLiteral("fields"), missingFieldsMessage(options.csvFile, missing, header));
-                else
-                    c.ok(QStringLiteral("fields"),
-                        QStringLiteral("%1 used, all among the %2 columns").arg(used.size()).arg(header.size()));
-                QStringList unused;
-                for (const QString& column : header)
-                    if (!used.contains(column, Qt::CaseInsensitive))
-                        unused.append(column);
-                if (!unused.isEmpty())
-                    c.ok(QStringLiteral("fields"),
-                        QStringLiteral("columns the template does not use: %1%2")
-                            .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
-                                unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
-                                                          : QString()));
-                const QString folder = QFileInfo(options.csvFile).absolutePath();
-                QHash<QString, QString> photoChecked; // path -> problem
-                qint64 records = 0, empty = 0, damaged = 0;
-                auto data = std::make_shared<CPrintData>();
-                CsvRecord r;
-                while (reader.next(r)) {
-                    ++records;
-                    if (r.number > options.maxRecords)
-                        continue;
-                    const QString which = QStringLiteral("record %1 (line %2)").arg(r.number).arg(r.line);
-                    if (r.empty) {
-                        ++empty;
-                        continue;
-                    }
-                    if (!r.error.isEmpty()) {
-                        ++damaged;
-                        c.problem(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.error));
-                        continue;
-                    }
-                    bool photosOk = true;
-                    for (qsizetype i = 0; i < header.size(); ++i) {
-                        QVariant value = r.fields[i];
-                        if (photos.contains(header[i], Qt::CaseInsensitive)) {
-                            value = QString();
-                            const QString path = r.fields[i].trimmed();
-                            if (!path.isEmpty()) {
-                                const QString full = cardjob::resolvePath(path, folder);
-                                // Decoded only when the cards are rendered; else probed.
-                                if (options.reader) {
-                                    QString why;
-                                    const Picture p = cardjob::readPhoto(full, &why);
-                                    if (p.isNull()) {
-                                        c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
-                                        photosOk = false;
-                                    }
-                                    value = QVariant::fromValue(p);
-                                } else {
-                                    if (!photoChecked.contains(full)) {
-                                        QImageReader probe(full);
-                                        photoChecked.insert(full,
-                                            !QFileInfo(full).isFile()
-                                                ? QStringLiteral("photo %1: no such file").arg(full)
-                                                : !probe.canRead()
-                                                ? QStringLiteral("photo %1: not a readable picture").arg(full)
-                                                : QString());
-                                    }
-                                    if (!photoChecked.value(full).isEmpty()) {
-                                        c.problem(QStringLiteral("pictures"),
-                                            QStringLiteral("%1: %2").arg(which, photoChecked.value(full)));
-                                        photosOk = false;
-                                    }
-                                }
-                            }
-                        }
-                        data->Add(header[i], value);
-                        data->Item(header[i])->setvValue(value);
-                    }
-                    const QString bc = barcodeProblem(*t, data.get());
-                    overflows(data.get(), which);
-                    if (!bc.isEmpty())
-                        c.problem(QStringLiteral("barcodes"), QStringLiteral("%1: %2").arg(which, bc));
-                    else if (photosOk)
-                        verify(data, which);
-                }
-                c.ok(QStringLiteral("records"),
-                    QStringLiteral("%1 records: %2 empty (skipped when printing), %3 damaged%4")
-                        .arg(records)
-                        .arg(empty)
-                        .arg(damaged)
-                        .arg(records > options.maxRecords
-                                ? QStringLiteral("; only the first %1 were checked").arg(options.maxRecords)
-                                : QString()));
-                if (records == empty)
-                    c.problem(
-                        QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(options.csvFile));
-            }
-        }
-    } else {
-        c.ok(QStringLiteral("fields"),
-            used.isEmpty() ? QStringLiteral("the template uses no fields")
-                           : QStringLiteral("the template uses %1 (no data given to compare)")
-                                 .arg(used.join(QLatin1String(", "))));
-        const QString bc = barcodeProblem(*t, nullptr);
+    // The barcodes and boxes of one card's data, then the card read back.
+    void oneCard(const std::shared_ptr<CPrintData>& data, const QString& which, bool photosOk)
+    {
+        const QString bc = barcodeProblem(*m_t, data.get());
+        overflows(data.get(), which);
         if (!bc.isEmpty())
-            c.problem(QStringLiteral("barcodes"), bc);
+            m_c.problem(QStringLiteral("barcodes"), which.isEmpty() ? bc : QStringLiteral("%1: %2").arg(which, bc));
+        else if (photosOk)
+            verify(data, which);
+    }
+
+    void withDataStream()
+    {
+        auto data = std::make_shared<CPrintData>();
+        QString error;
+        if (!cardjob::loadDataStreamFile(m_options.dataFile, *m_t, *data, &error)) {
+            m_c.problem(QStringLiteral("data"), error);
+            return;
+        }
+        QStringList provided;
+        for (const CVariantPtr& v : *data)
+            provided.append(v->keyText());
+        const QStringList missing = missingFields(*m_t, provided);
+        if (!missing.isEmpty())
+            m_c.problem(QStringLiteral("fields"), missingFieldsMessage(m_options.dataFile, missing, provided));
+        else
+            m_c.ok(
+                QStringLiteral("fields"), QStringLiteral("%1 used, all provided").arg(Counted(m_used.size(), "field")));
+        const QString bc = barcodeProblem(*m_t, data.get());
+        overflows(data.get(), m_options.dataFile);
+        if (!bc.isEmpty())
+            m_c.problem(QStringLiteral("barcodes"), bc);
+        else
+            verify(data, m_options.dataFile);
+    }
+
+    // The CSV's columns against the fields used.
+    void csvColumns(const QStringList& header)
+    {
+        const QStringList missing = missingFields(*m_t, header);
+        if (!missing.isEmpty())
+            m_c.problem(QStringLiteral("fields"), missingFieldsMessage(m_options.csvFile, missing, header));
+        else
+            m_c.ok(QStringLiteral("fields"),
+                QStringLiteral("%1 used, all among the CSV's %2")
+                    .arg(Counted(m_used.size(), "field"), Counted(header.size(), "column")));
+        QStringList unused;
+        for (const QString& column : header)
+            if (!m_used.contains(column, Qt::CaseInsensitive))
+                unused.append(column);
+        if (!unused.isEmpty())
+            m_c.ok(QStringLiteral("fields"),
+                QStringLiteral("columns the template does not use: %1%2")
+                    .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
+                        unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
+                                                  : QString()));
+    }
+
+    // A photo value of a record: decoded when the cards are rendered, else
+    // held to the same limits from its file and header alone.
+    QVariant csvPhoto(const QString& full, const QString& which, bool* ok)
+    {
+        if (m_options.reader) {
+            QString why;
+            const Picture p = cardjob::readPhoto(full, &why);
+            if (p.isNull()) {
+                m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                *ok = false;
+            }
+            return QVariant::fromValue(p);
+        }
+        auto it = m_photoChecked.find(full);
+        if (it == m_photoChecked.end())
+            it = m_photoChecked.insert(full, cardjob::photoProblem(full));
+        if (!it.value().isEmpty()) {
+            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, it.value()));
+            *ok = false;
+        }
+        return QString();
+    }
+
+    void withCsv()
+    {
+        const QString& csv = m_options.csvFile;
+        QFile f(csv);
+        if (!QFileInfo(csv).isFile() || !f.open(QIODevice::ReadOnly)) {
+            m_c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(csv));
+            return;
+        }
+        CsvReader reader(&f, m_options.csv);
+        QString error;
+        if (!reader.readHeader(&error)) {
+            m_c.problem(QStringLiteral("data"), QStringLiteral("%1: %2").arg(csv, error));
+            return;
+        }
+        const QStringList header = reader.header();
+        csvColumns(header);
+        const QString folder = QFileInfo(csv).absolutePath();
+        qint64 records = 0, empty = 0, damaged = 0;
+        auto data = std::make_shared<CPrintData>();
+        CsvRecord r;
+        while (reader.next(r)) {
+            ++records;
+            if (r.number > m_options.maxRecords)
+                continue;
+            const QString which = QStringLiteral("record %1 (line %2)").arg(r.number).arg(r.line);
+            if (!r.warning.isEmpty())
+                m_c.warning(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.warning));
+            if (r.empty) {
+                ++empty;
+                continue;
+            }
+            if (!r.error.isEmpty()) {
+                ++damaged;
+                m_c.problem(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.error));
+                continue;
+            }
+            bool photosOk = true;
+            for (qsizetype i = 0; i < header.size(); ++i) {
+                QVariant value = r.fields[i];
+                if (m_photos.contains(header[i], Qt::CaseInsensitive)) {
+                    const QString path = r.fields[i].trimmed();
+                    value = path.isEmpty() ? QVariant(QString())
+                                           : csvPhoto(cardjob::resolvePath(path, folder), which, &photosOk);
+                }
+                data->Add(header[i], value);
+                data->Item(header[i])->setvValue(value);
+            }
+            oneCard(data, which, photosOk);
+        }
+        if (records > m_options.maxRecords)
+            m_c.warning(QStringLiteral("records"),
+                QStringLiteral("only the first %1 of the %2 were checked")
+                    .arg(m_options.maxRecords)
+                    .arg(Counted(records, "record")));
+        if (records == empty)
+            m_c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(csv));
+        else if (damaged == 0)
+            m_c.ok(QStringLiteral("records"),
+                empty == 0 ? QStringLiteral("%1, none empty or damaged").arg(Counted(records, "record"))
+                           : QStringLiteral("%1, %2 empty (skipped when printing), none damaged")
+                                 .arg(Counted(records, "record"))
+                                 .arg(empty));
+    }
+
+    void withoutData()
+    {
+        m_c.ok(QStringLiteral("fields"),
+            m_used.isEmpty() ? QStringLiteral("the template uses no fields")
+                             : QStringLiteral("the template uses %1 (no data given to compare)")
+                                   .arg(m_used.join(QLatin1String(", "))));
+        const QString bc = barcodeProblem(*m_t, nullptr);
+        if (!bc.isEmpty())
+            m_c.problem(QStringLiteral("barcodes"), bc);
         else
             verify(nullptr, QStringLiteral("the card without data"));
     }
-    if (c.count(QStringLiteral("layout")) == 0)
-        c.ok(QStringLiteral("layout"),
-            QStringLiteral("all %1 objects lie on the card, every text and barcode within its box%2")
-                .arg(t->Count())
-                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
-                        ? QStringLiteral(" (data fields are measured with their values: --csv or --data)")
-                        : QString()));
-    if (c.count(QStringLiteral("barcodes")) == 0)
-        c.ok(QStringLiteral("barcodes"), QStringLiteral("every value can be drawn"));
-    if (c.count(QStringLiteral("pictures")) == 0)
-        c.ok(QStringLiteral("pictures"), QStringLiteral("all present"));
-    if (options.reader && cardsScanned == 0)
-        c.problem(QStringLiteral("scan"), QStringLiteral("no card was rendered, so no barcode was read back"));
-    else if (options.reader)
-        c.ok(QStringLiteral("scan"),
-            QStringLiteral("%1 rendered at %2 dpi, %3 read back as expected%4")
-                .arg(Counted(cardsScanned, "card"))
-                .arg(options.dpi)
-                .arg(Counted(barcodesRead, "barcode"))
-                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
-                        ? QStringLiteral(" (without data: data fields show their field names, as render draws "
-                                         "them%1)")
-                              .arg(namesUnread > 0 ? QStringLiteral("; %1 barcodes of field names their symbology "
-                                                                    "cannot carry were not read")
-                                                         .arg(namesUnread)
-                                                   : QString())
-                        : QString()));
+
+    // An "ok" line for each topic that found nothing wrong.
+    void summary()
+    {
+        if (m_c.count(QStringLiteral("layout")) == 0)
+            m_c.ok(QStringLiteral("layout"),
+                QStringLiteral("%1 on the card, every text and barcode within its box%2")
+                    .arg(m_t->Count() == 1 ? QStringLiteral("the one object lies")
+                                           : QStringLiteral("all %1 objects lie").arg(m_t->Count()))
+                    .arg(withData()
+                            ? QString()
+                            : QStringLiteral(" (data fields are measured with their values: --csv or --data)")));
+        if (m_c.count(QStringLiteral("barcodes")) == 0)
+            m_c.ok(QStringLiteral("barcodes"), QStringLiteral("every value can be drawn"));
+        if (m_c.count(QStringLiteral("pictures")) == 0)
+            m_c.ok(QStringLiteral("pictures"), QStringLiteral("all present"));
+        if (m_options.reader && m_cardsScanned == 0 && m_c.count(QStringLiteral("scan")) == 0)
+            m_c.problem(QStringLiteral("scan"), QStringLiteral("no card was rendered, so no barcode was read back"));
+        else if (m_options.reader && m_c.count(QStringLiteral("scan")) == 0)
+            m_c.ok(QStringLiteral("scan"),
+                QStringLiteral("%1 rendered at %2 dpi, %3 read back as expected%4")
+                    .arg(Counted(m_cardsScanned, "card"))
+                    .arg(m_options.dpi)
+                    .arg(Counted(m_barcodesRead, "barcode"))
+                    .arg(withData()
+                            ? QString()
+                            : QStringLiteral(" (without data: data fields show their field names, as render "
+                                             "draws them%1)")
+                                  .arg(m_namesUnread > 0 ? QStringLiteral("; %1 of field names their symbology cannot "
+                                                                          "carry not read")
+                                                               .arg(Counted(m_namesUnread, "barcode"))
+                                                         : QString())));
+    }
+
+    CPrintTemplatePtr m_t;
+    const Options& m_options;
+    Collector& m_c;
+    cardjob::QuietError& m_reporter;
+    PictureBoxSurface m_measure;
+    const QStringList m_used;
+    const QStringList m_photos;
+    QHash<QString, QString> m_photoChecked; // path -> problem
+    qint64 m_cardsScanned = 0, m_barcodesRead = 0, m_namesUnread = 0;
+};
+
+} // namespace
+
+Report check(const QString& templateFile, const Options& options)
+{
+    Report report;
+    Collector c(report);
+    {
+        cardjob::QuietError reporter;
+        QString error;
+        const CPrintTemplatePtr t = cardjob::loadTemplate(templateFile, reporter, &error);
+        if (!t) {
+            c.problem(QStringLiteral("template"), error);
+            return report;
+        }
+        // Whatever a damaged template makes fail on the way is a finding.
+        try {
+            Checker(t, options, c, reporter).run();
+        } catch (const KytError& e) {
+            c.problem(QStringLiteral("template"), QStringLiteral("%1: %2").arg(templateFile, e.description()));
+        } catch (const std::exception& e) {
+            c.problem(QStringLiteral("template"),
+                QStringLiteral("%1: %2").arg(templateFile, QString::fromLocal8Bit(e.what())));
+        }
+    }
     c.finish();
     return report;
 }

@@ -70,6 +70,7 @@ struct Finding {
     bool ok = true;
     QString topic; // "fields", "fonts", "barcodes", "pictures", "layout", "records", "scan"
     QString text;
+    bool warning = false; // ok, but worth a look (a record read in a doubtful way)
 };
 
 struct Report {

@@ -12,6 +12,7 @@
 #include "objects/CTextObject.h"
 #include "objects/IDesignControl.h"
 #include "objects/TokenFields.h"
+#include "util/PassOver.h"
 #include "util/Strings.h"
 #include <algorithm>
 #include <cmath>
@@ -27,14 +28,6 @@ IDesignForm::~IDesignForm() = default;
 namespace
 {
 const QString Sep = QStringLiteral(";");
-
-template <typename F> void step(F&& f)
-{
-    try {
-        f();
-    } catch (const std::exception&) {
-    }
-}
 
 QString boolText(bool v)
 {
@@ -64,15 +57,15 @@ qint32 tagNumber(const QString& tag, const QString& key, qint32 fallback)
 
 void copyBox(const CDesignObject& o, IDesignControl& ctl)
 {
-    step([&] { ctl.settop(o.top()); });
-    step([&] { ctl.setleft(o.left()); });
-    step([&] { ctl.setWidth(o.Width()); });
-    step([&] { ctl.setHeight(o.Height()); });
+    passOver([&] { ctl.settop(o.top()); });
+    passOver([&] { ctl.setleft(o.left()); });
+    passOver([&] { ctl.setWidth(o.Width()); });
+    passOver([&] { ctl.setHeight(o.Height()); });
 }
 
 void startTag(const CDesignObject& o, IDesignControl& ctl)
 {
-    step([&] {
+    passOver([&] {
         QString tag;
         SetTagValue(tag, QStringLiteral("Zorder"), Sep, QString::number(o.ZOrder()));
         ctl.setTag(tag);
@@ -81,15 +74,15 @@ void startTag(const CDesignObject& o, IDesignControl& ctl)
 
 void finishShow(IDesignControl& ctl)
 {
-    step([&] { ctl.ZOrder(0); });
-    step([&] { ctl.setVisible(true); });
+    passOver([&] { ctl.ZOrder(0); });
+    passOver([&] { ctl.setVisible(true); });
 }
 
 // The start shared by the kinds with an outline.
 void startOutlined(const CDesignObject& o, IDesignControl& ctl)
 {
     startTag(o, ctl);
-    step([&] { ctl.setBorderStyle(std::abs(o.Border())); });
+    passOver([&] { ctl.setBorderStyle(std::abs(o.Border())); });
 }
 
 // Photo and logo show alike on the designer; for a photo the picture is the
@@ -98,8 +91,8 @@ void copyPicture(const CDesignObject& o, IDesignControl& ctl, const kyt::Picture
 {
     startOutlined(o, ctl);
     copyBox(o, ctl);
-    step([&] { ctl.setPicture(image); });
-    step([&] { ctl.setStretch(stretch); });
+    passOver([&] { ctl.setPicture(image); });
+    passOver([&] { ctl.setStretch(stretch); });
     finishShow(ctl);
 }
 
@@ -116,12 +109,12 @@ void CDesignObject::GetPropertiesFromControl(IDesignControl&) { }
 static void readCommon(CDesignObject& o, IDesignControl& ctl, bool withBorder)
 {
     if (withBorder)
-        step([&] { o.setBorder(clamp16(ctl.BorderStyle())); });
-    step([&] { o.settop(ctl.top()); });
-    step([&] { o.setleft(ctl.left()); });
-    step([&] { o.setWidth(ctl.Width()); });
-    step([&] { o.setHeight(ctl.Height()); });
-    step([&] { o.setZOrder(clamp16(tagNumber(ctl.Tag(), QStringLiteral("Zorder"), o.ZOrder()))); });
+        passOver([&] { o.setBorder(clamp16(ctl.BorderStyle())); });
+    passOver([&] { o.settop(ctl.top()); });
+    passOver([&] { o.setleft(ctl.left()); });
+    passOver([&] { o.setWidth(ctl.Width()); });
+    passOver([&] { o.setHeight(ctl.Height()); });
+    passOver([&] { o.setZOrder(clamp16(tagNumber(ctl.Tag(), QStringLiteral("Zorder"), o.ZOrder()))); });
 }
 
 // --- Photo -----------------------------------------------------------------
@@ -134,13 +127,13 @@ void CPhotoObject::CopyToControl(IDesignControl& ctl)
 void CPhotoObject::GetPropertiesFromControl(IDesignControl& ctl)
 {
     readCommon(*this, ctl, true);
-    step([&] {
+    passOver([&] {
         const kyt::Picture p = ctl.Picture();
         if (!p.isNull())
             m_image = p;
     });
     // Carried so a round trip through the designer keeps the photo's fit.
-    step([&] { m_stretchToFit = ctl.Stretch(); });
+    passOver([&] { m_stretchToFit = ctl.Stretch(); });
 }
 
 // --- Logo ------------------------------------------------------------------
@@ -153,8 +146,8 @@ void CLogoObject::CopyToControl(IDesignControl& ctl)
 void CLogoObject::GetPropertiesFromControl(IDesignControl& ctl)
 {
     readCommon(*this, ctl, true);
-    step([&] { m_image = ctl.Picture(); });
-    step([&] { m_stretchToFit = ctl.Stretch(); });
+    passOver([&] { m_image = ctl.Picture(); });
+    passOver([&] { m_stretchToFit = ctl.Stretch(); });
 }
 
 // --- Rectangle -------------------------------------------------------------
@@ -162,9 +155,9 @@ void CLogoObject::GetPropertiesFromControl(IDesignControl& ctl)
 void CRectangleObject::CopyToControl(IDesignControl& ctl)
 {
     startOutlined(*this, ctl);
-    step([&] { ctl.setBackColor(m_backColor); });
+    passOver([&] { ctl.setBackColor(m_backColor); });
     // The outline colour is kept on the control too, or a save would lose it.
-    step([&] { ctl.setForeColor(m_foreColor); });
+    passOver([&] { ctl.setForeColor(m_foreColor); });
     copyBox(*this, ctl);
     finishShow(ctl);
 }
@@ -172,8 +165,8 @@ void CRectangleObject::CopyToControl(IDesignControl& ctl)
 void CRectangleObject::GetPropertiesFromControl(IDesignControl& ctl)
 {
     readCommon(*this, ctl, true);
-    step([&] { m_backColor = ctl.BackColor(); });
-    step([&] { m_foreColor = ctl.ForeColor(); });
+    passOver([&] { m_backColor = ctl.BackColor(); });
+    passOver([&] { m_foreColor = ctl.ForeColor(); });
 }
 
 // --- Line ------------------------------------------------------------------
@@ -181,7 +174,7 @@ void CRectangleObject::GetPropertiesFromControl(IDesignControl& ctl)
 void CLineObject::CopyToControl(IDesignControl& ctl)
 {
     startTag(*this, ctl);
-    step([&] { ctl.setForeColor(m_lineColor); });
+    passOver([&] { ctl.setForeColor(m_lineColor); });
     copyBox(*this, ctl);
     finishShow(ctl);
 }
@@ -189,7 +182,7 @@ void CLineObject::CopyToControl(IDesignControl& ctl)
 void CLineObject::GetPropertiesFromControl(IDesignControl& ctl)
 {
     readCommon(*this, ctl, false);
-    step([&] { m_lineColor = ctl.ForeColor(); });
+    passOver([&] { m_lineColor = ctl.ForeColor(); });
 }
 
 // --- Static text and data field ---------------------------------------------
@@ -197,25 +190,25 @@ void CLineObject::GetPropertiesFromControl(IDesignControl& ctl)
 void CTextObjectBase::CopyToControl(IDesignControl& ctl)
 {
     const auto* data = dynamic_cast<const CDataObject*>(this);
-    step([&] {
+    passOver([&] {
         QString tag;
         if (data)
             SetTagValue(tag, QStringLiteral("Key"), Sep, data->DataFieldName());
         SetTagValue(tag, QStringLiteral("Zorder"), Sep, QString::number(m_zOrder));
         ctl.setTag(tag);
     });
-    step([&] { ctl.setBorderStyle(std::abs(m_border)); });
-    step([&] { ctl.setBackStyle(m_transparent ? 0 : 1); });
-    step([&] { ctl.setAlignment(m_alignment); });
-    step([&] { ctl.setForeColor(m_foreColor); });
-    step([&] { ctl.setBackColor(m_backColor); });
+    passOver([&] { ctl.setBorderStyle(std::abs(m_border)); });
+    passOver([&] { ctl.setBackStyle(m_transparent ? 0 : 1); });
+    passOver([&] { ctl.setAlignment(m_alignment); });
+    passOver([&] { ctl.setForeColor(m_foreColor); });
+    passOver([&] { ctl.setBackColor(m_backColor); });
     copyBox(*this, ctl);
-    step([&] { ctl.setFontBold(m_bold); });
-    step([&] { ctl.setFontItalic(m_italic); });
-    step([&] { ctl.setFontUnderline(m_underline); });
-    step([&] { ctl.setFontStrikethrough(m_strikethrough); });
-    step([&] { ctl.setFontSize(m_fontSize); });
-    step([&] {
+    passOver([&] { ctl.setFontBold(m_bold); });
+    passOver([&] { ctl.setFontItalic(m_italic); });
+    passOver([&] { ctl.setFontUnderline(m_underline); });
+    passOver([&] { ctl.setFontStrikethrough(m_strikethrough); });
+    passOver([&] { ctl.setFontSize(m_fontSize); });
+    passOver([&] {
         if (!ctl.setFontName(m_fontName)) {
             const QString what = data ? data->DataFieldName() : m_text;
             MsgBox(m_fontName + QStringLiteral(" Font Not Found: Using MS San Serif for ") + what, vbExclamation,
@@ -223,9 +216,9 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
             ctl.setFontName(IDesignControl::FallbackFontName);
         }
     });
-    step([&] { ctl.setCaption(m_text); });
-    step([&] { ctl.ZOrder(0); });
-    step([&] {
+    passOver([&] { ctl.setCaption(m_text); });
+    passOver([&] { ctl.ZOrder(0); });
+    passOver([&] {
         QString tag = ctl.Tag();
         SetTagValue(tag, QStringLiteral("BC"), Sep, boolText(m_barcode));
         if (m_barcode) {
@@ -236,36 +229,36 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
         SetTagValue(tag, QStringLiteral("FTF"), Sep, boolText(m_fontToFit));
         ctl.setTag(tag);
     });
-    step([&] { ctl.setVisible(true); });
+    passOver([&] { ctl.setVisible(true); });
 }
 
 void CTextObjectBase::GetPropertiesFromControl(IDesignControl& ctl)
 {
     readCommon(*this, ctl, true);
     const QString tag = ctl.Tag();
-    step([&] { m_alignment = clamp16(ctl.Alignment()); });
-    step([&] { m_foreColor = ctl.ForeColor(); });
-    step([&] { m_backColor = ctl.BackColor(); });
-    step([&] { setTokenText(ctl.Caption()); });
+    passOver([&] { m_alignment = clamp16(ctl.Alignment()); });
+    passOver([&] { m_foreColor = ctl.ForeColor(); });
+    passOver([&] { m_backColor = ctl.BackColor(); });
+    passOver([&] { setTokenText(ctl.Caption()); });
     if (auto* data = dynamic_cast<CDataObject*>(this)) {
         // The field name lives in the tag; the caption is what the designer shows.
-        step([&] { data->setDataFieldName(GetTagValue(tag, QStringLiteral("Key"), Sep)); });
-        step([&] { m_text = ctl.Caption(); });
+        passOver([&] { data->setDataFieldName(GetTagValue(tag, QStringLiteral("Key"), Sep)); });
+        passOver([&] { m_text = ctl.Caption(); });
     }
-    step([&] { m_bold = ctl.FontBold(); });
-    step([&] { m_italic = ctl.FontItalic(); });
-    step([&] { m_underline = ctl.FontUnderline(); });
-    step([&] { m_fontName = ctl.FontName(); });
-    step([&] { m_fontSize = clamp16(static_cast<qint32>(std::lrint(ctl.FontSize()))); });
-    step([&] { m_strikethrough = ctl.FontStrikethrough(); });
-    step([&] { m_transparent = ctl.BackStyle() == 0; });
-    step([&] { m_barcode = tagFlag(tag, QStringLiteral("BC")); });
+    passOver([&] { m_bold = ctl.FontBold(); });
+    passOver([&] { m_italic = ctl.FontItalic(); });
+    passOver([&] { m_underline = ctl.FontUnderline(); });
+    passOver([&] { m_fontName = ctl.FontName(); });
+    passOver([&] { m_fontSize = clamp16(static_cast<qint32>(std::lrint(ctl.FontSize()))); });
+    passOver([&] { m_strikethrough = ctl.FontStrikethrough(); });
+    passOver([&] { m_transparent = ctl.BackStyle() == 0; });
+    passOver([&] { m_barcode = tagFlag(tag, QStringLiteral("BC")); });
     if (m_barcode) {
-        step([&] { m_barcodeType = tagNumber(tag, QStringLiteral("BCType"), m_barcodeType); });
-        step([&] { m_barcodePrefix = GetTagValue(tag, QStringLiteral("Pre"), Sep); });
-        step([&] { m_barcodePostfix = GetTagValue(tag, QStringLiteral("Post"), Sep); });
+        passOver([&] { m_barcodeType = tagNumber(tag, QStringLiteral("BCType"), m_barcodeType); });
+        passOver([&] { m_barcodePrefix = GetTagValue(tag, QStringLiteral("Pre"), Sep); });
+        passOver([&] { m_barcodePostfix = GetTagValue(tag, QStringLiteral("Post"), Sep); });
     }
-    step([&] { m_fontToFit = tagFlag(tag, QStringLiteral("FTF")); });
+    passOver([&] { m_fontToFit = tagFlag(tag, QStringLiteral("FTF")); });
 }
 
 } // namespace kyt

@@ -9,8 +9,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,7 +28,11 @@ constexpr int Slots = 32;
 char g_paths[Slots][PATH_MAX];
 std::atomic<bool> g_used[Slots];
 std::mutex g_slotMutex;
-const int g_signals[] = { SIGINT, SIGTERM, SIGHUP };
+// Every signal whose default action ends the process (SIGKILL and SIGSTOP
+// cannot be caught: a stale file that SIGKILL leaves is removed by the next
+// output to the same name).
+const int g_signals[]
+    = { SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF };
 
 extern "C" void removePartialFiles(int sig)
 {
@@ -78,6 +84,31 @@ void unregisterPath(int slot)
         g_used[slot].store(false);
 }
 
+// Removes the hidden files an earlier run left for the same final name
+// (killed by SIGKILL, or a power cut). One that a running process still
+// writes is locked by it and stays; so does one just made and not yet
+// locked (it is empty and new).
+void removeStaleFiles(const QString& folder, const QByteArray& base)
+{
+    QDir dir(folder);
+    const QString prefix = QLatin1Char('.') + QFile::decodeName(base) + QLatin1Char('.');
+    const QString suffix = QStringLiteral(".part");
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.size() != prefix.size() + 6 + suffix.size() || !name.startsWith(prefix) || !name.endsWith(suffix))
+            continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat st {
+        };
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
+            && (st.st_size > 0 || st.st_mtime < ::time(nullptr) - 60) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
 mode_t processUmask()
 {
     // Linux shows it without changing it (another thread may create files).
@@ -97,6 +128,19 @@ mode_t processUmask()
     const mode_t mask = ::umask(022);
     ::umask(mask);
     return mask;
+}
+
+QString nodeKind(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe (FIFO)");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(mode))
+        return QStringLiteral("a block device");
+    return QStringLiteral("a special file");
 }
 
 } // namespace
@@ -202,16 +246,37 @@ OutputFile::OutputFile(const QString& finalName)
         m_error = QStringLiteral("%1: is a folder").arg(finalName);
         return;
     }
+    // Only a regular file is replaced: renaming over a device, a pipe or a
+    // socket would put a plain file where the system expects that node.
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(finalName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        m_error = QStringLiteral("%1: is %2, not a regular file; an output only replaces a regular file or "
+                                 "makes a new one")
+                      .arg(finalName, nodeKind(st.st_mode));
+        return;
+    }
+    // Written through a symbolic link: the file it names is replaced, the
+    // link stays.
+    if (info.isSymLink() && info.exists())
+        m_target = info.canonicalFilePath();
     // The hidden name: ".NAME.XXXXXX.part", shortened when NAME is long.
     QByteArray pattern = "." + base + ".XXXXXX.part";
     if (pattern.size() > limit)
         pattern = ".kyt-output.XXXXXX.part";
-    QByteArray path = QFile::encodeName(info.absolutePath()) + '/' + pattern;
+    const QFileInfo target(m_target.isEmpty() ? info.absoluteFilePath() : m_target);
+    if (pattern.startsWith("." + base + "."))
+        removeStaleFiles(target.absolutePath(), base);
+    QByteArray path = QFile::encodeName(target.absolutePath()) + '/' + pattern;
     const int fd = ::mkstemps(path.data(), 5);
     if (fd < 0) {
+        m_errno = errno;
         m_error = QStringLiteral("%1: %2").arg(finalName, systemReason(errno));
         return;
     }
+    // Held until the file is closed or the process ends: the next run
+    // knows a live file from a stale one by it.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     m_temp = QFile::decodeName(path);
     m_slot = registerPath(path);
     m_file = std::make_unique<Sink>(fd);
@@ -272,7 +337,7 @@ bool OutputFile::commit()
     // The mode of the file being replaced, else what a new file gets.
     struct stat st {
     };
-    const QByteArray finalPath = QFile::encodeName(m_final);
+    const QByteArray finalPath = QFile::encodeName(m_target.isEmpty() ? m_final : m_target);
     const mode_t mode = ::stat(finalPath.constData(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~processUmask());
     if (::fchmod(fd, mode) != 0) {
         fail(systemReason(errno));

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <sqlite3.h>
 #include <vector>
 
@@ -138,6 +140,17 @@ public:
 private:
     sqlite3_stmt* m_s;
 };
+
+// Why a call failed in the system's words where a system call failed ("No
+// space left on device"), else the database's. SQLite keeps no errno for a
+// full disk.
+QString systemReason(sqlite3* db, int rc)
+{
+    const int primary = rc & 0xFF;
+    const int sys = primary == SQLITE_FULL ? ENOSPC : db ? sqlite3_system_errno(db) : 0;
+    return sys != 0 && primary != SQLITE_BUSY ? QString::fromLocal8Bit(std::strerror(sys))
+                                              : QString::fromUtf8(sqlite3_errstr(rc));
+}
 
 bool isDamage(int rc)
 {
@@ -337,6 +350,9 @@ void RegistryStore::prepareSchema()
         const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &msg);
         if (rc != SQLITE_OK) {
             whyText = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
+            // The system's own words too ("No space left on device").
+            if (const QString sys = systemReason(m_db, rc); sys != whyText)
+                whyText += QStringLiteral(": ") + sys;
             sqlite3_free(msg);
         }
         return rc == SQLITE_OK;
@@ -428,6 +444,9 @@ sqlite3_stmt* RegistryStore::stmt(const char* sql)
 
 LONG RegistryStore::sqlFailure(int rc)
 {
+    // The system's own words when a system call failed ("No space left on
+    // device"), else the database's.
+    m_lastFailure = systemReason(m_db, rc);
     if (isDamage(rc) || !m_db) {
         if (!m_reportedDamage)
             noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2); settings are kept "
@@ -481,22 +500,79 @@ bool RegistryStore::integrityCheck(QString* detail)
     return found.isEmpty();
 }
 
+// Transactions nest: only the outermost talks to the database, and a
+// rollback anywhere ends them all (the outer commit then fails).
 bool RegistryStore::begin()
 {
+    if (m_depth > 0) {
+        ++m_depth;
+        return true;
+    }
     Query q(stmt("BEGIN IMMEDIATE"));
-    return q.step() == SQLITE_DONE;
+    if (q.step() != SQLITE_DONE)
+        return false;
+    m_depth = 1;
+    return true;
 }
 
 bool RegistryStore::commit()
 {
+    if (m_depth > 1) {
+        --m_depth;
+        return true;
+    }
+    if (m_depth == 0)
+        return false; // rolled back meanwhile
     Query q(stmt("COMMIT"));
-    return q.step() == SQLITE_DONE;
+    if (q.step() != SQLITE_DONE)
+        return false;
+    m_depth = 0;
+    return true;
 }
 
 void RegistryStore::rollback()
 {
+    m_depth = 0;
     if (m_db && !sqlite3_get_autocommit(m_db))
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+RegistryStore::Transaction::Transaction(RegistryStore& store)
+    : m_store(store)
+{
+    m_store.m_mutex.lock();
+    m_store.fallBackIfDamaged();
+    if (!m_store.m_db)
+        m_rc = ERROR_BADDB;
+    else if (!m_store.begin())
+        m_rc = m_store.sqlFailure(sqlite3_errcode(m_store.m_db));
+    else
+        m_open = true;
+}
+
+RegistryStore::Transaction::~Transaction()
+{
+    if (m_open)
+        m_store.rollback();
+    m_store.m_mutex.unlock();
+}
+
+LONG RegistryStore::Transaction::commit()
+{
+    if (!m_open)
+        return m_rc ? m_rc : ERROR_CANTWRITE;
+    m_open = false;
+    if (m_store.commit())
+        return ERROR_SUCCESS;
+    const LONG rc = m_store.sqlFailure(sqlite3_errcode(m_store.m_db));
+    m_store.rollback();
+    return rc;
+}
+
+QString RegistryStore::lastFailure() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lastFailure;
 }
 
 bool RegistryStore::keyExists(qint64 keyId)

@@ -151,6 +151,30 @@ public:
     static QByteArray stringData(const QString& text) { return text.toUtf8(); }
     static QString dataString(const QByteArray& data);
 
+    // Makes the writes in its lifetime one change, read-modify-write
+    // included: other processes see all of it or none, and no other writer
+    // runs in between. Rolled back unless commit() succeeds.
+    class KYTCORE_EXPORT Transaction
+    {
+    public:
+        explicit Transaction(RegistryStore& store);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        // ERROR_SUCCESS when the transaction could begin.
+        LONG result() const { return m_rc; }
+        LONG commit();
+
+    private:
+        RegistryStore& m_store;
+        LONG m_rc = ERROR_SUCCESS;
+        bool m_open = false;
+    };
+
+    // The system's reason for the last failed write or read of the file
+    // ("No space left on device"); empty when none failed.
+    QString lastFailure() const;
+
     int openHandleCount() const;
     // Full consistency check of the database; detail lists what is wrong.
     bool integrityCheck(QString* detail = nullptr);
@@ -201,6 +225,8 @@ private:
     std::unordered_map<HKEY, Handle> m_handles;
     HKEY m_nextHandle = 0x100;
     std::unordered_map<const char*, sqlite3_stmt*> m_statements;
+    int m_depth = 0; // transactions begun and not yet ended
+    QString m_lastFailure;
 };
 
 // The same calls on the process-wide store.

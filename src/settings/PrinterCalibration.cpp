@@ -32,6 +32,16 @@ bool validQueueName(const QString& queue)
     return !queue.isEmpty() && queue.size() <= 127 && !queue.contains(QLatin1Char('\\'));
 }
 
+// Why the store refused a write, in the system's words where it has them.
+QString storeFailure(LONG rc, const RegistryStore& store)
+{
+    if (rc == ERROR_ACCESS_DENIED)
+        return QStringLiteral("the settings store is read-only");
+    const QString why = store.lastFailure();
+    return why.isEmpty() ? QStringLiteral("the settings store refused the value (error %1)").arg(rc)
+                         : QStringLiteral("the settings store %1 could not be written: %2").arg(store.fileName(), why);
+}
+
 QString number(double v)
 {
     return QString::number(v, 'g', 10);
@@ -54,7 +64,11 @@ std::optional<PrinterCalibration> PrinterCalibration::load(const QString& queue,
     if (!validQueueName(queue))
         return std::nullopt;
     const QString app = CTargetApplications::AppName;
-    const auto values = settings::GetAllSettings(app, section(queue), store);
+    // One snapshot: a calibration written meanwhile is seen whole or not at
+    // all. (A store that cannot begin one, read-only, is read as it is.)
+    const auto s = storeOr(store);
+    RegistryStore::Transaction snapshot(*s);
+    const auto values = settings::GetAllSettings(app, section(queue), s.get());
     if (values.isEmpty())
         return std::nullopt;
     PrinterCalibration c;
@@ -91,13 +105,18 @@ bool PrinterCalibration::save(const QString& queue, QString* error, RegistryStor
     const QString app = CTargetApplications::AppName;
     const QList<QPair<QString, double>> values { { QStringLiteral("XOffset"), xOffset },
         { QStringLiteral("YOffset"), yOffset }, { QStringLiteral("Scale"), scale } };
-    for (const auto& v : values) {
-        if (const LONG rc = settings::SaveSetting(app, section(queue), v.first, number(v.second), store)) {
-            *error = rc == ERROR_ACCESS_DENIED
-                ? QStringLiteral("the settings store is read-only")
-                : QStringLiteral("the settings store refused the value (error %1)").arg(rc);
-            return false;
-        }
+    // All three values or none: a concurrent writer never leaves a mix.
+    const auto s = storeOr(store);
+    RegistryStore::Transaction transaction(*s);
+    LONG rc = transaction.result();
+    for (const auto& v : values)
+        if (rc == ERROR_SUCCESS)
+            rc = settings::SaveSetting(app, section(queue), v.first, number(v.second), s.get());
+    if (rc == ERROR_SUCCESS)
+        rc = transaction.commit();
+    if (rc != ERROR_SUCCESS) {
+        *error = storeFailure(rc, *s);
+        return false;
     }
     return true;
 }
@@ -130,7 +149,7 @@ bool PrinterCalibration::remove(const QString& queue, QString* error, RegistrySt
     }
     if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) {
         *error = rc == ERROR_ACCESS_DENIED ? QStringLiteral("the settings store is read-only or the key holds more")
-                                           : QStringLiteral("the settings store refused (error %1)").arg(rc);
+                                           : storeFailure(rc, *s);
         return false;
     }
     return true;

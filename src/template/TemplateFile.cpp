@@ -2,11 +2,12 @@
 #include "util/Strings.h"
 
 #include "objects/CLogoObject.h"
+#include "platform/OutputFile.h"
 #include "template/CPrintTemplate.h"
 #include "template/TemplateFileCodec.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 #include <vector>
 
 namespace kyt::tplfile
@@ -241,11 +242,15 @@ void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
 {
     if (fileName.isEmpty())
         throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: no file name"));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileError(file, fileName, true);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw fileError(file, fileName, false);
+    // Written under a hidden name and renamed when complete; the reason of a
+    // failure is the system's ("No space left on device").
+    OutputFile file(fileName);
+    if (!file.isOpen())
+        throw KytError(file.systemError() == EACCES ? ErrPermissionDenied : ErrPathFileAccess,
+            QStringLiteral("Path/File access error: %1").arg(file.errorString()));
+    file.device()->write(bytes);
+    if (!file.commit())
+        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1").arg(file.errorString()));
 }
 
 } // namespace kyt::tplfile

@@ -7,27 +7,13 @@
 #include "platform/BarcodeFonts.h"
 #include "platform/surface/Surface.h"
 #include "template/CPrintData.h"
+#include "util/PassOver.h"
 #include "util/modPreview.h"
 #include <optional>
 #include <vector>
 
 namespace kyt
 {
-
-namespace
-{
-
-// Steps whose failure must not keep the card from being drawn (a printer
-// that lacks a setting) or the surface from being handed back.
-template <typename Step> void passOver(Step&& step)
-{
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
-} // namespace
 
 bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData, float sgXOffset, float sgYOffset)
 {

@@ -101,11 +101,11 @@ TEST_P(CsvDamage, ReportsTheDamagedRecordAndReadsTheNext)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, CsvDamage,
-    ::testing::Values(DamageRow { "TooFew", "only\n", "1 fields where the header has 2" },
+    ::testing::Values(DamageRow { "TooFew", "only\n", "1 field where the header has 2" },
         DamageRow { "TooMany", "1,2,3\n", "3 fields where the header has 2" },
         DamageRow { "BadUtf8", "x,\xFF\xFE\n", "not valid UTF-8" },
         DamageRow { "TextAfterQuote", "\"a\"b,c\n", "follows a closing quote" },
-        DamageRow { "QuoteInside", "a\"b,c\n", "quote inside" }),
+        DamageRow { "NulInField", QByteArray("a\0b,c\n", 6), "NUL character" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvReader, AnUnclosedQuoteAtTheEndIsAnError)
@@ -215,4 +215,53 @@ TEST(CsvReader, ManyColumnNames)
     EXPECT_EQ(ok.header.size(), 100001);
     const Read dup = readAll(header + "C99999\n");
     EXPECT_TRUE(dup.headerError.contains(QLatin1String("appears twice"))) << dup.headerError.toStdString();
+}
+
+// Files as other programs write them: read whole, or the doubt named.
+TEST(CsvReader, ReadsOtherLineEndsAndUtf16AndWarnsOfDoubtfulRecords)
+{
+    const QString e = QString::fromUtf8("\xC3\xA9");
+    auto utf16 = [](const QString& text, bool little) {
+        QByteArray out = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+            out.append(little ? lo : hi).append(little ? hi : lo);
+        }
+        return out;
+    };
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        std::vector<QStringList> fields; // of each record
+        const char* warning; // of the first record ("" none)
+    } rows[] = {
+        { "CrOnly", "Name,Dept\rAnn,Sales\rBo,\"R\rD\"\r", { { "Ann", "Sales" }, { "Bo", "R\nD" } }, "" },
+        { "Utf16Le", utf16(QStringLiteral("Name,Dept\r\nRen") + e + QStringLiteral(",Sales\r\n"), true),
+            { { QStringLiteral("Ren") + e, "Sales" } }, "" },
+        { "Utf16Be", utf16(QStringLiteral("Name;Dept\nAnn;") + e + QStringLiteral("\n"), false), { { "Ann", e } }, "" },
+        { "LoneQuote", "Name,Dept\nAnn 5\" tall,Sales\n", { { "Ann 5\" tall", "Sales" } }, "kept as a character" },
+        { "MixedEncodings", "Name,Dept\nRen\xC3\xA9,Sales\nRen\xE9,Sales\n",
+            { { QString::fromUtf8("Ren\xC3\x83\xC2\xA9"), "Sales" }, { QStringLiteral("Ren") + e, "Sales" } },
+            "is UTF-8 while the file is read as Windows-1252" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Read r = readAll(row.bytes);
+        ASSERT_TRUE(r.headerError.isEmpty()) << r.headerError.toStdString();
+        EXPECT_EQ(r.header, (QStringList { "Name", "Dept" }));
+        ASSERT_EQ(r.records.size(), row.fields.size());
+        for (size_t i = 0; i < row.fields.size(); ++i) {
+            EXPECT_TRUE(r.records[i].error.isEmpty()) << r.records[i].error.toStdString();
+            EXPECT_EQ(r.records[i].fields, row.fields[i]);
+        }
+        EXPECT_EQ(r.records[0].warning.isEmpty(), QByteArray(row.warning).isEmpty())
+            << r.records[0].warning.toStdString();
+        EXPECT_TRUE(r.records[0].warning.contains(QLatin1String(row.warning))) << r.records[0].warning.toStdString();
+        if (row.fields.size() > 1)
+            EXPECT_TRUE(r.records[1].warning.isEmpty()) << r.records[1].warning.toStdString();
+    }
+    // A code page chosen on purpose raises no doubt.
+    CsvOptions ansi;
+    ansi.encoding = CsvOptions::Encoding::Windows1252;
+    EXPECT_TRUE(readAll("Name,Dept\nRen\xC3\xA9,Sales\n", ansi).records.at(0).warning.isEmpty());
 }

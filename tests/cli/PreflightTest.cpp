@@ -9,9 +9,11 @@
 #include "objects/CTextObject.h"
 #include "support/TestSupport.h"
 #include "template/CPrintTemplate.h"
+#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace kyt;
 using namespace kyt::test;
@@ -39,6 +41,36 @@ CPrintTemplatePtr badgeCard()
     place(*photo, 0.1f, 0.1f, 1, 1.2f);
     t->AddObject(QStringLiteral("ParseString"))->setTokenString(QStringLiteral("Dept: {{Dept,12}}"));
     return t;
+}
+
+// A small picture whose header claims another size: enough for a reader
+// that looks at the header only (PNG's chunk checksum kept right).
+QByteArray claimingSize(const char* format, quint16 width, quint16 height)
+{
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, format);
+    if (qstrcmp(format, "png") == 0) {
+        // IHDR: length, type, 4-byte width and height, ..., CRC over type and data.
+        qToBigEndian<quint32>(width, bytes.data() + 16);
+        qToBigEndian<quint32>(height, bytes.data() + 20);
+        quint32 crc = 0xFFFFFFFFu;
+        for (int i = 12; i < 12 + 4 + 13; ++i) {
+            crc ^= quint8(bytes[i]);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        qToBigEndian<quint32>(~crc, bytes.data() + 29);
+    } else {
+        // The frame header: FF C0, length, precision, height, width.
+        const qsizetype sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+        qToBigEndian<quint16>(height, bytes.data() + sof + 5);
+        qToBigEndian<quint16>(width, bytes.data() + sof + 7);
+    }
+    return bytes;
 }
 
 std::vector<QString> failures(const preflight::Report& r, const QString& topic)
@@ -325,5 +357,92 @@ TEST(Preflight, VerifyWithoutDataRendersTheCard)
             if (f.topic == QLatin1String("scan"))
                 scan += f.text + QLatin1Char('\n');
         EXPECT_TRUE(scan.contains(QString::fromUtf8(r.part))) << scan.toStdString();
+    }
+}
+
+// Values a damaged file can hold, and photos past a photo's limits, are
+// findings: no exception leaves the check, and without --verify a photo is
+// held to the limits printing applies, from its header alone.
+TEST(Preflight, DamagedValuesAndOversizedPhotosAreFindings)
+{
+    struct Row {
+        const char* name;
+        qint16 fontSize;
+        QByteArray photo; // written as the record's photo file
+        const char* topic;
+        const char* part;
+    } rows[] = {
+        { "FontSizeMinusOne", -1, QByteArray(), "fonts", "font size -1 pt cannot be drawn" },
+        { "FontSizeHuge", 32767, QByteArray(), "fonts", "font size 32767 pt cannot be drawn" },
+        { "PngOverTheLimit", 8, claimingSize("png", 4104, 4100), "pictures", "4104 x 4100 pixels" },
+        { "JpegHeaderClaimingMore", 8, claimingSize("jpg", 60000, 60000), "pictures", "60000 x 60000 pixels" },
+        { "PhotoWithinTheLimit", 8, claimingSize("png", 4000, 4000), "", "" },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        auto t = badgeCard();
+        std::dynamic_pointer_cast<CTextObjectBase>(t->Item(1))->setFontSize(r.fontSize);
+        const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+        ASSERT_TRUE(t->SaveFile(tpl));
+        ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("face.img")), r.photo));
+        preflight::Options options;
+        options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+        ASSERT_TRUE(writeBytes(options.csvFile,
+            r.photo.isEmpty() ? QByteArray("Name,Badge,Image,Dept\nAnn,1,,x\n")
+                              : QByteArray("Name,Badge,Image,Dept\nAnn,1,face.img,x\n")));
+        const preflight::Report report = preflight::check(tpl, options);
+        EXPECT_EQ(report.passed(), QByteArray(r.topic).isEmpty());
+        if (QByteArray(r.topic).isEmpty())
+            continue;
+        const auto found = failures(report, QString::fromLatin1(r.topic));
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_TRUE(found.front().contains(QLatin1String(r.part))) << found.front().toStdString();
+    }
+}
+
+// No "ok" line beside a failure of its topic; a record read in a doubtful
+// way is a warning, and the check still passes.
+TEST(Preflight, OkLinesAgreeWithFailuresAndWarningsPass)
+{
+    QTemporaryDir dir;
+    const QString tpl = dir.filePath(QStringLiteral("card.tpl"));
+    ASSERT_TRUE(badgeCard()->SaveFile(tpl));
+    struct Row {
+        const char* name;
+        QByteArray csv;
+        bool reader;
+        const char* topic;
+        bool passes;
+        const char* warning;
+    } rows[] = {
+        { "DamagedRecord", "Name,Badge,Image,Dept\nAnn,1,,x\n\"open,1,,x\n", false, "records", false, "" },
+        { "UnreadBarcode", "Name,Badge,Image,Dept\nAnn,1,,x\n", true, "scan", false, "" },
+        { "LoneQuote", "Name,Badge,Image,Dept\nAnn 5\" tall,1,,x\n", false, "records", true,
+            "record 1 (line 2): a quote inside an unquoted field (field 1) was kept as a character" },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        preflight::Options options;
+        options.csvFile = dir.filePath(QStringLiteral("cards.csv"));
+        ASSERT_TRUE(writeBytes(options.csvFile, r.csv));
+        if (r.reader)
+            options.reader = [](const QImage&) { return QStringList(); };
+        const preflight::Report report = preflight::check(tpl, options);
+        EXPECT_EQ(report.passed(), r.passes);
+        int oks = 0, fails = 0;
+        QString warned;
+        for (const preflight::Finding& f : report.findings) {
+            if (f.topic != QLatin1String(r.topic))
+                continue;
+            oks += f.ok && !f.warning;
+            fails += !f.ok;
+            if (f.warning)
+                warned = f.text;
+        }
+        EXPECT_EQ(oks > 0, r.passes) << oks << " ok lines, " << fails << " failures";
+        EXPECT_EQ(fails > 0, !r.passes);
+        EXPECT_TRUE(warned.contains(QLatin1String(r.warning))) << warned.toStdString();
+        EXPECT_EQ(warned.isEmpty(), QByteArray(r.warning).isEmpty());
     }
 }

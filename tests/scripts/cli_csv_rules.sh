@@ -6,7 +6,7 @@
 #   usage: cli_csv_rules.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 source "$(dirname "$0")/lib/cli_test.sh" cli_csv_rules "$@"
-needs pdfinfo pdftotext
+needs pdfinfo pdftotext iconv
 scratch
 tpl="$src/examples/sample_card.tpl"
 cp "$src/examples/sample_photo.png" "$tmp/"
@@ -32,9 +32,30 @@ grep -q "2 empty records skipped" "$tmp/err" || fail "empty records not counted:
 
 # --rows and --copies: records 2-3, two cards each, two sides each.
 printf '%s\nA,a,c,h,V-1,x,\nB,b,c,h,V-2,x,\nC,c,c,h,V-3,x,\nD,d,c,h,V-4,x,\n' "$header" > "$tmp/four.csv"
-"$kyt" batch "$tpl" --csv "$tmp/four.csv" -o "$tmp/rows.pdf" --rows 2-3 --copies 2 --quiet > /dev/null 2>&1 || fail "--rows/--copies failed"
+"$kyt" batch "$tpl" --csv "$tmp/four.csv" -o "$tmp/rows.pdf" --rows 2-3 --copies 2 --quiet > "$tmp/out" 2>&1 || fail "--rows/--copies failed"
 [[ "$(pages "$tmp/rows.pdf")" == 8 ]] || fail "--rows 2-3 --copies 2 gave $(pages "$tmp/rows.pdf") pages, not 8"
+# Counts say what was made: cards, not records.
+grep -q "^4 cards (2 records, 2 copies each) written to " "$tmp/out" || fail "cards miscounted: $(cat "$tmp/out")"
+"$kyt" batch "$tpl" --csv "$tmp/four.csv" -o "$tmp/one.pdf" --rows 1 --copies 3 --quiet > "$tmp/out" 2>&1 || fail "--copies 3 failed"
+grep -q "^3 cards (1 record, 3 copies each) written to " "$tmp/out" || fail "cards miscounted: $(cat "$tmp/out")"
+printf '%s
+A,a,c,h,äö,x,
+' "$header" > "$tmp/onebad.csv"
+"$kyt" batch "$tpl" --csv "$tmp/onebad.csv" -o "$tmp/x.pdf" --quiet --encoding utf-8 > /dev/null 2> "$tmp/err" && fail "a bad record printed"
+grep -q "the one record failed: nothing printed" "$tmp/err" || fail "one failed record: $(cat "$tmp/err")"
 "$kyt" batch "$tpl" --csv "$tmp/four.csv" -o "$tmp/x.pdf" --rows 3-2 > /dev/null 2>&1; [[ $? -eq 2 ]] || fail "--rows 3-2 accepted"
+
+# A lone quote is a character (with a warning); CR-only line ends and UTF-16
+# with its byte order mark are read, not mistaken for one long header.
+printf '%s\rAnn 5" tall,a,c,h,V-1,x,\r' "$header" > "$tmp/mac.csv"
+"$kyt" batch "$tpl" --csv "$tmp/mac.csv" -o "$tmp/mac.pdf" --quiet > /dev/null 2> "$tmp/err" || fail "CR-only CSV: $(cat "$tmp/err")"
+grep -q 'record 1 (line 2): warning: a quote inside an unquoted field (field 1) was kept' "$tmp/err" || fail "no warning: $(cat "$tmp/err")"
+pdftotext "$tmp/mac.pdf" - | grep -q 'Ann 5" tall' || fail "the quote did not reach the card"
+printf '%s
+Zoe,a,c,h,V-1,x,
+' "$header" | iconv -f utf-8 -t utf-16 > "$tmp/wide.csv"
+"$kyt" batch "$tpl" --csv "$tmp/wide.csv" -o "$tmp/wide.pdf" --quiet > /dev/null 2> "$tmp/err" || fail "UTF-16 CSV: $(cat "$tmp/err")"
+pdftotext "$tmp/wide.pdf" - | grep -q 'Zoe' || fail "the UTF-16 record did not reach the card"
 
 # Semicolons and Windows-1252, as a spreadsheet exports them.
 printf 'FirstName;LastName;Company;Host;BadgeNo;ValidUntil;Image\nRen\xe9e;M\xfcller;Acme;Jo;V-7;x;\n' > "$tmp/excel.csv"

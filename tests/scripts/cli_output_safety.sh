@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Output files: the whole card on the page whatever Orientation says, a full
 # disk reported with the old file kept, the umask and an existing file's mode
-# kept, signals leave no partial file, nonsense sizes and resolutions refused
-# clearly, --offset moves the card by its amount.
+# kept, signals leave no partial file (a killed run's is removed by the next),
+# nonsense sizes and resolutions refused clearly, --offset moves the card by
+# its amount.
 #   usage: cli_output_safety.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 source "$(dirname "$0")/lib/cli_test.sh" cli_output_safety "$@"
@@ -106,10 +107,11 @@ done
 (umask 027; "$kyt" batch "$tpl" --csv "$tmp/c.csv" --allow-missing-fields -o "$tmp/m2.pdf" --quiet >/dev/null) || fail "batch failed"
 [[ $(stat -c %a "$tmp/m2.pdf") == 640 ]] || fail "batch under umask 027 wrote mode $(stat -c %a "$tmp/m2.pdf")"
 
-# 8. Signals during a batch: no partial file, no final file.
+# 8. Signals during a batch: no partial file, no final file. SIGKILL cannot
+# be caught: its partial file stays until the next output to that name.
 awk 'BEGIN { print "FirstName,LastName"; for (i = 0; i < 40000; i++) print "N" i ",L" i }' > "$tmp/big.csv"
 set -m # background jobs keep SIGINT
-for sig in TERM INT HUP KILL; do
+for sig in TERM INT HUP QUIT PIPE USR1 KILL; do
   rm -f "$tmp"/.sig.pdf.*
   "$kyt" batch "$tpl" --csv "$tmp/big.csv" --allow-missing-fields -o "$tmp/sig.pdf" --quiet >/dev/null 2>&1 &
   pid=$!
@@ -125,6 +127,11 @@ for sig in TERM INT HUP KILL; do
   [[ -e "$tmp/sig.pdf" ]] && fail "SIG$sig left a file under the final name"
   if [[ $sig != KILL ]]; then
     [[ -e "$part" ]] && fail "SIG$sig left the partial file $part"
+  else
+    [[ -e "$part" ]] || fail "SIGKILL left no partial file: the test proves nothing"
+    "$kyt" render "$tpl" -o "$tmp/sig.pdf" || fail "render after SIGKILL failed"
+    [[ -e "$part" ]] && fail "the next output to sig.pdf left the stale partial file $part"
+    rm -f "$tmp/sig.pdf"
   fi
   rm -f "$part"
 done
@@ -137,13 +144,15 @@ mkdir -p "$mnt"
 if mount -t tmpfs -o size=512k tmpfs "$mnt" 2>/dev/null; then
   "$kyt" render "$tpl" --data "$data" -o "$mnt/card.pdf" || fail "render to the small disk failed"
   "$kyt" render "$tpl" --data "$data" -o "$mnt/card.png" --dpi 50 || fail "PNG to the small disk failed"
-  cp "$mnt/card.pdf" "$tmp/card.pdf.orig"; cp "$mnt/card.png" "$tmp/card.png.orig"
+  cp "$tpl" "$mnt/card.tpl" 2>/dev/null || printf 'old' > "$mnt/card.tpl"
+  cp "$mnt/card.pdf" "$tmp/card.pdf.orig"; cp "$mnt/card.png" "$tmp/card.png.orig"; cp "$mnt/card.tpl" "$tmp/card.tpl.orig"
   dd if=/dev/zero of="$mnt/filler" bs=4k 2>/dev/null
   # Enough cards that the disk fills while they are drawn, not only at the end.
   head -n 2001 "$tmp/big.csv" > "$tmp/many.csv"
   for cmd in "render $tpl --data $data -o $mnt/card.pdf" "render $tpl --data $data -o $mnt/card.png" \
              "batch $tpl --csv $tmp/c.csv --allow-missing-fields -o $mnt/card.pdf --quiet" \
-             "batch $tpl --csv $tmp/many.csv --allow-missing-fields -o $mnt/card.pdf --quiet"; do
+             "batch $tpl --csv $tmp/many.csv --allow-missing-fields -o $mnt/card.pdf --quiet" \
+             "resave $tpl $mnt/card.tpl"; do
     # shellcheck disable=SC2086
     "$kyt" $cmd > "$tmp/out" 2> "$tmp/err"; rc=$?
     [[ $rc == 1 ]] || fail "'$cmd' on a full disk: exit $rc"
@@ -151,6 +160,7 @@ if mount -t tmpfs -o size=512k tmpfs "$mnt" 2>/dev/null; then
     grep -qi "written" "$tmp/out" && fail "'$cmd' claims success: $(cat "$tmp/out")"
     cmp -s "$mnt/card.pdf" "$tmp/card.pdf.orig" || fail "'$cmd' changed the old PDF"
     cmp -s "$mnt/card.png" "$tmp/card.png.orig" || fail "'$cmd' changed the old PNG"
+    cmp -s "$mnt/card.tpl" "$tmp/card.tpl.orig" || fail "'$cmd' changed the old template"
     [[ -z "$(find "$mnt" -name '*.part')" ]] || fail "'$cmd' left a partial file"
   done
   umount "$mnt"; mnt=""

@@ -117,6 +117,13 @@ else
   echo "cli_print_cups: could not make a second queue: the stopped-printer check is skipped" >&2
 fi
 
+# A held job with --wait: the hold is reported and the wait ends, exit 1.
+"$kyt" print "$src/examples/sample_card.tpl" --printer "$queue" -o job-hold-until=indefinite --wait \
+  > "$tmp/out" 2> "$tmp/err" && fail "--wait on a held job succeeded"
+held=$(sed -n 's/^job [^ ]*-\([0-9][0-9]*\):.*/\1/p' "$tmp/out" | head -n1)
+[[ -n "$held" ]] && cancel "$held" 2>/dev/null
+grep -q "job [0-9]* is held" "$tmp/err" || fail "the hold is not reported: $(cat "$tmp/err")"
+
 # Three records in one job: six pages, each card's back after its front.
 printf 'FirstName,LastName\nAnn,Aalto\nBo,Berg\nCy,Cruz\n' > "$tmp/c.csv"
 title="kytcli$$b$(date +%s)"

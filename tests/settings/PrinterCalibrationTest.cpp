@@ -6,6 +6,8 @@
 #include "settings/CTargetApplications.h"
 #include "settings/PrinterCalibration.h"
 #include "template/CPrintTemplate.h"
+#include <atomic>
+#include <thread>
 
 using namespace kyt;
 
@@ -102,3 +104,49 @@ TEST(PrinterCalibration, MovesTheCardByItsInchesAtAnyScale)
 }
 
 } // namespace
+
+// Two processes calibrating one queue at once: every reading, and the
+// result, is one writer's whole calibration, never offsets from one and the
+// scale from the other.
+TEST(PrinterCalibration, ConcurrentWritersNeverLeaveAMix)
+{
+    test::StoreScope scope;
+    PrinterCalibration first, second;
+    first.xOffset = first.yOffset = 0.1;
+    first.scale = 0.9;
+    second.xOffset = second.yOffset = -0.1;
+    second.scale = 1.1;
+    QString error;
+    ASSERT_TRUE(first.save("Shared", &error, &scope.store())) << error.toStdString();
+    auto same = [](const PrinterCalibration& a, const PrinterCalibration& b) {
+        return a.xOffset == b.xOffset && a.yOffset == b.yOffset && a.scale == b.scale;
+    };
+    // Each writer has its own connection to the file, as a process has.
+    std::atomic<int> running { 2 };
+    std::atomic<int> failedSaves { 0 };
+    auto writer = [&](const PrinterCalibration& c) {
+        reg::RegistryStore store(scope.file());
+        for (int i = 0; i < 150; ++i) {
+            QString why;
+            if (!c.save("Shared", &why, &store))
+                ++failedSaves;
+        }
+        --running;
+    };
+    std::thread a(writer, first), b(writer, second);
+    reg::RegistryStore reader(scope.file());
+    int mixed = 0, reads = 0;
+    while (running > 0 || reads == 0) {
+        const auto c = PrinterCalibration::load("Shared", &reader);
+        ++reads;
+        if (!c || !(same(*c, first) || same(*c, second)))
+            ++mixed;
+    }
+    a.join();
+    b.join();
+    EXPECT_EQ(failedSaves, 0);
+    EXPECT_EQ(mixed, 0) << "of " << reads << " readings";
+    const auto last = PrinterCalibration::load("Shared", &reader);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_TRUE(same(*last, first) || same(*last, second));
+}

@@ -79,12 +79,8 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
         Dest d(fileOrQueue);
         if (!d.dest) {
             // libcups says "does not exist" also when the scheduler is down.
-            http_t* http
-                = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
-            if (!http)
-                printerError(QStringLiteral("cannot print on \"%1\": the CUPS scheduler at %2 cannot be reached (%3)")
-                                 .arg(fileOrQueue, QString::fromUtf8(cupsServer()), lastCupsError()));
-            httpClose(http);
+            if (const QString why = schedulerProblem(); !why.isEmpty())
+                printerError(QStringLiteral("cannot print on \"%1\": %2").arg(fileOrQueue, why));
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
         }
         m_destination = QString::fromUtf8(d.dest->name);
@@ -343,6 +339,16 @@ QStringList PrinterSurface::queueNames()
     return names;
 }
 
+QString PrinterSurface::schedulerProblem()
+{
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+    if (!http)
+        return QStringLiteral("the CUPS scheduler at %1 cannot be reached (%2)")
+            .arg(QString::fromUtf8(cupsServer()), lastCupsError());
+    httpClose(http);
+    return QString();
+}
+
 QString PrinterSurface::defaultQueue()
 {
     Dest d { QString() };
@@ -420,6 +426,12 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
         case IPP_JSTATE_STOPPED:
             *reason = QStringLiteral("job %1 stopped%2").arg(jobId).arg(detail(why, message));
             return JobEnd::PrinterStopped;
+        case IPP_JSTATE_HELD:
+            // Nothing moves until someone releases it: waiting would never end.
+            *reason = QStringLiteral("job %1 is held%2; it prints once released (lp -i %3-%1 -H resume)")
+                          .arg(jobId)
+                          .arg(detail(why, message), queue);
+            return JobEnd::Held;
         default:
             break;
         }

@@ -91,10 +91,14 @@ public:
     // there is none).
     static QStringList queueNames();
     static QString defaultQueue();
+    // Empty when the CUPS scheduler answers, else why it cannot be reached
+    // (libcups lists no queues then, as if there were none).
+    static QString schedulerProblem();
 
     // Waits until a job is finished: Completed, or else the reason in *reason
-    // (cancelled, aborted, or its printer stopped while it waited).
-    enum class JobEnd { Completed, Cancelled, Aborted, PrinterStopped, Unknown };
+    // (cancelled, aborted, held until someone releases it, or its printer
+    // stopped while it waited).
+    enum class JobEnd { Completed, Cancelled, Aborted, PrinterStopped, Held, Unknown };
     static JobEnd waitForJob(const QString& queue, int jobId, QString* reason);
 
 protected:

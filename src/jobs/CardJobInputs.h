@@ -1,0 +1,97 @@
+#pragma once
+// The inputs of a card job, shared by the batch and the preflight: reading a
+// template for unattended use, print data from a data stream file, photo
+// files within their bounds, card sizes on raster and paper surfaces, and
+// the placeholder photo.
+
+#include "errors/CError.h"
+#include "kyt/kytcore_export.h"
+#include "platform/Picture.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+namespace kyt::cardjob
+{
+
+// The 32 x 32, 24-bit smiling face photo objects show when they have no
+// photo of their own.
+KYTCORE_EXPORT Picture placeholderPhoto();
+
+// An error reporter that shows nothing and remembers the description of
+// the last report (the description part of its log line).
+class KYTCORE_EXPORT QuietError
+{
+public:
+    QuietError();
+    QuietError(const QuietError&) = delete;
+    QuietError& operator=(const QuietError&) = delete;
+    const CErrorPtr& error() const { return m_error; }
+    int reports() const { return m_reports; }
+    const QString& lastDescription() const { return m_last; }
+    void reset()
+    {
+        m_reports = 0;
+        m_last.clear();
+    }
+
+private:
+    CErrorPtr m_error;
+    int m_reports = 0;
+    QString m_last;
+};
+
+// Reads a template file with the placeholder photo set and the given
+// reporter. Null, with the reason in *error, when the file cannot be read
+// or is not a template.
+KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
+
+// The ImageName of every photo object, each once (letter case ignored).
+QStringList photoFieldNames(const CPrintTemplate& t);
+
+// Text of a data stream file: UTF-8 when it starts with a byte order mark
+// or is valid UTF-8 throughout, else Windows-1252 (what the library's own
+// writers produce).
+KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
+// Largest data stream file read, and most entries (fields) it may hold.
+inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
+inline constexpr qint64 MaxDataStreamEntries = 100000;
+// Fills data from a data stream file. Values under a photo field name are
+// picture files (relative to the data file's folder) and are replaced by
+// the picture; an empty value leaves the placeholder. False with the
+// reason in *error: not a regular file (a pipe or a device), too large,
+// no code-1/code-2 separators at all (a CSV or name=value file), too many
+// entries, or a photo that cannot be read.
+KYTCORE_EXPORT bool loadDataStreamFile(
+    const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
+
+// Photos larger than this are refused rather than decoded: an ID photo is
+// far smaller, and a batch must stay within bounded memory.
+inline constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
+inline constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
+// Why a photo file cannot be used, found without decoding its pixels (the
+// file, its size and the size its header gives); empty when it passes.
+QString photoProblem(const QString& path);
+// A photo file, within the bounds above. Null, with the reason in *error,
+// when it cannot be used.
+Picture readPhoto(const QString& path, QString* error);
+
+// Resolves a picture path given in a data file relative to that file's folder.
+QString resolvePath(const QString& value, const QString& baseFolder);
+
+// One side of the card in inches.
+KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+// Empty when the card's size can be drawn (each side 0.1 to 200 inches),
+// else what is wrong with it.
+KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
+// The largest resolution at which pictureBoxPixels stays within a
+// picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
+KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
+// A picture box that holds the whole card at dpi, both sides stacked for a
+// duplex card (as a picture box shows it); partial pixels count whole.
+KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
+
+} // namespace kyt::cardjob
