@@ -552,7 +552,10 @@ RegistryStore::Transaction::Transaction(RegistryStore& store)
 
 RegistryStore::Transaction::~Transaction()
 {
-    if (m_open)
+    // One inside another joins it: only the outermost rolls back.
+    if (m_open && m_store.m_depth > 1)
+        --m_store.m_depth;
+    else if (m_open)
         m_store.rollback();
     m_store.m_mutex.unlock();
 }

@@ -153,7 +153,8 @@ public:
 
     // Makes the writes in its lifetime one change, read-modify-write
     // included: other processes see all of it or none, and no other writer
-    // runs in between. Rolled back unless commit() succeeds.
+    // runs in between. Rolled back unless commit() succeeds. One begun inside
+    // another joins it: the outermost commits or rolls back the whole.
     class KYTCORE_EXPORT Transaction
     {
     public:

@@ -257,8 +257,9 @@ TEST(CsvReader, ReadsOtherLineEndsAndUtf16AndWarnsOfDoubtfulRecords)
         EXPECT_EQ(r.records[0].warning.isEmpty(), QByteArray(row.warning).isEmpty())
             << r.records[0].warning.toStdString();
         EXPECT_TRUE(r.records[0].warning.contains(QLatin1String(row.warning))) << r.records[0].warning.toStdString();
-        if (row.fields.size() > 1)
+        if (row.fields.size() > 1) {
             EXPECT_TRUE(r.records[1].warning.isEmpty()) << r.records[1].warning.toStdString();
+        }
     }
     // A code page chosen on purpose raises no doubt.
     CsvOptions ansi;

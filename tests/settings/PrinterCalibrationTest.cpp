@@ -150,3 +150,28 @@ TEST(PrinterCalibration, ConcurrentWritersNeverLeaveAMix)
     ASSERT_TRUE(last.has_value());
     EXPECT_TRUE(same(*last, first) || same(*last, second));
 }
+
+// Read, changed and written under one transaction, as printers calibrate
+// does: the reads and the write inside join it, and its commit stores all.
+TEST(PrinterCalibration, ReadChangeWriteInOneTransaction)
+{
+    test::StoreScope scope;
+    PrinterCalibration c;
+    c.xOffset = 0.1;
+    QString error;
+    ASSERT_TRUE(c.save("Desk", &error, &scope.store())) << error.toStdString();
+    {
+        reg::RegistryStore::Transaction transaction(scope.store());
+        ASSERT_EQ(transaction.result(), reg::ERROR_SUCCESS);
+        auto stored = PrinterCalibration::load("Desk", &scope.store());
+        ASSERT_TRUE(stored.has_value());
+        stored->scale = 1.5;
+        ASSERT_TRUE(stored->save("Desk", &error, &scope.store())) << error.toStdString();
+        EXPECT_EQ(transaction.commit(), reg::ERROR_SUCCESS) << scope.store().lastFailure().toStdString();
+    }
+    reg::RegistryStore other(scope.file());
+    const auto back = PrinterCalibration::load("Desk", &other);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_DOUBLE_EQ(back->xOffset, 0.1);
+    EXPECT_DOUBLE_EQ(back->scale, 1.5);
+}
