@@ -4,7 +4,9 @@
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
 #include <QImage>
+#include <QLibrary>
 #include <cstring>
+#include <type_traits>
 #include <zbar.h>
 
 namespace kyt::cli
@@ -14,27 +16,85 @@ namespace
 
 const QString Me = QStringLiteral("check");
 
+// zbar, loaded by the one command that reads barcodes back, so that every
+// other command starts without it (and the video libraries it brings).
+struct Zbar {
+#define KYT_ZBAR(name) decltype(&zbar::name) name = nullptr;
+    KYT_ZBAR(zbar_image_scanner_create)
+    KYT_ZBAR(zbar_image_scanner_set_config)
+    KYT_ZBAR(zbar_image_scanner_destroy)
+    KYT_ZBAR(zbar_image_create)
+    KYT_ZBAR(zbar_image_set_format)
+    KYT_ZBAR(zbar_image_set_size)
+    KYT_ZBAR(zbar_image_set_data)
+    KYT_ZBAR(zbar_image_destroy)
+    KYT_ZBAR(zbar_scan_image)
+    KYT_ZBAR(zbar_image_first_symbol)
+    KYT_ZBAR(zbar_symbol_next)
+    KYT_ZBAR(zbar_symbol_get_data)
+    KYT_ZBAR(zbar_symbol_get_data_length)
+#undef KYT_ZBAR
+    QString error; // why it could not be loaded
+};
+
+const Zbar& zbarLibrary()
+{
+    static const Zbar z = [] {
+        Zbar z;
+        static QLibrary lib(QStringLiteral("zbar"), 0);
+        if (!lib.load()) {
+            z.error = lib.errorString();
+            return z;
+        }
+        bool all = true;
+        auto get = [&](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib.resolve(name));
+            all = all && fn;
+        };
+#define KYT_ZBAR(name) get(z.name, #name);
+        KYT_ZBAR(zbar_image_scanner_create)
+        KYT_ZBAR(zbar_image_scanner_set_config)
+        KYT_ZBAR(zbar_image_scanner_destroy)
+        KYT_ZBAR(zbar_image_create)
+        KYT_ZBAR(zbar_image_set_format)
+        KYT_ZBAR(zbar_image_set_size)
+        KYT_ZBAR(zbar_image_set_data)
+        KYT_ZBAR(zbar_image_destroy)
+        KYT_ZBAR(zbar_scan_image)
+        KYT_ZBAR(zbar_image_first_symbol)
+        KYT_ZBAR(zbar_symbol_next)
+        KYT_ZBAR(zbar_symbol_get_data)
+        KYT_ZBAR(zbar_symbol_get_data_length)
+#undef KYT_ZBAR
+        if (!all)
+            z.error = QStringLiteral("%1 lacks functions this program uses").arg(lib.fileName());
+        return z;
+    }();
+    return z;
+}
+
 // Every barcode zbar finds in an 8-bit grey picture.
 QStringList readBarcodes(const QImage& grey)
 {
     QStringList found;
-    if (grey.isNull())
+    const Zbar& z = zbarLibrary();
+    if (grey.isNull() || !z.error.isEmpty())
         return found;
     const int w = grey.width(), h = grey.height();
     QByteArray pixels(qsizetype(w) * h, '\0');
     for (int y = 0; y < h; ++y)
         std::memcpy(pixels.data() + qsizetype(y) * w, grey.constScanLine(y), size_t(w));
-    zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
-    zbar::zbar_image_t* image = zbar::zbar_image_create();
-    zbar::zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar::zbar_image_set_size(image, unsigned(w), unsigned(h));
-    zbar::zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
-    if (zbar::zbar_scan_image(scanner, image) > 0)
-        for (const zbar::zbar_symbol_t* s = zbar::zbar_image_first_symbol(image); s; s = zbar::zbar_symbol_next(s))
-            found.append(QString::fromUtf8(zbar::zbar_symbol_get_data(s), int(zbar::zbar_symbol_get_data_length(s))));
-    zbar::zbar_image_destroy(image);
-    zbar::zbar_image_scanner_destroy(scanner);
+    zbar::zbar_image_scanner_t* scanner = z.zbar_image_scanner_create();
+    z.zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
+    zbar::zbar_image_t* image = z.zbar_image_create();
+    z.zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
+    z.zbar_image_set_size(image, unsigned(w), unsigned(h));
+    z.zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
+    if (z.zbar_scan_image(scanner, image) > 0)
+        for (const zbar::zbar_symbol_t* s = z.zbar_image_first_symbol(image); s; s = z.zbar_symbol_next(s))
+            found.append(QString::fromUtf8(z.zbar_symbol_get_data(s), int(z.zbar_symbol_get_data_length(s))));
+    z.zbar_image_destroy(image);
+    z.zbar_image_scanner_destroy(scanner);
     return found;
 }
 
@@ -58,8 +118,11 @@ int run(const QStringList& argsIn)
         return rc;
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
-    if (verify)
+    if (verify) {
+        if (const QString why = zbarLibrary().error; !why.isEmpty())
+            return fail(Me, QStringLiteral("--verify reads barcodes with zbar, which cannot be loaded: %1").arg(why));
         options.reader = readBarcodes;
+    }
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
