@@ -807,6 +807,15 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             // reported below as the chunk's fatal failure
         }
         tpl.fields() = fields;
+        // A photo object's own picture is not in the file: it comes from the model.
+        std::vector<CDesignObjectPtr> mine(tpl.begin(), tpl.end()), theirs(model.begin(), model.end());
+        loaded = loaded && mine.size() == theirs.size();
+        for (size_t i = 0; loaded && i < mine.size(); ++i) {
+            auto* to = qobject_cast<CPhotoObject*>(mine[i].get());
+            const auto* from = qobject_cast<const CPhotoObject*>(theirs[i].get());
+            if (to && from)
+                to->setImage(from->Image());
+        }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
             options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto);
