@@ -598,9 +598,10 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
         QPDF joined;
         joined.emptyPDF();
         QPDFPageDocumentHelper joinedPages(joined);
-        // Every part stays open until the result is written: its streams
-        // are copied from the part's file then.
-        std::vector<std::unique_ptr<QPDF>> sources;
+        // A part's objects are dropped once its pages are copied; their
+        // streams are read from the part's file (open until the result is
+        // written) when the result is written.
+        bool first = true;
         std::string version = "1.4";
         for (const Part& part : parts) {
             auto in = std::make_unique<QPDF>();
@@ -626,7 +627,8 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
             // The copies in the joined document get the files.
             for (auto& [x, n] : placeholders)
                 putJpeg(joined.copyForeignObject(x), part.jpegs[n]);
-            if (sources.empty()) {
+            if (first) {
+                first = false;
                 version = in->getPDFVersion();
                 // The title and producer as a drawn document has them.
                 QPDFObjectHandle info = in->getTrailer().getKey("/Info");
@@ -636,7 +638,6 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
                 if (meta.isIndirect())
                     joined.getRoot().replaceKey("/Metadata", joined.copyForeignObject(meta));
             }
-            sources.push_back(std::move(in));
         }
         DevicePipeline pipe(out->device());
         QPDFWriter writer(joined);
