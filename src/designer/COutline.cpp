@@ -484,6 +484,7 @@ void COutline::BarCodeProp()
         dlg.setBarCodeFontBold(c->FontBold());
         dlg.setBarCodeFontItalic(c->FontItalic());
         dlg.setBarCodeFontUnderline(c->FontUnderline());
+        dlg.readSymbolTag(tag);
         dlg.Setup();
         execModal(dlg);
         if (dlg.UserCanceled())
@@ -492,6 +493,7 @@ void COutline::BarCodeProp()
         SetTagValue(newTag, KeyBarcodeType, Sep, QString::number(dlg.BarcodeType()));
         SetTagValue(newTag, KeyPrefix, Sep, dlg.Prefix());
         SetTagValue(newTag, KeyPostfix, Sep, dlg.Postfix());
+        dlg.writeSymbolTag(newTag);
         c->setTag(newTag);
         c->setFontName(dlg.BarCodeFontName());
         if (dlg.BarCodeFontSize() > 0)
