@@ -25,6 +25,10 @@ inline QStringList readSymbols(const QImage& picture)
     hints.setTryRotate(true);
     // "+A" in Code 39 is two characters, as the barcode font prints them.
     hints.setTryCode39ExtendedMode(false);
+    // Version 1.4 aborts on an assertion when it merges the readings of one
+    // linear symbol found again in a downscaled copy of a wide picture; the
+    // pictures here are at print resolution, where no copy is needed.
+    hints.setTryDownscale(false);
     const ZXing::ImageView view(
         grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum, int(grey.bytesPerLine()));
     for (const ZXing::Result& r : ZXing::ReadBarcodes(view, hints))

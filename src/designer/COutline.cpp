@@ -230,7 +230,8 @@ void COutline::refitFont(DesignControl& control)
         return;
     CTextObject text;
     text.GetPropertiesFromControl(control);
-    if (!text.FontToFit())
+    // A shrink-only fit keeps the set size; the control shows the fitted one.
+    if (!text.FontToFit() || text.ShrinkToFit())
         return;
     // Measured as the printer measures, not at the screen's zoom.
     PictureBoxSurface printer(QSize(1, 1), 300.0);

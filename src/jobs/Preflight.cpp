@@ -123,8 +123,32 @@ QString barcodeFontProblem(const CTextObjectBase& o)
 // fits. A size fitted to the box cannot run past it.
 QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
 {
-    if (o.symbology())
-        return QString(); // a symbol is laid out in its box
+    if (const Symbology* sym = o.symbology()) {
+        if (TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty())
+            return QString(); // nothing drawn, or reported under barcodes
+        // A symbol is laid out in its box: it only fails to fit when a
+        // module would be less than a dot, or a fixed module size is too big.
+        const EncodedSymbol symbol(*sym, o.SymbolContent(value), o.symbolOptions());
+        const QRectF box(0, 0, o.Width(), o.Height());
+        const SymbolLayout l = layoutSymbol(probe, symbol, o.symbolOptions(), box);
+        QRectF drawn;
+        for (const QRectF& b : l.boxes)
+            drawn = drawn.united(b);
+        const bool tooSmall = l.modulePixels < 1;
+        const bool tooBig = !box.adjusted(-0.005, -0.005, 0.005, 0.005).contains(drawn);
+        if (!tooSmall && !tooBig)
+            return QString();
+        return QStringLiteral("%1 (%2, %3): %4")
+            .arg(o.Name(), subject(o), QLatin1String(sym->name),
+                tooSmall ? QStringLiteral("its box is too small for the symbol: a module would be less than a dot "
+                                          "(a larger box or a shorter value fits it)")
+                         : QStringLiteral("at its fixed module size the symbol is %1\" x %2\", its box %3\" x "
+                                          "%4\"; it prints over what lies beside it")
+                               .arg(drawn.width(), 0, 'f', 2)
+                               .arg(drawn.height(), 0, 'f', 2)
+                               .arg(box.width(), 0, 'f', 2)
+                               .arg(box.height(), 0, 'f', 2));
+    }
     if (o.FontToFit() || TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty()
         || !probe.setFontName(o.FontName()))
         return QString(); // nothing drawn, or reported under barcodes or fonts

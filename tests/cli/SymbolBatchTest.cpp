@@ -172,3 +172,35 @@ TEST(SymbolBatch, UnencodableValuesAreListed)
                                             "holds 12 digits (13 with its check digit)")))
         << out.toStdString();
 }
+
+// A symbol whose modules would be less than a dot at the check's resolution
+// is a layout problem; the same symbol in a box large enough is not.
+TEST(SymbolBatch, SymbolTooSmallForItsBox)
+{
+    QTemporaryDir dir;
+    for (float side : { 0.15f, 1.0f }) {
+        auto t = std::make_shared<CPrintTemplate>();
+        t->setWidth(3.375);
+        t->setHeight(2.125);
+        auto text = std::dynamic_pointer_cast<CTextObjectBase>(t->AddObject(QStringLiteral("Text")));
+        ASSERT_TRUE(text);
+        place(*text, 0.2f, 0.2f, side, side);
+        text->setText(QString(QStringLiteral("https://visit.example.org/")).repeated(8));
+        text->setBarcode(true);
+        text->setBarcodeTypeNumber(symbologyNamed(QStringLiteral("qr"))->type);
+        const QString tpl = dir.filePath(QStringLiteral("small.tpl"));
+        ASSERT_TRUE(t->SaveFile(tpl));
+        const preflight::Report report = preflight::check(tpl, preflight::Options());
+        QStringList layout;
+        for (const preflight::Finding& f : report.findings)
+            if (!f.ok && f.topic == QLatin1String("layout"))
+                layout << f.text;
+        if (side < 0.5f) {
+            ASSERT_EQ(layout.size(), 1);
+            EXPECT_TRUE(layout[0].contains(QStringLiteral("QR Code): its box is too small for the symbol")))
+                << layout[0].toStdString();
+        } else {
+            EXPECT_TRUE(layout.isEmpty()) << layout.join(QLatin1Char('\n')).toStdString();
+        }
+    }
+}

@@ -103,9 +103,11 @@ TEST(SymbolFile, BarcodeFontFileIsByteIdenticalAfterResave)
     back->setError(log.error);
     ASSERT_TRUE(back->ReadFile(dir.filePath(QStringLiteral("a.tpl"))));
     EXPECT_EQ(saved(*back, dir, QStringLiteral("b.tpl")), first);
-    for (int i = 1; i <= back->Count(); ++i)
-        if (auto text = std::dynamic_pointer_cast<CTextObjectBase>(back->Item(i)))
+    for (int i = 1; i <= back->Count(); ++i) {
+        if (auto text = std::dynamic_pointer_cast<CTextObjectBase>(back->Item(i))) {
             EXPECT_EQ(fieldCount(text->TokenString()), CTextObjectBase::FieldCount) << i;
+        }
+    }
     EXPECT_EQ(log.count(), 0) << qPrintable(log.last());
 }
 
