@@ -1,13 +1,9 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
+#include "SymbolReader.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
-#include <QImage>
-#include <QLibrary>
-#include <cstring>
-#include <type_traits>
-#include <zbar.h>
 
 namespace kyt::cli
 {
@@ -15,88 +11,6 @@ namespace
 {
 
 const QString Me = QStringLiteral("check");
-
-// zbar, loaded by the one command that reads barcodes back, so that every
-// other command starts without it (and the video libraries it brings).
-struct Zbar {
-#define KYT_ZBAR(name) decltype(&zbar::name) name = nullptr;
-    KYT_ZBAR(zbar_image_scanner_create)
-    KYT_ZBAR(zbar_image_scanner_set_config)
-    KYT_ZBAR(zbar_image_scanner_destroy)
-    KYT_ZBAR(zbar_image_create)
-    KYT_ZBAR(zbar_image_set_format)
-    KYT_ZBAR(zbar_image_set_size)
-    KYT_ZBAR(zbar_image_set_data)
-    KYT_ZBAR(zbar_image_destroy)
-    KYT_ZBAR(zbar_scan_image)
-    KYT_ZBAR(zbar_image_first_symbol)
-    KYT_ZBAR(zbar_symbol_next)
-    KYT_ZBAR(zbar_symbol_get_data)
-    KYT_ZBAR(zbar_symbol_get_data_length)
-#undef KYT_ZBAR
-    QString error; // why it could not be loaded
-};
-
-const Zbar& zbarLibrary()
-{
-    static const Zbar z = [] {
-        Zbar z;
-        static QLibrary lib(QStringLiteral("zbar"), 0);
-        if (!lib.load()) {
-            z.error = lib.errorString();
-            return z;
-        }
-        bool all = true;
-        auto get = [&](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib.resolve(name));
-            all = all && fn;
-        };
-#define KYT_ZBAR(name) get(z.name, #name);
-        KYT_ZBAR(zbar_image_scanner_create)
-        KYT_ZBAR(zbar_image_scanner_set_config)
-        KYT_ZBAR(zbar_image_scanner_destroy)
-        KYT_ZBAR(zbar_image_create)
-        KYT_ZBAR(zbar_image_set_format)
-        KYT_ZBAR(zbar_image_set_size)
-        KYT_ZBAR(zbar_image_set_data)
-        KYT_ZBAR(zbar_image_destroy)
-        KYT_ZBAR(zbar_scan_image)
-        KYT_ZBAR(zbar_image_first_symbol)
-        KYT_ZBAR(zbar_symbol_next)
-        KYT_ZBAR(zbar_symbol_get_data)
-        KYT_ZBAR(zbar_symbol_get_data_length)
-#undef KYT_ZBAR
-        if (!all)
-            z.error = QStringLiteral("%1 lacks functions this program uses").arg(lib.fileName());
-        return z;
-    }();
-    return z;
-}
-
-// Every barcode zbar finds in an 8-bit grey picture.
-QStringList readBarcodes(const QImage& grey)
-{
-    QStringList found;
-    const Zbar& z = zbarLibrary();
-    if (grey.isNull() || !z.error.isEmpty())
-        return found;
-    const int w = grey.width(), h = grey.height();
-    QByteArray pixels(qsizetype(w) * h, '\0');
-    for (int y = 0; y < h; ++y)
-        std::memcpy(pixels.data() + qsizetype(y) * w, grey.constScanLine(y), size_t(w));
-    zbar::zbar_image_scanner_t* scanner = z.zbar_image_scanner_create();
-    z.zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
-    zbar::zbar_image_t* image = z.zbar_image_create();
-    z.zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    z.zbar_image_set_size(image, unsigned(w), unsigned(h));
-    z.zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
-    if (z.zbar_scan_image(scanner, image) > 0)
-        for (const zbar::zbar_symbol_t* s = z.zbar_image_first_symbol(image); s; s = z.zbar_symbol_next(s))
-            found.append(QString::fromUtf8(z.zbar_symbol_get_data(s), int(z.zbar_symbol_get_data_length(s))));
-    z.zbar_image_destroy(image);
-    z.zbar_image_scanner_destroy(scanner);
-    return found;
-}
 
 int run(const QStringList& argsIn)
 {
@@ -118,11 +32,8 @@ int run(const QStringList& argsIn)
         return rc;
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
-    if (verify) {
-        if (const QString why = zbarLibrary().error; !why.isEmpty())
-            return fail(Me, QStringLiteral("--verify reads barcodes with zbar, which cannot be loaded: %1").arg(why));
-        options.reader = readBarcodes;
-    }
+    if (verify)
+        options.reader = readSymbols;
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
@@ -154,8 +65,9 @@ const Command::Registration reg({ QStringLiteral("check"),
                    "            they print over their neighbours)\n"
                    "  records   CSV records damaged or empty\n"
                    "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-                   "            printed) and every barcode read back with the zbar library and\n"
-                   "            compared with the value it should carry; without data the card\n"
+                   "            printed) and every barcode and symbol read back with the zxing-cpp\n"
+                   "            library and compared with the value it should carry (GS1 data as a\n"
+                   "            reader reports it); without data the card\n"
                    "            as render draws it (data fields show their field names). A run\n"
                    "            that rendered no card fails.\n\n"
                    "  --csv FILE, --data FILE   the data the cards will be printed with\n"

@@ -517,6 +517,63 @@ void Surface::Print(const QString& text)
     m_x = 0;
 }
 
+void Surface::FillBoxes(const std::vector<QRectF>& boxes, quint32 color)
+{
+    for (const QRectF& b : boxes) {
+        requireFinite(b.x(), "FillBoxes");
+        requireFinite(b.y(), "FillBoxes");
+        requireFinite(b.width(), "FillBoxes");
+        requireFinite(b.height(), "FillBoxes");
+    }
+    QPainter* p = painter();
+    if (!p || m_drawMode == 11 || boxes.empty())
+        return;
+    p->save();
+    preparePainter(*p);
+    const QColor c = toQColor(color);
+    for (const QRectF& b : boxes) {
+        const double x1 = std::round(clampPx(toDeviceX(b.left())));
+        const double y1 = std::round(clampPx(toDeviceY(b.top())));
+        double x2 = std::round(clampPx(toDeviceX(b.right())));
+        double y2 = std::round(clampPx(toDeviceY(b.bottom())));
+        x2 = std::max(x2, x1 + 1);
+        y2 = std::max(y2, y1 + 1);
+        p->fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)), c);
+    }
+    p->restore();
+}
+
+void Surface::PrintTurned(const QString& text, double x, double y, int quarterTurns)
+{
+    requireFinite(x, "PrintTurned");
+    requireFinite(y, "PrintTurned");
+    QPainter* p = painter();
+    if (!p || text.isEmpty())
+        return;
+    const QFont font = deviceFont();
+    Metrics m(font, metricsDevice(), dpiY());
+    p->save();
+    preparePainter(*p);
+    p->setFont(font);
+    p->setPen(toQColor(m_foreColor));
+    p->translate(clampPx(toDeviceX(x)), clampPx(toDeviceY(y)));
+    p->rotate(90.0 * (((quarterTurns % 4) + 4) % 4));
+    p->drawText(QPointF(0, m.fm->ascent()), text);
+    p->restore();
+}
+
+double Surface::PixelWidth() const
+{
+    const double dpi = 1440.0 / TwipsPerPixelX();
+    return unitsPerInch(ScaleMode(), dpi, false) / dpi;
+}
+
+double Surface::PixelHeight() const
+{
+    const double dpi = 1440.0 / TwipsPerPixelY();
+    return unitsPerInch(ScaleMode(), dpi, true) / dpi;
+}
+
 double Surface::TextWidth(const QString& text)
 {
     Metrics m(deviceFont(), metricsDevice(), dpiY());
