@@ -193,8 +193,8 @@ void PropertiesPanel::build()
     auto* look = new QFormLayout;
     m_foreColour = button("cmdPropForeColor", QStringLiteral("Fore&ground..."));
     m_backColour = button("cmdPropBackColor", QStringLiteral("Ba&ckground..."));
-    look->addRow(QStringLiteral("Colours:"), m_foreColour);
-    look->addRow(QString(), m_backColour);
+    look->addRow(m_foreColour);
+    look->addRow(m_backColour);
     m_transparent = checkBox("chkPropTransparent", QStringLiteral("T&ransparent"));
     m_border = checkBox("chkPropBorder", QStringLiteral("Bord&er"));
     look->addRow(m_transparent);
