@@ -105,8 +105,8 @@ float number(const QVariantMap& p, const char* key)
 
 void applyProperties(DesignControl& c, const QVariantMap& p)
 {
-    c.setItemGeometry(number(p, "left"), number(p, "top"), std::max(0.0f, number(p, "Width")),
-        std::max(0.0f, number(p, "Height")));
+    c.setItemGeometry(
+        number(p, "left"), number(p, "top"), std::max(0.0f, number(p, "Width")), std::max(0.0f, number(p, "Height")));
     c.setTag(p.value(QStringLiteral("Tag")).toString());
     c.setCaption(p.value(QStringLiteral("Caption")).toString());
     c.setBackStyle(p.value(QStringLiteral("BackStyle")).toInt());
@@ -221,13 +221,14 @@ int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& t
     const std::vector<IDesignControl*> existing = window.designControls();
     const auto covers = [&](const Object& o, float shift) {
         return std::any_of(existing.begin(), existing.end(), [&](IDesignControl* c) {
-            return c->Visible() && c->Name() == o.name && std::abs(c->left() - (number(o.properties, "left") + shift)) < 0.001f
+            return c->Visible() && c->Name() == o.name
+                && std::abs(c->left() - (number(o.properties, "left") + shift)) < 0.001f
                 && std::abs(c->top() - (number(o.properties, "top") + shift)) < 0.001f;
         });
     };
     float shift = 0;
-    for (int i = 0; i < 40 && std::any_of(objects.begin(), objects.end(), [&](const Object& o) { return covers(o, shift); });
-         ++i)
+    for (int i = 0;
+         i < 40 && std::any_of(objects.begin(), objects.end(), [&](const Object& o) { return covers(o, shift); }); ++i)
         shift += PasteStep;
 
     std::vector<DesignControl*> placed;

@@ -14,7 +14,6 @@
 #include "designer/WindowState.h"
 #include "dialogs/frmOptions.h"
 #include "platform/Picture.h"
-#include <QPushButton>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,6 +21,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
@@ -81,8 +81,7 @@ TEST(Arrange, ThreeBoxesLandWhereExpected)
         { arrange::Op::DistributeAcross,
             { { 0.5f, 0.25f, 1, 0.5f }, { 2, 1, 0.5f, 0.25f }, { 1.625f, 0.5f, 0.25f, 1 } } },
         // Down: span 0.25..1.5 = 1.25, heights 1.75: gaps -0.25; order by top: 0, 2, 1.
-        { arrange::Op::DistributeDown,
-            { { 0.5f, 0.25f, 1, 0.5f }, { 2, 1.25f, 0.5f, 0.25f }, { 1, 0.5f, 0.25f, 1 } } },
+        { arrange::Op::DistributeDown, { { 0.5f, 0.25f, 1, 0.5f }, { 2, 1.25f, 0.5f, 0.25f }, { 1, 0.5f, 0.25f, 1 } } },
         { arrange::Op::SameWidth, { { 0.5f, 0.25f, 1, 0.5f }, { 2, 1, 1, 0.25f }, { 1, 0.5f, 1, 1 } } },
         { arrange::Op::SameHeight, { { 0.5f, 0.25f, 1, 0.5f }, { 2, 1, 0.5f, 0.5f }, { 1, 0.5f, 0.25f, 0.5f } } },
     };
@@ -97,7 +96,8 @@ TEST(Arrange, ThreeBoxesLandWhereExpected)
         }
     }
     // Too few boxes stay as they are.
-    EXPECT_EQ(arrange::apply(arrange::Op::DistributeAcross, { boxes[0], boxes[1] }), std::vector<InchRect>(boxes.begin(), boxes.begin() + 2));
+    EXPECT_EQ(arrange::apply(arrange::Op::DistributeAcross, { boxes[0], boxes[1] }),
+        std::vector<InchRect>(boxes.begin(), boxes.begin() + 2));
 }
 
 TEST(Arrange, SnapsToTheNearestEdgeOrCentreElseTheGrid)
@@ -409,7 +409,8 @@ TEST_F(Editing, CutDuplicateAndAPictureFromElsewhere)
 
     // Data that is not ours, or damaged, places nothing.
     EXPECT_EQ(clipboard::placeObjects(window(), QByteArray("not objects"), QStringLiteral("Paste")), 0);
-    EXPECT_EQ(clipboard::placeObjects(window(), QByteArray::fromHex("4b59544f0001ffffffff"), QStringLiteral("Paste")), 0);
+    EXPECT_EQ(
+        clipboard::placeObjects(window(), QByteArray::fromHex("4b59544f0001ffffffff"), QStringLiteral("Paste")), 0);
 }
 
 // --- The window ----------------------------------------------------------------
@@ -448,7 +449,8 @@ TEST_F(Editing, UndoAndRedoNameTheirCommandAndTheTitleMarksUnsavedChanges)
     EXPECT_EQ(state->shownTitle(), caption);
 
     // The saved template heads the recent list.
-    EXPECT_EQ(WindowState::recentFiles().value(0), QFileInfo(dir.filePath(QStringLiteral("card.tpl"))).absoluteFilePath());
+    EXPECT_EQ(
+        WindowState::recentFiles().value(0), QFileInfo(dir.filePath(QStringLiteral("card.tpl"))).absoluteFilePath());
 }
 
 // One session of the designer as a host runs it: Setup places the window.
@@ -500,8 +502,8 @@ TEST(DesignerWindow, ComesBackWhereItWasAfterThreeSessions)
 
 TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
 {
-    for (const char* name : { "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDuplicate", "mnuEditSelectAll",
-             "mnuViewProperties" })
+    for (const char* name :
+        { "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDuplicate", "mnuEditSelectAll", "mnuViewProperties" })
         EXPECT_FALSE(action(name)->shortcut().isEmpty()) << name;
     for (const char* menuName : { "mnuEditMenu", "mnuArrangeMenu", "mnuViewMenu" }) {
         QMenu* menu = window().findChild<QMenu*>(QLatin1String(menuName));
@@ -539,8 +541,8 @@ TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
     // The main tool bar carries the menus' own actions, each with an icon.
     QToolBar* bar = window().tlbMain();
     ASSERT_NE(bar, nullptr);
-    for (const char* name : { "mnuIDNew", "mnuIDOpen", "mnuIDSave", "mnuEditUndo", "mnuEditRedo", "mnuViewZoomIn",
-             "mnuIDPrint" }) {
+    for (const char* name :
+        { "mnuIDNew", "mnuIDOpen", "mnuIDSave", "mnuEditUndo", "mnuEditRedo", "mnuViewZoomIn", "mnuIDPrint" }) {
         EXPECT_TRUE(bar->actions().contains(action(name))) << name;
         EXPECT_FALSE(action(name)->icon().isNull()) << name;
     }
