@@ -63,9 +63,8 @@ std::vector<InchRect> apply(Op op, const std::vector<InchRect>& boxes, size_t ke
         const bool across = op == Op::DistributeAcross;
         std::vector<size_t> order(boxes.size());
         std::iota(order.begin(), order.end(), size_t(0));
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return across ? boxes[a].left < boxes[b].left : boxes[a].top < boxes[b].top;
-        });
+        std::stable_sort(order.begin(), order.end(),
+            [&](size_t a, size_t b) { return across ? boxes[a].left < boxes[b].left : boxes[a].top < boxes[b].top; });
         float total = 0;
         for (const InchRect& r : boxes)
             total += across ? r.width : r.height;

@@ -17,7 +17,8 @@ constexpr double MillimetresPerInch = 25.4;
 
 Unit current()
 {
-    const QString v = settings::GetSetting(CTargetApplications::AppName, frmOptions::UnitsSection, frmOptions::UnitsKey);
+    const QString v
+        = settings::GetSetting(CTargetApplications::AppName, frmOptions::UnitsSection, frmOptions::UnitsKey);
     return v.compare(QLatin1String("mm"), Qt::CaseInsensitive) == 0 ? Unit::Millimetres : Unit::Inches;
 }
 

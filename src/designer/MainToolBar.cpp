@@ -164,13 +164,16 @@ public:
     {
         return scaledPixmap(size, mode, state, 1.0);
     }
+    // size is in device pixels already.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
+        QPixmap pm(size);
         pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter p(&pm);
+            paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        }
+        pm.setDevicePixelRatio(scale > 0 ? scale : 1.0);
         return pm;
     }
     QIconEngine* clone() const override { return new VectorIcon(m_key, m_ink); }
@@ -225,7 +228,8 @@ void frmPreview::buildConveniences()
     QAction* cut = make(edit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence::Cut);
     QAction* copy = make(edit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence::Copy);
     QAction* paste = make(edit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence::Paste);
-    QAction* duplicate = make(edit, "mnuEditDuplicate", QStringLiteral("&Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction* duplicate
+        = make(edit, "mnuEditDuplicate", QStringLiteral("&Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(edit, "mnuEditSep2", QStringLiteral("-"));
     QAction* all = make(edit, "mnuEditSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll);
     connect(cut, &QAction::triggered, this, [this] { clipboard::cut(*this); });
@@ -331,12 +335,12 @@ void frmPreview::buildConveniences()
         const char* icon;
         const char* tip;
     } buttons[] = { { "mnuIDNew", "New", "New template" }, { "mnuIDOpen", "Open", "Open a template" },
-        { "mnuIDSave", "Save", "Save the template" }, { nullptr, nullptr, nullptr },
-        { "mnuEditUndo", "Undo", nullptr }, { "mnuEditRedo", "Redo", nullptr }, { nullptr, nullptr, nullptr },
-        { "mnuEditCut", "Cut", "Cut" }, { "mnuEditCopy", "Copy", "Copy" }, { "mnuEditPaste", "Paste", "Paste" },
-        { nullptr, nullptr, nullptr }, { "mnuViewZoomOut", "ZoomOut", "Zoom out" },
-        { "mnuViewZoomIn", "ZoomIn", "Zoom in" }, { "mnuViewZoomFit", "ZoomFit", "Fit to window" },
-        { nullptr, nullptr, nullptr }, { "mnuArrangeAlignLeft", "AlignLeft", "Align left edges" },
+        { "mnuIDSave", "Save", "Save the template" }, { nullptr, nullptr, nullptr }, { "mnuEditUndo", "Undo", nullptr },
+        { "mnuEditRedo", "Redo", nullptr }, { nullptr, nullptr, nullptr }, { "mnuEditCut", "Cut", "Cut" },
+        { "mnuEditCopy", "Copy", "Copy" }, { "mnuEditPaste", "Paste", "Paste" }, { nullptr, nullptr, nullptr },
+        { "mnuViewZoomOut", "ZoomOut", "Zoom out" }, { "mnuViewZoomIn", "ZoomIn", "Zoom in" },
+        { "mnuViewZoomFit", "ZoomFit", "Fit to window" }, { nullptr, nullptr, nullptr },
+        { "mnuArrangeAlignLeft", "AlignLeft", "Align left edges" },
         { "mnuArrangeAlignTop", "AlignTop", "Align top edges" },
         { "mnuArrangeDistributeAcross", "DistributeAcross", "Distribute horizontally" },
         { "mnuArrangeDistributeDown", "DistributeDown", "Distribute vertically" }, { nullptr, nullptr, nullptr },

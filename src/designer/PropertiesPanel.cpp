@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -130,6 +131,9 @@ void PropertiesPanel::build()
     auto* text = new QFormLayout;
     m_font = new QFontComboBox;
     m_font->setObjectName(QStringLiteral("cboPropFont"));
+    // Long family names must not make the panel wide.
+    m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_font->setMinimumContentsLength(12);
     text->addRow(QStringLiteral("Fo&nt:"), m_font);
     m_size = new QDoubleSpinBox;
     m_size->setObjectName(QStringLiteral("txtPropFontSize"));
@@ -170,9 +174,10 @@ void PropertiesPanel::build()
         QCheckBox* box;
         const char* text;
         void (DesignControl::*set)(bool);
-    } flags[] = { { m_bold, "Bold", &DesignControl::setFontBold }, { m_italic, "Italic", &DesignControl::setFontItalic },
-        { m_underline, "Underline", &DesignControl::setFontUnderline },
-        { m_strike, "Strikeout", &DesignControl::setFontStrikethrough } };
+    } flags[]
+        = { { m_bold, "Bold", &DesignControl::setFontBold }, { m_italic, "Italic", &DesignControl::setFontItalic },
+              { m_underline, "Underline", &DesignControl::setFontUnderline },
+              { m_strike, "Strikeout", &DesignControl::setFontStrikethrough } };
     for (const auto& f : flags) {
         const auto set = f.set;
         const QString name = QLatin1String(f.text);
@@ -193,8 +198,8 @@ void PropertiesPanel::build()
     auto* look = new QFormLayout;
     m_foreColour = button("cmdPropForeColor", QStringLiteral("Fore&ground..."));
     m_backColour = button("cmdPropBackColor", QStringLiteral("Ba&ckground..."));
-    look->addRow(QStringLiteral("Colours:"), m_foreColour);
-    look->addRow(QString(), m_backColour);
+    look->addRow(m_foreColour);
+    look->addRow(m_backColour);
     m_transparent = checkBox("chkPropTransparent", QStringLiteral("T&ransparent"));
     m_border = checkBox("chkPropBorder", QStringLiteral("Bord&er"));
     look->addRow(m_transparent);
@@ -230,11 +235,11 @@ void PropertiesPanel::build()
     m_barcodeBox = group("grpPropBarcode", QStringLiteral("Barcode"), barcode);
     column->addWidget(m_barcodeBox);
     connect(m_barcode, &QCheckBox::toggled, this, [this](bool on) {
-        setTagItem(QStringLiteral("Barcode"), QStringLiteral("BC"), on ? QStringLiteral("True") : QStringLiteral("False"));
+        setTagItem(
+            QStringLiteral("Barcode"), QStringLiteral("BC"), on ? QStringLiteral("True") : QStringLiteral("False"));
     });
-    connect(m_barcodeType, &QComboBox::currentIndexChanged, this, [this](int i) {
-        setTagItem(QStringLiteral("Barcode Type"), QStringLiteral("BCType"), QString::number(i));
-    });
+    connect(m_barcodeType, &QComboBox::currentIndexChanged, this,
+        [this](int i) { setTagItem(QStringLiteral("Barcode Type"), QStringLiteral("BCType"), QString::number(i)); });
     connect(m_barcodeOptions, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsBarcodeProp_Click);
 
     auto* picture = new QVBoxLayout;
@@ -269,6 +274,9 @@ void PropertiesPanel::build()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(body);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wide enough for every field; taller content scrolls.
+    scroll->setMinimumWidth(body->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 2);
     setWidget(scroll);
 }
 
@@ -398,13 +406,14 @@ void PropertiesPanel::chooseColour(bool back)
         return;
     const QRgb rgb = chosen->rgb();
     const qint32 value = qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
-    edit(back ? QStringLiteral("Background Color") : QStringLiteral("Foreground Color"), [back, value](DesignControl& d) {
-        // A line has no background: its one colour is its pen.
-        if (back && d.kind() != DesignControl::Kind::Line)
-            d.setBackColor(value);
-        else if (!back || d.kind() == DesignControl::Kind::Line)
-            d.setForeColor(value);
-    });
+    edit(back ? QStringLiteral("Background Color") : QStringLiteral("Foreground Color"),
+        [back, value](DesignControl& d) {
+            // A line has no background: its one colour is its pen.
+            if (back && d.kind() != DesignControl::Kind::Line)
+                d.setBackColor(value);
+            else if (!back || d.kind() == DesignControl::Kind::Line)
+                d.setForeColor(value);
+        });
 }
 
 void PropertiesPanel::setTagItem(const QString& text, const QString& key, const QString& value)
