@@ -79,6 +79,11 @@ QString photoProblem(const QString& path);
 // when it cannot be used.
 Picture readPhoto(const QString& path, QString* error);
 
+// The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
+// joins: a JPEG the document can hold as it is is not decoded
+// (Picture::undecodedJpeg); any other picture is read as readPhoto does.
+Picture readPhotoForDocument(const QString& path, QString* error);
+
 // Resolves a picture path given in a data file relative to that file's folder.
 QString resolvePath(const QString& value, const QString& baseFolder);
 

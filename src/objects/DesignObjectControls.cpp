@@ -227,6 +227,12 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
             SetTagValue(tag, QStringLiteral("Post"), Sep, m_barcodePostfix);
         }
         SetTagValue(tag, QStringLiteral("FTF"), Sep, boolText(m_fontToFit));
+        // Symbol options and the shrink-only fit, as items of their own.
+        for (const QString& item : optionsText().split(Sep, Qt::SkipEmptyParts)) {
+            const qsizetype eq = item.indexOf(QLatin1Char('='));
+            if (eq > 0)
+                SetTagValue(tag, item.left(eq), Sep, item.mid(eq + 1));
+        }
         ctl.setTag(tag);
     });
     passOver([&] { ctl.setVisible(true); });
@@ -259,6 +265,7 @@ void CTextObjectBase::GetPropertiesFromControl(IDesignControl& ctl)
         passOver([&] { m_barcodePostfix = GetTagValue(tag, QStringLiteral("Post"), Sep); });
     }
     passOver([&] { m_fontToFit = tagFlag(tag, QStringLiteral("FTF")); });
+    passOver([&] { setOptionsText(tag); });
 }
 
 } // namespace kyt
