@@ -10,6 +10,7 @@
 #include "jobs/Preflight.h"
 #include "objects/CDataObject.h"
 #include "support/TestSupport.h"
+#include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include <QDir>
 #include <QProcess>
