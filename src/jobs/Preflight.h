@@ -40,7 +40,7 @@ KYTCORE_EXPORT QString missingFieldsMessage(
 // text) cannot be drawn as: "field "X": the value "Y" cannot be drawn as a
 // barcode: REASON". Empty when every barcode can be drawn. Without print
 // data only static texts are checked.
-QString barcodeProblem(const CPrintTemplate& t, CPrintData* data);
+KYTCORE_PRIVATE_EXPORT QString barcodeProblem(const CPrintTemplate& t, CPrintData* data);
 
 // A barcode object's expected reading for the print data: the characters a
 // scanner reports (Code 39 without its * start and stop characters).
