@@ -1,6 +1,6 @@
 #include "jobs/CardJob.h"
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
 #include "jobs/CardJobSurface.h"
 #include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
@@ -109,108 +109,29 @@ QStringList photoFieldNames(const CPrintTemplate& t)
 
 QString decodeDataStream(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromAnsi(bytes);
+    return decodeDataStreamText(bytes);
 }
 
 QString resolvePath(const QString& value, const QString& baseFolder)
 {
-    return QDir::isAbsolutePath(value) ? value : QDir(baseFolder).filePath(value);
+    return resolveDataPath(value, baseFolder);
 }
-
-namespace
-{
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
-} // namespace
 
 Picture readPhoto(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("photo %1: no such file").arg(path);
-        return {};
-    }
-    if (info.size() > MaxPhotoFileBytes) {
-        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
-                     .arg(path)
-                     .arg(info.size())
-                     .arg(MaxPhotoFileBytes);
-        return {};
-    }
-    {
-        QImageReader probe(path);
-        const QSize size = probe.size();
-        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
-            *error = QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
-                         .arg(path)
-                         .arg(size.width())
-                         .arg(size.height());
-            return {};
-        }
-    }
-    QString why;
-    Picture p = Picture::fromFile(path, &why);
-    if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
-    return p;
+    return readPhotoFile(path, error);
 }
 
 bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
 {
-    // Opening a pipe would wait for a writer, and a device may never end.
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
+    QString text;
+    try {
+        text = readDataStreamFile(fileName);
+    } catch (const KytError& e) {
+        *error = e.description();
         return false;
     }
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(fileName);
-        return false;
-    }
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(fileName, f.errorString());
-        return false;
-    }
-    if (f.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: %2 bytes, more than a data stream file may have (%3)")
-                     .arg(fileName)
-                     .arg(f.size())
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
-    if (bytes.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
-                     .arg(fileName)
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
-        // A CSV or name=value file read as a data stream would be one field
-        // named after the whole text, and every card would print blank.
-        const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error
-            = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                             "field, its name, the character with code 1, its value and the character with code 2)%2")
-                  .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
-        return false;
-    }
-    if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
-                     .arg(fileName)
-                     .arg(MaxDataStreamEntries);
-        return false;
-    }
-    data.SetCurrentDataStream(decodeDataStream(bytes));
+    data.SetCurrentDataStream(text);
     const QString folder = QFileInfo(fileName).absolutePath();
     for (const QString& name : photoFieldNames(t)) {
         std::shared_ptr<CVariant> item;
@@ -354,7 +275,7 @@ private:
 };
 
 struct Prepared {
-    CsvRecord record;
+    DataRecord record;
     std::vector<Picture> photos; // one per photo column
     bool end = false;
     QString fatal;
@@ -403,50 +324,67 @@ private:
     bool m_stop = false;
 };
 
-// Reads every record and decodes its photos; ends with an end marker.
-void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue)
+// Reads every record and decodes its photos; ends with an end marker. The
+// source is opened here: a database connection belongs to its thread.
+void readRecords(
+    const DataSourceSpec& spec, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue)
 {
-    QFile f(csvFile);
     Prepared end;
     end.end = true;
-    if (!f.open(QIODevice::ReadOnly)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        queue.push(std::move(end));
-        return;
-    }
-    CsvReader reader(&f, options.csv);
-    QString error;
-    if (!reader.readHeader(&error)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-        queue.push(std::move(end));
-        return;
-    }
-    const QString folder = QFileInfo(csvFile).absolutePath();
-    PhotoCache cache(CardBatch::PhotoCacheBytes);
-    Prepared p;
-    while (!queue.stopped() && reader.next(p.record)) {
-        if (p.record.number < options.firstRecord)
-            continue;
-        if (p.record.number > options.lastRecord)
-            break;
-        p.photos.assign(photoColumns.size(), Picture());
-        if (p.record.error.isEmpty() && !p.record.empty) {
-            for (size_t i = 0; i < photoColumns.size(); ++i) {
-                const QString value = p.record.fields[photoColumns[i]].trimmed();
-                if (value.isEmpty())
-                    continue; // no photo: the placeholder is drawn
-                QString why;
-                p.photos[i] = cache.get(cardjob::resolvePath(value, folder), &why);
-                if (p.photos[i].isNull()) {
-                    p.record.error = why;
-                    break;
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec);
+        if (options.firstRecord > 1 && !source->seek(options.firstRecord)) {
+            queue.push(std::move(end));
+            return;
+        }
+        const QString folder = source->folder();
+        PhotoCache cache(CardBatch::PhotoCacheBytes);
+        Prepared p;
+        while (!queue.stopped() && source->next(p.record)) {
+            if (p.record.number < options.firstRecord)
+                continue;
+            if (p.record.number > options.lastRecord)
+                break;
+            p.photos.assign(photoColumns.size(), Picture());
+            if (p.record.error.isEmpty() && !p.record.empty) {
+                for (size_t i = 0; i < photoColumns.size(); ++i) {
+                    const QVariant& value = p.record.values[photoColumns[i]];
+                    QString why;
+                    if (value.typeId() == QMetaType::QByteArray) {
+                        // Image bytes of a binary column: decoded for this record only.
+                        if (value.toByteArray().isEmpty())
+                            continue;
+                        p.photos[i] = source->photo(p.record, photoColumns[i], &why);
+                    } else {
+                        const QString path = value.toString().trimmed();
+                        if (path.isEmpty())
+                            continue; // no photo: the placeholder is drawn
+                        p.photos[i] = cache.get(resolveDataPath(path, folder), &why);
+                    }
+                    if (p.photos[i].isNull()) {
+                        p.record.error = why;
+                        break;
+                    }
                 }
             }
+            queue.push(std::move(p));
+            p = Prepared();
         }
-        queue.push(std::move(p));
-        p = Prepared();
+    } catch (const KytError& e) {
+        end.fatal = e.description();
+    } catch (const std::exception& e) {
+        end.fatal = QString::fromLocal8Bit(e.what());
     }
     queue.push(std::move(end));
+}
+
+DataSourceSpec csvSpec(const QString& csvFile, const CsvOptions& options)
+{
+    DataSourceSpec spec;
+    spec.kind = DataSourceSpec::Kind::Csv;
+    spec.path = csvFile;
+    spec.csv = options;
+    return spec;
 }
 
 } // namespace
@@ -458,84 +396,79 @@ CardBatch::CardBatch(CPrintTemplatePtr tpl)
 
 qint64 CardBatch::countRecords(const QString& csvFile, const CsvOptions& options)
 {
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    CsvReader reader(&f, options);
-    QString error;
-    if (!reader.readHeader(&error))
-        return -1;
-    CsvRecord r;
-    qint64 n = 0;
-    while (reader.next(r))
-        ++n;
-    return n;
+    return countRecords(csvSpec(csvFile, options));
+}
+
+qint64 CardBatch::countRecords(const DataSourceSpec& source)
+{
+    try {
+        return DataSource::open(source)->count();
+    } catch (const KytError&) {
+        return -1; // unreadable: the caller reports what it tried to read
+    }
 }
 
 bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
     QString* error, const CsvOptions& options)
 {
-    if (!QFileInfo(csvFile).isFile()) {
-        *error = QStringLiteral("%1: %2").arg(csvFile,
-            QFileInfo::exists(csvFile) ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
-        return false;
-    }
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        return false;
-    }
-    CsvReader reader(&f, options);
-    if (!reader.readHeader(error)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, *error);
-        return false;
-    }
-    CsvRecord r;
-    qint64 seen = 0; // the reader clears the record at the end
-    while (reader.next(r)) {
-        seen = r.number;
-        if (r.number < record)
-            continue;
+    return recordData(csvSpec(csvFile, options), record, t, data, error);
+}
+
+bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    QString* error, const PasswordPrompt& prompt)
+{
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
+        const QString name = spec.displayName();
+        DataRecord r;
+        if (!source->record(std::max<qint64>(record, 1), r)) {
+            *error = QStringLiteral("%1: there is no record %2 (%3 %4)")
+                         .arg(name)
+                         .arg(record)
+                         .arg(spec.isDatabase() ? QStringLiteral("it holds") : QStringLiteral("the file holds"))
+                         .arg(source->count());
+            return false;
+        }
         if (!r.error.isEmpty()) {
-            *error = QStringLiteral("%1: record %2 (line %3): %4").arg(csvFile).arg(r.number).arg(r.line).arg(r.error);
+            *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error);
             return false;
         }
         if (r.empty) {
-            *error = QStringLiteral("%1: record %2 (line %3) is empty").arg(csvFile).arg(r.number).arg(r.line);
+            *error = QStringLiteral("%1: %2 is empty").arg(name, r.where());
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
-        const QString folder = QFileInfo(csvFile).absolutePath();
-        for (qsizetype i = 0; i < reader.header().size(); ++i) {
-            const QString& name = reader.header()[i];
-            QVariant value = r.fields[i];
-            if (photos.contains(name, Qt::CaseInsensitive)) {
-                const QString path = r.fields[i].trimmed();
+        const QStringList& fields = source->fieldNames();
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QString& field = fields[i];
+            QVariant value = r.text(int(i));
+            if (photos.contains(field, Qt::CaseInsensitive)) {
                 value = QString();
-                if (!path.isEmpty()) {
-                    QString why;
-                    const Picture p = cardjob::readPhoto(cardjob::resolvePath(path, folder), &why);
-                    if (p.isNull()) {
-                        *error = QStringLiteral("%1: record %2 (line %3): %4")
-                                     .arg(csvFile)
-                                     .arg(r.number)
-                                     .arg(r.line)
-                                     .arg(why);
-                        return false;
-                    }
-                    value = QVariant::fromValue(p);
+                QString why;
+                const Picture p = source->photo(r, int(i), &why);
+                if (!why.isEmpty()) {
+                    *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), why);
+                    return false;
                 }
+                if (!p.isNull())
+                    value = QVariant::fromValue(p);
             }
-            data.Add(name, value);
-            data.Item(name)->setvValue(value);
+            data.Add(field, value);
+            data.Item(field)->setvValue(value);
         }
         return true;
+    } catch (const KytError& e) {
+        *error = e.description();
+        return false;
     }
-    *error = QStringLiteral("%1: there is no record %2 (the file holds %3)").arg(csvFile).arg(record).arg(seen);
-    return false;
 }
 
 CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
+{
+    return run(csvSpec(csvFile, m_options.csv), surface);
+}
+
+CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, const PasswordPrompt& prompt)
 {
     Result result;
     if (!m_tpl) {
@@ -545,31 +478,26 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     // The header first, so the photo columns are known before the worker starts.
     std::vector<int> photoColumns;
     QStringList header;
-    {
-        QFile f(csvFile);
-        if (!f.open(QIODevice::ReadOnly)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-            return result;
-        }
-        CsvReader reader(&f, m_options.csv);
-        QString error;
-        if (!reader.readHeader(&error)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-            return result;
-        }
-        header = reader.header();
-        // A CSV whose columns are not the template's fields would print a
+    DataSourceSpec source = spec;
+    try {
+        const std::unique_ptr<DataSource> opened = DataSource::open(spec, prompt);
+        source = opened->spec(); // the reading thread connects with what worked here
+        header = opened->fieldNames();
+        // A source whose columns are not the template's fields would print a
         // batch of blank cards.
         result.missingFields = preflight::missingFields(*m_tpl, header);
         if (!result.missingFields.isEmpty() && !m_options.allowMissingFields) {
-            result.fatal = preflight::missingFieldsMessage(csvFile, result.missingFields, header);
+            result.fatal = preflight::missingFieldsMessage(spec.displayName(), result.missingFields, header);
             return result;
         }
         for (const QString& name : cardjob::photoFieldNames(*m_tpl)) {
-            const int c = reader.column(name);
+            const int c = opened->column(name);
             if (c >= 0)
                 photoColumns.push_back(c);
         }
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        return result;
     }
     std::vector<bool> isPhoto(size_t(header.size()), false);
     for (int c : photoColumns)
@@ -599,13 +527,13 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             if (thread.joinable())
                 thread.join();
         }
-    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue)) };
+    } worker { queue, std::thread(readRecords, source, photoColumns, m_options, std::ref(queue)) };
 
     CardJobSurface guard(surface);
     const int pagesPerCard = m_tpl->Duplex() ? 2 : 1;
     const QSizeF card = cardjob::cardSizeInches(*m_tpl);
     bool firstCard = true;
-    auto fail = [&](const CsvRecord& r, const QString& message) {
+    auto fail = [&](const DataRecord& r, const QString& message) {
         ++result.failed;
         if (m_onFailure)
             m_onFailure(Failure { r.number, r.line, message });
@@ -633,7 +561,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
                         const Picture& pic = p.photos[photo++];
                         items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
                     } else {
-                        items[i]->setvValue(p.record.fields[qsizetype(i)]);
+                        items[i]->setvValue(p.record.text(int(i)));
                     }
                 }
                 // A value its barcode cannot hold: reported, and no page used.
