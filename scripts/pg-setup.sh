@@ -35,6 +35,10 @@ if [[ "$cmd" == stop ]]; then
 fi
 
 [[ -z "$(ls -A "$dir")" ]] || { echo "pg-setup: $dir is not empty" >&2; exit 1; }
+if [[ $(id -u) -eq 0 ]] && ! runuser -u nobody -- test -x "$(dirname "$dir")"; then
+  echo "pg-setup: the server runs as nobody, who cannot reach $(dirname "$dir") (chmod o+x it)" >&2
+  exit 1
+fi
 if [[ $(id -u) -eq 0 ]]; then
   chown nobody "$dir"
   chmod 700 "$dir"

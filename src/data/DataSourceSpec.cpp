@@ -125,11 +125,12 @@ DataSourceSpec DataSourceSpec::parse(const QString& urlText)
             : scheme == QLatin1String("data")      ? Kind::DataStream
                                                    : Kind::Sqlite;
         QString path = url.mid(colon + 1);
-        // Parameters follow the last '?', when there are any the kind knows.
+        // Parameters follow the last '?': always for a database, for a CSV
+        // file only when they are its own (a file name may hold a '?').
         static const QRegularExpression known(
-            QStringLiteral("^(table|query|encoding|delimiter)="), QRegularExpression::CaseInsensitiveOption);
-        if (const qsizetype q = path.lastIndexOf(QLatin1Char('?'));
-            q >= 0 && spec.kind != Kind::DataStream && known.match(path.mid(q + 1)).hasMatch()) {
+            QStringLiteral("^(encoding|delimiter)="), QRegularExpression::CaseInsensitiveOption);
+        if (const qsizetype q = path.lastIndexOf(QLatin1Char('?')); q >= 0
+            && (spec.kind == Kind::Sqlite || (spec.kind == Kind::Csv && known.match(path.mid(q + 1)).hasMatch()))) {
             const QString parameters = path.mid(q + 1);
             path = path.left(q);
             readParameters(url, parameters, spec);

@@ -10,6 +10,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <atomic>
 #include <optional>
 
@@ -26,7 +27,8 @@ QString sqlErrorText(const QSqlError& e)
         text = e.driverText().trimmed();
     if (text.isEmpty())
         text = e.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    // libpq continues a message on indented lines: one line reads better.
+    return text.isEmpty() ? QStringLiteral("unknown error") : text.simplified();
 }
 
 bool asksForPassword(const QString& text)
@@ -57,8 +59,13 @@ public:
             table = tables.front();
         }
         if (select.isEmpty()) {
-            if (!m_db.tables(QSql::AllTables).contains(table, Qt::CaseInsensitive)
-                && !m_db.tables(QSql::Views).contains(table, Qt::CaseInsensitive) && !table.contains(QLatin1Char('.')))
+            // The table as the database spells it; a schema-qualified name is left to the server.
+            const QStringList known = m_db.tables(QSql::AllTables) + m_db.tables(QSql::Views);
+            const auto found = std::find_if(known.cbegin(), known.cend(),
+                [&](const QString& name) { return name.compare(table, Qt::CaseInsensitive) == 0; });
+            if (found != known.cend())
+                table = *found;
+            else if (!table.contains(QLatin1Char('.')))
                 raise(QStringLiteral("there is no table \"%1\"").arg(table));
             select
                 = QStringLiteral("SELECT * FROM %1").arg(m_db.driver()->escapeIdentifier(table, QSqlDriver::TableName));

@@ -58,7 +58,8 @@ cases=(
 run_case() {
   local name="$1" args="$2" which="$3" expected got
   local -a argv
-  if [[ "$args" == *" --query "* ]]; then argv=("${args%% --query *}" --query "${args#* --query }"); else argv=($args); fi
+  read -ra argv <<<"${args%% --query *}"
+  [[ "$args" == *" --query "* ]] && argv+=(--query "${args#* --query }")
   batch "$name" "${argv[@]}"
   got=$(rasters "$tmp/$name.pdf")
   case "$which" in all) expected="$want" ;; first) expected=$(head -n2 <<<"$want") ;; 13) expected="$want13" ;; esac
@@ -96,6 +97,7 @@ python3 -c "import sqlite3; print(sqlite3.connect('$tmp/people.db').execute('SEL
 
 # PostgreSQL on a private server.
 mkdir "$tmp/pg"
+chmod o+x "$tmp" # the server may run as another user (nobody, when run as root)
 bash "$src/scripts/pg-setup.sh" start "$tmp/pg" > /dev/null 2> "$tmp/pgerr"
 rc=$?
 if [[ $rc != 0 ]]; then
