@@ -86,6 +86,13 @@ std::unique_ptr<DataSource> DataSource::open(const DataSourceSpec& given, const 
     throw KytError(ErrDataSource, QStringLiteral("%1: not a data source").arg(spec.path));
 }
 
+QStringList DataSource::tables(DataSourceSpec& spec, const PasswordPrompt& prompt)
+{
+    if (!spec.isDatabase())
+        throw KytError(ErrDataSource, QStringLiteral("%1: not a database").arg(spec.displayName()));
+    return sqlTables(spec, prompt);
+}
+
 int DataSource::column(const QString& name) const
 {
     const QString key = name.trimmed();

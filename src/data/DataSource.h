@@ -103,6 +103,11 @@ public:
     // The same for a URL (DataSourceSpec::parse, then open).
     static std::unique_ptr<DataSource> open(const QString& url, const PasswordPrompt& prompt = {});
 
+    // The tables (and views) of a database, for a person to pick one; its
+    // table and query are not used. Throws like open. The password that
+    // worked is left in spec.password.
+    static QStringList tables(DataSourceSpec& spec, const PasswordPrompt& prompt = {});
+
     const DataSourceSpec& spec() const { return m_spec; }
     const QStringList& fieldNames() const { return m_fields; }
     // Column of a field name, letter case ignored; -1 when there is none.

@@ -39,12 +39,15 @@ bool asksForPassword(const QString& text)
 class SqlSource final : public DataSource
 {
 public:
-    SqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt)
+    // Only connects when `connectOnly` (to list the tables).
+    SqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt, bool connectOnly = false)
         : DataSource(spec)
         , m_connection { QStringLiteral("kyt-data-%1").arg(++s_connections) }
         , m_postgresql(spec.kind == DataSourceSpec::Kind::Postgresql)
     {
         connect(prompt);
+        if (connectOnly)
+            return;
         QString select = spec.query.trimmed();
         while (select.endsWith(QLatin1Char(';')))
             select = select.chopped(1).trimmed();
@@ -93,6 +96,13 @@ public:
             m_size = info.size();
             m_modified = info.lastModified();
         }
+    }
+
+    QStringList tables() const
+    {
+        QStringList names = m_db.tables(QSql::Tables) + m_db.tables(QSql::Views);
+        names.sort(Qt::CaseInsensitive);
+        return names;
     }
 
     bool next(DataRecord& r) override
@@ -284,6 +294,13 @@ private:
 std::unique_ptr<DataSource> openSqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt)
 {
     return std::make_unique<SqlSource>(spec, prompt);
+}
+
+QStringList sqlTables(DataSourceSpec& spec, const PasswordPrompt& prompt)
+{
+    const SqlSource connection(spec, prompt, true);
+    spec.password = connection.spec().password;
+    return connection.tables();
 }
 
 } // namespace kyt

@@ -235,6 +235,8 @@ TEST_F(Fixture, UnreadableSourcesSayWhy)
     }
     // The refused DROP left the table.
     EXPECT_EQ(DataSource::open("sqlite:" + path("people.db") + "?table=people")->count(), 3);
+    DataSourceSpec db = DataSourceSpec::parse("sqlite:" + path("people.db"));
+    EXPECT_EQ(DataSource::tables(db), (QStringList { "other", "people" }));
     // A damaged BLOB is the record's problem, named, not the source's.
     {
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
@@ -355,6 +357,8 @@ TEST(DataSourcePostgresql, AsksForThePasswordAndReadsByteaPhotos)
     QString why;
     EXPECT_EQ(source->photo(r, 1, &why).image().size(), QSize(5, 2)) << why.toStdString();
     EXPECT_EQ(source->count(), 1);
+    DataSourceSpec server = source->spec();
+    EXPECT_EQ(DataSource::tables(server), QStringList { "people" });
     // Without a prompt the same refusal is one message with the reason.
     const QString error = openError(url);
     EXPECT_TRUE(error.contains("cannot connect")) << error.toStdString();
