@@ -13,10 +13,8 @@ namespace kyt
 
 namespace
 {
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
+constexpr qint64 MaxPhotoFileBytes = PhotoMaxFileBytes;
+constexpr qint64 MaxPhotoPixels = PhotoMaxPixels;
 
 QString tooManyPixels(const QString& what, QSize size)
 {

@@ -160,6 +160,11 @@ private:
     QList<bool> m_binary;
 };
 
+// The most a photo may have, as a file or as bytes: an ID photo is far
+// smaller, and a batch must stay within bounded memory.
+inline constexpr qint64 PhotoMaxFileBytes = 32LL * 1024 * 1024;
+inline constexpr qint64 PhotoMaxPixels = 16LL * 1024 * 1024;
+
 // Photos of any source within the batch budget: a picture file (32 MiB,
 // 16 megapixels at most) or image bytes under the same bounds. Null with
 // the reason in *error when it cannot be used; `label` names it.
