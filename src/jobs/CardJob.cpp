@@ -359,7 +359,7 @@ private:
 // Decodes the record's photos (a failure becomes the record's error): a
 // picture file named in the record, or the picture's bytes in a binary column.
 void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QStringList& header, const QString& folder,
-    PhotoCache& cache)
+    PhotoCache& cache, bool passJpeg = false)
 {
     p.photos.assign(photoColumns.size(), Picture());
     if (!p.record.error.isEmpty() || p.record.empty)
@@ -370,6 +370,16 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
         if (value.typeId() == QMetaType::QByteArray) {
             if (value.toByteArray().isEmpty())
                 continue;
+            // A JPEG goes into the document as it is, as a JPEG file does.
+            if (passJpeg) {
+                const Picture jpeg = Picture::undecodedJpeg(value.toByteArray());
+                const QSize px = jpeg.pixelSize();
+                if (!jpeg.isNull() && value.toByteArray().size() <= PhotoMaxFileBytes
+                    && qint64(px.width()) * px.height() <= PhotoMaxPixels) {
+                    p.photos[i] = jpeg;
+                    continue;
+                }
+            }
             p.photos[i] = readPhotoBytes(
                 value.toByteArray(), QStringLiteral("in field %1").arg(header.value(photoColumns[i])), &why);
         } else {
@@ -793,7 +803,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 CardJobSurface guard(*part);
                 drawer.restart();
                 for (Prepared& p : chunk->records) {
-                    loadPhotos(p, photoColumns, header, folder, cache);
+                    loadPhotos(p, photoColumns, header, folder, cache, options.jpegPassThrough);
                     chunk->outcomes.push_back(drawer.draw(p, guard));
                     p = Prepared(); // its photos stay only in the cache
                     if (!chunk->outcomes.back().fatal.isEmpty())
