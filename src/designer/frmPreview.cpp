@@ -7,8 +7,8 @@
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
-#include "jobs/CardJob.h"
 #include "kyt/Version.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/AppIcon.h"
@@ -604,13 +604,17 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
 
 int frmPreview::askSaveChanges()
 {
+    TextUpdate(); // text being typed is a change too
     if (!m_template || !m_template->Dirty())
         return vbNo;
     const int answer
         = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
-    if (answer == vbYes)
-        mnuIDSave_Click();
-    return answer;
+    if (answer != vbYes)
+        return answer;
+    Hourglass busy;
+    // A save that did not happen (dialog cancelled, refused, failed) keeps
+    // the card open: closing it now would lose the work.
+    return SaveID(true) ? vbYes : vbCancel;
 }
 
 void frmPreview::NewID()
@@ -621,7 +625,7 @@ void frmPreview::NewID()
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
         t->ApplyDefaults(m_properties);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(placeholderPhoto());
         // The previous document stays on the surface until the new one is accepted.
         frmIDProperties dialog(this);
         if (!runPropertiesDialog(dialog, *t, true))
@@ -658,7 +662,7 @@ void frmPreview::OpenID(const QString& name)
         Hourglass busy;
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(placeholderPhoto());
         t->setTemplateName(fileName);
         // A file that cannot be read leaves the previous document current and shown.
         bool reported = false;
@@ -677,10 +681,13 @@ void frmPreview::OpenID(const QString& name)
     }
 }
 
-void frmPreview::SaveID(bool useCurrentName)
+bool frmPreview::SaveID(bool useCurrentName)
 {
     if (!m_template)
-        return;
+        return false;
+    // The text being typed belongs in the file: the rebuild skips the
+    // label hidden under the editor.
+    TextUpdate();
     try {
         // The name chosen in the dialog sticks only when the file is written:
         // after a refused or failed save, Save goes to the old name again.
@@ -689,7 +696,7 @@ void frmPreview::SaveID(bool useCurrentName)
             const auto chosen = commonDialog().ShowSave(
                 QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
-                return;
+                return false;
             m_template->setTemplateName(*chosen);
         }
         bool saved = true;
@@ -706,9 +713,11 @@ void frmPreview::SaveID(bool useCurrentName)
         } else {
             m_template->setTemplateName(previousName);
         }
+        return saved;
     } catch (const std::exception& e) {
         report(e, "SaveID");
     }
+    return false;
 }
 
 void frmPreview::selectFirstUnsaveable()
@@ -998,14 +1007,10 @@ void frmPreview::storeGeometry()
 bool frmPreview::Form_QueryUnload(int unloadMode)
 {
     storeGeometry();
-    if (!m_template || !m_template->Dirty())
-        return true;
-    const int answer
-        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer = askSaveChanges();
     if (answer == vbCancel)
         return false;
     if (answer == vbYes) {
-        mnuIDSave_Click();
         m_template.reset();
         closePrintPreview();
         if (unloadMode == 0) {

@@ -27,10 +27,6 @@ class OutputFile;
 namespace cardjob
 {
 
-// The 32 x 32, 24-bit smiling face photo objects show when they have no
-// photo of their own.
-KYTCORE_EXPORT Picture placeholderPhoto();
-
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
 class KYTCORE_EXPORT QuietError
