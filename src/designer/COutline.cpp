@@ -1,3 +1,6 @@
+// The selection controller: the outline and handles around the selected
+// object, handle drags, and the object commands it carries out.
+
 #include "designer/COutline.h"
 
 #include "designer/ControlArray.h"
@@ -108,10 +111,12 @@ void COutline::setType(DesignControl* control)
 {
     if (!control) {
         m_selected = false;
-        return;
+    } else {
+        m_control = control;
+        m_selected = true;
     }
-    m_control = control;
-    m_selected = true;
+    if (m_form)
+        emit m_form->selectionChanged();
 }
 
 void COutline::showOutline(bool visible)
@@ -181,7 +186,10 @@ void COutline::refresh()
 void COutline::Unselect()
 {
     showOutline(false);
+    const bool was = m_selected;
     m_selected = false;
+    if (was && m_form)
+        emit m_form->selectionChanged();
 }
 
 void COutline::GetSelected(int& index, QString& name) const

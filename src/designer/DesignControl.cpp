@@ -1,3 +1,5 @@
+// One design object on the surface: its properties and how it paints.
+
 #include "designer/DesignControl.h"
 
 #include "barcode/Symbol.h"

@@ -166,6 +166,9 @@ protected:
     virtual QPaintDevice* metricsDevice() { return nullptr; }
     // Colour behind opaque text.
     virtual quint32 backgroundColor() const { return 0xFFFFFF; }
+    // The image PaintPicture draws for a picture: its own pixels, unless
+    // the device stores the picture another way.
+    virtual QImage drawnImage(const Picture& picture);
     // Hooks run after the state changed.
     virtual void onNewPage() { }
     virtual void onEndDoc() { }
