@@ -14,6 +14,7 @@ class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
+struct DataSourceSpec;
 }
 
 namespace kyt::cli
@@ -54,6 +55,11 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
 // --encoding NAME and --delimiter D into *options; a usage error's exit
 // code (2, reported) or 0.
 int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options);
+// --source URL (and --query SQL for a database) into *spec, with the CSV
+// options a CSV source reads with; *given tells whether --source was there.
+// A usage error's exit code (2, reported) or 0.
+int takeSourceOptions(
+    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.

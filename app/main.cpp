@@ -1,9 +1,10 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "errors/CError.h"
 #include "errors/MessageBox.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "kyt/Version.h"
 #include "template/CPrintData.h"
@@ -214,6 +215,38 @@ int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* option
     if (takeOption(args, QStringLiteral("--delimiter"), &value)
         && !CsvOptions::delimiterFromName(value, &options->delimiter))
         return fail(command, QStringLiteral("--delimiter must be , ; or tab"), 2);
+    return 0;
+}
+
+int takeSourceOptions(
+    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given)
+{
+    QString url, query;
+    *given = takeOption(args, QStringLiteral("--source"), &url);
+    const bool hasQuery = takeOption(args, QStringLiteral("--query"), &query);
+    if (hasQuery && !*given)
+        return fail(command, QStringLiteral("--query goes with --source sqlite:FILE or --source postgresql://..."), 2);
+    if (!*given)
+        return 0;
+    try {
+        *spec = DataSourceSpec::parse(url);
+    } catch (const KytError& e) {
+        return fail(command, QStringLiteral("--source %1").arg(e.description()), 2);
+    }
+    if (hasQuery) {
+        if (spec->kind == DataSourceSpec::Kind::None)
+            spec->kind = DataSourceSpec::Kind::Sqlite;
+        if (!spec->isDatabase())
+            return fail(command, QStringLiteral("--query needs a database source (sqlite: or postgresql:)"), 2);
+        if (!spec->table.isEmpty())
+            return fail(command, QStringLiteral("--query and a table in the URL exclude each other"), 2);
+        spec->query = query;
+    }
+    // --encoding and --delimiter apply to a CSV source as to --csv.
+    if (csv.encoding != CsvOptions::Encoding::Auto)
+        spec->csv.encoding = csv.encoding;
+    if (csv.delimiter != 0)
+        spec->csv.delimiter = csv.delimiter;
     return 0;
 }
 

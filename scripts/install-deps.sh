@@ -8,6 +8,7 @@ pkgs=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libsqlite3-dev libgtest-dev
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools
   zbar-tools libzbar-dev poppler-utils libzint-dev libzxing-dev
