@@ -1,11 +1,9 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
+#include "SymbolReader.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
-#include <QImage>
-#include <cstring>
-#include <zbar.h>
 
 namespace kyt::cli
 {
@@ -13,30 +11,6 @@ namespace
 {
 
 const QString Me = QStringLiteral("check");
-
-// Every barcode zbar finds in an 8-bit grey picture.
-QStringList readBarcodes(const QImage& grey)
-{
-    QStringList found;
-    if (grey.isNull())
-        return found;
-    const int w = grey.width(), h = grey.height();
-    QByteArray pixels(qsizetype(w) * h, '\0');
-    for (int y = 0; y < h; ++y)
-        std::memcpy(pixels.data() + qsizetype(y) * w, grey.constScanLine(y), size_t(w));
-    zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
-    zbar::zbar_image_t* image = zbar::zbar_image_create();
-    zbar::zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar::zbar_image_set_size(image, unsigned(w), unsigned(h));
-    zbar::zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
-    if (zbar::zbar_scan_image(scanner, image) > 0)
-        for (const zbar::zbar_symbol_t* s = zbar::zbar_image_first_symbol(image); s; s = zbar::zbar_symbol_next(s))
-            found.append(QString::fromUtf8(zbar::zbar_symbol_get_data(s), int(zbar::zbar_symbol_get_data_length(s))));
-    zbar::zbar_image_destroy(image);
-    zbar::zbar_image_scanner_destroy(scanner);
-    return found;
-}
 
 int run(const QStringList& argsIn)
 {
@@ -59,7 +33,7 @@ int run(const QStringList& argsIn)
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
     if (verify)
-        options.reader = readBarcodes;
+        options.reader = readSymbols;
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
@@ -91,8 +65,9 @@ const Command::Registration reg({ QStringLiteral("check"),
                    "            they print over their neighbours)\n"
                    "  records   CSV records damaged or empty\n"
                    "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-                   "            printed) and every barcode read back with the zbar library and\n"
-                   "            compared with the value it should carry; without data the card\n"
+                   "            printed) and every barcode and symbol read back with the zxing-cpp\n"
+                   "            library and compared with the value it should carry (GS1 data as a\n"
+                   "            reader reports it); without data the card\n"
                    "            as render draws it (data fields show their field names). A run\n"
                    "            that rendered no card fails.\n\n"
                    "  --csv FILE, --data FILE   the data the cards will be printed with\n"

@@ -238,7 +238,8 @@ void COutline::refitFont(DesignControl& control)
         return;
     CTextObject text;
     text.GetPropertiesFromControl(control);
-    if (!text.FontToFit())
+    // A shrink-only fit keeps the set size; the control shows the fitted one.
+    if (!text.FontToFit() || text.ShrinkToFit())
         return;
     // Measured as the printer measures, not at the screen's zoom.
     PictureBoxSurface printer(QSize(1, 1), 300.0);
@@ -492,6 +493,7 @@ void COutline::BarCodeProp()
         dlg.setBarCodeFontBold(c->FontBold());
         dlg.setBarCodeFontItalic(c->FontItalic());
         dlg.setBarCodeFontUnderline(c->FontUnderline());
+        dlg.readSymbolTag(tag);
         dlg.Setup();
         execModal(dlg);
         if (dlg.UserCanceled())
@@ -500,6 +502,7 @@ void COutline::BarCodeProp()
         SetTagValue(newTag, KeyBarcodeType, Sep, QString::number(dlg.BarcodeType()));
         SetTagValue(newTag, KeyPrefix, Sep, dlg.Prefix());
         SetTagValue(newTag, KeyPostfix, Sep, dlg.Postfix());
+        dlg.writeSymbolTag(newTag);
         c->setTag(newTag);
         c->setFontName(dlg.BarCodeFontName());
         if (dlg.BarCodeFontSize() > 0)
