@@ -1,5 +1,7 @@
 // kytpreview design: the template designer on a new or existing template.
+#include "BarcodeReading.h"
 #include "Command.h"
+#include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
 #include "jobs/CardJob.h"
@@ -39,6 +41,7 @@ int run(const QStringList& argsIn)
     error->setDisplayError(true);
     CProperties properties(error);
 
+    PreflightPanel::setBarcodeReader(readBarcodes);
     frmPreview window;
     window.setError(error);
     window.setProperties(&properties);

@@ -1,6 +1,7 @@
 #include "designer/DesignControl.h"
 
 #include "designer/ControlArray.h"
+#include "designer/ControlPicture.h"
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
 #include "objects/CTextObject.h"
@@ -8,7 +9,9 @@
 #include "platform/surface/Surface.h"
 #include "util/Strings.h"
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -77,43 +80,43 @@ void DesignControl::markUsed()
 void DesignControl::setTag(const QString& tag)
 {
     m_tag = tag;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBackStyle(int v)
 {
     m_backStyle = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBorderStyle(int v)
 {
     m_borderStyle = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setAlignment(int v)
 {
     m_alignment = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBackColor(qint32 v)
 {
     m_backColor = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setForeColor(qint32 v)
 {
     m_foreColor = v;
-    update();
+    lookChanged();
 }
 
 bool DesignControl::setFontName(const QString& name)
@@ -121,50 +124,50 @@ bool DesignControl::setFontName(const QString& name)
     if (name != FallbackFontName && !Surface::fontInstalled(name))
         return false;
     m_fontName = name;
-    update();
+    lookChanged();
     return true;
 }
 
 void DesignControl::setFontSize(double points)
 {
     m_fontSize = points;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontBold(bool v)
 {
     m_bold = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontItalic(bool v)
 {
     m_italic = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontUnderline(bool v)
 {
     m_underline = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontStrikethrough(bool v)
 {
     m_strikethrough = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setPicture(const kyt::Picture& picture)
 {
     m_picture = picture;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setStretch(bool v)
 {
     m_stretch = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::ZOrder(int position)
@@ -196,7 +199,7 @@ void DesignControl::copyPropertiesFrom(const DesignControl& o)
     m_useOrder = o.m_useOrder;
     m_objectType = o.m_objectType;
     QWidget::setVisible(o.Visible());
-    update();
+    lookChanged();
 }
 
 void DesignControl::clearProperties()
@@ -216,7 +219,7 @@ void DesignControl::clearProperties()
     m_stretch = false;
     m_useOrder = 0;
     m_objectType.clear();
-    update();
+    lookChanged();
 }
 
 bool DesignControl::isTextKind() const
@@ -272,64 +275,64 @@ QFont DesignControl::displayFont() const
     return f;
 }
 
-void DesignControl::paintPicture(QPainter& p, const QRect& box)
+void DesignControl::lookChanged()
 {
-    if (m_picture.isNull()) {
-        // Where a picture goes until one is loaded.
-        p.fillRect(box, QColor(235, 235, 235));
-        p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-        p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.drawText(box, Qt::AlignCenter, Name());
-        return;
-    }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Pictures print stretched over their box.
-    p.drawImage(QRectF(box), m_picture.image());
+    ++m_lookVersion;
+    update();
+    surface()->update(lookRect());
 }
 
-void DesignControl::paintText(QPainter& p, const QRect& box)
+int DesignControl::lookMargin() const
 {
-    if (m_backStyle != 0)
-        p.fillRect(box, toColor(m_backColor));
-    const QString text = shownText();
-    p.setFont(displayFont());
-    p.setPen(toColor(m_foreColor));
-    const int inset = m_borderStyle != 0 ? std::max(1, int(std::lround(pixelsPerInch() / 96.0))) : 0;
-    const QRect area = box.adjusted(inset, 0, -inset, 0);
-    Qt::Alignment align = Qt::AlignTop;
-    align |= m_alignment == 1 ? Qt::AlignRight : m_alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    p.drawText(area, int(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    return 4 + std::max(0, m_borderStyle);
+}
+
+QRect DesignControl::lookRect() const
+{
+    const int m = lookMargin();
+    return geometry().adjusted(-m, -m, m, m);
+}
+
+const QImage& DesignControl::look()
+{
+    const LookKey key { lookRect(), pixelsPerInch(), m_lookVersion, surface()->dataVersion(), itemLeft(), itemTop(),
+        itemWidth(), itemHeight() };
+    if (!m_look || !(m_look->key == key))
+        m_look = Look { key, renderControlPicture(*this, key.geometry, key.ppi, surface()->shownData()) };
+    return m_look->image;
 }
 
 void DesignControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setClipRect(rect());
-    const QRect box = rect();
-    switch (m_kind) {
-    case Kind::Photo:
-    case Kind::Logo:
-        paintPicture(p, box);
-        break;
-    case Kind::Rectangle:
-        p.fillRect(box, toColor(m_backColor));
-        break;
-    case Kind::Line:
-        p.fillRect(box, toColor(m_foreColor));
-        break;
-    case Kind::Text:
-    case Kind::Data:
-        paintText(p, box);
-        break;
+    // The card's own drawing of the object, so the designer never has
+    // drawing rules of its own. What it draws beyond the box (an outline's
+    // far edge, a text too long for it) the surface shows.
+    const int m = lookMargin();
+    p.drawImage(QPoint(-m, -m), look());
+    if ((m_kind == Kind::Photo || m_kind == Kind::Logo) && m_picture.isNull()) {
+        // Where a picture goes until one is loaded (a logo without one
+        // cannot be saved, so this never prints).
+        const QRect box = rect();
+        p.fillRect(box, QColor(235, 235, 235));
+        p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.drawText(box, Qt::AlignCenter, Name());
     }
-    if (m_borderStyle != 0 && m_kind != Kind::Line) {
-        // Outlines print black.
-        const int w = std::max(1, m_borderStyle);
-        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.setBrush(Qt::NoBrush);
-        const double half = w / 2.0;
-        p.drawRect(QRectF(box).adjusted(half, half, -half, -half));
-    }
+}
+
+void DesignControl::moveEvent(QMoveEvent* event)
+{
+    const int m = lookMargin();
+    surface()->update(QRect(event->oldPos(), size()).adjusted(-m, -m, m, m));
+    surface()->update(lookRect());
+}
+
+void DesignControl::resizeEvent(QResizeEvent* event)
+{
+    const int m = lookMargin();
+    surface()->update(QRect(pos(), event->oldSize()).adjusted(-m, -m, m, m));
+    surface()->update(lookRect());
 }
 
 QPointF DesignControl::controlInches(const QPointF& pixels) const

@@ -1,4 +1,6 @@
 #include "designer/frmPreview.h"
+#include "designer/DataPanel.h"
+#include "designer/PreflightPanel.h"
 
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
@@ -112,6 +114,8 @@ frmPreview::frmPreview(QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    DataPanel::install(*this);
+    PreflightPanel::install(*this);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_zoomLabel = new QLabel(this);
@@ -597,6 +601,7 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
             t->setDataChanged(false);
             m_undoStack->clear();
         }
+        emit templateShown();
     } catch (const std::exception& e) {
         report(e, "ShowID");
     }
@@ -703,6 +708,8 @@ void frmPreview::SaveID(bool useCurrentName)
         if (saved) {
             m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+            if (m_template->TemplateName() != previousName)
+                emit templateShown();
         } else {
             m_template->setTemplateName(previousName);
         }
