@@ -10,8 +10,8 @@ pkgs=(
   libsqlite3-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools
-  zbar-tools libzbar-dev poppler-utils
-  cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf libcups2-dev
+  zbar-tools libzbar-dev poppler-utils libzint-dev libzxing-dev
+  cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf libcups2-dev libqpdf-dev
   clang libclang-rt-14-dev clang-format
 )
 if [[ "${1:-}" == "--bench" ]]; then

@@ -1,10 +1,9 @@
 // kytpreview check: a preflight report before cards are printed.
-#include "BarcodeReading.h"
 #include "Command.h"
+#include "SymbolReader.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
-#include <QImage>
 
 namespace kyt::cli
 {
@@ -34,7 +33,7 @@ int run(const QStringList& argsIn)
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
     if (verify)
-        options.reader = readBarcodes;
+        options.reader = readSymbols;
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
@@ -66,8 +65,9 @@ const Command::Registration reg({ QStringLiteral("check"),
                    "            they print over their neighbours)\n"
                    "  records   CSV records damaged or empty\n"
                    "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-                   "            printed) and every barcode read back with the zbar library and\n"
-                   "            compared with the value it should carry; without data the card\n"
+                   "            printed) and every barcode and symbol read back with the zxing-cpp\n"
+                   "            library and compared with the value it should carry (GS1 data as a\n"
+                   "            reader reports it); without data the card\n"
                    "            as render draws it (data fields show their field names). A run\n"
                    "            that rendered no card fails.\n\n"
                    "  --csv FILE, --data FILE   the data the cards will be printed with\n"

@@ -1,6 +1,6 @@
 // kytpreview design: the template designer on a new or existing template.
-#include "BarcodeReading.h"
 #include "Command.h"
+#include "SymbolReader.h"
 #include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
@@ -41,7 +41,7 @@ int run(const QStringList& argsIn)
     error->setDisplayError(true);
     CProperties properties(error);
 
-    PreflightPanel::setBarcodeReader(readBarcodes);
+    PreflightPanel::setBarcodeReader(readSymbols);
     frmPreview window;
     window.setError(error);
     window.setProperties(&properties);

@@ -1,3 +1,5 @@
+// One design object on the surface: its properties and how it paints.
+
 #include "designer/DesignControl.h"
 
 #include "designer/ControlArray.h"
@@ -257,7 +259,8 @@ double DesignControl::shownFontSize() const
         measure.setFontUnderline(object.Underline());
         measure.setFontBold(object.Bold());
         measure.setFontStrikethru(object.Strikethrough());
-        return std::max(1, CTextObjectBase::FontToFitSize(measure, object.FontSize(), Width(), Height(), text));
+        const int fitted = CTextObjectBase::FontToFitSize(measure, object.FontSize(), Width(), Height(), text);
+        return std::max(1, object.ShrinkToFit() ? std::min<int>(fitted, object.FontSize()) : fitted);
     } catch (const std::exception&) {
         return m_fontSize; // nothing to measure with: the stored size
     }

@@ -99,7 +99,7 @@ private:
         double ppi = 0;
         qint32 color = 0;
         qint64 picture = 0;
-        float width = 0, height = 0;
+        double width = 0, height = 0;
         double scalor = 0;
         bool operator==(const BackgroundKey&) const = default;
     };

@@ -1,3 +1,6 @@
+// The designer window: its menus and tool bar, the document commands (new,
+// open, save, close, properties), zoom and closing.
+
 #include "designer/frmPreview.h"
 #include "designer/DataPanel.h"
 #include "designer/PreflightPanel.h"
@@ -5,6 +8,8 @@
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignSelection.h"
+#include "designer/PhotoPlaceholder.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"
@@ -116,6 +121,7 @@ frmPreview::frmPreview(QWidget* parent)
     buildToolBar();
     DataPanel::install(*this);
     PreflightPanel::install(*this);
+    buildConveniences();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_zoomLabel = new QLabel(this);
@@ -134,7 +140,9 @@ frmPreview::~frmPreview()
 {
     // The editing state watches this window's events; it goes before the
     // members those events would reach.
-    delete findChild<DesignEditing*>(QString(), Qt::FindDirectChildrenOnly);
+    delete m_editing;
+    delete m_selection; // watches every mouse event of the application
+    m_selection = nullptr;
     // Release in order: default print data, properties, targets, outline,
     // template, error object.
     m_defaultPrintData.reset();
@@ -552,12 +560,7 @@ void frmPreview::Setup()
         pressTool(QStringLiteral("Pointer"));
         EnableIDMenus(false);
         if (m_properties) {
-            const float t = m_properties->top(), l = m_properties->left(), w = m_properties->Width(),
-                        h = m_properties->Height();
-            if (t != -1 && l != -1 && w != -1 && h != -1) {
-                move(qRound(l / TwipsPerPixel), qRound(t / TwipsPerPixel));
-                resize(std::max(200, qRound(w / TwipsPerPixel)), std::max(150, qRound(h / TwipsPerPixel)));
-            }
+            restorePlacement();
             menuAction(QStringLiteral("mnuIDShowGrid"))->setChecked(m_properties->DefaultShowGrid());
         }
     } catch (const std::exception& e) {
@@ -626,7 +629,7 @@ void frmPreview::NewID()
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
         t->ApplyDefaults(m_properties);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(photoPlaceholder());
         // The previous document stays on the surface until the new one is accepted.
         frmIDProperties dialog(this);
         if (!runPropertiesDialog(dialog, *t, true))
@@ -663,7 +666,7 @@ void frmPreview::OpenID(const QString& name)
         Hourglass busy;
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(photoPlaceholder());
         t->setTemplateName(fileName);
         // A file that cannot be read leaves the previous document current and shown.
         bool reported = false;
@@ -994,11 +997,7 @@ void frmPreview::storeGeometry()
 {
     if (!m_properties)
         return;
-    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
-    m_properties->setTop(float(g.top() * TwipsPerPixel));
-    m_properties->setLeft(float(g.left() * TwipsPerPixel));
-    m_properties->setWidth(float(g.width() * TwipsPerPixel));
-    m_properties->setHeight(float(g.height() * TwipsPerPixel));
+    storePlacement();
     m_properties->setDefaultShowGrid(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
 }
 
