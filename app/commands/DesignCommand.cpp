@@ -1,5 +1,7 @@
 // kytpreview design: the template designer on a new or existing template.
 #include "Command.h"
+#include "SymbolReader.h"
+#include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
 #include "kyt/Version.h"
@@ -44,6 +46,7 @@ int run(const QStringList& argsIn)
     error->setDisplayError(true);
     CProperties properties(error);
 
+    PreflightPanel::setBarcodeReader(readSymbols);
     frmPreview window;
     window.setError(error);
     window.setProperties(&properties);

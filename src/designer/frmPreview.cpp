@@ -2,6 +2,8 @@
 // open, save, close, properties), zoom and closing.
 
 #include "designer/frmPreview.h"
+#include "designer/DataPanel.h"
+#include "designer/PreflightPanel.h"
 
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
@@ -116,6 +118,8 @@ frmPreview::frmPreview(QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    DataPanel::install(*this);
+    PreflightPanel::install(*this);
     buildConveniences();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
@@ -599,6 +603,7 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
             t->setDataChanged(false);
             m_undoStack->clear();
         }
+        emit templateShown();
     } catch (const std::exception& e) {
         report(e, "ShowID");
     }
@@ -712,6 +717,8 @@ bool frmPreview::SaveID(bool useCurrentName)
         if (saved) {
             m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+            if (m_template->TemplateName() != previousName)
+                emit templateShown();
         } else {
             m_template->setTemplateName(previousName);
         }

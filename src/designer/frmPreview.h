@@ -225,6 +225,8 @@ public slots:
     void tlbObjects_ButtonClick(const QString& key);
 
 signals:
+    // A template was shown, or the shown one got a new file name.
+    void templateShown();
     // The window was hidden or closed (ends showModal).
     void windowHidden();
     // The outlined object changed (or none is outlined any more).
