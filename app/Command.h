@@ -5,10 +5,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kyt
 {
+class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
@@ -69,5 +71,25 @@ int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
+
+// A window run that nobody watches (--screenshot): for the life of the
+// object every message box, error reports included, is written to standard
+// error in one line ("kytpreview COMMAND: ...") and takes its default
+// answer instead of waiting. Installed before the window's own dialogs.
+class UnattendedMessages
+{
+public:
+    explicit UnattendedMessages(const QString& command);
+    ~UnattendedMessages();
+    UnattendedMessages(const UnattendedMessages&) = delete;
+    UnattendedMessages& operator=(const UnattendedMessages&) = delete;
+    // How many messages were written: any means the run failed.
+    int count() const;
+
+private:
+    struct Box;
+    std::shared_ptr<Box> m_box;
+    std::shared_ptr<IMessageBox> m_previous;
+};
 
 } // namespace kyt::cli

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <optional>
 
 namespace kyt::cli
 {
@@ -104,6 +105,11 @@ int run(const QStringList& argsIn)
         }
     }
 
+    // A screenshot run has nobody to answer a message: a report (a card
+    // that could not be drawn) fails it instead.
+    std::optional<UnattendedMessages> unattended;
+    if (hasShot)
+        unattended.emplace(QStringLiteral("preview"));
     QWidget window;
     window.setObjectName(QStringLiteral("frmPreviewHost"));
     window.setWindowTitle(QStringLiteral("KYTPreview - %1").arg(QFileInfo(args.first()).fileName()));
@@ -142,10 +148,16 @@ int run(const QStringList& argsIn)
     window.resize(720, tpl->Duplex() ? 900 : 480);
     window.show();
     refit->refit();
+    if (unattended && unattended->count() > 0)
+        return 1; // said on standard error
 
     if (hasShot) {
         // Let the window reach its size and draw, then save what it shows.
         QTimer::singleShot(300, &window, [&] {
+            if (unattended->count() > 0) {
+                QApplication::exit(1);
+                return;
+            }
             OutputFile file(shot);
             const bool ok = file.isOpen() && window.grab().save(file.device(), "png") && file.commit();
             if (!ok) {
