@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 BUILD="${1:-build-deb}"
 [[ $# -gt 0 ]] && shift
 mkdir -p "$BUILD"
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DCMAKE_INSTALL_PREFIX=/usr \
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DKYT_BUILD_TESTS=OFF -DKYT_BUILD_BENCH=OFF -DKYT_BUILD_EXAMPLES=OFF -DKYT_BUILD_PLUGINS=OFF -DKYT_BUILD_TREE_PATHS=OFF "$@" \
   > "$BUILD/configure.log" 2>&1 || { cat "$BUILD/configure.log"; exit 1; }
 cmake --build "$BUILD" -j"$(nproc)"

@@ -21,9 +21,8 @@ done_phase
 
 phase "2/4 configuring $BUILD"
 mkdir -p "$BUILD"
-# One translation unit per folder (unity build) and no debug information:
-# the sample build compiles about a third of the CPU time of a normal build.
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
+# No debug information and nothing but the libraries and the program.
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DKYT_BUILD_TESTS=OFF -DKYT_BUILD_BENCH=OFF -DKYT_BUILD_EXAMPLES=OFF -DKYT_BUILD_PLUGINS=OFF \
   > "$BUILD/configure.log" 2>&1 || { cat "$BUILD/configure.log"; exit 1; }
 done_phase

@@ -31,11 +31,12 @@ for c in $tabled; do
     | sed -E 's/^  //; s/  .*//' | grep -oE '(^|, )--?[a-z0-9][a-z0-9-]*' | sed 's/^, //' | sorted)
   [[ "$help" == "$want" ]] || fail "$c --help shows options '$help', its table '$want'"
   page "kytpreview-$c" > "$tmp/page.roff" || fail "no manual page kytpreview-$c"
-  grep -q "^kytpreview\\\\-$c \\\\- " "$tmp/page.roff" || fail "kytpreview-$c(1) has no NAME line"
+  c_roff=${c//-/\\-}
+  grep -qF "kytpreview\\-$c_roff \\- " "$tmp/page.roff" || fail "kytpreview-$c(1) has no NAME line"
   man=$(awk '/^\.SH OPTIONS/ { on = 1; next } /^\.SH/ { on = 0 } on && prev == ".TP" { print } { prev = $0 }' "$tmp/page.roff" \
-    | sed 's/\\fI[^\\]*\\fR//g; s/\\fB//g; s/\\fR//g; s/\\-/-/g; s/,/ /g' | sorted)
+    | sed 's/\\-/-/g; s/\\fI[^\\]*\\fR//g; s/\\fB//g; s/\\fR//g; s/,/ /g' | sorted)
   [[ "$man" == "$want" ]] || fail "kytpreview-$c(1) shows options '$man', its table '$want'"
-  grep -q "kytpreview\\\\-$c" "$tmp/kytpreview.roff" || fail "kytpreview(1) does not name kytpreview-$c"
+  grep -qF "kytpreview\\-$c_roff" "$tmp/kytpreview.roff" || fail "kytpreview(1) does not name kytpreview-$c"
   for o in $want; do
     [[ $o == --* ]] || continue
     grep -q -- "-l ${o#--} " "$completion/kytpreview.fish" || fail "fish completion lacks $c $o"
