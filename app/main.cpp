@@ -68,6 +68,17 @@ QString missingDisplay()
     qputenv("QT_QPA_PLATFORM", "wayland");
     return QString();
 }
+
+// Commands that only read and write text (no drawing, no fonts, no
+// pictures) start a core application: no platform plugin is loaded and no
+// font configuration read, which is most of a start.
+bool textOnly(const QString& word, bool wantsHelp)
+{
+    static const QStringList words = { QStringLiteral("version"), QStringLiteral("settings"), QStringLiteral("targets"),
+        QStringLiteral("printers"), QStringLiteral("--version"), QStringLiteral("--help"), QStringLiteral("-h"),
+        QStringLiteral("help"), QString() };
+    return wantsHelp || words.contains(word);
+}
 } // namespace
 
 Command::Registration::Registration(Command c)
@@ -237,9 +248,11 @@ int main(int argc, char** argv)
             && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
-    std::unique_ptr<QGuiApplication> app;
+    std::unique_ptr<QCoreApplication> app;
     if (window)
         app = std::make_unique<QApplication>(argc, argv);
+    else if (textOnly(cmd ? cmd->name : word, wantsHelp))
+        app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QGuiApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));

@@ -11,14 +11,14 @@ set -euo pipefail
 
 # Building and running the libraries and the command-line program. The font
 # tools come with the small alternatives of their dependencies (munkres,
-# defcon) rather than SciPy and ufoLib2; zbar (check --verify) is loaded at
-# run time and needs no headers.
+# defcon) rather than SciPy and ufoLib2.
 runtime=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libsqlite3-dev libcups2-dev libzbar0
+  libsqlite3-dev libcups2-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools python3-munkres python3-defcon
+  libzint-dev libzxing-dev libqpdf-dev
 )
 # The test suite: test framework, barcode and PDF readers, a CUPS server with
 # a PDF queue, the sanitizer/fuzzer compiler and the formatter, and the tools

@@ -267,15 +267,49 @@ std::vector<CommandSpec> makeTables()
                            "(the reason goes to standard error), 2 for wrong arguments."),
             {}, Completion::Template });
 
-    t.push_back({ QStringLiteral("barcode"), QStringLiteral("3of9|128B|128C TEXT"),
-        QStringLiteral("print the barcode-font string of a text"),
+    t.push_back({ QStringLiteral("barcode"),
+        QStringLiteral(
+            "3of9|128B|128C TEXT\n"
+            "         --symbol TYPE TEXT -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--dpi N] [--ec N]\n"
+            "         [--text below|above|none] [--font NAME] [--font-size PT] [--rotate DEG] [--module INCHES]"),
+        QStringLiteral("print the barcode-font string of a text, or draw a symbol to a file"),
         QStringLiteral("Prints the string that draws TEXT as a barcode in the barcode font, as\n"
                        "Windows-1252 code numbers separated by blanks. 3of9 prints the trimmed\n"
                        "text unchanged (start/stop characters come from the object's prefix and\n"
-                       "postfix); 128B and 128C add the start, check and stop characters."),
-        {}, QString(),
-        QStringLiteral("Text that the barcode type cannot encode is an error (exit status 1); wrong\n"
-                       "arguments are exit status 2."),
+                       "postfix); 128B and 128C add the start, check and stop characters.\n\n"
+                       "With --symbol, draws TEXT as one symbol, filling its box with its quiet\n"
+                       "zones, to a PNG picture, an SVG drawing or a PDF page. TYPE is one of:\n"
+                       "  qr, datamatrix, pdf417, aztec, gs1qr, gs1datamatrix, code128, gs1-128,\n"
+                       "  ean13, ean8, upca, upce, itf14, codabar, code39, code93\n"
+                       "(a GS1 type takes AIs in parentheses: \"(01)09501101530003(10)AB12\")."),
+        { { QStringLiteral("symbol"), QStringLiteral("TYPE"), QStringLiteral("draw TEXT as a symbol of this type"),
+              Completion::Words,
+              { QStringLiteral("qr"), QStringLiteral("datamatrix"), QStringLiteral("pdf417"), QStringLiteral("aztec"),
+                  QStringLiteral("gs1qr"), QStringLiteral("gs1datamatrix"), QStringLiteral("code128"),
+                  QStringLiteral("gs1-128"), QStringLiteral("ean13"), QStringLiteral("ean8"), QStringLiteral("upca"),
+                  QStringLiteral("upce"), QStringLiteral("itf14"), QStringLiteral("codabar"), QStringLiteral("code39"),
+                  QStringLiteral("code93") } },
+            { QStringLiteral("o,output"), QStringLiteral("OUT"),
+                QStringLiteral("the symbol's file: OUT.png, OUT.svg or OUT.pdf"), Completion::File },
+            { QStringLiteral("size"), QStringLiteral("WxH"),
+                QStringLiteral("the box in inches (default 1x1, PDF417 2x1, linear 2x0.75)") },
+            { QStringLiteral("dpi"), QStringLiteral("N"),
+                QStringLiteral("resolution of a PNG or PDF (default 300); modules cover\nwhole dots") },
+            { QStringLiteral("ec"), QStringLiteral("N"),
+                QStringLiteral("error correction: QR Code and Aztec 1-4, PDF417 1-9\n(level N-1)") },
+            { QStringLiteral("text"), QStringLiteral("PLACE"),
+                QStringLiteral("the human-readable line of a linear symbol"), Completion::Words,
+                { QStringLiteral("below"), QStringLiteral("above"), QStringLiteral("none") } },
+            { QStringLiteral("font"), QStringLiteral("NAME"), QStringLiteral("the font of that line (default Arial)") },
+            { QStringLiteral("font-size"), QStringLiteral("PT"), QStringLiteral("its size in points (default 8)") },
+            { QStringLiteral("rotate"), QStringLiteral("DEG"), QStringLiteral("turned clockwise by 0, 90, 180 or 270"),
+                Completion::Words,
+                { QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270") } },
+            { QStringLiteral("module"), QStringLiteral("INCHES"),
+                QStringLiteral("a fixed module size instead of as large as fits") } },
+        QString(),
+        QStringLiteral("Text that the barcode type cannot encode is an error (exit status 1), with the\n"
+                       "reason; wrong arguments are exit status 2."),
         { QStringLiteral("3of9"), QStringLiteral("128B"), QStringLiteral("128C") } });
 
     t.push_back({ QStringLiteral("printers"),

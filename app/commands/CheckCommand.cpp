@@ -1,6 +1,6 @@
 // kytpreview check: a preflight report before cards are printed.
-#include "BarcodeReader.h"
 #include "Command.h"
+#include "SymbolReader.h"
 #include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
@@ -32,12 +32,8 @@ int run(const QStringList& argsIn)
         return rc;
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
-    if (verify) {
-        QString error;
-        if (!barcodeReaderAvailable(&error))
-            return fail(Me, QStringLiteral("--verify: %1").arg(error));
-        options.reader = readBarcodes;
-    }
+    if (verify)
+        options.reader = readSymbols;
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
@@ -69,8 +65,9 @@ const Command::Registration reg({ QStringLiteral("check"),
                    "            they print over their neighbours)\n"
                    "  records   CSV records damaged or empty\n"
                    "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-                   "            printed) and every barcode read back with the zbar library and\n"
-                   "            compared with the value it should carry; without data the card\n"
+                   "            printed) and every barcode and symbol read back with the zxing-cpp\n"
+                   "            library and compared with the value it should carry (GS1 data as a\n"
+                   "            reader reports it); without data the card\n"
                    "            as render draws it (data fields show their field names). A run\n"
                    "            that rendered no card fails.\n\n"
                    "  --csv FILE, --data FILE   the data the cards will be printed with\n"

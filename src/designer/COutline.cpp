@@ -1,3 +1,6 @@
+// The selection controller: the outline and handles around the selected
+// object, handle drags, and the object commands it carries out.
+
 #include "designer/COutline.h"
 
 #include "designer/ControlArray.h"
@@ -108,10 +111,12 @@ void COutline::setType(DesignControl* control)
 {
     if (!control) {
         m_selected = false;
-        return;
+    } else {
+        m_control = control;
+        m_selected = true;
     }
-    m_control = control;
-    m_selected = true;
+    if (m_form)
+        emit m_form->selectionChanged();
 }
 
 void COutline::showOutline(bool visible)
@@ -181,7 +186,10 @@ void COutline::refresh()
 void COutline::Unselect()
 {
     showOutline(false);
+    const bool was = m_selected;
     m_selected = false;
+    if (was && m_form)
+        emit m_form->selectionChanged();
 }
 
 void COutline::GetSelected(int& index, QString& name) const
@@ -230,7 +238,8 @@ void COutline::refitFont(DesignControl& control)
         return;
     CTextObject text;
     text.GetPropertiesFromControl(control);
-    if (!text.FontToFit())
+    // A shrink-only fit keeps the set size; the control shows the fitted one.
+    if (!text.FontToFit() || text.ShrinkToFit())
         return;
     // Measured as the printer measures, not at the screen's zoom.
     PictureBoxSurface printer(QSize(1, 1), 300.0);
@@ -484,6 +493,7 @@ void COutline::BarCodeProp()
         dlg.setBarCodeFontBold(c->FontBold());
         dlg.setBarCodeFontItalic(c->FontItalic());
         dlg.setBarCodeFontUnderline(c->FontUnderline());
+        dlg.readSymbolTag(tag);
         dlg.Setup();
         execModal(dlg);
         if (dlg.UserCanceled())
@@ -492,6 +502,7 @@ void COutline::BarCodeProp()
         SetTagValue(newTag, KeyBarcodeType, Sep, QString::number(dlg.BarcodeType()));
         SetTagValue(newTag, KeyPrefix, Sep, dlg.Prefix());
         SetTagValue(newTag, KeyPostfix, Sep, dlg.Postfix());
+        dlg.writeSymbolTag(newTag);
         c->setTag(newTag);
         c->setFontName(dlg.BarCodeFontName());
         if (dlg.BarCodeFontSize() > 0)

@@ -1,3 +1,5 @@
+// Control arrays: elements of one object kind loaded and unloaded by index.
+
 #include "designer/ControlArray.h"
 
 #include "errors/CError.h"

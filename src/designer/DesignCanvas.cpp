@@ -1,6 +1,9 @@
+// The area around the card: placing the surface, the rulers, the tool icons.
+
 #include "designer/DesignCanvas.h"
 
 #include "designer/DesignSurface.h"
+#include "designer/DesignUnits.h"
 #include "template/CPrintTemplate.h"
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -148,10 +151,14 @@ ruler::Scale DesignCanvas::scale(Qt::Orientation o) const
         return s;
     const QFontMetrics fm(font());
     s.pixelsPerInch = m_surface->pixelsPerInch();
+    if (units::current() == units::Unit::Millimetres) {
+        s.baseStep = ruler::MillimetreStep;
+        s.unitInches = ruler::Millimetre;
+    }
     if (o == Qt::Horizontal) {
         s.length = m_surface->surfaceWidth();
         s.side = s.length;
-        s.labelPixels = fm.horizontalAdvance(QString::number(s.length, 'f', 2)) + 10;
+        s.labelPixels = fm.horizontalAdvance(QString::number(s.length / s.unitInches, 'f', 2)) + 10;
     } else {
         s.length = m_surface->surfaceHeight();
         // The back side of a duplex card counts from 0 again.

@@ -1,3 +1,5 @@
+// Undo and redo: one command per edit, captured before and after.
+
 #include "designer/DesignCommands.h"
 
 #include "template/CPrintTemplate.h"

@@ -1,5 +1,8 @@
+// One design object on the surface: its properties and how it paints.
+
 #include "designer/DesignControl.h"
 
+#include "barcode/Symbol.h"
 #include "designer/ControlArray.h"
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
@@ -254,7 +257,8 @@ double DesignControl::shownFontSize() const
         measure.setFontUnderline(object.Underline());
         measure.setFontBold(object.Bold());
         measure.setFontStrikethru(object.Strikethrough());
-        return std::max(1, CTextObjectBase::FontToFitSize(measure, object.FontSize(), Width(), Height(), text));
+        const int fitted = CTextObjectBase::FontToFitSize(measure, object.FontSize(), Width(), Height(), text);
+        return std::max(1, object.ShrinkToFit() ? std::min<int>(fitted, object.FontSize()) : fitted);
     } catch (const std::exception&) {
         return m_fontSize; // nothing to measure with: the stored size
     }
@@ -287,10 +291,56 @@ void DesignControl::paintPicture(QPainter& p, const QRect& box)
     p.drawImage(QRectF(box), m_picture.image());
 }
 
+bool DesignControl::paintSymbol(QPainter& p, const QRect& box)
+{
+    if (m_caption.isEmpty()
+        || GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
+        return false;
+    CTextObject shown;
+    shown.GetPropertiesFromControl(*this); // only reads the control
+    const Symbology* sym = shown.symbology();
+    if (!sym)
+        return false;
+    try {
+        const SymbolOptions options = shown.symbolOptions();
+        const EncodedSymbol symbol(*sym, shown.SymbolContent(m_caption), options);
+        // Laid out as the card's render lays it out, at the surface's zoom.
+        const double ppi = pixelsPerInch();
+        PictureBoxSurface measure(QSize(1, 1), ppi);
+        measure.setScaleMode(Surface::vbInches);
+        measure.setFontName(shown.FontName());
+        measure.setFontBold(shown.Bold());
+        measure.setFontItalic(shown.Italic());
+        measure.setFontSize(std::max(1, CTextObjectBase::ScaledFontSize(shown.FontSize(), 1)));
+        const SymbolLayout l = layoutSymbol(measure, symbol, options, QRectF(0, 0, Width(), Height()));
+        const QColor ink = toColor(m_foreColor);
+        for (const QRectF& b : l.boxes)
+            p.fillRect(
+                QRectF(b.x() * ppi, b.y() * ppi, b.width() * ppi, b.height() * ppi).translated(box.topLeft()), ink);
+        if (!l.text.isEmpty()) {
+            QFont f = displayFont();
+            f.setUnderline(false);
+            f.setStrikeOut(false);
+            p.save();
+            p.setFont(f);
+            p.setPen(ink);
+            p.translate(QPointF(box.topLeft()) + QPointF(l.textX * ppi, l.textY * ppi));
+            p.rotate(90.0 * l.textQuarterTurns);
+            p.drawText(QPointF(0, p.fontMetrics().ascent()), l.text);
+            p.restore();
+        }
+        return true;
+    } catch (const std::exception&) {
+        return false; // shown as its text, as a card shows a field name it cannot encode
+    }
+}
+
 void DesignControl::paintText(QPainter& p, const QRect& box)
 {
     if (m_backStyle != 0)
         p.fillRect(box, toColor(m_backColor));
+    if (paintSymbol(p, box))
+        return;
     const QString text = shownText();
     p.setFont(displayFont());
     p.setPen(toColor(m_foreColor));

@@ -125,6 +125,9 @@ private:
     friend class ControlArray;
     void paintPicture(QPainter& p, const QRect& box);
     void paintText(QPainter& p, const QRect& box);
+    // A symbol (QR Code, EAN-13 ...) as it prints; false when the control
+    // shows no symbol or its caption cannot be one (then it shows as text).
+    bool paintSymbol(QPainter& p, const QRect& box);
     bool isTextKind() const;
     QString shownText() const;
     QPointF controlInches(const QPointF& pixels) const;

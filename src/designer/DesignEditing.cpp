@@ -1,9 +1,14 @@
+// The window's editing state: capture and restore for undo, commands that
+// span several events, the status line and the editing keys.
+
 #include "designer/DesignEditing.h"
 
 #include "designer/COutline.h"
 #include "designer/ControlArray.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignControl.h"
+#include "designer/DesignSelection.h"
+#include "designer/DesignUnits.h"
 #include "designer/frmPreview.h"
 #include "util/Strings.h"
 #include <QAction>
@@ -93,9 +98,9 @@ DesignEditing::~DesignEditing()
 
 DesignEditing& DesignEditing::of(frmPreview& window)
 {
-    if (auto* e = window.findChild<DesignEditing*>(QStringLiteral("designEditing"), Qt::FindDirectChildrenOnly))
-        return *e;
-    return *new DesignEditing(window);
+    if (!window.m_editing)
+        window.m_editing = new DesignEditing(window);
+    return *window.m_editing;
 }
 
 namespace
@@ -273,7 +278,8 @@ void DesignEditing::pushPlaced(DesignControl* control)
 void DesignEditing::showGeometry(const QString& name, int index, const InchRect& r)
 {
     if (QLabel* status = m_window.statusLabel()) {
-        const auto in = [](float v) { return QString::number(v, 'f', 3) + QLatin1Char('"'); };
+        const units::Unit unit = units::current();
+        const auto in = [unit](float v) { return units::statusLength(v, unit); };
         status->setText(QStringLiteral("%1(%2)  left %3  top %4  width %5  height %6")
                             .arg(name)
                             .arg(index)
@@ -375,6 +381,8 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
                 QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()));
             c->setleft(p.x);
             c->settop(p.y);
+            if (DesignSelection* selection = m_window.selection()) // the rest of the selection goes along
+                selection->moveOthers(c, p.x - r.left, p.y - r.top);
         }
         outline->Selected(c);
         reveal(c);

@@ -3,7 +3,7 @@
 // undo history's capture and restore of the design surface, a command that
 // spans several mouse events (moving, resizing, in-place text editing), the
 // status line, and the keys the window's focus chain would otherwise take
-// (Tab). One per window, created on first use as the window's child.
+// (Tab). One per window, created on first use and owned by the window.
 
 #include "designer/DesignCommands.h"
 #include "designer/OutlineGeometry.h"

@@ -1,3 +1,6 @@
+// The design surface: the card at a zoom, its background and grid, mouse
+// events in inches.
+
 #include "designer/DesignSurface.h"
 
 #include "designer/DesignControl.h"

@@ -1,3 +1,5 @@
+// The printer the designer prints on: its choice, calibration and job.
+
 #include "designer/DesignerPrinter.h"
 
 #include "errors/MessageBox.h"

@@ -1,3 +1,5 @@
+// The outline's arithmetic: handles, corner drags, drops, nudges, clipping.
+
 #include "designer/OutlineGeometry.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The rulers' arithmetic: ticks, labels and their spacing.
+
 #include "designer/RulerScale.h"
 
 #include <algorithm>
@@ -37,7 +39,8 @@ std::vector<Tick> ticks(const Scale& scale, double from, double to)
 {
     std::vector<Tick> out;
     const double ppi = scale.pixelsPerInch;
-    const double step = tickStep(ppi);
+    const double step = spacing(scale.baseStep, ppi);
+    const bool inches = scale.unitInches == 1.0;
     if (!(step > 0) || !std::isfinite(scale.length) || scale.length <= 0 || !std::isfinite(from) || !std::isfinite(to))
         return out;
     from = std::max(from, 0.0);
@@ -69,7 +72,13 @@ std::vector<Tick> ticks(const Scale& scale, double from, double to)
                     continue;
                 labelled = labelled && room >= scale.labelPixels - Eps;
             }
-            out.push_back({ at, labelled, labelled ? QString::number(double(k) * step, 'f', 2) : QString() });
+            QString label;
+            if (labelled) {
+                // Inches with two decimals; millimetres with one only when needed.
+                const double v = double(k) * step / scale.unitInches;
+                label = QString::number(v, 'f', inches ? 2 : (std::abs(v - std::round(v)) < 1e-6 ? 0 : 1));
+            }
+            out.push_back({ at, labelled, label });
         }
     }
     return out;

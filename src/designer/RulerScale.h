@@ -27,7 +27,15 @@ struct Scale {
     double side = 0; // one side along the ruler; 0 or >= length: one side only
     double pixelsPerInch = 96;
     double labelPixels = 0; // room a label needs along the ruler, gap included
+    // Finest tick spacing and the unit labels count in, both in inches
+    // (a quarter inch and inches; 2.5 mm and millimetres).
+    double baseStep = Step;
+    double unitInches = 1.0;
 };
+
+// The scale of a ruler in millimetres.
+inline constexpr double MillimetreStep = 2.5 / 25.4;
+inline constexpr double Millimetre = 1 / 25.4;
 
 // The smallest of base, 2 base, 4 base ... inches that is MinTickPixels
 // long at this zoom; 0 for no zoom.

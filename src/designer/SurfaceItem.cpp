@@ -1,3 +1,5 @@
+// Child widgets of the surface placed in inches: the outline and handles.
+
 #include "designer/SurfaceItem.h"
 
 #include "designer/DesignEvents.h"

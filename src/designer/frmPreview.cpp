@@ -1,8 +1,13 @@
+// The designer window: its menus and tool bar, the document commands (new,
+// open, save, close, properties), zoom and closing.
+
 #include "designer/frmPreview.h"
 
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignSelection.h"
+#include "designer/PhotoPlaceholder.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"
@@ -112,6 +117,7 @@ frmPreview::frmPreview(QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    buildConveniences();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_zoomLabel = new QLabel(this);
@@ -130,7 +136,9 @@ frmPreview::~frmPreview()
 {
     // The editing state watches this window's events; it goes before the
     // members those events would reach.
-    delete findChild<DesignEditing*>(QString(), Qt::FindDirectChildrenOnly);
+    delete m_editing;
+    delete m_selection; // watches every mouse event of the application
+    m_selection = nullptr;
     // Release in order: default print data, properties, targets, outline,
     // template, error object.
     m_defaultPrintData.reset();
@@ -548,12 +556,7 @@ void frmPreview::Setup()
         pressTool(QStringLiteral("Pointer"));
         EnableIDMenus(false);
         if (m_properties) {
-            const float t = m_properties->top(), l = m_properties->left(), w = m_properties->Width(),
-                        h = m_properties->Height();
-            if (t != -1 && l != -1 && w != -1 && h != -1) {
-                move(qRound(l / TwipsPerPixel), qRound(t / TwipsPerPixel));
-                resize(std::max(200, qRound(w / TwipsPerPixel)), std::max(150, qRound(h / TwipsPerPixel)));
-            }
+            restorePlacement();
             menuAction(QStringLiteral("mnuIDShowGrid"))->setChecked(m_properties->DefaultShowGrid());
         }
     } catch (const std::exception& e) {
@@ -621,7 +624,7 @@ void frmPreview::NewID()
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
         t->ApplyDefaults(m_properties);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(photoPlaceholder());
         // The previous document stays on the surface until the new one is accepted.
         frmIDProperties dialog(this);
         if (!runPropertiesDialog(dialog, *t, true))
@@ -658,7 +661,7 @@ void frmPreview::OpenID(const QString& name)
         Hourglass busy;
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(m_error);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(photoPlaceholder());
         t->setTemplateName(fileName);
         // A file that cannot be read leaves the previous document current and shown.
         bool reported = false;
@@ -987,11 +990,7 @@ void frmPreview::storeGeometry()
 {
     if (!m_properties)
         return;
-    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
-    m_properties->setTop(float(g.top() * TwipsPerPixel));
-    m_properties->setLeft(float(g.left() * TwipsPerPixel));
-    m_properties->setWidth(float(g.width() * TwipsPerPixel));
-    m_properties->setHeight(float(g.height() * TwipsPerPixel));
+    storePlacement();
     m_properties->setDefaultShowGrid(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
 }
 

@@ -8,7 +8,9 @@
 // frmPreviewDraw.cpp (tools, drawing, background and rulers),
 // frmPreviewPointer.cpp (pointer tool: selection, moving, keys),
 // frmPreviewObjectMenu.cpp (the &Object menu), frmPreviewPrinting.cpp
-// (printer set-up, print preview, options).
+// (printer set-up, print preview, options), MainToolBar.cpp (main tool
+// bar, Edit and Arrange commands, Properties panel), WindowState.cpp
+// (placement between sessions, recent templates, title mark).
 
 #include "designer/ControlArray.h"
 #include "designer/DesignEvents.h"
@@ -37,8 +39,11 @@ namespace kyt
 
 class COutline;
 class CProperties;
+class DesignSelection;
+class PropertiesPanel;
 class CTargetApplications;
 class DesignCanvas;
+class DesignEditing;
 class frmIDProperties;
 
 class KYTWIDGETS_EXPORT frmPreview : public QMainWindow, public IDesignForm, public DesignEvents
@@ -118,6 +123,11 @@ public:
     // Every menu action by its object name (mnuIDSave, mnuOptionsFont, ...).
     QAction* menuAction(const QString& name) const;
     QMenu* mnuMethods() const { return m_mnuMethods; }
+    // Several selected objects, the Properties panel and the main tool bar
+    // (MainToolBar.cpp builds them and their commands).
+    DesignSelection* selection() const { return m_selection; }
+    PropertiesPanel* propertiesPanel() const { return m_propertiesPanel; }
+    QToolBar* tlbMain() const { return m_tlbMain; }
 
     // --- Zoom -------------------------------------------------------------
     void setZoom(double zoom);
@@ -215,6 +225,8 @@ public slots:
 signals:
     // The window was hidden or closed (ends showModal).
     void windowHidden();
+    // The outlined object changed (or none is outlined any more).
+    void selectionChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -247,6 +259,11 @@ private:
     void selectFirstUnsaveable();
     void buildMenus();
     void buildToolBar();
+    // MainToolBar.cpp: the main tool bar, the clipboard and arrange
+    // commands, the Properties panel and the window's own state.
+    void buildConveniences();
+    void restorePlacement();
+    void storePlacement();
     void report(const std::exception& e, const char* procedure) const;
     // "Save Changes?" when the document changed: vbYes, vbNo or vbCancel
     // (vbNo also when nothing changed).
@@ -256,6 +273,10 @@ private:
     void setCaptionFor(const QString& prefix);
     void storeGeometry();
     QAction* addAction(QMenu* menu, const char* name, const QString& caption);
+
+    // The editing state is the window's own (DesignEditing::of creates it).
+    friend class DesignEditing;
+    QPointer<DesignEditing> m_editing;
 
     QString m_moduleSource;
     CErrorPtr m_error;
@@ -279,6 +300,9 @@ private:
     QMenu* m_mnuMethods = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_zoomLabel = nullptr;
+    DesignSelection* m_selection = nullptr;
+    PropertiesPanel* m_propertiesPanel = nullptr;
+    QToolBar* m_tlbMain = nullptr;
 
     // Rubber band anchor and current point, and the object move state.
     float m_x0 = 0, m_y0 = 0, m_x1 = 0, m_y1 = 0;

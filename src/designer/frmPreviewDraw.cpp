@@ -4,6 +4,7 @@
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignUnits.h"
 #include "designer/frmPreview.h"
 #include "settings/CProperties.h"
 #include <QAction>
@@ -180,7 +181,7 @@ void frmPreview::surfaceMouseDown(Qt::MouseButton button, float x, float y)
 
 void frmPreview::surfaceMouseMove(Qt::MouseButtons buttons, float x, float y)
 {
-    m_status->setText(QStringLiteral("%1, %2 in").arg(x, 0, 'f', 3).arg(y, 0, 'f', 3));
+    m_status->setText(units::statusPoint(x, y));
     if (buttons & Qt::LeftButton)
         DrawMove(x, y);
 }
@@ -212,7 +213,7 @@ void frmPreview::controlMouseDown(DesignControl* c, Qt::MouseButton button, floa
 
 void frmPreview::controlMouseMove(DesignControl* c, Qt::MouseButtons buttons, float x, float y)
 {
-    m_status->setText(QStringLiteral("%1, %2 in").arg(c->left() + x, 0, 'f', 3).arg(c->top() + y, 0, 'f', 3));
+    m_status->setText(units::statusPoint(c->left() + x, c->top() + y));
     if ((buttons & Qt::LeftButton) && WhichButtonDown() != Pointer)
         DrawMove(c->left() + x, c->top() + y);
     else

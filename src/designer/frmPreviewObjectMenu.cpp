@@ -3,6 +3,7 @@
 
 #include "designer/COutline.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignSelection.h"
 #include "designer/frmPreview.h"
 #include "settings/CTargetApplications.h"
 #include <QAction>
@@ -54,7 +55,10 @@ void frmPreview::mnuOptionsDelete_Click()
         return;
     {
         ObjectCommand command(*this, "Delete");
-        m_outline->Delete();
+        if (m_selection && m_selection->count() > 1)
+            m_selection->deleteAll();
+        else
+            m_outline->Delete();
     }
     DesignEditing::of(*this).clearStatus(); // the geometry shown was the deleted object's
     if (auto* photo = findChild<QAction*>(QStringLiteral("tlbObjectsPhoto")))

@@ -4,6 +4,7 @@
 
 #include "designer/COutline.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignSelection.h"
 #include "designer/DesignSurface.h"
 #include "designer/frmPreview.h"
 #include "util/Strings.h"
@@ -75,7 +76,9 @@ void frmPreview::pointerMouseMove(DesignControl* c, Qt::MouseButtons buttons, fl
     float width = 0, height = 0;
     surfaceSize(*this, width, height);
     const InchRect r = rectOf(*c);
-    const InchPoint p = outline::dropPosition(r, { m_x0, m_y0 }, { x1, y1 }, width, height);
+    InchPoint p = outline::dropPosition(r, { m_x0, m_y0 }, { x1, y1 }, width, height);
+    if (m_selection)
+        p = m_selection->snapDrag(c, p, true);
     m_shpOutline->setItemGeometry(p.x, p.y, r.width, r.height);
     m_shpOutline->show();
     m_shpOutline->raise();
@@ -88,7 +91,17 @@ void frmPreview::pointerMouseUp(DesignControl* c, Qt::MouseButton button, float 
     if (button == Qt::LeftButton) {
         if (m_moving && editing.dragging) {
             m_shpOutline->hide();
-            DropControl(c, m_x0, m_y0, c->left() + x, c->top() + y);
+            float x1 = c->left() + x, y1 = c->top() + y;
+            if (m_selection) {
+                // The drop lands where the outline showed it, snapped.
+                float width = 0, height = 0;
+                surfaceSize(*this, width, height);
+                const InchPoint p = m_selection->snapDrag(
+                    c, outline::dropPosition(rectOf(*c), { m_x0, m_y0 }, { x1, y1 }, width, height), false);
+                x1 = m_x0 + (p.x - c->left());
+                y1 = m_y0 + (p.y - c->top());
+            }
+            DropControl(c, m_x0, m_y0, x1, y1);
         }
         m_moving = false;
         editing.dragging = false;
@@ -137,6 +150,8 @@ void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, flo
         c->settop(p.y);
         c->setleft(p.x);
         c->show();
+        if (m_selection) // the rest of the selection goes along
+            m_selection->moveOthers(c, p.x - r.left, p.y - r.top);
     }
     m_moving = false;
     if (m_outline)

@@ -1,3 +1,5 @@
+// The designer's print preview window.
+
 #include "designer/frmPrintPreview.h"
 
 #include "designer/DesignerPrinter.h"

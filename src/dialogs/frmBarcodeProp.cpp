@@ -2,6 +2,9 @@
 
 #include "errors/MessageBox.h"
 
+#include "barcode/Symbol.h"
+#include "util/NumberText.h"
+
 #include "errors/CError.h"
 #include "errors/ModuleSource.h"
 #include "platform/BarcodeFonts.h"
@@ -73,6 +76,39 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 4, 0, 1, 3);
 
+    // Symbols are drawn as bars and modules; these apply to them only.
+    fraSymbol = new QGroupBox(QStringLiteral("Symbol"), this);
+    fraSymbol->setObjectName(QStringLiteral("fraSymbol"));
+    auto* sgrid = new QGridLayout(fraSymbol);
+    auto addSymbolRow = [&](int row, const QString& caption, QWidget* field, const QString& tip) {
+        auto* label = new QLabel(caption, fraSymbol);
+        label->setBuddy(field);
+        field->setToolTip(tip);
+        sgrid->addWidget(label, row, 0);
+        sgrid->addWidget(field, row, 1);
+    };
+    cboErrorCorrection = new QComboBox(fraSymbol);
+    cboErrorCorrection->setObjectName(QStringLiteral("cboErrorCorrection"));
+    cboHumanReadable = new QComboBox(fraSymbol);
+    cboHumanReadable->setObjectName(QStringLiteral("cboHumanReadable"));
+    cboHumanReadable->addItem(QStringLiteral("None"), 0);
+    cboHumanReadable->addItem(QStringLiteral("Below"), 1);
+    cboHumanReadable->addItem(QStringLiteral("Above"), 2);
+    cboRotation = new QComboBox(fraSymbol);
+    cboRotation->setObjectName(QStringLiteral("cboRotation"));
+    for (int degrees : { 0, 90, 180, 270 })
+        cboRotation->addItem(QStringLiteral("%1\u00B0").arg(degrees), degrees);
+    txtModuleSize = new QLineEdit(fraSymbol);
+    txtModuleSize->setObjectName(QStringLiteral("txtModuleSize"));
+    txtModuleSize->setPlaceholderText(QStringLiteral("as large as fits"));
+    addSymbolRow(0, QStringLiteral("&Error correction:"), cboErrorCorrection,
+        QStringLiteral("How much of the symbol may be damaged and still read"));
+    addSymbolRow(1, QStringLiteral("&Human-readable line:"), cboHumanReadable,
+        QStringLiteral("The value printed under or over the bars, in the object's font"));
+    addSymbolRow(2, QStringLiteral("&Rotation:"), cboRotation, QStringLiteral("Turns the symbol clockwise"));
+    addSymbolRow(3, QStringLiteral("&Module size:"), txtModuleSize,
+        QStringLiteral("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
+
     cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
@@ -84,6 +120,7 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
+    layout->addWidget(fraSymbol);
     layout->addWidget(buttons);
 
     // Clicks go to the handlers only (not through the button box's roles),
@@ -142,7 +179,73 @@ void frmBarcodeProp::Setup()
         if (i == m_barcodeType)
             selected = i;
     }
+    for (const Symbology& sym : symbologies()) {
+        cboBarcodeType->addItem(QLatin1String(sym.name), sym.type);
+        if (sym.type == m_barcodeType)
+            selected = cboBarcodeType->count() - 1;
+    }
     cboBarcodeType->setCurrentIndex(selected);
+    cboHumanReadable->setCurrentIndex(std::clamp<int>(m_humanReadable, 0, 2));
+    const int turn = cboRotation->findData(int(m_rotation));
+    cboRotation->setCurrentIndex(turn < 0 ? 0 : turn);
+    txtModuleSize->setText(m_moduleSize > 0 ? singleToText(m_moduleSize) : QString());
+    enableSymbolOptions();
+}
+
+void frmBarcodeProp::enableSymbolOptions()
+{
+    const Symbology* sym = symbologyOf(BarcodeType());
+    // The level list follows the type; the chosen level stays when it applies.
+    const int level = cboErrorCorrection->count() > 0 ? cboErrorCorrection->currentData().toInt() : m_ecLevel;
+    cboErrorCorrection->clear();
+    cboErrorCorrection->addItem(QStringLiteral("Default"), 0);
+    if (sym)
+        for (int i = 1; i <= sym->ecLevels; ++i)
+            cboErrorCorrection->addItem(ecLevelName(*sym, i), i);
+    const int at = cboErrorCorrection->findData(level);
+    cboErrorCorrection->setCurrentIndex(at < 0 ? 0 : at);
+    fraSymbol->setEnabled(sym != nullptr);
+    cboErrorCorrection->setEnabled(sym && sym->ecLevels > 0);
+    cboHumanReadable->setEnabled(sym && sym->kind == SymbolKind::Linear);
+}
+
+qint16 frmBarcodeProp::ErrorCorrection() const
+{
+    return static_cast<qint16>(cboErrorCorrection->currentData().toInt());
+}
+
+qint16 frmBarcodeProp::HumanReadable() const
+{
+    return static_cast<qint16>(std::max(0, cboHumanReadable->currentIndex()));
+}
+
+qint16 frmBarcodeProp::Rotation() const
+{
+    return static_cast<qint16>(cboRotation->currentData().toInt());
+}
+
+float frmBarcodeProp::ModuleSize() const
+{
+    const std::optional<double> v = parseNumber(txtModuleSize->text().remove(QLatin1Char('"')).trimmed());
+    return v && *v > 0 && *v <= 1 ? static_cast<float>(*v) : 0.0f;
+}
+
+void frmBarcodeProp::readSymbolTag(const QString& tag)
+{
+    auto number = [&tag](const char* key) { return parseNumber(GetTagValue(tag, QLatin1String(key))).value_or(0.0); };
+    m_ecLevel = static_cast<qint16>(std::clamp(number("SymEC"), 0.0, 9.0));
+    m_humanReadable = static_cast<qint16>(std::clamp(number("SymText"), 0.0, 2.0));
+    m_rotation = static_cast<qint16>(std::clamp(number("SymRot"), 0.0, 270.0));
+    m_moduleSize = static_cast<float>(std::clamp(number("SymModule"), 0.0, 1.0));
+}
+
+void frmBarcodeProp::writeSymbolTag(QString& tag) const
+{
+    // Every item is written: a 0 reads back as "not set".
+    SetTagValue(tag, QStringLiteral("SymEC"), QStringLiteral(";"), QString::number(ErrorCorrection()));
+    SetTagValue(tag, QStringLiteral("SymText"), QStringLiteral(";"), QString::number(HumanReadable()));
+    SetTagValue(tag, QStringLiteral("SymRot"), QStringLiteral(";"), QString::number(Rotation()));
+    SetTagValue(tag, QStringLiteral("SymModule"), QStringLiteral(";"), singleToText(ModuleSize()));
 }
 
 QString frmBarcodeProp::bundledFontFor(qint32 barcodeType)
@@ -170,6 +273,7 @@ bool frmBarcodeProp::isBarcodeFont(const QString& family)
 
 void frmBarcodeProp::typeChosen()
 {
+    enableSymbolOptions();
     const QString bundled = bundledFontFor(BarcodeType());
     if (bundled.isEmpty())
         return;
@@ -228,7 +332,7 @@ void frmBarcodeProp::cmdOk_Click()
 {
     // Without a type the object would print its value as plain letters.
     if (BarcodeType() <= 0) {
-        MsgBox(QStringLiteral("Choose a barcode type: 3of9, 128B or 128C."), vbExclamation,
+        MsgBox(QStringLiteral("Choose a barcode type: 3of9, 128B, 128C or a symbol such as QR Code."), vbExclamation,
             QStringLiteral("Barcode Properties"));
         cboBarcodeType->setFocus(Qt::OtherFocusReason);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // Barcode properties of a text or data-field control: barcode type, prefix,
-// postfix and the barcode font. The opener fills the properties, calls
+// postfix and the barcode font; for a symbol (QR Code, EAN-13 ...) its
+// error correction, human-readable line, rotation and module size. The opener fills the properties, calls
 // Setup, shows the dialog modally and reads the properties back unless
 // UserCanceled.
 
@@ -28,8 +29,8 @@ public:
     explicit frmBarcodeProp(QWidget* parent = nullptr);
     ~frmBarcodeProp() override;
 
-    // The chosen type number (0 none, 1 "3of9", 2 "128B", 3 "128C"); -1 when
-    // no item is selected. Set before Setup to preselect an item.
+    // The chosen type number (0 none, 1 "3of9", 2 "128B", 3 "128C", 10 and up
+    // the symbols); -1 when no item is selected. Set before Setup to preselect an item.
     qint32 BarcodeType() const;
     void setBarcodeType(qint32 v) { m_barcodeType = v; }
     QString Prefix() const;
@@ -47,6 +48,19 @@ public:
     bool BarCodeFontUnderline() const { return m_fontUnderline; }
     void setBarCodeFontUnderline(bool v) { m_fontUnderline = v; }
     bool UserCanceled() const { return m_userCanceled; }
+
+    // Symbol options (see CTextObjectBase): set before Setup, read after.
+    qint16 ErrorCorrection() const;
+    void setErrorCorrection(qint16 v) { m_ecLevel = v; }
+    qint16 HumanReadable() const;
+    void setHumanReadable(qint16 v) { m_humanReadable = v; }
+    qint16 Rotation() const;
+    void setRotation(qint16 v) { m_rotation = v; }
+    float ModuleSize() const;
+    void setModuleSize(float v) { m_moduleSize = v; }
+    // The symbol options from and into a control tag (their own items).
+    void readSymbolTag(const QString& tag);
+    void writeSymbolTag(QString& tag) const;
 
     // The font dialog to use; the process-wide one when none is set.
     void setDialogBox(ICommonDialog* dialog) { m_dialogBox = dialog; }
@@ -75,6 +89,8 @@ private:
     // A type picked in the list brings a barcode font along when the font
     // given is a text font.
     void typeChosen();
+    // The symbol options that apply to the chosen type are enabled.
+    void enableSymbolOptions();
 
     QString m_moduleSource;
     QGroupBox* Frame1 = nullptr;
@@ -84,6 +100,11 @@ private:
     QLineEdit* txtFontName = nullptr;
     QPushButton* cmdListFonts = nullptr;
     QLabel* Label2 = nullptr;
+    QGroupBox* fraSymbol = nullptr;
+    QComboBox* cboErrorCorrection = nullptr;
+    QComboBox* cboHumanReadable = nullptr;
+    QComboBox* cboRotation = nullptr;
+    QLineEdit* txtModuleSize = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -93,6 +114,10 @@ private:
     bool m_fontItalic = false;
     bool m_fontUnderline = false;
     bool m_userCanceled = false;
+    qint16 m_ecLevel = 0;
+    qint16 m_humanReadable = 0;
+    qint16 m_rotation = 0;
+    float m_moduleSize = 0;
     ICommonDialog* m_dialogBox = nullptr;
     std::shared_ptr<CError> m_error;
 };

@@ -6,11 +6,13 @@
 #include "errors/ModuleSource.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/OverrideCursor.h"
+#include "settings/AppSettings.h"
 #include "settings/CProperties.h"
 #include "settings/CTargetApplications.h"
 #include "util/NumberText.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,7 +122,16 @@ void frmOptions::buildControls()
     dims->addWidget(m_txtHeight, 0, 1);
     dims->addWidget(lblWidth, 1, 0);
     dims->addWidget(m_txtWidth, 1, 1);
-    dims->setRowStretch(2, 1);
+    // The designer's rulers, status line and panel; the sizes here and the
+    // files stay in inches.
+    m_cboUnits = named(new QComboBox(frame2), "cboUnits");
+    m_cboUnits->addItem(QStringLiteral("Inches"), QStringLiteral("in"));
+    m_cboUnits->addItem(QStringLiteral("Millimetres"), QStringLiteral("mm"));
+    auto* lblUnits = named(new QLabel(QStringLiteral("&Units:"), frame2), "lblUnits");
+    lblUnits->setBuddy(m_cboUnits);
+    dims->addWidget(lblUnits, 2, 0);
+    dims->addWidget(m_cboUnits, 2, 1);
+    dims->setRowStretch(3, 1);
     for (QLineEdit* box : { m_txtHeight, m_txtWidth }) {
         box->setMaximumWidth(110);
         box->installEventFilter(this);
@@ -278,6 +289,8 @@ void frmOptions::LoadSettings()
         m_txtHeight->setText(inchText(p.DefaultHeight()));
         m_txtWidth->setText(inchText(p.DefaultWidth()));
         m_ckbDuplex->setChecked(p.DefaultDuplex());
+        const QString unit = settings::GetSetting(CTargetApplications::AppName, UnitsSection, UnitsKey);
+        m_cboUnits->setCurrentIndex(unit.compare(QLatin1String("mm"), Qt::CaseInsensitive) == 0 ? 1 : 0);
         if (p.DefaultOrientation() == 1)
             m_optPortrait->setChecked(true);
         else
@@ -342,6 +355,8 @@ void frmOptions::SaveSettings()
         p.setDefaultBackground(m_backColor);
         p.setDefualtTransparent(m_transparent);
         p.setDefaultFontToFit(m_ckbFontToFit->isChecked());
+        settings::SaveSetting(
+            CTargetApplications::AppName, UnitsSection, UnitsKey, m_cboUnits->currentData().toString());
     } catch (const std::exception& e) {
         report(e, "SaveSettings");
     }

@@ -15,6 +15,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,9 @@ public:
 
     // Size text as the boxes show it ("2.125\"").
     static QString inchText(double inches);
+    // Where the unit the designer shows lengths in is kept ("in" or "mm").
+    static inline const QString UnitsSection = QStringLiteral("Designer");
+    static inline const QString UnitsKey = QStringLiteral("Units");
     // Windows colour values (red in the low byte, system colours with the
     // high bit set) to and from screen colours.
     static QColor screenColor(qint32 windowsColor);
@@ -77,6 +81,7 @@ public:
     QPushButton* cmdForeground() const { return m_cmdForeground; }
     QCheckBox* ckbTransparent() const { return m_ckbTransparent; }
     QCheckBox* ckbFontToFit() const { return m_ckbFontToFit; }
+    QComboBox* cboUnits() const { return m_cboUnits; }
     QPushButton* cmdOK() const { return m_cmdOK; }
     QPushButton* cmdCancel() const { return m_cmdCancel; }
     QPushButton* cmdApply() const { return m_cmdApply; }
@@ -132,6 +137,7 @@ private:
     QPushButton* m_cmdForeground = nullptr;
     QCheckBox* m_ckbTransparent = nullptr;
     QCheckBox* m_ckbFontToFit = nullptr;
+    QComboBox* m_cboUnits = nullptr;
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QPushButton* m_cmdApply = nullptr;

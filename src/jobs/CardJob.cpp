@@ -4,7 +4,9 @@
 #include "jobs/CardJobSurface.h"
 #include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
+#include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
+#include "template/TemplateFile.h"
 #include "util/Ansi.h"
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QTemporaryFile>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -21,9 +24,11 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <list>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
 
 namespace kyt
 {
@@ -161,6 +166,23 @@ Picture readPhoto(const QString& path, QString* error)
     if (p.isNull())
         *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
     return p;
+}
+
+Picture readPhotoForDocument(const QString& path, QString* error)
+{
+    // Within the same bounds as a decoded photo; a JPEG that can go into the
+    // document as it is needs no decoding at all.
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() <= MaxPhotoFileBytes) {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = f.read(MaxPhotoFileBytes + 1);
+            Picture p = Picture::undecodedJpeg(bytes);
+            if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= MaxPhotoPixels)
+                return p;
+        }
+    }
+    return readPhoto(path, error);
 }
 
 bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
@@ -310,8 +332,10 @@ namespace
 class PhotoCache
 {
 public:
-    explicit PhotoCache(qint64 budget)
+    using Loader = Picture (*)(const QString& path, QString* error);
+    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto)
         : m_budget(budget)
+        , m_load(load)
     {
     }
 
@@ -325,7 +349,7 @@ public:
         }
         Entry e;
         e.path = path;
-        e.picture = cardjob::readPhoto(path, &e.error);
+        e.picture = m_load(path, &e.error);
         e.bytes = e.picture.isNull() ? 256 : e.picture.memoryBytes();
         *error = e.error;
         m_lru.push_front(e);
@@ -348,6 +372,7 @@ private:
         qint64 bytes = 0;
     };
     qint64 m_budget;
+    Loader m_load;
     qint64 m_used = 0;
     std::list<Entry> m_lru;
     QHash<QString, std::list<Entry>::iterator> m_index;
@@ -403,8 +428,29 @@ private:
     bool m_stop = false;
 };
 
-// Reads every record and decodes its photos; ends with an end marker.
-void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue)
+// Decodes the record's photos (a failure becomes the record's error).
+void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString& folder, PhotoCache& cache)
+{
+    p.photos.assign(photoColumns.size(), Picture());
+    if (!p.record.error.isEmpty() || p.record.empty)
+        return;
+    for (size_t i = 0; i < photoColumns.size(); ++i) {
+        const QString value = p.record.fields[photoColumns[i]].trimmed();
+        if (value.isEmpty())
+            continue; // no photo: the placeholder is drawn
+        QString why;
+        p.photos[i] = cache.get(cardjob::resolvePath(value, folder), &why);
+        if (p.photos[i].isNull()) {
+            p.record.error = why;
+            return;
+        }
+    }
+}
+
+// Reads every record and, unless the drawing threads do it, decodes its
+// photos; ends with an end marker.
+void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue,
+    bool decodePhotos)
 {
     QFile f(csvFile);
     Prepared end;
@@ -422,34 +468,221 @@ void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatc
         return;
     }
     const QString folder = QFileInfo(csvFile).absolutePath();
-    PhotoCache cache(CardBatch::PhotoCacheBytes);
+    PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
     Prepared p;
     while (!queue.stopped() && reader.next(p.record)) {
         if (p.record.number < options.firstRecord)
             continue;
         if (p.record.number > options.lastRecord)
             break;
-        p.photos.assign(photoColumns.size(), Picture());
-        if (p.record.error.isEmpty() && !p.record.empty) {
-            for (size_t i = 0; i < photoColumns.size(); ++i) {
-                const QString value = p.record.fields[photoColumns[i]].trimmed();
-                if (value.isEmpty())
-                    continue; // no photo: the placeholder is drawn
-                QString why;
-                p.photos[i] = cache.get(cardjob::resolvePath(value, folder), &why);
-                if (p.photos[i].isNull()) {
-                    p.record.error = why;
-                    break;
-                }
-            }
-        }
+        if (decodePhotos)
+            loadPhotos(p, photoColumns, folder, cache);
         queue.push(std::move(p));
         p = Prepared();
     }
     queue.push(std::move(end));
 }
 
+// What became of one record.
+struct Outcome {
+    qint64 number = 0;
+    qint64 line = 0;
+    bool empty = false;
+    bool printed = false;
+    QString failure; // reported, the record skipped or left blank
+    QString fatal; // nothing more can be printed
+};
+
+// Draws records one after the other on one surface with one template: each
+// card on its own pages, a failed card's pages left blank.
+class CardDrawer
+{
+public:
+    CardDrawer(CPrintTemplate& tpl, const QStringList& header, const std::vector<bool>& isPhoto, int copies)
+        : m_tpl(tpl)
+        , m_isPhoto(isPhoto)
+        , m_copies(std::max(1, copies))
+        , m_pagesPerCard(tpl.Duplex() ? 2 : 1)
+        , m_card(cardjob::cardSizeInches(tpl))
+    {
+        m_tpl.setError(m_reporter.error());
+        // One print data for the whole run, its items made once.
+        for (const QString& name : header) {
+            m_data->Add(name, QString());
+            m_items.push_back(m_data->Item(name));
+        }
+    }
+
+    // The next card starts a document.
+    void restart() { m_firstCard = true; }
+
+    Outcome draw(const Prepared& p, CardJobSurface& guard)
+    {
+        Outcome o;
+        o.number = p.record.number;
+        o.line = p.record.line;
+        if (p.record.empty) {
+            o.empty = true;
+            return o;
+        }
+        if (!p.record.error.isEmpty()) {
+            o.failure = p.record.error;
+            return o;
+        }
+        size_t photo = 0;
+        for (size_t i = 0; i < m_items.size(); ++i) {
+            if (m_isPhoto[i]) {
+                const Picture& pic = p.photos[photo++];
+                m_items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
+            } else {
+                m_items[i]->setvValue(p.record.fields[qsizetype(i)]);
+            }
+        }
+        // A value its barcode cannot hold: reported, and no page used.
+        const QString barcode = preflight::barcodeProblem(m_tpl, m_data.get());
+        bool drawn = barcode.isEmpty();
+        if (!drawn)
+            o.failure = barcode;
+        for (int copy = 0; drawn && copy < m_copies; ++copy) {
+            bool ok = false;
+            try {
+                if (!m_firstCard)
+                    guard.NewPage();
+                m_firstCard = false;
+                guard.resetCounts();
+                m_reporter.reset();
+                ok = m_tpl.Render(guard, m_data, 0, 0);
+            } catch (const KytError& e) {
+                // The surface itself failed (the file or queue): nothing
+                // more can be printed.
+                o.fatal = e.description();
+                return o;
+            } catch (const std::exception& e) {
+                o.fatal = QString::fromLocal8Bit(e.what());
+                return o;
+            }
+            if (!ok || m_reporter.reports() > 0) {
+                drawn = false;
+                o.failure = QStringLiteral("the card could not be drawn: %1; its page is left blank")
+                                .arg(m_reporter.reports() > 0 ? m_reporter.lastDescription()
+                                                              : QStringLiteral("a design object failed"));
+                // Cover what was drawn on the current page and keep the
+                // card's page count, so the next card starts on a front.
+                try {
+                    const int mode = guard.ScaleMode();
+                    guard.setScaleMode(Surface::vbInches);
+                    guard.Line(0, 0, std::max(m_card.width(), m_card.height()),
+                        std::max(m_card.width(), m_card.height()), 0xFFFFFFu, Surface::LineKind::FilledBox);
+                    guard.setScaleMode(mode);
+                } catch (const std::exception&) {
+                }
+            }
+            while (1 + guard.newPages() < m_pagesPerCard)
+                guard.NewPage();
+        }
+        o.printed = drawn;
+        return o;
+    }
+
+private:
+    CPrintTemplate& m_tpl;
+    cardjob::QuietError m_reporter;
+    std::shared_ptr<CPrintData> m_data = std::make_shared<CPrintData>();
+    std::vector<CVariantPtr> m_items;
+    const std::vector<bool>& m_isPhoto;
+    int m_copies;
+    int m_pagesPerCard;
+    QSizeF m_card;
+    bool m_firstCard = true;
+};
+
+// The printer a batch ends on, through any keep-open wrappers; null for
+// any other surface.
+PrinterSurface* printerBehind(Surface& surface)
+{
+    Surface* s = &surface;
+    while (auto* wrapper = dynamic_cast<CardJobSurface*>(s))
+        s = &wrapper->inner();
+    return dynamic_cast<PrinterSurface*>(s);
+}
+
+// A file with no name, gone with its last descriptor, so neither a failure
+// nor a killed process leaves it behind.
+int anonymousFile()
+{
+    const QByteArray dir = QFile::encodeName(QDir::tempPath());
+#ifdef O_TMPFILE
+    const int fd = ::open(dir.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        return fd;
+#endif
+    QByteArray name = dir + "/kyt-part-XXXXXX";
+    const int made = ::mkostemp(name.data(), O_CLOEXEC);
+    if (made >= 0)
+        ::unlink(name.constData());
+    return made;
+}
+
+// Records that one drawing thread draws into a document of their own: the
+// batch's pages are these documents joined in order.
+struct Chunk {
+    std::vector<Prepared> records;
+    std::vector<Outcome> outcomes;
+    QString fatal; // the part could not be finished
+    int fd = -1; // the part, when it has pages
+    int jpegFd = -1; // the JPEG files its placeholders stand for
+    std::vector<PrinterSurface::PassedJpeg> jpegs;
+    int quality = 0, orientation = 0, duplex = 0; // the printer settings the cards set
+    bool done = false;
+    ~Chunk()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (jpegFd >= 0)
+            ::close(jpegFd);
+    }
+    // Moves the part's JPEG files out of memory into a file of their own.
+    void storeJpegs(std::vector<PrinterSurface::PassedJpeg>&& passed)
+    {
+        jpegs = std::move(passed);
+        if (jpegs.empty())
+            return;
+        jpegFd = anonymousFile();
+        if (jpegFd < 0)
+            throw KytError(482,
+                QStringLiteral("cannot make a file in %1: %2").arg(QDir::tempPath(), OutputFile::systemReason(errno)));
+        qint64 at = 0;
+        for (PrinterSurface::PassedJpeg& j : jpegs) {
+            qint64 done = 0;
+            while (done < j.data.size()) {
+                const ssize_t n = ::pwrite(jpegFd, j.data.constData() + done, size_t(j.data.size() - done), at + done);
+                if (n <= 0)
+                    throw KytError(482,
+                        QStringLiteral("cannot write in %1: %2")
+                            .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
+                done += n;
+            }
+            j.fd = jpegFd;
+            j.offset = at;
+            j.length = j.data.size();
+            j.data = QByteArray();
+            at += done;
+        }
+    }
+};
+
 } // namespace
+
+int CardBatch::Options::resolvedJobs() const
+{
+    if (jobs > 0)
+        return jobs;
+    bool ok = false;
+    const int fromEnv = qEnvironmentVariableIntValue("KYT_JOBS", &ok);
+    if (ok && fromEnv > 0)
+        return std::min(fromEnv, 64);
+    return std::max(1, QThread::idealThreadCount());
+}
 
 CardBatch::CardBatch(CPrintTemplatePtr tpl)
     : m_tpl(std::move(tpl))
@@ -535,6 +768,231 @@ bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTe
     return false;
 }
 
+namespace
+{
+
+// A printer's batch on every core: runs of records are drawn by as many
+// threads, each into a document of its own, and the documents are joined in
+// input order; records are counted and reported in input order as their run
+// is done.
+CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options, const QString& csvFile,
+    Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded, const QStringList& header,
+    const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto, CardBatch::Result& result,
+    const std::function<bool(const Outcome&)>& account)
+{
+    const size_t chunkRecords = size_t(std::max(1, options.partRecords));
+    const size_t maxInFlight = size_t(jobs) * 2 + 1;
+    const QString folder = QFileInfo(csvFile).absolutePath();
+    const CPrintTemplate::Fields fields = model.fields();
+    const QString title = printer.documentName();
+    const QSizeF paper = printer.paperInches();
+    const int dpi = printer.resolution();
+    const int quality = surface.PrintQuality(), orientation = surface.Orientation(), duplex = surface.Duplex();
+    const int copies = options.copies;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::shared_ptr<Chunk>> todo; // waiting for a drawing thread
+    bool noMore = false, stopping = false;
+
+    auto drawChunks = [&]() {
+        // Each thread draws with a template and photo cache of its own.
+        cardjob::QuietError loadReporter;
+        CPrintTemplate tpl;
+        tpl.setError(loadReporter.error());
+        bool loaded = false;
+        try {
+            loaded = tplfile::readInto(tpl, encoded);
+        } catch (const KytError&) {
+            // reported below as the chunk's fatal failure
+        }
+        tpl.fields() = fields;
+        CardDrawer drawer(tpl, header, isPhoto, copies);
+        PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
+            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto);
+        for (;;) {
+            std::shared_ptr<Chunk> chunk;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return stopping || noMore || !todo.empty(); });
+                if (stopping || todo.empty())
+                    return;
+                chunk = std::move(todo.front());
+                todo.pop_front();
+            }
+            try {
+                if (!loaded)
+                    throw KytError(482, QStringLiteral("the template cannot be copied for drawing"));
+                const int fd = anonymousFile();
+                if (fd < 0)
+                    throw KytError(482,
+                        QStringLiteral("cannot make a file in %1: %2")
+                            .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
+                chunk->fd = fd;
+                QFile file;
+                if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+                    throw KytError(
+                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                std::unique_ptr<PrinterSurface> part = PrinterSurface::toDevice(&file, paper, dpi);
+                part->setDocumentName(title);
+                part->setPrintQuality(quality);
+                part->setOrientation(orientation);
+                part->setDuplex(duplex);
+                part->setJpegPassThrough(options.jpegPassThrough);
+                CardJobSurface guard(*part);
+                drawer.restart();
+                for (Prepared& p : chunk->records) {
+                    loadPhotos(p, photoColumns, folder, cache);
+                    chunk->outcomes.push_back(drawer.draw(p, guard));
+                    p = Prepared(); // its photos stay only in the cache
+                    if (!chunk->outcomes.back().fatal.isEmpty())
+                        break;
+                }
+                chunk->quality = part->PrintQuality();
+                chunk->orientation = part->Orientation();
+                chunk->duplex = part->Duplex();
+                const bool hasPages = part->pageCount() > 0;
+                part->EndDoc();
+                if (!file.flush())
+                    throw KytError(
+                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                if (!hasPages) {
+                    ::close(chunk->fd);
+                    chunk->fd = -1;
+                } else {
+                    chunk->storeJpegs(std::move(part->passedJpegs()));
+                }
+            } catch (const KytError& e) {
+                chunk->fatal = e.description();
+            } catch (const std::exception& e) {
+                chunk->fatal = QString::fromLocal8Bit(e.what());
+            }
+            std::lock_guard lock(mutex);
+            chunk->done = true;
+            changed.notify_all();
+        }
+    };
+
+    RecordQueue queue;
+    std::vector<std::thread> threads;
+    // The reader and the drawing threads are stopped and joined on every way out.
+    struct Joiner {
+        std::function<void()> stop;
+        ~Joiner() { stop(); }
+    } joiner { [&] {
+        {
+            std::lock_guard lock(mutex);
+            stopping = true;
+            changed.notify_all();
+        }
+        queue.stop();
+        for (std::thread& t : threads)
+            if (t.joinable())
+                t.join();
+    } };
+    threads.emplace_back(readRecords, csvFile, photoColumns, options, std::ref(queue), false);
+    for (int i = 0; i < jobs; ++i)
+        threads.emplace_back(drawChunks);
+
+    std::deque<std::shared_ptr<Chunk>> pending; // handed out, not yet counted, in input order
+    std::vector<std::shared_ptr<Chunk>> parts; // counted, with pages
+    bool endSeen = false, stop = false;
+    try {
+        while (!stop && (!endSeen || !pending.empty())) {
+            // Keep every thread busy, a few runs ahead.
+            while (!endSeen && pending.size() < maxInFlight) {
+                auto chunk = std::make_shared<Chunk>();
+                while (chunk->records.size() < chunkRecords) {
+                    Prepared p = queue.pop();
+                    if (p.end) {
+                        endSeen = true;
+                        result.fatal = p.fatal;
+                        break;
+                    }
+                    chunk->records.push_back(std::move(p));
+                }
+                std::lock_guard lock(mutex);
+                if (!chunk->records.empty()) {
+                    pending.push_back(chunk);
+                    todo.push_back(chunk);
+                }
+                noMore = endSeen;
+                changed.notify_all();
+            }
+            if (pending.empty())
+                break;
+            std::shared_ptr<Chunk> chunk = pending.front();
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return chunk->done; });
+            }
+            pending.pop_front();
+            for (const Outcome& o : chunk->outcomes) {
+                if (!account(o)) {
+                    stop = true;
+                    break;
+                }
+            }
+            if (!stop && !chunk->fatal.isEmpty()) {
+                result.fatal = chunk->fatal;
+                stop = true;
+            }
+            if (chunk->fd >= 0)
+                parts.push_back(std::move(chunk));
+        }
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+    } catch (const std::exception& e) {
+        result.fatal = QString::fromLocal8Bit(e.what());
+    }
+    joiner.stop();
+    joiner.stop = [] {};
+
+    if (!result.fatal.isEmpty()) {
+        // Nothing under the final name, no job: every page or none.
+        printer.abandon();
+        return result;
+    }
+    try {
+        if (!parts.empty()) {
+            std::vector<PrinterSurface::Part> files;
+            struct Close {
+                std::vector<PrinterSurface::Part>& files;
+                ~Close()
+                {
+                    for (const PrinterSurface::Part& f : files)
+                        std::fclose(f.pdf);
+                }
+            } close { files };
+            for (const auto& part : parts) {
+                const int fd = ::dup(part->fd);
+                std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+                if (!f) {
+                    if (fd >= 0)
+                        ::close(fd);
+                    throw KytError(482, QStringLiteral("cannot read a part of the document"));
+                }
+                files.push_back(PrinterSurface::Part { f, part->jpegs });
+            }
+            printer.adoptPages(files);
+            // The settings the cards gave the printer, as drawing on it would have.
+            surface.setPrintQuality(parts.front()->quality);
+            surface.setOrientation(parts.front()->orientation);
+            surface.setDuplex(parts.front()->duplex);
+        }
+        surface.EndDoc();
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        printer.abandon();
+    } catch (const std::exception& e) {
+        result.fatal = QString::fromLocal8Bit(e.what());
+        printer.abandon();
+    }
+    return result;
+}
+
+} // namespace
+
 CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
 {
     Result result;
@@ -575,18 +1033,50 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     for (int c : photoColumns)
         isPhoto[size_t(c)] = true;
 
-    cardjob::QuietError reporter;
-    m_tpl->setError(reporter.error());
     m_tpl->setScalor(1);
+    auto fail = [&](const Outcome& o) {
+        ++result.failed;
+        if (m_onFailure)
+            m_onFailure(Failure { o.number, o.line, o.failure });
+    };
+    // Counts and reports one record, in input order; false when the batch must stop.
+    auto account = [&](const Outcome& o) {
+        ++result.records;
+        if (o.empty) {
+            ++result.empty;
+        } else {
+            if (!o.failure.isEmpty())
+                fail(o);
+            if (!o.fatal.isEmpty()) {
+                result.fatal = o.fatal;
+                return false;
+            }
+            if (o.printed)
+                ++result.printed;
+        }
+        if (m_onProgress)
+            m_onProgress(result.records);
+        return true;
+    };
 
-    // One print data for the whole run, its items made once.
-    auto data = std::make_shared<CPrintData>();
-    std::vector<CVariantPtr> items;
-    for (const QString& name : header) {
-        data->Add(name, QString());
-        items.push_back(data->Item(name));
+    // A printer's document is made by every core, each drawing runs of
+    // records into a document of its own, joined in order at the end (also
+    // on one core, for the photos that go in as their files are).
+    PrinterSurface* printer = printerBehind(surface);
+    const int jobs = m_options.resolvedJobs();
+    if (printer && (jobs > 1 || m_options.jpegPassThrough)) {
+        QByteArray encoded;
+        try {
+            encoded = tplfile::encode(*m_tpl);
+        } catch (const KytError&) {
+            // A template made in memory that a file cannot hold: drawn on one core.
+        }
+        if (!encoded.isEmpty())
+            return runInParts(*m_tpl, m_options, csvFile, surface, *printer, jobs, encoded, header, photoColumns,
+                isPhoto, result, account);
     }
 
+    CardDrawer drawer(*m_tpl, header, isPhoto, m_options.copies);
     RecordQueue queue;
     // Stops and joins the reader on every way out, exceptions included: a
     // joinable thread destroyed while unwinding would end the program.
@@ -599,18 +1089,9 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             if (thread.joinable())
                 thread.join();
         }
-    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue)) };
+    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue), true) };
 
     CardJobSurface guard(surface);
-    const int pagesPerCard = m_tpl->Duplex() ? 2 : 1;
-    const QSizeF card = cardjob::cardSizeInches(*m_tpl);
-    bool firstCard = true;
-    auto fail = [&](const CsvRecord& r, const QString& message) {
-        ++result.failed;
-        if (m_onFailure)
-            m_onFailure(Failure { r.number, r.line, message });
-    };
-
     // Whatever goes wrong while a page is made (a surface or a sink that
     // throws), the batch ends with a fatal result, never with an exception
     // that leaves the reader running.
@@ -621,74 +1102,8 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
                 result.fatal = p.fatal;
                 break;
             }
-            ++result.records;
-            if (p.record.empty) {
-                ++result.empty;
-            } else if (!p.record.error.isEmpty()) {
-                fail(p.record, p.record.error);
-            } else {
-                size_t photo = 0;
-                for (size_t i = 0; i < items.size(); ++i) {
-                    if (isPhoto[i]) {
-                        const Picture& pic = p.photos[photo++];
-                        items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
-                    } else {
-                        items[i]->setvValue(p.record.fields[qsizetype(i)]);
-                    }
-                }
-                // A value its barcode cannot hold: reported, and no page used.
-                const QString barcode = preflight::barcodeProblem(*m_tpl, data.get());
-                bool drawn = barcode.isEmpty(), stop = false;
-                if (!drawn)
-                    fail(p.record, barcode);
-                for (int copy = 0; drawn && copy < std::max(1, m_options.copies); ++copy) {
-                    bool ok = false;
-                    try {
-                        if (!firstCard)
-                            guard.NewPage();
-                        firstCard = false;
-                        guard.resetCounts();
-                        reporter.reset();
-                        ok = m_tpl->Render(guard, data, 0, 0);
-                    } catch (const KytError& e) {
-                        // The surface itself failed (the file or queue):
-                        // nothing more can be printed.
-                        result.fatal = e.description();
-                        stop = true;
-                        break;
-                    } catch (const std::exception& e) {
-                        result.fatal = QString::fromLocal8Bit(e.what());
-                        stop = true;
-                        break;
-                    }
-                    if (!ok || reporter.reports() > 0) {
-                        drawn = false;
-                        fail(p.record,
-                            QStringLiteral("the card could not be drawn: %1; its page is left blank")
-                                .arg(reporter.reports() > 0 ? reporter.lastDescription()
-                                                            : QStringLiteral("a design object failed")));
-                        // Cover what was drawn on the current page and keep
-                        // the card's page count, so the next card starts on
-                        // a front.
-                        try {
-                            const int mode = guard.ScaleMode();
-                            guard.setScaleMode(Surface::vbInches);
-                            guard.Line(0, 0, std::max(card.width(), card.height()),
-                                std::max(card.width(), card.height()), 0xFFFFFFu, Surface::LineKind::FilledBox);
-                            guard.setScaleMode(mode);
-                        } catch (const std::exception&) {
-                        }
-                    }
-                    while (1 + guard.newPages() < pagesPerCard)
-                        guard.NewPage();
-                }
-                if (stop)
-                    break;
-                if (drawn)
-                    ++result.printed;
-            }
-            if (m_onProgress)
-                m_onProgress(result.records);
+            if (!account(drawer.draw(p, guard)))
+                break;
         }
     } catch (const KytError& e) {
         result.fatal = e.description();

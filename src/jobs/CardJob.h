@@ -82,6 +82,11 @@ KYTCORE_EXPORT bool loadDataStreamFile(
 // megapixels). Null, with the reason in *error, when it cannot be used.
 Picture readPhoto(const QString& path, QString* error);
 
+// The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
+// joins: a JPEG the document can hold as it is is not decoded
+// (Picture::undecodedJpeg); any other picture is read as readPhoto does.
+Picture readPhotoForDocument(const QString& path, QString* error);
+
 // Resolves a picture path given in a data file relative to that file's folder.
 QString resolvePath(const QString& value, const QString& baseFolder);
 
@@ -160,6 +165,19 @@ public:
         qint64 firstRecord = 1;
         qint64 lastRecord = std::numeric_limits<qint64>::max();
         int copies = 1; // cards per record, one after the other
+        // Threads drawing a printer's pages; 0: the KYT_JOBS environment
+        // variable when set, else one per core. The document is the same
+        // (page for page, pixel for pixel) with any number. With one thread
+        // and no JPEG pass-through the pages are drawn on the printer
+        // itself, in one document.
+        int jobs = 0;
+        int resolvedJobs() const;
+        // Records a thread draws into one part of the document before the
+        // parts are joined: fonts and shared photos are stored once per part.
+        int partRecords = 128;
+        // Photos read from JPEG files that need no change go into a
+        // printer's document as the files are, not decoded and encoded again.
+        bool jpegPassThrough = true;
     };
     using FailureSink = std::function<void(const Failure&)>;
     using ProgressSink = std::function<void(qint64 done)>;

@@ -1,5 +1,6 @@
 #include "jobs/Preflight.h"
 
+#include "barcode/Symbol.h"
 #include "barcode/modBarCodeRoutines.h"
 #include "jobs/CardJob.h"
 #include "objects/CDataObject.h"
@@ -64,6 +65,8 @@ QString subject(const CTextObjectBase& o)
 
 QString symbology(qint32 type)
 {
+    if (const Symbology* s = symbologyOf(type))
+        return QLatin1String(s->name);
     switch (type) {
     case CTextObjectBase::Barcode3of9:
         return QStringLiteral("Code 39");
@@ -81,6 +84,8 @@ QString symbology(qint32 type)
 // the font fits.
 QString barcodeFontProblem(const CTextObjectBase& o)
 {
+    if (o.symbology())
+        return QString(); // drawn as bars and modules, in any font
     const QString c39 = QLatin1String(kBarcode39Family), c128 = QLatin1String(kBarcode128Family);
     const QString font = o.FontName();
     const auto is = [&font](const QString& family) { return font.compare(family, Qt::CaseInsensitive) == 0; };
@@ -118,6 +123,32 @@ QString barcodeFontProblem(const CTextObjectBase& o)
 // fits. A size fitted to the box cannot run past it.
 QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
 {
+    if (const Symbology* sym = o.symbology()) {
+        if (TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty())
+            return QString(); // nothing drawn, or reported under barcodes
+        // A symbol is laid out in its box: it only fails to fit when a
+        // module would be less than a dot, or a fixed module size is too big.
+        const EncodedSymbol symbol(*sym, o.SymbolContent(value), o.symbolOptions());
+        const QRectF box(0, 0, o.Width(), o.Height());
+        const SymbolLayout l = layoutSymbol(probe, symbol, o.symbolOptions(), box);
+        QRectF drawn;
+        for (const QRectF& b : l.boxes)
+            drawn = drawn.united(b);
+        const bool tooSmall = l.modulePixels < 1;
+        const bool tooBig = !box.adjusted(-0.005, -0.005, 0.005, 0.005).contains(drawn);
+        if (!tooSmall && !tooBig)
+            return QString();
+        return QStringLiteral("%1 (%2, %3): %4")
+            .arg(o.Name(), subject(o), QLatin1String(sym->name),
+                tooSmall ? QStringLiteral("its box is too small for the symbol: a module would be less than a dot "
+                                          "(a larger box or a shorter value fits it)")
+                         : QStringLiteral("at its fixed module size the symbol is %1\" x %2\", its box %3\" x "
+                                          "%4\"; it prints over what lies beside it")
+                               .arg(drawn.width(), 0, 'f', 2)
+                               .arg(drawn.height(), 0, 'f', 2)
+                               .arg(box.width(), 0, 'f', 2)
+                               .arg(box.height(), 0, 'f', 2));
+    }
     if (o.FontToFit() || TrimBarcodeBlanks(value).isEmpty() || !o.BarcodeProblem(value).isEmpty()
         || !probe.setFontName(o.FontName()))
         return QString(); // nothing drawn, or reported under barcodes or fonts
@@ -260,22 +291,9 @@ std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintDat
             = field && !data ? std::optional<QString>(field->DataFieldName()) : barcodeValue(*text, data);
         if (!value || TrimBarcodeBlanks(*value).isEmpty() || !text->BarcodeProblem(*value).isEmpty())
             continue;
-        QString expected = TrimBarcodeBlanks(*value);
-        switch (text->BarcodeTypeNumber()) {
-        case CTextObjectBase::Barcode128B:
-            break;
-        case CTextObjectBase::Barcode128C:
-            if (expected.size() % 2 != 0)
-                expected.prepend(QLatin1Char('0')); // the encoder pads to digit pairs
-            break;
-        case CTextObjectBase::Barcode3of9:
-            // The font prints small letters as capitals; * starts and stops.
-            expected
-                = QString(text->BarcodePrefix() + expected + text->BarcodePostfix()).remove(QLatin1Char('*')).toUpper();
-            break;
-        default:
+        const QString expected = text->BarcodeReading(*value);
+        if (expected.isEmpty())
             continue;
-        }
         out.push_back({ o->Name(), expected, QRectF(o->left(), o->top(), o->Width(), o->Height()) });
     }
     return out;

@@ -1,9 +1,11 @@
 #include "objects/CTextObjectBase.h"
 
+#include "barcode/Symbol.h"
 #include "barcode/modBarCodeRoutines.h"
 #include "errors/CError.h"
 #include "objects/TokenFields.h"
 #include "util/NumberText.h"
+#include "util/Strings.h"
 #include <QVariant>
 #include <cmath>
 #include <limits>
@@ -61,6 +63,82 @@ qint16 CTextObjectBase::convertBarcodeType(const QVariant& vBarCodeType)
     return integerOf<qint16>(text);
 }
 
+void CTextObjectBase::setRotation(qint16 v)
+{
+    const int turns = ((v / 90) % 4 + 4) % 4;
+    m_rotation = static_cast<qint16>(v % 90 == 0 ? turns * 90 : 0);
+}
+
+SymbolOptions CTextObjectBase::symbolOptions() const
+{
+    SymbolOptions o;
+    o.ecLevel = m_ecLevel;
+    o.hrt = m_humanReadable;
+    o.rotation = m_rotation;
+    o.moduleInches = m_moduleSize;
+    return o;
+}
+
+const Symbology* CTextObjectBase::symbology() const
+{
+    return m_barcode ? symbologyOf(m_barcodeType) : nullptr;
+}
+
+QString CTextObjectBase::SymbolContent(const QString& text) const
+{
+    return m_barcodePrefix + TrimBarcodeBlanks(text) + m_barcodePostfix;
+}
+
+QString CTextObjectBase::BarcodeReading(const QString& text) const
+{
+    if (!m_barcode || TrimBarcodeBlanks(text).isEmpty() || !BarcodeProblem(text).isEmpty())
+        return QString();
+    if (const Symbology* s = symbology())
+        return EncodedSymbol(*s, SymbolContent(text), symbolOptions()).reading();
+    QString expected = TrimBarcodeBlanks(text);
+    switch (m_barcodeType) {
+    case Barcode128B:
+        return expected;
+    case Barcode128C:
+        if (expected.size() % 2 != 0)
+            expected.prepend(QLatin1Char('0')); // the encoder pads to digit pairs
+        return expected;
+    case Barcode3of9:
+        // The font prints small letters as capitals; * starts and stops.
+        return QString(m_barcodePrefix + expected + m_barcodePostfix).remove(QLatin1Char('*')).toUpper();
+    default:
+        return QString();
+    }
+}
+
+QString CTextObjectBase::optionsText() const
+{
+    QString t;
+    if (m_ecLevel != 0)
+        SetTagValue(t, QStringLiteral("SymEC"), QStringLiteral(";"), QString::number(m_ecLevel));
+    if (m_humanReadable != SymbolOptions::HrtNone)
+        SetTagValue(t, QStringLiteral("SymText"), QStringLiteral(";"), QString::number(m_humanReadable));
+    if (m_rotation != 0)
+        SetTagValue(t, QStringLiteral("SymRot"), QStringLiteral(";"), QString::number(m_rotation));
+    if (m_moduleSize > 0)
+        SetTagValue(t, QStringLiteral("SymModule"), QStringLiteral(";"), singleToText(m_moduleSize));
+    if (m_shrinkToFit)
+        SetTagValue(t, QStringLiteral("FitMode"), QStringLiteral(";"), QStringLiteral("Shrink"));
+    return t;
+}
+
+void CTextObjectBase::setOptionsText(const QString& text)
+{
+    auto number = [&text](const char* key) { return parseNumber(GetTagValue(text, QLatin1String(key))).value_or(0.0); };
+    auto small = [](double v) { return static_cast<qint16>(std::clamp(v, -32768.0, 32767.0)); };
+    setErrorCorrection(small(number("SymEC")));
+    setHumanReadable(small(number("SymText")));
+    setRotation(small(number("SymRot")));
+    setModuleSize(static_cast<float>(number("SymModule")));
+    m_shrinkToFit
+        = GetTagValue(text, QStringLiteral("FitMode")).compare(QLatin1String("Shrink"), Qt::CaseInsensitive) == 0;
+}
+
 QString CTextObjectBase::BarcodeText(const QString& text) const
 {
     QString t = TrimBarcodeBlanks(text);
@@ -113,6 +191,13 @@ QString CTextObjectBase::BarcodeProblem(const QString& text) const
         bad = firstBad([](char32_t c) { return c >= '0' && c <= '9'; });
         break;
     default:
+        if (const Symbology* s = this->symbology()) {
+            try {
+                EncodedSymbol(*s, SymbolContent(text), symbolOptions());
+            } catch (const KytError& e) {
+                return e.description();
+            }
+        }
         return QString();
     }
     return bad.isEmpty() ? QString() : QStringLiteral("%1, not %2").arg(symbology, bad);
@@ -140,12 +225,15 @@ QString CTextObjectBase::TokenString() const
     w.text(m_fontName).integer(m_fontSize).flag(m_transparent).flag(m_barcode);
     w.text(tokens::barcodeTypeText(m_barcodeType));
     w.text(m_barcodePrefix).text(m_barcodePostfix).flag(m_fontToFit);
+    // Readers that know 22 fields pass over a 23rd.
+    if (const QString options = optionsText(); !options.isEmpty())
+        w.text(options);
     return w.result();
 }
 
 void CTextObjectBase::setTokenString(const QString& text)
 {
-    const tokens::TokenReader r(text, FieldCount);
+    const tokens::TokenReader r(text, OptionsField);
     readBoxFields(r);
     r.readInt16(6, m_border);
     r.readInt16(7, m_alignment);
@@ -164,6 +252,7 @@ void CTextObjectBase::setTokenString(const QString& text)
     m_barcodePrefix = r.text(20);
     m_barcodePostfix = r.text(21);
     r.readFlag(22, m_fontToFit);
+    setOptionsText(r.text(OptionsField));
 }
 
 } // namespace kyt

@@ -5,9 +5,13 @@
 // the field name of a data-field text).
 
 #include "objects/CDesignObject.h"
+#include <algorithm>
 
 namespace kyt
 {
+
+struct Symbology;
+struct SymbolOptions;
 
 class KYTCORE_EXPORT CTextObjectBase : public CDesignObject
 {
@@ -30,9 +34,17 @@ class KYTCORE_EXPORT CTextObjectBase : public CDesignObject
     Q_PROPERTY(QString BarcodeType READ BarcodeType WRITE trySetBarcodeType)
     Q_PROPERTY(QString BarcodePrefix READ BarcodePrefix WRITE setBarcodePrefix)
     Q_PROPERTY(QString BarcodePostfix READ BarcodePostfix WRITE setBarcodePostfix)
+    Q_PROPERTY(qint16 ErrorCorrection READ ErrorCorrection WRITE setErrorCorrection)
+    Q_PROPERTY(qint16 HumanReadable READ HumanReadable WRITE setHumanReadable)
+    Q_PROPERTY(qint16 Rotation READ Rotation WRITE setRotation)
+    Q_PROPERTY(float ModuleSize READ ModuleSize WRITE setModuleSize)
+    Q_PROPERTY(bool ShrinkToFit READ ShrinkToFit WRITE setShrinkToFit)
 
 public:
     static constexpr int FieldCount = 22;
+    // Field 23, written only when it is not empty: the symbol options and
+    // the shrink-only fit as "key=value;" items (see docs/template-file.md).
+    static constexpr int OptionsField = 23;
 
     enum AlignmentValue : qint16 { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
     enum BarcodeTypeValue : qint32 { BarcodeNone = 0, Barcode3of9 = 1, Barcode128B = 2, Barcode128C = 3 };
@@ -78,6 +90,34 @@ public:
     void setBarcodePrefix(const QString& v) { m_barcodePrefix = v; }
     const QString& BarcodePostfix() const { return m_barcodePostfix; }
     void setBarcodePostfix(const QString& v) { m_barcodePostfix = v; }
+
+    // Symbol options (types 10 and up, see barcode/Symbol.h): the
+    // error-correction level (0: the symbology's default), the
+    // human-readable line of a linear symbol (0 none, 1 below, 2 above), the
+    // rotation (0, 90, 180, 270) and the module size in inches (0: as large
+    // as the box allows). Values out of range are kept within it.
+    qint16 ErrorCorrection() const { return m_ecLevel; }
+    void setErrorCorrection(qint16 v) { m_ecLevel = std::clamp<qint16>(v, 0, 9); }
+    qint16 HumanReadable() const { return m_humanReadable; }
+    void setHumanReadable(qint16 v) { m_humanReadable = std::clamp<qint16>(v, 0, 2); }
+    qint16 Rotation() const { return m_rotation; }
+    void setRotation(qint16 v);
+    float ModuleSize() const { return m_moduleSize; }
+    void setModuleSize(float v) { m_moduleSize = v > 0 && v <= 1 ? v : 0; }
+    SymbolOptions symbolOptions() const;
+    // With FontToFit: the font keeps its size unless the text is too wide
+    // or too tall for the box, then shrinks to fit; it never grows.
+    bool ShrinkToFit() const { return m_shrinkToFit; }
+    void setShrinkToFit(bool v) { m_shrinkToFit = v; }
+
+    // The symbology this object draws: Barcode set and a symbol type.
+    // nullptr for the barcode fonts and plain text.
+    const Symbology* symbology() const;
+    // What a symbol encodes for a value: prefix, the trimmed value, postfix.
+    QString SymbolContent(const QString& text) const;
+    // What a reader reports for the object's barcode of `text` (symbols and
+    // barcode fonts); empty when it draws none or cannot encode the text.
+    QString BarcodeReading(const QString& text) const;
 
     // Barcode type number of a value: "" 0; "3of9" and "39" 1; "128" 2 (any
     // case); any other value its integer value. Throws KytError (13) for a
@@ -149,6 +189,14 @@ private:
     qint32 m_barcodeType = 0;
     QString m_barcodePrefix;
     QString m_barcodePostfix;
+    qint16 m_ecLevel = 0;
+    qint16 m_humanReadable = 0;
+    qint16 m_rotation = 0;
+    float m_moduleSize = 0;
+    bool m_shrinkToFit = false;
+
+    KYTCORE_NO_EXPORT QString optionsText() const;
+    KYTCORE_NO_EXPORT void setOptionsText(const QString& text);
 };
 
 } // namespace kyt

@@ -2,13 +2,16 @@
 
 #include "objects/CTextObjectBase.h"
 
+#include "barcode/Symbol.h"
 #include "errors/CError.h"
 #include "errors/MessageBox.h"
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
 #include "util/NumberText.h"
+#include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kyt
 {
@@ -41,19 +44,49 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardS
             oPrinter.Line(x1, y1, x2, y2, static_cast<quint32>(BackColor()), Surface::LineKind::FilledBox);
 
         QString t = text;
-        if (!t.isEmpty()) {
-            if (Barcode()) {
-                // A value the symbology cannot hold would print a card without
-                // its barcode (or with a wrong one): the card fails instead.
+        // A value the symbology cannot hold would print a card without its
+        // barcode (or with a wrong one): the card fails instead.
+        auto cannotDraw = [&](const QString& problem) {
+            return KytError(5,
+                QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
+                    .arg(data ? QStringLiteral("field \"%1\"").arg(tokenText()) : QStringLiteral("text"), t.left(200),
+                        problem));
+        };
+        if (!t.isEmpty() && Barcode()) {
+            if (const Symbology* sym = symbology()) {
+                std::optional<EncodedSymbol> symbol;
+                try {
+                    symbol.emplace(*sym, SymbolContent(t), symbolOptions());
+                } catch (const KytError& e) {
+                    // A field name shown in place of its value may not fit the
+                    // symbology: it is shown as text.
+                    if (kind != TextKind::DataFieldName)
+                        throw cannotDraw(e.description());
+                }
+                if (symbol) {
+                    if (symbolOptions().hrt != SymbolOptions::HrtNone && sym->kind == SymbolKind::Linear) {
+                        if (!oPrinter.setFontName(FontName()))
+                            MsgBox(FontName() + QStringLiteral(" Font Not Found. Render Aborted"), vbExclamation,
+                                QStringLiteral("Font Error"));
+                        oPrinter.setFontItalic(Italic());
+                        oPrinter.setFontUnderline(false);
+                        oPrinter.setFontBold(Bold());
+                        oPrinter.setFontStrikethru(false);
+                        oPrinter.setFontSize(std::max(1, ScaledFontSize(FontSize(), S)));
+                        oPrinter.setFontTransparent(true);
+                    }
+                    drawSymbol(oPrinter, *symbol, symbolOptions(), QRectF(x1, y1, box.W, box.H),
+                        static_cast<quint32>(ForeColor()));
+                    t.clear();
+                }
+            } else {
                 const QString problem = kind == TextKind::DataFieldName ? QString() : BarcodeProblem(t);
                 if (!problem.isEmpty())
-                    throw KytError(5,
-                        QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
-                            .arg(data ? QStringLiteral("field \"%1\"").arg(tokenText()) : QStringLiteral("text"),
-                                t.left(200), problem));
+                    throw cannotDraw(problem);
                 t = BarcodeText(t);
             }
-
+        }
+        if (!t.isEmpty()) {
             if (data)
                 oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
             if (!oPrinter.setFontName(FontName())) {
@@ -68,8 +101,11 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardS
             if (!data)
                 oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
 
-            int size
-                = FontToFit() ? FontToFitSize(oPrinter, FontSize(), box.W, box.H, t) : ScaledFontSize(FontSize(), S);
+            int size = ScaledFontSize(FontSize(), S);
+            if (FontToFit()) {
+                const int fitted = FontToFitSize(oPrinter, FontSize(), box.W, box.H, t);
+                size = ShrinkToFit() ? std::min(size, fitted) : fitted;
+            }
             if (data && size == 0)
                 size = 1;
             oPrinter.setFontSize(size);

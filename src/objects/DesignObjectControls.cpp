@@ -234,6 +234,12 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
             SetTagValue(tag, QStringLiteral("Post"), Sep, m_barcodePostfix);
         }
         SetTagValue(tag, QStringLiteral("FTF"), Sep, boolText(m_fontToFit));
+        // Symbol options and the shrink-only fit, as items of their own.
+        for (const QString& item : optionsText().split(Sep, Qt::SkipEmptyParts)) {
+            const qsizetype eq = item.indexOf(QLatin1Char('='));
+            if (eq > 0)
+                SetTagValue(tag, item.left(eq), Sep, item.mid(eq + 1));
+        }
         ctl.setTag(tag);
     });
     step([&] { ctl.setVisible(true); });
@@ -266,6 +272,7 @@ void CTextObjectBase::GetPropertiesFromControl(IDesignControl& ctl)
         step([&] { m_barcodePostfix = GetTagValue(tag, QStringLiteral("Post"), Sep); });
     }
     step([&] { m_fontToFit = tagFlag(tag, QStringLiteral("FTF")); });
+    step([&] { setOptionsText(tag); });
 }
 
 } // namespace kyt

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace kyt
 {
@@ -52,6 +53,89 @@ void putLE32(QByteArray& b, quint32 v)
     char x[4];
     qToLittleEndian(v, x);
     b.append(x, 4);
+}
+
+// Whether a JPEG file's data can go into a document as it is and show the
+// pixels the decoder gives: baseline, extended or progressive DCT with 8-bit
+// samples, one (grey) or three (colour) components, and no Exif orientation
+// the reader would apply. Walks the segments up to the frame header.
+struct JpegFrame {
+    int width = 0, height = 0, components = 0; // components 0: not as it is
+};
+
+JpegFrame jpegFrame(const QByteArray& b)
+{
+    const auto* d = reinterpret_cast<const unsigned char*>(b.constData());
+    const qsizetype n = b.size();
+    if (n < 4 || d[0] != 0xFF || d[1] != 0xD8)
+        return {};
+    qsizetype i = 2;
+    while (i + 4 <= n) {
+        if (d[i] != 0xFF)
+            return {};
+        const unsigned char marker = d[i + 1];
+        if (marker == 0xFF) {
+            ++i; // fill byte
+            continue;
+        }
+        const qsizetype len = (qsizetype(d[i + 2]) << 8) | d[i + 3];
+        if (len < 2 || i + 2 + len > n)
+            return {};
+        const unsigned char* seg = d + i + 4;
+        const qsizetype segLen = len - 2;
+        if (marker == 0xE1 && segLen >= 14 && std::memcmp(seg, "Exif\0\0", 6) == 0) {
+            // Any orientation other than "as stored" is applied on reading.
+            const unsigned char* tiff = seg + 6;
+            const qsizetype tiffLen = segLen - 6;
+            const bool le = tiff[0] == 'I';
+            auto u16 = [&](qsizetype at) -> int {
+                if (at + 2 > tiffLen)
+                    return -1;
+                return le ? tiff[at] | (tiff[at + 1] << 8) : (tiff[at] << 8) | tiff[at + 1];
+            };
+            auto u32 = [&](qsizetype at) -> qint64 {
+                if (at + 4 > tiffLen)
+                    return -1;
+                return le ? qint64(tiff[at]) | (qint64(tiff[at + 1]) << 8) | (qint64(tiff[at + 2]) << 16)
+                        | (qint64(tiff[at + 3]) << 24)
+                          : (qint64(tiff[at]) << 24) | (qint64(tiff[at + 1]) << 16) | (qint64(tiff[at + 2]) << 8)
+                        | qint64(tiff[at + 3]);
+            };
+            const qint64 ifd = u32(4);
+            const int entries = ifd >= 0 ? u16(ifd) : -1;
+            if (entries < 0)
+                return {};
+            for (int e = 0; e < entries; ++e) {
+                const qsizetype at = ifd + 2 + qsizetype(e) * 12;
+                const int tag = u16(at);
+                if (tag < 0)
+                    return {};
+                if (tag == 0x0112 && u16(at + 8) > 1)
+                    return {};
+            }
+        } else if (marker == 0xEE && segLen >= 12 && std::memcmp(seg, "Adobe", 5) == 0) {
+            if (seg[11] == 2)
+                return {}; // YCCK
+        } else if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            if (segLen < 6 || seg[0] != 8 || (seg[5] != 1 && seg[5] != 3))
+                return {};
+            JpegFrame f;
+            f.height = (seg[1] << 8) | seg[2];
+            f.width = (seg[3] << 8) | seg[4];
+            f.components = f.width > 0 && f.height > 0 ? seg[5] : 0;
+            return f;
+        } else if ((marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            || marker == 0xDA) {
+            return {}; // lossless, hierarchical, arithmetic, or no frame before the scan
+        }
+        i += 2 + len;
+    }
+    return {};
+}
+
+bool jpegPassesAsIs(const QByteArray& b)
+{
+    return jpegFrame(b).components > 0;
 }
 
 } // namespace
@@ -98,7 +182,35 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
     // reading it did (a run-length coded bitmap stays small).
     if (format == "bmp" && device->seek(0))
         picture.m_bmp = device->readAll();
+    // A JPEG is kept too, so a document can hold the file instead of the
+    // pixels encoded again.
+    if (format == "jpeg" && picture.m_image.size() == size && device->seek(0)) {
+        QByteArray bytes = device->readAll();
+        if (jpegPassesAsIs(bytes))
+            picture.m_jpeg = std::move(bytes);
+    }
     return picture;
+}
+
+Picture Picture::undecodedJpeg(const QByteArray& bytes, QString* errorString)
+{
+    const JpegFrame f = jpegFrame(bytes);
+    if (f.components == 0) {
+        if (errorString)
+            *errorString = QStringLiteral("Not a JPEG file a document can hold as it is");
+        return {};
+    }
+    if (qint64(f.width) * f.height > MaxPixels || f.width > MaxSide || f.height > MaxSide) {
+        if (errorString)
+            *errorString = QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(f.width).arg(f.height);
+        return {};
+    }
+    QImage standIn(1, 1, f.components == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    standIn.fill(Qt::white);
+    Picture p(std::move(standIn));
+    p.m_jpeg = bytes;
+    p.m_undecoded = QSize(f.width, f.height);
+    return p;
 }
 
 Picture Picture::fromFile(const QString& fileName, QString* errorString)
@@ -258,11 +370,15 @@ QByteArray Picture::toBmp() const
 
 int Picture::Width() const
 {
+    if (m_undecoded.isValid())
+        return static_cast<int>(std::lround(m_undecoded.width() * 2540.0 / 96.0));
     return m_image.isNull() ? 0 : static_cast<int>(std::lround(m_image.width() * 2540.0 / 96.0));
 }
 
 int Picture::Height() const
 {
+    if (m_undecoded.isValid())
+        return static_cast<int>(std::lround(m_undecoded.height() * 2540.0 / 96.0));
     return m_image.isNull() ? 0 : static_cast<int>(std::lround(m_image.height() * 2540.0 / 96.0));
 }
 

@@ -34,6 +34,15 @@ public:
     // larger budget, such as all the pictures of one template).
     static Picture fromData(const QByteArray& bytes, QString* errorString, qint64 maxPixels);
 
+    // A JPEG file for a document that stores it as it is (see jpegData):
+    // its size and bytes only, no pixel decoded; image() is a 1 x 1 stand-in,
+    // so such a picture is for PDF pages joined by PrinterSurface::adoptPages
+    // only. Null, with the reason, when the file cannot be stored as it is.
+    static Picture undecodedJpeg(const QByteArray& bytes, QString* errorString = nullptr);
+    bool isUndecoded() const { return m_undecoded.isValid(); }
+    // Width and height in pixels (an undecoded JPEG's too).
+    QSize pixelSize() const { return m_undecoded.isValid() ? m_undecoded : m_image.size(); }
+
     // The picture as a Windows bitmap file, in a compact form: the bitmap
     // file it was read from when it was one (run-length coding kept),
     // else 8-bit run-length coded when it has at most 256 colours and no
@@ -47,8 +56,12 @@ public:
     int Width() const;
     int Height() const;
     const QImage& image() const { return m_image; }
-    // Memory the picture holds: its pixels and the bitmap file kept with them.
-    qint64 memoryBytes() const { return m_image.sizeInBytes() + m_bmp.size(); }
+    // The JPEG file the picture was read from, when a document can hold it
+    // as it is: 8-bit greyscale or colour with nothing to turn or convert
+    // (no orientation tag, no CMYK). Empty otherwise.
+    const QByteArray& jpegData() const { return m_jpeg; }
+    // Memory the picture holds: its pixels and the file kept with them.
+    qint64 memoryBytes() const { return m_image.sizeInBytes() + m_bmp.size() + m_jpeg.size(); }
 
     // Same pixels (shared, or equal in content).
     bool operator==(const Picture& other) const;
@@ -60,6 +73,8 @@ private:
     QImage m_image;
     int m_type = None;
     QByteArray m_bmp; // the bitmap file the picture was read from (shared, not copied)
+    QByteArray m_jpeg; // the JPEG file, when it can be embedded as it is
+    QSize m_undecoded; // the size of an undecoded JPEG
 };
 
 // The filter of an open dialog for pictures ("description|patterns" pairs),

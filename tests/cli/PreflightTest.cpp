@@ -166,7 +166,7 @@ TEST(Preflight, ScannedBarcodesAreComparedWithTheirValues)
     }
 }
 
-// The real reader (zbar, through the program): a barcode drawn in its
+// The real reader (zxing-cpp, through the program): a barcode drawn in its
 // barcode font reads back; the same value drawn in a text font does not.
 TEST(Preflight, CheckVerifyReadsRealBarcodes)
 {

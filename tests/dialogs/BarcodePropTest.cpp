@@ -2,6 +2,7 @@
 // font button with its cancel rule, Ok and Cancel.
 #include <gtest/gtest.h>
 
+#include "barcode/Symbol.h"
 #include "dialogs/frmBarcodeProp.h"
 #include "platform/CommonDialog.h"
 #include "support/TestSupport.h"
@@ -12,20 +13,70 @@
 
 using namespace kyt;
 
-TEST(BarcodeProp, TypeListHasAnEmptyItemThenTheTypeWords)
+TEST(BarcodeProp, TypeListHasAnEmptyItemThenTheTypeWordsThenTheSymbols)
 {
     frmBarcodeProp dlg;
     dlg.Setup();
     auto* cbo = dlg.findChild<QComboBox*>(QStringLiteral("cboBarcodeType"));
     ASSERT_NE(cbo, nullptr);
-    ASSERT_EQ(cbo->count(), 4);
+    const int symbols = int(symbologies().size());
+    ASSERT_EQ(cbo->count(), 4 + symbols);
     const QStringList words { QString(), QStringLiteral("3of9"), QStringLiteral("128B"), QStringLiteral("128C") };
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(cbo->itemText(i), words[i]);
         EXPECT_EQ(cbo->itemData(i).toInt(), i);
     }
+    EXPECT_EQ(cbo->itemText(4), QStringLiteral("QR Code"));
+    for (int i = 0; i < symbols; ++i) {
+        EXPECT_EQ(cbo->itemText(4 + i), QLatin1String(symbologies()[size_t(i)].name));
+        EXPECT_EQ(cbo->itemData(4 + i).toInt(), symbologies()[size_t(i)].type);
+    }
     dlg.Setup(); // a second Setup starts the list afresh
-    EXPECT_EQ(cbo->count(), 4);
+    EXPECT_EQ(cbo->count(), 4 + symbols);
+}
+
+// The symbol options are offered where they apply and read back as set.
+TEST(BarcodeProp, SymbolOptions)
+{
+    struct Row {
+        qint32 type;
+        bool frame, ec, hrt;
+        int ecItems;
+    } rows[] = { { 2, false, false, false, 1 }, { 10, true, true, false, 5 }, { 12, true, true, false, 10 },
+        { 22, true, false, true, 1 }, { 11, true, false, false, 1 } };
+    for (const Row& r : rows) {
+        frmBarcodeProp dlg;
+        dlg.setBarcodeType(r.type);
+        dlg.setErrorCorrection(r.ec ? 3 : 0);
+        dlg.setHumanReadable(r.hrt ? 2 : 0);
+        dlg.setRotation(270);
+        dlg.setModuleSize(0.015f);
+        dlg.Setup();
+        auto* ec = dlg.findChild<QComboBox*>(QStringLiteral("cboErrorCorrection"));
+        auto* hrt = dlg.findChild<QComboBox*>(QStringLiteral("cboHumanReadable"));
+        ASSERT_TRUE(ec && hrt && dlg.findChild<QComboBox*>(QStringLiteral("cboRotation"))
+            && dlg.findChild<QLineEdit*>(QStringLiteral("txtModuleSize")));
+        EXPECT_EQ(dlg.findChild<QWidget*>(QStringLiteral("fraSymbol"))->isEnabled(), r.frame) << r.type;
+        EXPECT_EQ(ec->isEnabled(), r.ec) << r.type;
+        EXPECT_EQ(hrt->isEnabled(), r.hrt) << r.type;
+        EXPECT_EQ(ec->count(), r.ecItems) << r.type;
+        EXPECT_EQ(dlg.BarcodeType(), r.type);
+        EXPECT_EQ(dlg.ErrorCorrection(), r.ec ? 3 : 0);
+        EXPECT_EQ(dlg.HumanReadable(), r.hrt ? 2 : 0);
+        EXPECT_EQ(dlg.Rotation(), 270);
+        EXPECT_FLOAT_EQ(dlg.ModuleSize(), 0.015f);
+        // Through a control tag and back.
+        QString tag = QStringLiteral("Zorder=1;BC=True;");
+        dlg.writeSymbolTag(tag);
+        frmBarcodeProp again;
+        again.readSymbolTag(tag);
+        again.setBarcodeType(r.type);
+        again.Setup();
+        EXPECT_EQ(again.ErrorCorrection(), dlg.ErrorCorrection());
+        EXPECT_EQ(again.HumanReadable(), dlg.HumanReadable());
+        EXPECT_EQ(again.Rotation(), 270);
+        EXPECT_FLOAT_EQ(again.ModuleSize(), 0.015f);
+    }
 }
 
 class BarcodePropType : public ::testing::TestWithParam<std::pair<int, int>>

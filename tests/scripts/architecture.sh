@@ -36,5 +36,14 @@ for lib in libQt6Widgets libQt6PrintSupport libQt6OpenGLWidgets; do
   grep -q "$lib" <<<"$needed" && fail "the core library needs $lib"
 done
 
+# Printing and barcode scanning libraries are loaded by the code that uses
+# them, so a program that does neither starts without them.
+grep -q 'libcups' <<<"$needed" && fail "the core library links libcups (it is loaded when a queue is used)"
+CLI="$BUILD/app/kytpreview"
+if [[ -f "$CLI" ]]; then
+  cli_needed=$(readelf -d "$CLI" | awk '/NEEDED/{print $NF}')
+  grep -q 'libzbar' <<<"$cli_needed" && fail "kytpreview links libzbar (check --verify loads it)"
+fi
+
 [[ $failures -eq 0 ]] && echo "ok"
 exit $((failures > 0))

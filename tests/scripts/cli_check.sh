@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # kytpreview check: the preflight report on the sample card, its barcodes
-# rendered at print resolution and read back with zbar; exit 0 only when
+# rendered at print resolution and read back with zxing-cpp; exit 0 only when
 # everything passes.
 #   usage: cli_check.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail

@@ -53,4 +53,12 @@ fi
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$kyt" design --screenshot "$tmp/shot.png" "$tpl" \
     || fail "design offscreen exited $?"
 [[ -s "$tmp/shot.png" ]] || fail "no screenshot offscreen"
+
+# Commands that only print text start no window system at all: a platform
+# that does not exist would abort any that did.
+for c in version "settings --help" "targets list"; do
+    eval "set -- $c"
+    QT_QPA_PLATFORM=no-such-platform "$kyt" "$@" > "$tmp/out" 2> "$tmp/err"; rc=$?
+    [[ $rc -eq 0 ]] || fail "'$c' with no platform plugin exited $rc: $(cat "$tmp/err")"
+done
 echo "ok"

@@ -44,6 +44,13 @@ for c in $tabled; do
   done
 done
 
+# The symbol types the barcode page lists are the ones the program knows.
+"$kyt" barcode --symbol nonesuch X -o "$tmp/x.png" 2> "$tmp/err.txt"
+known=$(sed -n "s/.*unknown symbol 'nonesuch' (\(.*\)).*/\1/p" "$tmp/err.txt" | tr -d ',' | sorted)
+[[ -n "$known" ]] || fail "barcode --symbol nonesuch: $(cat "$tmp/err.txt")"
+listed=$("$clidoc" options barcode >/dev/null; "$kyt" barcode --help | sed -n '/TYPE is one of:/,/GS1 type/p' | sed '1d;$d' | tr -d ',' | sorted)
+[[ "$listed" == "$known" ]] || fail "barcode --help lists the types '$listed', the program knows '$known'"
+
 # Manual pages format without a warning (when man is installed).
 if command -v man >/dev/null; then
   for f in "$man_dir"/*.1*; do

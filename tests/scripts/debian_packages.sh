@@ -61,12 +61,14 @@ grep -qE 'libkytpreview-core\.so\.8' <(contents "${debs[3]}") || fail "core pack
 grep -q '/usr/share/kytpreview/fonts/KYTCode128.ttf' <(contents "${debs[3]}") || fail "core package lacks the barcode fonts"
 grep -q '/pkgconfig/kytpreview-core.pc' <(contents "${debs[1]}") || fail "dev package lacks kytpreview-core.pc"
 depends=$(field "${debs[0]}" Depends)
-for d in libkytpreview-core8 libkytpreview-widgets8 libqt6widgets6 libqt6core6 libcups2 libzbar0; do
+for d in libkytpreview-core8 libkytpreview-widgets8 libqt6widgets6 libqt6core6 libzxing; do
   grep -q "$d" <<<"$depends" || fail "kytpreview does not depend on $d: $depends"
 done
 core_depends=$(field "${debs[3]}" Depends)
 ! grep -qE 'widgets|printsupport' <<<"$core_depends" || fail "the core library pulls in widgets: $core_depends"
-grep -q 'libqt6gui6' <<<"$core_depends" || fail "core package dependencies not computed: $core_depends"
+for d in libqt6gui6 libqpdf libzint libcups2; do
+  grep -q "$d" <<<"$core_depends" || fail "core package does not depend on $d: $core_depends"
+done
 
 # lintian: no errors (warnings are printed).
 if command -v lintian >/dev/null; then

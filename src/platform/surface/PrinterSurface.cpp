@@ -2,8 +2,10 @@
 
 #include "errors/CError.h"
 #include "platform/OutputFile.h"
+#include "platform/Picture.h"
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -13,12 +15,106 @@
 #include <atomic>
 #include <cmath>
 #include <cups/cups.h>
+#include <qpdf/Pipeline.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <set>
+#include <type_traits>
+#include <unistd.h>
 
 namespace kyt
 {
 
 namespace
 {
+
+// libcups, loaded when a queue is first used, so that programs and
+// commands that never print start without it (and the Kerberos, TLS and
+// service discovery libraries it brings).
+struct CupsLibrary {
+#define KYT_CUPS(name) decltype(&::name) name = nullptr;
+    KYT_CUPS(cupsAddOption)
+    KYT_CUPS(cupsDoRequest)
+    KYT_CUPS(cupsEncryption)
+    KYT_CUPS(cupsFreeDests)
+    KYT_CUPS(cupsFreeOptions)
+    KYT_CUPS(cupsGetDests2)
+    KYT_CUPS(cupsGetNamedDest)
+    KYT_CUPS(cupsLastErrorString)
+    KYT_CUPS(cupsPrintFile2)
+    KYT_CUPS(cupsServer)
+    KYT_CUPS(cupsUser)
+    KYT_CUPS(httpClose)
+    KYT_CUPS(httpConnect2)
+    KYT_CUPS(ippAddString)
+    KYT_CUPS(ippAddStrings)
+    KYT_CUPS(ippDelete)
+    KYT_CUPS(ippFindAttribute)
+    KYT_CUPS(ippGetCount)
+    KYT_CUPS(ippGetInteger)
+    KYT_CUPS(ippGetStatusCode)
+    KYT_CUPS(ippGetString)
+    KYT_CUPS(ippNewRequest)
+    KYT_CUPS(ippPort)
+#undef KYT_CUPS
+    QString error; // why it could not be loaded
+};
+
+const CupsLibrary& loadCups()
+{
+    static const CupsLibrary c = [] {
+        CupsLibrary c;
+        static QLibrary lib(QStringLiteral("cups"), 2);
+        if (!lib.load()) {
+            c.error = lib.errorString();
+            return c;
+        }
+        bool all = true;
+        auto get = [&](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib.resolve(name));
+            all = all && fn;
+        };
+#define KYT_CUPS(name) get(c.name, #name);
+        KYT_CUPS(cupsAddOption)
+        KYT_CUPS(cupsDoRequest)
+        KYT_CUPS(cupsEncryption)
+        KYT_CUPS(cupsFreeDests)
+        KYT_CUPS(cupsFreeOptions)
+        KYT_CUPS(cupsGetDests2)
+        KYT_CUPS(cupsGetNamedDest)
+        KYT_CUPS(cupsLastErrorString)
+        KYT_CUPS(cupsPrintFile2)
+        KYT_CUPS(cupsServer)
+        KYT_CUPS(cupsUser)
+        KYT_CUPS(httpClose)
+        KYT_CUPS(httpConnect2)
+        KYT_CUPS(ippAddString)
+        KYT_CUPS(ippAddStrings)
+        KYT_CUPS(ippDelete)
+        KYT_CUPS(ippFindAttribute)
+        KYT_CUPS(ippGetCount)
+        KYT_CUPS(ippGetInteger)
+        KYT_CUPS(ippGetStatusCode)
+        KYT_CUPS(ippGetString)
+        KYT_CUPS(ippNewRequest)
+        KYT_CUPS(ippPort)
+#undef KYT_CUPS
+        if (!all)
+            c.error = QStringLiteral("%1 lacks functions this library uses").arg(lib.fileName());
+        return c;
+    }();
+    return c;
+}
+
+// The library for a call; 482 when it cannot be loaded.
+const CupsLibrary& cups()
+{
+    const CupsLibrary& c = loadCups();
+    if (!c.error.isEmpty())
+        throw KytError(482, QStringLiteral("Printer error: CUPS cannot be loaded: %1").arg(c.error));
+    return c;
+}
 
 [[noreturn]] void printerError(const QString& text)
 {
@@ -40,13 +136,14 @@ QString inchText(double v)
 struct Dest {
     cups_dest_t* dest = nullptr;
     explicit Dest(const QString& name)
-        : dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.isEmpty() ? nullptr : name.toUtf8().constData(), nullptr))
+        : dest(
+            cups().cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.isEmpty() ? nullptr : name.toUtf8().constData(), nullptr))
     {
     }
     ~Dest()
     {
         if (dest)
-            cupsFreeDests(1, dest);
+            cups().cupsFreeDests(1, dest);
     }
     Dest(const Dest&) = delete;
     Dest& operator=(const Dest&) = delete;
@@ -56,7 +153,7 @@ std::atomic<int> spoolCount { 0 };
 
 QString lastCupsError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 } // namespace
@@ -79,12 +176,12 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
         Dest d(fileOrQueue);
         if (!d.dest) {
             // libcups says "does not exist" also when the scheduler is down.
-            http_t* http
-                = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+            http_t* http = cups().httpConnect2(
+                cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1, 5000, nullptr);
             if (!http)
                 printerError(QStringLiteral("cannot print on \"%1\": the CUPS scheduler at %2 cannot be reached (%3)")
-                                 .arg(fileOrQueue, QString::fromUtf8(cupsServer()), lastCupsError()));
-            httpClose(http);
+                                 .arg(fileOrQueue, QString::fromUtf8(cups().cupsServer()), lastCupsError()));
+            cups().httpClose(http);
             printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
         }
         m_destination = QString::fromUtf8(d.dest->name);
@@ -112,6 +209,13 @@ std::unique_ptr<PrinterSurface> PrinterSurface::toPdf(const QString& fileName, Q
 std::unique_ptr<PrinterSurface> PrinterSurface::toQueue(const QString& queue, QSizeF paperInches, int dpi)
 {
     return std::make_unique<PrinterSurface>(Target::CupsQueue, queue, paperInches, dpi);
+}
+
+std::unique_ptr<PrinterSurface> PrinterSurface::toDevice(QIODevice* device, QSizeF paperInches, int dpi)
+{
+    auto s = std::make_unique<PrinterSurface>(Target::PdfFile, QStringLiteral("(part)"), paperInches, dpi);
+    s->m_device = device;
+    return s;
 }
 
 void PrinterSurface::setDocumentName(const QString& name)
@@ -216,10 +320,14 @@ QPainter* PrinterSurface::painter()
         return m_painter.get();
     if (m_ended && m_target == Target::PdfFile)
         printerError(QStringLiteral("the document \"%1\" has already ended").arg(m_destination));
+    if (m_adopted)
+        printerError(QStringLiteral("the document \"%1\" is put together and can only be ended").arg(m_destination));
 
     QIODevice* device = nullptr;
     std::unique_ptr<OutputFile> out;
-    if (m_target == Target::PdfFile) {
+    if (m_device) {
+        device = m_device;
+    } else if (m_target == Target::PdfFile) {
         out = std::make_unique<OutputFile>(m_destination);
         if (!out->isOpen())
             printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
@@ -276,13 +384,19 @@ void PrinterSurface::onNewPage()
 
 void PrinterSurface::finish()
 {
-    if (!m_painter)
+    if (!m_painter && !m_adopted)
         return;
-    const bool ended = m_painter->end();
+    const bool ended = m_painter ? m_painter->end() : true;
     m_painter.reset();
+    m_adopted = false;
     m_ended = true;
     std::unique_ptr<OutputFile> out = std::move(m_out);
     makeWriter(); // the next document starts on a fresh writer
+    if (m_device) {
+        if (!ended)
+            printerError(QStringLiteral("cannot write a part of the document"));
+        return;
+    }
     if (!ended || out->failed()) {
         const QString why = out->errorString();
         out->discard();
@@ -305,11 +419,11 @@ void PrinterSurface::finish()
     cups_option_t* options = nullptr;
     int count = 0;
     for (const Option& o : jobOptions())
-        count = cupsAddOption(o.first.toUtf8().constData(), o.second.toUtf8().constData(), count, &options);
+        count = cups().cupsAddOption(o.first.toUtf8().constData(), o.second.toUtf8().constData(), count, &options);
     const QString title = m_docName.isEmpty() ? QStringLiteral("card") : m_docName;
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_destination.toUtf8().constData(),
+    const int id = cups().cupsPrintFile2(CUPS_HTTP_DEFAULT, m_destination.toUtf8().constData(),
         QFile::encodeName(spool).constData(), title.toUtf8().constData(), count, options);
-    cupsFreeOptions(count, options);
+    cups().cupsFreeOptions(count, options);
     if (id <= 0)
         printerError(QStringLiteral("\"%1\" refused the job: %2").arg(m_destination, lastCupsError()));
     m_jobId = id;
@@ -317,13 +431,223 @@ void PrinterSurface::finish()
 
 void PrinterSurface::abandon()
 {
-    if (!m_painter)
+    if (!m_painter && !m_adopted)
         return;
-    m_painter->end();
+    if (m_painter)
+        m_painter->end();
     m_painter.reset();
+    m_adopted = false;
     m_out.reset();
     m_ended = true;
     makeWriter();
+}
+
+namespace
+{
+
+// qpdf's output into a device; a failed write ends the writing.
+class DevicePipeline : public Pipeline
+{
+public:
+    explicit DevicePipeline(QIODevice* device)
+        : Pipeline("kyt-document", nullptr)
+        , m_device(device)
+    {
+    }
+    void write(unsigned char const* data, size_t len) override
+    {
+        if (m_device->write(reinterpret_cast<const char*>(data), qint64(len)) != qint64(len))
+            throw std::runtime_error("write failed");
+    }
+    void finish() override { }
+
+private:
+    QIODevice* m_device;
+};
+
+// A placeholder the document stores losslessly as a 64 x 2 one-bit image
+// mask: a fixed first row and the picture's number in the second, which
+// nothing drawn otherwise has.
+constexpr quint64 MarkerMagic = 0x4B59544A50454721ULL;
+constexpr int MarkerWidth = 64, MarkerHeight = 2;
+
+QImage markerImage(quint64 number)
+{
+    QImage img(MarkerWidth, MarkerHeight, QImage::Format_Mono);
+    img.setColor(0, qRgb(255, 255, 255));
+    img.setColor(1, qRgb(0, 0, 0));
+    for (int row = 0; row < MarkerHeight; ++row) {
+        const quint64 v = row == 0 ? MarkerMagic : number;
+        uchar* line = img.scanLine(row);
+        for (int b = 0; b < 8; ++b)
+            line[b] = uchar(v >> (56 - 8 * b));
+    }
+    return img;
+}
+
+// The placeholder's number, or -1 for any other image.
+qint64 markerNumber(QPDFObjectHandle xobject)
+{
+    if (!xobject.isStream())
+        return -1;
+    QPDFObjectHandle dict = xobject.getDict();
+    if (!dict.getKey("/ImageMask").isBool() || !dict.getKey("/ImageMask").getBoolValue()
+        || !dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != MarkerWidth
+        || !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != MarkerHeight)
+        return -1;
+    std::shared_ptr<Buffer> data = xobject.getStreamData(qpdf_dl_generalized);
+    if (!data || data->getSize() != 16)
+        return -1;
+    const unsigned char* p = data->getBuffer();
+    for (unsigned char invert : { 0x00, 0xFF }) {
+        quint64 magic = 0, number = 0;
+        for (int b = 0; b < 8; ++b) {
+            magic = (magic << 8) | (p[b] ^ invert);
+            number = (number << 8) | (p[8 + b] ^ invert);
+        }
+        if (magic == MarkerMagic)
+            return qint64(number);
+    }
+    return -1;
+}
+
+} // namespace
+
+QImage PrinterSurface::drawnImage(const Picture& picture)
+{
+    const QByteArray& jpeg = picture.jpegData();
+    if (!m_passJpegs || jpeg.isEmpty())
+        return picture.image();
+    // The same file drawn again is the same placeholder, stored once.
+    for (size_t i = 0; i < m_passed.size(); ++i)
+        if (m_passed[i].data.constData() == jpeg.constData())
+            return m_markers[i];
+    PassedJpeg p;
+    p.data = jpeg;
+    p.length = jpeg.size();
+    p.width = picture.pixelSize().width();
+    p.height = picture.pixelSize().height();
+    p.grey = picture.image().format() == QImage::Format_Grayscale8;
+    m_passed.push_back(p);
+    m_markers.push_back(markerImage(m_passed.size() - 1));
+    return m_markers.back();
+}
+
+namespace
+{
+
+// Puts a placeholder's JPEG file in its place.
+void putJpeg(QPDFObjectHandle xobject, const PrinterSurface::PassedJpeg& jpeg)
+{
+    xobject.replaceStreamData(
+        [jpeg](Pipeline* out) {
+            if (!jpeg.data.isEmpty()) {
+                out->write(reinterpret_cast<const unsigned char*>(jpeg.data.constData()), size_t(jpeg.data.size()));
+            } else {
+                std::vector<unsigned char> buf(size_t(jpeg.length));
+                if (::pread(jpeg.fd, buf.data(), buf.size(), jpeg.offset) != ssize_t(buf.size()))
+                    throw std::runtime_error("a picture of the document cannot be read back");
+                out->write(buf.data(), buf.size());
+            }
+            out->finish();
+        },
+        QPDFObjectHandle::newName("/DCTDecode"), QPDFObjectHandle::newNull());
+    QPDFObjectHandle dict = xobject.getDict();
+    dict.removeKey("/ImageMask");
+    dict.removeKey("/Decode");
+    dict.removeKey("/DecodeParms");
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(jpeg.width));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(jpeg.height));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(jpeg.grey ? "/DeviceGray" : "/DeviceRGB"));
+}
+
+} // namespace
+
+void PrinterSurface::adoptPages(const std::vector<Part>& parts)
+{
+    // The drawn document (begun or not) gives way to a new file of its own.
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+    m_out.reset();
+    makeWriter();
+    m_adopted = false;
+    m_ended = false;
+    std::unique_ptr<OutputFile> out = std::make_unique<OutputFile>(m_target == Target::PdfFile
+            ? m_destination
+            : QDir::temp().filePath(
+                QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
+    if (!out->isOpen())
+        printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+    int pages = 0;
+    try {
+        QPDF joined;
+        joined.emptyPDF();
+        QPDFPageDocumentHelper joinedPages(joined);
+        // Every part stays open until the result is written: its streams
+        // are copied from the part's file then.
+        std::vector<std::unique_ptr<QPDF>> sources;
+        std::string version = "1.4";
+        for (const Part& part : parts) {
+            auto in = std::make_unique<QPDF>();
+            in->setSuppressWarnings(true);
+            in->processFile("part", part.pdf, false);
+            std::vector<std::pair<QPDFObjectHandle, size_t>> placeholders;
+            std::set<QPDFObjGen> seen;
+            for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(*in).getAllPages()) {
+                QPDFObjectHandle xobjects = page.getObjectHandle().getKey("/Resources").getKey("/XObject");
+                if (!part.jpegs.empty() && xobjects.isDictionary()) {
+                    for (auto& [key, xobject] : xobjects.getDictAsMap()) {
+                        (void)key;
+                        if (!xobject.isIndirect() || !seen.insert(xobject.getObjGen()).second)
+                            continue;
+                        const qint64 n = markerNumber(xobject);
+                        if (n >= 0 && size_t(n) < part.jpegs.size())
+                            placeholders.emplace_back(xobject, size_t(n));
+                    }
+                }
+                joinedPages.addPage(page, false);
+                ++pages;
+            }
+            // The copies in the joined document get the files.
+            for (auto& [x, n] : placeholders)
+                putJpeg(joined.copyForeignObject(x), part.jpegs[n]);
+            if (sources.empty()) {
+                version = in->getPDFVersion();
+                // The title and producer as a drawn document has them.
+                QPDFObjectHandle info = in->getTrailer().getKey("/Info");
+                if (info.isIndirect())
+                    joined.getTrailer().replaceKey("/Info", joined.copyForeignObject(info));
+                QPDFObjectHandle meta = in->getRoot().getKey("/Metadata");
+                if (meta.isIndirect())
+                    joined.getRoot().replaceKey("/Metadata", joined.copyForeignObject(meta));
+            }
+            sources.push_back(std::move(in));
+        }
+        DevicePipeline pipe(out->device());
+        QPDFWriter writer(joined);
+        writer.setOutputPipeline(&pipe);
+        // Streams go out as the parts hold them: no decoding, no compressing again.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(false);
+        writer.setObjectStreamMode(qpdf_o_disable);
+        writer.setMinimumPDFVersion(version);
+        writer.write();
+    } catch (const std::exception& e) {
+        const QString why = out->failed() ? out->errorString() : QString::fromLocal8Bit(e.what());
+        out->discard();
+        printerError(QStringLiteral("cannot put the document together: %1").arg(why));
+    }
+    if (out->failed()) {
+        const QString why = out->errorString();
+        out->discard();
+        printerError(QStringLiteral("cannot write %1").arg(why));
+    }
+    m_out = std::move(out);
+    m_adopted = true;
+    m_pages = pages;
 }
 
 void PrinterSurface::onEndDoc()
@@ -333,18 +657,22 @@ void PrinterSurface::onEndDoc()
 
 QStringList PrinterSurface::queueNames()
 {
+    if (!loadCups().error.isEmpty())
+        return {};
     cups_dest_t* dests = nullptr;
-    const int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int n = cups().cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     QStringList names;
     for (int i = 0; i < n; ++i)
         if (!dests[i].instance)
             names.append(QString::fromUtf8(dests[i].name));
-    cupsFreeDests(n, dests);
+    cups().cupsFreeDests(n, dests);
     return names;
 }
 
 QString PrinterSurface::defaultQueue()
 {
+    if (!loadCups().error.isEmpty())
+        return {};
     Dest d { QString() };
     return d.dest ? QString::fromUtf8(d.dest->name) : QString();
 }
@@ -355,15 +683,15 @@ namespace
 // One IPP request for a few attributes; null when it failed.
 ipp_t* ask(ipp_op_t op, const char* uriName, const QByteArray& uri, std::initializer_list<const char*> wanted)
 {
-    ipp_t* request = ippNewRequest(op);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* request = cups().ippNewRequest(op);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.constData());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups().cupsUser());
     std::vector<const char*> names(wanted);
-    ippAddStrings(
+    cups().ippAddStrings(
         request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(names.size()), nullptr, names.data());
-    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    if (response && ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        ippDelete(response);
+    ipp_t* response = cups().cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    if (response && cups().ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        cups().ippDelete(response);
         return nullptr;
     }
     return response;
@@ -371,10 +699,10 @@ ipp_t* ask(ipp_op_t op, const char* uriName, const QByteArray& uri, std::initial
 
 QString texts(ipp_t* response, const char* name)
 {
-    ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    ipp_attribute_t* a = cups().ippFindAttribute(response, name, IPP_TAG_ZERO);
     QStringList out;
-    for (int i = 0; a && i < ippGetCount(a); ++i)
-        if (const char* s = ippGetString(a, i, nullptr))
+    for (int i = 0; a && i < cups().ippGetCount(a); ++i)
+        if (const char* s = cups().ippGetString(a, i, nullptr))
             out.append(QString::fromUtf8(s));
     out.removeAll(QStringLiteral("none"));
     out.removeAll(QString());
@@ -385,6 +713,10 @@ QString texts(ipp_t* response, const char* name)
 
 PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobId, QString* reason)
 {
+    if (const QString why = loadCups().error; !why.isEmpty()) {
+        *reason = QStringLiteral("CUPS cannot be loaded: %1").arg(why);
+        return JobEnd::Unknown;
+    }
     const QByteArray jobUri = "ipp://localhost/jobs/" + QByteArray::number(jobId);
     const QByteArray printerUri = "ipp://localhost/printers/" + queue.toUtf8();
     for (;;) {
@@ -394,11 +726,11 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             *reason = QStringLiteral("the state of job %1 cannot be read: %2").arg(jobId).arg(lastCupsError());
             return JobEnd::Unknown;
         }
-        ipp_attribute_t* stateAttr = ippFindAttribute(job, "job-state", IPP_TAG_ENUM);
-        const int state = stateAttr ? ippGetInteger(stateAttr, 0) : 0;
+        ipp_attribute_t* stateAttr = cups().ippFindAttribute(job, "job-state", IPP_TAG_ENUM);
+        const int state = stateAttr ? cups().ippGetInteger(stateAttr, 0) : 0;
         const QString why = texts(job, "job-state-reasons");
         const QString message = texts(job, "job-printer-state-message");
-        ippDelete(job);
+        cups().ippDelete(job);
         auto detail = [&](const QString& a, const QString& b) {
             QStringList parts;
             if (!a.isEmpty())
@@ -426,11 +758,11 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
         // Still waiting: a stopped printer will not take it up.
         if (ipp_t* printer = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", printerUri,
                 { "printer-state", "printer-state-message", "printer-state-reasons" })) {
-            ipp_attribute_t* p = ippFindAttribute(printer, "printer-state", IPP_TAG_ENUM);
-            const bool stopped = p && ippGetInteger(p, 0) == IPP_PSTATE_STOPPED;
+            ipp_attribute_t* p = cups().ippFindAttribute(printer, "printer-state", IPP_TAG_ENUM);
+            const bool stopped = p && cups().ippGetInteger(p, 0) == IPP_PSTATE_STOPPED;
             const QString pwhy = texts(printer, "printer-state-reasons");
             const QString pmessage = texts(printer, "printer-state-message");
-            ippDelete(printer);
+            cups().ippDelete(printer);
             if (stopped) {
                 *reason = QStringLiteral("job %1 is waiting: printer %2 is stopped%3")
                               .arg(jobId)

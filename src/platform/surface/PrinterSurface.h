@@ -17,12 +17,16 @@
 // what it holds.
 
 #include "platform/surface/Surface.h"
+#include <QImage>
 #include <QList>
 #include <QPair>
 #include <QSizeF>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
+#include <vector>
 
+class QIODevice;
 class QPdfWriter;
 class QPainter;
 
@@ -45,6 +49,10 @@ public:
 
     static std::unique_ptr<PrinterSurface> toPdf(const QString& fileName, QSizeF paperInches, int dpi = 300);
     static std::unique_ptr<PrinterSurface> toQueue(const QString& queue, QSizeF paperInches, int dpi = 300);
+    // A document written into an open device, for pages made apart and put
+    // together later (adoptPages): EndDoc finishes the PDF in the device,
+    // which the caller owns.
+    static std::unique_ptr<PrinterSurface> toDevice(QIODevice* device, QSizeF paperInches, int dpi = 300);
 
     QString TypeName() const override { return QStringLiteral("Printer"); }
 
@@ -52,7 +60,7 @@ public:
     void setDocumentName(const QString& name);
     // Pages begun in the current document (0 before the first drawing).
     int pageCount() const { return m_pages; }
-    bool isActive() const { return m_painter != nullptr; }
+    bool isActive() const { return m_painter != nullptr || m_adopted; }
     QSizeF paperInches() const { return m_paper; }
     Target target() const { return m_target; }
     const QString& destination() const { return m_destination; }
@@ -63,6 +71,35 @@ public:
     // Drops the current document: no file is written (an existing one stays
     // as it was), no job is submitted.
     void abandon();
+    // Replaces the current document with the pages of these complete PDF
+    // documents, in order (made at this surface's size, e.g. by toDevice
+    // surfaces), streams and fonts copied as they are. EndDoc then writes
+    // the file or submits the job as for drawn pages; nothing more can be
+    // drawn on this document. Throws KytError 482 when a part cannot be read
+    // or the result cannot be written.
+    // A part may carry JPEG files drawn as placeholders (setJpegPassThrough):
+    // each placeholder is replaced by its file, which the document then
+    // holds as it is (no decoding and encoding again).
+    struct PassedJpeg {
+        QByteArray data; // the file, or else its bytes at offset in fd
+        int fd = -1;
+        qint64 offset = 0;
+        qint64 length = 0;
+        int width = 0, height = 0;
+        bool grey = false;
+    };
+    struct Part {
+        std::FILE* pdf = nullptr;
+        std::vector<PassedJpeg> jpegs;
+    };
+    void adoptPages(const std::vector<Part>& parts);
+    // For a document that adoptPages will join: pictures read from JPEG
+    // files that need no change (Picture::jpegData) are drawn as numbered
+    // placeholders and their files kept in passedJpegs(), by number.
+    void setJpegPassThrough(bool on) { m_passJpegs = on; }
+    std::vector<PassedJpeg>& passedJpegs() { return m_passed; }
+    int resolution() const { return int(m_dpi); }
+    const QString& documentName() const { return m_docName; }
 
     // Job settings of a queue (kept, and ignored by a PDF file).
     void setCopies(int copies);
@@ -105,6 +142,7 @@ protected:
     QPaintDevice* metricsDevice() override;
     void onNewPage() override;
     void onEndDoc() override;
+    QImage drawnImage(const Picture& picture) override;
 
 private:
     KYTCORE_NO_EXPORT void makeWriter();
@@ -118,6 +156,11 @@ private:
     double m_dpi;
     QString m_docName;
     std::unique_ptr<OutputFile> m_out;
+    QIODevice* m_device = nullptr; // toDevice: the caller's device
+    bool m_adopted = false; // the document is adopted pages, not drawn ones
+    bool m_passJpegs = false;
+    std::vector<PassedJpeg> m_passed;
+    std::vector<QImage> m_markers; // by number, as in m_passed
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     int m_pages = 0;

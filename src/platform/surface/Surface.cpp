@@ -6,12 +6,14 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace kyt
 {
@@ -113,6 +115,22 @@ Qt::BrushStyle brushStyleFor(int fillStyle)
     }
 }
 
+// Font lookups are asked for every card; their answers are kept. A family
+// found stays found (fonts are added while a program runs, not removed), so
+// only those answers are kept for fontInstalled; a family's faces are
+// known once it is found.
+struct FontAnswers {
+    std::mutex mutex;
+    QHash<QString, QString> installed; // name in lower case -> resolved family
+    QHash<QString, bool> realBold;
+};
+
+FontAnswers& fontAnswers()
+{
+    static FontAnswers answers;
+    return answers;
+}
+
 QString defaultFamily()
 {
     if (Surface::fontInstalled(QStringLiteral("Arial")))
@@ -124,12 +142,21 @@ QString defaultFamily()
 // thicken barcode bars and make them unreadable.
 bool hasRealBold(const QString& family)
 {
+    FontAnswers& answers = fontAnswers();
+    {
+        std::lock_guard lock(answers.mutex);
+        if (auto it = answers.realBold.constFind(family); it != answers.realBold.constEnd())
+            return it.value();
+    }
+    bool bold = false;
     const QString resolved = QFontInfo(QFont(family)).family();
     for (const QString& style : QFontDatabase::styles(resolved)) {
         if (QFontDatabase::weight(resolved, style) >= QFont::DemiBold)
-            return true;
+            bold = true;
     }
-    return false;
+    std::lock_guard lock(answers.mutex);
+    answers.realBold.insert(family, bold);
+    return bold;
 }
 
 } // namespace
@@ -178,13 +205,27 @@ bool Surface::fontInstalled(const QString& family, QString* resolved)
     const QString name = family.trimmed();
     if (name.isEmpty())
         return false;
-    const QStringList families = QFontDatabase::families();
-    for (const QString& f : families) {
-        if (f.compare(name, Qt::CaseInsensitive) == 0) {
+    FontAnswers& answers = fontAnswers();
+    const QString key = name.toLower();
+    {
+        std::lock_guard lock(answers.mutex);
+        if (auto it = answers.installed.constFind(key); it != answers.installed.constEnd()) {
             if (resolved)
-                *resolved = f;
+                *resolved = it.value();
             return true;
         }
+    }
+    auto found = [&](const QString& f) {
+        std::lock_guard lock(answers.mutex);
+        answers.installed.insert(key, f);
+        if (resolved)
+            *resolved = f;
+        return true;
+    };
+    const QStringList families = QFontDatabase::families();
+    for (const QString& f : families) {
+        if (f.compare(name, Qt::CaseInsensitive) == 0)
+            return found(f);
     }
     // Not a family of its own: fontconfig may still map it onto a metric
     // alias (Arial -> Liberation Sans). An unknown name falls back to the
@@ -193,9 +234,7 @@ bool Surface::fontInstalled(const QString& family, QString* resolved)
     const QString fallback = QFontInfo(QFont(QStringLiteral("kyt-no-such-family-7f3c1"))).family();
     if (matched.isEmpty() || matched.compare(fallback, Qt::CaseInsensitive) == 0)
         return false;
-    if (resolved)
-        *resolved = matched;
-    return true;
+    return found(matched);
 }
 
 // ---- scale ------------------------------------------------------------
@@ -389,8 +428,13 @@ void Surface::PaintPicture(
     // identity in a document) stays the same.
     p->translate(px, py);
     p->scale(wPx < 0 ? -1 : 1, hPx < 0 ? -1 : 1);
-    p->drawImage(QRectF(0, 0, std::abs(wPx), std::abs(hPx)), picture.image());
+    p->drawImage(QRectF(0, 0, std::abs(wPx), std::abs(hPx)), drawnImage(picture));
     p->restore();
+}
+
+QImage Surface::drawnImage(const Picture& picture)
+{
+    return picture.image();
 }
 
 QFont Surface::deviceFont() const
@@ -471,6 +515,63 @@ void Surface::Print(const QString& text)
     if (p)
         p->restore();
     m_x = 0;
+}
+
+void Surface::FillBoxes(const std::vector<QRectF>& boxes, quint32 color)
+{
+    for (const QRectF& b : boxes) {
+        requireFinite(b.x(), "FillBoxes");
+        requireFinite(b.y(), "FillBoxes");
+        requireFinite(b.width(), "FillBoxes");
+        requireFinite(b.height(), "FillBoxes");
+    }
+    QPainter* p = painter();
+    if (!p || m_drawMode == 11 || boxes.empty())
+        return;
+    p->save();
+    preparePainter(*p);
+    const QColor c = toQColor(color);
+    for (const QRectF& b : boxes) {
+        const double x1 = std::round(clampPx(toDeviceX(b.left())));
+        const double y1 = std::round(clampPx(toDeviceY(b.top())));
+        double x2 = std::round(clampPx(toDeviceX(b.right())));
+        double y2 = std::round(clampPx(toDeviceY(b.bottom())));
+        x2 = std::max(x2, x1 + 1);
+        y2 = std::max(y2, y1 + 1);
+        p->fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)), c);
+    }
+    p->restore();
+}
+
+void Surface::PrintTurned(const QString& text, double x, double y, int quarterTurns)
+{
+    requireFinite(x, "PrintTurned");
+    requireFinite(y, "PrintTurned");
+    QPainter* p = painter();
+    if (!p || text.isEmpty())
+        return;
+    const QFont font = deviceFont();
+    Metrics m(font, metricsDevice(), dpiY());
+    p->save();
+    preparePainter(*p);
+    p->setFont(font);
+    p->setPen(toQColor(m_foreColor));
+    p->translate(clampPx(toDeviceX(x)), clampPx(toDeviceY(y)));
+    p->rotate(90.0 * (((quarterTurns % 4) + 4) % 4));
+    p->drawText(QPointF(0, m.fm->ascent()), text);
+    p->restore();
+}
+
+double Surface::PixelWidth() const
+{
+    const double dpi = 1440.0 / TwipsPerPixelX();
+    return unitsPerInch(ScaleMode(), dpi, false) / dpi;
+}
+
+double Surface::PixelHeight() const
+{
+    const double dpi = 1440.0 / TwipsPerPixelY();
+    return unitsPerInch(ScaleMode(), dpi, true) / dpi;
 }
 
 double Surface::TextWidth(const QString& text)

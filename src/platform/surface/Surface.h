@@ -14,9 +14,11 @@
 
 #include "kyt/kytcore_export.h"
 #include <QFont>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
@@ -66,6 +68,19 @@ public:
     // FillStyle is transparent. Afterwards the position is (x2, y2).
     virtual void Line(double x1, double y1, double x2, double y2, std::optional<quint32> color = std::nullopt,
         LineKind kind = LineKind::Plain);
+    // Filled boxes (x, y, width, height) in one colour, each edge on the
+    // nearest whole device pixel, so that boxes sharing an edge meet without
+    // a gap or an overlap and equal widths stay equal: the bars and modules
+    // of a symbol. At least one pixel wide and high. The position does not
+    // move; ForeColor does not change.
+    virtual void FillBoxes(const std::vector<QRectF>& boxes, quint32 color);
+    // Text in the current font and ForeColor, turned by quarterTurns x 90
+    // degrees clockwise about (x, y), the top-left corner of the text before
+    // it is turned. The position does not move.
+    virtual void PrintTurned(const QString& text, double x, double y, int quarterTurns);
+    // One device pixel in the current scale unit.
+    double PixelWidth() const;
+    double PixelHeight() const;
     // Picture stretched into the box; a negative width or height mirrors it.
     // Without a width/height the picture's own size is used.
     virtual void PaintPicture(const Picture& picture, double x, double y, std::optional<double> width = std::nullopt,
@@ -151,6 +166,9 @@ protected:
     virtual QPaintDevice* metricsDevice() { return nullptr; }
     // Colour behind opaque text.
     virtual quint32 backgroundColor() const { return 0xFFFFFF; }
+    // The image PaintPicture draws for a picture: its own pixels, unless
+    // the device stores the picture another way.
+    virtual QImage drawnImage(const Picture& picture);
     // Hooks run after the state changed.
     virtual void onNewPage() { }
     virtual void onEndDoc() { }

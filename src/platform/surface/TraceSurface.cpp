@@ -170,6 +170,26 @@ void TraceSurface::PaintPicture(
     KYT_FORWARD(PaintPicture(picture, x, y, width, height));
 }
 
+void TraceSurface::FillBoxes(const std::vector<QRectF>& boxes, quint32 color)
+{
+    QJsonArray list;
+    for (const QRectF& b : boxes)
+        list.append(QJsonArray { num(b.x()), num(b.y()), num(b.width()), num(b.height()) });
+    record(QStringLiteral("FillBoxes"),
+        QJsonObject { { QStringLiteral("color"), qint64(color) }, { QStringLiteral("boxes"), list } });
+    KYT_FORWARD(FillBoxes(boxes, color));
+}
+
+void TraceSurface::PrintTurned(const QString& text, double x, double y, int quarterTurns)
+{
+    record(QStringLiteral("PrintTurned"),
+        QJsonObject { { QStringLiteral("text"), text }, { QStringLiteral("x"), num(x) },
+            { QStringLiteral("y"), num(y) }, { QStringLiteral("quarterTurns"), quarterTurns },
+            { QStringLiteral("fontName"), FontName() }, { QStringLiteral("fontSize"), num(FontSize()) },
+            { QStringLiteral("color"), qint64(ForeColor()) } });
+    KYT_FORWARD(PrintTurned(text, x, y, quarterTurns));
+}
+
 void TraceSurface::Print(const QString& text)
 {
     record(QStringLiteral("Print"),

@@ -4,7 +4,8 @@
 // Setters record {"op":"<member>","value":v}; FontName adds "accepted".
 // Drawing records its arguments in the current scale unit, plus the
 // position where Print began and the font it used. TextWidth/TextHeight
-// record the text and the answer. Reading a property is not recorded.
+// record the text and the answer. FillBoxes records its boxes as
+// [x, y, width, height] arrays. Reading a property is not recorded.
 //
 // It either wraps another surface (every call is forwarded to it and its
 // answers are returned, so a card can be rendered and traced at once) or
@@ -55,6 +56,8 @@ public:
         LineKind kind = LineKind::Plain) override;
     void PaintPicture(const Picture& picture, double x, double y, std::optional<double> width = std::nullopt,
         std::optional<double> height = std::nullopt) override;
+    void FillBoxes(const std::vector<QRectF>& boxes, quint32 color) override;
+    void PrintTurned(const QString& text, double x, double y, int quarterTurns) override;
     void Print(const QString& text) override;
     double TextWidth(const QString& text) override;
     double TextHeight(const QString& text) override;

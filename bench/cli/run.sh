@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Start-up and one-card benchmark of the command-line program, each a whole
+# process as a user runs it: `kytpreview version`, and `render` of the batch
+# benchmark's visitor card (one record, its photo) to PDF and to PNG.
+# Medians with min and max of RUNS runs, the commands alternated.
+#   usage: bench/cli/run.sh [BUILD_DIR]
+#   env:   RUNS (default 21), WORK (default /tmp/kyt-cli-bench)
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+src="$(cd "$here/../.." && pwd)"
+source "$here/../lib/common.sh"
+build="$(cd "${1:-$src/build}" && pwd)"
+WORK="${WORK:-/tmp/kyt-cli-bench}"
+RUNS="${RUNS:-21}"
+KYT="$build/app/kytpreview"
+GEN="$build/bench/batch/bench_batch_gen"
+export QT_QPA_PLATFORM=offscreen
+for t in "$KYT" "$GEN"; do [[ -x "$t" ]] || { echo "not built: $t (cmake --build $build --target kytpreview bench_batch_gen)" >&2; exit 2; }; done
+
+mkdir -p "$WORK"
+cd "$WORK"
+"$GEN" card card.tpl
+"$GEN" photos photos 1
+printf 'FirstName,LastName,Company,BadgeNo,Image\nAda,Lovelace,Analytical Engines,10007919,photos/p00001.jpg\n' > one.csv
+
+machine
+: > results.tsv
+# One warm-up of each, so the first timed run does not pay for the disk cache.
+"$KYT" version > /dev/null
+"$KYT" render card.tpl --csv one.csv --row 1 -o one.pdf > /dev/null
+for r in $(seq 1 "$RUNS"); do
+  quick version 1 "$KYT" version
+  quick render-pdf 1 "$KYT" render card.tpl --csv one.csv --row 1 -o one.pdf
+  quick render-png 1 "$KYT" render card.tpl --csv one.csv --row 1 -o one.png
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+summary

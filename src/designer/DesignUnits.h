@@ -1,0 +1,30 @@
+#pragma once
+// The unit the designer shows lengths in: inches or millimetres, a setting
+// of the person kept in the settings store. Files keep inches; only the
+// rulers, the status line and the properties panel convert.
+
+#include "kyt/kytwidgets_export.h"
+#include <QString>
+
+namespace kyt::units
+{
+
+enum class Unit { Inches, Millimetres };
+
+KYTWIDGETS_EXPORT Unit current();
+KYTWIDGETS_EXPORT void setCurrent(Unit unit);
+
+// Inches to the shown unit and back.
+KYTWIDGETS_EXPORT double fromInches(double inches, Unit unit = current());
+KYTWIDGETS_EXPORT double toInches(double value, Unit unit = current());
+// "in" or "mm"; decimals worth showing.
+KYTWIDGETS_EXPORT QString suffix(Unit unit = current());
+KYTWIDGETS_EXPORT int decimals(Unit unit = current());
+// A length as text with its unit ("1.250 in", "31.75 mm").
+KYTWIDGETS_EXPORT QString format(double inches, Unit unit = current());
+// The status line's forms: one length (1.250" or 31.75 mm) and a point
+// ("1.250, 0.500 in").
+KYTWIDGETS_EXPORT QString statusLength(double inches, Unit unit = current());
+KYTWIDGETS_EXPORT QString statusPoint(double x, double y, Unit unit = current());
+
+} // namespace kyt::units
