@@ -6,13 +6,16 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kyt
 {
+class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
+struct DataSourceSpec;
 }
 
 namespace kyt::cli
@@ -59,6 +62,11 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
 // --encoding NAME and --delimiter D into *options; a usage error's exit
 // code (2, reported) or 0.
 int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options);
+// --source URL (and --query SQL for a database) into *spec, with the CSV
+// options a CSV source reads with; *given tells whether --source was there.
+// A usage error's exit code (2, reported) or 0.
+int takeSourceOptions(
+    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.
@@ -70,5 +78,25 @@ int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
+
+// A window run that nobody watches (--screenshot): for the life of the
+// object every message box, error reports included, is written to standard
+// error in one line ("kytpreview COMMAND: ...") and takes its default
+// answer instead of waiting. Installed before the window's own dialogs.
+class UnattendedMessages
+{
+public:
+    explicit UnattendedMessages(const QString& command);
+    ~UnattendedMessages();
+    UnattendedMessages(const UnattendedMessages&) = delete;
+    UnattendedMessages& operator=(const UnattendedMessages&) = delete;
+    // How many messages were written: any means the run failed.
+    int count() const;
+
+private:
+    struct Box;
+    std::shared_ptr<Box> m_box;
+    std::shared_ptr<IMessageBox> m_previous;
+};
 
 } // namespace kyt::cli

@@ -82,8 +82,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
 
 set(CPACK_DEBIAN_CORE_PACKAGE_NAME ${kyt_deb_name_core})
 set(CPACK_DEBIAN_CORE_PACKAGE_SECTION libs)
-# libcups is loaded when a queue is first used, so dpkg-shlibdeps cannot see it.
-set(CPACK_DEBIAN_CORE_PACKAGE_DEPENDS "libcups2")
+# libcups is loaded when a queue is first used and the SQLite driver is a Qt
+# plugin, so dpkg-shlibdeps cannot see them.
+set(CPACK_DEBIAN_CORE_PACKAGE_DEPENDS "libcups2, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_CORE_DESCRIPTION "ID card template library: core library
  Reads and writes identification card templates, fills them with field
  values, draws them with their barcodes and pictures, and prints them to

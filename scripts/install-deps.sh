@@ -15,7 +15,7 @@ set -euo pipefail
 runtime=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libsqlite3-dev libcups2-dev
+  libsqlite3-dev libcups2-dev libqt6sql6-sqlite libqt6sql6-psql
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools python3-munkres python3-defcon
   libzint-dev libzxing-dev libqpdf-dev
@@ -24,7 +24,7 @@ runtime=(
 # a PDF queue, the sanitizer/fuzzer compiler and the formatter, and the tools
 # the packaging, documentation and desktop-file checks run.
 tests=(
-  libgtest-dev
+  libgtest-dev postgresql
   zbar-tools poppler-utils
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   clang libclang-rt-14-dev clang-format

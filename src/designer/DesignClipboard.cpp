@@ -19,6 +19,7 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace kyt::clipboard
 {
@@ -36,7 +37,60 @@ constexpr float PasteStep = 0.125f;
 constexpr float PastedPictureSide = 1.0f;
 
 const QString PictureKey = QStringLiteral("Picture");
-const QString PictureBytesKey = QStringLiteral("PictureBmp");
+const QString PictureBytesKey = QStringLiteral("PictureData");
+
+// A picture exactly as it is: its pixel format, colours, resolution and
+// rows, so the pasted object holds the same picture, not a re-encoded one.
+QByteArray pictureBytes(const Picture& picture)
+{
+    const QImage& img = picture.image();
+    if (img.isNull())
+        return {};
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(picture.Type()) << qint32(img.format()) << qint32(img.width()) << qint32(img.height())
+        << qint32(img.dotsPerMeterX()) << qint32(img.dotsPerMeterY()) << img.colorTable();
+    QByteArray rows;
+    rows.reserve(qsizetype(img.bytesPerLine()) * img.height());
+    for (int y = 0; y < img.height(); ++y)
+        rows.append(reinterpret_cast<const char*>(img.constScanLine(y)), img.bytesPerLine());
+    out << rows;
+    return bytes;
+}
+
+// An empty picture for data that does not describe one.
+Picture pictureFrom(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    QDataStream in(bytes);
+    qint32 type = 0, format = 0, width = 0, height = 0, dpmX = 0, dpmY = 0;
+    QList<QRgb> colours;
+    in >> type >> format >> width >> height >> dpmX >> dpmY;
+    if (in.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
+        || width <= 0 || height <= 0 || width > Picture::MaxSide || height > Picture::MaxSide
+        || qint64(width) * height > Picture::MaxPixels)
+        return {};
+    in >> colours;
+    if (in.status() != QDataStream::Ok || colours.size() > 256)
+        return {};
+    QImage img(width, height, QImage::Format(format));
+    if (img.isNull())
+        return {};
+    QByteArray rows;
+    in >> rows;
+    if (in.status() != QDataStream::Ok || rows.size() != qsizetype(img.bytesPerLine()) * height)
+        return {};
+    for (int y = 0; y < height; ++y)
+        std::memcpy(img.scanLine(y), rows.constData() + qsizetype(y) * img.bytesPerLine(), size_t(img.bytesPerLine()));
+    if (!colours.isEmpty())
+        img.setColorTable(colours);
+    if (dpmX > 0 && dpmY > 0) {
+        img.setDotsPerMeterX(dpmX);
+        img.setDotsPerMeterY(dpmY);
+    }
+    return Picture(img, type == Picture::Icon ? Picture::Icon : Picture::Bitmap);
+}
 
 struct Object {
     QString name;
@@ -68,7 +122,7 @@ void applyProperties(DesignControl& c, const QVariantMap& p)
     c.setFontItalic(p.value(QStringLiteral("FontItalic")).toBool());
     c.setFontUnderline(p.value(QStringLiteral("FontUnderline")).toBool());
     c.setFontStrikethrough(p.value(QStringLiteral("FontStrikethrough")).toBool());
-    c.setPicture(Picture::fromData(p.value(PictureBytesKey).toByteArray()));
+    c.setPicture(pictureFrom(p.value(PictureBytesKey).toByteArray()));
     c.setStretch(p.value(QStringLiteral("Stretch")).toBool());
 }
 
@@ -140,7 +194,7 @@ QByteArray encodeSelection(frmPreview& window)
         if (!wanted)
             continue;
         QVariantMap p = cs.properties;
-        p.insert(PictureBytesKey, p.value(PictureKey).value<Picture>().toBmp());
+        p.insert(PictureBytesKey, pictureBytes(p.value(PictureKey).value<Picture>()));
         p.remove(PictureKey);
         p.remove(QStringLiteral("useRank"));
         objects.append(Object { cs.name, p });

@@ -229,7 +229,9 @@ void DesignSelection::moveOthers(const DesignControl* moved, float dx, float dy)
         return;
     float width = 0, height = 0;
     cardSize(m_window, width, height);
-    for (DesignControl* c : controls()) {
+    // While dragged the moved object has no outline: the others are the
+    // ones without it.
+    for (DesignControl* c : others()) {
         if (c == moved)
             continue;
         const InchPoint p = outline::nudgePosition(boxOf(*c), dx, dy, width, height);
@@ -281,7 +283,7 @@ InchPoint DesignSelection::snapDrag(const DesignControl* c, InchPoint to, bool s
         return to;
     std::vector<InchRect> rest;
     if (m_snapToObjects) {
-        const std::vector<DesignControl*> moving = controls();
+        const std::vector<DesignControl*> moving = others(); // they go along: nothing to snap to
         for (IDesignControl* i : m_window.designControls()) {
             auto* o = static_cast<DesignControl*>(i);
             if (o != c && isLoaded(o) && std::find(moving.begin(), moving.end(), o) == moving.end())

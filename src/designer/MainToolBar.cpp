@@ -164,13 +164,16 @@ public:
     {
         return scaledPixmap(size, mode, state, 1.0);
     }
+    // size is in device pixels already.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
+        QPixmap pm(size);
         pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter p(&pm);
+            paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        }
+        pm.setDevicePixelRatio(scale > 0 ? scale : 1.0);
         return pm;
     }
     QIconEngine* clone() const override { return new VectorIcon(m_key, m_ink); }

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -130,6 +131,9 @@ void PropertiesPanel::build()
     auto* text = new QFormLayout;
     m_font = new QFontComboBox;
     m_font->setObjectName(QStringLiteral("cboPropFont"));
+    // Long family names must not make the panel wide.
+    m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_font->setMinimumContentsLength(12);
     text->addRow(QStringLiteral("Fo&nt:"), m_font);
     m_size = new QDoubleSpinBox;
     m_size->setObjectName(QStringLiteral("txtPropFontSize"));
@@ -194,8 +198,8 @@ void PropertiesPanel::build()
     auto* look = new QFormLayout;
     m_foreColour = button("cmdPropForeColor", QStringLiteral("Fore&ground..."));
     m_backColour = button("cmdPropBackColor", QStringLiteral("Ba&ckground..."));
-    look->addRow(QStringLiteral("Colours:"), m_foreColour);
-    look->addRow(QString(), m_backColour);
+    look->addRow(m_foreColour);
+    look->addRow(m_backColour);
     m_transparent = checkBox("chkPropTransparent", QStringLiteral("T&ransparent"));
     m_border = checkBox("chkPropBorder", QStringLiteral("Bord&er"));
     look->addRow(m_transparent);
@@ -270,6 +274,9 @@ void PropertiesPanel::build()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(body);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wide enough for every field; taller content scrolls.
+    scroll->setMinimumWidth(body->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 2);
     setWidget(scroll);
 }
 

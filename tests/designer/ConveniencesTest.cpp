@@ -22,9 +22,11 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <QWindow>
 
 using namespace kyt;
@@ -112,7 +114,7 @@ TEST(Arrange, SnapsToTheNearestEdgeOrCentreElseTheGrid)
         { { 2.03f, 0.3f, 0.5f, 0.2f }, 0, 2.0f, 0.3f, 1 }, // left onto the neighbour's right
         { { 0.47f, 1.52f, 0.5f, 0.2f }, 0, 0.5f, 1.5f, 2 }, // right onto its left, top onto its bottom
         { { 1.27f, 2.5f, 0.5f, 0.2f }, 0, 1.25f, 2.5f, 1 }, // centres meet
-        { { 3.06f, 2.49f, 0.5f, 0.2f }, 0.125f, 3.125f, 2.5f, 0 }, // nothing near: the grid
+        { { 3.06f, 2.49f, 0.5f, 0.2f }, 0.125f, 3.0f, 2.5f, 0 }, // nothing near: the grid
         { { 3.06f, 2.49f, 0.5f, 0.2f }, 0, 3.06f, 2.49f, 0 }, // no grid: as dragged
     };
     for (const auto& row : rows) {
@@ -131,6 +133,9 @@ TEST_F(Editing, APanelEditReachesTheSavedFileAndUndoesInOneStep)
     const QString file = dir.filePath(QStringLiteral("card.tpl"));
     DesignControl* text = place("Text", 0.25, 0.25, 1.5, 0.375);
     DesignControl* logo = place("Logo", 2, 0.25, 0.5, 0.5);
+    QImage pixels(4, 4, QImage::Format_RGB32);
+    pixels.fill(Qt::darkGreen);
+    logo->setPicture(Picture(pixels)); // a logo without a picture is not saved
     PropertiesPanel* panel = window().propertiesPanel();
     ASSERT_NE(panel, nullptr);
     const struct {
@@ -192,7 +197,7 @@ TEST_F(Editing, ThePanelShowsLengthsInTheChosenUnit)
         const char* suffix;
         const char* rulerLabel; // one the top ruler shows
         const char* status; // the status line's start after a move
-    } rows[] = { { "mnuViewUnitsMillimetres", 12.7, " mm", "20", "Text(0)  left 12.70 mm" },
+    } rows[] = { { "mnuViewUnitsMillimetres", 12.7, " mm", "40", "Text(0)  left 12.70 mm" },
         { "mnuViewUnitsInches", 0.5, " in", "1.00", "Text(0)  left 0.500\"" } };
     for (const auto& row : rows) {
         action(row.action)->trigger();
@@ -291,7 +296,7 @@ TEST_F(Editing, ArrangeCommandsWorkOnTheSelectionAsOneStep)
         { "mnuArrangeDistributeAcross", { 0.5f, 2.0f, 1.625f }, { 0.25f, 1.0f, 0.5f } },
     };
     for (const auto& row : rows) {
-        const int steps = window().undoStack()->count();
+        const int steps = window().undoStack()->index();
         ASSERT_TRUE(action(row.action)->isEnabled()) << row.action;
         action(row.action)->trigger();
         const DesignControl* all[3] = { a, b, c };
@@ -299,7 +304,7 @@ TEST_F(Editing, ArrangeCommandsWorkOnTheSelectionAsOneStep)
             EXPECT_FLOAT_EQ(all[i]->left(), row.left[i]) << row.action << i;
             EXPECT_FLOAT_EQ(all[i]->top(), row.top[i]) << row.action << i;
         }
-        EXPECT_EQ(window().undoStack()->count(), steps + 1);
+        EXPECT_EQ(window().undoStack()->index(), steps + 1);
         window().undoStack()->undo();
         EXPECT_EQ(controlsOf(window()), before) << row.action;
         window().selection()->select({ a, b, c });
@@ -358,11 +363,15 @@ TEST_F(Editing, CopyInOneWindowPastesEveryPropertyAndPictureInAnother)
     ASSERT_EQ(pasted.size(), copied.size());
     for (qsizetype i = 0; i < copied.size(); ++i) {
         EXPECT_EQ(pasted[i].name, copied[i].name);
-        for (auto it = copied[i].properties.begin(); it != copied[i].properties.end(); ++it)
-            if (it.key() != QLatin1String("Tag")) // the drawing order is the new card's own
+        for (auto it = copied[i].properties.begin(); it != copied[i].properties.end(); ++it) {
+            if (it.key() != QLatin1String("Tag")) { // the drawing order is the new card's own
                 EXPECT_EQ(pasted[i].properties.value(it.key()), it.value()) << it.key().toStdString();
-        EXPECT_EQ(GetTagValue(pasted[i].properties.value(QStringLiteral("Tag")).toString(), QStringLiteral("BC")),
-            GetTagValue(copied[i].properties.value(QStringLiteral("Tag")).toString(), QStringLiteral("BC")));
+            }
+        }
+        const QString tagCopied = copied[i].properties.value(QStringLiteral("Tag")).toString();
+        const QString tagPasted = pasted[i].properties.value(QStringLiteral("Tag")).toString();
+        for (const char* item : { "BC", "BCType", "FTF", "Key" })
+            EXPECT_EQ(GetTagValue(tagPasted, QLatin1String(item)), GetTagValue(tagCopied, QLatin1String(item))) << item;
     }
     EXPECT_EQ(other.window.undoStack()->undoText(), QStringLiteral("Paste"));
     EXPECT_EQ(other.window.selection()->count(), 3);
@@ -379,12 +388,12 @@ TEST_F(Editing, CutDuplicateAndAPictureFromElsewhere)
 {
     DesignControl* rect = place("Rectangle", 0.5, 0.5, 1, 0.5);
     click(rect);
-    QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
+    action("mnuEditDuplicate")->trigger();
     ASSERT_EQ(window().Rectangle().UBound(), 1);
     EXPECT_FLOAT_EQ(window().Rectangle().Item(1)->left(), 0.625f);
     EXPECT_EQ(window().undoStack()->undoText(), QStringLiteral("Duplicate"));
 
-    QTest::keyClick(&window(), Qt::Key_X, Qt::ControlModifier);
+    action("mnuEditCut")->trigger();
     EXPECT_FALSE(window().Rectangle().Item(1));
     EXPECT_EQ(window().undoStack()->undoText(), QStringLiteral("Cut"));
     ASSERT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(clipboard::MimeType));
@@ -393,7 +402,7 @@ TEST_F(Editing, CutDuplicateAndAPictureFromElsewhere)
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     QApplication::clipboard()->setImage(image);
-    QTest::keyClick(&window(), Qt::Key_V, Qt::ControlModifier);
+    action("mnuEditPaste")->trigger();
     DesignControl* logo = window().Logo().Item(0);
     ASSERT_TRUE(logo->Visible());
     EXPECT_EQ(logo->Picture().image().size(), image.size());
@@ -480,11 +489,17 @@ TEST(DesignerWindow, ComesBackWhereItWasAfterThreeSessions)
             Session next; // Setup reads the placement stored by the one before
             EXPECT_EQ(next.window.isMaximized(), row.maximized) << session;
             EXPECT_EQ(next.window.normalGeometry(), row.placed) << "session " << session;
-            if (!row.maximized)
+            if (!row.maximized) {
                 EXPECT_EQ(next.window.geometry(), row.placed) << "session " << session;
+            }
             next.window.close();
         }
     }
+    // Windows opened later in this process start as they normally do.
+    Session last;
+    last.window.showNormal();
+    last.window.close();
+    EXPECT_FALSE(WindowState::storedMaximized());
 }
 
 TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
@@ -537,4 +552,37 @@ TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
     // The icons stay sharp at twice the pixels.
     const QPixmap hi = action("mnuIDSave")->icon().pixmap(QSize(22, 22), 2.0);
     EXPECT_EQ(hi.size(), QSize(44, 44));
+    EXPECT_EQ(hi.devicePixelRatio(), 2.0);
+}
+
+TEST_F(Editing, TheCardSitsInTheMiddleAndCtrlWheelZoomsAroundThePointer)
+{
+    QScrollArea* scroll = window().scrollArea();
+    QWidget* viewport = scroll->viewport();
+    const QRect canvas = window().canvas()->geometry();
+    ASSERT_LT(canvas.width(), viewport->width());
+    EXPECT_NEAR(canvas.center().x(), viewport->rect().center().x(), 1);
+
+    // Zoomed so far that the card scrolls: the pointer's point can stay put
+    // while zooming in (at most to the largest zoom); Ctrl and the wheel
+    // the other way zooms out.
+    window().setZoom(3.0);
+    const struct {
+        int wheel;
+        double zoom;
+        double x, y; // card inches under the pointer
+    } rows[] = { { 120, 3.75, 1.6, 1.0 }, { 120, DesignSurface::MaxZoom, 1.7, 1.1 }, { -120, 3.2, 1.7, 1.1 } };
+    for (const auto& row : rows) {
+        const QPoint at = d.surface().mapTo(viewport, d.px(row.x, row.y));
+        QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, row.wheel), Qt::NoButton,
+            Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        EXPECT_NEAR(window().zoom(), row.zoom, 1e-9) << row.x;
+        if (row.wheel < 0)
+            continue;
+        // The same point of the card is still under the pointer.
+        const QPointF under = QPointF(d.surface().mapFrom(viewport, at)) / d.surface().pixelsPerInch();
+        EXPECT_NEAR(under.x(), row.x, 0.02) << row.x;
+        EXPECT_NEAR(under.y(), row.y, 0.02) << row.y;
+    }
 }

@@ -1,5 +1,8 @@
 #include "platform/surface/PrinterSurface.h"
 
+// qpdf's smart pointers as std::shared_ptr, without its transition warning.
+#define POINTERHOLDER_TRANSITION 4
+
 #include "errors/CError.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
@@ -465,22 +468,20 @@ private:
     QIODevice* m_device;
 };
 
-// A placeholder the document stores losslessly as a 64 x 2 one-bit image
-// mask: a fixed first row and the picture's number in the second, which
-// nothing drawn otherwise has.
+// A placeholder the document stores losslessly (drawn with lossless image
+// rendering): 64 x 2 black or white pixels, a fixed pattern in the first
+// row and the picture's number in the second, which nothing drawn
+// otherwise has.
 constexpr quint64 MarkerMagic = 0x4B59544A50454721ULL;
 constexpr int MarkerWidth = 64, MarkerHeight = 2;
 
 QImage markerImage(quint64 number)
 {
-    QImage img(MarkerWidth, MarkerHeight, QImage::Format_Mono);
-    img.setColor(0, qRgb(255, 255, 255));
-    img.setColor(1, qRgb(0, 0, 0));
+    QImage img(MarkerWidth, MarkerHeight, QImage::Format_RGB32);
     for (int row = 0; row < MarkerHeight; ++row) {
         const quint64 v = row == 0 ? MarkerMagic : number;
-        uchar* line = img.scanLine(row);
-        for (int b = 0; b < 8; ++b)
-            line[b] = uchar(v >> (56 - 8 * b));
+        for (int x = 0; x < MarkerWidth; ++x)
+            img.setPixel(x, row, (v >> (63 - x)) & 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
     return img;
 }
@@ -491,24 +492,31 @@ qint64 markerNumber(QPDFObjectHandle xobject)
     if (!xobject.isStream())
         return -1;
     QPDFObjectHandle dict = xobject.getDict();
-    if (!dict.getKey("/ImageMask").isBool() || !dict.getKey("/ImageMask").getBoolValue()
-        || !dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != MarkerWidth
-        || !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != MarkerHeight)
+    if (!dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != MarkerWidth
+        || !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != MarkerHeight
+        || !dict.getKey("/BitsPerComponent").isInteger() || dict.getKey("/BitsPerComponent").getIntValue() != 8)
         return -1;
-    std::shared_ptr<Buffer> data = xobject.getStreamData(qpdf_dl_generalized);
-    if (!data || data->getSize() != 16)
-        return -1;
-    const unsigned char* p = data->getBuffer();
-    for (unsigned char invert : { 0x00, 0xFF }) {
-        quint64 magic = 0, number = 0;
-        for (int b = 0; b < 8; ++b) {
-            magic = (magic << 8) | (p[b] ^ invert);
-            number = (number << 8) | (p[8 + b] ^ invert);
-        }
-        if (magic == MarkerMagic)
-            return qint64(number);
+    std::shared_ptr<Buffer> data;
+    try {
+        data = xobject.getStreamData(qpdf_dl_generalized);
+    } catch (const std::exception&) {
+        return -1; // not a stream this placeholder would be stored as
     }
-    return -1;
+    const size_t pixels = size_t(MarkerWidth) * MarkerHeight;
+    if (!data || (data->getSize() != pixels && data->getSize() != pixels * 3))
+        return -1;
+    const size_t step = data->getSize() / pixels; // grey or RGB samples
+    const unsigned char* p = data->getBuffer();
+    quint64 rows[MarkerHeight] = { 0, 0 };
+    for (int row = 0; row < MarkerHeight; ++row) {
+        for (int x = 0; x < MarkerWidth; ++x) {
+            const unsigned char v = p[(size_t(row) * MarkerWidth + size_t(x)) * step];
+            if (v != 0 && v != 255)
+                return -1;
+            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
+        }
+    }
+    return rows[0] == MarkerMagic ? qint64(rows[1]) : -1;
 }
 
 } // namespace
@@ -518,6 +526,9 @@ QImage PrinterSurface::drawnImage(const Picture& picture)
     const QByteArray& jpeg = picture.jpegData();
     if (!m_passJpegs || jpeg.isEmpty())
         return picture.image();
+    // A placeholder must come out exactly as drawn.
+    if (m_painter)
+        m_painter->setRenderHint(QPainter::LosslessImageRendering, true);
     // The same file drawn again is the same placeholder, stored once.
     for (size_t i = 0; i < m_passed.size(); ++i)
         if (m_passed[i].data.constData() == jpeg.constData())
@@ -556,6 +567,7 @@ void putJpeg(QPDFObjectHandle xobject, const PrinterSurface::PassedJpeg& jpeg)
     dict.removeKey("/ImageMask");
     dict.removeKey("/Decode");
     dict.removeKey("/DecodeParms");
+    dict.removeKey("/SMask");
     dict.replaceKey("/Width", QPDFObjectHandle::newInteger(jpeg.width));
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(jpeg.height));
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
@@ -586,9 +598,10 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
         QPDF joined;
         joined.emptyPDF();
         QPDFPageDocumentHelper joinedPages(joined);
-        // Every part stays open until the result is written: its streams
-        // are copied from the part's file then.
-        std::vector<std::unique_ptr<QPDF>> sources;
+        // A part's objects are dropped once its pages are copied; their
+        // streams are read from the part's file (open until the result is
+        // written) when the result is written.
+        bool first = true;
         std::string version = "1.4";
         for (const Part& part : parts) {
             auto in = std::make_unique<QPDF>();
@@ -614,7 +627,8 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
             // The copies in the joined document get the files.
             for (auto& [x, n] : placeholders)
                 putJpeg(joined.copyForeignObject(x), part.jpegs[n]);
-            if (sources.empty()) {
+            if (first) {
+                first = false;
                 version = in->getPDFVersion();
                 // The title and producer as a drawn document has them.
                 QPDFObjectHandle info = in->getTrailer().getKey("/Info");
@@ -624,7 +638,6 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
                 if (meta.isIndirect())
                     joined.getRoot().replaceKey("/Metadata", joined.copyForeignObject(meta));
             }
-            sources.push_back(std::move(in));
         }
         DevicePipeline pipe(out->device());
         QPDFWriter writer(joined);
