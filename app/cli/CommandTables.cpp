@@ -42,6 +42,22 @@ std::vector<OptionSpec> printJobOptions()
     };
 }
 
+// The records from a data source other than --csv (render, batch, check, preview).
+std::vector<OptionSpec> sourceOptions()
+{
+    return {
+        { QStringLiteral("source"), QStringLiteral("URL"),
+            QStringLiteral("the records from another source: csv:FILE, data:FILE (a data\n"
+                           "stream file, one record), sqlite:FILE?table=NAME,\n"
+                           "postgresql://USER@HOST:PORT/DB?table=NAME (HOST may be a\n"
+                           "socket folder, percent-encoded); the password comes from\n"
+                           "PGPASSWORD or ~/.pgpass. A photo column may hold the\n"
+                           "picture's bytes (BLOB, BYTEA) instead of a file name") },
+        { QStringLiteral("query"), QStringLiteral("SQL"),
+            QStringLiteral("with a database source: the records of this SELECT") },
+    };
+}
+
 std::vector<OptionSpec> join(std::vector<OptionSpec> a, const std::vector<OptionSpec>& b)
 {
     a.insert(a.end(), b.begin(), b.end());
@@ -63,7 +79,8 @@ std::vector<CommandSpec> makeTables()
     std::vector<CommandSpec> t;
 
     t.push_back({ QStringLiteral("render"),
-        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace)\n"
+        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] --row N]\n"
+                       "         (-o OUT.png | -o OUT.pdf | --trace)\n"
                        "         [--dpi N] [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
         QStringLiteral("draw one card to a PNG or PDF file"),
         QStringLiteral("Draws one card of the template file TEMPLATE at its true size: a PNG picture\n"
@@ -88,9 +105,10 @@ std::vector<CommandSpec> makeTables()
                                     "kytpreview batch --help)"),
                      Completion::Csv },
                  { QStringLiteral("row"), QStringLiteral("N"),
-                     QStringLiteral("the record of --csv (1 = the first after the header row)") },
+                     QStringLiteral("the record of --csv or --source (1 = the first after the\n"
+                                    "header row)") },
                  AllowMissing },
-            csvReadOptions()),
+            join(sourceOptions(), csvReadOptions())),
         QStringLiteral("Without data, data fields show their field names. With data, every field the\n"
                        "template uses (data fields, parse-string references, photo image names) must\n"
                        "be given, else nothing is drawn and the missing names are listed. A field\n"
@@ -133,7 +151,8 @@ std::vector<CommandSpec> makeTables()
         {}, Completion::Template });
 
     t.push_back({ QStringLiteral("batch"),
-        QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--rows A-B] [--copies N]\n"
+        QStringLiteral("TEMPLATE (--csv FILE | --source URL [--query SQL]) (-o OUT.pdf | --printer NAME)\n"
+                       "         [--rows A-B] [--copies N]\n"
                        "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
                        "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
         QStringLiteral("print one card per CSV record into one PDF file or one print job"),
@@ -170,7 +189,7 @@ std::vector<CommandSpec> makeTables()
                       { QStringLiteral("quiet"), QString(),
                           QStringLiteral("no progress bar (it is shown only on a terminal anyway)") },
                       AllowMissing },
-                 csvReadOptions()),
+                 join(sourceOptions(), csvReadOptions())),
             printJobOptions()),
         QStringLiteral("On a queue the job's id is printed (\"job QUEUE-ID: N cards\") and the\n"
                        "queue's calibration (kytpreview printers) moves every card.\n\n"
@@ -182,7 +201,8 @@ std::vector<CommandSpec> makeTables()
         {}, Completion::Template });
 
     t.push_back({ QStringLiteral("check"),
-        QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
+        QStringLiteral("TEMPLATE [--csv FILE | --data FILE | --source URL [--query SQL]] [--verify] [--dpi N]\n"
+                       "         [--encoding NAME] [--delimiter D]"),
         QStringLiteral("check a template and its data before printing"),
         QStringLiteral("A preflight report, without printing anything: one line per finding, \"ok\"\n"
                        "or \"FAIL\", its topic and what was found.\n\n"
@@ -211,14 +231,15 @@ std::vector<CommandSpec> makeTables()
                 { QStringLiteral("verify"), QString(), QStringLiteral("render every card and read its barcodes back") },
                 { QStringLiteral("dpi"), QStringLiteral("N"),
                     QStringLiteral("the resolution --verify renders at (default 300)") } },
-            csvReadOptions()),
+            join(sourceOptions(), csvReadOptions())),
         QString(),
         QStringLiteral("Exit status 0 only when every check passes, 1 when any fails (the count goes\n"
                        "to standard error), 2 for wrong arguments."),
         {}, Completion::Template });
 
     t.push_back({ QStringLiteral("preview"),
-        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] [--target PROGID] [--screenshot OUT.png]"),
+        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
+                       "         [--target PROGID] [--screenshot OUT.png]"),
         QStringLiteral("show a card in a window hosting the Preview control"),
         QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front\n"
                        "above back for a two-sided card); the card is fitted again when the window is\n"
@@ -227,11 +248,12 @@ std::vector<CommandSpec> makeTables()
                    QStringLiteral("field values: a data stream file (as for render)"), Completion::File },
                  { QStringLiteral("csv"), QStringLiteral("FILE"),
                      QStringLiteral("field values: record --row of a CSV file (as for render)"), Completion::Csv },
-                 { QStringLiteral("row"), QStringLiteral("N"), QStringLiteral("the record of --csv") },
+                 { QStringLiteral("row"), QStringLiteral("N"),
+                     QStringLiteral("the record of --csv or --source (default 1 for --source)") },
                  { QStringLiteral("target"), QStringLiteral("PROGID"),
                      QStringLiteral("field values from a registered target application") },
                  Screenshot, AllowMissing },
-            csvReadOptions()),
+            join(sourceOptions(), csvReadOptions())),
         QString(), Exit012, {}, Completion::Template, true });
 
     t.push_back({ QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
