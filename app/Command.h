@@ -2,6 +2,7 @@
 // Command registry of the kytpreview program. A command file defines its
 // handler and registers it with a static Command::Registration.
 
+#include "cli/OptionTable.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -39,6 +40,12 @@ const std::vector<Command>& commands();
 // Small helpers shared by the commands.
 void printOut(const QString& text); // standard output, with a newline
 void printErr(const QString& text); // standard error, with a newline
+// Parses a command's arguments with its option table (cli/CommandTables.cpp);
+// 0, or 2 after the usage error was reported.
+int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out);
+// "unknown action 'lst'; did you mean list?; " for a command with actions
+// (empty for an empty word).
+QString unknownAction(const QString& command, const QString& word);
 // Value of --name VALUE or --name=VALUE; removes both from args.
 bool takeOption(QStringList& args, const QString& name, QString* value);
 // Presence of a flag --name; removes it from args.

@@ -1,5 +1,6 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
+#include "cli/OptionTable.h"
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
 #include "errors/CError.h"
@@ -36,11 +37,21 @@ std::vector<Command>& registry()
 
 void printUsage()
 {
-    QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
+    QString text = programHelp();
+    QString untabled;
     for (const Command& c : commands())
-        text += QStringLiteral("  %1 %2\n").arg(c.name, -8).arg(c.synopsis);
-    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command.\n");
+        if (!findCommandSpec(c.name))
+            untabled += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.synopsis);
+    text.insert(text.indexOf(QStringLiteral("\n\nkytpreview COMMAND --help")) + 1, untabled);
     std::fputs(qPrintable(text), stdout);
+}
+
+// The help of one command: from its table, or its own text while it has none.
+QString commandHelp(const Command& c)
+{
+    if (const CommandSpec* spec = findCommandSpec(c.name))
+        return helpText(*spec).trimmed();
+    return QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(c.name, c.synopsis, c.help);
 }
 
 // What keeps Qt from opening a window (empty when nothing does). Without a
@@ -170,6 +181,24 @@ bool takeOption(QStringList& args, const QString& name, QString* value)
         }
     }
     return false;
+}
+
+int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out)
+{
+    const CommandSpec* spec = findCommandSpec(command);
+    Q_ASSERT(spec);
+    return parseArguments(*spec, args, out);
+}
+
+QString unknownAction(const QString& command, const QString& word)
+{
+    const CommandSpec* spec = findCommandSpec(command);
+    if (word.isEmpty() || !spec)
+        return QString();
+    const QStringList near = closestNames(word, spec->actions);
+    return QStringLiteral("unknown action '%1'%2; ")
+        .arg(word,
+            near.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or "))));
 }
 
 bool takeFlag(QStringList& args, const QString& name)
@@ -365,12 +394,19 @@ int main(int argc, char** argv)
         return 0;
     }
     if (!cmd) {
-        printErr(QStringLiteral("kytpreview: unknown command '%1' (see kytpreview --help)").arg(word));
+        QStringList names;
+        for (const Command& c : commands())
+            names << c.name;
+        const QStringList near = closestNames(word, names);
+        printErr(QStringLiteral("kytpreview: unknown command '%1'%2 (see kytpreview --help)")
+                     .arg(word,
+                         near.isEmpty() ? QString()
+                                        : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or ")))));
         return 2;
     }
     QStringList args = QCoreApplication::arguments().mid(2);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        printOut(QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(cmd->name, cmd->synopsis, cmd->help));
+        printOut(commandHelp(*cmd));
         return 0;
     }
     return cmd->run(args);

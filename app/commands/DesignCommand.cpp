@@ -24,9 +24,12 @@ const QString Me = QStringLiteral("kytpreview design");
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString shot;
-    const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("design"), argsIn, &a))
+        return rc;
+    const QStringList& args = a.positional;
+    const QString shot = a.value(QStringLiteral("screenshot"));
+    const bool hasShot = a.has(QStringLiteral("screenshot"));
     if (const int rc
         = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
         return rc;
@@ -88,12 +91,8 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({ QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
-    QStringLiteral("Opens the template designer on TEMPLATE, or on a new card with the designer defaults.\n"
-                   "Place objects with the tool bar on the left, style them from their context menu,\n"
-                   "and save with ID > Save. View > Zoom (Ctrl+1..4, Ctrl+0 to fit) changes the scale.\n"
-                   "  --screenshot FILE  save the window as a PNG once it is drawn, then exit"),
-    run, true });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("design"), QString(), QString(), run, true });
 
 } // namespace
 } // namespace kyt::cli
