@@ -2,8 +2,8 @@
 
 #include "designer/DesignControl.h"
 
-#include "barcode/Symbol.h"
 #include "designer/ControlArray.h"
+#include "designer/ControlPicture.h"
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
 #include "objects/CTextObject.h"
@@ -11,7 +11,9 @@
 #include "platform/surface/Surface.h"
 #include "util/Strings.h"
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -80,43 +82,43 @@ void DesignControl::markUsed()
 void DesignControl::setTag(const QString& tag)
 {
     m_tag = tag;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBackStyle(int v)
 {
     m_backStyle = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBorderStyle(int v)
 {
     m_borderStyle = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setAlignment(int v)
 {
     m_alignment = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setBackColor(qint32 v)
 {
     m_backColor = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setForeColor(qint32 v)
 {
     m_foreColor = v;
-    update();
+    lookChanged();
 }
 
 bool DesignControl::setFontName(const QString& name)
@@ -124,50 +126,50 @@ bool DesignControl::setFontName(const QString& name)
     if (name != FallbackFontName && !Surface::fontInstalled(name))
         return false;
     m_fontName = name;
-    update();
+    lookChanged();
     return true;
 }
 
 void DesignControl::setFontSize(double points)
 {
     m_fontSize = points;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontBold(bool v)
 {
     m_bold = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontItalic(bool v)
 {
     m_italic = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontUnderline(bool v)
 {
     m_underline = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setFontStrikethrough(bool v)
 {
     m_strikethrough = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setPicture(const kyt::Picture& picture)
 {
     m_picture = picture;
-    update();
+    lookChanged();
 }
 
 void DesignControl::setStretch(bool v)
 {
     m_stretch = v;
-    update();
+    lookChanged();
 }
 
 void DesignControl::ZOrder(int position)
@@ -199,7 +201,7 @@ void DesignControl::copyPropertiesFrom(const DesignControl& o)
     m_useOrder = o.m_useOrder;
     m_objectType = o.m_objectType;
     QWidget::setVisible(o.Visible());
-    update();
+    lookChanged();
 }
 
 void DesignControl::clearProperties()
@@ -219,7 +221,7 @@ void DesignControl::clearProperties()
     m_stretch = false;
     m_useOrder = 0;
     m_objectType.clear();
-    update();
+    lookChanged();
 }
 
 bool DesignControl::isTextKind() const
@@ -276,110 +278,64 @@ QFont DesignControl::displayFont() const
     return f;
 }
 
-void DesignControl::paintPicture(QPainter& p, const QRect& box)
+void DesignControl::lookChanged()
 {
-    if (m_picture.isNull()) {
-        // Where a picture goes until one is loaded.
-        p.fillRect(box, QColor(235, 235, 235));
-        p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-        p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.drawText(box, Qt::AlignCenter, Name());
-        return;
-    }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Pictures print stretched over their box.
-    p.drawImage(QRectF(box), m_picture.image());
+    ++m_lookVersion;
+    update();
+    surface()->update(lookRect());
 }
 
-bool DesignControl::paintSymbol(QPainter& p, const QRect& box)
+int DesignControl::lookMargin() const
 {
-    if (m_caption.isEmpty()
-        || GetTagValue(m_tag, QStringLiteral("BC")).compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
-        return false;
-    CTextObject shown;
-    shown.GetPropertiesFromControl(*this); // only reads the control
-    const Symbology* sym = shown.symbology();
-    if (!sym)
-        return false;
-    try {
-        const SymbolOptions options = shown.symbolOptions();
-        const EncodedSymbol symbol(*sym, shown.SymbolContent(m_caption), options);
-        // Laid out as the card's render lays it out, at the surface's zoom.
-        const double ppi = pixelsPerInch();
-        PictureBoxSurface measure(QSize(1, 1), ppi);
-        measure.setScaleMode(Surface::vbInches);
-        measure.setFontName(shown.FontName());
-        measure.setFontBold(shown.Bold());
-        measure.setFontItalic(shown.Italic());
-        measure.setFontSize(std::max(1, CTextObjectBase::ScaledFontSize(shown.FontSize(), 1)));
-        const SymbolLayout l = layoutSymbol(measure, symbol, options, QRectF(0, 0, Width(), Height()));
-        const QColor ink = toColor(m_foreColor);
-        for (const QRectF& b : l.boxes)
-            p.fillRect(
-                QRectF(b.x() * ppi, b.y() * ppi, b.width() * ppi, b.height() * ppi).translated(box.topLeft()), ink);
-        if (!l.text.isEmpty()) {
-            QFont f = displayFont();
-            f.setUnderline(false);
-            f.setStrikeOut(false);
-            p.save();
-            p.setFont(f);
-            p.setPen(ink);
-            p.translate(QPointF(box.topLeft()) + QPointF(l.textX * ppi, l.textY * ppi));
-            p.rotate(90.0 * l.textQuarterTurns);
-            p.drawText(QPointF(0, p.fontMetrics().ascent()), l.text);
-            p.restore();
-        }
-        return true;
-    } catch (const std::exception&) {
-        return false; // shown as its text, as a card shows a field name it cannot encode
-    }
+    return 4 + std::max(0, m_borderStyle);
 }
 
-void DesignControl::paintText(QPainter& p, const QRect& box)
+QRect DesignControl::lookRect() const
 {
-    if (m_backStyle != 0)
-        p.fillRect(box, toColor(m_backColor));
-    if (paintSymbol(p, box))
-        return;
-    const QString text = shownText();
-    p.setFont(displayFont());
-    p.setPen(toColor(m_foreColor));
-    const int inset = m_borderStyle != 0 ? std::max(1, int(std::lround(pixelsPerInch() / 96.0))) : 0;
-    const QRect area = box.adjusted(inset, 0, -inset, 0);
-    Qt::Alignment align = Qt::AlignTop;
-    align |= m_alignment == 1 ? Qt::AlignRight : m_alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    p.drawText(area, int(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    const int m = lookMargin();
+    return geometry().adjusted(-m, -m, m, m);
+}
+
+const QImage& DesignControl::look()
+{
+    const LookKey key { lookRect(), pixelsPerInch(), m_lookVersion, surface()->dataVersion(), itemLeft(), itemTop(),
+        itemWidth(), itemHeight() };
+    if (!m_look || !(m_look->key == key))
+        m_look = Look { key, renderControlPicture(*this, key.geometry, key.ppi, surface()->shownData()) };
+    return m_look->image;
 }
 
 void DesignControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setClipRect(rect());
-    const QRect box = rect();
-    switch (m_kind) {
-    case Kind::Photo:
-    case Kind::Logo:
-        paintPicture(p, box);
-        break;
-    case Kind::Rectangle:
-        p.fillRect(box, toColor(m_backColor));
-        break;
-    case Kind::Line:
-        p.fillRect(box, toColor(m_foreColor));
-        break;
-    case Kind::Text:
-    case Kind::Data:
-        paintText(p, box);
-        break;
+    // The card's own drawing of the object, so the designer never has
+    // drawing rules of its own. What it draws beyond the box (an outline's
+    // far edge, a text too long for it) the surface shows.
+    const int m = lookMargin();
+    p.drawImage(QPoint(-m, -m), look());
+    if ((m_kind == Kind::Photo || m_kind == Kind::Logo) && m_picture.isNull()) {
+        // Where a picture goes until one is loaded (a logo without one
+        // cannot be saved, so this never prints).
+        const QRect box = rect();
+        p.fillRect(box, QColor(235, 235, 235));
+        p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.drawText(box, Qt::AlignCenter, Name());
     }
-    if (m_borderStyle != 0 && m_kind != Kind::Line) {
-        // Outlines print black.
-        const int w = std::max(1, m_borderStyle);
-        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.setBrush(Qt::NoBrush);
-        const double half = w / 2.0;
-        p.drawRect(QRectF(box).adjusted(half, half, -half, -half));
-    }
+}
+
+void DesignControl::moveEvent(QMoveEvent* event)
+{
+    const int m = lookMargin();
+    surface()->update(QRect(event->oldPos(), size()).adjusted(-m, -m, m, m));
+    surface()->update(lookRect());
+}
+
+void DesignControl::resizeEvent(QResizeEvent* event)
+{
+    const int m = lookMargin();
+    surface()->update(QRect(pos(), event->oldSize()).adjusted(-m, -m, m, m));
+    surface()->update(lookRect());
 }
 
 QPointF DesignControl::controlInches(const QPointF& pixels) const

@@ -2,21 +2,22 @@
 // One design object on the surface: an element of a control array
 // ("Photo", "Logo", "Rectangle", "Text", "Data", "Line") with the
 // properties the model reads and writes by name, in inches. It paints
-// itself at the surface's zoom as the card will print: pictures fitted or
-// stretched, boxes filled, texts with their font, colours, alignment and
-// background, and texts tagged as barcodes in the barcode font.
+// itself through its object's own drawing (ControlPicture), at the
+// surface's zoom and with the surface's record, so it shows as it prints.
 
 #include "designer/SurfaceItem.h"
 #include "kyt/kytwidgets_export.h"
 #include "objects/IDesignControl.h"
 #include <QFont>
+#include <QImage>
+#include <optional>
 
 namespace kyt
 {
 
 class ControlArray;
 
-class KYTWIDGETS_EXPORT DesignControl : public SurfaceItem, public IDesignControl
+class KYTWIDGETS_PRIVATE_EXPORT DesignControl : public SurfaceItem, public IDesignControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name)
@@ -111,11 +112,21 @@ public:
     // the size the card's render fits it to, not the stored size.
     QFont displayFont() const;
     double shownFontSize() const;
+    // The object's drawing at the control's place, zoom, properties and
+    // the surface's record, over lookRect() (the control's box and a
+    // margin for what an object draws beyond it); drawn again only when
+    // one of them changed.
+    const QImage& look();
+    QRect lookRect() const;
+    int lookMargin() const;
+
     // Colour of a 32-bit value (system colours as on screen).
     static QColor toColor(qint32 value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -123,11 +134,8 @@ protected:
 
 private:
     friend class ControlArray;
-    void paintPicture(QPainter& p, const QRect& box);
-    void paintText(QPainter& p, const QRect& box);
-    // A symbol (QR Code, EAN-13 ...) as it prints; false when the control
-    // shows no symbol or its caption cannot be one (then it shows as text).
-    bool paintSymbol(QPainter& p, const QRect& box);
+    // A property that shows changed: the picture is drawn again.
+    void lookChanged();
     bool isTextKind() const;
     QString shownText() const;
     QPointF controlInches(const QPointF& pixels) const;
@@ -153,6 +161,20 @@ private:
     quint64 m_useOrder = 0;
     QString m_objectType;
     bool m_pressedLeft = false;
+    struct LookKey {
+        QRect geometry;
+        double ppi = 0;
+        quint64 version = 0;
+        quint64 dataVersion = 0;
+        float left = 0, top = 0, width = 0, height = 0;
+        bool operator==(const LookKey&) const = default;
+    };
+    struct Look {
+        LookKey key;
+        QImage image;
+    };
+    quint64 m_lookVersion = 0;
+    std::optional<Look> m_look;
 };
 
 } // namespace kyt

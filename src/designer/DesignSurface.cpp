@@ -6,8 +6,11 @@
 #include "designer/DesignControl.h"
 #include "designer/DesignEvents.h"
 #include "designer/RulerScale.h"
+#include "platform/surface/PictureBoxSurface.h"
 #include "template/CPrintTemplate.h"
 #include "util/modPreview.h"
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -23,6 +26,31 @@ DesignSurface::DesignSurface(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    setAcceptDrops(true);
+}
+
+void DesignSurface::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasFormat(FieldMimeType))
+        event->acceptProposedAction();
+}
+
+void DesignSurface::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasFormat(FieldMimeType))
+        event->acceptProposedAction();
+}
+
+void DesignSurface::dropEvent(QDropEvent* event)
+{
+    const QString field = QString::fromUtf8(event->mimeData()->data(FieldMimeType));
+    if (field.isEmpty())
+        return;
+    event->acceptProposedAction();
+    const QPointF at = event->position();
+    QWidget* onto = childAt(at.toPoint());
+    const QPointF in = at / pixelsPerInch();
+    emit fieldDropped(field, float(in.x()), float(in.y()), onto);
 }
 
 int DesignSurface::toPixels(double inches) const
@@ -54,6 +82,33 @@ double DesignSurface::sideHeight() const
     return (m_template && m_template->Duplex()) ? m_height / 2.0 : m_height;
 }
 
+void DesignSurface::setShownData(std::shared_ptr<FieldValues> data)
+{
+    m_shownData = std::move(data);
+    ++m_dataVersion;
+    update();
+}
+
+const QImage& DesignSurface::background()
+{
+    const CPrintTemplate* t = m_template;
+    const BackgroundKey key { size(), pixelsPerInch(), t->BackgroundColor(), t->Picture().image().cacheKey(),
+        t->Width(), t->Height(), t->Scalor() };
+    if (m_background && m_background->key == key)
+        return m_background->image;
+    QImage image;
+    try {
+        PictureBoxSurface card(size().expandedTo(QSize(1, 1)), key.ppi);
+        card.setScaleMode(Surface::vbInches);
+        m_template->RenderBackground(card, 0, 0);
+        image = card.Image();
+    } catch (const std::exception&) {
+        // No memory for a picture of the whole surface: plain white.
+    }
+    m_background = Background { key, image };
+    return m_background->image;
+}
+
 void DesignSurface::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -64,16 +119,22 @@ void DesignSurface::paintEvent(QPaintEvent*)
     const double W = m_template->Width();
     const double H = m_template->Height();
 
-    // Background: the colour, else the picture fitted into one side, as the
-    // card is printed.
-    if (m_template->BackgroundColor() != -1) {
-        p.fillRect(QRectF(0, 0, toPixels(W), toPixels(H)), DesignControl::toColor(m_template->BackgroundColor()));
-    } else if (m_template->Picture().Type() > 0) {
-        const kyt::Picture& pic = m_template->Picture();
-        const double f = GetFitFactor(pic.Width(), pic.Height(), W, H);
-        const QRectF target(0, 0, f * pic.Width() * ppi, f * pic.Height() * ppi);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(target, pic.image());
+    // Background: the card's own drawing of it.
+    p.drawImage(QPoint(0, 0), background());
+
+    // What objects draw beyond their boxes, bottom to top; each box itself
+    // is its control's to paint.
+    for (QObject* child : children()) {
+        auto* c = qobject_cast<DesignControl*>(child);
+        if (!c || !c->isVisible())
+            continue;
+        const QRect around = c->lookRect();
+        if (!around.intersects(p.clipBoundingRect().toAlignedRect()) && p.hasClipping())
+            continue;
+        p.save();
+        p.setClipRegion(QRegion(around).subtracted(QRegion(c->geometry())), Qt::IntersectClip);
+        p.drawImage(around.topLeft(), c->look());
+        p.restore();
     }
 
     // At small zooms the lines thin out as the ruler's ticks do, so the card

@@ -6,19 +6,25 @@
 
 #include "kyt/kytwidgets_export.h"
 #include "template/CPrintTemplate.h"
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+#include <optional>
 
 namespace kyt
 {
 
 class DesignEvents;
 
-class KYTWIDGETS_EXPORT DesignSurface : public QWidget
+class KYTWIDGETS_PRIVATE_EXPORT DesignSurface : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Mime type of a data field dragged onto the card: the field's name.
+    static inline const QString FieldMimeType = QStringLiteral("application/x-kyt-field");
+
     // Screen pixels per inch at zoom 1 (15 twips per pixel).
     static constexpr double BasePixelsPerInch = 96.0;
     // Low enough that the largest card, 60 inches and two-sided, fits a
@@ -56,6 +62,12 @@ public:
         update();
     }
 
+    // The record the objects show (null: the field names). Every control
+    // draws again when it changes.
+    std::shared_ptr<FieldValues> shownData() const { return m_shownData; }
+    void setShownData(std::shared_ptr<FieldValues> data);
+    quint64 dataVersion() const { return m_dataVersion; }
+
     void setEvents(DesignEvents* events) { m_events = events; }
     DesignEvents* events() const { return m_events; }
 
@@ -64,14 +76,40 @@ public:
 
 signals:
     void zoomChanged(double zoom);
+    // A field was dropped at (x, y) inches, on the child widget onto (a
+    // control) or on the card itself (null).
+    void fieldDropped(const QString& field, float x, float y, QWidget* onto);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The template's background as the card draws it, kept until the
+    // size, zoom or background changes.
+    const QImage& background();
+
+    struct BackgroundKey {
+        QSize size;
+        double ppi = 0;
+        qint32 color = 0;
+        qint64 picture = 0;
+        double width = 0, height = 0;
+        double scalor = 0;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    struct Background {
+        BackgroundKey key;
+        QImage image;
+    };
+    std::optional<Background> m_background;
+    std::shared_ptr<FieldValues> m_shownData;
+    quint64 m_dataVersion = 0;
     double m_zoom = 1.0;
     float m_width = 0;
     float m_height = 0;

@@ -2,6 +2,8 @@
 // open, save, close, properties), zoom and closing.
 
 #include "designer/frmPreview.h"
+#include "designer/DataPanel.h"
+#include "designer/PreflightPanel.h"
 
 #include "designer/COutline.h"
 #include "designer/DesignCanvas.h"
@@ -12,7 +14,6 @@
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
-#include "jobs/CardJob.h"
 #include "kyt/Version.h"
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
@@ -117,6 +118,8 @@ frmPreview::frmPreview(QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    DataPanel::install(*this);
+    PreflightPanel::install(*this);
     buildConveniences();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
@@ -600,6 +603,7 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
             t->setDataChanged(false);
             m_undoStack->clear();
         }
+        emit templateShown();
     } catch (const std::exception& e) {
         report(e, "ShowID");
     }
@@ -607,13 +611,17 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
 
 int frmPreview::askSaveChanges()
 {
+    TextUpdate(); // text being typed is a change too
     if (!m_template || !m_template->Dirty())
         return vbNo;
     const int answer
         = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
-    if (answer == vbYes)
-        mnuIDSave_Click();
-    return answer;
+    if (answer != vbYes)
+        return answer;
+    Hourglass busy;
+    // A save that did not happen (dialog cancelled, refused, failed) keeps
+    // the card open: closing it now would lose the work.
+    return SaveID(true) ? vbYes : vbCancel;
 }
 
 void frmPreview::NewID()
@@ -680,10 +688,13 @@ void frmPreview::OpenID(const QString& name)
     }
 }
 
-void frmPreview::SaveID(bool useCurrentName)
+bool frmPreview::SaveID(bool useCurrentName)
 {
     if (!m_template)
-        return;
+        return false;
+    // The text being typed belongs in the file: the rebuild skips the
+    // label hidden under the editor.
+    TextUpdate();
     try {
         // The name chosen in the dialog sticks only when the file is written:
         // after a refused or failed save, Save goes to the old name again.
@@ -692,7 +703,7 @@ void frmPreview::SaveID(bool useCurrentName)
             const auto chosen = commonDialog().ShowSave(
                 QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
-                return;
+                return false;
             m_template->setTemplateName(*chosen);
         }
         bool saved = true;
@@ -706,12 +717,16 @@ void frmPreview::SaveID(bool useCurrentName)
         if (saved) {
             m_undoStack->setClean();
             setCaptionFor(QStringLiteral("KyTDesign"));
+            if (m_template->TemplateName() != previousName)
+                emit templateShown();
         } else {
             m_template->setTemplateName(previousName);
         }
+        return saved;
     } catch (const std::exception& e) {
         report(e, "SaveID");
     }
+    return false;
 }
 
 void frmPreview::selectFirstUnsaveable()
@@ -997,14 +1012,10 @@ void frmPreview::storeGeometry()
 bool frmPreview::Form_QueryUnload(int unloadMode)
 {
     storeGeometry();
-    if (!m_template || !m_template->Dirty())
-        return true;
-    const int answer
-        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer = askSaveChanges();
     if (answer == vbCancel)
         return false;
     if (answer == vbYes) {
-        mnuIDSave_Click();
         m_template.reset();
         closePrintPreview();
         if (unloadMode == 0) {

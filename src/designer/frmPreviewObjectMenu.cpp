@@ -2,6 +2,7 @@
 // and becomes one step on the undo stack.
 
 #include "designer/COutline.h"
+#include "designer/DataPanel.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
 #include "designer/frmPreview.h"
@@ -90,6 +91,8 @@ void frmPreview::mnuOptionsUserField_Click()
         }
         if (!data)
             data = std::make_shared<CPrintData>();
+        if (DataPanel* panel = DataPanel::of(*this))
+            data = panel->withSourceFields(data);
         m_outline->LoadDataFields(data);
     } catch (const std::exception& e) {
         report(e, " mnuOptionsUserField_Click");

@@ -1,8 +1,10 @@
 #include "jobs/CardJob.h"
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/CardJobSurface.h"
 #include "jobs/Preflight.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/OutputFile.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
@@ -116,7 +118,7 @@ private:
 };
 
 struct Prepared {
-    CsvRecord record;
+    DataRecord record;
     std::vector<Picture> photos; // one per photo column
     bool end = false;
     QString fatal;
@@ -183,18 +185,38 @@ private:
     bool m_stop = false;
 };
 
-// Decodes the record's photos (a failure becomes the record's error).
-void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString& folder, PhotoCache& cache)
+// Decodes the record's photos (a failure becomes the record's error): a
+// picture file named in the record, or the picture's bytes in a binary column.
+void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QStringList& header, const QString& folder,
+    PhotoCache& cache, bool passJpeg = false)
 {
     p.photos.assign(photoColumns.size(), Picture());
     if (!p.record.error.isEmpty() || p.record.empty)
         return;
     for (size_t i = 0; i < photoColumns.size(); ++i) {
-        const QString value = p.record.fields[photoColumns[i]].trimmed();
-        if (value.isEmpty())
-            continue; // no photo: the placeholder is drawn
+        const QVariant& value = p.record.values[photoColumns[i]];
         QString why;
-        p.photos[i] = cache.get(cardjob::resolvePath(value, folder), &why);
+        if (value.typeId() == QMetaType::QByteArray) {
+            if (value.toByteArray().isEmpty())
+                continue;
+            // A JPEG goes into the document as it is, as a JPEG file does.
+            if (passJpeg) {
+                const Picture jpeg = Picture::undecodedJpeg(value.toByteArray());
+                const QSize px = jpeg.pixelSize();
+                if (!jpeg.isNull() && value.toByteArray().size() <= PhotoMaxFileBytes
+                    && qint64(px.width()) * px.height() <= PhotoMaxPixels) {
+                    p.photos[i] = jpeg;
+                    continue;
+                }
+            }
+            p.photos[i] = readPhotoBytes(
+                value.toByteArray(), QStringLiteral("in field %1").arg(header.value(photoColumns[i])), &why);
+        } else {
+            const QString path = value.toString().trimmed();
+            if (path.isEmpty())
+                continue; // no photo: the placeholder is drawn
+            p.photos[i] = cache.get(cardjob::resolvePath(path, folder), &why);
+        }
         if (p.photos[i].isNull()) {
             p.record.error = why;
             return;
@@ -202,40 +224,54 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
     }
 }
 
-// Reads every record and, unless the drawing threads do it, decodes its
-// photos; ends with an end marker.
-void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue,
-    bool decodePhotos)
+// Where a source's relative photo paths start.
+QString sourceFolder(const DataSourceSpec& spec)
 {
-    QFile f(csvFile);
+    return spec.path.isEmpty() ? QString() : QFileInfo(spec.path).absolutePath();
+}
+
+// Reads every record and, unless the drawing threads do it, decodes its
+// photos; ends with an end marker. The source is opened here: a database
+// connection belongs to its thread.
+void readRecords(const DataSourceSpec& spec, std::vector<int> photoColumns, QStringList header,
+    CardBatch::Options options, RecordQueue& queue, bool decodePhotos)
+{
     Prepared end;
     end.end = true;
-    if (!f.open(QIODevice::ReadOnly)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        queue.push(std::move(end));
-        return;
-    }
-    CsvReader reader(&f, options.csv);
-    QString error;
-    if (!reader.readHeader(&error)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-        queue.push(std::move(end));
-        return;
-    }
-    const QString folder = QFileInfo(csvFile).absolutePath();
-    PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
-    Prepared p;
-    while (!queue.stopped() && reader.next(p.record)) {
-        if (p.record.number < options.firstRecord)
-            continue;
-        if (p.record.number > options.lastRecord)
-            break;
-        if (decodePhotos)
-            loadPhotos(p, photoColumns, folder, cache);
-        queue.push(std::move(p));
-        p = Prepared();
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec);
+        if (options.firstRecord > 1 && !source->seek(options.firstRecord)) {
+            queue.push(std::move(end));
+            return;
+        }
+        const QString folder = sourceFolder(spec);
+        PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
+        Prepared p;
+        while (!queue.stopped() && source->next(p.record)) {
+            if (p.record.number < options.firstRecord)
+                continue;
+            if (p.record.number > options.lastRecord)
+                break;
+            if (decodePhotos)
+                loadPhotos(p, photoColumns, header, folder, cache);
+            queue.push(std::move(p));
+            p = Prepared();
+        }
+    } catch (const KytError& e) {
+        end.fatal = e.description();
+    } catch (const std::exception& e) {
+        end.fatal = QString::fromLocal8Bit(e.what());
     }
     queue.push(std::move(end));
+}
+
+DataSourceSpec csvSpec(const QString& csvFile, const CsvOptions& options)
+{
+    DataSourceSpec spec;
+    spec.kind = DataSourceSpec::Kind::Csv;
+    spec.path = csvFile;
+    spec.csv = options;
+    return spec;
 }
 
 // What became of one record.
@@ -292,7 +328,7 @@ public:
                 const Picture& pic = p.photos[photo++];
                 m_items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
             } else {
-                m_items[i]->setvValue(p.record.fields[qsizetype(i)]);
+                m_items[i]->setvValue(p.record.text(int(i)));
             }
         }
         // A value its barcode cannot hold: reported, and no page used.
@@ -448,81 +484,71 @@ CardBatch::CardBatch(CPrintTemplatePtr tpl)
 
 qint64 CardBatch::countRecords(const QString& csvFile, const CsvOptions& options)
 {
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    CsvReader reader(&f, options);
-    QString error;
-    if (!reader.readHeader(&error))
-        return -1;
-    CsvRecord r;
-    qint64 n = 0;
-    while (reader.next(r))
-        ++n;
-    return n;
+    return countRecords(csvSpec(csvFile, options));
+}
+
+qint64 CardBatch::countRecords(const DataSourceSpec& source)
+{
+    try {
+        return DataSource::open(source)->count();
+    } catch (const KytError&) {
+        return -1; // unreadable: the caller reports what it tried to read
+    }
 }
 
 bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
     QString* error, const CsvOptions& options)
 {
-    if (!QFileInfo(csvFile).isFile()) {
-        *error = QStringLiteral("%1: %2").arg(csvFile,
-            QFileInfo::exists(csvFile) ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
-        return false;
-    }
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        return false;
-    }
-    CsvReader reader(&f, options);
-    if (!reader.readHeader(error)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, *error);
-        return false;
-    }
-    CsvRecord r;
-    qint64 seen = 0; // the reader clears the record at the end
-    while (reader.next(r)) {
-        seen = r.number;
-        if (r.number < record)
-            continue;
+    return recordData(csvSpec(csvFile, options), record, t, data, error);
+}
+
+bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    QString* error, const PasswordPrompt& prompt)
+{
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
+        const QString name = spec.displayName();
+        DataRecord r;
+        if (!source->record(std::max<qint64>(record, 1), r)) {
+            *error = QStringLiteral("%1: there is no record %2 (%3 %4)")
+                         .arg(name)
+                         .arg(record)
+                         .arg(spec.isDatabase() ? QStringLiteral("it holds") : QStringLiteral("the file holds"))
+                         .arg(source->count());
+            return false;
+        }
         if (!r.error.isEmpty()) {
-            *error = QStringLiteral("%1: record %2 (line %3): %4").arg(csvFile).arg(r.number).arg(r.line).arg(r.error);
+            *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error);
             return false;
         }
         if (r.empty) {
-            *error = QStringLiteral("%1: record %2 (line %3) is empty").arg(csvFile).arg(r.number).arg(r.line);
+            *error = QStringLiteral("%1: %2 is empty").arg(name, r.where());
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
-        const QString folder = QFileInfo(csvFile).absolutePath();
-        for (qsizetype i = 0; i < reader.header().size(); ++i) {
-            const QString& name = reader.header()[i];
-            QVariant value = r.fields[i];
-            if (photos.contains(name, Qt::CaseInsensitive)) {
-                const QString path = r.fields[i].trimmed();
+        const QStringList& fields = source->fieldNames();
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QString& field = fields[i];
+            QVariant value = r.text(int(i));
+            if (photos.contains(field, Qt::CaseInsensitive)) {
                 value = QString();
-                if (!path.isEmpty()) {
-                    QString why;
-                    const Picture p = cardjob::readPhoto(cardjob::resolvePath(path, folder), &why);
-                    if (p.isNull()) {
-                        *error = QStringLiteral("%1: record %2 (line %3): %4")
-                                     .arg(csvFile)
-                                     .arg(r.number)
-                                     .arg(r.line)
-                                     .arg(why);
-                        return false;
-                    }
-                    value = QVariant::fromValue(p);
+                QString why;
+                const Picture p = source->photo(r, int(i), &why);
+                if (!why.isEmpty()) {
+                    *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), why);
+                    return false;
                 }
+                if (!p.isNull())
+                    value = QVariant::fromValue(p);
             }
-            data.Add(name, value);
-            data.Item(name)->setvValue(value);
+            data.Add(field, value);
+            data.Item(field)->setvValue(value);
         }
         return true;
+    } catch (const KytError& e) {
+        *error = e.description();
+        return false;
     }
-    *error = QStringLiteral("%1: there is no record %2 (the file holds %3)").arg(csvFile).arg(record).arg(seen);
-    return false;
 }
 
 namespace
@@ -532,14 +558,14 @@ namespace
 // threads, each into a document of its own, and the documents are joined in
 // input order; records are counted and reported in input order as their run
 // is done.
-CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options, const QString& csvFile,
-    Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded, const QStringList& header,
-    const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto, CardBatch::Result& result,
-    const std::function<bool(const Outcome&)>& account)
+CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options,
+    const DataSourceSpec& source, Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded,
+    const QStringList& header, const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto,
+    CardBatch::Result& result, const std::function<bool(const Outcome&)>& account)
 {
     const size_t chunkRecords = size_t(std::max(1, options.partRecords));
     const size_t maxInFlight = size_t(jobs) * 2 + 1;
-    const QString folder = QFileInfo(csvFile).absolutePath();
+    const QString folder = sourceFolder(source);
     const CPrintTemplate::Fields fields = model.fields();
     const QString title = printer.documentName();
     const QSizeF paper = printer.paperInches();
@@ -608,7 +634,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 CardJobSurface guard(*part);
                 drawer.restart();
                 for (Prepared& p : chunk->records) {
-                    loadPhotos(p, photoColumns, folder, cache);
+                    loadPhotos(p, photoColumns, header, folder, cache, options.jpegPassThrough);
                     chunk->outcomes.push_back(drawer.draw(p, guard));
                     p = Prepared(); // its photos stay only in the cache
                     if (!chunk->outcomes.back().fatal.isEmpty())
@@ -656,7 +682,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             if (t.joinable())
                 t.join();
     } };
-    threads.emplace_back(readRecords, csvFile, photoColumns, options, std::ref(queue), false);
+    threads.emplace_back(readRecords, source, photoColumns, header, options, std::ref(queue), false);
     for (int i = 0; i < jobs; ++i)
         threads.emplace_back(drawChunks);
 
@@ -761,6 +787,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
 
 CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
 {
+    return run(csvSpec(csvFile, m_options.csv), surface);
+}
+
+CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, const PasswordPrompt& prompt)
+{
     Result result;
     if (!m_tpl) {
         result.fatal = QStringLiteral("no template");
@@ -769,31 +800,26 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     // The header first, so the photo columns are known before the worker starts.
     std::vector<int> photoColumns;
     QStringList header;
-    {
-        QFile f(csvFile);
-        if (!f.open(QIODevice::ReadOnly)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-            return result;
-        }
-        CsvReader reader(&f, m_options.csv);
-        QString error;
-        if (!reader.readHeader(&error)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-            return result;
-        }
-        header = reader.header();
-        // A CSV whose columns are not the template's fields would print a
+    DataSourceSpec source = spec;
+    try {
+        const std::unique_ptr<DataSource> opened = DataSource::open(spec, prompt);
+        source = opened->spec(); // the reading thread connects with what worked here
+        header = opened->fieldNames();
+        // A source whose columns are not the template's fields would print a
         // batch of blank cards.
         result.missingFields = preflight::missingFields(*m_tpl, header);
         if (!result.missingFields.isEmpty() && !m_options.allowMissingFields) {
-            result.fatal = preflight::missingFieldsMessage(csvFile, result.missingFields, header);
+            result.fatal = preflight::missingFieldsMessage(spec.displayName(), result.missingFields, header);
             return result;
         }
         for (const QString& name : cardjob::photoFieldNames(*m_tpl)) {
-            const int c = reader.column(name);
+            const int c = opened->column(name);
             if (c >= 0)
                 photoColumns.push_back(c);
         }
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        return result;
     }
     std::vector<bool> isPhoto(size_t(header.size()), false);
     for (int c : photoColumns)
@@ -840,7 +866,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             // A template made in memory that a file cannot hold: drawn on one core.
         }
         if (!encoded.isEmpty())
-            return runInParts(*m_tpl, m_options, csvFile, surface, *printer, jobs, encoded, header, photoColumns,
+            return runInParts(*m_tpl, m_options, source, surface, *printer, jobs, encoded, header, photoColumns,
                 isPhoto, result, account);
     }
 
@@ -857,7 +883,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             if (thread.joinable())
                 thread.join();
         }
-    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue), true) };
+    } worker { queue, std::thread(readRecords, source, photoColumns, header, m_options, std::ref(queue), true) };
 
     CardJobSurface guard(surface);
     // Whatever goes wrong while a page is made (a surface or a sink that

@@ -4,8 +4,15 @@
 // complete, and CardBatch, which prints one card per record of a CSV file
 // into one streamed document.
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
+#include "errors/CError.h"
 #include "jobs/CardJobInputs.h"
+#include "platform/Picture.h"
+#include "template/CPrintData.h"
+#include "template/CPrintTemplate.h"
+#include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -65,7 +72,7 @@ class KYTCORE_EXPORT CardBatch
 public:
     struct Failure {
         qint64 record = 0; // 1-based data record
-        qint64 line = 0; // line of the CSV file
+        qint64 line = 0; // line of the CSV file (0 for other sources)
         QString message;
     };
     struct Result {
@@ -121,13 +128,21 @@ public:
 
     // Prints every record, then ends the document (EndDoc).
     Result run(const QString& csvFile, Surface& surface);
+    // The same for any data source (a CSV source takes its own csv options).
+    // A photo column holds a picture path, or the picture's bytes in a
+    // binary column. A database connection is opened on the reading thread
+    // too, with the password the first one used.
+    Result run(const DataSourceSpec& source, Surface& surface, const PasswordPrompt& prompt = {});
 
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
     static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
+    static qint64 countRecords(const DataSourceSpec& source);
     // The values of one data record (1-based) as print data, photos loaded;
     // false with the reason in *error (an empty record is refused too).
     static bool recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
         QString* error, const CsvOptions& options = {});
+    static bool recordData(const DataSourceSpec& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
+        QString* error, const PasswordPrompt& prompt = {});
 
 private:
     CPrintTemplatePtr m_tpl;

@@ -17,10 +17,6 @@
 namespace kyt::cardjob
 {
 
-// The 32 x 32, 24-bit smiling face photo objects show when they have no
-// photo of their own.
-KYTCORE_EXPORT Picture placeholderPhoto();
-
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
 class KYTCORE_EXPORT QuietError
@@ -77,7 +73,7 @@ inline constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
 QString photoProblem(const QString& path);
 // A photo file, within the bounds above. Null, with the reason in *error,
 // when it cannot be used.
-Picture readPhoto(const QString& path, QString* error);
+KYTCORE_PRIVATE_EXPORT Picture readPhoto(const QString& path, QString* error);
 
 // The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
 // joins: a JPEG the document can hold as it is is not decoded
@@ -85,7 +81,7 @@ Picture readPhoto(const QString& path, QString* error);
 Picture readPhotoForDocument(const QString& path, QString* error);
 
 // Resolves a picture path given in a data file relative to that file's folder.
-QString resolvePath(const QString& value, const QString& baseFolder);
+KYTCORE_PRIVATE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
 
 // One side of the card in inches.
 KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);

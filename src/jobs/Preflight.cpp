@@ -356,15 +356,19 @@ public:
         logos();
         if (!m_options.dataFile.isEmpty())
             withDataStream();
-        else if (!m_options.csvFile.isEmpty())
-            withCsv();
+        else if (!m_options.csvFile.isEmpty() || hasSource())
+            withSource();
         else
             withoutData();
         summary();
     }
 
 private:
-    bool withData() const { return !m_options.dataFile.isEmpty() || !m_options.csvFile.isEmpty(); }
+    bool hasSource() const
+    {
+        return m_options.source.kind != DataSourceSpec::Kind::None || !m_options.source.path.isEmpty();
+    }
+    bool withData() const { return !m_options.dataFile.isEmpty() || !m_options.csvFile.isEmpty() || hasSource(); }
 
     // Every boxed object on the card (both sides of a two-sided one).
     void layoutBounds()
@@ -529,14 +533,14 @@ private:
     }
 
     // The CSV's columns against the fields used.
-    void csvColumns(const QStringList& header)
+    void csvColumns(const QStringList& header, const QString& sourceName)
     {
         const QStringList missing = missingFields(*m_t, header);
         if (!missing.isEmpty())
-            m_c.problem(QStringLiteral("fields"), missingFieldsMessage(m_options.csvFile, missing, header));
+            m_c.problem(QStringLiteral("fields"), missingFieldsMessage(sourceName, missing, header));
         else
             m_c.ok(QStringLiteral("fields"),
-                QStringLiteral("%1 used, all among the CSV's %2")
+                QStringLiteral("%1 used, all among the source's %2")
                     .arg(Counted(m_used.size(), "field"), Counted(header.size(), "column")));
         QStringList unused;
         for (const QString& column : header)
@@ -573,31 +577,47 @@ private:
         return QString();
     }
 
-    void withCsv()
+    // A CSV file (--csv) or any other data source (--source).
+    void withSource()
     {
-        const QString& csv = m_options.csvFile;
-        QFile f(csv);
-        if (!QFileInfo(csv).isFile() || !f.open(QIODevice::ReadOnly)) {
-            m_c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(csv));
+        DataSourceSpec spec = m_options.source;
+        if (!hasSource()) {
+            spec.kind = DataSourceSpec::Kind::Csv;
+            spec.path = m_options.csvFile;
+            spec.csv = m_options.csv;
+            if (!QFileInfo(m_options.csvFile).isFile()) {
+                m_c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(m_options.csvFile));
+                return;
+            }
+        }
+        const QString sourceName = spec.displayName();
+        std::unique_ptr<DataSource> source;
+        try {
+            source = DataSource::open(spec);
+        } catch (const KytError& e) {
+            m_c.problem(QStringLiteral("data"), e.description());
             return;
         }
-        CsvReader reader(&f, m_options.csv);
-        QString error;
-        if (!reader.readHeader(&error)) {
-            m_c.problem(QStringLiteral("data"), QStringLiteral("%1: %2").arg(csv, error));
-            return;
-        }
-        const QStringList header = reader.header();
-        csvColumns(header);
-        const QString folder = QFileInfo(csv).absolutePath();
+        const QStringList header = source->fieldNames();
+        csvColumns(header, sourceName);
+        const QString folder = source->folder();
         qint64 records = 0, empty = 0, damaged = 0;
         auto data = std::make_shared<CPrintData>();
-        CsvRecord r;
-        while (reader.next(r)) {
+        DataRecord r;
+        // A source that fails while read is a finding, as a damaged record is.
+        auto nextRecord = [&] {
+            try {
+                return source->next(r);
+            } catch (const KytError& e) {
+                m_c.problem(QStringLiteral("data"), e.description());
+                return false;
+            }
+        };
+        while (nextRecord()) {
             ++records;
             if (r.number > m_options.maxRecords)
                 continue;
-            const QString which = QStringLiteral("record %1 (line %2)").arg(r.number).arg(r.line);
+            const QString which = r.where();
             if (!r.warning.isEmpty())
                 m_c.warning(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.warning));
             if (r.empty) {
@@ -611,11 +631,24 @@ private:
             }
             bool photosOk = true;
             for (qsizetype i = 0; i < header.size(); ++i) {
-                QVariant value = r.fields[i];
+                QVariant value = r.text(int(i));
                 if (m_photos.contains(header[i], Qt::CaseInsensitive)) {
-                    const QString path = r.fields[i].trimmed();
-                    value = path.isEmpty() ? QVariant(QString())
-                                           : csvPhoto(cardjob::resolvePath(path, folder), which, &photosOk);
+                    if (r.values[i].typeId() == QMetaType::QByteArray) {
+                        // Image bytes are decoded: there is no file to probe.
+                        value = QString();
+                        QString why;
+                        const Picture p = source->photo(r, int(i), &why);
+                        if (!why.isEmpty()) {
+                            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                            photosOk = false;
+                        } else if (!p.isNull()) {
+                            value = QVariant::fromValue(p);
+                        }
+                    } else {
+                        const QString path = r.text(int(i)).trimmed();
+                        value = path.isEmpty() ? QVariant(QString())
+                                               : csvPhoto(cardjob::resolvePath(path, folder), which, &photosOk);
+                    }
                 }
                 data->Add(header[i], value);
                 data->Item(header[i])->setvValue(value);
@@ -628,7 +661,7 @@ private:
                     .arg(m_options.maxRecords)
                     .arg(Counted(records, "record")));
         if (records == empty)
-            m_c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(csv));
+            m_c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(sourceName));
         else if (damaged == 0)
             m_c.ok(QStringLiteral("records"),
                 empty == 0 ? QStringLiteral("%1, none empty or damaged").arg(Counted(records, "record"))

@@ -224,6 +224,10 @@ public:
     // other failures are reported under " Render".
     bool Render(
         Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData = nullptr, float sgXOffset = 0, float sgYOffset = 0);
+    // The front side's background alone (its colour, else its picture
+    // fitted), with the card's top-left corner at left, top in inches. The
+    // designer shows it under the objects it draws one by one.
+    void RenderBackground(Surface& oPrinter, double left, double top);
 
     // --- Internal access for the library's file and drawing code ------------
     Fields& fields() { return m_f; }

@@ -15,6 +15,23 @@
 namespace kyt
 {
 
+void CPrintTemplate::RenderBackground(Surface& oPrinter, double left, double top)
+{
+    const double S = m_f.Scalor;
+    const double W = m_f.Width * S;
+    const double H = m_f.Height * S;
+    if (m_f.BackgroundColor != -1) {
+        oPrinter.Line(
+            left, top, left + W, top + H, static_cast<quint32>(m_f.BackgroundColor), Surface::LineKind::FilledBox);
+    } else if (m_f.Picture.Type() > 0) {
+        const double pw = m_f.Picture.Width();
+        const double ph = m_f.Picture.Height();
+        m_f.PictureScale = GetFitFactor(pw, ph, W, H);
+        // Aspect kept, in the front side's top-left corner.
+        oPrinter.PaintPicture(m_f.Picture, left, top, m_f.PictureScale * pw, m_f.PictureScale * ph);
+    }
+}
+
 bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrintData, float sgXOffset, float sgYOffset)
 {
     // Barcode objects name the project's own fonts; any host gets them.
@@ -63,16 +80,7 @@ bool CPrintTemplate::Render(Surface& oPrinter, std::shared_ptr<CPrintData> oPrin
             passOver([&] { oPrinter.Line(left, top, right, bottom, 0xFFFFFFu, Surface::LineKind::FilledBox); });
         }
 
-        if (m_f.BackgroundColor != -1) {
-            oPrinter.Line(
-                left, top, right, top + H, static_cast<quint32>(m_f.BackgroundColor), Surface::LineKind::FilledBox);
-        } else if (m_f.Picture.Type() > 0) {
-            const double pw = m_f.Picture.Width();
-            const double ph = m_f.Picture.Height();
-            m_f.PictureScale = GetFitFactor(pw, ph, W, H);
-            // Aspect kept, in the front side's top-left corner.
-            oPrinter.PaintPicture(m_f.Picture, left, top, m_f.PictureScale * pw, m_f.PictureScale * ph);
-        }
+        RenderBackground(oPrinter, left, top);
 
         // A copy, so an object's drawing cannot pull the collection from
         // under the loop.

@@ -72,5 +72,22 @@ for pdf in "${pdfs[@]}"; do
   echo "designer_print_cups: $pdf"
   [[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$pdf"
 done
+
+# Print Records: records 2 to 4 of a data source as one job of three pages.
+rtitle="${title}r"
+log=$(env KYT_CUPS_QUEUE="$queue" KYT_CUPS_TITLE="$rtitle" "$bin" --gtest_filter='WithData.RangeGoesToTheQueueAsOneJob' 2>&1)
+echo "$log" | grep -q '\[       OK \] WithData.RangeGoesToTheQueueAsOneJob' || { echo "$log" | tail -n 20; fail "printing records 2 to 4 failed"; }
+rpdf=""
+for _ in $(seq 1 120); do
+  rpdf=$(find "$outdir" -maxdepth 1 -name "*${rtitle}*.pdf" -newer "$marker" -size +0 2>/dev/null | head -n1)
+  [[ -n "$rpdf" ]] && break
+  sleep 0.5
+done
+[[ -n "$rpdf" ]] || { lpstat -o "$queue" >&2; fail "no PDF named after $rtitle"; }
+sleep 1
+check_pages "$rpdf" 3
+echo "designer_print_cups: $rpdf"
+[[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$rpdf"
+
 echo "designer_print_cups: ok"
 exit 0
