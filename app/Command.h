@@ -2,16 +2,20 @@
 // Command registry of the kytpreview program. A command file defines its
 // handler and registers it with a static Command::Registration.
 
+#include "cli/OptionTable.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kyt
 {
+class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
+struct DataSourceSpec;
 }
 
 namespace kyt::cli
@@ -36,6 +40,12 @@ const std::vector<Command>& commands();
 // Small helpers shared by the commands.
 void printOut(const QString& text); // standard output, with a newline
 void printErr(const QString& text); // standard error, with a newline
+// Parses a command's arguments with its option table (cli/CommandTables.cpp);
+// 0, or 2 after the usage error was reported.
+int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out);
+// "unknown action 'lst'; did you mean list?; " for a command with actions
+// (empty for an empty word).
+QString unknownAction(const QString& command, const QString& word);
 // Value of --name VALUE or --name=VALUE; removes both from args.
 bool takeOption(QStringList& args, const QString& name, QString* value);
 // Presence of a flag --name; removes it from args.
@@ -52,6 +62,11 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
 // --encoding NAME and --delimiter D into *options; a usage error's exit
 // code (2, reported) or 0.
 int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options);
+// --source URL (and --query SQL for a database) into *spec, with the CSV
+// options a CSV source reads with; *given tells whether --source was there.
+// A usage error's exit code (2, reported) or 0.
+int takeSourceOptions(
+    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.
@@ -63,5 +78,25 @@ int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
+
+// A window run that nobody watches (--screenshot): for the life of the
+// object every message box, error reports included, is written to standard
+// error in one line ("kytpreview COMMAND: ...") and takes its default
+// answer instead of waiting. Installed before the window's own dialogs.
+class UnattendedMessages
+{
+public:
+    explicit UnattendedMessages(const QString& command);
+    ~UnattendedMessages();
+    UnattendedMessages(const UnattendedMessages&) = delete;
+    UnattendedMessages& operator=(const UnattendedMessages&) = delete;
+    // How many messages were written: any means the run failed.
+    int count() const;
+
+private:
+    struct Box;
+    std::shared_ptr<Box> m_box;
+    std::shared_ptr<IMessageBox> m_previous;
+};
 
 } // namespace kyt::cli

@@ -8,6 +8,8 @@
 #define ZX_USE_UTF8 1
 #endif
 #include <QImage>
+#include <QPainter>
+#include <QPolygon>
 #include <QStringList>
 #include <ZXing/ReadBarcode.h>
 
@@ -19,7 +21,7 @@ inline QStringList readSymbols(const QImage& picture)
     QStringList found;
     if (picture.isNull())
         return found;
-    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     ZXing::DecodeHints hints;
     hints.setTryHarder(true);
     hints.setTryRotate(true);
@@ -29,11 +31,32 @@ inline QStringList readSymbols(const QImage& picture)
     // linear symbol found again in a downscaled copy of a wide picture; the
     // pictures here are at print resolution, where no copy is needed.
     hints.setTryDownscale(false);
-    const ZXing::ImageView view(
-        grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum, int(grey.bytesPerLine()));
-    for (const ZXing::Result& r : ZXing::ReadBarcodes(view, hints))
-        if (r.isValid())
+    // It may also miss a Data Matrix beside another symbol: what was read is
+    // painted over and the picture read again, until nothing new is found.
+    for (int pass = 0; pass < 8; ++pass) {
+        const ZXing::ImageView view(
+            grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum, int(grey.bytesPerLine()));
+        const ZXing::Results results = ZXing::ReadBarcodes(view, hints);
+        QPainter cover;
+        int added = 0;
+        for (const ZXing::Result& r : results) {
+            if (!r.isValid())
+                continue;
             found.append(QString::fromStdString(r.text()));
+            ++added;
+            QPolygon area;
+            for (int i = 0; i < 4; ++i)
+                area << QPoint(r.position()[i].x, r.position()[i].y);
+            if (!cover.isActive())
+                cover.begin(&grey);
+            // A few dots more, for the edge modules; the quiet zone keeps
+            // neighbours further away.
+            const int margin = 8;
+            cover.fillRect(area.boundingRect().adjusted(-margin, -margin, margin, margin), Qt::white);
+        }
+        if (added == 0)
+            break;
+    }
     return found;
 }
 

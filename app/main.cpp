@@ -1,8 +1,11 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
+#include "cli/OptionTable.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "errors/CError.h"
+#include "errors/MessageBox.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "jobs/Preflight.h"
 #include "kyt/Version.h"
 #include "template/CPrintData.h"
@@ -15,8 +18,10 @@
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <unistd.h>
 
 namespace kyt::cli
@@ -32,11 +37,21 @@ std::vector<Command>& registry()
 
 void printUsage()
 {
-    QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
+    QString text = programHelp();
+    QString untabled;
     for (const Command& c : commands())
-        text += QStringLiteral("  %1 %2\n").arg(c.name, -8).arg(c.synopsis);
-    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command.\n");
+        if (!findCommandSpec(c.name))
+            untabled += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.synopsis);
+    text.insert(text.indexOf(QStringLiteral("\n\nkytpreview COMMAND --help")) + 1, untabled);
     std::fputs(qPrintable(text), stdout);
+}
+
+// The help of one command: from its table, or its own text while it has none.
+QString commandHelp(const Command& c)
+{
+    if (const CommandSpec* spec = findCommandSpec(c.name))
+        return helpText(*spec).trimmed();
+    return QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(c.name, c.synopsis, c.help);
 }
 
 // What keeps Qt from opening a window (empty when nothing does). Without a
@@ -57,6 +72,63 @@ QString missingDisplay()
     qputenv("QT_QPA_PLATFORM", "wayland");
     return QString();
 }
+
+// While the window application starts, Qt's platform messages are held:
+// when no platform can start (DISPLAY names a display that does not
+// answer) Qt ends with a fatal message, which becomes the one-line "no
+// display" error instead of an abort.
+struct StartingWindow {
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+    static inline QString command;
+    static inline QList<Held> held;
+    static inline QtMessageHandler previous = nullptr;
+    static inline std::mutex lock; // Qt may speak from its own threads
+
+    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type != QtFatalMsg) {
+            const std::lock_guard<std::mutex> guard(lock);
+            held.append({ type, QByteArray(context.category), text });
+            return;
+        }
+        const QString display = qEnvironmentVariable("DISPLAY");
+        const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
+        const QString why = platform == QLatin1String("xcb") && !display.isEmpty()
+            ? QStringLiteral("DISPLAY %1 does not answer").arg(display)
+            : QStringLiteral("Qt's %1 platform could not start").arg(platform);
+        printErr(QStringLiteral("kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
+                                "runs it without a screen, e.g. for --screenshot")
+                     .arg(command, why));
+        std::fflush(stdout);
+        std::_Exit(1);
+    }
+
+    explicit StartingWindow(const QString& name)
+    {
+        command = name;
+        previous = qInstallMessageHandler(handler);
+    }
+    // Started: what Qt said meanwhile goes where it would have gone.
+    ~StartingWindow()
+    {
+        qInstallMessageHandler(previous);
+        const std::lock_guard<std::mutex> guard(lock);
+        for (const Held& h : held) {
+            if (!previous)
+                break;
+            const QMessageLogContext context(
+                nullptr, 0, nullptr, h.category.isEmpty() ? "default" : h.category.constData());
+            previous(h.type, context, h.text);
+        }
+        held.clear();
+    }
+    StartingWindow(const StartingWindow&) = delete;
+    StartingWindow& operator=(const StartingWindow&) = delete;
+};
 
 // Commands that only read and write text (no drawing, no fonts, no
 // pictures) start a core application: no platform plugin is loaded and no
@@ -111,6 +183,24 @@ bool takeOption(QStringList& args, const QString& name, QString* value)
     return false;
 }
 
+int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out)
+{
+    const CommandSpec* spec = findCommandSpec(command);
+    Q_ASSERT(spec);
+    return parseArguments(*spec, args, out);
+}
+
+QString unknownAction(const QString& command, const QString& word)
+{
+    const CommandSpec* spec = findCommandSpec(command);
+    if (word.isEmpty() || !spec)
+        return QString();
+    const QStringList near = closestNames(word, spec->actions);
+    return QStringLiteral("unknown action '%1'%2; ")
+        .arg(word,
+            near.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or "))));
+}
+
 bool takeFlag(QStringList& args, const QString& name)
 {
     return args.removeAll(name) > 0;
@@ -157,6 +247,38 @@ int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* option
     return 0;
 }
 
+int takeSourceOptions(
+    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given)
+{
+    QString url, query;
+    *given = takeOption(args, QStringLiteral("--source"), &url);
+    const bool hasQuery = takeOption(args, QStringLiteral("--query"), &query);
+    if (hasQuery && !*given)
+        return fail(command, QStringLiteral("--query goes with --source sqlite:FILE or --source postgresql://..."), 2);
+    if (!*given)
+        return 0;
+    try {
+        *spec = DataSourceSpec::parse(url);
+    } catch (const KytError& e) {
+        return fail(command, QStringLiteral("--source %1").arg(e.description()), 2);
+    }
+    if (hasQuery) {
+        if (spec->kind == DataSourceSpec::Kind::None)
+            spec->kind = DataSourceSpec::Kind::Sqlite;
+        if (!spec->isDatabase())
+            return fail(command, QStringLiteral("--query needs a database source (sqlite: or postgresql:)"), 2);
+        if (!spec->table.isEmpty())
+            return fail(command, QStringLiteral("--query and a table in the URL exclude each other"), 2);
+        spec->query = query;
+    }
+    // --encoding and --delimiter apply to a CSV source as to --csv.
+    if (csv.encoding != CsvOptions::Encoding::Auto)
+        spec->csv.encoding = csv.encoding;
+    if (csv.delimiter != 0)
+        spec->csv.delimiter = csv.delimiter;
+    return 0;
+}
+
 QString allowMissingHint()
 {
     return QStringLiteral("; --allow-missing-fields prints anyway");
@@ -183,6 +305,36 @@ int readDataFile(
     if (!cardjob::loadDataStreamFile(file, t, data, &error))
         return fail(command, error);
     return checkFields(command, t, data, file, allowMissing);
+}
+
+struct UnattendedMessages::Box : IMessageBox {
+    QString command;
+    int shown = 0;
+    int Show(const MessageRequest& request) override
+    {
+        QString text = request.summary.isEmpty() ? request.prompt : request.summary;
+        text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        printErr(QStringLiteral("kytpreview %1: %2").arg(command, text.trimmed()));
+        ++shown;
+        return messageDefaultAnswer(request.style);
+    }
+};
+
+UnattendedMessages::UnattendedMessages(const QString& command)
+    : m_box(std::make_shared<Box>())
+{
+    m_box->command = command;
+    m_previous = setMessageBox(m_box);
+}
+
+UnattendedMessages::~UnattendedMessages()
+{
+    setMessageBox(m_previous);
+}
+
+int UnattendedMessages::count() const
+{
+    return m_box->shown;
 }
 
 } // namespace kyt::cli
@@ -220,12 +372,14 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     std::unique_ptr<QCoreApplication> app;
-    if (window)
+    if (window) {
+        StartingWindow starting(cmd->name);
         app = std::make_unique<QApplication>(argc, argv);
-    else if (textOnly(cmd ? cmd->name : word, wantsHelp))
+    } else if (textOnly(cmd ? cmd->name : word, wantsHelp)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
-    else
+    } else {
         app = std::make_unique<QGuiApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
@@ -240,12 +394,19 @@ int main(int argc, char** argv)
         return 0;
     }
     if (!cmd) {
-        printErr(QStringLiteral("kytpreview: unknown command '%1' (see kytpreview --help)").arg(word));
+        QStringList names;
+        for (const Command& c : commands())
+            names << c.name;
+        const QStringList near = closestNames(word, names);
+        printErr(QStringLiteral("kytpreview: unknown command '%1'%2 (see kytpreview --help)")
+                     .arg(word,
+                         near.isEmpty() ? QString()
+                                        : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or ")))));
         return 2;
     }
     QStringList args = QCoreApplication::arguments().mid(2);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        printOut(QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(cmd->name, cmd->synopsis, cmd->help));
+        printOut(commandHelp(*cmd));
         return 0;
     }
     return cmd->run(args);

@@ -4,8 +4,8 @@
     check_layers.py SRC_DIR [QT_HEADERS_DIR]
 
 A folder may include its own folder and the folders below it, in this order:
-util < errors < platform < barcode < objects < template < settings < jobs
-< platform/widgets < dialogs < designer < control. The folders up to jobs
+util < errors < platform < barcode < objects < template < settings < data
+< jobs < platform/widgets < dialogs < designer < control. The folders up to jobs
 build the core library, which must not include a QtWidgets or
 QtPrintSupport header. Prints every offending line; exit status 1 if any.
 """
@@ -13,7 +13,7 @@ import os
 import re
 import sys
 
-LAYERS = ["util", "errors", "platform", "barcode", "objects", "template", "settings", "jobs",
+LAYERS = ["util", "errors", "platform", "barcode", "objects", "template", "settings", "data", "jobs",
           "platform/widgets", "dialogs", "designer", "control"]
 CORE = set(LAYERS[:LAYERS.index("jobs") + 1])
 WIDGET_MODULES = ("QtWidgets", "QtPrintSupport", "QtOpenGLWidgets")

@@ -117,19 +117,17 @@ QString svgOf(
     return svg;
 }
 
-int symbolFile(QStringList args)
+int symbolFile(const ParsedArgs& a, const QStringList& args)
 {
-    QString out, sizeText, dpiText, ecText, textPlace, rotateText, moduleText, font = QStringLiteral("Arial"),
-                                                                               fontSizeText;
-    takeOption(args, QStringLiteral("-o"), &out);
-    takeOption(args, QStringLiteral("--size"), &sizeText);
-    takeOption(args, QStringLiteral("--dpi"), &dpiText);
-    takeOption(args, QStringLiteral("--ec"), &ecText);
-    takeOption(args, QStringLiteral("--text"), &textPlace);
-    takeOption(args, QStringLiteral("--rotate"), &rotateText);
-    takeOption(args, QStringLiteral("--module"), &moduleText);
-    takeOption(args, QStringLiteral("--font"), &font);
-    takeOption(args, QStringLiteral("--font-size"), &fontSizeText);
+    const QString out = a.value(QStringLiteral("output"));
+    const QString sizeText = a.value(QStringLiteral("size"));
+    const QString dpiText = a.value(QStringLiteral("dpi"));
+    const QString ecText = a.value(QStringLiteral("ec"));
+    const QString textPlace = a.value(QStringLiteral("text"));
+    const QString rotateText = a.value(QStringLiteral("rotate"));
+    const QString moduleText = a.value(QStringLiteral("module"));
+    const QString font = a.has(QStringLiteral("font")) ? a.value(QStringLiteral("font")) : QStringLiteral("Arial");
+    const QString fontSizeText = a.value(QStringLiteral("font-size"));
     if (int rc = checkArguments(Me, args, args.size() == 2, QStringLiteral("TYPE and TEXT")))
         return rc;
     const Symbology* s = symbologyNamed(args[0]);
@@ -244,33 +242,20 @@ int symbolFile(QStringList args)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString symbol;
-    if (takeOption(args, QStringLiteral("--symbol"), &symbol)) {
-        args.prepend(symbol);
-        return symbolFile(args);
-    }
-    return fontString(args);
+    ParsedArgs a;
+    if (int rc = parseCommandLine(Me, argsIn, &a))
+        return rc;
+    if (a.has(QStringLiteral("symbol")))
+        return symbolFile(a, QStringList { a.value(QStringLiteral("symbol")) } + a.positional);
+    for (const QString& o : { QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("dpi"),
+             QStringLiteral("ec"), QStringLiteral("text"), QStringLiteral("rotate"), QStringLiteral("module"),
+             QStringLiteral("font"), QStringLiteral("font-size") })
+        if (a.has(o))
+            return fail(Me, QStringLiteral("--%1 goes with --symbol (see kytpreview barcode --help)").arg(o), 2);
+    return fontString(a.positional);
 }
 
-const Command::Registration reg({ QStringLiteral("barcode"),
-    QStringLiteral("3of9|128B|128C TEXT  |  --symbol TYPE TEXT -o OUT.png|OUT.svg|OUT.pdf [options]"),
-    QStringLiteral("Prints the string that draws TEXT as a barcode in the barcode font, as\n"
-                   "Windows-1252 code numbers separated by blanks. 3of9 prints the trimmed\n"
-                   "text unchanged (start/stop characters come from the object's prefix and\n"
-                   "postfix); 128B and 128C add the start, check and stop characters.\n\n"
-                   "With --symbol, draws TEXT as one symbol, filling its box with its quiet\n"
-                   "zones, to a PNG picture, an SVG drawing or a PDF page. TYPE is one of:\n  ")
-        + symbolWords()
-        + QStringLiteral("\n(a GS1 type takes AIs in parentheses: \"(01)09501101530003(10)AB12\").\n\n"
-                         "  --size WxH        the box in inches (default 1x1, PDF417 2x1, linear 2x0.75)\n"
-                         "  --dpi N           resolution of a PNG or PDF (default 300); modules cover whole dots\n"
-                         "  --ec N            error correction: QR Code and Aztec 1-4, PDF417 1-9 (level N-1)\n"
-                         "  --text below|above|none   the human-readable line of a linear symbol\n"
-                         "  --font NAME, --font-size PT   its font (default Arial 8)\n"
-                         "  --rotate 0|90|180|270     turned clockwise\n"
-                         "  --module INCHES   a fixed module size instead of as large as fits\n\n"
-                         "Text that the barcode type cannot encode is an error (exit code 1), with the reason."),
-    run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("barcode"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

@@ -2,8 +2,9 @@
 // print job.
 #include "Command.h"
 #include "PrintJob.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "util/Strings.h"
@@ -83,6 +84,17 @@ int run(const QStringList& argsIn)
     options.allowMissingFields = takeFlag(args, QStringLiteral("--allow-missing-fields"));
     if (int rc = takeCsvOptions(Me, args, &options.csv))
         return rc;
+    DataSourceSpec source;
+    bool hasSource = false;
+    if (int rc = takeSourceOptions(Me, args, options.csv, &source, &hasSource))
+        return rc;
+    if (hasSource && hasCsv)
+        return fail(Me, QStringLiteral("--csv and --source exclude each other"), 2);
+    if (!hasSource) {
+        source.kind = DataSourceSpec::Kind::Csv;
+        source.path = csv;
+        source.csv = options.csv;
+    }
     QString rowsText, copiesText;
     if (takeOption(args, QStringLiteral("--rows"), &rowsText)) {
         // A-B, A- (to the end) or A (one record).
@@ -102,7 +114,8 @@ int run(const QStringList& argsIn)
         if (!ok || options.copies < 1 || options.copies > 1000)
             return fail(Me, QStringLiteral("--copies must be a whole number from 1 to 1000"), 2);
     }
-    if (int rc = checkArguments(Me, args, args.size() == 1 && hasCsv, QStringLiteral("TEMPLATE --csv FILE")))
+    if (int rc = checkArguments(Me, args, args.size() == 1 && (hasCsv || hasSource),
+            QStringLiteral("TEMPLATE --csv FILE or TEMPLATE --source URL")))
         return rc;
     if (hasOut == hasQueue)
         return fail(Me, QStringLiteral("give either -o OUT.pdf or --printer NAME"), 2);
@@ -118,7 +131,7 @@ int run(const QStringList& argsIn)
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
         return fail(Me, error);
-    if (!QFileInfo(csv).isFile())
+    if (hasCsv && !QFileInfo(csv).isFile())
         return fail(Me,
             QStringLiteral("%1: %2").arg(
                 csv, QFileInfo::exists(csv) ? QStringLiteral("not a regular file") : QStringLiteral("no such file")));
@@ -127,7 +140,7 @@ int run(const QStringList& argsIn)
     std::unique_ptr<ProgressBar> bar;
     if (tty)
         bar = std::make_unique<ProgressBar>(std::max<qint64>(
-            0, std::min(CardBatch::countRecords(csv, options.csv), options.lastRecord) - options.firstRecord + 1));
+            0, std::min(CardBatch::countRecords(source), options.lastRecord) - options.firstRecord + 1));
 
     if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
         return fail(Me, error);
@@ -150,14 +163,17 @@ int run(const QStringList& argsIn)
     batch.setFailureSink([&](const CardBatch::Failure& f) {
         if (bar)
             bar->clear();
-        fail(Me, QStringLiteral("record %1 (line %2) skipped: %3").arg(f.record).arg(f.line).arg(f.message));
+        fail(Me,
+            (f.line > 0 ? QStringLiteral("record %1 (line %2) skipped: %3").arg(f.record).arg(f.line)
+                        : QStringLiteral("record %1 skipped: %2").arg(f.record))
+                .arg(f.message));
     });
     if (bar)
         batch.setProgressSink([&](qint64 done) { bar->update(done); });
     // The document is ended here, so that a run that printed nothing
     // neither replaces the file nor submits a job.
     CardJobSurface keepOpen(*printer);
-    const CardBatch::Result r = batch.run(csv, keepOpen);
+    const CardBatch::Result r = batch.run(source, keepOpen);
     if (bar) {
         bar->update(r.records, true);
         bar->clear();
@@ -171,10 +187,10 @@ int run(const QStringList& argsIn)
         printErr(QStringLiteral("kytpreview %1: %2 skipped").arg(Me, Counted(r.empty, "empty record")));
     if (r.printed == 0)
         return fail(Me,
-            r.records == r.empty
-                ? QStringLiteral("%1 holds no records%2: nothing printed")
-                      .arg(csv, rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
-                : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
+            r.records == r.empty ? QStringLiteral("%1 holds no records%2: nothing printed")
+                                       .arg(source.displayName(),
+                                           rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
+                                 : QStringLiteral("all %1 records failed: nothing printed").arg(r.records - r.empty));
     try {
         printer->EndDoc();
     } catch (const KytError& e) {
@@ -196,7 +212,8 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg({ QStringLiteral("batch"),
-    QStringLiteral("TEMPLATE --csv FILE (-o OUT.pdf | --printer NAME) [--rows A-B] [--copies N]\n"
+    QStringLiteral("TEMPLATE (--csv FILE | --source URL [--query SQL]) (-o OUT.pdf | --printer NAME)\n"
+                   "         [--rows A-B] [--copies N]\n"
                    "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
                    "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
     QStringLiteral("Prints one card of the template file TEMPLATE per record of a CSV file into\n"
@@ -216,6 +233,13 @@ const Command::Registration reg({ QStringLiteral("batch"),
                    "says otherwise) holds a picture file (JPEG, PNG, BMP, GIF), relative to the\n"
                    "CSV file's folder; an empty value prints the placeholder photo. A picture\n"
                    "used by many records is read once.\n\n"
+                   "  --source URL    the records from another source: csv:FILE, data:FILE (a data\n"
+                   "                  stream file, one record), sqlite:FILE?table=NAME,\n"
+                   "                  postgresql://USER@HOST:PORT/DB?table=NAME (HOST may be a\n"
+                   "                  socket folder, percent-encoded); the password comes from\n"
+                   "                  PGPASSWORD or ~/.pgpass. A photo column may hold the\n"
+                   "                  picture's bytes (BLOB, BYTEA) instead of a file name.\n"
+                   "  --query SQL     with a database source: the records of this SELECT\n"
                    "  -o OUT.pdf      the PDF file (written under a temporary name and renamed\n"
                    "                  when complete)\n"
                    "  --printer NAME  the CUPS queue\n"

@@ -97,17 +97,21 @@ void drawCard(Surface& s, QSizeF card, double dx, double dy)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString out, queue, sizeText, dpiText, title;
-    const bool hasOut
-        = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
-    const bool hasQueue = takeOption(args, QStringLiteral("--printer"), &queue);
-    const bool hasSize = takeOption(args, QStringLiteral("--size"), &sizeText);
-    const bool hasDpi = takeOption(args, QStringLiteral("--dpi"), &dpiText);
-    PrintJobSettings job;
-    if (int rc = takePrintJobOptions(Me, args, job, false))
+    ParsedArgs a;
+    if (int rc = parseCommandLine(Me, argsIn, &a))
         return rc;
-    if (int rc = checkArguments(Me, args, args.isEmpty(), QStringLiteral("no plain arguments")))
+    const QString out = a.value(QStringLiteral("output"));
+    const QString queue = a.value(QStringLiteral("printer"));
+    const QString sizeText = a.value(QStringLiteral("size"));
+    const QString dpiText = a.value(QStringLiteral("dpi"));
+    const bool hasOut = a.has(QStringLiteral("output"));
+    const bool hasQueue = a.has(QStringLiteral("printer"));
+    const bool hasSize = a.has(QStringLiteral("size"));
+    const bool hasDpi = a.has(QStringLiteral("dpi"));
+    PrintJobSettings job;
+    if (int rc = printJobOptions(Me, a, job))
+        return rc;
+    if (int rc = checkArguments(Me, a.positional, a.positional.isEmpty(), QStringLiteral("no plain arguments")))
         return rc;
     if (hasOut == hasQueue)
         return fail(Me, QStringLiteral("give either -o OUT.pdf / OUT.png or --printer QUEUE"), 2);
@@ -173,26 +177,8 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-const Command::Registration reg({ QStringLiteral("calibration-card"),
-    QStringLiteral(
-        "(-o OUT.pdf | -o OUT.png | --printer QUEUE) [--size W,H] [--dpi N] [--offset X,Y] [--tray NAME] [--wait]"),
-    QStringLiteral("Draws a calibration card: a ruler through the centre each way, in millimetres\n"
-                   "from the centre, and a cross at the centre. Printed on a card, the rulers show\n"
-                   "where the printer put the drawing: read the numbers where the card's edges\n"
-                   "cut each ruler (left and top are negative), then\n"
-                   "  X = (right edge + left edge) / 2\n"
-                   "  Y = (bottom edge + top edge) / 2\n"
-                   "are the offsets that bring the drawing back (an edge beyond the ruler's end:\n"
-                   "X = right edge - half the card's width, likewise for Y); store them with\n"
-                   "  kytpreview printers calibrate QUEUE --offset Xmm,Ymm\n"
-                   "Printed again, the cross then sits at the card's centre (docs/printing.md).\n\n"
-                   "  -o OUT.pdf|png   write the card to a file instead (true size; PNG at --dpi)\n"
-                   "  --printer QUEUE  print it on a CUPS queue, moved by the queue's calibration\n"
-                   "  --size W,H       the card's size in inches (default 3.375,2.125)\n"
-                   "  --dpi N          resolution (default 300)\n")
-        + printJobOptionsHelp(false)
-        + QStringLiteral("\nExit status 0 on success, 1 on failure, 2 for wrong arguments."),
-    run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("calibration-card"), QString(), QString(), run });
 
 } // namespace
 } // namespace kyt::cli

@@ -1,7 +1,8 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
 #include "SymbolReader.h"
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
 
@@ -28,6 +29,11 @@ int run(const QStringList& argsIn)
     }
     if (int rc = takeCsvOptions(Me, args, &options.csv))
         return rc;
+    bool hasSource = false;
+    if (int rc = takeSourceOptions(Me, args, options.csv, &options.source, &hasSource))
+        return rc;
+    if (hasSource && (hasCsv || hasData))
+        return fail(Me, QStringLiteral("--source excludes --csv and --data"), 2);
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
         return rc;
     if (hasCsv && hasData)
@@ -49,7 +55,8 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg({ QStringLiteral("check"),
-    QStringLiteral("TEMPLATE [--csv FILE | --data FILE] [--verify] [--dpi N] [--encoding NAME] [--delimiter D]"),
+    QStringLiteral("TEMPLATE [--csv FILE | --data FILE | --source URL [--query SQL]] [--verify] [--dpi N] [--encoding "
+                   "NAME] [--delimiter D]"),
     QStringLiteral("A preflight report, without printing anything: one line per finding, \"ok\"\n"
                    "or \"FAIL\", its topic and what was found.\n\n"
                    "  fields    the fields the template uses (data fields, parse-string\n"
@@ -71,6 +78,7 @@ const Command::Registration reg({ QStringLiteral("check"),
                    "            as render draws it (data fields show their field names). A run\n"
                    "            that rendered no card fails.\n\n"
                    "  --csv FILE, --data FILE   the data the cards will be printed with\n"
+                   "  --source URL              the same from a data source (see batch --help)\n"
                    "  --encoding NAME, --delimiter D   how to read the CSV file (see batch)\n\n"
                    "Exit status 0 only when every check passes, 1 when any fails (the count goes\n"
                    "to standard error), 2 for wrong arguments."),

@@ -4,8 +4,8 @@
 #include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
-#include "jobs/CardJob.h"
 #include "kyt/Version.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/widgets/AppIcon.h"
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <optional>
 
 namespace kyt::cli
 {
@@ -23,9 +24,12 @@ const QString Me = QStringLiteral("kytpreview design");
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString shot;
-    const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("design"), argsIn, &a))
+        return rc;
+    const QStringList& args = a.positional;
+    const QString shot = a.value(QStringLiteral("screenshot"));
+    const bool hasShot = a.has(QStringLiteral("screenshot"));
     if (const int rc
         = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
         return rc;
@@ -35,6 +39,10 @@ int run(const QStringList& argsIn)
         return 1;
     }
 
+    // A screenshot run has nobody to answer a message: it fails instead.
+    std::optional<UnattendedMessages> unattended;
+    if (hasShot)
+        unattended.emplace(QStringLiteral("design"));
     installGuiDialogs();
     QApplication::setWindowIcon(appIcon());
     auto error = std::make_shared<CError>();
@@ -51,12 +59,14 @@ int run(const QStringList& argsIn)
         auto t = std::make_shared<CPrintTemplate>();
         t->setError(error);
         t->ApplyDefaults(&properties);
-        t->setDefaultPhoto(cardjob::placeholderPhoto());
+        t->setDefaultPhoto(placeholderPhoto());
         window.ShowID(t);
         window.setWindowTitle(QLatin1String(ProductName) + QStringLiteral(" Untitiled"));
     } else {
         window.OpenID(QFileInfo(file).absoluteFilePath());
     }
+    if (unattended && unattended->count() > 0)
+        return 1; // said on standard error
     QObject::connect(&window, &frmPreview::windowHidden, qApp, [] { QApplication::quit(); });
     window.show();
     // Start at a size a person can work with; the zoom keys change it.
@@ -68,6 +78,10 @@ int run(const QStringList& argsIn)
 
     if (hasShot) {
         QTimer::singleShot(400, &window, [&] {
+            if (unattended->count() > 0) {
+                QApplication::exit(1);
+                return;
+            }
             const bool ok = window.grab().save(shot);
             if (!ok)
                 printErr(Me + QStringLiteral(": cannot write %1").arg(shot));
@@ -77,12 +91,8 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({ QStringLiteral("design"), QStringLiteral("[TEMPLATE] [--screenshot OUT.png]"),
-    QStringLiteral("Opens the template designer on TEMPLATE, or on a new card with the designer defaults.\n"
-                   "Place objects with the tool bar on the left, style them from their context menu,\n"
-                   "and save with ID > Save. View > Zoom (Ctrl+1..4, Ctrl+0 to fit) changes the scale.\n"
-                   "  --screenshot FILE  save the window as a PNG once it is drawn, then exit"),
-    run, true });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("design"), QString(), QString(), run, true });
 
 } // namespace
 } // namespace kyt::cli

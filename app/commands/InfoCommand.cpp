@@ -122,8 +122,11 @@ void printText(const QJsonObject& j)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    const bool json = takeFlag(args, QStringLiteral("--json"));
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("info"), argsIn, &a))
+        return rc;
+    const QStringList& args = a.positional;
+    const bool json = a.has(QStringLiteral("json"));
     if (args.size() != 1)
         return fail(
             QStringLiteral("info"), QStringLiteral("expected one template file (see kytpreview info --help)"), 2);
@@ -138,17 +141,7 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-const Command::Registration reg({ QStringLiteral("info"), QStringLiteral("FILE [--json]"),
-    QStringLiteral("Reads the template file FILE and prints its page attributes and its design\n"
-                   "objects in collection order with every stored member.\n\n"
-                   "  --json   one JSON object: Width, Height, Scalor, Orientation,\n"
-                   "           BackgroundColor, TargetApplication, Duplex, Picture (null or\n"
-                   "           [width, height] in pixels) and objects, an array of objects\n"
-                   "           holding ObjectType, Name, Index, the members of their class\n"
-                   "           (pictures as Image: null or [width, height]) and TokenString,\n"
-                   "           the object's stored text form (fields end in code 1).\n\n"
-                   "Exit status 0 when the file was read, 1 when it could not be (the reason\n"
-                   "goes to standard error), 2 for wrong arguments."),
-    run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("info"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

@@ -3,8 +3,9 @@
 // is resized.
 #include "Command.h"
 #include "control/Preview.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "platform/OutputFile.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <optional>
 
 namespace kyt::cli
 {
@@ -61,11 +63,19 @@ int run(const QStringList& argsIn)
     CsvOptions csvOptions;
     if (int rc = takeCsvOptions(QStringLiteral("preview"), args, &csvOptions))
         return rc;
-    if (hasCsv != hasRow || (hasCsv && hasData)) {
+    DataSourceSpec source;
+    bool hasSource = false;
+    if (int rc = takeSourceOptions(QStringLiteral("preview"), args, csvOptions, &source, &hasSource))
+        return rc;
+    if (hasSource && (hasData || hasCsv)) {
+        printErr(Me + QStringLiteral(": --source excludes --data and --csv"));
+        return 2;
+    }
+    if ((hasCsv != hasRow && !hasSource) || (hasCsv && hasData)) {
         printErr(Me + QStringLiteral(": --csv FILE and --row N go together, without --data"));
         return 2;
     }
-    qint64 row = 0;
+    qint64 row = hasSource ? 1 : 0;
     if (hasRow) {
         bool ok = false;
         row = rowText.toLongLong(&ok);
@@ -95,6 +105,11 @@ int run(const QStringList& argsIn)
         }
     }
 
+    // A screenshot run has nobody to answer a message: a report (a card
+    // that could not be drawn) fails it instead.
+    std::optional<UnattendedMessages> unattended;
+    if (hasShot)
+        unattended.emplace(QStringLiteral("preview"));
     QWidget window;
     window.setObjectName(QStringLiteral("frmPreviewHost"));
     window.setWindowTitle(QStringLiteral("KYTPreview - %1").arg(QFileInfo(args.first()).fileName()));
@@ -111,27 +126,38 @@ int run(const QStringList& argsIn)
     std::shared_ptr<CPrintData> data;
     if (hasTarget)
         data = preview->CreatePrintData(target);
-    if (hasData || hasCsv) {
+    if (hasData || hasCsv || hasSource) {
         if (!data)
             data = preview->CreatePrintData();
         QString error;
         const bool loaded = hasData ? cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)
+            : hasSource             ? CardBatch::recordData(source, row, *tpl, *data, &error)
                                     : CardBatch::recordData(csvFile, row, *tpl, *data, &error, csvOptions);
         if (!loaded) {
             printErr(Me + QStringLiteral(": ") + error);
             return 1;
         }
-        if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data, hasData ? dataFile : csvFile, allowMissing))
+        if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data,
+                hasData         ? dataFile
+                    : hasSource ? source.displayName()
+                                : csvFile,
+                allowMissing))
             return rc;
     }
     auto* refit = new RefitOnResize(preview, tpl, data);
     window.resize(720, tpl->Duplex() ? 900 : 480);
     window.show();
     refit->refit();
+    if (unattended && unattended->count() > 0)
+        return 1; // said on standard error
 
     if (hasShot) {
         // Let the window reach its size and draw, then save what it shows.
         QTimer::singleShot(300, &window, [&] {
+            if (unattended->count() > 0) {
+                QApplication::exit(1);
+                return;
+            }
             OutputFile file(shot);
             const bool ok = file.isOpen() && window.grab().save(file.device(), "png") && file.commit();
             if (!ok) {
@@ -147,12 +173,15 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg({ QStringLiteral("preview"),
-    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] [--target PROGID] [--screenshot OUT.png]"),
+    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
+                   "         [--target PROGID] [--screenshot OUT.png]"),
     QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front above back\n"
                    "for a two-sided card); the card is fitted again when the window is resized.\n"
                    "  --data FILE        field values: a data stream file (as for render)\n"
                    "  --csv FILE --row N field values: record N of a CSV file (as for render;\n"
                    "                     also --encoding, --delimiter, --allow-missing-fields)\n"
+                   "  --source URL       field values: record --row N (default 1) of a data source\n"
+                   "                     (as for render)\n"
                    "  --target PROGID    field values from a registered target application\n"
                    "  --screenshot FILE  save the window as a PNG once it is drawn, then exit\n"
                    "Without --data or --target, data fields show their field names."),

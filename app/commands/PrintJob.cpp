@@ -9,29 +9,59 @@
 namespace kyt::cli
 {
 
+namespace
+{
+int setOffset(const QString& command, const QString& value, PrintJobSettings& s)
+{
+    QString error;
+    s.offset = PrinterCalibration::parseOffset(value, &error);
+    if (!s.offset)
+        return fail(command, QStringLiteral("--offset: %1").arg(error), 2);
+    return 0;
+}
+
+// NAME=VALUE; false when there is no name.
+bool addJobOption(const QString& text, PrintJobSettings& s)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        return false;
+    s.options.append({ text.left(eq).trimmed(), text.mid(eq + 1) });
+    return true;
+}
+} // namespace
+
+int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSettings& s)
+{
+    if (args.has(QStringLiteral("offset")))
+        if (int rc = setOffset(command, args.value(QStringLiteral("offset")), s))
+            return rc;
+    s.tray = args.value(QStringLiteral("tray"));
+    for (const QString& value : args.values(QStringLiteral("option")))
+        if (!addJobOption(value, s))
+            return fail(command, QStringLiteral("--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
+    s.wait = args.has(QStringLiteral("wait"));
+    return 0;
+}
+
 int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO)
 {
     QString value;
-    if (takeOption(args, QStringLiteral("--offset"), &value)) {
-        QString error;
-        s.offset = PrinterCalibration::parseOffset(value, &error);
-        if (!s.offset)
-            return fail(command, QStringLiteral("--offset: %1").arg(error), 2);
-    }
+    if (takeOption(args, QStringLiteral("--offset"), &value))
+        if (int rc = setOffset(command, value, s))
+            return rc;
     takeOption(args, QStringLiteral("--tray"), &s.tray);
-    auto addOption = [&](const QString& text) {
-        const qsizetype eq = text.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            return false;
-        s.options.append({ text.left(eq).trimmed(), text.mid(eq + 1) });
-        return true;
-    };
     while (takeOption(args, QStringLiteral("--option"), &value))
-        if (!addOption(value))
+        if (!addJobOption(value, s))
             return fail(command, QStringLiteral("--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
-    while (dashO && takeOption(args, QStringLiteral("-o"), &value))
-        if (!addOption(value))
+    // -o is the output everywhere else; the old spelling of --option still works.
+    for (bool told = false; dashO && takeOption(args, QStringLiteral("-o"), &value); told = true) {
+        if (!told)
+            printErr(
+                QStringLiteral("kytpreview %1: note: -o NAME=VALUE is now spelled --option NAME=VALUE").arg(command));
+        if (!addJobOption(value, s))
             return fail(command, QStringLiteral("-o needs NAME=VALUE, not \"%1\"").arg(value), 2);
+    }
     s.wait = takeFlag(args, QStringLiteral("--wait"));
     return 0;
 }

@@ -17,6 +17,7 @@ class PrinterSurface;
 
 namespace kyt::cli
 {
+class ParsedArgs;
 
 struct PrintJobSettings {
     std::optional<QPair<double, double>> offset; // --offset, inches
@@ -29,6 +30,8 @@ struct PrintJobSettings {
 // when dashO) and --wait out of args. 0, or the exit code of a usage error
 // (already reported).
 int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO);
+// The same options from a command line parsed with the command's table.
+int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSettings& s);
 // Moves the template by the calibration of the queue (none for a file) or,
 // with --offset, by that offset instead of the stored one (the stored scale
 // stays). False with the reason.

@@ -62,13 +62,13 @@ int show(const QStringList& args)
     return 0;
 }
 
-int calibrate(const QStringList& argsIn)
+int calibrate(const ParsedArgs& a, const QStringList& args)
 {
-    QStringList args = argsIn;
-    QString offsetText, scaleText;
-    const bool hasOffset = takeOption(args, QStringLiteral("--offset"), &offsetText);
-    const bool hasScale = takeOption(args, QStringLiteral("--scale"), &scaleText);
-    const bool reset = takeFlag(args, QStringLiteral("--reset"));
+    const QString offsetText = a.value(QStringLiteral("offset"));
+    const QString scaleText = a.value(QStringLiteral("scale"));
+    const bool hasOffset = a.has(QStringLiteral("offset"));
+    const bool hasScale = a.has(QStringLiteral("scale"));
+    const bool reset = a.has(QStringLiteral("reset"));
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("calibrate QUEUE --offset X,Y [--scale S]")))
         return rc;
     const QString queue = args[0];
@@ -118,33 +118,30 @@ int calibrate(const QStringList& argsIn)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
+    ParsedArgs a;
+    if (int rc = parseCommandLine(Me, argsIn, &a))
+        return rc;
+    QStringList args = a.positional;
     const QString verb = args.isEmpty() ? QString() : args.takeFirst();
+    if (verb != QLatin1String("calibrate"))
+        for (const QString& option : { QStringLiteral("offset"), QStringLiteral("scale"), QStringLiteral("reset") })
+            if (a.has(option))
+                return fail(
+                    Me, QStringLiteral("--%1 goes with calibrate (see kytpreview printers --help)").arg(option), 2);
     if (verb == QLatin1String("list"))
         return list(args);
     if (verb == QLatin1String("show"))
         return show(args);
     if (verb == QLatin1String("calibrate"))
-        return calibrate(args);
-    return fail(Me, QStringLiteral("expected list, show QUEUE or calibrate QUEUE (see kytpreview printers --help)"), 2);
+        return calibrate(a, args);
+    return fail(Me,
+        unknownAction(Me, verb)
+            + QStringLiteral("expected list, show QUEUE or calibrate QUEUE (see kytpreview printers --help)"),
+        2);
 }
 
-const Command::Registration reg({ QStringLiteral("printers"),
-    QStringLiteral("list | show QUEUE | calibrate QUEUE (--offset X,Y [--scale S] | --reset)"),
-    QStringLiteral("The CUPS queues and the calibration kept for each in the settings store.\n\n"
-                   "  list             every queue (the default one marked) with its calibration\n"
-                   "  show QUEUE       the calibration of one queue\n"
-                   "  calibrate QUEUE --offset X,Y [--scale S]\n"
-                   "                   stores how far to move (and how much to scale) every card\n"
-                   "                   printed on the queue: X to the right and Y down, in inches\n"
-                   "                   or with mm (0.5mm,-0.3mm), each -2..2 inches; S 0.5..2\n"
-                   "  calibrate QUEUE --reset\n"
-                   "                   forgets the queue's calibration\n\n"
-                   "kytpreview calibration-card prints a card from which the offset is read\n"
-                   "(see docs/printing.md). print and batch apply the stored calibration;\n"
-                   "their --offset replaces the stored offsets for one job.\n\n"
-                   "Exit status 0 on success, 1 on failure, 2 for wrong arguments."),
-    run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("printers"), QString(), QString(), run });
 
 } // namespace
 } // namespace kyt::cli

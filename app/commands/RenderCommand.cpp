@@ -1,8 +1,9 @@
 // kytpreview render: one card to a PNG picture or a PDF file, or as a trace
 // of the drawing calls.
 #include "Command.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
@@ -49,13 +50,19 @@ int run(const QStringList& argsIn)
     CsvOptions csvOptions;
     if (int rc = takeCsvOptions(Me, args, &csvOptions))
         return rc;
+    DataSourceSpec source;
+    bool hasSource = false;
+    if (int rc = takeSourceOptions(Me, args, csvOptions, &source, &hasSource))
+        return rc;
     if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
         return rc;
     if (!hasOut && !trace)
         return fail(Me, QStringLiteral("say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
     if (hasData && hasCsv)
         return fail(Me, QStringLiteral("--data and --csv exclude each other"), 2);
-    if (hasCsv != hasRow)
+    if (hasSource && (hasData || hasCsv))
+        return fail(Me, QStringLiteral("--source excludes --data and --csv"), 2);
+    if (hasCsv != hasRow && !hasSource)
         return fail(Me, QStringLiteral("--csv FILE and --row N go together"), 2);
 
     enum class Kind { Png, Pdf, None } kind = Kind::None;
@@ -78,7 +85,7 @@ int run(const QStringList& argsIn)
         if (!ok || dpi < low || dpi > high)
             return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to %2").arg(low).arg(high), 2);
     }
-    qint64 row = 0;
+    qint64 row = hasSource ? 1 : 0;
     if (hasRow) {
         bool ok = false;
         row = rowText.toLongLong(&ok);
@@ -120,6 +127,12 @@ int run(const QStringList& argsIn)
         if (!CardBatch::recordData(csvFile, row, *t, *data, &error, csvOptions))
             return fail(Me, error);
         if (int rc = checkFields(Me, *t, *data, csvFile, allowMissing))
+            return rc;
+    } else if (hasSource) {
+        data = std::make_shared<CPrintData>();
+        if (!CardBatch::recordData(source, row, *t, *data, &error))
+            return fail(Me, error);
+        if (int rc = checkFields(Me, *t, *data, source.displayName(), allowMissing))
             return rc;
     }
 
@@ -185,7 +198,8 @@ int run(const QStringList& argsIn)
 }
 
 const Command::Registration reg({ QStringLiteral("render"),
-    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N] (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
+    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
+                   "         (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
                    "         [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
     QStringLiteral("Draws one card of the template file TEMPLATE at its true size.\n\n"
                    "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
@@ -202,6 +216,11 @@ const Command::Registration reg({ QStringLiteral("render"),
                    "  --csv FILE --row N\n"
                    "                 the field values of record N (1 = the first after the\n"
                    "                 header row) of a CSV file (see kytpreview batch --help)\n"
+                   "  --source URL [--row N]\n"
+                   "                 record N (default 1) of a data source: csv:FILE, data:FILE,\n"
+                   "                 sqlite:FILE?table=NAME, postgresql://USER@HOST:PORT/DB?table=NAME\n"
+                   "                 (see kytpreview batch --help); --query SQL takes a database's\n"
+                   "                 records from a SELECT\n"
                    "  --encoding NAME, --delimiter D\n"
                    "                 read the CSV file as utf-8 or windows-1252, split at , ; or tab\n"
                    "                 (default: detected)\n"

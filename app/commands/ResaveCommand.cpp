@@ -7,9 +7,13 @@ namespace kyt::cli
 namespace
 {
 
-int run(const QStringList& args)
+int run(const QStringList& argsIn)
 {
     const QString me = QStringLiteral("resave");
+    ParsedArgs a;
+    if (int rc = parseCommandLine(me, argsIn, &a))
+        return rc;
+    const QStringList& args = a.positional;
     if (args.size() != 2)
         return fail(me, QStringLiteral("expected IN and OUT (see kytpreview resave --help)"), 2);
     CPrintTemplate t;
@@ -20,12 +24,7 @@ int run(const QStringList& args)
     return 0;
 }
 
-const Command::Registration reg({ QStringLiteral("resave"), QStringLiteral("IN OUT"),
-    QStringLiteral("Reads the template file IN and writes it to OUT in the current layout (pictures\n"
-                   "as bitmaps, logos renumbered). OUT is replaced only once it is completely\n"
-                   "written; IN and OUT may be the same file.\n\n"
-                   "Exit status 0 on success, 1 when IN cannot be read or OUT cannot be written\n"
-                   "(the reason goes to standard error), 2 for wrong arguments."),
-    run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("resave"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

@@ -91,10 +91,12 @@ int fail(const QString& what, LONG rc)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString file;
-    if (takeOption(args, QStringLiteral("--file"), &file))
-        qputenv("KYT_REGISTRY", file.toLocal8Bit());
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("settings"), argsIn, &a))
+        return rc;
+    QStringList args = a.positional;
+    if (a.has(QStringLiteral("file")))
+        qputenv("KYT_REGISTRY", a.value(QStringLiteral("file")).toLocal8Bit());
     if (args.isEmpty()) {
         printErr(QStringLiteral("kytpreview settings: list|get|set|delete|check (see --help)"));
         return 2;
@@ -193,22 +195,11 @@ int run(const QStringList& argsIn)
             store->RegCloseKey(parent);
         return rc ? fail(path, rc) : 0;
     }
-    printErr(QStringLiteral("kytpreview settings: unknown action '%1'").arg(verb));
+    printErr(QStringLiteral("kytpreview settings: ") + unknownAction(QStringLiteral("settings"), verb).chopped(2));
     return 2;
 }
 
-const Command::Registration reg(
-    { QStringLiteral("settings"), QStringLiteral("list|get|set|delete|check KEY [NAME [VALUE]] [--file DB]"),
-        QStringLiteral("Reads and edits the settings store.\n\n"
-                       "  list KEY             sub-keys ([name]) and values (name, type, data)\n"
-                       "  get KEY NAME         prints one value\n"
-                       "  set KEY NAME VALUE   writes a string value, creating the key\n"
-                       "  delete KEY [NAME]    deletes a value, or a key without sub-keys\n"
-                       "  check                checks the database file\n\n"
-                       "KEY starts with a root (HKEY_LOCAL_MACHINE\\, HKLM\\, HKEY_CURRENT_USER\\,\n"
-                       "HKCU\\, HKCR\\, HKU\\); without one it is below HKEY_CURRENT_USER.\n"
-                       "The store is $KYT_REGISTRY, else $XDG_CONFIG_HOME/kyt/registry.db;\n"
-                       "--file DB uses another one."),
-        run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("settings"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

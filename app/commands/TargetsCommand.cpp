@@ -26,10 +26,12 @@ QString servedBy(const QString& progId)
 
 int run(const QStringList& argsIn)
 {
-    QStringList args = argsIn;
-    QString file;
-    if (takeOption(args, QStringLiteral("--file"), &file))
-        qputenv("KYT_REGISTRY", file.toLocal8Bit());
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("targets"), argsIn, &a))
+        return rc;
+    QStringList args = a.positional;
+    if (a.has(QStringLiteral("file")))
+        qputenv("KYT_REGISTRY", a.value(QStringLiteral("file")).toLocal8Bit());
     const QString verb = args.isEmpty() ? QStringLiteral("list") : args.takeFirst();
     auto error = std::make_shared<CError>();
     reg::RegistryStore::setErrorReporter(error);
@@ -80,16 +82,11 @@ int run(const QStringList& argsIn)
         }
         return 0;
     }
-    printErr(QStringLiteral("kytpreview targets: unknown action '%1'").arg(verb));
+    printErr(QStringLiteral("kytpreview targets: ") + unknownAction(QStringLiteral("targets"), verb).chopped(2));
     return 2;
 }
 
-const Command::Registration reg(
-    { QStringLiteral("targets"), QStringLiteral("list|register|unregister [PROGID [DESCRIPTION]]"),
-        QStringLiteral("The target applications registered for the current user.\n\n"
-                       "  list                           registered targets and what serves each\n"
-                       "  register PROGID DESCRIPTION    registers one (what an installer does)\n"
-                       "  unregister PROGID              removes one"),
-        run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("targets"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

@@ -8,8 +8,14 @@ namespace kyt::cli
 {
 namespace
 {
-int run(const QStringList&)
+int run(const QStringList& args)
 {
+    ParsedArgs a;
+    if (int rc = parseCommandLine(QStringLiteral("version"), args, &a))
+        return rc;
+    if (int rc = checkArguments(
+            QStringLiteral("version"), a.positional, a.positional.isEmpty(), QStringLiteral("no arguments")))
+        return rc;
     printOut(QStringLiteral("%1 %2.%3.%4")
                  .arg(QLatin1String(ProductName))
                  .arg(VersionMajor)
@@ -19,7 +25,7 @@ int run(const QStringList&)
     printOut(QStringLiteral("log:      %1").arg(EventLog::filePath()));
     return 0;
 }
-const Command::Registration reg({ QStringLiteral("version"), QString(),
-    QStringLiteral("Prints the version and the files the library uses."), run });
+// Synopsis and help: its table in cli/CommandTables.cpp.
+const Command::Registration reg({ QStringLiteral("version"), QString(), QString(), run });
 } // namespace
 } // namespace kyt::cli

@@ -2,7 +2,6 @@
 
 #include "errors/CError.h"
 #include "platform/surface/Surface.h"
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -81,8 +80,18 @@ void checkLength(const Symbology& s, const QString& content)
 // libzint's reason without its "Error 123: " number.
 QString zintReason(const char* errtxt)
 {
-    static const QRegularExpression number(QStringLiteral("^(Error|Warning) \\d+: "));
-    return QString::fromUtf8(errtxt).remove(number);
+    const QString text = QString::fromUtf8(errtxt);
+    for (const QLatin1String word : { QLatin1String("Error "), QLatin1String("Warning ") }) {
+        if (!text.startsWith(word))
+            continue;
+        const qsizetype colon = text.indexOf(QLatin1String(": "), word.size());
+        bool number = colon > word.size();
+        for (qsizetype i = word.size(); number && i < colon; ++i)
+            number = text.at(i).isDigit();
+        if (number)
+            return text.mid(colon + 2);
+    }
+    return text;
 }
 
 using ZintPtr = std::unique_ptr<zint_symbol, void (*)(zint_symbol*)>;
@@ -135,15 +144,22 @@ QString gs1Reading(const QString& elementString)
         QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16"), QStringLiteral("17"), QStringLiteral("18"),
         QStringLiteral("19"), QStringLiteral("20"), QStringLiteral("31"), QStringLiteral("32"), QStringLiteral("33"),
         QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("36"), QStringLiteral("41") };
-    static const QRegularExpression element(QStringLiteral("\\((\\d{2,4})\\)([^(]*)"));
+    // Cards are drawn on several threads at once: plain parsing, only constants shared.
     QString out;
     bool separatorDue = false;
-    for (auto it = element.globalMatch(elementString); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
+    qsizetype at = elementString.indexOf(QLatin1Char('('));
+    while (at >= 0) {
+        const qsizetype close = elementString.indexOf(QLatin1Char(')'), at + 1);
+        if (close < 0)
+            break;
+        const QString ai = elementString.mid(at + 1, close - at - 1);
+        const qsizetype next = elementString.indexOf(QLatin1Char('('), close + 1);
+        const QString data = elementString.mid(close + 1, next < 0 ? -1 : next - close - 1);
         if (separatorDue)
             out += QChar(29);
-        out += m.captured(1) + m.captured(2);
-        separatorDue = !fixed.contains(m.captured(1).left(2));
+        out += ai + data;
+        separatorDue = !fixed.contains(ai.left(2));
+        at = next;
     }
     return out;
 }

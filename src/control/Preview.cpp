@@ -8,8 +8,8 @@
 
 #include "errors/EventLog.h"
 #include "errors/MessageBox.h"
-#include "jobs/CardJob.h"
 #include "kyt/Version.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "settings/CProperties.h"
 #include "settings/PrintDataForTarget.h"
@@ -57,7 +57,7 @@ Preview::Preview(QWidget* parent)
 
     m_picPreview = new PreviewPictureBox(this);
     m_picPreview->setGeometry(rect());
-    m_smile = cardjob::placeholderPhoto();
+    m_smile = placeholderPhoto();
     m_imgSmile = new QLabel(this);
     m_imgSmile->setObjectName(QStringLiteral("imgSmile"));
     m_imgSmile->setPixmap(QPixmap::fromImage(m_smile.image()));

@@ -36,10 +36,10 @@ enum class Op {
 // two boxes and makes the gaps between neighbours equal; same width and
 // height copy the key box's size. Fewer than two boxes (three to
 // distribute) come back as they are.
-KYTWIDGETS_EXPORT std::vector<InchRect> apply(Op op, const std::vector<InchRect>& boxes, size_t key = 0);
+KYTWIDGETS_PRIVATE_EXPORT std::vector<InchRect> apply(Op op, const std::vector<InchRect>& boxes, size_t key = 0);
 
 // The undo step's name ("Align Left", ...).
-KYTWIDGETS_EXPORT QString commandText(Op op);
+KYTWIDGETS_PRIVATE_EXPORT QString commandText(Op op);
 
 // Where a box dragged to `box` lands: within `tolerance` of another box's
 // edge or centre it snaps to it (per axis), otherwise to the grid when
@@ -50,12 +50,13 @@ struct Snap {
     std::vector<float> verticalGuides; // x positions
     std::vector<float> horizontalGuides; // y positions
 };
-KYTWIDGETS_EXPORT Snap snap(const InchRect& box, const std::vector<InchRect>& others, float tolerance, float grid);
+KYTWIDGETS_PRIVATE_EXPORT Snap snap(
+    const InchRect& box, const std::vector<InchRect>& others, float tolerance, float grid);
 
 } // namespace arrange
 
 // Carries an operation out on the selected objects as one undo step; the
 // key object is the one with the outline. False when too few are selected.
-KYTWIDGETS_EXPORT bool applyArrange(frmPreview& window, arrange::Op op);
+KYTWIDGETS_PRIVATE_EXPORT bool applyArrange(frmPreview& window, arrange::Op op);
 
 } // namespace kyt

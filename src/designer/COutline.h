@@ -29,7 +29,7 @@ class OutlineShape;
 class Surface;
 class frmPreview;
 
-class KYTWIDGETS_EXPORT COutline
+class KYTWIDGETS_PRIVATE_EXPORT COutline
 {
 public:
     COutline();

@@ -14,11 +14,11 @@ namespace kyt
 class frmPreview;
 
 // The template file's bytes of the shown card; empty with *error.
-KYTWIDGETS_EXPORT QByteArray shownCardBytes(frmPreview& window, QString* error);
+KYTWIDGETS_PRIVATE_EXPORT QByteArray shownCardBytes(frmPreview& window, QString* error);
 // Writes them to fileName; false with *error.
-KYTWIDGETS_EXPORT bool writeShownCard(frmPreview& window, const QString& fileName, QString* error);
+KYTWIDGETS_PRIVATE_EXPORT bool writeShownCard(frmPreview& window, const QString& fileName, QString* error);
 // The shown card read back from fileName (written by writeShownCard), with
 // the placeholder photo; null with *error.
-KYTWIDGETS_EXPORT CPrintTemplatePtr readShownCard(const QString& fileName, QString* error);
+KYTWIDGETS_PRIVATE_EXPORT CPrintTemplatePtr readShownCard(const QString& fileName, QString* error);
 
 } // namespace kyt

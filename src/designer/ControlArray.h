@@ -11,7 +11,7 @@
 namespace kyt
 {
 
-class KYTWIDGETS_EXPORT ControlArray
+class KYTWIDGETS_PRIVATE_EXPORT ControlArray
 {
 public:
     ControlArray(DesignSurface* surface, DesignControl::Kind kind);

@@ -19,12 +19,12 @@ class DesignControl;
 // The object a control stands for, with the control's properties; null for
 // a control that stands for none. A data field without a field name draws
 // its prompt as a static text would.
-KYTWIDGETS_EXPORT std::shared_ptr<CDesignObject> objectForControl(DesignControl& control);
+KYTWIDGETS_PRIVATE_EXPORT std::shared_ptr<CDesignObject> objectForControl(DesignControl& control);
 
 // The control's object drawn at pixelsPerInch into an image of box's size;
 // box is the control's place on the surface in pixels. With data the data
 // fields and photos show its values; without, the field names.
-KYTWIDGETS_EXPORT QImage renderControlPicture(
+KYTWIDGETS_PRIVATE_EXPORT QImage renderControlPicture(
     DesignControl& control, const QRect& box, double pixelsPerInch, std::shared_ptr<FieldValues> data);
 
 } // namespace kyt

@@ -23,7 +23,7 @@ namespace kyt
 class DesignControl;
 class frmPreview;
 
-class KYTWIDGETS_EXPORT DataPanel : public QDockWidget
+class KYTWIDGETS_PRIVATE_EXPORT DataPanel : public QDockWidget
 {
     Q_OBJECT
 

@@ -19,7 +19,7 @@ namespace kyt
 class DesignSurface;
 class DesignRuler;
 
-class KYTWIDGETS_EXPORT DesignCanvas : public QWidget
+class KYTWIDGETS_PRIVATE_EXPORT DesignCanvas : public QWidget
 {
     Q_OBJECT
 

@@ -23,19 +23,19 @@ namespace clipboard
 inline const QString MimeType = QStringLiteral("application/x-kytpreview-objects");
 
 // The selected objects in the clipboard's form; empty when none.
-KYTWIDGETS_EXPORT QByteArray encodeSelection(frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT QByteArray encodeSelection(frmPreview& window);
 // Places encoded objects on the window's card as one undo step ("Paste" or
 // "Duplicate"), each shifted by offset inches when it would cover an equal
 // object; the pasted objects end up selected. Returns how many were placed.
-KYTWIDGETS_EXPORT int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& text);
+KYTWIDGETS_PRIVATE_EXPORT int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& text);
 
 // True when the clipboard holds something the window can paste.
-KYTWIDGETS_EXPORT bool canPaste(const frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT bool canPaste(const frmPreview& window);
 
-KYTWIDGETS_EXPORT void copy(frmPreview& window);
-KYTWIDGETS_EXPORT void cut(frmPreview& window);
-KYTWIDGETS_EXPORT void paste(frmPreview& window);
-KYTWIDGETS_EXPORT void duplicate(frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT void copy(frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT void cut(frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT void paste(frmPreview& window);
+KYTWIDGETS_PRIVATE_EXPORT void duplicate(frmPreview& window);
 
 } // namespace clipboard
 } // namespace kyt

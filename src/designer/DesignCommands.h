@@ -23,7 +23,7 @@ class CPrintTemplate;
 
 // One design control: its array ("Text", "Data", ...), its index and every
 // property the template is rebuilt from.
-struct KYTWIDGETS_EXPORT ControlSnapshot {
+struct KYTWIDGETS_PRIVATE_EXPORT ControlSnapshot {
     QString name;
     int index = 0;
     QVariantMap properties;
@@ -32,7 +32,7 @@ struct KYTWIDGETS_EXPORT ControlSnapshot {
 
 // The design surface: its visible controls from the bottom of the drawing
 // order up, and the selection ("Pointer" when none).
-struct KYTWIDGETS_EXPORT DesignSnapshot {
+struct KYTWIDGETS_PRIVATE_EXPORT DesignSnapshot {
     QList<ControlSnapshot> controls;
     QString selectedName = QStringLiteral("Pointer");
     int selectedIndex = 0;
@@ -45,7 +45,7 @@ struct KYTWIDGETS_EXPORT DesignSnapshot {
 
 // What the commands work on: the designer window captures and restores its
 // surface.
-class KYTWIDGETS_EXPORT IDesignHistoryHost
+class KYTWIDGETS_PRIVATE_EXPORT IDesignHistoryHost
 {
 public:
     virtual ~IDesignHistoryHost();
@@ -55,7 +55,7 @@ public:
 
 // One editing command. The first redo (the push) does nothing, as the
 // command has already been carried out on the surface.
-class KYTWIDGETS_EXPORT DesignCommand : public QUndoCommand
+class KYTWIDGETS_PRIVATE_EXPORT DesignCommand : public QUndoCommand
 {
 public:
     // Commands with the same merge id and merge key in a row become one
@@ -86,7 +86,7 @@ inline constexpr int KeyResizeMergeId = 2;
 // Brackets one editing command: captures the surface when created and, on
 // commit (or destruction), pushes a command when the surface changed. A
 // command inside another one's brackets joins the outer one.
-class KYTWIDGETS_EXPORT DesignEdit
+class KYTWIDGETS_PRIVATE_EXPORT DesignEdit
 {
 public:
     DesignEdit(QUndoStack* stack, IDesignHistoryHost& host, const QString& text, int mergeId = -1,
@@ -113,7 +113,7 @@ private:
 // Keeps a template's changed flag in step with the stack: back at the clean
 // (saved or just opened) state the template has no unsaved changes.
 // The connections end with context (the stack when null).
-KYTWIDGETS_EXPORT void connectChangedFlag(
+KYTWIDGETS_PRIVATE_EXPORT void connectChangedFlag(
     QUndoStack& stack, std::function<CPrintTemplate*()> currentTemplate, QObject* context = nullptr);
 
 } // namespace kyt

@@ -17,7 +17,7 @@ namespace kyt
 
 class ControlArray;
 
-class KYTWIDGETS_EXPORT DesignControl : public SurfaceItem, public IDesignControl
+class KYTWIDGETS_PRIVATE_EXPORT DesignControl : public SurfaceItem, public IDesignControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name)

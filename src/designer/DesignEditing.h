@@ -20,9 +20,9 @@ class frmPreview;
 
 // True when a control tag's "BC" item reads True (any letter case); a
 // missing key or another value is false.
-KYTWIDGETS_EXPORT bool IsBarcodeToken(const QString& token);
+KYTWIDGETS_PRIVATE_EXPORT bool IsBarcodeToken(const QString& token);
 
-class KYTWIDGETS_EXPORT DesignEditing : public QObject, public IDesignHistoryHost
+class KYTWIDGETS_PRIVATE_EXPORT DesignEditing : public QObject, public IDesignHistoryHost
 {
     Q_OBJECT
 

@@ -12,7 +12,7 @@ namespace kyt
 class DesignControl;
 class CornerHandle;
 
-class KYTWIDGETS_EXPORT DesignEvents
+class KYTWIDGETS_PRIVATE_EXPORT DesignEvents
 {
 public:
     virtual ~DesignEvents();

@@ -23,7 +23,7 @@ class OutlineShape;
 class SurfaceItem;
 class frmPreview;
 
-class KYTWIDGETS_EXPORT DesignSelection : public QObject
+class KYTWIDGETS_PRIVATE_EXPORT DesignSelection : public QObject
 {
     Q_OBJECT
 

@@ -17,7 +17,7 @@ namespace kyt
 
 class DesignEvents;
 
-class KYTWIDGETS_EXPORT DesignSurface : public QWidget
+class KYTWIDGETS_PRIVATE_EXPORT DesignSurface : public QWidget
 {
     Q_OBJECT
 

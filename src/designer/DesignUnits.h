@@ -11,20 +11,20 @@ namespace kyt::units
 
 enum class Unit { Inches, Millimetres };
 
-KYTWIDGETS_EXPORT Unit current();
-KYTWIDGETS_EXPORT void setCurrent(Unit unit);
+KYTWIDGETS_PRIVATE_EXPORT Unit current();
+KYTWIDGETS_PRIVATE_EXPORT void setCurrent(Unit unit);
 
 // Inches to the shown unit and back.
-KYTWIDGETS_EXPORT double fromInches(double inches, Unit unit = current());
-KYTWIDGETS_EXPORT double toInches(double value, Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT double fromInches(double inches, Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT double toInches(double value, Unit unit = current());
 // "in" or "mm"; decimals worth showing.
-KYTWIDGETS_EXPORT QString suffix(Unit unit = current());
-KYTWIDGETS_EXPORT int decimals(Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT QString suffix(Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT int decimals(Unit unit = current());
 // A length as text with its unit ("1.250 in", "31.75 mm").
-KYTWIDGETS_EXPORT QString format(double inches, Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT QString format(double inches, Unit unit = current());
 // The status line's forms: one length (1.250" or 31.75 mm) and a point
 // ("1.250, 0.500 in").
-KYTWIDGETS_EXPORT QString statusLength(double inches, Unit unit = current());
-KYTWIDGETS_EXPORT QString statusPoint(double x, double y, Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT QString statusLength(double inches, Unit unit = current());
+KYTWIDGETS_PRIVATE_EXPORT QString statusPoint(double x, double y, Unit unit = current());
 
 } // namespace kyt::units

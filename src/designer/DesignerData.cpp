@@ -1,7 +1,7 @@
 #include "designer/DesignerData.h"
 
+#include "data/CsvReader.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "template/CVariant.h"

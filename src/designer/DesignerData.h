@@ -14,7 +14,7 @@
 namespace kyt
 {
 
-class KYTWIDGETS_EXPORT DesignerData : public QObject
+class KYTWIDGETS_PRIVATE_EXPORT DesignerData : public QObject
 {
     Q_OBJECT
 

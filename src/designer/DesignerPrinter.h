@@ -17,7 +17,7 @@ class CPrintData;
 class CPrintTemplate;
 class ICommonDialog;
 
-class KYTWIDGETS_EXPORT DesignerPrinter
+class KYTWIDGETS_PRIVATE_EXPORT DesignerPrinter
 {
 public:
     // The chosen queue, else the system's default one (empty when there is

@@ -21,6 +21,6 @@ namespace kyt
 // "DistributeDown"): vector outlines in the palette's text colour, drawn
 // for each device pixel ratio so they stay sharp on HiDPI screens and
 // readable on dark themes. A null icon for an unknown key.
-KYTWIDGETS_EXPORT QIcon mainToolIcon(const QString& key, const QPalette& palette);
+KYTWIDGETS_PRIVATE_EXPORT QIcon mainToolIcon(const QString& key, const QPalette& palette);
 
 } // namespace kyt

@@ -11,6 +11,6 @@ namespace kyt
 {
 
 // Drawn once; portrait, 3 by 4.
-KYTWIDGETS_EXPORT Picture photoPlaceholder();
+KYTWIDGETS_PRIVATE_EXPORT Picture photoPlaceholder();
 
 } // namespace kyt

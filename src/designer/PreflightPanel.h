@@ -26,7 +26,7 @@ namespace kyt
 class DesignControl;
 class frmPreview;
 
-class KYTWIDGETS_EXPORT PreflightPanel : public QDockWidget
+class KYTWIDGETS_PRIVATE_EXPORT PreflightPanel : public QDockWidget
 {
     Q_OBJECT
 

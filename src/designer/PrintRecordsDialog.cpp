@@ -1,10 +1,10 @@
 #include "designer/PrintRecordsDialog.h"
 
+#include "data/CsvReader.h"
 #include "designer/DesignerData.h"
 #include "designer/DesignerPrinter.h"
 #include "errors/MessageBox.h"
 #include "jobs/CardJob.h"
-#include "jobs/CardJobCsv.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PrinterSurface.h"

@@ -28,7 +28,7 @@ namespace kyt
 
 class DesignerData;
 
-class KYTWIDGETS_EXPORT PrintRecordsDialog : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT PrintRecordsDialog : public QDialog
 {
     Q_OBJECT
 

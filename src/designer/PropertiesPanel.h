@@ -25,7 +25,7 @@ namespace kyt
 class DesignControl;
 class frmPreview;
 
-class KYTWIDGETS_EXPORT PropertiesPanel : public QDockWidget
+class KYTWIDGETS_PRIVATE_EXPORT PropertiesPanel : public QDockWidget
 {
     Q_OBJECT
 

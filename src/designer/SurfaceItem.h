@@ -11,7 +11,7 @@ namespace kyt
 
 class DesignSurface;
 
-class KYTWIDGETS_EXPORT SurfaceItem : public QWidget
+class KYTWIDGETS_PRIVATE_EXPORT SurfaceItem : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(float left READ itemLeft WRITE setItemLeft)
@@ -49,7 +49,7 @@ private:
 };
 
 // The rubber band and selection frame (shpOutline): a dashed rectangle.
-class KYTWIDGETS_EXPORT OutlineShape : public SurfaceItem
+class KYTWIDGETS_PRIVATE_EXPORT OutlineShape : public SurfaceItem
 {
     Q_OBJECT
 
@@ -64,7 +64,7 @@ protected:
 // 1 upper-right, 2 lower-left, 3 lower-right. Its size is fixed in pixels;
 // its inch size follows the zoom. Mouse events go to the surface's event
 // sink as handle events.
-class KYTWIDGETS_EXPORT CornerHandle : public SurfaceItem
+class KYTWIDGETS_PRIVATE_EXPORT CornerHandle : public SurfaceItem
 {
     Q_OBJECT
 

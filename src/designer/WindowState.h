@@ -16,7 +16,7 @@ namespace kyt
 
 class frmPreview;
 
-class KYTWIDGETS_EXPORT WindowState : public QObject
+class KYTWIDGETS_PRIVATE_EXPORT WindowState : public QObject
 {
     Q_OBJECT
 

@@ -14,7 +14,6 @@
 #include "dialogs/frmIDProperties.h"
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
-#include "jobs/CardJob.h"
 #include "kyt/Version.h"
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
@@ -612,13 +611,17 @@ void frmPreview::ShowID(const std::shared_ptr<CPrintTemplate>& t)
 
 int frmPreview::askSaveChanges()
 {
+    TextUpdate(); // text being typed is a change too
     if (!m_template || !m_template->Dirty())
         return vbNo;
     const int answer
         = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
-    if (answer == vbYes)
-        mnuIDSave_Click();
-    return answer;
+    if (answer != vbYes)
+        return answer;
+    Hourglass busy;
+    // A save that did not happen (dialog cancelled, refused, failed) keeps
+    // the card open: closing it now would lose the work.
+    return SaveID(true) ? vbYes : vbCancel;
 }
 
 void frmPreview::NewID()
@@ -685,10 +688,13 @@ void frmPreview::OpenID(const QString& name)
     }
 }
 
-void frmPreview::SaveID(bool useCurrentName)
+bool frmPreview::SaveID(bool useCurrentName)
 {
     if (!m_template)
-        return;
+        return false;
+    // The text being typed belongs in the file: the rebuild skips the
+    // label hidden under the editor.
+    TextUpdate();
     try {
         // The name chosen in the dialog sticks only when the file is written:
         // after a refused or failed save, Save goes to the old name again.
@@ -697,7 +703,7 @@ void frmPreview::SaveID(bool useCurrentName)
             const auto chosen = commonDialog().ShowSave(
                 QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
-                return;
+                return false;
             m_template->setTemplateName(*chosen);
         }
         bool saved = true;
@@ -716,9 +722,11 @@ void frmPreview::SaveID(bool useCurrentName)
         } else {
             m_template->setTemplateName(previousName);
         }
+        return saved;
     } catch (const std::exception& e) {
         report(e, "SaveID");
     }
+    return false;
 }
 
 void frmPreview::selectFirstUnsaveable()
@@ -1004,14 +1012,10 @@ void frmPreview::storeGeometry()
 bool frmPreview::Form_QueryUnload(int unloadMode)
 {
     storeGeometry();
-    if (!m_template || !m_template->Dirty())
-        return true;
-    const int answer
-        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer = askSaveChanges();
     if (answer == vbCancel)
         return false;
     if (answer == vbYes) {
-        mnuIDSave_Click();
         m_template.reset();
         closePrintPreview();
         if (unloadMode == 0) {

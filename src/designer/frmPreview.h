@@ -46,7 +46,7 @@ class DesignCanvas;
 class DesignEditing;
 class frmIDProperties;
 
-class KYTWIDGETS_EXPORT frmPreview : public QMainWindow, public IDesignForm, public DesignEvents
+class KYTWIDGETS_PRIVATE_EXPORT frmPreview : public QMainWindow, public IDesignForm, public DesignEvents
 {
     Q_OBJECT
 
@@ -69,7 +69,9 @@ public:
     void NewID();
     // An empty name asks with the Open dialog.
     void OpenID(const QString& fileName = QString());
-    void SaveID(bool useCurrentName);
+    // True when the file was written; false when the dialog was cancelled,
+    // the save was refused or failed (the card stays as it was).
+    bool SaveID(bool useCurrentName);
     void CloseId();
     void CleanUp();
     bool ShowProperties(bool isNew);
@@ -267,8 +269,9 @@ private:
     void restorePlacement();
     void storePlacement();
     void report(const std::exception& e, const char* procedure) const;
-    // "Save Changes?" when the document changed: vbYes, vbNo or vbCancel
-    // (vbNo also when nothing changed).
+    // "Save Changes?" when the document changed: vbYes (saved), vbNo or
+    // vbCancel (also when Yes did not end in a saved file; vbNo also when
+    // nothing changed).
     int askSaveChanges();
     void sizeSurface();
     void refreshRulers();

@@ -63,6 +63,7 @@ void frmPreview::mnuIDPrint_Click()
 {
     if (!m_template)
         return;
+    TextUpdate(); // the text being typed is printed too
     WaitCursor wait;
     try {
         // The preview shows the controls as they are now. Rebuilding the

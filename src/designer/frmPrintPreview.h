@@ -22,7 +22,7 @@ class CPrintData;
 class CPrintTemplate;
 class ICommonDialog;
 
-class KYTWIDGETS_EXPORT frmPrintPreview : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmPrintPreview : public QDialog
 {
     Q_OBJECT
 

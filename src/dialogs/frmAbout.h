@@ -11,7 +11,7 @@ class QPushButton;
 namespace kyt
 {
 
-class KYTWIDGETS_EXPORT frmAbout : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmAbout : public QDialog
 {
     Q_OBJECT
 

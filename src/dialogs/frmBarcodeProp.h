@@ -21,7 +21,7 @@ namespace kyt
 class CError;
 class ICommonDialog;
 
-class KYTWIDGETS_EXPORT frmBarcodeProp : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmBarcodeProp : public QDialog
 {
     Q_OBJECT
 

@@ -22,7 +22,7 @@ namespace kyt
 
 class CTargetApplications;
 
-class KYTWIDGETS_EXPORT frmIDProperties : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmIDProperties : public QDialog
 {
     Q_OBJECT
 

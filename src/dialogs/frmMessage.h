@@ -10,7 +10,7 @@ class QPushButton;
 namespace kyt
 {
 
-class KYTWIDGETS_EXPORT frmMessage : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmMessage : public QDialog
 {
     Q_OBJECT
 

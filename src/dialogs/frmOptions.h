@@ -28,7 +28,7 @@ class QWidget;
 namespace kyt
 {
 
-class KYTWIDGETS_EXPORT frmOptions : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmOptions : public QDialog
 {
     Q_OBJECT
 

@@ -1,15 +1,18 @@
 #include "dialogs/frmSelectDataField.h"
 
+#include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
 #include "platform/widgets/ModalRunner.h"
 #include "template/CPrintData.h"
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kyt
 {
@@ -43,6 +46,12 @@ frmSelectDataField::frmSelectDataField(QWidget* parent)
     buttons->addWidget(m_cmdCancel);
     layout->addLayout(buttons);
 
+    // The name box comes first: a name typed at once lands there.
+    setTabOrder(m_txtFieldName, m_lstDescription);
+    setTabOrder(m_lstDescription, m_cmdOk);
+    setTabOrder(m_cmdOk, m_cmdCancel);
+    m_txtFieldName->installEventFilter(this);
+
     connect(m_lstDescription, &QListWidget::itemClicked, this,
         [this](QListWidgetItem* item) { m_txtFieldName->setText(item->text()); });
     connect(m_lstDescription, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -50,10 +59,8 @@ frmSelectDataField::frmSelectDataField(QWidget* parent)
         m_userCancel = false;
         hide();
     });
-    connect(m_cmdOk, &QPushButton::clicked, this, [this] {
-        m_userCancel = false;
-        hide();
-    });
+    connect(m_txtFieldName, &QLineEdit::textEdited, this, [this](const QString& text) { showMatch(text); });
+    connect(m_cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] {
         m_userCancel = true;
         hide();
@@ -63,6 +70,8 @@ frmSelectDataField::frmSelectDataField(QWidget* parent)
 void frmSelectDataField::Setup(const QString& fieldName, const CPrintData& printData)
 {
     m_txtFieldName->setText(fieldName);
+    m_txtFieldName->selectAll(); // typing replaces the name
+    m_txtFieldName->setFocus(Qt::OtherFocusReason);
     m_lstDescription->clear();
     for (const auto& item : printData) {
         if (!item)
@@ -78,6 +87,59 @@ void frmSelectDataField::Setup(const QString& fieldName, const CPrintData& print
 QString frmSelectDataField::Description() const
 {
     return m_txtFieldName->text();
+}
+
+void frmSelectDataField::cmdOk_Click()
+{
+    // An empty name would blank the field on the card.
+    if (m_txtFieldName->text().trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Type a data field name or choose one from the list."), vbExclamation,
+            QStringLiteral("Select Data Field"));
+        m_txtFieldName->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_userCancel = false;
+    hide();
+}
+
+void frmSelectDataField::showMatch(const QString& typed)
+{
+    // The first name that starts with what was typed is shown selected;
+    // the typed text stays as it is.
+    m_lstDescription->clearSelection();
+    if (typed.isEmpty())
+        return;
+    for (int i = 0; i < m_lstDescription->count(); ++i) {
+        QListWidgetItem* row = m_lstDescription->item(i);
+        if (row->text().startsWith(typed, Qt::CaseInsensitive)) {
+            m_lstDescription->setCurrentItem(row);
+            row->setSelected(true);
+            m_lstDescription->scrollToItem(row);
+            return;
+        }
+    }
+}
+
+bool frmSelectDataField::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up and Down in the name box walk the list and take its names.
+    if (watched == m_txtFieldName && event->type() == QEvent::KeyPress && m_lstDescription->count() > 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            // Without a selected name the walk starts at the first.
+            const QListWidgetItem* selected = m_lstDescription->currentItem();
+            const int current = selected && selected->isSelected() ? m_lstDescription->currentRow() : -1;
+            const int step = key == Qt::Key_Down ? 1 : -1;
+            const int next = current < 0 ? 0 : std::clamp(current + step, 0, m_lstDescription->count() - 1);
+            QListWidgetItem* row = m_lstDescription->item(next);
+            m_lstDescription->setCurrentItem(row);
+            row->setSelected(true);
+            m_txtFieldName->setText(row->text());
+            m_txtFieldName->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmSelectDataField::installChooser()

@@ -1,6 +1,8 @@
 #pragma once
 // "Select Data Field": picks the name of a print data field from the
-// data's keys; a name not in the list may be typed.
+// data's keys; a name not in the list may be typed. The name box has the
+// focus: typing selects the first matching name in the list, Up and Down
+// take the list's names, and OK without a name asks for one.
 
 #include "kyt/kytwidgets_export.h"
 #include <QDialog>
@@ -14,7 +16,7 @@ namespace kyt
 
 class CPrintData;
 
-class KYTWIDGETS_EXPORT frmSelectDataField : public QDialog
+class KYTWIDGETS_PRIVATE_EXPORT frmSelectDataField : public QDialog
 {
     Q_OBJECT
 
@@ -34,7 +36,13 @@ public:
     // the widgets library loads).
     static void installChooser();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void cmdOk_Click();
+    void showMatch(const QString& typed);
+
     QString m_moduleSource;
     QListWidget* m_lstDescription;
     QLineEdit* m_txtFieldName;

@@ -1,8 +1,10 @@
 #include "jobs/CardJob.h"
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "jobs/CardJobSurface.h"
 #include "jobs/Preflight.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/OutputFile.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
@@ -34,28 +36,6 @@ namespace kyt
 {
 namespace cardjob
 {
-
-Picture placeholderPhoto()
-{
-    static const Picture picture = [] {
-        QImage img(32, 32, QImage::Format_RGB888);
-        img.fill(QColor(255, 255, 255));
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0, 0, 0), 1.5));
-        p.setBrush(QColor(255, 214, 0));
-        p.drawEllipse(QRectF(2.5, 2.5, 27, 27));
-        p.setBrush(QColor(0, 0, 0));
-        p.drawEllipse(QRectF(10, 10, 3.5, 4.5));
-        p.drawEllipse(QRectF(18.5, 10, 3.5, 4.5));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), 2, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(9, 10, 14, 12), -20 * 16, -140 * 16);
-        p.end();
-        return Picture(img);
-    }();
-    return picture;
-}
 
 QuietError::QuietError()
     : m_error(std::make_shared<CError>())
@@ -114,58 +94,23 @@ QStringList photoFieldNames(const CPrintTemplate& t)
 
 QString decodeDataStream(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromAnsi(bytes);
+    return decodeDataStreamText(bytes);
 }
 
 QString resolvePath(const QString& value, const QString& baseFolder)
 {
-    return QDir::isAbsolutePath(value) ? value : QDir(baseFolder).filePath(value);
+    return resolveDataPath(value, baseFolder);
 }
 
 namespace
 {
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
+constexpr qint64 MaxPhotoFileBytes = PhotoMaxFileBytes;
+constexpr qint64 MaxPhotoPixels = PhotoMaxPixels;
 } // namespace
 
 Picture readPhoto(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("photo %1: no such file").arg(path);
-        return {};
-    }
-    if (info.size() > MaxPhotoFileBytes) {
-        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
-                     .arg(path)
-                     .arg(info.size())
-                     .arg(MaxPhotoFileBytes);
-        return {};
-    }
-    {
-        QImageReader probe(path);
-        const QSize size = probe.size();
-        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
-            *error = QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
-                         .arg(path)
-                         .arg(size.width())
-                         .arg(size.height());
-            return {};
-        }
-    }
-    QString why;
-    Picture p = Picture::fromFile(path, &why);
-    if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
-    return p;
+    return readPhotoFile(path, error);
 }
 
 Picture readPhotoForDocument(const QString& path, QString* error)
@@ -187,52 +132,14 @@ Picture readPhotoForDocument(const QString& path, QString* error)
 
 bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
 {
-    // Opening a pipe would wait for a writer, and a device may never end.
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
+    QString text;
+    try {
+        text = readDataStreamFile(fileName);
+    } catch (const KytError& e) {
+        *error = e.description();
         return false;
     }
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(fileName);
-        return false;
-    }
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(fileName, f.errorString());
-        return false;
-    }
-    if (f.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: %2 bytes, more than a data stream file may have (%3)")
-                     .arg(fileName)
-                     .arg(f.size())
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
-    if (bytes.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
-                     .arg(fileName)
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
-        // A CSV or name=value file read as a data stream would be one field
-        // named after the whole text, and every card would print blank.
-        const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error
-            = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                             "field, its name, the character with code 1, its value and the character with code 2)%2")
-                  .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
-        return false;
-    }
-    if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
-                     .arg(fileName)
-                     .arg(MaxDataStreamEntries);
-        return false;
-    }
-    data.SetCurrentDataStream(decodeDataStream(bytes));
+    data.SetCurrentDataStream(text);
     const QString folder = QFileInfo(fileName).absolutePath();
     for (const QString& name : photoFieldNames(t)) {
         std::shared_ptr<CVariant> item;
@@ -379,7 +286,7 @@ private:
 };
 
 struct Prepared {
-    CsvRecord record;
+    DataRecord record;
     std::vector<Picture> photos; // one per photo column
     bool end = false;
     QString fatal;
@@ -428,18 +335,38 @@ private:
     bool m_stop = false;
 };
 
-// Decodes the record's photos (a failure becomes the record's error).
-void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString& folder, PhotoCache& cache)
+// Decodes the record's photos (a failure becomes the record's error): a
+// picture file named in the record, or the picture's bytes in a binary column.
+void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QStringList& header, const QString& folder,
+    PhotoCache& cache, bool passJpeg = false)
 {
     p.photos.assign(photoColumns.size(), Picture());
     if (!p.record.error.isEmpty() || p.record.empty)
         return;
     for (size_t i = 0; i < photoColumns.size(); ++i) {
-        const QString value = p.record.fields[photoColumns[i]].trimmed();
-        if (value.isEmpty())
-            continue; // no photo: the placeholder is drawn
+        const QVariant& value = p.record.values[photoColumns[i]];
         QString why;
-        p.photos[i] = cache.get(cardjob::resolvePath(value, folder), &why);
+        if (value.typeId() == QMetaType::QByteArray) {
+            if (value.toByteArray().isEmpty())
+                continue;
+            // A JPEG goes into the document as it is, as a JPEG file does.
+            if (passJpeg) {
+                const Picture jpeg = Picture::undecodedJpeg(value.toByteArray());
+                const QSize px = jpeg.pixelSize();
+                if (!jpeg.isNull() && value.toByteArray().size() <= PhotoMaxFileBytes
+                    && qint64(px.width()) * px.height() <= PhotoMaxPixels) {
+                    p.photos[i] = jpeg;
+                    continue;
+                }
+            }
+            p.photos[i] = readPhotoBytes(
+                value.toByteArray(), QStringLiteral("in field %1").arg(header.value(photoColumns[i])), &why);
+        } else {
+            const QString path = value.toString().trimmed();
+            if (path.isEmpty())
+                continue; // no photo: the placeholder is drawn
+            p.photos[i] = cache.get(cardjob::resolvePath(path, folder), &why);
+        }
         if (p.photos[i].isNull()) {
             p.record.error = why;
             return;
@@ -447,40 +374,54 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
     }
 }
 
-// Reads every record and, unless the drawing threads do it, decodes its
-// photos; ends with an end marker.
-void readRecords(const QString& csvFile, std::vector<int> photoColumns, CardBatch::Options options, RecordQueue& queue,
-    bool decodePhotos)
+// Where a source's relative photo paths start.
+QString sourceFolder(const DataSourceSpec& spec)
 {
-    QFile f(csvFile);
+    return spec.path.isEmpty() ? QString() : QFileInfo(spec.path).absolutePath();
+}
+
+// Reads every record and, unless the drawing threads do it, decodes its
+// photos; ends with an end marker. The source is opened here: a database
+// connection belongs to its thread.
+void readRecords(const DataSourceSpec& spec, std::vector<int> photoColumns, QStringList header,
+    CardBatch::Options options, RecordQueue& queue, bool decodePhotos)
+{
     Prepared end;
     end.end = true;
-    if (!f.open(QIODevice::ReadOnly)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        queue.push(std::move(end));
-        return;
-    }
-    CsvReader reader(&f, options.csv);
-    QString error;
-    if (!reader.readHeader(&error)) {
-        end.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-        queue.push(std::move(end));
-        return;
-    }
-    const QString folder = QFileInfo(csvFile).absolutePath();
-    PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
-    Prepared p;
-    while (!queue.stopped() && reader.next(p.record)) {
-        if (p.record.number < options.firstRecord)
-            continue;
-        if (p.record.number > options.lastRecord)
-            break;
-        if (decodePhotos)
-            loadPhotos(p, photoColumns, folder, cache);
-        queue.push(std::move(p));
-        p = Prepared();
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec);
+        if (options.firstRecord > 1 && !source->seek(options.firstRecord)) {
+            queue.push(std::move(end));
+            return;
+        }
+        const QString folder = sourceFolder(spec);
+        PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
+        Prepared p;
+        while (!queue.stopped() && source->next(p.record)) {
+            if (p.record.number < options.firstRecord)
+                continue;
+            if (p.record.number > options.lastRecord)
+                break;
+            if (decodePhotos)
+                loadPhotos(p, photoColumns, header, folder, cache);
+            queue.push(std::move(p));
+            p = Prepared();
+        }
+    } catch (const KytError& e) {
+        end.fatal = e.description();
+    } catch (const std::exception& e) {
+        end.fatal = QString::fromLocal8Bit(e.what());
     }
     queue.push(std::move(end));
+}
+
+DataSourceSpec csvSpec(const QString& csvFile, const CsvOptions& options)
+{
+    DataSourceSpec spec;
+    spec.kind = DataSourceSpec::Kind::Csv;
+    spec.path = csvFile;
+    spec.csv = options;
+    return spec;
 }
 
 // What became of one record.
@@ -535,7 +476,7 @@ public:
                 const Picture& pic = p.photos[photo++];
                 m_items[i]->setvValue(pic.isNull() ? QVariant(QString()) : QVariant::fromValue(pic));
             } else {
-                m_items[i]->setvValue(p.record.fields[qsizetype(i)]);
+                m_items[i]->setvValue(p.record.text(int(i)));
             }
         }
         // A value its barcode cannot hold: reported, and no page used.
@@ -691,81 +632,71 @@ CardBatch::CardBatch(CPrintTemplatePtr tpl)
 
 qint64 CardBatch::countRecords(const QString& csvFile, const CsvOptions& options)
 {
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    CsvReader reader(&f, options);
-    QString error;
-    if (!reader.readHeader(&error))
-        return -1;
-    CsvRecord r;
-    qint64 n = 0;
-    while (reader.next(r))
-        ++n;
-    return n;
+    return countRecords(csvSpec(csvFile, options));
+}
+
+qint64 CardBatch::countRecords(const DataSourceSpec& source)
+{
+    try {
+        return DataSource::open(source)->count();
+    } catch (const KytError&) {
+        return -1; // unreadable: the caller reports what it tried to read
+    }
 }
 
 bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
     QString* error, const CsvOptions& options)
 {
-    if (!QFileInfo(csvFile).isFile()) {
-        *error = QStringLiteral("%1: %2").arg(csvFile,
-            QFileInfo::exists(csvFile) ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
-        return false;
-    }
-    QFile f(csvFile);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-        return false;
-    }
-    CsvReader reader(&f, options);
-    if (!reader.readHeader(error)) {
-        *error = QStringLiteral("%1: %2").arg(csvFile, *error);
-        return false;
-    }
-    CsvRecord r;
-    qint64 seen = 0; // the reader clears the record at the end
-    while (reader.next(r)) {
-        seen = r.number;
-        if (r.number < record)
-            continue;
+    return recordData(csvSpec(csvFile, options), record, t, data, error);
+}
+
+bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    QString* error, const PasswordPrompt& prompt)
+{
+    try {
+        const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
+        const QString name = spec.displayName();
+        DataRecord r;
+        if (!source->record(std::max<qint64>(record, 1), r)) {
+            *error = QStringLiteral("%1: there is no record %2 (%3 %4)")
+                         .arg(name)
+                         .arg(record)
+                         .arg(spec.isDatabase() ? QStringLiteral("it holds") : QStringLiteral("the file holds"))
+                         .arg(source->count());
+            return false;
+        }
         if (!r.error.isEmpty()) {
-            *error = QStringLiteral("%1: record %2 (line %3): %4").arg(csvFile).arg(r.number).arg(r.line).arg(r.error);
+            *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error);
             return false;
         }
         if (r.empty) {
-            *error = QStringLiteral("%1: record %2 (line %3) is empty").arg(csvFile).arg(r.number).arg(r.line);
+            *error = QStringLiteral("%1: %2 is empty").arg(name, r.where());
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
-        const QString folder = QFileInfo(csvFile).absolutePath();
-        for (qsizetype i = 0; i < reader.header().size(); ++i) {
-            const QString& name = reader.header()[i];
-            QVariant value = r.fields[i];
-            if (photos.contains(name, Qt::CaseInsensitive)) {
-                const QString path = r.fields[i].trimmed();
+        const QStringList& fields = source->fieldNames();
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QString& field = fields[i];
+            QVariant value = r.text(int(i));
+            if (photos.contains(field, Qt::CaseInsensitive)) {
                 value = QString();
-                if (!path.isEmpty()) {
-                    QString why;
-                    const Picture p = cardjob::readPhoto(cardjob::resolvePath(path, folder), &why);
-                    if (p.isNull()) {
-                        *error = QStringLiteral("%1: record %2 (line %3): %4")
-                                     .arg(csvFile)
-                                     .arg(r.number)
-                                     .arg(r.line)
-                                     .arg(why);
-                        return false;
-                    }
-                    value = QVariant::fromValue(p);
+                QString why;
+                const Picture p = source->photo(r, int(i), &why);
+                if (!why.isEmpty()) {
+                    *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), why);
+                    return false;
                 }
+                if (!p.isNull())
+                    value = QVariant::fromValue(p);
             }
-            data.Add(name, value);
-            data.Item(name)->setvValue(value);
+            data.Add(field, value);
+            data.Item(field)->setvValue(value);
         }
         return true;
+    } catch (const KytError& e) {
+        *error = e.description();
+        return false;
     }
-    *error = QStringLiteral("%1: there is no record %2 (the file holds %3)").arg(csvFile).arg(record).arg(seen);
-    return false;
 }
 
 namespace
@@ -775,14 +706,14 @@ namespace
 // threads, each into a document of its own, and the documents are joined in
 // input order; records are counted and reported in input order as their run
 // is done.
-CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options, const QString& csvFile,
-    Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded, const QStringList& header,
-    const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto, CardBatch::Result& result,
-    const std::function<bool(const Outcome&)>& account)
+CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options,
+    const DataSourceSpec& source, Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded,
+    const QStringList& header, const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto,
+    CardBatch::Result& result, const std::function<bool(const Outcome&)>& account)
 {
     const size_t chunkRecords = size_t(std::max(1, options.partRecords));
     const size_t maxInFlight = size_t(jobs) * 2 + 1;
-    const QString folder = QFileInfo(csvFile).absolutePath();
+    const QString folder = sourceFolder(source);
     const CPrintTemplate::Fields fields = model.fields();
     const QString title = printer.documentName();
     const QSizeF paper = printer.paperInches();
@@ -851,7 +782,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 CardJobSurface guard(*part);
                 drawer.restart();
                 for (Prepared& p : chunk->records) {
-                    loadPhotos(p, photoColumns, folder, cache);
+                    loadPhotos(p, photoColumns, header, folder, cache, options.jpegPassThrough);
                     chunk->outcomes.push_back(drawer.draw(p, guard));
                     p = Prepared(); // its photos stay only in the cache
                     if (!chunk->outcomes.back().fatal.isEmpty())
@@ -899,7 +830,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             if (t.joinable())
                 t.join();
     } };
-    threads.emplace_back(readRecords, csvFile, photoColumns, options, std::ref(queue), false);
+    threads.emplace_back(readRecords, source, photoColumns, header, options, std::ref(queue), false);
     for (int i = 0; i < jobs; ++i)
         threads.emplace_back(drawChunks);
 
@@ -1004,6 +935,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
 
 CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
 {
+    return run(csvSpec(csvFile, m_options.csv), surface);
+}
+
+CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, const PasswordPrompt& prompt)
+{
     Result result;
     if (!m_tpl) {
         result.fatal = QStringLiteral("no template");
@@ -1012,31 +948,26 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
     // The header first, so the photo columns are known before the worker starts.
     std::vector<int> photoColumns;
     QStringList header;
-    {
-        QFile f(csvFile);
-        if (!f.open(QIODevice::ReadOnly)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, f.errorString());
-            return result;
-        }
-        CsvReader reader(&f, m_options.csv);
-        QString error;
-        if (!reader.readHeader(&error)) {
-            result.fatal = QStringLiteral("%1: %2").arg(csvFile, error);
-            return result;
-        }
-        header = reader.header();
-        // A CSV whose columns are not the template's fields would print a
+    DataSourceSpec source = spec;
+    try {
+        const std::unique_ptr<DataSource> opened = DataSource::open(spec, prompt);
+        source = opened->spec(); // the reading thread connects with what worked here
+        header = opened->fieldNames();
+        // A source whose columns are not the template's fields would print a
         // batch of blank cards.
         result.missingFields = preflight::missingFields(*m_tpl, header);
         if (!result.missingFields.isEmpty() && !m_options.allowMissingFields) {
-            result.fatal = preflight::missingFieldsMessage(csvFile, result.missingFields, header);
+            result.fatal = preflight::missingFieldsMessage(spec.displayName(), result.missingFields, header);
             return result;
         }
         for (const QString& name : cardjob::photoFieldNames(*m_tpl)) {
-            const int c = reader.column(name);
+            const int c = opened->column(name);
             if (c >= 0)
                 photoColumns.push_back(c);
         }
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        return result;
     }
     std::vector<bool> isPhoto(size_t(header.size()), false);
     for (int c : photoColumns)
@@ -1081,7 +1012,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             // A template made in memory that a file cannot hold: drawn on one core.
         }
         if (!encoded.isEmpty())
-            return runInParts(*m_tpl, m_options, csvFile, surface, *printer, jobs, encoded, header, photoColumns,
+            return runInParts(*m_tpl, m_options, source, surface, *printer, jobs, encoded, header, photoColumns,
                 isPhoto, result, account);
     }
 
@@ -1098,7 +1029,7 @@ CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
             if (thread.joinable())
                 thread.join();
         }
-    } worker { queue, std::thread(readRecords, csvFile, photoColumns, m_options, std::ref(queue), true) };
+    } worker { queue, std::thread(readRecords, source, photoColumns, header, m_options, std::ref(queue), true) };
 
     CardJobSurface guard(surface);
     // Whatever goes wrong while a page is made (a surface or a sink that

@@ -5,8 +5,9 @@
 // the placeholder photo, and CardBatch, which prints one card per record of
 // a CSV file into one streamed document.
 
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "errors/CError.h"
-#include "jobs/CardJobCsv.h"
 #include "platform/Picture.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -26,10 +27,6 @@ class OutputFile;
 
 namespace cardjob
 {
-
-// The 32 x 32, 24-bit smiling face photo objects show when they have no
-// photo of their own.
-KYTCORE_EXPORT Picture placeholderPhoto();
 
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
@@ -67,8 +64,8 @@ QStringList photoFieldNames(const CPrintTemplate& t);
 // writers produce).
 KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
 // Largest data stream file read, and most entries (fields) it may hold.
-inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
-inline constexpr qint64 MaxDataStreamEntries = 100000;
+inline constexpr qint64 MaxDataStreamBytes = DataStreamMaxBytes;
+inline constexpr qint64 MaxDataStreamEntries = DataStreamMaxEntries;
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
 // the picture; an empty value leaves the placeholder. False with the
@@ -146,7 +143,7 @@ class KYTCORE_EXPORT CardBatch
 public:
     struct Failure {
         qint64 record = 0; // 1-based data record
-        qint64 line = 0; // line of the CSV file
+        qint64 line = 0; // line of the CSV file (0 for other sources)
         QString message;
     };
     struct Result {
@@ -195,13 +192,21 @@ public:
 
     // Prints every record, then ends the document (EndDoc).
     Result run(const QString& csvFile, Surface& surface);
+    // The same for any data source (a CSV source takes its own csv options).
+    // A photo column holds a picture path, or the picture's bytes in a
+    // binary column. A database connection is opened on the reading thread
+    // too, with the password the first one used.
+    Result run(const DataSourceSpec& source, Surface& surface, const PasswordPrompt& prompt = {});
 
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
     static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
+    static qint64 countRecords(const DataSourceSpec& source);
     // The values of one data record (1-based) as print data, photos loaded;
     // false with the reason in *error (an empty record is refused too).
     static bool recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
         QString* error, const CsvOptions& options = {});
+    static bool recordData(const DataSourceSpec& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
+        QString* error, const PasswordPrompt& prompt = {});
 
 private:
     CPrintTemplatePtr m_tpl;

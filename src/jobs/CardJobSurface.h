@@ -48,6 +48,11 @@ public:
     {
         m_inner.PaintPicture(picture, x, y, width, height);
     }
+    void FillBoxes(const std::vector<QRectF>& boxes, quint32 color) override { m_inner.FillBoxes(boxes, color); }
+    void PrintTurned(const QString& text, double x, double y, int quarterTurns) override
+    {
+        m_inner.PrintTurned(text, x, y, quarterTurns);
+    }
     void Print(const QString& text) override { m_inner.Print(text); }
     double TextWidth(const QString& text) override { return m_inner.TextWidth(text); }
     double TextHeight(const QString& text) override { return m_inner.TextHeight(text); }

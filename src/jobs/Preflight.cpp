@@ -305,6 +305,7 @@ Report check(const QString& templateFile, const Options& options)
     Collector c(report);
     cardjob::QuietError reporter;
     QString error;
+    const bool hasSource = options.source.kind != DataSourceSpec::Kind::None || !options.source.path.isEmpty();
     const CPrintTemplatePtr t = cardjob::loadTemplate(templateFile, reporter, &error);
     if (!t) {
         c.problem(QStringLiteral("template"), error);
@@ -445,19 +446,28 @@ Report check(const QString& templateFile, const Options& options)
             else
                 verify(data, options.dataFile);
         }
-    } else if (!options.csvFile.isEmpty()) {
-        QFile f(options.csvFile);
-        if (!QFileInfo(options.csvFile).isFile() || !f.open(QIODevice::ReadOnly)) {
+    } else if (!options.csvFile.isEmpty() || hasSource) {
+        DataSourceSpec spec = options.source;
+        if (!hasSource) {
+            spec.kind = DataSourceSpec::Kind::Csv;
+            spec.path = options.csvFile;
+            spec.csv = options.csv;
+        }
+        const QString sourceName = spec.displayName();
+        std::unique_ptr<DataSource> source;
+        if (!hasSource && !QFileInfo(options.csvFile).isFile()) {
             c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(options.csvFile));
         } else {
-            CsvReader reader(&f, options.csv);
-            if (!reader.readHeader(&error)) {
-                c.problem(QStringLiteral("data"), QStringLiteral("%1: %2").arg(options.csvFile, error));
-            } else {
-                const QStringList header = reader.header();
+            try {
+                source = DataSource::open(spec);
+            } catch (const KytError& e) {
+                c.problem(QStringLiteral("data"), e.description());
+            }
+            if (source) {
+                const QStringList header = source->fieldNames();
                 const QStringList missing = missingFields(*t, header);
                 if (!missing.isEmpty())
-                    c.problem(QStringLiteral("fields"), missingFieldsMessage(options.csvFile, missing, header));
+                    c.problem(QStringLiteral("fields"), missingFieldsMessage(sourceName, missing, header));
                 else
                     c.ok(QStringLiteral("fields"),
                         QStringLiteral("%1 used, all among the %2 columns").arg(used.size()).arg(header.size()));
@@ -471,16 +481,25 @@ Report check(const QString& templateFile, const Options& options)
                             .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
                                 unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
                                                           : QString()));
-                const QString folder = QFileInfo(options.csvFile).absolutePath();
+                const QString folder = source->folder();
                 QHash<QString, QString> photoChecked; // path -> problem
                 qint64 records = 0, empty = 0, damaged = 0;
                 auto data = std::make_shared<CPrintData>();
-                CsvRecord r;
-                while (reader.next(r)) {
+                DataRecord r;
+                // A source that fails while read is a finding, as a damaged record is.
+                auto nextRecord = [&] {
+                    try {
+                        return source->next(r);
+                    } catch (const KytError& e) {
+                        c.problem(QStringLiteral("data"), e.description());
+                        return false;
+                    }
+                };
+                while (nextRecord()) {
                     ++records;
                     if (r.number > options.maxRecords)
                         continue;
-                    const QString which = QStringLiteral("record %1 (line %2)").arg(r.number).arg(r.line);
+                    const QString which = r.where();
                     if (r.empty) {
                         ++empty;
                         continue;
@@ -492,12 +511,24 @@ Report check(const QString& templateFile, const Options& options)
                     }
                     bool photosOk = true;
                     for (qsizetype i = 0; i < header.size(); ++i) {
-                        QVariant value = r.fields[i];
-                        if (photos.contains(header[i], Qt::CaseInsensitive)) {
+                        QVariant value = r.text(int(i));
+                        if (photos.contains(header[i], Qt::CaseInsensitive)
+                            && r.values[i].typeId() == QMetaType::QByteArray) {
+                            // Image bytes are decoded: there is no file to probe.
                             value = QString();
-                            const QString path = r.fields[i].trimmed();
+                            QString why;
+                            const Picture p = source->photo(r, int(i), &why);
+                            if (!why.isEmpty()) {
+                                c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                                photosOk = false;
+                            } else if (!p.isNull()) {
+                                value = QVariant::fromValue(p);
+                            }
+                        } else if (photos.contains(header[i], Qt::CaseInsensitive)) {
+                            value = QString();
+                            const QString path = r.text(int(i)).trimmed();
                             if (!path.isEmpty()) {
-                                const QString full = cardjob::resolvePath(path, folder);
+                                const QString full = resolveDataPath(path, folder);
                                 // Decoded only when the cards are rendered; else probed.
                                 if (options.reader) {
                                     QString why;
@@ -545,7 +576,7 @@ Report check(const QString& templateFile, const Options& options)
                                 : QString()));
                 if (records == empty)
                     c.problem(
-                        QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(options.csvFile));
+                        QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(sourceName));
             }
         }
     } else {
@@ -563,7 +594,7 @@ Report check(const QString& templateFile, const Options& options)
         c.ok(QStringLiteral("layout"),
             QStringLiteral("all %1 objects lie on the card, every text and barcode within its box%2")
                 .arg(t->Count())
-                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
+                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty() && !hasSource
                         ? QStringLiteral(" (data fields are measured with their values: --csv or --data)")
                         : QString()));
     if (c.count(QStringLiteral("barcodes")) == 0)
@@ -578,7 +609,7 @@ Report check(const QString& templateFile, const Options& options)
                 .arg(Counted(cardsScanned, "card"))
                 .arg(options.dpi)
                 .arg(Counted(barcodesRead, "barcode"))
-                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty()
+                .arg(options.dataFile.isEmpty() && options.csvFile.isEmpty() && !hasSource
                         ? QStringLiteral(" (without data: data fields show their field names, as render draws "
                                          "them%1)")
                               .arg(namesUnread > 0 ? QStringLiteral("; %1 barcodes of field names their symbology "

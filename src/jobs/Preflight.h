@@ -8,7 +8,8 @@
 // it should carry.
 // The command line's `check` and the batch use it; hosts may too.
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "kyt/kytcore_export.h"
 #include <QImage>
 #include <QString>
@@ -57,12 +58,13 @@ using BarcodeReader = std::function<QStringList(const QImage& grey)>;
 
 struct Options {
     QString csvFile; // either a CSV file ...
-    QString dataFile; // ... or a data stream file (or neither)
+    QString dataFile; // ... or a data stream file ...
+    DataSourceSpec source; // ... or a data source (or none of them)
     CsvOptions csv;
     // With a reader, each card is rendered at dpi and every barcode is read back.
     BarcodeReader reader;
     int dpi = 300;
-    // Records (CSV) checked at most; the rest are counted only.
+    // Records (CSV, source) checked at most; the rest are counted only.
     qint64 maxRecords = 100000;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Per-queue printer calibration: how far a printer's drawing lands from
 // where it was meant to be, and how much it stretches. Kept in the settings
-// store under HKEY_CURRENT_USER\<application>\Printers\<queue> as text
+// store under `HKEY_CURRENT_USER\<application>\Printers\<queue>` as text
 // values XOffset and YOffset (inches, positive moves the card right and
 // down) and Scale (1 = true size), and applied to every card printed on
 // that queue by adding the offsets to the template's own and scaling it.

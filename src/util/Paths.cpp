@@ -40,7 +40,10 @@ QStringList pluginDirectories()
     QStringList dirs;
     for (const QString& d : qEnvironmentVariable("KYT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
         dirs << d;
-    dirs << QStringLiteral(KYT_PLUGIN_DIR) << QStringLiteral(KYT_INSTALLED_PLUGIN_DIR);
+#ifdef KYT_PLUGIN_DIR
+    dirs << QStringLiteral(KYT_PLUGIN_DIR);
+#endif
+    dirs << QStringLiteral(KYT_INSTALLED_PLUGIN_DIR);
     return dirs;
 }
 
@@ -50,7 +53,10 @@ QStringList fontDirectories()
     const QString v = qEnvironmentVariable("KYT_FONT_DIR");
     if (!v.isEmpty())
         dirs << v;
-    dirs << QStringLiteral(KYT_FONT_DIR) << QStringLiteral(KYT_INSTALLED_FONT_DIR);
+#ifdef KYT_FONT_DIR
+    dirs << QStringLiteral(KYT_FONT_DIR);
+#endif
+    dirs << QStringLiteral(KYT_INSTALLED_FONT_DIR);
     return dirs;
 }
 

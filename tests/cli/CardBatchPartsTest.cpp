@@ -7,6 +7,7 @@
 #include "jobs/CardJobSurface.h"
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/surface/PrinterSurface.h"
 #include "support/TestSupport.h"
 #include <QBuffer>
@@ -36,7 +37,7 @@ CPrintTemplatePtr badgeCard(bool duplex)
     place(*d, 1.5f, 0.2f, 1.8f, 0.4f);
     auto p = t->AddPhoto();
     place(*p, 0.1f, 0.1f, 1.0f, 1.25f);
-    p->setImage(cardjob::placeholderPhoto());
+    p->setImage(placeholderPhoto());
     return t;
 }
 

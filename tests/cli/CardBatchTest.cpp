@@ -7,6 +7,7 @@
 #include "jobs/CardJobSurface.h"
 #include "objects/CDataObject.h"
 #include "objects/CPhotoObject.h"
+#include "objects/PlaceholderPhoto.h"
 #include "platform/surface/TraceSurface.h"
 #include "support/TestSupport.h"
 #include <QDir>
@@ -40,7 +41,7 @@ CPrintTemplatePtr nameCard(bool duplex = false)
     place(*d, 1.5f, 0.2f, 1.5f, 0.3f);
     auto p = t->AddPhoto();
     place(*p, 0.1f, 0.1f, 1.0f, 1.25f);
-    p->setImage(cardjob::placeholderPhoto());
+    p->setImage(placeholderPhoto());
     return t;
 }
 

@@ -2,7 +2,7 @@
 // reported and skipped, bounded records, header checks.
 #include <gtest/gtest.h>
 
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
 #include <QBuffer>
 
 using namespace kyt;

@@ -22,9 +22,11 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <QWindow>
 
 using namespace kyt;
@@ -551,4 +553,36 @@ TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
     const QPixmap hi = action("mnuIDSave")->icon().pixmap(QSize(22, 22), 2.0);
     EXPECT_EQ(hi.size(), QSize(44, 44));
     EXPECT_EQ(hi.devicePixelRatio(), 2.0);
+}
+
+TEST_F(Editing, TheCardSitsInTheMiddleAndCtrlWheelZoomsAroundThePointer)
+{
+    QScrollArea* scroll = window().scrollArea();
+    QWidget* viewport = scroll->viewport();
+    const QRect canvas = window().canvas()->geometry();
+    ASSERT_LT(canvas.width(), viewport->width());
+    EXPECT_NEAR(canvas.center().x(), viewport->rect().center().x(), 1);
+
+    // Zoomed so far that the card scrolls: the pointer's point can stay put
+    // while zooming in (at most to the largest zoom); Ctrl and the wheel
+    // the other way zooms out.
+    window().setZoom(3.0);
+    const struct {
+        int wheel;
+        double zoom;
+        double x, y; // card inches under the pointer
+    } rows[] = { { 120, 3.75, 1.6, 1.0 }, { 120, DesignSurface::MaxZoom, 1.7, 1.1 }, { -120, 3.2, 1.7, 1.1 } };
+    for (const auto& row : rows) {
+        const QPoint at = d.surface().mapTo(viewport, d.px(row.x, row.y));
+        QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, row.wheel), Qt::NoButton,
+            Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        EXPECT_NEAR(window().zoom(), row.zoom, 1e-9) << row.x;
+        if (row.wheel < 0)
+            continue;
+        // The same point of the card is still under the pointer.
+        const QPointF under = QPointF(d.surface().mapFrom(viewport, at)) / d.surface().pixelsPerInch();
+        EXPECT_NEAR(under.x(), row.x, 0.02) << row.x;
+        EXPECT_NEAR(under.y(), row.y, 0.02) << row.y;
+    }
 }

@@ -83,7 +83,7 @@ plain=$(word_pos "$pdf" Lindqvist)
 
 # Copies, tray and a further option reach the job; --wait waits for its end.
 out=$("$kyt" print "$src/examples/sample_card.tpl" --printer "$queue" --title "kytcli$$c" --copies 2 --tray auto \
-  -o job-priority=70 --wait) || fail "print --copies 2 --wait failed: $out"
+  --option job-priority=70 --wait) || fail "print --copies 2 --wait failed: $out"
 grep -q "completed" <<<"$out" || fail "--wait did not report the job's end: '$out'"
 check_job "$out" copies=2 media-source=auto job-priority=70 job-state=completed
 

@@ -30,7 +30,37 @@ grep -rhoE '#include "[^"]+"' "$P/include" | sort -u | sed 's/#include "//; s/"$
   [ -f "$P/include/$inc" ] || { echo "FAIL: installed header includes missing $inc"; exit 1; }
 done
 
-cmake -S "$SOURCE_DIR/tests/data/consumer" -B "$T/build" -G Ninja -DCMAKE_PREFIX_PATH="$P" > "$T/configure.log" 2>&1 \
+# The README's embedding examples as two programs: the code blocks of its
+# Embedding section, includes at the top, statements in a function.
+mkdir -p "$T/readme"
+awk -v out="$T/readme" '
+  /^## / { inside = ($0 == "## Embedding") }
+  inside && /^```cpp$/ { n++; block = 1; next }
+  block && /^```$/ { block = 0; next }
+  block { print > (out "/block" n ".txt") }
+' "$SOURCE_DIR/README.md"
+[ -f "$T/readme/block1.txt" ] && [ -f "$T/readme/block2.txt" ] || { echo "FAIL: README has no two C++ examples under Embedding"; exit 1; }
+write_example() { # BLOCK OUT APPLICATION PARAMETERS ARGUMENT
+  {
+    echo "#include <$3>"
+    grep '^#include' "$T/readme/$1"
+    echo "static void example($4)"
+    echo "{"
+    grep -v '^#include' "$T/readme/$1"
+    echo "}"
+    echo "int main(int argc, char** argv)"
+    echo "{"
+    echo "    $3 app(argc, argv);"
+    echo "    if (argc > 1)"
+    echo "        example($5);"
+    echo "    return 0;"
+    echo "}"
+  } > "$T/readme/$2"
+}
+write_example block1.txt readme_widgets.cpp QApplication "QWidget* window" nullptr
+write_example block2.txt readme_core.cpp QGuiApplication "" ""
+
+cmake -S "$SOURCE_DIR/tests/data/consumer" -B "$T/build" -G Ninja -DCMAKE_PREFIX_PATH="$P" -DKYT_README_DIR="$T/readme" > "$T/configure.log" 2>&1 \
   || { cat "$T/configure.log"; exit 1; }
 cmake --build "$T/build" > "$T/build.log" 2>&1 || { cat "$T/build.log"; exit 1; }
 export QT_QPA_PLATFORM=offscreen KYT_LOG_DIR="$T/log" KYT_REGISTRY="$T/registry.db"
@@ -41,7 +71,23 @@ pdftotext -f 1 -l 1 "$T/card.pdf" - | grep -q "Ann" || { echo "FAIL: field value
 named=$(LD_LIBRARY_PATH="$P/lib" "$T/build/by_name" "$SOURCE_DIR/examples/sample_card.tpl")
 grep -qE '^[0-9.]+ x [0-9.]+: .*FirstName' <<<"$named" || { echo "FAIL: by-name host printed '$named'"; exit 1; }
 
-# The same host built from the pkg-config flags alone.
+# Headless hosts load no widgets library, directly or through ours.
+for host in consumer by_name readme_core; do
+  needed=$(readelf -d "$T/build/$host" | grep NEEDED)
+  ! grep -qE 'Widgets|PrintSupport|kytpreview-widgets' <<<"$needed" || { echo "FAIL: $host needs: $needed"; exit 1; }
+done
+LD_LIBRARY_PATH="$P/lib" "$T/build/readme_core" || { echo "FAIL: README host example does not start"; exit 1; }
+LD_LIBRARY_PATH="$P/lib" "$T/build/readme_widgets" || { echo "FAIL: README window example does not start"; exit 1; }
+
+# The same host built from the pkg-config flags alone; the core's flags name
+# no widgets module.
+core_flags=$(PKG_CONFIG_PATH="$PC_DIR" pkg-config --cflags --libs kytpreview-core) || { echo "FAIL: no kytpreview-core.pc"; exit 1; }
+! grep -qE 'Widgets|PrintSupport|kytpreview-widgets' <<<"$core_flags" || { echo "FAIL: kytpreview-core flags: $core_flags"; exit 1; }
+# shellcheck disable=SC2086
+c++ -std=c++20 -fPIC "$SOURCE_DIR/tests/data/consumer/by_name.cpp" -o "$T/by_name_core" $core_flags > "$T/pc-core.log" 2>&1 \
+  || { cat "$T/pc-core.log"; echo "FAIL: host does not build from kytpreview-core flags"; exit 1; }
+LD_LIBRARY_PATH="$P/lib" "$T/by_name_core" "$SOURCE_DIR/examples/sample_card.tpl" | grep -q FirstName \
+  || { echo "FAIL: kytpreview-core host"; exit 1; }
 # shellcheck disable=SC2046
 c++ -std=c++20 -fPIC "$SOURCE_DIR/tests/data/consumer/by_name.cpp" -o "$T/by_name_pc" \
   $(PKG_CONFIG_PATH="$PC_DIR" pkg-config --cflags --libs kytpreview) > "$T/pc.log" 2>&1 \

@@ -7,6 +7,6 @@
 namespace kyt
 {
 
-KYTWIDGETS_EXPORT QIcon appIcon();
+KYTWIDGETS_PRIVATE_EXPORT QIcon appIcon();
 
 } // namespace kyt

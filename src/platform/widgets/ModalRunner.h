@@ -14,8 +14,8 @@ namespace kyt
 using ModalRunner = std::function<void(QDialog& dialog)>;
 
 // Shows the dialog modally with the installed runner (QDialog::exec by default).
-KYTWIDGETS_EXPORT void execModal(QDialog& dialog);
+KYTWIDGETS_PRIVATE_EXPORT void execModal(QDialog& dialog);
 // Installs a runner and returns the previous one; an empty one restores exec.
-KYTWIDGETS_EXPORT ModalRunner setModalRunner(ModalRunner runner);
+KYTWIDGETS_PRIVATE_EXPORT ModalRunner setModalRunner(ModalRunner runner);
 
 } // namespace kyt

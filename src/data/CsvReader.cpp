@@ -1,4 +1,4 @@
-#include "jobs/CardJobCsv.h"
+#include "data/CsvReader.h"
 
 #include "util/Ansi.h"
 #include <QIODevice>
@@ -263,6 +263,24 @@ bool CsvReader::readHeader(QString* error)
 int CsvReader::column(const QString& name) const
 {
     return m_columns.value(name.trimmed().toCaseFolded(), -1);
+}
+
+qint64 CsvReader::offset() const
+{
+    return m_device ? m_device->pos() - (m_buffer.size() - m_pos) : 0;
+}
+
+bool CsvReader::resume(qint64 offset, qint64 number, qint64 line)
+{
+    if (!m_device || !m_device->seek(offset))
+        return false;
+    m_buffer.clear();
+    m_pos = 0;
+    m_eof = false;
+    m_first = offset == 0;
+    m_number = number;
+    m_line = line;
+    return true;
 }
 
 bool CsvReader::next(CsvRecord& record)

@@ -62,6 +62,14 @@ public:
     // back with an error.
     bool next(CsvRecord& record);
 
+    // Where the next record begins (a byte offset of the input), and a way
+    // back there: `number` records and `line` lines lie before it. The
+    // input must be seekable.
+    qint64 offset() const;
+    bool resume(qint64 offset, qint64 number, qint64 line);
+    qint64 line() const { return m_line; }
+    qint64 number() const { return m_number; }
+
 private:
     KYTCORE_NO_EXPORT bool readRaw(CsvRecord& record, bool checkWidth);
     KYTCORE_NO_EXPORT int nextByte();

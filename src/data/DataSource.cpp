@@ -1,0 +1,218 @@
+#include "data/DataSource.h"
+
+#include "data/DataSourcePrivate.h"
+#include "errors/CError.h"
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace kyt
+{
+
+namespace
+{
+constexpr qint64 MaxPhotoFileBytes = PhotoMaxFileBytes;
+constexpr qint64 MaxPhotoPixels = PhotoMaxPixels;
+
+QString tooManyPixels(const QString& what, QSize size)
+{
+    return QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
+        .arg(what)
+        .arg(size.width())
+        .arg(size.height());
+}
+} // namespace
+
+QString DataRecord::text(int column) const
+{
+    if (column < 0 || column >= values.size())
+        return QString();
+    const QVariant& v = values[column];
+    return v.typeId() == QMetaType::QByteArray ? QString() : v.toString();
+}
+
+QString DataRecord::where() const
+{
+    return line > 0 ? QStringLiteral("record %1 (line %2)").arg(number).arg(line)
+                    : QStringLiteral("record %1").arg(number);
+}
+
+DataSource::DataSource(DataSourceSpec spec)
+    : m_spec(std::move(spec))
+{
+}
+
+DataSource::~DataSource() = default;
+
+std::unique_ptr<DataSource> DataSource::open(const QString& url, const PasswordPrompt& prompt)
+{
+    return open(DataSourceSpec::parse(url), prompt);
+}
+
+std::unique_ptr<DataSource> DataSource::open(const DataSourceSpec& given, const PasswordPrompt& prompt)
+{
+    DataSourceSpec spec = given;
+    if (spec.kind == DataSourceSpec::Kind::None) {
+        // A plain path: a database by its signature, a data stream by its
+        // separators, else a CSV file.
+        if (const QString why = fileProblem(spec.path); !why.isEmpty())
+            throw KytError(ErrDataSource, why);
+        QFile f(spec.path);
+        if (!f.open(QIODevice::ReadOnly))
+            throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(spec.path, f.errorString()));
+        const QByteArray head = f.read(64 * 1024);
+        if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+            spec.kind = DataSourceSpec::Kind::Sqlite;
+        else if (head.contains('\x01') || head.contains('\x02'))
+            spec.kind = DataSourceSpec::Kind::DataStream;
+        else
+            spec.kind = DataSourceSpec::Kind::Csv;
+    }
+    switch (spec.kind) {
+    case DataSourceSpec::Kind::Csv:
+        return openCsvSource(spec);
+    case DataSourceSpec::Kind::DataStream:
+        return openDataStreamSource(spec);
+    case DataSourceSpec::Kind::Sqlite:
+    case DataSourceSpec::Kind::Postgresql:
+        return openSqlSource(spec, prompt);
+    case DataSourceSpec::Kind::None:
+        break;
+    }
+    throw KytError(ErrDataSource, QStringLiteral("%1: not a data source").arg(spec.path));
+}
+
+QStringList DataSource::tables(DataSourceSpec& spec, const PasswordPrompt& prompt)
+{
+    if (!spec.isDatabase())
+        throw KytError(ErrDataSource, QStringLiteral("%1: not a database").arg(spec.displayName()));
+    return sqlTables(spec, prompt);
+}
+
+int DataSource::column(const QString& name) const
+{
+    const QString key = name.trimmed();
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(key, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+bool DataSource::isBinary(int column) const
+{
+    return column >= 0 && column < m_binary.size() && m_binary[column];
+}
+
+QString DataSource::folder() const
+{
+    return m_spec.path.isEmpty() ? QString() : QFileInfo(m_spec.path).absolutePath();
+}
+
+bool DataSource::record(qint64 number, DataRecord& r)
+{
+    return seek(number) && next(r);
+}
+
+void DataSource::setFields(QStringList names, QList<bool> binary)
+{
+    m_fields = std::move(names);
+    m_binary = std::move(binary);
+    m_binary.resize(m_fields.size(), false);
+}
+
+void DataSource::raise(const QString& text) const
+{
+    throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_spec.displayName(), text));
+}
+
+Picture DataSource::photo(const DataRecord& r, int column, QString* error) const
+{
+    if (column < 0 || column >= r.values.size())
+        return {};
+    const QVariant& v = r.values[column];
+    if (v.typeId() == QMetaType::QByteArray) {
+        const QByteArray bytes = v.toByteArray();
+        if (bytes.isEmpty())
+            return {};
+        return readPhotoBytes(bytes, QStringLiteral("in field %1").arg(m_fields.value(column)), error);
+    }
+    const QString path = v.toString().trimmed();
+    if (path.isEmpty())
+        return {};
+    return readPhotoFile(resolveDataPath(path, folder()), error);
+}
+
+Picture readPhotoFile(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *error = QStringLiteral("photo %1: no such file").arg(path);
+        return {};
+    }
+    if (info.size() > MaxPhotoFileBytes) {
+        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
+                     .arg(path)
+                     .arg(info.size())
+                     .arg(MaxPhotoFileBytes);
+        return {};
+    }
+    {
+        QImageReader probe(path);
+        const QSize size = probe.size();
+        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
+            *error = tooManyPixels(path, size);
+            return {};
+        }
+    }
+    QString why;
+    Picture p = Picture::fromFile(path, &why);
+    if (p.isNull())
+        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
+    return p;
+}
+
+Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* error)
+{
+    if (bytes.size() > MaxPhotoFileBytes) {
+        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
+                     .arg(label)
+                     .arg(bytes.size())
+                     .arg(MaxPhotoFileBytes);
+        return {};
+    }
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader probe(&buffer);
+        const QSize size = probe.size();
+        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
+            *error = tooManyPixels(label, size);
+            return {};
+        }
+    }
+    QString why;
+    Picture p = Picture::fromData(bytes, &why, MaxPhotoPixels);
+    if (p.isNull())
+        *error = QStringLiteral("photo %1: %2").arg(label, why.isEmpty() ? QStringLiteral("cannot be read") : why);
+    return p;
+}
+
+QString resolveDataPath(const QString& value, const QString& baseFolder)
+{
+    return QDir::isAbsolutePath(value) ? value : QDir(baseFolder).filePath(value);
+}
+
+QString fileProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("%1: no such file").arg(path);
+    if (!info.isFile())
+        return QStringLiteral("%1: not a regular file").arg(path);
+    return QString();
+}
+
+} // namespace kyt
