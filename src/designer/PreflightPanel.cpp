@@ -113,8 +113,17 @@ PreflightPanel* PreflightPanel::install(frmPreview& window)
     if (QUndoStack* stack = window.undoStack())
         connect(stack, &QUndoStack::indexChanged, panel, &PreflightPanel::schedule);
     connect(&window, &frmPreview::templateShown, panel, &PreflightPanel::schedule);
-    if (DataPanel* data = DataPanel::of(window))
+    if (DataPanel* data = DataPanel::of(window)) {
         connect(&data->data(), &DesignerData::changed, panel, &PreflightPanel::schedule);
+        // Side by side as tabs with the other panels: one above the other
+        // they would not fit a small window.
+        for (QDockWidget* other : window.findChildren<QDockWidget*>())
+            if (other != data && other != panel && window.dockWidgetArea(other) == Qt::RightDockWidgetArea) {
+                window.tabifyDockWidget(other, data);
+                break;
+            }
+        window.tabifyDockWidget(data, panel);
+    }
     if (QMenu* menu = window.findChild<QMenu*>(QStringLiteral("mnuDataMenu"))) {
         menu->addSeparator();
         QAction* verify = menu->addAction(QStringLiteral("&Verify Cards..."));

@@ -289,6 +289,11 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
         summary.fatal = QStringLiteral("open a source of records (a CSV file) in the Data panel first");
         return finish();
     }
+    if (parts.size() > 1) {
+        // One document is one run of the batch engine, which prints a range.
+        summary.fatal = QStringLiteral("the marked records must follow one another (print the others separately)");
+        return finish();
+    }
     if (parts.isEmpty()) {
         summary.fatal = m_optMarked->isChecked() ? QStringLiteral("no record is marked")
                                                  : QStringLiteral("give the records as two numbers from 1 on, the "

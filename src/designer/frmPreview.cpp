@@ -118,9 +118,9 @@ frmPreview::frmPreview(QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    buildConveniences();
     DataPanel::install(*this);
     PreflightPanel::install(*this);
-    buildConveniences();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_zoomLabel = new QLabel(this);
