@@ -296,9 +296,17 @@ QRect DesignControl::lookRect() const
     return geometry().adjusted(-m, -m, m, m);
 }
 
+QRect DesignControl::lookArea() const
+{
+    // Only what can be seen on the card is drawn: a damaged file can hold a
+    // box thousands of inches tall, which would otherwise need a picture of
+    // gigabytes on every repaint.
+    return lookRect().intersected(surface()->rect());
+}
+
 const QImage& DesignControl::look()
 {
-    const LookKey key { lookRect(), pixelsPerInch(), m_lookVersion, surface()->dataVersion(), itemLeft(), itemTop(),
+    const LookKey key { lookArea(), pixelsPerInch(), m_lookVersion, surface()->dataVersion(), itemLeft(), itemTop(),
         itemWidth(), itemHeight() };
     if (!m_look || !(m_look->key == key))
         m_look = Look { key, renderControlPicture(*this, key.geometry, key.ppi, surface()->shownData()) };
@@ -311,8 +319,7 @@ void DesignControl::paintEvent(QPaintEvent*)
     // The card's own drawing of the object, so the designer never has
     // drawing rules of its own. What it draws beyond the box (an outline's
     // far edge, a text too long for it) the surface shows.
-    const int m = lookMargin();
-    p.drawImage(QPoint(-m, -m), look());
+    p.drawImage(lookArea().topLeft() - pos(), look());
     if ((m_kind == Kind::Photo || m_kind == Kind::Logo) && m_picture.isNull()) {
         // Where a picture goes until one is loaded (a logo without one
         // cannot be saved, so this never prints).

@@ -118,6 +118,8 @@ public:
     // one of them changed.
     const QImage& look();
     QRect lookRect() const;
+    // The part of lookRect() on the card, which is what look() holds.
+    QRect lookArea() const;
     int lookMargin() const;
 
     // Colour of a 32-bit value (system colours as on screen).

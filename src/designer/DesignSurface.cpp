@@ -128,8 +128,8 @@ void DesignSurface::paintEvent(QPaintEvent*)
         auto* c = qobject_cast<DesignControl*>(child);
         if (!c || !c->isVisible())
             continue;
-        const QRect around = c->lookRect();
-        if (!around.intersects(p.clipBoundingRect().toAlignedRect()) && p.hasClipping())
+        const QRect around = c->lookArea();
+        if (around.isEmpty() || (!around.intersects(p.clipBoundingRect().toAlignedRect()) && p.hasClipping()))
             continue;
         p.save();
         p.setClipRegion(QRegion(around).subtracted(QRegion(c->geometry())), Qt::IntersectClip);

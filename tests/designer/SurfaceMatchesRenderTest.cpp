@@ -113,3 +113,17 @@ TEST_P(SurfaceMatches, RenderPixelForPixel)
 
 INSTANTIATE_TEST_SUITE_P(Zooms, SurfaceMatches,
     ::testing::Values(Zoom { 1.0, QSize(324, 204) }, Zoom { 1.5, QSize(486, 306) }, Zoom { 2.0, QSize(648, 408) }));
+
+// A damaged file can hold a box far larger than the card. Only what lies on
+// the card is drawn, so opening it neither hangs nor needs gigabytes.
+TEST_F(Editing, OversizedBoxIsDrawnOnlyWhereTheCardIs)
+{
+    DesignControl* logo = place("Logo", 0.125, 0.25, 1, 0.5);
+    logo->setPicture(solidPicture(40, 20, qRgb(10, 200, 30)));
+    logo->setHeight(400.0f); // about 38,000 pixels at this zoom
+    const QImage shown = d.surface().grab().toImage();
+    EXPECT_LE(logo->look().height(), d.surface().height() + 2 * logo->lookMargin());
+    EXPECT_LE(logo->look().width(), d.surface().width());
+    // and the part on the card is still the picture
+    EXPECT_EQ(shown.pixel(d.px(0.5, 1.5)), qRgb(10, 200, 30));
+}
