@@ -79,8 +79,11 @@ int calibrate(const ParsedArgs& a, const QStringList& args)
     if (reset) {
         if (hasOffset || hasScale)
             return fail(Me, QStringLiteral("--reset takes no --offset or --scale"), 2);
-        if (!PrinterCalibration::remove(queue, &error))
-            return fail(Me, QStringLiteral("%1: %2").arg(queue, error));
+        try {
+            PrinterCalibration::remove(queue);
+        } catch (const KytError& e) {
+            return fail(Me, QStringLiteral("%1: %2").arg(queue, e.description()));
+        }
         printOut(QStringLiteral("%1: not calibrated").arg(queue));
         return 0;
     }
@@ -120,8 +123,11 @@ int calibrate(const ParsedArgs& a, const QStringList& args)
                     .arg(PrinterCalibration::MaxScale),
                 2);
     }
-    if (!c.save(queue, &error, store.get()))
-        return fail(Me, QStringLiteral("%1: %2").arg(queue, error));
+    try {
+        c.save(queue, store.get());
+    } catch (const KytError& e) {
+        return fail(Me, QStringLiteral("%1: %2").arg(queue, e.description()));
+    }
     if (transaction.commit() != reg::ERROR_SUCCESS)
         return fail(Me,
             QStringLiteral("%1: the settings store %2 could not be written: %3")

@@ -1,5 +1,8 @@
 #include "data/CsvReader.h"
 
+#include "data/DataSource.h"
+#include "errors/CError.h"
+
 #include "util/Ansi.h"
 #include "util/Strings.h"
 #include <QIODevice>
@@ -278,33 +281,24 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
     }
 }
 
-bool CsvReader::readHeader(QString* error)
+void CsvReader::readHeader()
 {
     detect();
     CsvRecord record;
-    if (!readRaw(record, false)) {
-        *error = QStringLiteral("the file is empty: a header row naming the columns is needed");
-        return false;
-    }
-    if (!record.error.isEmpty()) {
-        *error = QStringLiteral("header row: %1").arg(record.error);
-        return false;
-    }
+    if (!readRaw(record, false))
+        throw KytError(ErrDataSource, QStringLiteral("the file is empty: a header row naming the columns is needed"));
+    if (!record.error.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("header row: %1").arg(record.error));
     for (qsizetype i = 0; i < record.fields.size(); ++i) {
         const QString name = record.fields[i].trimmed();
-        if (name.isEmpty()) {
-            *error = QStringLiteral("header row: column %1 has no name").arg(i + 1);
-            return false;
-        }
+        if (name.isEmpty())
+            throw KytError(ErrDataSource, QStringLiteral("header row: column %1 has no name").arg(i + 1));
         const QString key = name.toCaseFolded();
-        if (m_columns.contains(key)) {
-            *error = QStringLiteral("header row: the column name \"%1\" appears twice").arg(name);
-            return false;
-        }
+        if (m_columns.contains(key))
+            throw KytError(ErrDataSource, QStringLiteral("header row: the column name \"%1\" appears twice").arg(name));
         m_columns.insert(key, int(i));
         m_header.append(name);
     }
-    return true;
 }
 
 int CsvReader::column(const QString& name) const

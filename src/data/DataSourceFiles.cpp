@@ -104,9 +104,11 @@ public:
             throw KytError(ErrDataSource, why);
         if (!m_file.open(QIODevice::ReadOnly))
             raise(m_file.errorString());
-        QString error;
-        if (!m_reader.readHeader(&error))
-            raise(error);
+        try {
+            m_reader.readHeader();
+        } catch (const KytError& e) {
+            raise(e.description());
+        }
         setFields(m_reader.header());
         m_index.push_back({ m_reader.offset(), 0, m_reader.line() });
     }

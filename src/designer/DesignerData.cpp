@@ -1,6 +1,7 @@
 #include "designer/DesignerData.h"
 
 #include "data/CsvReader.h"
+#include "errors/CError.h"
 #include "jobs/CardJob.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
@@ -110,8 +111,10 @@ bool DesignerData::open(const QString& sourceIn, QString* error)
             return false;
         }
         r->csv = std::make_unique<CsvReader>(&r->file);
-        if (!r->csv->readHeader(error)) {
-            *error = QStringLiteral("%1: %2").arg(next.m_path, *error);
+        try {
+            r->csv->readHeader();
+        } catch (const KytError& e) {
+            *error = QStringLiteral("%1: %2").arg(next.m_path, e.description());
             return false;
         }
         next.m_fields = r->csv->header();
@@ -162,8 +165,10 @@ bool DesignerData::readRecord(qint64 n, QStringList* values, QString* error)
             return false;
         }
         r->csv = std::make_unique<CsvReader>(&r->file);
-        if (!r->csv->readHeader(error)) {
-            *error = QStringLiteral("%1: %2").arg(m_path, *error);
+        try {
+            r->csv->readHeader();
+        } catch (const KytError& e) {
+            *error = QStringLiteral("%1: %2").arg(m_path, e.description());
             return false;
         }
         if (r->csv->header() != m_fields) {

@@ -8,6 +8,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PrinterSurface.h"
+#include "util/PassOver.h"
 #include "util/Strings.h"
 #include <QApplication>
 #include <QComboBox>
@@ -114,15 +115,17 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     QFile f(data.path());
     if (data.isCsv() && f.open(QIODevice::ReadOnly)) {
         CsvReader reader(&f);
-        QString error;
         CsvRecord r;
-        if (reader.readHeader(&error))
+        // A file without a usable header lists nothing; printing reports why.
+        passOver([&] {
+            reader.readHeader();
             while (r.number < ListedRecords && reader.next(r)) {
                 auto* item = new QListWidgetItem(recordLine(r.number, r.fields), m_lstRecords);
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
                 item->setData(Qt::UserRole, r.number);
             }
+        });
     }
     connect(m_lstRecords, &QListWidget::itemChanged, m_optMarked, [this] { m_optMarked->setChecked(true); });
 

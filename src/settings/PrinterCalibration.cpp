@@ -93,15 +93,12 @@ std::optional<PrinterCalibration> PrinterCalibration::load(const QString& queue,
     return c;
 }
 
-bool PrinterCalibration::save(const QString& queue, QString* error, RegistryStore* store) const
+void PrinterCalibration::save(const QString& queue, RegistryStore* store) const
 {
-    if (!validQueueName(queue)) {
-        *error = QStringLiteral("\"%1\" is not a printer name").arg(queue);
-        return false;
-    }
-    *error = problem();
-    if (!error->isEmpty())
-        return false;
+    if (!validQueueName(queue))
+        throw KytError(380, QStringLiteral("\"%1\" is not a printer name").arg(queue));
+    if (const QString why = problem(); !why.isEmpty())
+        throw KytError(380, why);
     const QString app = CTargetApplications::AppName;
     const QList<QPair<QString, double>> values { { QStringLiteral("XOffset"), xOffset },
         { QStringLiteral("YOffset"), yOffset }, { QStringLiteral("Scale"), scale } };
@@ -114,25 +111,20 @@ bool PrinterCalibration::save(const QString& queue, QString* error, RegistryStor
             rc = settings::SaveSetting(app, section(queue), v.first, number(v.second), s.get());
     if (rc == ERROR_SUCCESS)
         rc = transaction.commit();
-    if (rc != ERROR_SUCCESS) {
-        *error = storeFailure(rc, *s);
-        return false;
-    }
-    return true;
+    if (rc != ERROR_SUCCESS)
+        throw KytError(qint32(rc), storeFailure(rc, *s));
 }
 
-bool PrinterCalibration::remove(const QString& queue, QString* error, RegistryStore* store)
+void PrinterCalibration::remove(const QString& queue, RegistryStore* store)
 {
-    if (!validQueueName(queue)) {
-        *error = QStringLiteral("\"%1\" is not a printer name").arg(queue);
-        return false;
-    }
+    if (!validQueueName(queue))
+        throw KytError(380, QStringLiteral("\"%1\" is not a printer name").arg(queue));
     const auto s = storeOr(store);
     HKEY key = 0;
     const QString parent = CTargetApplications::AppName + QStringLiteral("\\Printers");
     LONG rc = s->RegOpenKeyEx(HKEY_CURRENT_USER, parent + QLatin1Char('\\') + queue, 0, KEY_ALL_ACCESS, &key);
     if (rc == ERROR_FILE_NOT_FOUND)
-        return true;
+        return;
     if (rc == ERROR_SUCCESS) {
         for (const char* name : { "XOffset", "YOffset", "Scale" }) {
             const LONG r = s->RegDeleteValue(key, QString::fromLatin1(name));
@@ -147,12 +139,10 @@ bool PrinterCalibration::remove(const QString& queue, QString* error, RegistrySt
         rc = s->RegDeleteKey(parentKey, queue);
         s->RegCloseKey(parentKey);
     }
-    if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) {
-        *error = rc == ERROR_ACCESS_DENIED ? QStringLiteral("the settings store is read-only or the key holds more")
-                                           : storeFailure(rc, *s);
-        return false;
-    }
-    return true;
+    if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+        throw KytError(qint32(rc),
+            rc == ERROR_ACCESS_DENIED ? QStringLiteral("the settings store is read-only or the key holds more")
+                                      : storeFailure(rc, *s));
 }
 
 QList<QString> PrinterCalibration::queues(RegistryStore* store)
