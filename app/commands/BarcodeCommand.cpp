@@ -95,23 +95,25 @@ QString svgOf(
                    .arg(std::lround(b.y() * Dpi))
                    .arg(std::lround(b.width() * Dpi))
                    .arg(std::lround(b.height() * Dpi));
-    if (!l.text.isEmpty()) {
+    if (!l.texts.empty()) {
         QFont f(grid.FontName());
         f.setPointSizeF(fontPoints);
         QImage metrics(1, 1, QImage::Format_RGB32);
         metrics.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
         metrics.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
         const double ascent = QFontMetricsF(f, &metrics).ascent();
-        const double x = l.textX * Dpi, y = l.textY * Dpi;
-        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4\" "
-                              "transform=\"rotate(%5 %1 %6)\">%7</text>\n")
-                   .arg(x, 0, 'f', 1)
-                   .arg(y + ascent, 0, 'f', 1)
-                   .arg(svgText(grid.FontName()))
-                   .arg(fontPoints / 72.0 * Dpi, 0, 'f', 1)
-                   .arg(90 * l.textQuarterTurns)
-                   .arg(y, 0, 'f', 1)
-                   .arg(svgText(l.text));
+        for (const SymbolLayout::Text& t : l.texts) {
+            const double x = t.x * Dpi, y = t.y * Dpi;
+            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4\" "
+                                  "transform=\"rotate(%5 %1 %6)\">%7</text>\n")
+                       .arg(x, 0, 'f', 1)
+                       .arg(y + ascent, 0, 'f', 1)
+                       .arg(svgText(grid.FontName()))
+                       .arg(fontPoints / 72.0 * Dpi, 0, 'f', 1)
+                       .arg(90 * l.textQuarterTurns)
+                       .arg(y, 0, 'f', 1)
+                       .arg(svgText(t.text));
+        }
     }
     svg += QStringLiteral("</g>\n</svg>\n");
     return svg;

@@ -142,8 +142,11 @@ int run(const QStringList& argsIn)
         bar = std::make_unique<ProgressBar>(std::max<qint64>(
             0, std::min(CardBatch::countRecords(source), options.lastRecord) - options.firstRecord + 1));
 
-    if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
-        return fail(Me, error);
+    try {
+        applyCalibration(*t, hasQueue ? queue : QString(), job);
+    } catch (const KytError& e) {
+        return fail(Me, e.description());
+    }
 
     std::unique_ptr<PrinterSurface> printer;
     try {

@@ -1,8 +1,9 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
-#include "SymbolReader.h"
+#include "SymbolReaderLoader.h"
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
+#include "errors/CError.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
 
@@ -38,8 +39,13 @@ int run(const QStringList& argsIn)
         return rc;
     if (hasCsv && hasData)
         return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
-    if (verify)
-        options.reader = readSymbols;
+    if (verify) {
+        try {
+            options.reader = loadSymbolReader();
+        } catch (const KytError& e) {
+            return fail(Me, QStringLiteral("--verify: %1").arg(e.description()));
+        }
+    }
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;

@@ -1,6 +1,6 @@
 // kytpreview design: the template designer on a new or existing template.
 #include "Command.h"
-#include "SymbolReader.h"
+#include "SymbolReaderLoader.h"
 #include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
@@ -10,6 +10,7 @@
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
 #include "template/CPrintTemplate.h"
+#include "util/PassOver.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
@@ -49,7 +50,8 @@ int run(const QStringList& argsIn)
     error->setDisplayError(true);
     CProperties properties(error);
 
-    PreflightPanel::setBarcodeReader(readSymbols);
+    // Without the reader module the designer offers no Verify.
+    passOver([] { PreflightPanel::setBarcodeReader(loadSymbolReader()); });
     frmPreview window;
     window.setError(error);
     window.setProperties(&properties);

@@ -63,8 +63,11 @@ int run(const QStringList& argsIn)
                                "(lpstat -d shows it; lpoptions -d NAME sets one)"));
     }
 
-    if (!applyCalibration(*t, queue, job, &error))
-        return fail(Me, error);
+    try {
+        applyCalibration(*t, queue, job);
+    } catch (const KytError& e) {
+        return fail(Me, e.description());
+    }
 
     // A card that cannot be drawn must not reach the printer half-drawn:
     // draw it once on a trace first, which fails where the printer would.

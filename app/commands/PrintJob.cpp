@@ -66,24 +66,17 @@ int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSetti
     return 0;
 }
 
-bool applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s, QString* error)
+void applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s)
 {
     PrinterCalibration c;
-    if (!queue.isEmpty()) {
-        try {
-            if (const auto stored = PrinterCalibration::load(queue))
-                c = *stored;
-        } catch (const KytError& e) {
-            *error = e.description();
-            return false;
-        }
-    }
+    if (!queue.isEmpty())
+        if (const auto stored = PrinterCalibration::load(queue))
+            c = *stored;
     if (s.offset) {
         c.xOffset = s.offset->first;
         c.yOffset = s.offset->second;
     }
     c.applyTo(t);
-    return true;
 }
 
 void configureJob(PrinterSurface& printer, const PrintJobSettings& s)
