@@ -45,7 +45,7 @@ void printUsage()
     for (const Command& c : commands())
         if (!findCommandSpec(c.name))
             untabled += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.synopsis);
-    text.insert(text.indexOf(QStringLiteral("\n\nkytpreview COMMAND --help")) + 1, untabled);
+    text.insert(text.lastIndexOf(QStringLiteral("\n\n")) + 1, untabled); // before the closing paragraph
     std::fputs(qPrintable(text), stdout);
 }
 

@@ -6,6 +6,7 @@
 #include "designer/DesignControl.h"
 #include "designer/frmPreview.h"
 #include "template/TemplateControls.h"
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QColor>
@@ -259,7 +260,11 @@ void PreflightPanel::activate(QTreeWidgetItem* item)
     const QString text = item->text(1);
     static const QRegularExpression objectName(QStringLiteral("\\b(Photo|Logo|Rect|Rectangle|Line|Data|Text)(\\d+)\\b"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression record(QStringLiteral("\\brecord (\\d+)\\b"));
+    // Findings name a record as "record N", in the user's language.
+    const QString recordWord
+        = QCoreApplication::translate("kyt::DataSource", "record %1").section(QLatin1String("%1"), 0, 0).trimmed();
+    const QRegularExpression record(
+        QStringLiteral("\\b(?:record|%1) (\\d+)\\b").arg(QRegularExpression::escape(recordWord)));
     const QHash<QString, DesignControl*> controls = controlsByObjectName();
     auto it = objectName.globalMatch(text);
     while (it.hasNext()) {
