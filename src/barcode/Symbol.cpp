@@ -1,4 +1,5 @@
 #include "barcode/Symbol.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include "platform/surface/Surface.h"
@@ -73,7 +74,7 @@ void checkLength(const Symbology& s, const QString& content)
         return;
     if (!allDigits(content) || (content.size() != bare && content.size() != bare + 1))
         refuse(s,
-            QStringLiteral("holds %1 digits (%2 with its check digit)")
+            QCoreApplication::translate("kyt::Barcode", "holds %1 digits (%2 with its check digit)")
                 .arg(QString::number(bare), QString::number(bare + 1)));
 }
 
@@ -132,7 +133,7 @@ QString ecLevelName(const Symbology& s, int level)
         return QStringList { QStringLiteral("10 %"), QStringLiteral("23 %"), QStringLiteral("36 %"),
             QStringLiteral("50 %") }
             .at(level - 1);
-    return QStringLiteral("Level %1").arg(level - 1);
+    return QCoreApplication::translate("kyt::Barcode", "Level %1").arg(level - 1);
 }
 
 QString gs1Reading(const QString& elementString)
@@ -168,11 +169,11 @@ EncodedSymbol::EncodedSymbol(const Symbology& s, const QString& content, const S
     : m_symbology(&s)
 {
     if (content.isEmpty())
-        refuse(s, QStringLiteral("there is nothing to encode"));
+        refuse(s, QCoreApplication::translate("kyt::Barcode", "there is nothing to encode"));
     checkLength(s, content);
     ZintPtr z(ZBarcode_Create(), ZBarcode_Delete);
     if (!z)
-        throw KytError(7, QStringLiteral("Out of memory"));
+        throw KytError(7, QCoreApplication::translate("kyt::Barcode", "Out of memory"));
     z->symbology = s.zintId;
     z->input_mode = s.gs1 ? (GS1_MODE | GS1PARENS_MODE) : UNICODE_MODE;
     z->show_hrt = 1;
@@ -204,7 +205,7 @@ EncodedSymbol::EncodedSymbol(const Symbology& s, const QString& content, const S
     if (rc >= ZINT_ERROR)
         refuse(s, zintReason(z->errtxt));
     if (z->rows < 1 || z->width < 1)
-        refuse(s, QStringLiteral("no symbol came out"));
+        refuse(s, QCoreApplication::translate("kyt::Barcode", "no symbol came out"));
 
     m_columns = z->width;
     m_rows = z->rows;

@@ -10,6 +10,7 @@
 #include "platform/surface/Surface.h"
 #include "template/TemplateFile.h"
 #include "util/Ansi.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -209,8 +210,8 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
                     continue;
                 }
             }
-            p.photos[i] = readPhotoBytes(
-                value.toByteArray(), QStringLiteral("in field %1").arg(header.value(photoColumns[i])), &why);
+            p.photos[i] = readPhotoBytes(value.toByteArray(),
+                QCoreApplication::translate("kyt::CardJob", "in field %1").arg(header.value(photoColumns[i])), &why);
         } else {
             const QString path = value.toString().trimmed();
             if (path.isEmpty())
@@ -356,9 +357,11 @@ public:
             }
             if (!ok || m_reporter.reports() > 0) {
                 drawn = false;
-                o.failure = QStringLiteral("the card could not be drawn: %1; its page is left blank")
-                                .arg(m_reporter.reports() > 0 ? m_reporter.lastDescription()
-                                                              : QStringLiteral("a design object failed"));
+                o.failure = QCoreApplication::translate(
+                    "kyt::CardJob", "the card could not be drawn: %1; its page is left blank")
+                                .arg(m_reporter.reports() > 0
+                                        ? m_reporter.lastDescription()
+                                        : QCoreApplication::translate("kyt::CardJob", "a design object failed"));
                 // Cover what was drawn on the current page and keep the
                 // card's page count, so the next card starts on a front.
                 try {
@@ -443,7 +446,8 @@ struct Chunk {
         jpegFd = anonymousFile();
         if (jpegFd < 0)
             throw KytError(482,
-                QStringLiteral("cannot make a file in %1: %2").arg(QDir::tempPath(), OutputFile::systemReason(errno)));
+                QCoreApplication::translate("kyt::CardJob", "cannot make a file in %1: %2")
+                    .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
         qint64 at = 0;
         for (PrinterSurface::PassedJpeg& j : jpegs) {
             qint64 done = 0;
@@ -451,7 +455,7 @@ struct Chunk {
                 const ssize_t n = ::pwrite(jpegFd, j.data.constData() + done, size_t(j.data.size() - done), at + done);
                 if (n <= 0)
                     throw KytError(482,
-                        QStringLiteral("cannot write in %1: %2")
+                        QCoreApplication::translate("kyt::CardJob", "cannot write in %1: %2")
                             .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
                 done += n;
             }
@@ -510,10 +514,11 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
         const QString name = spec.displayName();
         DataRecord r;
         if (!source->record(std::max<qint64>(record, 1), r)) {
-            *error = QStringLiteral("%1: there is no record %2 (%3 %4)")
+            *error = QCoreApplication::translate("kyt::CardJob", "%1: there is no record %2 (%3 %4)")
                          .arg(name)
                          .arg(record)
-                         .arg(spec.isDatabase() ? QStringLiteral("it holds") : QStringLiteral("the file holds"))
+                         .arg(spec.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
+                                                : QCoreApplication::translate("kyt::CardJob", "the file holds"))
                          .arg(source->count());
             return false;
         }
@@ -522,7 +527,7 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
             return false;
         }
         if (r.empty) {
-            *error = QStringLiteral("%1: %2 is empty").arg(name, r.where());
+            *error = QCoreApplication::translate("kyt::CardJob", "%1: %2 is empty").arg(name, r.where());
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
@@ -614,17 +619,19 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             }
             try {
                 if (!loaded)
-                    throw KytError(482, QStringLiteral("the template cannot be copied for drawing"));
+                    throw KytError(
+                        482, QCoreApplication::translate("kyt::CardJob", "the template cannot be copied for drawing"));
                 const int fd = anonymousFile();
                 if (fd < 0)
                     throw KytError(482,
-                        QStringLiteral("cannot make a file in %1: %2")
+                        QCoreApplication::translate("kyt::CardJob", "cannot make a file in %1: %2")
                             .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
                 chunk->fd = fd;
                 QFile file;
                 if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-                    throw KytError(
-                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                    throw KytError(482,
+                        QCoreApplication::translate("kyt::CardJob", "cannot write a part of the document: %1")
+                            .arg(file.errorString()));
                 std::unique_ptr<PrinterSurface> part = PrinterSurface::toDevice(&file, paper, dpi);
                 part->setDocumentName(title);
                 part->setPrintQuality(quality);
@@ -646,8 +653,9 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 const bool hasPages = part->pageCount() > 0;
                 part->EndDoc();
                 if (!file.flush())
-                    throw KytError(
-                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                    throw KytError(482,
+                        QCoreApplication::translate("kyt::CardJob", "cannot write a part of the document: %1")
+                            .arg(file.errorString()));
                 if (!hasPages) {
                     ::close(chunk->fd);
                     chunk->fd = -1;
@@ -762,7 +770,8 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 if (!f) {
                     if (fd >= 0)
                         ::close(fd);
-                    throw KytError(482, QStringLiteral("cannot read a part of the document"));
+                    throw KytError(
+                        482, QCoreApplication::translate("kyt::CardJob", "cannot read a part of the document"));
                 }
                 files.push_back(PrinterSurface::Part { f, part->jpegs });
             }
@@ -794,7 +803,7 @@ CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, c
 {
     Result result;
     if (!m_tpl) {
-        result.fatal = QStringLiteral("no template");
+        result.fatal = QCoreApplication::translate("kyt::CardJob", "no template");
         return result;
     }
     // The header first, so the photo columns are known before the worker starts.

@@ -4,6 +4,7 @@
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "template/CPrintTemplate.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -36,10 +37,13 @@ bool validQueueName(const QString& queue)
 QString storeFailure(LONG rc, const RegistryStore& store)
 {
     if (rc == ERROR_ACCESS_DENIED)
-        return QStringLiteral("the settings store is read-only");
+        return QCoreApplication::translate("kyt::PrinterCalibration", "the settings store is read-only");
     const QString why = store.lastFailure();
-    return why.isEmpty() ? QStringLiteral("the settings store refused the value (error %1)").arg(rc)
-                         : QStringLiteral("the settings store %1 could not be written: %2").arg(store.fileName(), why);
+    return why.isEmpty()
+        ? QCoreApplication::translate("kyt::PrinterCalibration", "the settings store refused the value (error %1)")
+              .arg(rc)
+        : QCoreApplication::translate("kyt::PrinterCalibration", "the settings store %1 could not be written: %2")
+              .arg(store.fileName(), why);
 }
 
 QString number(double v)
@@ -53,9 +57,12 @@ QString PrinterCalibration::problem() const
 {
     if (!std::isfinite(xOffset) || !std::isfinite(yOffset) || std::abs(xOffset) > MaxOffset
         || std::abs(yOffset) > MaxOffset)
-        return QStringLiteral("offsets must be numbers from -%1 to %1 inches").arg(MaxOffset);
+        return QCoreApplication::translate("kyt::PrinterCalibration", "offsets must be numbers from -%1 to %1 inches")
+            .arg(MaxOffset);
     if (!std::isfinite(scale) || scale < MinScale || scale > MaxScale)
-        return QStringLiteral("the scale must be a number from %1 to %2").arg(MinScale).arg(MaxScale);
+        return QCoreApplication::translate("kyt::PrinterCalibration", "the scale must be a number from %1 to %2")
+            .arg(MinScale)
+            .arg(MaxScale);
     return QString();
 }
 
@@ -85,18 +92,23 @@ std::optional<PrinterCalibration> PrinterCalibration::load(const QString& queue,
             continue;
         if (!ok)
             throw KytError(380,
-                QStringLiteral("the calibration of printer %1 is damaged: %2 is \"%3\"").arg(queue, v.first, v.second));
+                QCoreApplication::translate(
+                    "kyt::PrinterCalibration", "the calibration of printer %1 is damaged: %2 is \"%3\"")
+                    .arg(queue, v.first, v.second));
     }
     const QString why = c.problem();
     if (!why.isEmpty())
-        throw KytError(380, QStringLiteral("the calibration of printer %1 is damaged: %2").arg(queue, why));
+        throw KytError(380,
+            QCoreApplication::translate("kyt::PrinterCalibration", "the calibration of printer %1 is damaged: %2")
+                .arg(queue, why));
     return c;
 }
 
 void PrinterCalibration::save(const QString& queue, RegistryStore* store) const
 {
     if (!validQueueName(queue))
-        throw KytError(380, QStringLiteral("\"%1\" is not a printer name").arg(queue));
+        throw KytError(
+            380, QCoreApplication::translate("kyt::PrinterCalibration", "\"%1\" is not a printer name").arg(queue));
     if (const QString why = problem(); !why.isEmpty())
         throw KytError(380, why);
     const QString app = CTargetApplications::AppName;
@@ -118,7 +130,8 @@ void PrinterCalibration::save(const QString& queue, RegistryStore* store) const
 void PrinterCalibration::remove(const QString& queue, RegistryStore* store)
 {
     if (!validQueueName(queue))
-        throw KytError(380, QStringLiteral("\"%1\" is not a printer name").arg(queue));
+        throw KytError(
+            380, QCoreApplication::translate("kyt::PrinterCalibration", "\"%1\" is not a printer name").arg(queue));
     const auto s = storeOr(store);
     HKEY key = 0;
     const QString parent = CTargetApplications::AppName + QStringLiteral("\\Printers");
@@ -141,7 +154,8 @@ void PrinterCalibration::remove(const QString& queue, RegistryStore* store)
     }
     if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
         throw KytError(qint32(rc),
-            rc == ERROR_ACCESS_DENIED ? QStringLiteral("the settings store is read-only or the key holds more")
+            rc == ERROR_ACCESS_DENIED ? QCoreApplication::translate(
+                "kyt::PrinterCalibration", "the settings store is read-only or the key holds more")
                                       : storeFailure(rc, *s));
 }
 
@@ -186,9 +200,9 @@ std::optional<QPair<double, double>> PrinterCalibration::parseOffset(const QStri
             v[i] = m.captured(1).toDouble() / (m.captured(2) == QLatin1String("mm") ? 25.4 : 1.0);
     }
     if (!ok) {
-        *error
-            = QStringLiteral("\"%1\" is not an offset: give X,Y in inches or with mm (e.g. 0.02,-0.01 or 0.5mm,-0.3mm)")
-                  .arg(text);
+        *error = QCoreApplication::translate("kyt::PrinterCalibration",
+            "\"%1\" is not an offset: give X,Y in inches or with mm (e.g. 0.02,-0.01 or 0.5mm,-0.3mm)")
+                     .arg(text);
         return std::nullopt;
     }
     PrinterCalibration c;

@@ -104,7 +104,8 @@ const CupsLibrary& loadCups()
         KYT_CUPS(ippPort)
 #undef KYT_CUPS
         if (!all)
-            c.error = QStringLiteral("%1 lacks functions this library uses").arg(lib.fileName());
+            c.error = QCoreApplication::translate("kyt::PrinterSurface", "%1 lacks functions this library uses")
+                          .arg(lib.fileName());
         return c;
     }();
     return c;
@@ -115,13 +116,15 @@ const CupsLibrary& cups()
 {
     const CupsLibrary& c = loadCups();
     if (!c.error.isEmpty())
-        throw KytError(482, QStringLiteral("Printer error: CUPS cannot be loaded: %1").arg(c.error));
+        throw KytError(482,
+            QCoreApplication::translate("kyt::PrinterSurface", "Printer error: CUPS cannot be loaded: %1")
+                .arg(c.error));
     return c;
 }
 
 [[noreturn]] void printerError(const QString& text)
 {
-    throw KytError(482, QStringLiteral("Printer error: ") + text);
+    throw KytError(482, QCoreApplication::translate("kyt::PrinterSurface", "Printer error: ") + text);
 }
 
 // Inches as a media dimension: at most three decimals, no trailing zeros.
@@ -173,15 +176,18 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
     if (dpi < 72 || dpi > 2400)
         invalidValue("resolution");
     if (fileOrQueue.isEmpty())
-        printerError(
-            target == Target::PdfFile ? QStringLiteral("no output file given") : QStringLiteral("no printer given"));
+        printerError(target == Target::PdfFile
+                ? QCoreApplication::translate("kyt::PrinterSurface", "no output file given")
+                : QCoreApplication::translate("kyt::PrinterSurface", "no printer given"));
     if (target == Target::CupsQueue) {
         Dest d(fileOrQueue);
         if (!d.dest) {
             // libcups says "does not exist" also when the scheduler is down.
             if (const QString why = schedulerProblem(); !why.isEmpty())
-                printerError(QStringLiteral("cannot print on \"%1\": %2").arg(fileOrQueue, why));
-            printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
+                printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot print on \"%1\": %2")
+                                 .arg(fileOrQueue, why));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "there is no printer named \"%1\"")
+                             .arg(fileOrQueue));
         }
         m_destination = QString::fromUtf8(d.dest->name);
     }
@@ -318,9 +324,12 @@ QPainter* PrinterSurface::painter()
     if (m_painter)
         return m_painter.get();
     if (m_ended && m_target == Target::PdfFile)
-        printerError(QStringLiteral("the document \"%1\" has already ended").arg(m_destination));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "the document \"%1\" has already ended")
+                         .arg(m_destination));
     if (m_adopted)
-        printerError(QStringLiteral("the document \"%1\" is put together and can only be ended").arg(m_destination));
+        printerError(QCoreApplication::translate(
+            "kyt::PrinterSurface", "the document \"%1\" is put together and can only be ended")
+                         .arg(m_destination));
 
     QIODevice* device = nullptr;
     std::unique_ptr<OutputFile> out;
@@ -329,14 +338,15 @@ QPainter* PrinterSurface::painter()
     } else if (m_target == Target::PdfFile) {
         out = std::make_unique<OutputFile>(m_destination);
         if (!out->isOpen())
-            printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
         device = out->device();
     } else {
         // The job is spooled to a private file and submitted at EndDoc.
         out = std::make_unique<OutputFile>(QDir::temp().filePath(
             QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
         if (!out->isOpen())
-            printerError(QStringLiteral("cannot start a job on \"%1\": %2").arg(m_destination, out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot start a job on \"%1\": %2")
+                             .arg(m_destination, out->errorString()));
         device = out->device();
     }
     auto writer = std::make_unique<QPdfWriter>(device);
@@ -346,8 +356,10 @@ QPainter* PrinterSurface::painter()
     writer->setPageLayout(m_writer->pageLayout());
     auto p = std::make_unique<QPainter>();
     if (!p->begin(writer.get()))
-        printerError(m_target == Target::PdfFile ? QStringLiteral("cannot write \"%1\"").arg(m_destination)
-                                                 : QStringLiteral("cannot start a job on \"%1\"").arg(m_destination));
+        printerError(m_target == Target::PdfFile
+                ? QCoreApplication::translate("kyt::PrinterSurface", "cannot write \"%1\"").arg(m_destination)
+                : QCoreApplication::translate("kyt::PrinterSurface", "cannot start a job on \"%1\"")
+                      .arg(m_destination));
     m_out = std::move(out);
     m_writer = std::move(writer);
     m_painter = std::move(p);
@@ -364,7 +376,7 @@ void PrinterSurface::checkWrites()
         m_out.reset();
         makeWriter();
         m_ended = true;
-        printerError(QStringLiteral("cannot write %1").arg(why));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(why));
     }
 }
 
@@ -376,7 +388,7 @@ void PrinterSurface::onNewPage()
     checkWrites();
     if (!m_writer->newPage()) {
         checkWrites(); // the reason, when a write failed
-        printerError(QStringLiteral("cannot start a new page"));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot start a new page"));
     }
     ++m_pages;
 }
@@ -393,23 +405,25 @@ void PrinterSurface::finish()
     makeWriter(); // the next document starts on a fresh writer
     if (m_device) {
         if (!ended)
-            printerError(QStringLiteral("cannot write a part of the document"));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write a part of the document"));
         return;
     }
     if (!ended || out->failed()) {
         const QString why = out->errorString();
         out->discard();
-        printerError(QStringLiteral("cannot write %1").arg(why.isEmpty() ? m_destination : why));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1")
+                         .arg(why.isEmpty() ? m_destination : why));
     }
     if (m_target == Target::PdfFile) {
         if (!out->commit())
-            printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
         return;
     }
     // A queue: the spooled file must be complete before CUPS reads it.
     const QString spool = out->finalName();
     if (!out->commit())
-        printerError(QStringLiteral("cannot spool the job: %1").arg(out->errorString()));
+        printerError(
+            QCoreApplication::translate("kyt::PrinterSurface", "cannot spool the job: %1").arg(out->errorString()));
     struct Remove {
         QString name;
         ~Remove() { QFile::remove(name); }
@@ -424,7 +438,8 @@ void PrinterSurface::finish()
         QFile::encodeName(spool).constData(), title.toUtf8().constData(), count, options);
     cups().cupsFreeOptions(count, options);
     if (id <= 0)
-        printerError(QStringLiteral("\"%1\" refused the job: %2").arg(m_destination, lastCupsError()));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "\"%1\" refused the job: %2")
+                         .arg(m_destination, lastCupsError()));
     m_jobId = id;
 }
 
@@ -588,7 +603,7 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
             : QDir::temp().filePath(
                 QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
     if (!out->isOpen())
-        printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
     int pages = 0;
     try {
         QPDF joined;
@@ -647,12 +662,13 @@ void PrinterSurface::adoptPages(const std::vector<Part>& parts)
     } catch (const std::exception& e) {
         const QString why = out->failed() ? out->errorString() : QString::fromLocal8Bit(e.what());
         out->discard();
-        printerError(QStringLiteral("cannot put the document together: %1").arg(why));
+        printerError(
+            QCoreApplication::translate("kyt::PrinterSurface", "cannot put the document together: %1").arg(why));
     }
     if (out->failed()) {
         const QString why = out->errorString();
         out->discard();
-        printerError(QStringLiteral("cannot write %1").arg(why));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(why));
     }
     m_out = std::move(out);
     m_adopted = true;
@@ -681,11 +697,11 @@ QStringList PrinterSurface::queueNames()
 QString PrinterSurface::schedulerProblem()
 {
     if (const QString why = loadCups().error; !why.isEmpty())
-        return QStringLiteral("CUPS cannot be loaded: %1").arg(why);
+        return QCoreApplication::translate("kyt::PrinterSurface", "CUPS cannot be loaded: %1").arg(why);
     http_t* http = cups().httpConnect2(
         cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1, 5000, nullptr);
     if (!http)
-        return QStringLiteral("the CUPS scheduler at %1 cannot be reached (%2)")
+        return QCoreApplication::translate("kyt::PrinterSurface", "the CUPS scheduler at %1 cannot be reached (%2)")
             .arg(QString::fromUtf8(cups().cupsServer()), lastCupsError());
     cups().httpClose(http);
     return QString();
@@ -736,7 +752,7 @@ QString texts(ipp_t* response, const char* name)
 PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobId, QString* reason)
 {
     if (const QString why = loadCups().error; !why.isEmpty()) {
-        *reason = QStringLiteral("CUPS cannot be loaded: %1").arg(why);
+        *reason = QCoreApplication::translate("kyt::PrinterSurface", "CUPS cannot be loaded: %1").arg(why);
         return JobEnd::Unknown;
     }
     const QByteArray jobUri = "ipp://localhost/jobs/" + QByteArray::number(jobId);
@@ -745,7 +761,9 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
         ipp_t* job = ask(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", jobUri,
             { "job-state", "job-state-reasons", "job-printer-state-message" });
         if (!job) {
-            *reason = QStringLiteral("the state of job %1 cannot be read: %2").arg(jobId).arg(lastCupsError());
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "the state of job %1 cannot be read: %2")
+                          .arg(jobId)
+                          .arg(lastCupsError());
             return JobEnd::Unknown;
         }
         ipp_attribute_t* stateAttr = cups().ippFindAttribute(job, "job-state", IPP_TAG_ENUM);
@@ -766,17 +784,24 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             reason->clear();
             return JobEnd::Completed;
         case IPP_JSTATE_CANCELED:
-            *reason = QStringLiteral("job %1 was cancelled%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 was cancelled%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::Cancelled;
         case IPP_JSTATE_ABORTED:
-            *reason = QStringLiteral("job %1 was aborted%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 was aborted%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::Aborted;
         case IPP_JSTATE_STOPPED:
-            *reason = QStringLiteral("job %1 stopped%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 stopped%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::PrinterStopped;
         case IPP_JSTATE_HELD:
             // Nothing moves until someone releases it: waiting would never end.
-            *reason = QStringLiteral("job %1 is held%2; it prints once released (lp -i %3-%1 -H resume)")
+            *reason = QCoreApplication::translate(
+                "kyt::PrinterSurface", "job %1 is held%2; it prints once released (lp -i %3-%1 -H resume)")
                           .arg(jobId)
                           .arg(detail(why, message), queue);
             return JobEnd::Held;
@@ -792,9 +817,10 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             const QString pmessage = texts(printer, "printer-state-message");
             cups().ippDelete(printer);
             if (stopped) {
-                *reason = QStringLiteral("job %1 is waiting: printer %2 is stopped%3")
-                              .arg(jobId)
-                              .arg(queue, detail(pwhy, pmessage));
+                *reason
+                    = QCoreApplication::translate("kyt::PrinterSurface", "job %1 is waiting: printer %2 is stopped%3")
+                          .arg(jobId)
+                          .arg(queue, detail(pwhy, pmessage));
                 return JobEnd::PrinterStopped;
             }
         }
