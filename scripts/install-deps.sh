@@ -25,7 +25,7 @@ runtime=(
 # the packaging, documentation and desktop-file checks run.
 tests=(
   libgtest-dev postgresql
-  zbar-tools poppler-utils imagemagick
+  zbar-tools poppler-utils qpdf imagemagick
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   clang libclang-rt-14-dev clang-format
   doxygen dpkg-dev file lintian appstream desktop-file-utils xvfb xauth

@@ -67,55 +67,85 @@ bool PendingOutput::commit()
 namespace
 {
 
-// Decoded photos by path, least recently used dropped first, within a byte
-// budget. Failures are remembered too, so a bad file is not read again.
+// Photos by path, least recently used dropped first, within a byte budget.
+// Failures are remembered too, so a bad file is not read again. JPEG files
+// kept undecoded (for a document that holds them as they are) cost little
+// to read again, so they have a small budget of their own: a batch with a
+// different photo on every card keeps only the last few, and its memory
+// does not grow with the cards.
 class PhotoCache
 {
 public:
     using Loader = Picture (*)(const QString& path, QString* error);
-    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto)
-        : m_budget(budget)
+    static constexpr qint64 UndecodedBytes = 4LL * 1024 * 1024;
+    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto, qint64 undecodedBudget = UndecodedBytes)
+        : m_decoded(budget)
+        , m_undecoded(std::min(budget, undecodedBudget))
         , m_load(load)
     {
     }
 
     Picture get(const QString& path, QString* error)
     {
-        auto it = m_index.find(path);
-        if (it != m_index.end()) {
-            m_lru.splice(m_lru.begin(), m_lru, it.value());
-            *error = it.value()->error;
-            return it.value()->picture;
+        for (Lru* lru : { &m_decoded, &m_undecoded }) {
+            if (const Entry* e = lru->find(path)) {
+                *error = e->error;
+                return e->picture;
+            }
         }
         Entry e;
         e.path = path;
         e.picture = m_load(path, &e.error);
         e.bytes = e.picture.isNull() ? 256 : e.picture.memoryBytes();
         *error = e.error;
-        m_lru.push_front(e);
-        m_index.insert(path, m_lru.begin());
-        m_used += e.bytes;
-        while ((m_used > m_budget || m_lru.size() > MaxEntries) && m_lru.size() > 1) {
-            m_used -= m_lru.back().bytes;
-            m_index.remove(m_lru.back().path);
-            m_lru.pop_back();
-        }
-        return e.picture;
+        const Picture picture = e.picture;
+        (picture.isUndecoded() || picture.isNull() ? m_undecoded : m_decoded).add(std::move(e));
+        return picture;
     }
 
 private:
-    static constexpr size_t MaxEntries = 100000;
     struct Entry {
         QString path;
         Picture picture;
         QString error;
         qint64 bytes = 0;
     };
-    qint64 m_budget;
+    class Lru
+    {
+    public:
+        explicit Lru(qint64 budget)
+            : m_budget(budget)
+        {
+        }
+        const Entry* find(const QString& path)
+        {
+            auto it = m_index.find(path);
+            if (it == m_index.end())
+                return nullptr;
+            m_list.splice(m_list.begin(), m_list, it.value());
+            return &*it.value();
+        }
+        void add(Entry e)
+        {
+            m_used += e.bytes;
+            m_list.push_front(std::move(e));
+            m_index.insert(m_list.front().path, m_list.begin());
+            while ((m_used > m_budget || m_list.size() > MaxEntries) && m_list.size() > 1) {
+                m_used -= m_list.back().bytes;
+                m_index.remove(m_list.back().path);
+                m_list.pop_back();
+            }
+        }
+
+    private:
+        static constexpr size_t MaxEntries = 100000;
+        qint64 m_budget;
+        qint64 m_used = 0;
+        std::list<Entry> m_list;
+        QHash<QString, std::list<Entry>::iterator> m_index;
+    };
+    Lru m_decoded, m_undecoded;
     Loader m_load;
-    qint64 m_used = 0;
-    std::list<Entry> m_lru;
-    QHash<QString, std::list<Entry>::iterator> m_index;
 };
 
 struct Prepared {
@@ -559,6 +589,25 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
 namespace
 {
 
+// Adds a drawn run's pages to the printer's document; the run's part is
+// read through a descriptor of its own.
+void appendPart(PrinterSurface& printer, Chunk& chunk)
+{
+    const int fd = ::dup(chunk.fd);
+    std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!f) {
+        if (fd >= 0)
+            ::close(fd);
+        throw KytError(482, QStringLiteral("cannot read a part of the document"));
+    }
+    struct Close {
+        std::FILE* f;
+        ~Close() { std::fclose(f); }
+    } close { f };
+    ::lseek(fd, 0, SEEK_SET);
+    printer.appendPages(PrinterSurface::Part { f, chunk.jpegs });
+}
+
 // A printer's batch on every core: runs of records are drawn by as many
 // threads, each into a document of its own, and the documents are joined in
 // input order; records are counted and reported in input order as their run
@@ -606,7 +655,8 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
-            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto);
+            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto,
+            PhotoCache::UndecodedBytes / jobs);
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {
@@ -673,6 +723,17 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
     };
 
+    // The output is made now, so that an interrupted run leaves what a
+    // drawn one leaves; each run's pages go into it as soon as the runs
+    // before it are in.
+    try {
+        printer.beginJoin();
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        return result;
+    }
+    bool settingsKnown = false;
+
     RecordQueue queue;
     std::vector<std::thread> threads;
     // The reader and the drawing threads are stopped and joined on every way out.
@@ -695,7 +756,6 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         threads.emplace_back(drawChunks);
 
     std::deque<std::shared_ptr<Chunk>> pending; // handed out, not yet counted, in input order
-    std::vector<std::shared_ptr<Chunk>> parts; // counted, with pages
     bool endSeen = false, stop = false;
     try {
         while (!stop && (!endSeen || !pending.empty())) {
@@ -737,8 +797,16 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 result.fatal = chunk->fatal;
                 stop = true;
             }
-            if (chunk->fd >= 0)
-                parts.push_back(std::move(chunk));
+            if (!stop && chunk->fd >= 0) {
+                appendPart(printer, *chunk);
+                if (!settingsKnown) {
+                    // The settings the cards gave the printer, as drawing on it would have.
+                    settingsKnown = true;
+                    surface.setPrintQuality(chunk->quality);
+                    surface.setOrientation(chunk->orientation);
+                    surface.setDuplex(chunk->duplex);
+                }
+            }
         }
     } catch (const KytError& e) {
         result.fatal = e.description();
@@ -754,33 +822,6 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         return result;
     }
     try {
-        if (!parts.empty()) {
-            std::vector<PrinterSurface::Part> files;
-            struct Close {
-                std::vector<PrinterSurface::Part>& files;
-                ~Close()
-                {
-                    for (const PrinterSurface::Part& f : files)
-                        std::fclose(f.pdf);
-                }
-            } close { files };
-            for (const auto& part : parts) {
-                const int fd = ::dup(part->fd);
-                std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
-                if (!f) {
-                    if (fd >= 0)
-                        ::close(fd);
-                    throw KytError(
-                        482, QCoreApplication::translate("kyt::CardJob", "cannot read a part of the document"));
-                }
-                files.push_back(PrinterSurface::Part { f, part->jpegs });
-            }
-            printer.adoptPages(files);
-            // The settings the cards gave the printer, as drawing on it would have.
-            surface.setPrintQuality(parts.front()->quality);
-            surface.setOrientation(parts.front()->orientation);
-            surface.setDuplex(parts.front()->duplex);
-        }
         surface.EndDoc();
     } catch (const KytError& e) {
         result.fatal = e.description();

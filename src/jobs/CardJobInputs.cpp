@@ -136,7 +136,9 @@ Picture readPhotoForDocument(const QString& path, QString* error)
     if (info.isFile() && info.size() <= MaxPhotoFileBytes) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = f.read(MaxPhotoFileBytes + 1);
+            // Its own size, not the bound: QIODevice::read keeps the
+            // capacity it was asked for, and the cache keeps the bytes.
+            const QByteArray bytes = f.read(info.size() + 1);
             Picture p = Picture::undecodedJpeg(bytes);
             if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= MaxPhotoPixels)
                 return p;
