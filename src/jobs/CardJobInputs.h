@@ -4,6 +4,7 @@
 // files within their bounds, card sizes on raster and paper surfaces, and
 // the placeholder photo.
 
+#include "data/DataSource.h"
 #include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include "platform/Picture.h"
@@ -48,13 +49,6 @@ KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietErro
 // The ImageName of every photo object, each once (letter case ignored).
 QStringList photoFieldNames(const CPrintTemplate& t);
 
-// Text of a data stream file: UTF-8 when it starts with a byte order mark
-// or is valid UTF-8 throughout, else Windows-1252 (what the library's own
-// writers produce).
-KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
-// Largest data stream file read, and most entries (fields) it may hold.
-inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
-inline constexpr qint64 MaxDataStreamEntries = 100000;
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
 // the picture; an empty value leaves the placeholder. False with the
@@ -64,24 +58,10 @@ inline constexpr qint64 MaxDataStreamEntries = 100000;
 KYTCORE_EXPORT bool loadDataStreamFile(
     const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
 
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-inline constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-inline constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
-// Why a photo file cannot be used, found without decoding its pixels (the
-// file, its size and the size its header gives); empty when it passes.
-QString photoProblem(const QString& path);
-// A photo file, within the bounds above. Null, with the reason in *error,
-// when it cannot be used.
-KYTCORE_PRIVATE_EXPORT Picture readPhoto(const QString& path, QString* error);
-
 // The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
 // joins: a JPEG the document can hold as it is is not decoded
-// (Picture::undecodedJpeg); any other picture is read as readPhoto does.
+// (Picture::undecodedJpeg); any other picture is read as readPhotoFile does.
 Picture readPhotoForDocument(const QString& path, QString* error);
-
-// Resolves a picture path given in a data file relative to that file's folder.
-KYTCORE_PRIVATE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
 
 // One side of the card in inches.
 KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
