@@ -20,7 +20,7 @@ namespace kyt::cardjob
 
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
-class KYTCORE_EXPORT QuietError
+class KYTCORE_PRIVATE_EXPORT QuietError
 {
 public:
     QuietError();
@@ -44,7 +44,7 @@ private:
 // Reads a template file with the placeholder photo set and the given
 // reporter. Null, with the reason in *error, when the file cannot be read
 // or is not a template.
-KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
+KYTCORE_PRIVATE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
 
 // The ImageName of every photo object, each once (letter case ignored).
 QStringList photoFieldNames(const CPrintTemplate& t);
@@ -55,7 +55,7 @@ QStringList photoFieldNames(const CPrintTemplate& t);
 // reason in *error: not a regular file (a pipe or a device), too large,
 // no code-1/code-2 separators at all (a CSV or name=value file), too many
 // entries, or a photo that cannot be read.
-KYTCORE_EXPORT bool loadDataStreamFile(
+KYTCORE_PRIVATE_EXPORT bool loadDataStreamFile(
     const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
 
 // The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
@@ -64,15 +64,15 @@ KYTCORE_EXPORT bool loadDataStreamFile(
 Picture readPhotoForDocument(const QString& path, QString* error);
 
 // One side of the card in inches.
-KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
 // Empty when the card's size can be drawn (each side 0.1 to 200 inches),
 // else what is wrong with it.
-KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
 // The largest resolution at which pictureBoxPixels stays within a
 // picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
-KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
 // A picture box that holds the whole card at dpi, both sides stacked for a
 // duplex card (as a picture box shows it); partial pixels count whole.
-KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
+KYTCORE_PRIVATE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
 
 } // namespace kyt::cardjob
