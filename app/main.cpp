@@ -338,9 +338,11 @@ int checkFields(
 int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
 {
-    QString error;
-    if (!cardjob::loadDataStreamFile(file, t, data, &error))
-        return fail(command, error);
+    try {
+        cardjob::loadDataStreamFile(file, t, data);
+    } catch (const KytError& e) {
+        return fail(command, e.description());
+    }
     return checkFields(command, t, data, file, allowMissing);
 }
 

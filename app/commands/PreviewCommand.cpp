@@ -131,12 +131,15 @@ int run(const QStringList& argsIn)
     if (hasData || hasCsv || hasSource) {
         if (!data)
             data = preview->CreatePrintData();
-        QString error;
-        const bool loaded = hasData ? cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)
-            : hasSource             ? CardBatch::recordData(source, row, *tpl, *data, &error)
-                                    : CardBatch::recordData(csvFile, row, *tpl, *data, &error, csvOptions);
-        if (!loaded) {
-            printErr(Me + QStringLiteral(": ") + error);
+        try {
+            if (hasData)
+                cardjob::loadDataStreamFile(dataFile, *tpl, *data);
+            else if (hasSource)
+                CardBatch::recordData(source, row, *tpl, *data);
+            else
+                CardBatch::recordData(csvFile, row, *tpl, *data, csvOptions);
+        } catch (const KytError& e) {
+            printErr(Me + QStringLiteral(": ") + e.description());
             return 1;
         }
         if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data,

@@ -134,14 +134,20 @@ int run(const QStringList& argsIn)
             return rc;
     } else if (hasCsv) {
         data = std::make_shared<CPrintData>();
-        if (!CardBatch::recordData(csvFile, row, *t, *data, &error, csvOptions))
-            return fail(Me, error);
+        try {
+            CardBatch::recordData(csvFile, row, *t, *data, csvOptions);
+        } catch (const KytError& e) {
+            return fail(Me, e.description());
+        }
         if (int rc = checkFields(Me, *t, *data, csvFile, allowMissing))
             return rc;
     } else if (hasSource) {
         data = std::make_shared<CPrintData>();
-        if (!CardBatch::recordData(source, row, *t, *data, &error))
-            return fail(Me, error);
+        try {
+            CardBatch::recordData(source, row, *t, *data);
+        } catch (const KytError& e) {
+            return fail(Me, e.description());
+        }
         if (int rc = checkFields(Me, *t, *data, source.displayName(), allowMissing))
             return rc;
     }

@@ -96,8 +96,12 @@ bool DesignerData::open(const QString& sourceIn, QString* error)
     if (next.m_dataStream) {
         CPrintTemplate none;
         CPrintData data;
-        if (!cardjob::loadDataStreamFile(next.m_path, none, data, error))
+        try {
+            cardjob::loadDataStreamFile(next.m_path, none, data);
+        } catch (const KytError& e) {
+            *error = e.description();
             return false;
+        }
         for (const CVariantPtr& v : data) {
             next.m_fields.append(v->keyText());
             next.m_values.append(v->vValue().toString());

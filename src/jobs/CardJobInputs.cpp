@@ -87,14 +87,9 @@ Picture readPhotoForDocument(const QString& path, QString* error)
     return readPhotoFile(path, error);
 }
 
-bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
+void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data)
 {
-    try {
-        data.SetCurrentDataStream(readDataStreamFile(fileName));
-    } catch (const KytError& e) {
-        *error = e.description();
-        return false;
-    }
+    data.SetCurrentDataStream(readDataStreamFile(fileName));
     const QString folder = QFileInfo(fileName).absolutePath();
     for (const QString& name : photoFieldNames(t)) {
         std::shared_ptr<CVariant> item;
@@ -110,13 +105,11 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
         }
         QString why;
         const Picture p = readPhotoFile(resolveDataPath(value, folder), &why);
-        if (p.isNull()) {
-            *error = QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why);
-            return false;
-        }
+        if (p.isNull())
+            throw KytError(ErrDataSource,
+                QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why));
         item->setvValue(QVariant::fromValue(p));
     }
-    return true;
 }
 
 QSizeF cardSizeInches(const CPrintTemplate& t)

@@ -51,12 +51,11 @@ QStringList photoFieldNames(const CPrintTemplate& t);
 
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
-// the picture; an empty value leaves the placeholder. False with the
-// reason in *error: not a regular file (a pipe or a device), too large,
+// the picture; an empty value leaves the placeholder. Throws KytError with
+// the reason: not a regular file (a pipe or a device), too large,
 // no code-1/code-2 separators at all (a CSV or name=value file), too many
 // entries, or a photo that cannot be read.
-KYTCORE_PRIVATE_EXPORT bool loadDataStreamFile(
-    const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
+KYTCORE_PRIVATE_EXPORT void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data);
 
 // The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
 // joins: a JPEG the document can hold as it is is not decoded

@@ -531,9 +531,10 @@ private:
     void withDataStream()
     {
         auto data = std::make_shared<CPrintData>();
-        QString error;
-        if (!cardjob::loadDataStreamFile(m_options.dataFile, *m_t, *data, &error)) {
-            m_c.problem(QStringLiteral("data"), error);
+        try {
+            cardjob::loadDataStreamFile(m_options.dataFile, *m_t, *data);
+        } catch (const KytError& e) {
+            m_c.problem(QStringLiteral("data"), e.description());
             return;
         }
         QStringList provided;
