@@ -136,16 +136,24 @@ QStringList closestNames(const QString& word, const QStringList& candidates)
 
 // --- help ---------------------------------------------------------------
 
+// A table text in the user's language (the tables hold the English, which
+// the manual pages and the completion scripts keep).
+static QString localized(const QString& text)
+{
+    return text.isEmpty() ? text : QCoreApplication::translate("kyt::cli", text.toUtf8().constData());
+}
+
 QString helpText(const CommandTable& table)
 {
-    QString text = QStringLiteral("Usage: kytpreview %1 %2\n\n%3\n").arg(table.name, table.synopsis, table.description);
+    QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview %1 %2\n\n%3\n")
+                       .arg(table.name, table.synopsis, localized(table.description));
     const std::vector<const OptionEntry*> shown = table.shownOptions();
     if (!shown.empty()) {
-        text += QStringLiteral("\nOptions:\n");
+        text += QCoreApplication::translate("kyt::cli", "\nOptions:\n");
         constexpr int Column = 26;
         for (const OptionEntry* o : shown) {
             const QString label = QStringLiteral("  ") + optionLabel(*o);
-            const QStringList lines = o->help.split(QLatin1Char('\n'));
+            const QStringList lines = localized(o->help).split(QLatin1Char('\n'));
             if (label.size() + 1 < Column) {
                 text += label.leftJustified(Column) + lines.first() + QLatin1Char('\n');
             } else {
@@ -157,19 +165,20 @@ QString helpText(const CommandTable& table)
         }
     }
     if (!table.notes.isEmpty())
-        text += QLatin1Char('\n') + table.notes + QLatin1Char('\n');
+        text += QLatin1Char('\n') + localized(table.notes) + QLatin1Char('\n');
     if (!table.exitStatus.isEmpty())
-        text += QLatin1Char('\n') + table.exitStatus + QLatin1Char('\n');
+        text += QLatin1Char('\n') + localized(table.exitStatus) + QLatin1Char('\n');
     return text;
 }
 
 QString programHelp()
 {
-    QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
+    QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
     for (const CommandTable& c : commandTables())
-        text += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.summary);
-    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command; man kytpreview-COMMAND\n"
-                           "its manual page.\n");
+        text += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(localized(c.summary));
+    text += QCoreApplication::translate("kyt::cli",
+        "\nkytpreview COMMAND --help shows the help of one command; man kytpreview-COMMAND\n"
+        "its manual page.\n");
     return text;
 }
 
@@ -621,12 +630,14 @@ int parseArguments(const CommandTable& table, const QStringList& args, ParsedArg
         if (!unknown.isEmpty()) {
             const QString word = dashed(unknown.first());
             const QStringList near = closestNames(word, known);
-            printError(me + QStringLiteral("unknown option %1").arg(shown(word))
+            printError(me + QCoreApplication::translate("kyt::cli", "unknown option %1").arg(shown(word))
                 + (near.isEmpty() ? QString()
-                                  : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or "))))
-                + QStringLiteral(" (see kytpreview %1 --help)").arg(table.name));
+                                  : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
+                                        .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))))
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(table.name));
         } else {
-            printError(me + shown(parser.errorText()) + QStringLiteral(" (see kytpreview %1 --help)").arg(table.name));
+            printError(me + shown(parser.errorText())
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(table.name));
         }
         return 2;
     }

@@ -10,6 +10,7 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
@@ -73,11 +74,11 @@ int run(const ParsedArgs& a)
     if (int rc = readSourceOptions(QStringLiteral("preview"), a, csvOptions, &source, &hasSource))
         return rc;
     if (hasSource && (hasData || hasCsv)) {
-        printErr(Me + QStringLiteral(": --source excludes --data and --csv"));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": --source excludes --data and --csv"));
         return 2;
     }
     if ((hasCsv != hasRow && !hasSource) || (hasCsv && hasData)) {
-        printErr(Me + QStringLiteral(": --csv FILE and --row N go together, without --data"));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": --csv FILE and --row N go together, without --data"));
         return 2;
     }
     qint64 row = hasSource ? 1 : 0;
@@ -85,16 +86,17 @@ int run(const ParsedArgs& a)
         bool ok = false;
         row = a.value(QStringLiteral("row")).toLongLong(&ok);
         if (!ok || row < 1) {
-            printErr(Me + QStringLiteral(": --row must be a record number from 1 on"));
+            printErr(Me + QCoreApplication::translate("kyt::cli", ": --row must be a record number from 1 on"));
             return 2;
         }
     }
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
-        printErr(Me + QStringLiteral(": expected one template file (see kytpreview preview --help)"));
+        printErr(Me
+            + QCoreApplication::translate("kyt::cli", ": expected one template file (see kytpreview preview --help)"));
         return 2;
     }
     if (!QFileInfo::exists(args.first())) {
-        printErr(Me + QStringLiteral(": %1: no such file").arg(args.first()));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": %1: no such file").arg(args.first()));
         return 1;
     }
     // The control reports a damaged file and shows what it read; a window
@@ -166,7 +168,7 @@ int run(const ParsedArgs& a)
             if (!ok) {
                 file.failed(); // the system's reason, when a write failed
                 printErr(Me
-                    + QStringLiteral(": cannot write %1")
+                    + QCoreApplication::translate("kyt::cli", ": cannot write %1")
                           .arg(file.errorString().isEmpty() ? shot : file.errorString()));
             }
             QApplication::exit(ok ? 0 : 1);
