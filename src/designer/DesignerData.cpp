@@ -247,7 +247,7 @@ void DesignerData::makeData()
         QVariant value = m_values.value(i);
         if (pictures.contains(m_fields[i]) && !m_values.value(i).trimmed().isEmpty()) {
             QString why;
-            const Picture p = cardjob::readPhoto(cardjob::resolvePath(m_values.value(i).trimmed(), folder), &why);
+            const Picture p = readPhotoFile(resolveDataPath(m_values.value(i).trimmed(), folder), &why);
             // A photo that cannot be read shows the placeholder, as printing reports it.
             value = p.isNull() ? QVariant(QString()) : QVariant::fromValue(p);
         }

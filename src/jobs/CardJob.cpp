@@ -78,7 +78,7 @@ class PhotoCache
 public:
     using Loader = Picture (*)(const QString& path, QString* error);
     static constexpr qint64 UndecodedBytes = 4LL * 1024 * 1024;
-    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto, qint64 undecodedBudget = UndecodedBytes)
+    explicit PhotoCache(qint64 budget, Loader load = readPhotoFile, qint64 undecodedBudget = UndecodedBytes)
         : m_decoded(budget)
         , m_undecoded(std::min(budget, undecodedBudget))
         , m_load(load)
@@ -246,7 +246,7 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
             const QString path = value.toString().trimmed();
             if (path.isEmpty())
                 continue; // no photo: the placeholder is drawn
-            p.photos[i] = cache.get(cardjob::resolvePath(path, folder), &why);
+            p.photos[i] = cache.get(resolveDataPath(path, folder), &why);
         }
         if (p.photos[i].isNull()) {
             p.record.error = why;
@@ -655,8 +655,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
-            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto,
-            PhotoCache::UndecodedBytes / jobs);
+            options.jpegPassThrough ? cardjob::readPhotoForDocument : readPhotoFile, PhotoCache::UndecodedBytes / jobs);
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {

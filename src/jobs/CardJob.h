@@ -31,7 +31,7 @@ namespace cardjob
 // An output file written under a temporary name beside its final one and
 // moved over it only when complete, so a failed run never leaves a partial
 // file or destroys the one that was there.
-class KYTCORE_EXPORT PendingOutput
+class KYTCORE_PRIVATE_EXPORT PendingOutput
 {
 public:
     explicit PendingOutput(const QString& finalName);
@@ -67,7 +67,7 @@ private:
 // is reported and skipped before anything is drawn. Records with every
 // field blank are counted and skipped. Unless allowed, a CSV that lacks a
 // field the template uses is refused before anything is printed.
-class KYTCORE_EXPORT CardBatch
+class KYTCORE_PRIVATE_EXPORT CardBatch
 {
 public:
     struct Failure {

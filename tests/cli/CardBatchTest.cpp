@@ -84,7 +84,7 @@ class DataStreamDecode : public ::testing::TestWithParam<DecodeRow>
 
 TEST_P(DataStreamDecode, TakesUtf8WhenValidElseWindows1252)
 {
-    EXPECT_EQ(cardjob::decodeDataStream(GetParam().bytes), GetParam().text);
+    EXPECT_EQ(decodeDataStreamText(GetParam().bytes), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DataStreamDecode,
