@@ -17,7 +17,6 @@ namespace kyt::tplfile
 namespace
 {
 
-const QString LineEnd = QStringLiteral("\r\n");
 const QString ParseStringWord = QStringLiteral("ParseString");
 
 bool isParseStringWord(const QString& word)

@@ -17,7 +17,6 @@ namespace
 {
 
 const QString Sep = QString(QChar(0x01));
-const QString LineEnd = QStringLiteral("\r\n");
 
 [[noreturn]] void damaged(const QString& what)
 {

@@ -27,6 +27,8 @@ inline constexpr int MinPictureRecordSize = TypeFieldSize + 2 * LengthSize;
 // Files larger than this are refused before being read into memory.
 inline constexpr qint64 MaxFileSize = 256LL * 1024 * 1024;
 inline constexpr char Separator = '\x01';
+// What ends every record text.
+inline constexpr QLatin1String LineEnd("\r\n");
 
 // Failure numbers, as the platform numbered the matching run-time errors.
 enum ErrorNumber : qint32 {
