@@ -8,13 +8,17 @@
 #include "designer/DesignEditing.h"
 #include "designer/PrintRecordsDialog.h"
 #include "designer/frmPreview.h"
+#include "dialogs/frmDataConnection.h"
+#include "errors/CError.h"
 #include "errors/MessageBox.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/ModalRunner.h"
 #include "template/CVariant.h"
 #include "util/Strings.h"
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -37,9 +41,12 @@ namespace kyt
 namespace
 {
 
-const QString Title = QStringLiteral("Data");
-const QString SourceFilter
-    = QStringLiteral("Data Files (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
+// Whether a file is a SQLite database (by its signature).
+bool isSqliteFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArrayLiteral("SQLite format 3\0");
+}
 
 // The field list hands a dragged field over by name.
 class FieldList : public QTreeWidget
@@ -73,7 +80,7 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
 } // namespace
 
 DataPanel::DataPanel(frmPreview& window)
-    : QDockWidget(Title, &window)
+    : QDockWidget(tr("Data"), &window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("fraData"));
@@ -87,10 +94,17 @@ DataPanel::DataPanel(frmPreview& window)
     m_lblSource->setWordWrap(true);
     auto* open = new QToolButton(body);
     open->setObjectName(QStringLiteral("cmdOpenSource"));
-    open->setText(QStringLiteral("&Open..."));
+    open->setText(tr("&Open..."));
+    open->setToolTip(tr("Open a CSV file, a data file or a SQLite database"));
     connect(open, &QToolButton::clicked, this, [this] { openFromDialog(); });
+    auto* database = new QToolButton(body);
+    database->setObjectName(QStringLiteral("cmdOpenDatabase"));
+    database->setText(tr("Data&base..."));
+    database->setToolTip(tr("Open a table or a query of a SQLite or PostgreSQL database"));
+    connect(database, &QToolButton::clicked, this, [this] { openDatabase(); });
     sourceRow->addWidget(m_lblSource, 1);
     sourceRow->addWidget(open);
+    sourceRow->addWidget(database);
     v->addLayout(sourceRow);
 
     m_lstFields = new FieldList(body);
@@ -165,6 +179,7 @@ DataPanel::DataPanel(frmPreview& window)
     v->addLayout(showRow);
     setWidget(body);
 
+    m_data.setPasswordPrompt(frmDataConnection::passwordPrompt(&window));
     connect(&m_data, &DesignerData::changed, this, [this] {
         refresh();
         showOnCard();
@@ -209,6 +224,7 @@ void DataPanel::buildMenu()
     };
     add("mnuDataOpen", QStringLiteral("&Open Data Source..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
         [this] { openFromDialog(); });
+    add("mnuDataOpenDatabase", tr("Open Data&base..."), QKeySequence(), [this] { openDatabase(); });
     add("mnuDataClose", QStringLiteral("&Close Data Source"), QKeySequence(), [this] {
         m_data.close();
         DesignerData::rememberSource(m_templatePath, QString());
@@ -242,19 +258,64 @@ void DataPanel::buildMenu()
 
 bool DataPanel::openFromDialog()
 {
-    const std::optional<QString> chosen
-        = commonDialog().ShowOpen(QStringLiteral("Open Data Source"), SourceFilter, m_data.source(), 6148, 1);
+    const std::optional<QString> chosen = commonDialog().ShowOpen(tr("Open Data Source"),
+        tr("Data Files (*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db)|*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db|"
+           "CSV Files (*.csv)|*.csv|SQLite Databases (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|"
+           "All Files (*.*)|*.*"),
+        m_data.path(), 6148, 1);
     if (!chosen || chosen->isEmpty())
         return false;
+    if (isSqliteFile(*chosen)) {
+        // A database holds tables: the person picks one (or a query).
+        DataSourceSpec spec;
+        spec.kind = DataSourceSpec::Kind::Sqlite;
+        spec.path = *chosen;
+        return openDatabase(spec);
+    }
     return openSource(*chosen);
+}
+
+bool DataPanel::openDatabase(const DataSourceSpec& start)
+{
+    DataSourceSpec shown = start;
+    if (shown.kind == DataSourceSpec::Kind::None && m_data.isOpen() && m_data.spec().isDatabase())
+        shown = m_data.spec();
+    for (;;) {
+        frmDataConnection dialog(&m_window);
+        if (shown.isDatabase())
+            dialog.setSpec(shown);
+        if (shown.kind == DataSourceSpec::Kind::Sqlite && shown.table.isEmpty() && shown.query.isEmpty())
+            dialog.listTables();
+        execModal(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return false;
+        shown = dialog.spec();
+        // A source that does not open is told, and the dialog comes back
+        // with what was entered.
+        if (openSource(shown))
+            return true;
+    }
 }
 
 bool DataPanel::openSource(const QString& source)
 {
+    try {
+        return openSource(DataSourceSpec::parse(source));
+    } catch (const KytError& e) {
+        MsgBox(
+            tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
+        return false;
+    }
+}
+
+bool DataPanel::openSource(const DataSourceSpec& source)
+{
     QString error;
-    if (!m_data.open(source, &error)) {
-        MsgBox(QStringLiteral("The data source could not be opened: %1").arg(error), vbExclamation,
-            QStringLiteral("Open Data Source"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = m_data.open(source, &error);
+    QApplication::restoreOverrideCursor();
+    if (!opened) {
+        MsgBox(tr("The data source could not be opened: %1").arg(error), vbExclamation, tr("Open Data Source"));
         return false;
     }
     DesignerData::rememberSource(m_templatePath, m_data.source());
@@ -343,8 +404,8 @@ void DataPanel::tell(const QString& text)
 
 void DataPanel::refresh()
 {
-    m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : QStringLiteral("No data source"));
-    m_lblSource->setToolTip(m_data.source());
+    m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : tr("No data source"));
+    m_lblSource->setToolTip(m_data.isOpen() ? m_data.spec().displayName() : QString());
     m_lstFields->clear();
     const QStringList& fields = m_data.fields();
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -382,8 +443,8 @@ void DataPanel::templateShown()
 
 void DataPanel::printRecords()
 {
-    const QString title = QStringLiteral("Print Records");
-    if (!m_data.isCsv()) {
+    const QString title = tr("Print Records");
+    if (!m_data.hasRecords()) {
         MsgBox(QStringLiteral("Open a data source with records first (Data, Open Data Source)."), vbInformation, title);
         return;
     }

@@ -38,12 +38,17 @@ public:
     const DesignerData& data() const { return m_data; }
     QTreeWidget* fieldList() const { return m_lstFields; }
 
-    // Asks for a file (CSV, data stream) and opens it; false when
+    // Asks for a file (CSV, data stream, SQLite) and opens it (a SQLite
+    // database through the connection dialog, for its table); false when
     // cancelled or refused (the person was told why).
     bool openFromDialog();
-    // Opens a source; a failure is told in a message box and the open
-    // source stays.
+    // The connection dialog (frmDataConnection), filled from `start` or
+    // the open database; shown again after a source that does not open.
+    bool openDatabase(const DataSourceSpec& start = {});
+    // Opens a source (a URL or a path); a failure is told in a message box
+    // and the open source stays.
     bool openSource(const QString& source);
+    bool openSource(const DataSourceSpec& source);
 
     // Whether the card shows the record's values (else the field names).
     bool showingData() const;

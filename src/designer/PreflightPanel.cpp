@@ -164,10 +164,10 @@ preflight::Options PreflightPanel::options() const
     preflight::Options o;
     if (const DataPanel* panel = DataPanel::of(m_window)) {
         const DesignerData& data = panel->data();
-        if (data.isCsv())
-            o.csvFile = data.path();
-        else if (data.isOpen())
-            o.dataFile = data.path();
+        // The check opens the source again on its own thread, with the
+        // password that worked here (held in memory only).
+        if (data.isOpen())
+            o.source = data.spec();
     }
     o.maxRecords = BackgroundRecords;
     return o;

@@ -1,0 +1,390 @@
+// Designing with records from a database: a SQLite table or query and a
+// PostgreSQL table opened through the connection dialog, stepped on the
+// card, checked and printed as a CSV file is; records printed as PNG
+// pictures and as lists of records that do not follow one another.
+#include "EditingFixture.h"
+
+#include "designer/DataPanel.h"
+#include "designer/PreflightPanel.h"
+#include "designer/PrintRecordsDialog.h"
+#include "dialogs/frmDataConnection.h"
+#include "settings/AppSettings.h"
+#include "settings/CTargetApplications.h"
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUrl>
+
+using namespace kyt;
+using namespace kyt::test;
+
+namespace
+{
+
+const QStringList Columns { "First", "LastName", "Company" };
+const QList<QStringList> Rows { { "Ann", "Ash", "Acme" }, { "Ben", "Birch", "Bolt Works" },
+    { "Cy", "Cedar", "Crane & Sons" }, { "Di", "Dogwood", "Delta" }, { "Ed", "Elm", "Echo" } };
+
+// The people table through any Qt SQL connection.
+bool fillPeople(QSqlDatabase& db, QString* error)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("CREATE TABLE people (first text, lastname text, company text)"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    for (const QStringList& row : Rows) {
+        q.prepare(QStringLiteral("INSERT INTO people VALUES (?, ?, ?)"));
+        for (const QString& v : row)
+            q.addBindValue(v);
+        if (!q.exec()) {
+            *error = q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool makeSqlite(const QString& file, QString* error)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(file);
+        ok = db.open() && fillPeople(db, error);
+        if (!db.isOpen())
+            *error = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return ok;
+}
+
+int pdfPages(const QString& file)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(readBytes(file)).count(page));
+}
+
+struct WithDatabase : Editing {
+    QTemporaryDir dir;
+    QString db;
+    DataPanel* panel = nullptr;
+
+    void SetUp() override
+    {
+        Editing::SetUp();
+        db = dir.filePath(QStringLiteral("people.sqlite"));
+        QString error;
+        ASSERT_TRUE(makeSqlite(db, &error)) << error.toStdString();
+        panel = DataPanel::of(window());
+        ASSERT_NE(panel, nullptr);
+    }
+
+    DesignControl* field(const char* name, double left, double top, double width, double height)
+    {
+        DesignControl* c = place("Data", left, top, width, height);
+        QString tag = c->Tag();
+        SetTagValue(tag, QStringLiteral("Key"), QStringLiteral(";"), QString::fromLatin1(name));
+        c->setTag(tag);
+        c->setCaption(QString::fromLatin1(name));
+        return c;
+    }
+
+    // Runs Print Records with the choices made by `choose`.
+    std::optional<PrintRecordsDialog::Summary> printRecords(const std::function<void(PrintRecordsDialog&)>& choose)
+    {
+        std::optional<PrintRecordsDialog::Summary> summary;
+        ModalScope modal([&](QDialog& dialog) {
+            auto* print = qobject_cast<PrintRecordsDialog*>(&dialog);
+            ASSERT_NE(print, nullptr);
+            choose(*print);
+            summary = print->print(true);
+        });
+        window().menuAction(QStringLiteral("mnuDataPrintRecords"))->trigger();
+        return summary;
+    }
+};
+
+} // namespace
+
+// The file dialog picks the database; the connection dialog lists its
+// tables, tests the connection and opens the table; the panel steps it.
+TEST_F(WithDatabase, SqliteTableOpensThroughTheDialogAndSteps)
+{
+    field("LastName", 0.25, 0.25, 2.0, 0.4);
+    d.dialogs.dialog().queueAnswer(CommonDialogAnswer(db));
+    QStringList listed;
+    QString tested;
+    ModalScope modal([&](QDialog& dialog) {
+        auto* connection = qobject_cast<frmDataConnection*>(&dialog);
+        ASSERT_NE(connection, nullptr);
+        for (int i = 0; i < connection->cboTable()->count(); ++i)
+            listed << connection->cboTable()->itemText(i);
+        connection->cboTable()->setCurrentText(QStringLiteral("people"));
+        connection->findChild<QPushButton*>(QStringLiteral("cmdTest"))->click();
+        tested = connection->lblResult()->text();
+        connection->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    ASSERT_TRUE(panel->openFromDialog());
+    EXPECT_EQ(listed, QStringList { "people" });
+    EXPECT_EQ(tested, QStringLiteral("Connected: 3 fields and 5 records."));
+    EXPECT_EQ(panel->data().fields(), (QStringList { "first", "lastname", "company" }));
+    EXPECT_EQ(panel->data().recordCount(), 5);
+    panel->next();
+    panel->next();
+    EXPECT_EQ(panel->data().values(), Rows[2]);
+    EXPECT_EQ(panel->fieldList()->topLevelItem(1)->text(1), QStringLiteral("Cedar"));
+    EXPECT_EQ(panel->data().currentData()->Item(QStringLiteral("LastName"))->vValue().toString(), "Cedar");
+    EXPECT_TRUE(panel->showingData());
+    panel->goTo(9);
+    EXPECT_EQ(panel->data().current(), 3);
+
+    // The preflight reads the same table.
+    PreflightPanel* preflight = PreflightPanel::of(window());
+    QSignalSpy checked(preflight, &PreflightPanel::checked);
+    preflight->recheck();
+    ASSERT_TRUE(checked.wait(60000));
+    for (const preflight::Finding& f : preflight->report().findings)
+        EXPECT_FALSE(!f.ok && f.topic == QLatin1String("fields")) << f.text.toStdString();
+
+    // Printed as the CSV file is: one page per record of the range.
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const auto summary = printRecords([&](PrintRecordsDialog& p) {
+        p.setRecords(2, 4);
+        p.setOutputFile(pdf);
+    });
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_TRUE(summary->fatal.isEmpty()) << summary->fatal.toStdString();
+    EXPECT_EQ(pdfPages(pdf), 3);
+}
+
+// A query that the database refuses is told with the driver's reason; the
+// dialog comes back with what was typed, and the open source stays.
+TEST_F(WithDatabase, RefusedQueryKeepsTheOpenSourceAndShowsTheDialogAgain)
+{
+    ASSERT_TRUE(panel->openSource(QStringLiteral("sqlite:") + db + QStringLiteral("?table=people")));
+    d.boxes.box().clear();
+    int shown = 0;
+    QString typedAgain;
+    ModalScope modal([&](QDialog& dialog) {
+        auto* connection = qobject_cast<frmDataConnection*>(&dialog);
+        ASSERT_NE(connection, nullptr);
+        if (++shown == 1) {
+            connection->txtQuery()->setPlainText(QStringLiteral("SELECT nosuch FROM people"));
+            connection->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        } else {
+            typedAgain = connection->txtQuery()->toPlainText();
+            connection->reject();
+        }
+    });
+    EXPECT_FALSE(panel->openDatabase());
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(typedAgain, QStringLiteral("SELECT nosuch FROM people"));
+    ASSERT_EQ(d.boxes.box().asked().size(), 1u);
+    EXPECT_TRUE(d.boxes.box().asked().front().prompt.contains(QStringLiteral("nosuch")))
+        << d.boxes.box().asked().front().prompt.toStdString();
+    EXPECT_EQ(panel->data().spec().table, QStringLiteral("people"));
+    EXPECT_EQ(panel->data().recordCount(), 5);
+}
+
+struct ConnectionCase {
+    const char* name;
+    bool file; // the database file exists
+    const char* table;
+    const char* query;
+    bool ok;
+    const char* result; // lblResult holds this
+};
+
+class TestConnection : public WithDatabase, public ::testing::WithParamInterface<ConnectionCase>
+{
+};
+
+TEST_P(TestConnection, ReportsSuccessOrTheReason)
+{
+    const ConnectionCase& c = GetParam();
+    frmDataConnection dialog(&window());
+    DataSourceSpec spec;
+    spec.kind = DataSourceSpec::Kind::Sqlite;
+    spec.path = c.file ? db : dir.filePath(QStringLiteral("gone.sqlite"));
+    spec.table = QString::fromLatin1(c.table);
+    spec.query = QString::fromLatin1(c.query);
+    dialog.setSpec(spec);
+    EXPECT_EQ(dialog.testConnection(), c.ok);
+    EXPECT_TRUE(dialog.lblResult()->text().contains(QString::fromLatin1(c.result)))
+        << dialog.lblResult()->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sqlite, TestConnection,
+    ::testing::Values(ConnectionCase { "table", true, "people", "", true, "Connected: 3 fields and 5 records." },
+        ConnectionCase { "query", true, "", "SELECT company FROM people WHERE first > 'B'", true,
+            "Connected: 1 field and 4 records." },
+        ConnectionCase { "tables_only", true, "", "", true, "Connected: 1 table." },
+        ConnectionCase { "no_table", true, "staff", "", false, "staff" },
+        ConnectionCase { "bad_sql", true, "", "SELEC 1", false, "Could not connect" },
+        ConnectionCase { "no_file", false, "people", "", false, "gone.sqlite" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Records that do not follow one another print in record order; PNG output
+// is a picture per card named with its record number.
+struct ListCase {
+    const char* name;
+    const char* list;
+    const char* file;
+    QStringList pictures; // PNG: the files expected; PDF: empty
+    int pages;
+};
+
+class PrintList : public WithDatabase, public ::testing::WithParamInterface<ListCase>
+{
+};
+
+TEST_P(PrintList, PrintsTheListedRecordsInOrder)
+{
+    const ListCase& c = GetParam();
+    field("LastName", 0.25, 0.25, 2.0, 0.4);
+    ASSERT_TRUE(panel->openSource(QStringLiteral("sqlite:") + db + QStringLiteral("?table=people")));
+    const QString out = dir.filePath(QString::fromLatin1(c.file));
+    const auto summary = printRecords([&](PrintRecordsDialog& p) {
+        p.setRecordList(QString::fromLatin1(c.list));
+        p.setOutputFile(out);
+        p.setResolution(100);
+    });
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_TRUE(summary->fatal.isEmpty()) << summary->fatal.toStdString();
+    EXPECT_EQ(summary->printed, c.pages);
+    if (c.pictures.isEmpty()) {
+        EXPECT_EQ(pdfPages(out), c.pages);
+        return;
+    }
+    QStringList written = QDir(dir.path()).entryList({ QStringLiteral("*.png") }, QDir::Files, QDir::Name);
+    EXPECT_EQ(written, c.pictures);
+    // Each picture is its record's card: record 3's shows "Cedar" darker
+    // than the blank card, and differs from record 1's.
+    const QImage first(dir.filePath(c.pictures.first()));
+    EXPECT_EQ(first.size(), QSize(338, 213));
+    if (c.pictures.size() > 1) {
+        EXPECT_NE(first, QImage(dir.filePath(c.pictures.last())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, PrintList,
+    ::testing::Values(ListCase { "pdf_gaps", "4, 1,2", "list.pdf", {}, 3 },
+        ListCase { "png_gaps", "3,1,5-", "card.png", { "card-1.png", "card-3.png", "card-5.png" }, 3 },
+        ListCase { "png_one", "2", "one.png", { "one-2.png" }, 1 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ListText {
+    const char* text;
+    QList<QPair<qint64, qint64>> runs; // empty: refused
+};
+
+class RecordList : public ::testing::TestWithParam<ListText>
+{
+};
+
+TEST_P(RecordList, ParsesIntoRunsInRecordOrder)
+{
+    QString error;
+    EXPECT_EQ(PrintRecordsDialog::parseRecordList(QString::fromLatin1(GetParam().text), &error), GetParam().runs);
+    EXPECT_EQ(error.isEmpty(), !GetParam().runs.isEmpty()) << error.toStdString();
+}
+
+constexpr qint64 Open = std::numeric_limits<qint64>::max();
+INSTANTIATE_TEST_SUITE_P(Texts, RecordList,
+    ::testing::Values(ListText { "1,3,7-9", { { 1, 1 }, { 3, 3 }, { 7, 9 } } }, ListText { " 9-7 ", {} },
+        ListText { "7-9, 3, 1", { { 1, 1 }, { 3, 3 }, { 7, 9 } } }, ListText { "2-4,3-6,7", { { 2, 7 } } },
+        ListText { "5-,1", { { 1, 1 }, { 5, Open } } }, ListText { "0", {} }, ListText { "1,x", {} },
+        ListText { "", {} }, ListText { "4-2", {} }));
+
+// PostgreSQL on a private server: the dialog names the socket folder, the
+// prompt asks for the password, the settings store keeps the source without
+// it, and the records print as from any other source.
+TEST_F(WithDatabase, PostgresqlTableOpensWithAPromptedPassword)
+{
+    QTemporaryDir pgDir;
+    QFile::setPermissions(pgDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    const QString socketDir = pgDir.filePath(QStringLiteral("pg"));
+    QDir().mkpath(socketDir);
+    QProcess setup;
+    setup.start(QStringLiteral("bash"), { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "start", socketDir });
+    setup.waitForFinished(120000);
+    if (setup.exitStatus() != QProcess::NormalExit || setup.exitCode() != 0)
+        GTEST_SKIP() << "no PostgreSQL server could be started: " << setup.readAllStandardError().toStdString();
+    struct Stop {
+        QString dir;
+        ~Stop() { QProcess::execute("bash", { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "stop", dir }); }
+    } stop { socketDir };
+    {
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pgfixture"));
+        server.setHostName(socketDir);
+        server.setUserName(QStringLiteral("kyt"));
+        server.setPassword(QStringLiteral("kyt-secret"));
+        server.setDatabaseName(QStringLiteral("postgres"));
+        ASSERT_TRUE(server.open()) << server.lastError().text().toStdString();
+        QString error;
+        ASSERT_TRUE(fillPeople(server, &error)) << error.toStdString();
+        server.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pgfixture"));
+    qunsetenv("PGPASSWORD");
+
+    tpl->setTemplateName(dir.filePath(QStringLiteral("badge.tpl")));
+    panel->templateShown();
+    field("LastName", 0.25, 0.25, 2.0, 0.4);
+    QStringList asked;
+    ModalScope modal([&](QDialog& dialog) {
+        asked << dialog.objectName();
+        if (auto* connection = qobject_cast<frmDataConnection*>(&dialog)) {
+            connection->cboKind()->setCurrentIndex(1);
+            connection->txtHost()->setText(socketDir);
+            connection->txtDatabase()->setText(QStringLiteral("postgres"));
+            connection->txtUser()->setText(QStringLiteral("kyt"));
+            connection->cboTable()->setCurrentText(QStringLiteral("people"));
+            connection->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        } else if (auto* password = qobject_cast<frmDataPassword*>(&dialog)) {
+            password->txtPassword()->setText(QStringLiteral("kyt-secret"));
+            password->accept();
+        }
+    });
+    ASSERT_TRUE(panel->openDatabase());
+    EXPECT_EQ(asked, (QStringList { "frmDataConnection", "frmDataPassword" }));
+    EXPECT_EQ(panel->data().recordCount(), 5);
+    panel->goTo(3);
+    EXPECT_EQ(panel->data().values(), Rows[2]);
+    const QString remembered = settings::GetSetting(
+        CTargetApplications::AppName, QStringLiteral("Data Sources"), dir.filePath(QStringLiteral("badge.tpl")));
+    EXPECT_TRUE(remembered.startsWith(QStringLiteral("postgresql://kyt@"))) << remembered.toStdString();
+    EXPECT_FALSE(remembered.contains(QStringLiteral("kyt-secret")));
+
+    // The batch connects again with the password held in memory: no prompt.
+    asked.clear();
+    const QString pdf = dir.filePath(QStringLiteral("pg.pdf"));
+    std::optional<PrintRecordsDialog::Summary> summary;
+    {
+        ModalScope print([&](QDialog& dialog) {
+            auto* p = qobject_cast<PrintRecordsDialog*>(&dialog);
+            ASSERT_NE(p, nullptr);
+            p->setRecordList(QStringLiteral("1,3-4"));
+            p->setOutputFile(pdf);
+            summary = p->print(true);
+        });
+        window().menuAction(QStringLiteral("mnuDataPrintRecords"))->trigger();
+    }
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_TRUE(summary->fatal.isEmpty()) << summary->fatal.toStdString();
+    EXPECT_EQ(pdfPages(pdf), 3);
+}
