@@ -6,6 +6,7 @@
 #include "designer/DesignCommands.h"
 #include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
+#include "designer/PagePictures.h"
 #include "designer/PrintRecordsDialog.h"
 #include "designer/frmPreview.h"
 #include "dialogs/frmDataConnection.h"
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -184,6 +186,12 @@ DataPanel::DataPanel(frmPreview& window)
         refresh();
         showOnCard();
     });
+    // Parse strings are drawn from the whole card: again a moment after
+    // an edit or a zoom, not on every step of a drag.
+    m_parseStringTimer = new QTimer(this);
+    m_parseStringTimer->setSingleShot(true);
+    m_parseStringTimer->setInterval(150);
+    connect(m_parseStringTimer, &QTimer::timeout, this, &DataPanel::showParseStrings);
     refresh();
 }
 
@@ -193,6 +201,10 @@ DataPanel* DataPanel::install(frmPreview& window)
     window.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->buildMenu();
     connect(&window, &frmPreview::templateShown, panel, &DataPanel::templateShown);
+    connect(&window, &frmPreview::templateShown, panel, &DataPanel::showParseStrings);
+    if (QUndoStack* stack = window.undoStack())
+        connect(stack, &QUndoStack::indexChanged, panel->m_parseStringTimer, qOverload<>(&QTimer::start));
+    connect(window.picID(), &DesignSurface::zoomChanged, panel->m_parseStringTimer, qOverload<>(&QTimer::start));
     connect(window.picID(), &DesignSurface::fieldDropped, panel,
         [panel](const QString& field, float x, float y, QWidget* onto) {
             panel->dropField(field, x, y, qobject_cast<DesignControl*>(onto));
@@ -420,6 +432,20 @@ void DataPanel::showOnCard()
 {
     if (DesignSurface* surface = m_window.picID())
         surface->setShownData(showingData() && m_data.isOpen() ? m_data.currentData() : nullptr);
+    showParseStrings();
+}
+
+void DataPanel::showParseStrings()
+{
+    m_parseStringTimer->stop();
+    DesignSurface* surface = m_window.picID();
+    if (!surface)
+        return;
+    QImage layer;
+    if (showingData() && m_data.isOpen() && m_window.currentTemplate())
+        layer = parseStringLayer(m_window, m_data.currentData(), surface->pixelsPerInch());
+    if (!(layer.isNull() && surface->overlay().isNull()))
+        surface->setOverlay(layer);
 }
 
 void DataPanel::templateShown()

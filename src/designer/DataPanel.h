@@ -15,6 +15,7 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class QToolButton;
+class QTimer;
 class QTreeWidget;
 
 namespace kyt
@@ -80,6 +81,9 @@ public:
     // source remembered for it is opened.
     void templateShown();
 
+    // Draws the parse strings' values over the card while data is shown.
+    void showParseStrings();
+
 private:
     void buildMenu();
     void refresh();
@@ -96,6 +100,7 @@ private:
     QRadioButton* m_optShowData = nullptr;
     QRadioButton* m_optShowNames = nullptr;
     QString m_templatePath;
+    QTimer* m_parseStringTimer = nullptr;
 };
 
 } // namespace kyt

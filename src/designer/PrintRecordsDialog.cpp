@@ -3,6 +3,7 @@
 #include "data/DataSource.h"
 #include "designer/DesignerData.h"
 #include "designer/DesignerPrinter.h"
+#include "designer/PagePictures.h"
 #include "errors/MessageBox.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
@@ -53,96 +54,6 @@ bool isPngName(const QString& fileName)
 {
     return fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
 }
-
-// Pages drawn as pictures, each the card's size at the resolution: a
-// printer to the objects, so each side is a page of its own. The batch
-// draws a record's pages, then reports it; take() then hands over the
-// pages drawn since the last report, and the next drawing starts a page.
-class PngPages final : public Surface
-{
-public:
-    PngPages(QSizeF inches, int dpi)
-        : m_size(int(std::ceil(inches.width() * dpi - 1e-6)), int(std::ceil(inches.height() * dpi - 1e-6)))
-        , m_dpi(dpi)
-        , m_metrics(1, 1, QImage::Format_RGB32)
-    {
-        setDotsPerInch(m_metrics);
-    }
-    ~PngPages() override { endPage(); }
-
-    QString TypeName() const override { return QStringLiteral("Printer"); }
-
-    // The pages of the record just drawn.
-    std::vector<QImage> take()
-    {
-        if (!m_taken && m_begun) {
-            endPage();
-            m_pages.push_back(m_image);
-        }
-        m_taken = true;
-        m_begun = false;
-        return std::exchange(m_pages, {});
-    }
-
-protected:
-    double dpiX() const override { return m_dpi; }
-    double dpiY() const override { return m_dpi; }
-    QSizeF deviceSize() const override { return QSizeF(m_size); }
-    QPainter* painter() override
-    {
-        if (m_taken || m_image.isNull())
-            startPage();
-        m_begun = true;
-        if (!m_painter.isActive() && !m_painter.begin(&m_image))
-            return nullptr;
-        return &m_painter;
-    }
-    QPaintDevice* metricsDevice() override { return &m_metrics; }
-    void onNewPage() override
-    {
-        // A page of the record being drawn ends (blank when nothing was
-        // drawn on it); after a report the new page is the next record's.
-        if (!m_taken) {
-            if (m_image.isNull())
-                startPage();
-            endPage();
-            m_pages.push_back(m_image);
-        }
-        startPage();
-        m_begun = true;
-    }
-
-private:
-    void setDotsPerInch(QImage& image) const
-    {
-        const int dpm = int(std::lround(m_dpi / 0.0254));
-        image.setDotsPerMeterX(dpm);
-        image.setDotsPerMeterY(dpm);
-    }
-    void startPage()
-    {
-        endPage();
-        m_image = QImage(m_size, QImage::Format_RGB32);
-        m_image.fill(Qt::white);
-        setDotsPerInch(m_image);
-        m_taken = false;
-        m_begun = false;
-    }
-    void endPage()
-    {
-        if (m_painter.isActive())
-            m_painter.end();
-    }
-
-    QSize m_size;
-    double m_dpi;
-    QImage m_metrics;
-    QImage m_image;
-    QPainter m_painter;
-    std::vector<QImage> m_pages;
-    bool m_begun = false; // the open page belongs to the record being drawn
-    bool m_taken = false; // the open page was handed over already
-};
 
 } // namespace
 
@@ -489,7 +400,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
     }
 
     std::unique_ptr<PrinterSurface> printer;
-    std::unique_ptr<PngPages> pictures;
+    std::unique_ptr<PagePictures> pictures;
     // PNG pictures go into a hidden folder beside the chosen name and are
     // moved into place only when the run completes.
     std::unique_ptr<QTemporaryDir> staging;
@@ -499,7 +410,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             staging = std::make_unique<QTemporaryDir>(pngTarget.absoluteDir().filePath(QStringLiteral(".kyt-XXXXXX")));
             if (!staging->isValid())
                 throw KytError(482, tr("%1: the folder cannot be written").arg(pngTarget.absolutePath()));
-            pictures = std::make_unique<PngPages>(cardjob::cardSizeInches(*card), m_txtResolution->value());
+            pictures = std::make_unique<PagePictures>(cardjob::cardSizeInches(*card), m_txtResolution->value());
         } else {
             printer = toFile ? PrinterSurface::toPdf(target, cardjob::cardSizeInches(*card))
                              : PrinterSurface::toQueue(target, cardjob::cardSizeInches(*card));

@@ -5,6 +5,7 @@
 #include "EditingFixture.h"
 
 #include "designer/DataPanel.h"
+#include "designer/PagePictures.h"
 #include "designer/PreflightPanel.h"
 #include "designer/PrintRecordsDialog.h"
 #include "dialogs/frmDataConnection.h"
@@ -387,4 +388,53 @@ TEST_F(WithDatabase, PostgresqlTableOpensWithAPromptedPassword)
     ASSERT_TRUE(summary.has_value());
     EXPECT_TRUE(summary->fatal.isEmpty()) << summary->fatal.toStdString();
     EXPECT_EQ(pdfPages(pdf), 3);
+}
+
+// A parse string shows the record's values on the card as the printer
+// draws them, and the field names again when data is not shown.
+TEST_F(WithDatabase, ParseStringShowsTheRecordAsItPrints)
+{
+    const QString line = QStringLiteral("Name: {{lastname}}, {{first,1}}.");
+    auto shown = std::make_shared<CPrintTemplate>();
+    shown->setError(d.error);
+    shown->setWidth(3.375);
+    shown->setHeight(2.125);
+    shown->CreateParseString(line);
+    window().ShowID(shown);
+    ASSERT_TRUE(panel->openSource(QStringLiteral("sqlite:") + db + QStringLiteral("?table=people")));
+    panel->goTo(3);
+    ASSERT_TRUE(panel->showingData());
+    const QImage layer = d.surface().overlay();
+    ASSERT_FALSE(layer.isNull());
+
+    // The same line printed on pictures at the surface's scale.
+    CPrintTemplate printed;
+    printed.setError(d.error);
+    printed.setWidth(3.375);
+    printed.setHeight(2.125);
+    printed.CreateParseString(line);
+    PagePictures pages(QSizeF(3.375, 2.125), d.surface().pixelsPerInch());
+    auto record = std::make_shared<CPrintData>();
+    record->Add(QStringLiteral("lastname"), QStringLiteral("Cedar"));
+    record->Add(QStringLiteral("first"), QStringLiteral("Cy"));
+    ASSERT_TRUE(printed.Render(pages, record));
+    const std::vector<QImage> sides = pages.take();
+    ASSERT_EQ(sides.size(), 1u);
+    ASSERT_EQ(layer.size(), sides[0].size());
+    int inked = 0, wrong = 0;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x) {
+            const bool ink = sides[0].pixel(x, y) != qRgb(255, 255, 255);
+            inked += ink;
+            wrong += ink != (qAlpha(layer.pixel(x, y)) > 0)
+                || (ink && (layer.pixel(x, y) | 0xFF000000u) != sides[0].pixel(x, y));
+        }
+    EXPECT_GT(inked, 50);
+    EXPECT_EQ(wrong, 0);
+
+    // Another record draws other values; field names draw none.
+    panel->goTo(4);
+    EXPECT_NE(d.surface().overlay(), layer);
+    panel->setShowingData(false);
+    EXPECT_TRUE(d.surface().overlay().isNull());
 }
