@@ -214,24 +214,23 @@ void frmPreview::buildConveniences()
     QAction* undo = menuAction(QStringLiteral("mnuEditUndo"));
     QAction* redo = menuAction(QStringLiteral("mnuEditRedo"));
     connect(m_undoStack, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
-        undo->setText(text.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + text);
-        undo->setToolTip(text.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + text);
+        undo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo ") + text);
+        undo->setToolTip(text.isEmpty() ? tr("Undo") : tr("Undo ") + text);
     });
     connect(m_undoStack, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
-        redo->setText(text.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + text);
-        redo->setToolTip(text.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + text);
+        redo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo ") + text);
+        redo->setToolTip(text.isEmpty() ? tr("Redo") : tr("Redo ") + text);
     });
 
     // Edit: the clipboard and the selection.
     QMenu* edit = menu("mnuEditMenu");
     addAction(edit, "mnuEditSep1", QStringLiteral("-"));
-    QAction* cut = make(edit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence::Cut);
-    QAction* copy = make(edit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence::Copy);
-    QAction* paste = make(edit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence::Paste);
-    QAction* duplicate
-        = make(edit, "mnuEditDuplicate", QStringLiteral("&Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction* cut = make(edit, "mnuEditCut", tr("Cu&t"), QKeySequence::Cut);
+    QAction* copy = make(edit, "mnuEditCopy", tr("&Copy"), QKeySequence::Copy);
+    QAction* paste = make(edit, "mnuEditPaste", tr("&Paste"), QKeySequence::Paste);
+    QAction* duplicate = make(edit, "mnuEditDuplicate", tr("&Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(edit, "mnuEditSep2", QStringLiteral("-"));
-    QAction* all = make(edit, "mnuEditSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll);
+    QAction* all = make(edit, "mnuEditSelectAll", tr("Select &All"), QKeySequence::SelectAll);
     connect(cut, &QAction::triggered, this, [this] { clipboard::cut(*this); });
     connect(copy, &QAction::triggered, this, [this] { clipboard::copy(*this); });
     connect(paste, &QAction::triggered, this, [this] { clipboard::paste(*this); });
@@ -242,7 +241,7 @@ void frmPreview::buildConveniences()
     });
 
     // Arrange: several objects at once, and snapping.
-    auto* arrangeMenu = new QMenu(QStringLiteral("&Arrange"), this);
+    auto* arrangeMenu = new QMenu(tr("&Arrange"), this);
     arrangeMenu->setObjectName(QStringLiteral("mnuArrangeMenu"));
     arrangeMenu->menuAction()->setObjectName(QStringLiteral("mnuArrange"));
     menuBar()->insertMenu(menu("mnuToolsMenu")->menuAction(), arrangeMenu);
@@ -250,30 +249,30 @@ void frmPreview::buildConveniences()
         const char* name;
         const char* caption;
         arrange::Op op;
-    } ops[] = { { "mnuArrangeAlignLeft", "Align &Left", arrange::Op::AlignLeft },
-        { "mnuArrangeAlignCenter", "Align &Centres", arrange::Op::AlignCentresAcross },
-        { "mnuArrangeAlignRight", "Align &Right", arrange::Op::AlignRight },
-        { "mnuArrangeAlignTop", "Align &Top", arrange::Op::AlignTop },
-        { "mnuArrangeAlignMiddle", "Align &Middles", arrange::Op::AlignCentresDown },
-        { "mnuArrangeAlignBottom", "Align &Bottom", arrange::Op::AlignBottom },
-        { "mnuArrangeDistributeAcross", "Distribute &Horizontally", arrange::Op::DistributeAcross },
-        { "mnuArrangeDistributeDown", "Distribute &Vertically", arrange::Op::DistributeDown },
-        { "mnuArrangeSameWidth", "Same &Width", arrange::Op::SameWidth },
-        { "mnuArrangeSameHeight", "Same H&eight", arrange::Op::SameHeight } };
+    } ops[] = { { "mnuArrangeAlignLeft", QT_TR_NOOP("Align &Left"), arrange::Op::AlignLeft },
+        { "mnuArrangeAlignCenter", QT_TR_NOOP("Align &Centres"), arrange::Op::AlignCentresAcross },
+        { "mnuArrangeAlignRight", QT_TR_NOOP("Align &Right"), arrange::Op::AlignRight },
+        { "mnuArrangeAlignTop", QT_TR_NOOP("Align &Top"), arrange::Op::AlignTop },
+        { "mnuArrangeAlignMiddle", QT_TR_NOOP("Align &Middles"), arrange::Op::AlignCentresDown },
+        { "mnuArrangeAlignBottom", QT_TR_NOOP("Align &Bottom"), arrange::Op::AlignBottom },
+        { "mnuArrangeDistributeAcross", QT_TR_NOOP("Distribute &Horizontally"), arrange::Op::DistributeAcross },
+        { "mnuArrangeDistributeDown", QT_TR_NOOP("Distribute &Vertically"), arrange::Op::DistributeDown },
+        { "mnuArrangeSameWidth", QT_TR_NOOP("Same &Width"), arrange::Op::SameWidth },
+        { "mnuArrangeSameHeight", QT_TR_NOOP("Same H&eight"), arrange::Op::SameHeight } };
     std::vector<std::pair<QAction*, arrange::Op>> arrangeActions;
     for (const auto& o : ops) {
         if (o.op == arrange::Op::AlignTop || o.op == arrange::Op::DistributeAcross || o.op == arrange::Op::SameWidth)
             arrangeMenu->addSeparator();
-        QAction* a = make(arrangeMenu, o.name, QLatin1String(o.caption));
+        QAction* a = make(arrangeMenu, o.name, tr(o.caption));
         const arrange::Op op = o.op;
         connect(a, &QAction::triggered, this, [this, op] { applyArrange(*this, op); });
         arrangeActions.emplace_back(a, op);
     }
     addAction(arrangeMenu, "mnuArrangeSep1", QStringLiteral("-"));
-    QAction* snapGrid = make(arrangeMenu, "mnuArrangeSnapGrid", QStringLiteral("Snap to &Grid"));
+    QAction* snapGrid = make(arrangeMenu, "mnuArrangeSnapGrid", tr("Snap to &Grid"));
     snapGrid->setCheckable(true);
     connect(snapGrid, &QAction::toggled, m_selection, &DesignSelection::setSnapToGrid);
-    QAction* snapObjects = make(arrangeMenu, "mnuArrangeSnapObjects", QStringLiteral("Snap to &Objects"));
+    QAction* snapObjects = make(arrangeMenu, "mnuArrangeSnapObjects", tr("Snap to &Objects"));
     snapObjects->setCheckable(true);
     snapObjects->setChecked(m_selection->snapToObjects());
     connect(snapObjects, &QAction::toggled, m_selection, &DesignSelection::setSnapToObjects);
@@ -285,13 +284,13 @@ void frmPreview::buildConveniences()
     addAction(view, "mnuViewSep2", QStringLiteral("-"));
     QAction* panel = m_propertiesPanel->toggleViewAction();
     panel->setObjectName(QStringLiteral("mnuViewProperties"));
-    panel->setText(QStringLiteral("&Properties Panel"));
+    panel->setText(tr("&Properties Panel"));
     panel->setShortcut(QKeySequence(Qt::Key_F4));
     panel->setIcon(mainToolIcon(QStringLiteral("Properties"), palette()));
     view->addAction(panel);
 
     // Units of the rulers, the status line and the panel.
-    QMenu* unitMenu = view->addMenu(QStringLiteral("&Units"));
+    QMenu* unitMenu = view->addMenu(tr("&Units"));
     unitMenu->setObjectName(QStringLiteral("mnuViewUnitsMenu"));
     unitMenu->menuAction()->setObjectName(QStringLiteral("mnuViewUnits"));
     auto* unitGroup = new QActionGroup(this);
@@ -299,10 +298,10 @@ void frmPreview::buildConveniences()
         const char* name;
         const char* caption;
         units::Unit unit;
-    } unitItems[] = { { "mnuViewUnitsInches", "&Inches", units::Unit::Inches },
-        { "mnuViewUnitsMillimetres", "&Millimetres", units::Unit::Millimetres } };
+    } unitItems[] = { { "mnuViewUnitsInches", QT_TR_NOOP("&Inches"), units::Unit::Inches },
+        { "mnuViewUnitsMillimetres", QT_TR_NOOP("&Millimetres"), units::Unit::Millimetres } };
     for (const auto& u : unitItems) {
-        QAction* a = make(unitMenu, u.name, QLatin1String(u.caption));
+        QAction* a = make(unitMenu, u.name, tr(u.caption));
         a->setCheckable(true);
         a->setChecked(units::current() == u.unit);
         unitGroup->addAction(a);
@@ -316,7 +315,7 @@ void frmPreview::buildConveniences()
 
     // Recent templates, above Exit.
     QMenu* id = menu("mnuIDMenu");
-    auto* recent = new QMenu(QStringLiteral("&Recent Templates"), this);
+    auto* recent = new QMenu(tr("&Recent Templates"), this);
     recent->setObjectName(QStringLiteral("mnuIDRecentMenu"));
     recent->menuAction()->setObjectName(QStringLiteral("mnuIDRecent"));
     id->insertMenu(menuAction(QStringLiteral("mnuIDSep5")), recent);
@@ -324,7 +323,7 @@ void frmPreview::buildConveniences()
 
     // The main tool bar: the commands used most, with the same actions as
     // the menus.
-    m_tlbMain = new QToolBar(QStringLiteral("Main"), this);
+    m_tlbMain = new QToolBar(tr("Main"), this);
     m_tlbMain->setObjectName(QStringLiteral("tlbMain"));
     m_tlbMain->setMovable(false);
     m_tlbMain->setIconSize(QSize(22, 22));
@@ -334,17 +333,20 @@ void frmPreview::buildConveniences()
         const char* action;
         const char* icon;
         const char* tip;
-    } buttons[] = { { "mnuIDNew", "New", "New template" }, { "mnuIDOpen", "Open", "Open a template" },
-        { "mnuIDSave", "Save", "Save the template" }, { nullptr, nullptr, nullptr }, { "mnuEditUndo", "Undo", nullptr },
-        { "mnuEditRedo", "Redo", nullptr }, { nullptr, nullptr, nullptr }, { "mnuEditCut", "Cut", "Cut" },
-        { "mnuEditCopy", "Copy", "Copy" }, { "mnuEditPaste", "Paste", "Paste" }, { nullptr, nullptr, nullptr },
-        { "mnuViewZoomOut", "ZoomOut", "Zoom out" }, { "mnuViewZoomIn", "ZoomIn", "Zoom in" },
-        { "mnuViewZoomFit", "ZoomFit", "Fit to window" }, { nullptr, nullptr, nullptr },
-        { "mnuArrangeAlignLeft", "AlignLeft", "Align left edges" },
-        { "mnuArrangeAlignTop", "AlignTop", "Align top edges" },
-        { "mnuArrangeDistributeAcross", "DistributeAcross", "Distribute horizontally" },
-        { "mnuArrangeDistributeDown", "DistributeDown", "Distribute vertically" }, { nullptr, nullptr, nullptr },
-        { "mnuIDPrint", "Print", "Print preview" }, { "mnuViewProperties", "Properties", "Properties panel (F4)" } };
+    } buttons[] = { { "mnuIDNew", "New", QT_TR_NOOP("New template") },
+        { "mnuIDOpen", "Open", QT_TR_NOOP("Open a template") },
+        { "mnuIDSave", "Save", QT_TR_NOOP("Save the template") }, { nullptr, nullptr, nullptr },
+        { "mnuEditUndo", "Undo", nullptr }, { "mnuEditRedo", "Redo", nullptr }, { nullptr, nullptr, nullptr },
+        { "mnuEditCut", "Cut", QT_TR_NOOP("Cut") }, { "mnuEditCopy", "Copy", QT_TR_NOOP("Copy") },
+        { "mnuEditPaste", "Paste", QT_TR_NOOP("Paste") }, { nullptr, nullptr, nullptr },
+        { "mnuViewZoomOut", "ZoomOut", QT_TR_NOOP("Zoom out") }, { "mnuViewZoomIn", "ZoomIn", QT_TR_NOOP("Zoom in") },
+        { "mnuViewZoomFit", "ZoomFit", QT_TR_NOOP("Fit to window") }, { nullptr, nullptr, nullptr },
+        { "mnuArrangeAlignLeft", "AlignLeft", QT_TR_NOOP("Align left edges") },
+        { "mnuArrangeAlignTop", "AlignTop", QT_TR_NOOP("Align top edges") },
+        { "mnuArrangeDistributeAcross", "DistributeAcross", QT_TR_NOOP("Distribute horizontally") },
+        { "mnuArrangeDistributeDown", "DistributeDown", QT_TR_NOOP("Distribute vertically") },
+        { nullptr, nullptr, nullptr }, { "mnuIDPrint", "Print", QT_TR_NOOP("Print preview") },
+        { "mnuViewProperties", "Properties", QT_TR_NOOP("Properties panel (F4)") } };
     for (const auto& b : buttons) {
         if (!b.action) {
             m_tlbMain->addSeparator();
@@ -355,12 +357,12 @@ void frmPreview::buildConveniences()
             continue;
         a->setIcon(mainToolIcon(QLatin1String(b.icon), palette()));
         if (b.tip)
-            a->setToolTip(QLatin1String(b.tip));
+            a->setToolTip(tr(b.tip));
         m_tlbMain->addAction(a);
     }
     QAction* mainBar = m_tlbMain->toggleViewAction();
     mainBar->setObjectName(QStringLiteral("mnuViewMainToolBar"));
-    mainBar->setText(QStringLiteral("Main &Tool Bar"));
+    mainBar->setText(tr("Main &Tool Bar"));
     view->insertAction(panel, mainBar);
 
     // What can be done follows the selection and the clipboard.

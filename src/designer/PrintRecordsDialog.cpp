@@ -9,6 +9,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PrinterSurface.h"
+#include "util/PassOver.h"
 #include "util/Strings.h"
 #include <QApplication>
 #include <QComboBox>
@@ -38,7 +39,7 @@ namespace kyt
 namespace
 {
 
-const QString Title = QStringLiteral("Print Records");
+const char* const Title = QT_TRANSLATE_NOOP("kyt::PrintRecordsDialog", "Print Records");
 // Records listed for marking; a longer source is printed by range.
 constexpr qint64 ListedRecords = 1000;
 
@@ -61,20 +62,20 @@ QString PrintRecordsDialog::Summary::text() const
 {
     QString t;
     if (cancelled)
-        t = QStringLiteral("Printing was cancelled: nothing was output.");
+        t = PrintRecordsDialog::tr("Printing was cancelled: nothing was output.");
     else if (!fatal.isEmpty())
-        t = QStringLiteral("Nothing was output: %1").arg(fatal);
+        t = PrintRecordsDialog::tr("Nothing was output: %1").arg(fatal);
     else if (!files.isEmpty())
-        t = tr("%1 printed: %2 written, the first %3.")
+        t = PrintRecordsDialog::tr("%1 printed: %2 written, the first %3.")
                 .arg(Counted(printed, "record"), Counted(files.size(), "picture"), files.first());
     else
-        t = QStringLiteral("%1 printed.").arg(Counted(printed, "record"));
+        t = PrintRecordsDialog::tr("%1 printed.").arg(Counted(printed, "record"));
     if (skipped > 0 && !cancelled) {
-        t += QStringLiteral("\n%1 skipped:").arg(Counted(skipped, "record"));
+        t += PrintRecordsDialog::tr("\n%1 skipped:").arg(Counted(skipped, "record"));
         for (const QString& r : reasons.mid(0, 20))
             t += QLatin1Char('\n') + r;
         if (reasons.size() > 20)
-            t += QStringLiteral("\n... and %1 more").arg(reasons.size() - 20);
+            t += PrintRecordsDialog::tr("\n... and %1 more").arg(reasons.size() - 20);
     }
     return t;
 }
@@ -85,14 +86,13 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     , m_data(data)
 {
     setObjectName(QStringLiteral("frmPrintRecords"));
-    setWindowTitle(Title);
+    setWindowTitle(tr(Title));
     auto* v = new QVBoxLayout(this);
 
-    auto* records = new QGroupBox(QStringLiteral("Records of %1").arg(data.displayName()), this);
+    auto* records = new QGroupBox(tr("Records of %1").arg(data.displayName()), this);
     auto* rl = new QVBoxLayout(records);
     m_optAll = new QRadioButton(
-        data.recordCount() >= 0 ? QStringLiteral("&All %1 records").arg(data.recordCount()) : QStringLiteral("&All"),
-        records);
+        data.recordCount() >= 0 ? tr("&All %1 records").arg(data.recordCount()) : tr("&All"), records);
     m_optAll->setObjectName(QStringLiteral("optAll"));
     m_optAll->setChecked(true);
     auto* rangeRow = new QHBoxLayout;
@@ -105,10 +105,10 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     rangeRow->addWidget(m_optRange);
     rangeRow->addWidget(m_txtRecords, 1);
     connect(m_txtRecords, &QLineEdit::textEdited, m_optRange, [this] { m_optRange->setChecked(true); });
-    m_optCurrent = new QRadioButton(QStringLiteral("C&urrent record (%1)").arg(data.current()), records);
+    m_optCurrent = new QRadioButton(tr("C&urrent record (%1)").arg(data.current()), records);
     m_optCurrent->setObjectName(QStringLiteral("optCurrent"));
     m_optCurrent->setEnabled(data.current() > 0);
-    m_optMarked = new QRadioButton(QStringLiteral("&Marked records:"), records);
+    m_optMarked = new QRadioButton(tr("&Marked records:"), records);
     m_optMarked->setObjectName(QStringLiteral("optMarked"));
     m_lstRecords = new QListWidget(records);
     m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -141,12 +141,12 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_txtCopies = new QSpinBox(this);
     m_txtCopies->setObjectName(QStringLiteral("txtCopies"));
     m_txtCopies->setRange(1, 1000);
-    form->addRow(QStringLiteral("&Copies of each:"), m_txtCopies);
+    form->addRow(tr("&Copies of each:"), m_txtCopies);
     v->addLayout(form);
 
-    auto* output = new QGroupBox(QStringLiteral("Print on"), this);
+    auto* output = new QGroupBox(tr("Print on"), this);
     auto* ol = new QFormLayout(output);
-    m_optPrinter = new QRadioButton(QStringLiteral("&Printer:"), output);
+    m_optPrinter = new QRadioButton(tr("&Printer:"), output);
     m_optPrinter->setObjectName(QStringLiteral("optPrinter"));
     m_cboPrinter = new QComboBox(output);
     m_cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
@@ -166,7 +166,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_txtResolution->setValue(300);
     m_txtResolution->setSuffix(tr(" dpi"));
     m_txtResolution->setToolTip(tr("Resolution of PNG pictures"));
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), output);
+    auto* browse = new QPushButton(tr("&Browse..."), output);
     browse->setObjectName(QStringLiteral("cmdBrowse"));
     fileRow->addWidget(m_txtFile, 1);
     fileRow->addWidget(browse);
@@ -188,7 +188,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     updateOutput();
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* printButton = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    QPushButton* printButton = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
     printButton->setObjectName(QStringLiteral("cmdPrint"));
     printButton->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -321,10 +321,10 @@ void PrintRecordsDialog::updateCalibration()
 {
     QString problem;
     const auto calibrated = DesignerPrinter::calibration(m_cboPrinter->currentText(), &problem);
-    m_lblCalibration->setText(!problem.isEmpty() ? QStringLiteral("Calibration damaged: %1").arg(problem)
-            : calibrated                         ? QStringLiteral("Calibrated: printed %1 from where the card shows.")
-                               .arg(DesignerPrinter::calibrationText(*calibrated))
-                         : QStringLiteral("Not calibrated."));
+    m_lblCalibration->setText(!problem.isEmpty() ? tr("Calibration damaged: %1").arg(problem)
+            : calibrated
+            ? tr("Calibrated: printed %1 from where the card shows.").arg(DesignerPrinter::calibrationText(*calibrated))
+            : tr("Not calibrated."));
 }
 
 QList<QPair<qint64, qint64>> PrintRecordsDialog::runs(QString* error) const
@@ -364,7 +364,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
                 summary.cancelled              ? vbInformation
                     : !summary.fatal.isEmpty() ? vbExclamation
                                                : (summary.skipped > 0 ? vbExclamation : vbInformation),
-                Title);
+                tr(Title));
         return summary;
     };
     if (!m_data.hasRecords()) {
@@ -428,7 +428,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
         total += (b == Open ? std::max<qint64>(0, m_data.recordCount() - a + 1) : b - a + 1);
     QProgressDialog progress(tr("Printing records..."), tr("Cancel"), 0, int(std::min<qint64>(total, INT_MAX)), this);
     progress.setObjectName(QStringLiteral("frmPrintProgress"));
-    progress.setWindowTitle(Title);
+    progress.setWindowTitle(tr(Title));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
@@ -488,7 +488,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             if (!goOn) {
                 summary.cancelled = true;
                 // Ends the run: the batch stops at once and reports it.
-                throw KytError(18, QStringLiteral("Cancelled"));
+                throw KytError(18, tr("Cancelled"));
             }
         });
         // Each run after the first begins on a page of its own.

@@ -24,6 +24,7 @@
 #include "settings/CTargetApplications.h"
 #include "template/TemplateControls.h"
 #include "util/Strings.h"
+#include "util/Translations.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -53,7 +54,7 @@ namespace kyt
 
 namespace
 {
-const QString TemplateFilter = QStringLiteral("KyT Templates(*.tpl)|*.tpl");
+const char* const TemplateFilter = QT_TRANSLATE_NOOP("kyt::frmPreview", "KyT Templates(*.tpl)|*.tpl");
 constexpr int OpenFlags = 6148;
 constexpr int SaveFlags = 2054;
 constexpr double TwipsPerPixel = 15.0;
@@ -80,12 +81,13 @@ const DesignControl::Kind ArrayKinds[] = { DesignControl::Kind::Photo, DesignCon
 frmPreview::frmPreview(QWidget* parent)
     : QMainWindow(parent)
 {
+    ensureTranslations();
     m_moduleSource = kyt::moduleSource(".frmPreview (");
     registerBarcodeFonts();
     installGuiDialogs();
     setWindowIcon(appIcon());
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("KyT Previewer"));
+    setWindowTitle(tr("KyT Previewer"));
     setAcceptDrops(true);
     m_undoStack = new QUndoStack(this);
     m_undoStack->setObjectName(QStringLiteral("undoStack"));
@@ -175,54 +177,51 @@ void frmPreview::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("mnuBar"));
 
-    QMenu* id = bar->addMenu(QStringLiteral("&ID"));
+    QMenu* id = bar->addMenu(tr("&ID"));
     id->setObjectName(QStringLiteral("mnuIDMenu"));
     id->menuAction()->setObjectName(QStringLiteral("mnuID"));
-    connect(addAction(id, "mnuIDNew", QStringLiteral("&New")), &QAction::triggered, this, &frmPreview::mnuIDNew_Click);
+    connect(addAction(id, "mnuIDNew", tr("&New")), &QAction::triggered, this, &frmPreview::mnuIDNew_Click);
     menuAction(QStringLiteral("mnuIDNew"))->setShortcut(QKeySequence::New);
-    QAction* open = addAction(id, "mnuIDOpen", QStringLiteral("&Open..."));
+    QAction* open = addAction(id, "mnuIDOpen", tr("&Open..."));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &frmPreview::mnuIDOpen_Click);
-    connect(addAction(id, "mnuIDClose", QStringLiteral("&Close ID")), &QAction::triggered, this,
-        &frmPreview::mnuIDClose_Click);
+    connect(addAction(id, "mnuIDClose", tr("&Close ID")), &QAction::triggered, this, &frmPreview::mnuIDClose_Click);
     addAction(id, "mnuIDSep0", QStringLiteral("-"));
-    QAction* save = addAction(id, "mnuIDSave", QStringLiteral("&Save"));
+    QAction* save = addAction(id, "mnuIDSave", tr("&Save"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &frmPreview::mnuIDSave_Click);
-    connect(addAction(id, "mnuIDSaveAs", QStringLiteral("Save &As...")), &QAction::triggered, this,
-        &frmPreview::mnuIDSaveAs_Click);
+    connect(addAction(id, "mnuIDSaveAs", tr("Save &As...")), &QAction::triggered, this, &frmPreview::mnuIDSaveAs_Click);
     addAction(id, "mnuIDSep", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDPrintSetup", QStringLiteral("Print Set&up...")), &QAction::triggered, this,
+    connect(addAction(id, "mnuIDPrintSetup", tr("Print Set&up...")), &QAction::triggered, this,
         &frmPreview::mnuIDPrintSetup_Click);
-    QAction* print = addAction(id, "mnuIDPrint", QStringLiteral("&Print Preview..."));
+    QAction* print = addAction(id, "mnuIDPrint", tr("&Print Preview..."));
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &frmPreview::mnuIDPrint_Click);
     addAction(id, "mnuIDSep3", QStringLiteral("-"));
-    QAction* grid = addAction(id, "mnuIDShowGrid", QStringLiteral("&Show Grid"));
+    QAction* grid = addAction(id, "mnuIDShowGrid", tr("&Show Grid"));
     grid->setCheckable(true);
     grid->setChecked(true);
     connect(grid, &QAction::triggered, this, &frmPreview::mnuIDShowGrid_Click);
-    connect(addAction(id, "mnuIDProperties", QStringLiteral("Properties...")), &QAction::triggered, this,
+    connect(addAction(id, "mnuIDProperties", tr("Properties...")), &QAction::triggered, this,
         &frmPreview::mnuIDProperties_Click);
     addAction(id, "mnuIDSep5", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDCloseWin", QStringLiteral("E&xit")), &QAction::triggered, this,
-        &frmPreview::mnuIDCloseWin_Click);
+    connect(addAction(id, "mnuIDCloseWin", tr("E&xit")), &QAction::triggered, this, &frmPreview::mnuIDCloseWin_Click);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEditMenu"));
     edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = addAction(edit, "mnuEditUndo", QStringLiteral("&Undo"));
+    QAction* undo = addAction(edit, "mnuEditUndo", tr("&Undo"));
     undo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Z) });
     undo->setEnabled(false);
     connect(undo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
     connect(m_undoStack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    QAction* redo = addAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    QAction* redo = addAction(edit, "mnuEditRedo", tr("&Redo"));
     redo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
     redo->setEnabled(false);
     connect(redo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
     connect(m_undoStack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuViewMenu"));
     view->menuAction()->setObjectName(QStringLiteral("mnuView"));
     auto* zoomGroup = new QActionGroup(this);
@@ -234,7 +233,7 @@ void frmPreview::buildMenus()
     } zooms[] = { { "mnuViewZoom100", "&100 %", 1.0, Qt::Key_1 }, { "mnuViewZoom200", "&200 %", 2.0, Qt::Key_2 },
         { "mnuViewZoom300", "&300 %", 3.0, Qt::Key_3 }, { "mnuViewZoom400", "&400 %", 4.0, Qt::Key_4 } };
     for (const auto& z : zooms) {
-        QAction* a = addAction(view, z.name, QLatin1String(z.caption));
+        QAction* a = addAction(view, z.name, tr(z.caption));
         a->setCheckable(true);
         a->setChecked(z.zoom == 1.0);
         a->setShortcut(QKeySequence(Qt::CTRL | z.key));
@@ -242,19 +241,19 @@ void frmPreview::buildMenus()
         const double factor = z.zoom;
         connect(a, &QAction::triggered, this, [this, factor] { setZoom(factor); });
     }
-    QAction* fit = addAction(view, "mnuViewZoomFit", QStringLiteral("&Fit to Window"));
+    QAction* fit = addAction(view, "mnuViewZoomFit", tr("&Fit to Window"));
     fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(fit, &QAction::triggered, this, &frmPreview::zoomToFit);
     addAction(view, "mnuViewSep1", QStringLiteral("-"));
-    QAction* zin = addAction(view, "mnuViewZoomIn", QStringLiteral("Zoom &In"));
+    QAction* zin = addAction(view, "mnuViewZoomIn", tr("Zoom &In"));
     zin->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     connect(zin, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
-    QAction* zout = addAction(view, "mnuViewZoomOut", QStringLiteral("Zoom &Out"));
+    QAction* zout = addAction(view, "mnuViewZoomOut", tr("Zoom &Out"));
     zout->setShortcut(QKeySequence::ZoomOut);
     connect(zout, &QAction::triggered, this, [this] { setZoom(zoom() / 1.25); });
 
     // The object menu lives in the bar but only shows as a context menu.
-    m_mnuMethods = bar->addMenu(QStringLiteral("&Object"));
+    m_mnuMethods = bar->addMenu(tr("&Object"));
     m_mnuMethods->setObjectName(QStringLiteral("mnuMethods"));
     m_mnuMethods->menuAction()->setObjectName(QStringLiteral("mnuMethodsAction"));
     m_mnuMethods->menuAction()->setVisible(false);
@@ -265,35 +264,35 @@ void frmPreview::buildMenus()
         void (frmPreview::*slot)();
         bool checkable;
     } items[] = {
-        { "mnuOptionsDelete", "&Delete", &frmPreview::mnuOptionsDelete_Click, false },
-        { "mnuOptionsLogo", "&Load Logo...", &frmPreview::mnuOptionsLogo_Click, false },
-        { "mnuOptionsUserField", "Data &Field...", &frmPreview::mnuOptionsUserField_Click, false },
-        { "mnuOptionsEditText", "&Edit Text", &frmPreview::mnuOptionsEditText_Click, false },
+        { "mnuOptionsDelete", QT_TR_NOOP("&Delete"), &frmPreview::mnuOptionsDelete_Click, false },
+        { "mnuOptionsLogo", QT_TR_NOOP("&Load Logo..."), &frmPreview::mnuOptionsLogo_Click, false },
+        { "mnuOptionsUserField", QT_TR_NOOP("Data &Field..."), &frmPreview::mnuOptionsUserField_Click, false },
+        { "mnuOptionsEditText", QT_TR_NOOP("&Edit Text"), &frmPreview::mnuOptionsEditText_Click, false },
         { "mnuOptionsSep1", "-", nullptr, false },
-        { "mnuOptionsFront", "&Bring to Front", &frmPreview::mnuOptionsFront_Click, false },
-        { "mnuOptionsBack", "&Send to Back", &frmPreview::mnuOptionsBack_Click, false },
+        { "mnuOptionsFront", QT_TR_NOOP("&Bring to Front"), &frmPreview::mnuOptionsFront_Click, false },
+        { "mnuOptionsBack", QT_TR_NOOP("&Send to Back"), &frmPreview::mnuOptionsBack_Click, false },
         { "mnuOptionsSep2", "-", nullptr, false },
-        { "mnuOptionsFont", "&Font...", &frmPreview::mnuOptionsFont_Click, false },
-        { "mnuOptionsFontToFit", "Size Font To Fit", &frmPreview::mnuOptionsFontToFit_Click, true },
+        { "mnuOptionsFont", QT_TR_NOOP("&Font..."), &frmPreview::mnuOptionsFont_Click, false },
+        { "mnuOptionsFontToFit", QT_TR_NOOP("Size Font To Fit"), &frmPreview::mnuOptionsFontToFit_Click, true },
     };
     for (const auto& it : items) {
-        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
+        QAction* a = addAction(o, it.name, tr(it.caption));
         a->setCheckable(it.checkable);
         if (it.slot)
             connect(a, &QAction::triggered, this, it.slot);
     }
-    QMenu* align = o->addMenu(QStringLiteral("&Alignment..."));
+    QMenu* align = o->addMenu(tr("&Alignment..."));
     align->setObjectName(QStringLiteral("mnuOptionsAlignMenu"));
     align->menuAction()->setObjectName(QStringLiteral("mnuOptionsAlign"));
     const struct {
         const char* name;
         const char* caption;
         void (frmPreview::*slot)();
-    } aligns[] = { { "mnuOptionsAlignmentLeft", "&Left", &frmPreview::mnuOptionsAlignmentLeft_Click },
-        { "mnuOptionsAlignmentCenter", "&Center", &frmPreview::mnuOptionsAlignmentCenter_Click },
-        { "mnuOptionsAlignmentRight", "&Right", &frmPreview::mnuOptionsAlignmentRight_Click } };
+    } aligns[] = { { "mnuOptionsAlignmentLeft", QT_TR_NOOP("&Left"), &frmPreview::mnuOptionsAlignmentLeft_Click },
+        { "mnuOptionsAlignmentCenter", QT_TR_NOOP("&Center"), &frmPreview::mnuOptionsAlignmentCenter_Click },
+        { "mnuOptionsAlignmentRight", QT_TR_NOOP("&Right"), &frmPreview::mnuOptionsAlignmentRight_Click } };
     for (const auto& it : aligns) {
-        QAction* a = addAction(align, it.name, QLatin1String(it.caption));
+        QAction* a = addAction(align, it.name, tr(it.caption));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, it.slot);
     }
@@ -304,20 +303,20 @@ void frmPreview::buildMenus()
         bool checkable;
     } rest[] = {
         { "mnuOptionsSep3", "-", nullptr, false },
-        { "mnuOptionsStretch", "&Stretch", &frmPreview::mnuOptionsStretch_Click, true },
-        { "mnuOptionsBorderStyle", "&Border", &frmPreview::mnuOptionsBorderStyle_Click, true },
-        { "mnuOptionsTransparent", "&Transparent", &frmPreview::mnuOptionsTransparent_Click, true },
-        { "mnuOptionsBackColor", "Background &Color...", &frmPreview::mnuOptionsBackColor_Click, false },
-        { "mnuOptionsForeColor", "Fore&ground Color...", &frmPreview::mnuOptionsForeColor_Click, false },
+        { "mnuOptionsStretch", QT_TR_NOOP("&Stretch"), &frmPreview::mnuOptionsStretch_Click, true },
+        { "mnuOptionsBorderStyle", QT_TR_NOOP("&Border"), &frmPreview::mnuOptionsBorderStyle_Click, true },
+        { "mnuOptionsTransparent", QT_TR_NOOP("&Transparent"), &frmPreview::mnuOptionsTransparent_Click, true },
+        { "mnuOptionsBackColor", QT_TR_NOOP("Background &Color..."), &frmPreview::mnuOptionsBackColor_Click, false },
+        { "mnuOptionsForeColor", QT_TR_NOOP("Fore&ground Color..."), &frmPreview::mnuOptionsForeColor_Click, false },
         { "mnuOptionsSep4", "-", nullptr, false },
-        { "mnuOptionsBarcode", "Barcode", &frmPreview::mnuOptionsBarcode_Click, true },
-        { "mnuOptionsBarcodeProp", "Properties...", &frmPreview::mnuOptionsBarcodeProp_Click, false },
+        { "mnuOptionsBarcode", QT_TR_NOOP("Barcode"), &frmPreview::mnuOptionsBarcode_Click, true },
+        { "mnuOptionsBarcodeProp", QT_TR_NOOP("Properties..."), &frmPreview::mnuOptionsBarcodeProp_Click, false },
         { "mnuOptionsSep5", "-", nullptr, false },
-        { "mnuOptionsMagstripe", "Magstripe...", nullptr, false },
-        { "mnuOptionsSmartCard", "SmartCard...", nullptr, false },
+        { "mnuOptionsMagstripe", QT_TR_NOOP("Magstripe..."), nullptr, false },
+        { "mnuOptionsSmartCard", QT_TR_NOOP("SmartCard..."), nullptr, false },
     };
     for (const auto& it : rest) {
-        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
+        QAction* a = addAction(o, it.name, tr(it.caption));
         a->setCheckable(it.checkable);
         if (it.slot)
             connect(a, &QAction::triggered, this, it.slot);
@@ -329,22 +328,22 @@ void frmPreview::buildMenus()
     for (const char* name : { "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
         menuAction(QLatin1String(name))->setEnabled(false);
 
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuToolsMenu"));
     tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
-    connect(addAction(tools, "mnuToolsOptions", QStringLiteral("&Options")), &QAction::triggered, this,
+    connect(addAction(tools, "mnuToolsOptions", tr("&Options")), &QAction::triggered, this,
         &frmPreview::mnuToolsOptions_Click);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelpMenu"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = addAction(help, "mnuHelpConstant", QStringLiteral("&Contents"));
+    QAction* contents = addAction(help, "mnuHelpConstant", tr("&Contents"));
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &frmPreview::mnuHelpConstant_Click);
-    connect(addAction(help, "mnuHelpSearch", QStringLiteral("Search for Help On...")), &QAction::triggered, this,
+    connect(addAction(help, "mnuHelpSearch", tr("Search for Help On...")), &QAction::triggered, this,
         &frmPreview::mnuHelpSearch_Click);
     addAction(help, "mnuHelpSep2", QStringLiteral("-"));
-    connect(addAction(help, "mnuHelpAbout", QStringLiteral("&About Previewer")), &QAction::triggered, this,
+    connect(addAction(help, "mnuHelpAbout", tr("&About Previewer")), &QAction::triggered, this,
         &frmPreview::mnuHelpAbout_Click);
 
     EnableIDMenus(false);
@@ -352,7 +351,7 @@ void frmPreview::buildMenus()
 
 void frmPreview::buildToolBar()
 {
-    m_tlbObjects = new QToolBar(QStringLiteral("Objects"), this);
+    m_tlbObjects = new QToolBar(tr("Objects"), this);
     m_tlbObjects->setObjectName(QStringLiteral("tlbObjects"));
     m_tlbObjects->setMovable(false);
     m_tlbObjects->setIconSize(QSize(24, 24));
@@ -367,17 +366,20 @@ void frmPreview::buildToolBar()
         const char* key;
         const char* tip;
         const char* caption;
-    } buttons[] = { { "Pointer", "Select Objects", "&Select Objects" },
-        { "Photo", "Photo Place Holder", "&Photo Place Holder" }, { "Logo", "Logo or Image", "&Logo or Image" },
-        { "Rectangle", "Rectangle", "&Rectangle" }, { "Data", "Data Field", "&Data Field" },
-        { "Text", "Single Static Text Line", "Single Static &Text Line" }, { "Line", "Line", "L&ine" } };
+    } buttons[] = { { "Pointer", QT_TR_NOOP("Select Objects"), QT_TR_NOOP("&Select Objects") },
+        { "Photo", QT_TR_NOOP("Photo Place Holder"), QT_TR_NOOP("&Photo Place Holder") },
+        { "Logo", QT_TR_NOOP("Logo or Image"), QT_TR_NOOP("&Logo or Image") },
+        { "Rectangle", QT_TR_NOOP("Rectangle"), QT_TR_NOOP("&Rectangle") },
+        { "Data", QT_TR_NOOP("Data Field"), QT_TR_NOOP("&Data Field") },
+        { "Text", QT_TR_NOOP("Single Static Text Line"), QT_TR_NOOP("Single Static &Text Line") },
+        { "Line", QT_TR_NOOP("Line"), QT_TR_NOOP("L&ine") } };
     for (const auto& b : buttons) {
         const QString key = QLatin1String(b.key);
-        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), QLatin1String(b.caption));
+        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), tr(b.caption));
         tools->addAction(a);
         a->setObjectName(QStringLiteral("tlbObjects") + key);
-        a->setToolTip(QLatin1String(b.tip));
-        a->setStatusTip(QLatin1String(b.tip));
+        a->setToolTip(tr(b.tip));
+        a->setStatusTip(tr(b.tip));
         a->setData(key);
         a->setCheckable(true);
         m_toolGroup->addAction(a);
@@ -614,8 +616,7 @@ int frmPreview::askSaveChanges()
     TextUpdate(); // text being typed is a change too
     if (!m_template || !m_template->Dirty())
         return vbNo;
-    const int answer
-        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer = MsgBox(tr("Save Changes?"), vbYesNoCancel | vbQuestion, tr("ID Changed"));
     if (answer != vbYes)
         return answer;
     Hourglass busy;
@@ -641,7 +642,7 @@ void frmPreview::NewID()
             m_outline->Unselect();
         CleanUp();
         m_template = t;
-        setWindowTitle(productName() + QStringLiteral(" Untitiled"));
+        setWindowTitle(productName() + tr(" Untitiled"));
         sizeSurface();
         PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
         EnableIDMenus(true);
@@ -660,8 +661,7 @@ void frmPreview::OpenID(const QString& name)
             return;
         QString fileName = name;
         if (fileName.isEmpty()) {
-            const auto chosen
-                = commonDialog().ShowOpen(QStringLiteral("Open"), TemplateFilter, QString(), OpenFlags, 1);
+            const auto chosen = commonDialog().ShowOpen(tr("Open"), tr(TemplateFilter), QString(), OpenFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return;
             fileName = *chosen;
@@ -681,8 +681,7 @@ void frmPreview::OpenID(const QString& name)
         if (read)
             ShowID(t);
         else if (!reported) // the reader is silent about files of another kind
-            MsgBox(QStringLiteral("%1 is not a template file.").arg(QDir::toNativeSeparators(fileName)), vbExclamation,
-                QStringLiteral("Open"));
+            MsgBox(tr("%1 is not a template file.").arg(QDir::toNativeSeparators(fileName)), vbExclamation, tr("Open"));
     } catch (const std::exception& e) {
         report(e, "OpenID");
     }
@@ -701,7 +700,7 @@ bool frmPreview::SaveID(bool useCurrentName)
         const QString previousName = m_template->TemplateName();
         if (!useCurrentName || m_template->TemplateName().isEmpty()) {
             const auto chosen = commonDialog().ShowSave(
-                QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
+                tr("Save Template"), tr(TemplateFilter), m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return false;
             m_template->setTemplateName(*chosen);
@@ -709,7 +708,7 @@ bool frmPreview::SaveID(bool useCurrentName)
         bool saved = true;
         if (!m_template->ValidateControls(*this)) {
             selectFirstUnsaveable(); // shows which object the messages meant
-            saved = MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
+            saved = MsgBox(tr("Can not save all objects.\r\nContinue Save anyway?"),
                         vbYesNo | vbQuestion | vbDefaultButton2)
                 == vbYes;
         }
@@ -801,7 +800,7 @@ bool frmPreview::runPropertiesDialog(frmIDProperties& dialog, CPrintTemplate& t,
     dialog.setIdSizeHeight(t.Height());
     dialog.setOrientation(t.Orientation());
     if (isNew)
-        dialog.setDialogTitle(QStringLiteral("New Template Properties"));
+        dialog.setDialogTitle(tr("New Template Properties"));
     dialog.setTargetApp(t.TargetApplication());
     dialog.setDuplex(t.Duplex());
     dialog.Setup();
@@ -824,7 +823,7 @@ bool frmPreview::ShowProperties(bool isNew)
         return false;
     try {
         // One undo step: the card's properties and whatever they moved.
-        DesignEdit edit(m_undoStack, DesignEditing::of(*this), QStringLiteral("Properties"));
+        DesignEdit edit(m_undoStack, DesignEditing::of(*this), tr("Properties"));
         const float oldHeight = float(m_template->Height());
         const bool wasDuplex = m_template->Duplex();
         frmIDProperties dialog(this);
@@ -852,10 +851,10 @@ void frmPreview::keepTheBack(float oldHeight, bool wasDuplex)
     if (onBack == 0)
         return;
     if (!m_template->Duplex()) {
-        const int answer = MsgBox(QStringLiteral("The back of the card holds %1, which a one-sided card "
-                                                 "does not print.\r\nRemove them? (No keeps the card two-sided.)")
+        const int answer = MsgBox(tr("The back of the card holds %1, which a one-sided card "
+                                     "does not print.\r\nRemove them? (No keeps the card two-sided.)")
                                       .arg(Counted(onBack, "object")),
-            vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Properties"));
+            vbYesNo | vbQuestion | vbDefaultButton2, tr("Properties"));
         if (answer != vbYes) {
             m_template->setDuplex(true);
         } else {
@@ -1110,7 +1109,7 @@ Qt::DropAction frmPreview::Form_OLEDragDrop(const QStringList& files)
         OpenID(files.first());
         return Qt::CopyAction;
     }
-    MsgBox(QStringLiteral("Unsupported File Format"), vbOKOnly, QStringLiteral("OLE Drop Error"));
+    MsgBox(tr("Unsupported File Format"), vbOKOnly, tr("OLE Drop Error"));
     return Qt::IgnoreAction;
 }
 

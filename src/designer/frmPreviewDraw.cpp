@@ -98,8 +98,7 @@ void frmPreview::DrawDone(float, float)
                 c->setFontItalic(p->DefaultFontItalic());
                 c->setFontBold(p->DefaultFontBold());
             }
-            c->setCaption(
-                tool == QLatin1String("Data") ? QStringLiteral("<Load Data Field>") : QStringLiteral("<Enter Text>"));
+            c->setCaption(tool == QLatin1String("Data") ? tr("<Load Data Field>") : tr("<Enter Text>"));
             c->setBackStyle(p && p->DefualtTransparent() ? 0 : 1);
             c->setForeColor(p ? p->DefaultForeGround() : 0);
         } else if (tool == QLatin1String("Rectangle")) {

@@ -24,7 +24,7 @@ public:
     ObjectCommand(frmPreview& w, const char* text)
         : m_window(w)
         , m_cursor(w.cursor())
-        , m_edit(w.undoStack(), DesignEditing::of(w), QString::fromLatin1(text))
+        , m_edit(w.undoStack(), DesignEditing::of(w), frmPreview::tr(text))
     {
         w.setCursor(Qt::WaitCursor);
     }
@@ -55,7 +55,7 @@ void frmPreview::mnuOptionsDelete_Click()
     if (!m_outline)
         return;
     {
-        ObjectCommand command(*this, "Delete");
+        ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Delete"));
         if (m_selection && m_selection->count() > 1)
             m_selection->deleteAll();
         else
@@ -70,7 +70,7 @@ void frmPreview::mnuOptionsLogo_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Load Logo");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Load Logo"));
     m_outline->LoadLogo();
 }
 
@@ -79,7 +79,7 @@ void frmPreview::mnuOptionsUserField_Click()
     if (!m_outline)
         return;
     try {
-        ObjectCommand command(*this, "Data Field");
+        ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Data Field"));
         std::shared_ptr<CPrintData> data = m_defaultPrintData;
         if (!data && m_targets && m_template) {
             try {
@@ -113,7 +113,7 @@ void frmPreview::mnuOptionsFront_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Bring to Front");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Bring to Front"));
     m_outline->BringtoFront();
 }
 
@@ -121,7 +121,7 @@ void frmPreview::mnuOptionsBack_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Send to Back");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Send to Back"));
     m_outline->SendtoBack();
 }
 
@@ -129,7 +129,7 @@ void frmPreview::mnuOptionsFont_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Font");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Font"));
     m_outline->ChangeFont();
 }
 
@@ -137,13 +137,13 @@ void frmPreview::mnuOptionsFontToFit_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Size Font To Fit");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Size Font To Fit"));
     m_outline->setFontToFit(checked(*this, "mnuOptionsFontToFit"));
 }
 
 void frmPreview::mnuOptionsAlignmentLeft_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(0);
     if (m_outline)
         m_outline->Align(0);
@@ -151,7 +151,7 @@ void frmPreview::mnuOptionsAlignmentLeft_Click()
 
 void frmPreview::mnuOptionsAlignmentCenter_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(2);
     if (m_outline)
         m_outline->Align(2);
@@ -159,7 +159,7 @@ void frmPreview::mnuOptionsAlignmentCenter_Click()
 
 void frmPreview::mnuOptionsAlignmentRight_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(1);
     if (m_outline)
         m_outline->Align(1);
@@ -169,7 +169,7 @@ void frmPreview::mnuOptionsStretch_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Stretch");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Stretch"));
     m_outline->Stretch(checked(*this, "mnuOptionsStretch"));
 }
 
@@ -177,7 +177,7 @@ void frmPreview::mnuOptionsBorderStyle_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Border");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Border"));
     m_outline->Border(checked(*this, "mnuOptionsBorderStyle"));
 }
 
@@ -187,7 +187,7 @@ void frmPreview::mnuOptionsTransparent_Click()
     enable(*this, "mnuOptionsBackColor", !on);
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Transparent");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Transparent"));
     m_outline->SetControlTransparent(on);
 }
 
@@ -195,7 +195,7 @@ void frmPreview::mnuOptionsBackColor_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Background Color");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Background Color"));
     m_outline->ChangeColor(QStringLiteral("Back"));
 }
 
@@ -203,7 +203,7 @@ void frmPreview::mnuOptionsForeColor_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Foreground Color");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Foreground Color"));
     m_outline->ChangeColor(QStringLiteral("Fore"));
 }
 
@@ -213,7 +213,7 @@ void frmPreview::mnuOptionsBarcode_Click()
     enable(*this, "mnuOptionsBarcodeProp", on);
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Barcode");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Barcode"));
     m_outline->SetControlBarcode(on);
     if (on)
         m_outline->BarCodeProp();
@@ -223,7 +223,7 @@ void frmPreview::mnuOptionsBarcodeProp_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Barcode Properties");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Barcode Properties"));
     m_outline->BarCodeProp();
 }
 

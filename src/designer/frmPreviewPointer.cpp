@@ -145,7 +145,7 @@ void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, flo
     const InchRect r = rectOf(*c);
     const InchPoint p = outline::dropPosition(r, { x0, y0 }, { x1, y1 }, width, height);
     {
-        DesignEdit edit(m_undoStack, DesignEditing::of(*this), QStringLiteral("Move"));
+        DesignEdit edit(m_undoStack, DesignEditing::of(*this), tr("Move"));
         c->hide();
         c->settop(p.y);
         c->setleft(p.x);
@@ -194,7 +194,7 @@ void frmPreview::pointerDoubleClick(DesignControl* c)
 void frmPreview::handleMouseDown(CornerHandle*, Qt::MouseButton button, float, float)
 {
     if (button == Qt::LeftButton && m_outline && m_outline->selectedControl())
-        DesignEditing::of(*this).beginPending(QStringLiteral("Resize"));
+        DesignEditing::of(*this).beginPending(tr("Resize"));
 }
 
 void frmPreview::handleMouseMove(CornerHandle* handle, Qt::MouseButtons buttons, float x, float y)
@@ -293,7 +293,7 @@ void frmPreview::EditText(int index)
         DesignControl* label = Text().Item(index);
         if (!label || m_txtText->isVisible())
             return;
-        DesignEditing::of(*this).beginPending(QStringLiteral("Edit Text"));
+        DesignEditing::of(*this).beginPending(tr("Edit Text"));
         m_txtText->setGeometry(label->geometry());
         QFont font = label->displayFont();
         font.setStrikeOut(label->FontStrikethrough());
