@@ -11,6 +11,7 @@
 #include "dialogs/frmDataConnection.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -438,3 +439,103 @@ TEST_F(WithDatabase, ParseStringShowsTheRecordAsItPrints)
     panel->setShowingData(false);
     EXPECT_TRUE(d.surface().overlay().isNull());
 }
+
+namespace
+{
+
+// Badges whose fourth record goes wrong in each way the preflight finds.
+bool makeBadges(const QString& file, QString* error)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImage face(30, 40, QImage::Format_RGB32);
+    face.fill(Qt::darkCyan);
+    if (!buffer.open(QIODevice::WriteOnly) || !face.save(&buffer, "PNG")) {
+        *error = QStringLiteral("no PNG writer");
+        return false;
+    }
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("badges"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        ok = db.open() && q.exec(QStringLiteral("CREATE TABLE badges (badge text, company text, image blob)"));
+        for (int i = 1; ok && i <= 5; ++i) {
+            q.prepare(QStringLiteral("INSERT INTO badges VALUES (?, ?, ?)"));
+            q.addBindValue(i == 4 ? QStringLiteral("D-4") : QStringLiteral("1234"));
+            q.addBindValue(i == 4 ? QStringLiteral("Dogwood Delta Distribution Deluxe") : QStringLiteral("Acme"));
+            q.addBindValue(i == 4 ? QByteArray("not a picture") : png);
+            ok = q.exec();
+        }
+        if (!ok)
+            *error = q.lastError().text() + db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("badges"));
+    return ok;
+}
+
+struct FindingCase {
+    const char* name;
+    const char* tool; // the object that goes wrong with record 4
+    const char* field;
+    const char* topic;
+};
+
+class RecordFinding : public WithDatabase, public ::testing::WithParamInterface<FindingCase>
+{
+};
+
+} // namespace
+
+// A finding about one record names its object and its record; clicking it
+// selects the object and moves the navigator there.
+TEST_P(RecordFinding, SelectsItsObjectAndShowsItsRecord)
+{
+    const QString badges = dir.filePath(QStringLiteral("badges.sqlite"));
+    QString error;
+    ASSERT_TRUE(makeBadges(badges, &error)) << error.toStdString();
+    place("Text", 2.2, 1.5, 1.0, 0.3)->setCaption(QStringLiteral("Visitor"));
+    DesignControl* c = place(GetParam().tool, 0.2, 0.2, 1.0, 0.5);
+    QString tag = c->Tag();
+    if (*GetParam().field) {
+        SetTagValue(tag, QStringLiteral("Key"), QStringLiteral(";"), QString::fromLatin1(GetParam().field));
+        SetTagValue(tag, QStringLiteral("FTF"), QStringLiteral(";"), QStringLiteral("False"));
+        if (QLatin1String(GetParam().field) == QLatin1String("badge")) {
+            SetTagValue(tag, QStringLiteral("BC"), QStringLiteral(";"), QStringLiteral("True"));
+            SetTagValue(tag, QStringLiteral("BCType"), QStringLiteral(";"), QStringLiteral("3")); // Code 128 C
+        }
+        c->setTag(tag);
+        c->setCaption(QString::fromLatin1(GetParam().field));
+        c->setFontSize(14);
+    }
+    ASSERT_TRUE(panel->openSource(QStringLiteral("sqlite:") + badges + QStringLiteral("?table=badges")));
+    outline().Unselect();
+
+    PreflightPanel* preflight = PreflightPanel::of(window());
+    QSignalSpy checked(preflight, &PreflightPanel::checked);
+    preflight->recheck();
+    ASSERT_TRUE(checked.wait(60000));
+    QTreeWidgetItem* item = nullptr;
+    const std::vector<preflight::Finding>& found = preflight->report().findings;
+    for (int i = 0; i < preflight->findingList()->topLevelItemCount(); ++i)
+        if (!found[size_t(i)].ok && found[size_t(i)].topic == QLatin1String(GetParam().topic))
+            item = preflight->findingList()->topLevelItem(i);
+    ASSERT_NE(item, nullptr) << "no finding under " << GetParam().topic;
+    const preflight::Finding& f = found[size_t(preflight->findingList()->indexOfTopLevelItem(item))];
+    EXPECT_EQ(f.record, 4) << f.text.toStdString();
+    EXPECT_FALSE(f.object.isEmpty()) << f.text.toStdString();
+
+    panel->goTo(1);
+    panel->setShowingData(false);
+    preflight->activate(item);
+    EXPECT_EQ(outline().selectedControl(), c) << f.text.toStdString();
+    EXPECT_EQ(panel->data().current(), 4);
+    EXPECT_TRUE(panel->showingData());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, RecordFinding,
+    ::testing::Values(FindingCase { "unencodable", "Data", "badge", "barcodes" },
+        FindingCase { "too_wide", "Data", "company", "layout" },
+        FindingCase { "broken_photo", "Photo", "", "pictures" }),
+    [](const auto& info) { return std::string(info.param.name); });
