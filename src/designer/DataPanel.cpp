@@ -12,6 +12,7 @@
 #include "dialogs/frmDataConnection.h"
 #include "errors/CError.h"
 #include "errors/MessageBox.h"
+#include "jobs/Preflight.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/ModalRunner.h"
 #include "template/CVariant.h"
@@ -488,6 +489,9 @@ void DataPanel::printRecords()
         MsgBox(tr("The card could not be prepared for printing: %1").arg(error), vbExclamation, title);
         return;
     }
+    // Photos print the column they show, as the preflight checks it.
+    if (m_data.isOpen() && !m_data.photoColumn().isEmpty())
+        preflight::setPhotoField(*card, m_data.photoColumn());
     PrintRecordsDialog dialog(card, m_data, &m_window);
     execModal(dialog);
 }

@@ -167,8 +167,10 @@ preflight::Options PreflightPanel::options() const
         const DesignerData& data = panel->data();
         // The check opens the source again on its own thread, with the
         // password that worked here (held in memory only).
-        if (data.isOpen())
+        if (data.isOpen()) {
             o.source = data.spec();
+            o.photoField = data.photoColumn();
+        }
     }
     o.maxRecords = BackgroundRecords;
     return o;

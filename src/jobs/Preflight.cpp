@@ -324,6 +324,13 @@ QString barcodeProblem(const CPrintTemplate& t, CPrintData* data, QString* objec
     return QString();
 }
 
+void setPhotoField(CPrintTemplate& t, const QString& field)
+{
+    for (const CDesignObjectPtr& o : t)
+        if (auto* photo = qobject_cast<CPhotoObject*>(o.get()))
+            photo->setImageName(field);
+}
+
 std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data)
 {
     std::vector<ExpectedBarcode> out;
@@ -801,6 +808,8 @@ Report check(const QString& templateFile, const Options& options)
             c.problem(QStringLiteral("template"), error);
             return report;
         }
+        if (!options.photoField.isEmpty())
+            setPhotoField(*t, options.photoField);
         // Whatever a damaged template makes fail on the way is a finding.
         try {
             Checker(t, options, c, reporter).run();

@@ -67,7 +67,13 @@ struct Options {
     int dpi = 300;
     // Records (CSV, source) checked at most; the rest are counted only.
     qint64 maxRecords = 100000;
+    // When set, photos take their picture from this field, not the one
+    // they name (the column the designer shows them from).
+    QString photoField;
 };
+
+// Makes every photo of the card take its picture from the field.
+KYTCORE_PRIVATE_EXPORT void setPhotoField(CPrintTemplate& t, const QString& field);
 
 struct Finding {
     bool ok = true;

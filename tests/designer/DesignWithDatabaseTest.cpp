@@ -444,13 +444,23 @@ namespace
 {
 
 // Badges whose fourth record goes wrong in each way the preflight finds.
-bool makeBadges(const QString& file, QString* error)
+QByteArray pngOf(QColor colour)
 {
     QByteArray png;
     QBuffer buffer(&png);
     QImage face(30, 40, QImage::Format_RGB32);
-    face.fill(Qt::darkCyan);
-    if (!buffer.open(QIODevice::WriteOnly) || !face.save(&buffer, "PNG")) {
+    face.fill(colour);
+    buffer.open(QIODevice::WriteOnly);
+    face.save(&buffer, "PNG");
+    return png;
+}
+
+const QColor Faces[] = { Qt::red, Qt::darkGreen, Qt::blue, Qt::darkYellow, Qt::magenta };
+
+bool makeBadges(const QString& file, QString* error)
+{
+    const QByteArray png = pngOf(Qt::darkCyan);
+    if (png.isEmpty()) {
         *error = QStringLiteral("no PNG writer");
         return false;
     }
@@ -465,6 +475,14 @@ bool makeBadges(const QString& file, QString* error)
             q.addBindValue(i == 4 ? QStringLiteral("D-4") : QStringLiteral("1234"));
             q.addBindValue(i == 4 ? QStringLiteral("Dogwood Delta Distribution Deluxe") : QStringLiteral("Acme"));
             q.addBindValue(i == 4 ? QByteArray("not a picture") : png);
+            ok = q.exec();
+        }
+        // Faces of their own in a picture column named as the person likes.
+        ok = ok && q.exec(QStringLiteral("CREATE TABLE staff (name text, portrait blob)"));
+        for (int i = 0; ok && i < 5; ++i) {
+            q.prepare(QStringLiteral("INSERT INTO staff VALUES (?, ?)"));
+            q.addBindValue(Rows[i][1]);
+            q.addBindValue(pngOf(Faces[i]));
             ok = q.exec();
         }
         if (!ok)
@@ -539,3 +557,42 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RecordFinding,
         FindingCase { "too_wide", "Data", "company", "layout" },
         FindingCase { "broken_photo", "Photo", "", "pictures" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A picture column of any name dragged onto the photo: the card shows each
+// record's picture from the database, and Print Records prints the same.
+TEST_F(WithDatabase, PhotoFromABlobColumnShowsAndPrintsAsChosen)
+{
+    const QString badges = dir.filePath(QStringLiteral("badges.sqlite"));
+    QString error;
+    ASSERT_TRUE(makeBadges(badges, &error)) << error.toStdString();
+    DesignControl* photo = place("Photo", 0.2, 0.2, 0.75, 1.0);
+    ASSERT_TRUE(panel->openSource(QStringLiteral("sqlite:") + badges + QStringLiteral("?table=staff")));
+    ASSERT_TRUE(panel->data().imageFields().contains(QStringLiteral("portrait")));
+    panel->dropField(QStringLiteral("portrait"), 1.0, 1.0, nullptr);
+    EXPECT_EQ(panel->data().photoColumn(), QStringLiteral("portrait"));
+    panel->setShowingData(true);
+    outline().Unselect();
+    const QPoint middle = photo->geometry().center();
+    for (int record : { 3, 4 }) {
+        panel->goTo(record);
+        EXPECT_EQ(d.surface().grab().toImage().pixelColor(middle), Faces[record - 1]) << "record " << record;
+    }
+
+    const QString out = dir.filePath(QStringLiteral("card.png"));
+    const auto summary = printRecords([&](PrintRecordsDialog& p) {
+        p.setRange(PrintRecordsDialog::Range::Current);
+        p.setOutputFile(out);
+        p.setResolution(100);
+    });
+    ASSERT_TRUE(summary.has_value());
+    ASSERT_EQ(summary->files.size(), 1) << summary->fatal.toStdString();
+    EXPECT_EQ(QImage(summary->files.first()).pixelColor(58, 80), Faces[3]);
+
+    // The preflight reads the same column: the pictures are there.
+    PreflightPanel* preflight = PreflightPanel::of(window());
+    QSignalSpy checked(preflight, &PreflightPanel::checked);
+    preflight->recheck();
+    ASSERT_TRUE(checked.wait(60000));
+    for (const preflight::Finding& f : preflight->report().findings)
+        EXPECT_TRUE(f.ok) << f.text.toStdString();
+}
