@@ -334,9 +334,11 @@ bool DataPanel::openSource(const DataSourceSpec& source)
         return false;
     }
     DesignerData::rememberSource(m_templatePath, m_data.source());
-    // A source is opened to see its records.
+    // A source is opened to see its records; the panel comes to the front
+    // of the panels it shares its place with.
     setShowingData(true);
     show();
+    raise();
     return true;
 }
 

@@ -87,6 +87,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
 {
     setObjectName(QStringLiteral("frmPrintRecords"));
     setWindowTitle(tr(Title));
+    setMinimumWidth(440); // room for the output file's name
     auto* v = new QVBoxLayout(this);
 
     auto* records = new QGroupBox(tr("Records of %1").arg(data.displayName()), this);

@@ -69,7 +69,11 @@ frmDataConnection::frmDataConnection(QWidget* parent)
     connect(browse, &QPushButton::clicked, this, &frmDataConnection::browse);
     fileRow->addWidget(m_txtFile, 1);
     fileRow->addWidget(browse);
-    sf->addRow(tr("&File:"), fileRow);
+    // A row that is a layout gets no buddy of its own: the label needs one
+    // for its mnemonic.
+    auto* fileLabel = new QLabel(tr("&File:"), sqlitePage);
+    fileLabel->setBuddy(m_txtFile);
+    sf->addRow(fileLabel, fileRow);
     m_pages->addWidget(sqlitePage);
 
     auto* pgPage = new QWidget(m_pages);
@@ -81,7 +85,7 @@ frmDataConnection::frmDataConnection(QWidget* parent)
     m_txtDatabase = lineEdit(pgPage, "txtDatabase");
     m_txtUser = lineEdit(pgPage, "txtUser", tr("your login name"));
     pf->addRow(tr("&Host:"), m_txtHost);
-    pf->addRow(tr("P&ort:"), m_txtPort);
+    pf->addRow(tr("&Port:"), m_txtPort);
     pf->addRow(tr("Data&base:"), m_txtDatabase);
     pf->addRow(tr("&User:"), m_txtUser);
     auto* note = new QLabel(tr("A password is asked for when the server wants one; it is never stored."), pgPage);
@@ -123,7 +127,7 @@ frmDataConnection::frmDataConnection(QWidget* parent)
     v->addWidget(records);
 
     auto* testRow = new QHBoxLayout;
-    m_cmdTest = new QPushButton(tr("&Test Connection"), this);
+    m_cmdTest = new QPushButton(tr("Te&st Connection"), this);
     m_cmdTest->setObjectName(QStringLiteral("cmdTest"));
     connect(m_cmdTest, &QPushButton::clicked, this, &frmDataConnection::testConnection);
     m_lblResult = new QLabel(this);
@@ -153,6 +157,12 @@ frmDataConnection::frmDataConnection(QWidget* parent)
 void frmDataConnection::kindChanged()
 {
     m_pages->setCurrentIndex(m_cboKind->currentIndex());
+    // The dialog is as tall as the page shown, not as the tallest page.
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->widget(i)->setSizePolicy(
+            QSizePolicy::Preferred, i == m_pages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    m_pages->adjustSize();
+    adjustSize();
     m_lblResult->clear();
     (m_cboKind->currentIndex() == SqliteIndex ? static_cast<QWidget*>(m_txtFile) : m_txtHost)->setFocus();
 }
