@@ -325,12 +325,14 @@ bool DataPanel::openSource(const QString& source)
 
 bool DataPanel::openSource(const DataSourceSpec& source)
 {
-    QString error;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool opened = m_data.open(source, &error);
-    QApplication::restoreOverrideCursor();
-    if (!opened) {
-        MsgBox(tr("The data source could not be opened: %1").arg(error), vbExclamation, tr("Open Data Source"));
+    try {
+        m_data.open(source);
+        QApplication::restoreOverrideCursor();
+    } catch (const KytError& e) {
+        QApplication::restoreOverrideCursor();
+        MsgBox(
+            tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
         return false;
     }
     DesignerData::rememberSource(m_templatePath, m_data.source());
@@ -384,9 +386,10 @@ void DataPanel::goTo(qint64 record)
         tell(tr("Open a data source first."));
         return;
     }
-    QString error;
-    if (!m_data.goTo(record, &error)) {
-        tell(error);
+    try {
+        m_data.goTo(record);
+    } catch (const KytError& e) {
+        tell(e.description());
         refresh();
     }
 }
@@ -408,9 +411,12 @@ void DataPanel::findNext()
     const QString text = m_txtFind->text();
     if (text.isEmpty() || !m_data.isOpen())
         return;
-    QString error;
-    if (m_data.find(text, &error) == 0)
-        tell(error.isEmpty() ? tr("No record holds \"%1\".").arg(text) : error);
+    try {
+        if (m_data.find(text) == 0)
+            tell(tr("No record holds \"%1\".").arg(text));
+    } catch (const KytError& e) {
+        tell(e.description());
+    }
 }
 
 void DataPanel::tell(const QString& text)
@@ -463,13 +469,14 @@ void DataPanel::templateShown()
     const QString remembered = DesignerData::rememberedSource(path);
     if (remembered.isEmpty() || remembered == m_data.source())
         return;
-    QString error;
     // A remembered source that is gone is only mentioned: the template opens all the same.
     m_data.setPhotoColumn(DesignerData::rememberedPhotoColumn(path));
-    if (!m_data.open(remembered, &error))
-        tell(tr("The template's data source could not be opened: %1").arg(error));
-    else
+    try {
+        m_data.open(remembered);
         setShowingData(true);
+    } catch (const KytError& e) {
+        tell(tr("The template's data source could not be opened: %1").arg(e.description()));
+    }
 }
 
 void DataPanel::printRecords()

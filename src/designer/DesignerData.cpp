@@ -75,27 +75,15 @@ QStringList DesignerData::imageFields() const
     return out;
 }
 
-bool DesignerData::open(const QString& source, QString* error)
+void DesignerData::open(const QString& source)
 {
-    try {
-        return open(DataSourceSpec::parse(source), error);
-    } catch (const KytError& e) {
-        *error = e.description();
-        return false;
-    }
+    open(DataSourceSpec::parse(source));
 }
 
-bool DesignerData::open(const DataSourceSpec& given, QString* error)
+void DesignerData::open(const DataSourceSpec& given)
 {
-    std::unique_ptr<DataSource> opened;
-    qint64 count = -1;
-    try {
-        opened = DataSource::open(absolute(given), m_prompt);
-        count = opened->count();
-    } catch (const KytError& e) {
-        *error = e.description();
-        return false;
-    }
+    std::unique_ptr<DataSource> opened = DataSource::open(absolute(given), m_prompt);
+    const qint64 count = opened->count();
     m_reader = std::move(opened);
     m_spec = m_reader->spec();
     m_fields = m_reader->fieldNames();
@@ -104,11 +92,14 @@ bool DesignerData::open(const DataSourceSpec& given, QString* error)
     m_values.clear();
     m_record = DataRecord();
     m_data.reset();
-    QString why;
-    if (m_count > 0)
-        goTo(1, &why); // a damaged first record still opens the source
+    if (m_count > 0) {
+        try {
+            goTo(1);
+        } catch (const KytError&) {
+            // A damaged first record still opens the source; stepping to it says why.
+        }
+    }
     emit changed();
-    return true;
 }
 
 void DesignerData::close()
@@ -124,41 +115,26 @@ void DesignerData::close()
     emit changed();
 }
 
-bool DesignerData::readRecord(qint64 n, DataRecord* record, QString* error)
+DataRecord DesignerData::readRecord(qint64 n)
 {
-    try {
-        if (const QString what = m_reader->changed(); !what.isEmpty()) {
-            *error = QStringLiteral("%1: %2").arg(m_spec.displayName(), what);
-            return false;
-        }
-        if (!m_reader->record(n, *record)) {
-            *error = tr("there is no record %1 (the source holds %2)").arg(n).arg(std::max<qint64>(0, m_count));
-            return false;
-        }
-        return true;
-    } catch (const KytError& e) {
-        *error = e.description();
-        return false;
-    }
+    if (const QString what = m_reader->changed(); !what.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_spec.displayName(), what));
+    DataRecord record;
+    if (!m_reader->record(n, record))
+        throw KytError(
+            ErrDataSource, tr("there is no record %1 (the source holds %2)").arg(n).arg(std::max<qint64>(0, m_count)));
+    return record;
 }
 
-bool DesignerData::goTo(qint64 n, QString* error)
+void DesignerData::goTo(qint64 n)
 {
-    if (!isOpen()) {
-        *error = tr("no data source is open");
-        return false;
-    }
-    if (n < 1) {
-        *error = tr("records are numbered from 1");
-        return false;
-    }
-    DataRecord record;
-    if (!readRecord(n, &record, error))
-        return false;
-    if (!record.error.isEmpty()) {
-        *error = QStringLiteral("%1: %2").arg(record.where(), record.error);
-        return false;
-    }
+    if (!isOpen())
+        throw KytError(ErrDataSource, tr("no data source is open"));
+    if (n < 1)
+        throw KytError(ErrDataSource, tr("records are numbered from 1"));
+    const DataRecord record = readRecord(n);
+    if (!record.error.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(record.where(), record.error));
     m_record = record;
     m_values.clear();
     for (int i = 0; i < m_fields.size(); ++i) {
@@ -169,10 +145,9 @@ bool DesignerData::goTo(qint64 n, QString* error)
     m_current = n;
     makeData();
     emit changed();
-    return true;
 }
 
-qint64 DesignerData::find(const QString& text, QString* error)
+qint64 DesignerData::find(const QString& text)
 {
     if (!isOpen() || text.isEmpty())
         return 0;
@@ -183,19 +158,19 @@ qint64 DesignerData::find(const QString& text, QString* error)
         return false;
     };
     // From the next record to the end, then from the first to the current.
-    try {
-        DataRecord r;
-        if (m_reader->seek(m_current + 1))
-            while (m_reader->next(r))
-                if (holds(r))
-                    return goTo(r.number, error) ? r.number : 0;
-        m_reader->rewind();
-        while (m_reader->next(r) && r.number <= m_current)
-            if (holds(r))
-                return goTo(r.number, error) ? r.number : 0;
-    } catch (const KytError& e) {
-        *error = e.description();
-    }
+    DataRecord r;
+    if (m_reader->seek(m_current + 1))
+        while (m_reader->next(r))
+            if (holds(r)) {
+                goTo(r.number);
+                return r.number;
+            }
+    m_reader->rewind();
+    while (m_reader->next(r) && r.number <= m_current)
+        if (holds(r)) {
+            goTo(r.number);
+            return r.number;
+        }
     return 0;
 }
 

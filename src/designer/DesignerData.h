@@ -27,10 +27,10 @@ public:
     // Opens a source: a URL ("csv:PATH", "data:PATH", "sqlite:PATH?table=T",
     // "postgresql://...") or a plain path (a SQLite database by its
     // signature, a data stream by its separators, else CSV). A database that
-    // wants a password asks the prompt. On failure the open source stays
-    // and *error says why.
-    bool open(const QString& source, QString* error);
-    bool open(const DataSourceSpec& spec, QString* error);
+    // wants a password asks the prompt. Throws KytError on failure; the
+    // open source stays.
+    void open(const QString& source);
+    void open(const DataSourceSpec& spec);
     void close();
     bool isOpen() const { return m_reader != nullptr; }
     // The source as a URL without its password (what is remembered), and a
@@ -63,11 +63,13 @@ public:
     // The current record as print data, pictures read (null when none).
     std::shared_ptr<CPrintData> currentData() const { return m_data; }
 
-    // Moves to record n (1-based); false with *error (the record stays).
-    bool goTo(qint64 n, QString* error);
-    // The first record after the current one (wrapping to the first) that
-    // holds text in any field, letter case ignored; 0 when none does.
-    qint64 find(const QString& text, QString* error);
+    // Moves to record n (1-based); throws KytError when it cannot (the
+    // record stays).
+    void goTo(qint64 n);
+    // Moves to the first record after the current one (wrapping to the
+    // first) that holds text in any field, letter case ignored, and returns
+    // its number; 0 when none does. Throws KytError when the source fails.
+    qint64 find(const QString& text);
 
     // The source remembered for a template (empty: none).
     static QString rememberedSource(const QString& templatePath);
@@ -88,9 +90,9 @@ signals:
     void changed();
 
 private:
-    // Reads record n into *record; false with *error (no such record, a
-    // damaged record, a source that failed or changed).
-    bool readRecord(qint64 n, DataRecord* record, QString* error);
+    // Record n; throws KytError (no such record, a source that failed or
+    // changed).
+    DataRecord readRecord(qint64 n);
     void makeData();
 
     DataSourceSpec m_spec;
