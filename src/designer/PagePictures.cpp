@@ -45,7 +45,7 @@ QImage onWhite(const QImage& picture, QSize size)
 
 } // namespace
 
-QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values, double ppi, QString* error)
+QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values, double ppi)
 {
     bool any = false;
     for (const CarriedObject& carried : window.carriedObjects())
@@ -58,15 +58,12 @@ QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values,
     const QString file = dir.filePath(QStringLiteral("card.tpl"));
     CPrintTemplatePtr with, without;
     if (!dir.isValid() || !writeShownCard(window, file, &why) || !(with = readShownCard(file, &why))
-        || !(without = readShownCard(file, &why))) {
-        if (error)
-            *error = why;
+        || !(without = readShownCard(file, &why)))
         return QImage();
-    }
-    for (int i = without->Count(); i >= 1; --i)
-        if (dynamic_cast<const CParseString*>(without->Item(i).get()))
-            without->Remove(i);
     try {
+        for (int i = without->Count(); i >= 1; --i)
+            if (dynamic_cast<const CParseString*>(without->Item(i).get()))
+                without->Remove(i);
         // A card with nothing but parse strings draws no page without them.
         const QImage drawn = drawnSides(*with, data, ppi);
         if (drawn.isNull())
@@ -84,10 +81,8 @@ QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values,
                     out[x] = pa[x] | 0xFF000000u;
         }
         return layer;
-    } catch (const std::exception& e) {
-        if (error)
-            *error = QString::fromLocal8Bit(e.what());
-        return QImage();
+    } catch (const std::exception&) {
+        return QImage(); // nothing shown; printing the card reports why
     }
 }
 

@@ -113,8 +113,7 @@ private:
 // printer draws them (at the place the objects before them leave the
 // print position), both sides stacked, at ppi pixels per inch: the card
 // drawn with and without them, the pixels that differ. Null when the card
-// has no parse string, or when it cannot be drawn (*error says why).
-KYTWIDGETS_PRIVATE_EXPORT QImage parseStringLayer(
-    frmPreview& window, std::shared_ptr<FieldValues> data, double ppi, QString* error = nullptr);
+// has no parse string, or when it cannot be drawn (printing it says why).
+KYTWIDGETS_PRIVATE_EXPORT QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> data, double ppi);
 
 } // namespace kyt
