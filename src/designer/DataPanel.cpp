@@ -6,15 +6,21 @@
 #include "designer/DesignCommands.h"
 #include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
+#include "designer/PagePictures.h"
 #include "designer/PrintRecordsDialog.h"
 #include "designer/frmPreview.h"
+#include "dialogs/frmDataConnection.h"
+#include "errors/CError.h"
 #include "errors/MessageBox.h"
+#include "jobs/Preflight.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/ModalRunner.h"
 #include "template/CVariant.h"
 #include "util/Strings.h"
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -26,6 +32,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -38,8 +45,17 @@ namespace
 {
 
 const char* const Title = QT_TRANSLATE_NOOP("kyt::DataPanel", "Data");
-const char* const SourceFilter = QT_TRANSLATE_NOOP(
-    "kyt::DataPanel", "Data Files (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
+const char* const SourceFilter = QT_TRANSLATE_NOOP("kyt::DataPanel",
+    "Data Files (*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db)|*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db|"
+    "CSV Files (*.csv)|*.csv|SQLite Databases (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|"
+    "All Files (*.*)|*.*");
+
+// Whether a file is a SQLite database (by its signature).
+bool isSqliteFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArrayLiteral("SQLite format 3\0");
+}
 
 // The field list hands a dragged field over by name.
 class FieldList : public QTreeWidget
@@ -88,9 +104,16 @@ DataPanel::DataPanel(frmPreview& window)
     auto* open = new QToolButton(body);
     open->setObjectName(QStringLiteral("cmdOpenSource"));
     open->setText(tr("&Open..."));
+    open->setToolTip(tr("Open a CSV file, a data file or a SQLite database"));
     connect(open, &QToolButton::clicked, this, [this] { openFromDialog(); });
+    auto* database = new QToolButton(body);
+    database->setObjectName(QStringLiteral("cmdOpenDatabase"));
+    database->setText(tr("Data&base..."));
+    database->setToolTip(tr("Open a table or a query of a SQLite or PostgreSQL database"));
+    connect(database, &QToolButton::clicked, this, [this] { openDatabase(); });
     sourceRow->addWidget(m_lblSource, 1);
     sourceRow->addWidget(open);
+    sourceRow->addWidget(database);
     v->addLayout(sourceRow);
 
     m_lstFields = new FieldList(body);
@@ -165,10 +188,17 @@ DataPanel::DataPanel(frmPreview& window)
     v->addLayout(showRow);
     setWidget(body);
 
+    m_data.setPasswordPrompt(frmDataConnection::passwordPrompt(&window));
     connect(&m_data, &DesignerData::changed, this, [this] {
         refresh();
         showOnCard();
     });
+    // Parse strings are drawn from the whole card: again a moment after
+    // an edit or a zoom, not on every step of a drag.
+    m_parseStringTimer = new QTimer(this);
+    m_parseStringTimer->setSingleShot(true);
+    m_parseStringTimer->setInterval(150);
+    connect(m_parseStringTimer, &QTimer::timeout, this, &DataPanel::showParseStrings);
     refresh();
 }
 
@@ -178,6 +208,10 @@ DataPanel* DataPanel::install(frmPreview& window)
     window.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->buildMenu();
     connect(&window, &frmPreview::templateShown, panel, &DataPanel::templateShown);
+    connect(&window, &frmPreview::templateShown, panel, &DataPanel::showParseStrings);
+    if (QUndoStack* stack = window.undoStack())
+        connect(stack, &QUndoStack::indexChanged, panel->m_parseStringTimer, qOverload<>(&QTimer::start));
+    connect(window.picID(), &DesignSurface::zoomChanged, panel->m_parseStringTimer, qOverload<>(&QTimer::start));
     connect(window.picID(), &DesignSurface::fieldDropped, panel,
         [panel](const QString& field, float x, float y, QWidget* onto) {
             panel->dropField(field, x, y, qobject_cast<DesignControl*>(onto));
@@ -209,6 +243,7 @@ void DataPanel::buildMenu()
     };
     add("mnuDataOpen", tr("&Open Data Source..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
         [this] { openFromDialog(); });
+    add("mnuDataOpenDatabase", tr("Open Data&base..."), QKeySequence(), [this] { openDatabase(); });
     add("mnuDataClose", tr("&Close Data Source"), QKeySequence(), [this] {
         m_data.close();
         DesignerData::rememberSource(m_templatePath, QString());
@@ -242,23 +277,70 @@ void DataPanel::buildMenu()
 bool DataPanel::openFromDialog()
 {
     const std::optional<QString> chosen
-        = commonDialog().ShowOpen(tr("Open Data Source"), tr(SourceFilter), m_data.source(), 6148, 1);
+        = commonDialog().ShowOpen(tr("Open Data Source"), tr(SourceFilter), m_data.path(), 6148, 1);
     if (!chosen || chosen->isEmpty())
         return false;
+    if (isSqliteFile(*chosen)) {
+        // A database holds tables: the person picks one (or a query).
+        DataSourceSpec spec;
+        spec.kind = DataSourceSpec::Kind::Sqlite;
+        spec.path = *chosen;
+        return openDatabase(spec);
+    }
     return openSource(*chosen);
+}
+
+bool DataPanel::openDatabase(const DataSourceSpec& start)
+{
+    DataSourceSpec shown = start;
+    if (shown.kind == DataSourceSpec::Kind::None && m_data.isOpen() && m_data.spec().isDatabase())
+        shown = m_data.spec();
+    for (;;) {
+        frmDataConnection dialog(&m_window);
+        if (shown.isDatabase())
+            dialog.setSpec(shown);
+        if (shown.kind == DataSourceSpec::Kind::Sqlite && shown.table.isEmpty() && shown.query.isEmpty())
+            dialog.listTables();
+        execModal(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return false;
+        shown = dialog.spec();
+        // A source that does not open is told, and the dialog comes back
+        // with what was entered.
+        if (openSource(shown))
+            return true;
+    }
 }
 
 bool DataPanel::openSource(const QString& source)
 {
-    QString error;
-    if (!m_data.open(source, &error)) {
-        MsgBox(tr("The data source could not be opened: %1").arg(error), vbExclamation, tr("Open Data Source"));
+    try {
+        return openSource(DataSourceSpec::parse(source));
+    } catch (const KytError& e) {
+        MsgBox(
+            tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
+        return false;
+    }
+}
+
+bool DataPanel::openSource(const DataSourceSpec& source)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        m_data.open(source);
+        QApplication::restoreOverrideCursor();
+    } catch (const KytError& e) {
+        QApplication::restoreOverrideCursor();
+        MsgBox(
+            tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
         return false;
     }
     DesignerData::rememberSource(m_templatePath, m_data.source());
-    // A source is opened to see its records.
+    // A source is opened to see its records; the panel comes to the front
+    // of the panels it shares its place with.
     setShowingData(true);
     show();
+    raise();
     return true;
 }
 
@@ -304,9 +386,10 @@ void DataPanel::goTo(qint64 record)
         tell(tr("Open a data source first."));
         return;
     }
-    QString error;
-    if (!m_data.goTo(record, &error)) {
-        tell(error);
+    try {
+        m_data.goTo(record);
+    } catch (const KytError& e) {
+        tell(e.description());
         refresh();
     }
 }
@@ -328,9 +411,12 @@ void DataPanel::findNext()
     const QString text = m_txtFind->text();
     if (text.isEmpty() || !m_data.isOpen())
         return;
-    QString error;
-    if (m_data.find(text, &error) == 0)
-        tell(error.isEmpty() ? tr("No record holds \"%1\".").arg(text) : error);
+    try {
+        if (m_data.find(text) == 0)
+            tell(tr("No record holds \"%1\".").arg(text));
+    } catch (const KytError& e) {
+        tell(e.description());
+    }
 }
 
 void DataPanel::tell(const QString& text)
@@ -342,7 +428,7 @@ void DataPanel::tell(const QString& text)
 void DataPanel::refresh()
 {
     m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : tr("No data source"));
-    m_lblSource->setToolTip(m_data.source());
+    m_lblSource->setToolTip(m_data.isOpen() ? m_data.spec().displayName() : QString());
     m_lstFields->clear();
     const QStringList& fields = m_data.fields();
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -357,6 +443,20 @@ void DataPanel::showOnCard()
 {
     if (DesignSurface* surface = m_window.picID())
         surface->setShownData(showingData() && m_data.isOpen() ? m_data.currentData() : nullptr);
+    showParseStrings();
+}
+
+void DataPanel::showParseStrings()
+{
+    m_parseStringTimer->stop();
+    DesignSurface* surface = m_window.picID();
+    if (!surface)
+        return;
+    QImage layer;
+    if (showingData() && m_data.isOpen() && m_window.currentTemplate())
+        layer = parseStringLayer(m_window, m_data.currentData(), surface->pixelsPerInch());
+    if (!(layer.isNull() && surface->overlay().isNull()))
+        surface->setOverlay(layer);
 }
 
 void DataPanel::templateShown()
@@ -369,19 +469,20 @@ void DataPanel::templateShown()
     const QString remembered = DesignerData::rememberedSource(path);
     if (remembered.isEmpty() || remembered == m_data.source())
         return;
-    QString error;
     // A remembered source that is gone is only mentioned: the template opens all the same.
     m_data.setPhotoColumn(DesignerData::rememberedPhotoColumn(path));
-    if (!m_data.open(remembered, &error))
-        tell(tr("The template's data source could not be opened: %1").arg(error));
-    else
+    try {
+        m_data.open(remembered);
         setShowingData(true);
+    } catch (const KytError& e) {
+        tell(tr("The template's data source could not be opened: %1").arg(e.description()));
+    }
 }
 
 void DataPanel::printRecords()
 {
     const QString title = tr("Print Records");
-    if (!m_data.isCsv()) {
+    if (!m_data.hasRecords()) {
         MsgBox(tr("Open a data source with records first (Data, Open Data Source)."), vbInformation, title);
         return;
     }
@@ -397,6 +498,9 @@ void DataPanel::printRecords()
         MsgBox(tr("The card could not be prepared for printing: %1").arg(error), vbExclamation, title);
         return;
     }
+    // Photos print the column they show, as the preflight checks it.
+    if (m_data.isOpen() && !m_data.photoColumn().isEmpty())
+        preflight::setPhotoField(*card, m_data.photoColumn());
     PrintRecordsDialog dialog(card, m_data, &m_window);
     execModal(dialog);
 }

@@ -15,6 +15,7 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class QToolButton;
+class QTimer;
 class QTreeWidget;
 
 namespace kyt
@@ -38,12 +39,17 @@ public:
     const DesignerData& data() const { return m_data; }
     QTreeWidget* fieldList() const { return m_lstFields; }
 
-    // Asks for a file (CSV, data stream) and opens it; false when
+    // Asks for a file (CSV, data stream, SQLite) and opens it (a SQLite
+    // database through the connection dialog, for its table); false when
     // cancelled or refused (the person was told why).
     bool openFromDialog();
-    // Opens a source; a failure is told in a message box and the open
-    // source stays.
+    // The connection dialog (frmDataConnection), filled from `start` or
+    // the open database; shown again after a source that does not open.
+    bool openDatabase(const DataSourceSpec& start = {});
+    // Opens a source (a URL or a path); a failure is told in a message box
+    // and the open source stays.
     bool openSource(const QString& source);
+    bool openSource(const DataSourceSpec& source);
 
     // Whether the card shows the record's values (else the field names).
     bool showingData() const;
@@ -75,6 +81,9 @@ public:
     // source remembered for it is opened.
     void templateShown();
 
+    // Draws the parse strings' values over the card while data is shown.
+    void showParseStrings();
+
 private:
     void buildMenu();
     void refresh();
@@ -91,6 +100,7 @@ private:
     QRadioButton* m_optShowData = nullptr;
     QRadioButton* m_optShowNames = nullptr;
     QString m_templatePath;
+    QTimer* m_parseStringTimer = nullptr;
 };
 
 } // namespace kyt

@@ -313,6 +313,21 @@ const QImage& DesignControl::look()
     return m_look->image;
 }
 
+bool DesignControl::showsRecordPhoto() const
+{
+    // A photo reads the print data's "Image" (the designer keeps the
+    // default name); the shown record's picture is drawn in its box.
+    const std::shared_ptr<FieldValues> data = m_kind == Kind::Photo ? surface()->shownData() : nullptr;
+    if (!data)
+        return false;
+    try {
+        const QVariant value = data->fieldValue(QStringLiteral("Image"));
+        return value.metaType() == QMetaType::fromType<kyt::Picture>() && value.value<kyt::Picture>().Type() > 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void DesignControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -320,7 +335,7 @@ void DesignControl::paintEvent(QPaintEvent*)
     // drawing rules of its own. What it draws beyond the box (an outline's
     // far edge, a text too long for it) the surface shows.
     p.drawImage(lookArea().topLeft() - pos(), look());
-    if ((m_kind == Kind::Photo || m_kind == Kind::Logo) && m_picture.isNull()) {
+    if ((m_kind == Kind::Photo || m_kind == Kind::Logo) && m_picture.isNull() && !showsRecordPhoto()) {
         // Where a picture goes until one is loaded (a logo without one
         // cannot be saved, so this never prints).
         const QRect box = rect();

@@ -118,6 +118,8 @@ public:
     // one of them changed.
     const QImage& look();
     QRect lookRect() const;
+    // Whether a photo shows the shown record's picture (no empty box then).
+    bool showsRecordPhoto() const;
     // The part of lookRect() on the card, which is what look() holds.
     QRect lookArea() const;
     int lookMargin() const;

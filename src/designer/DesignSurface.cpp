@@ -137,6 +137,9 @@ void DesignSurface::paintEvent(QPaintEvent*)
         p.restore();
     }
 
+    if (!m_overlay.isNull())
+        p.drawImage(QPoint(0, 0), m_overlay);
+
     // At small zooms the lines thin out as the ruler's ticks do, so the card
     // does not turn grey.
     const double grid = ruler::spacing(GridStep, ppi);

@@ -67,6 +67,14 @@ public:
     std::shared_ptr<FieldValues> shownData() const { return m_shownData; }
     void setShownData(std::shared_ptr<FieldValues> data);
     quint64 dataVersion() const { return m_dataVersion; }
+    // Drawn over the card at the current zoom, transparent where it shows
+    // nothing: what objects without a control draw (parse strings).
+    const QImage& overlay() const { return m_overlay; }
+    void setOverlay(QImage image)
+    {
+        m_overlay = std::move(image);
+        update();
+    }
 
     void setEvents(DesignEvents* events) { m_events = events; }
     DesignEvents* events() const { return m_events; }
@@ -109,6 +117,7 @@ private:
     };
     std::optional<Background> m_background;
     std::shared_ptr<FieldValues> m_shownData;
+    QImage m_overlay;
     quint64 m_dataVersion = 0;
     double m_zoom = 1.0;
     float m_width = 0;

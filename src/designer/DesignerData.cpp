@@ -1,13 +1,10 @@
 #include "designer/DesignerData.h"
 
-#include "data/CsvReader.h"
 #include "errors/CError.h"
-#include "jobs/CardJob.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "template/CVariant.h"
 #include "util/Strings.h"
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -22,21 +19,15 @@ const QString PhotoSection = QStringLiteral("Data Sources\\Photo Columns");
 // The print data item a photo object reads its picture from.
 const QString PhotoImageName = QStringLiteral("Image");
 
-// A data stream holds one card's fields: code 1 after a name, code 2 after
-// its value.
-bool isDataStream(const QByteArray& head)
+// Absolute file paths, so a remembered source opens from any folder.
+DataSourceSpec absolute(DataSourceSpec spec)
 {
-    return head.contains('\x01') && head.contains('\x02');
+    if (spec.kind != DataSourceSpec::Kind::Postgresql && !spec.path.isEmpty())
+        spec.path = QFileInfo(spec.path).absoluteFilePath();
+    return spec;
 }
 
 } // namespace
-
-// The open file and where the stream stands in it.
-struct DesignerData::Reader {
-    QFile file;
-    std::unique_ptr<CsvReader> csv;
-    qint64 at = 0; // the record last read
-};
 
 DesignerData::DesignerData(QObject* parent)
     : QObject(parent)
@@ -45,9 +36,26 @@ DesignerData::DesignerData(QObject* parent)
 
 DesignerData::~DesignerData() = default;
 
+QString DesignerData::source() const
+{
+    return isOpen() ? m_spec.toUrl() : QString();
+}
+
 QString DesignerData::displayName() const
 {
-    return m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName();
+    if (!isOpen())
+        return QString();
+    const QString part = !m_spec.table.isEmpty() ? QStringLiteral(" (%1)").arg(m_spec.table)
+        : !m_spec.query.isEmpty()                ? tr(" (query)")
+                                                 : QString();
+    if (m_spec.kind == DataSourceSpec::Kind::Postgresql)
+        return QStringLiteral("%1%2").arg(m_spec.database, part);
+    return QFileInfo(m_spec.path).fileName() + part;
+}
+
+QString DesignerData::path() const
+{
+    return isOpen() && m_spec.kind != DataSourceSpec::Kind::Postgresql ? m_spec.path : QString();
 }
 
 bool DesignerData::looksLikePicturePath(const QString& value)
@@ -61,96 +69,45 @@ QStringList DesignerData::imageFields() const
     QStringList out;
     for (qsizetype i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].compare(PhotoImageName, Qt::CaseInsensitive) == 0
-            || m_fields[i].compare(m_photoColumn, Qt::CaseInsensitive) == 0 || looksLikePicturePath(m_values.value(i)))
+            || m_fields[i].compare(m_photoColumn, Qt::CaseInsensitive) == 0 || (m_reader && m_reader->isBinary(int(i)))
+            || looksLikePicturePath(m_record.text(int(i))))
             out.append(m_fields[i]);
     return out;
 }
 
-bool DesignerData::open(const QString& sourceIn, QString* error)
+void DesignerData::open(const QString& source)
 {
-    QString path = sourceIn;
-    int kind = 0; // 0 by content, 1 CSV, 2 data stream
-    if (path.startsWith(QLatin1String("csv:"))) {
-        path = path.mid(4);
-        kind = 1;
-    } else if (path.startsWith(QLatin1String("data:"))) {
-        path = path.mid(5);
-        kind = 2;
-    }
-    QFile probe(path);
-    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path,
-            !QFileInfo::exists(path)        ? tr("no such file")
-                : !QFileInfo(path).isFile() ? tr("not a regular file")
-                                            : probe.errorString());
-        return false;
-    }
-    if (kind == 0)
-        kind = isDataStream(probe.read(64 * 1024)) ? 2 : 1;
-    probe.close();
+    open(DataSourceSpec::parse(source));
+}
 
-    DesignerData next;
-    next.m_path = QFileInfo(path).absoluteFilePath();
-    next.m_dataStream = kind == 2;
-    next.m_source = (kind == 2 ? QStringLiteral("data:") : QStringLiteral("csv:")) + next.m_path;
-    if (next.m_dataStream) {
-        CPrintTemplate none;
-        CPrintData data;
-        try {
-            cardjob::loadDataStreamFile(next.m_path, none, data);
-        } catch (const KytError& e) {
-            *error = e.description();
-            return false;
-        }
-        for (const CVariantPtr& v : data) {
-            next.m_fields.append(v->keyText());
-            next.m_values.append(v->vValue().toString());
-        }
-        next.m_count = 1;
-    } else {
-        auto r = std::make_unique<Reader>();
-        r->file.setFileName(next.m_path);
-        if (!r->file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: %2").arg(next.m_path, r->file.errorString());
-            return false;
-        }
-        r->csv = std::make_unique<CsvReader>(&r->file);
-        try {
-            r->csv->readHeader();
-        } catch (const KytError& e) {
-            *error = QStringLiteral("%1: %2").arg(next.m_path, e.description());
-            return false;
-        }
-        next.m_fields = r->csv->header();
-        next.m_reader = std::move(r);
-        next.m_count = CardBatch::countRecords(next.m_path);
-    }
-    m_source = next.m_source;
-    m_path = next.m_path;
-    m_dataStream = next.m_dataStream;
-    m_fields = next.m_fields;
-    m_values = next.m_values;
-    m_count = next.m_count;
-    m_reader = std::move(next.m_reader);
+void DesignerData::open(const DataSourceSpec& given)
+{
+    std::unique_ptr<DataSource> opened = DataSource::open(absolute(given), m_prompt);
+    const qint64 count = opened->count();
+    m_reader = std::move(opened);
+    m_spec = m_reader->spec();
+    m_fields = m_reader->fieldNames();
+    m_count = count;
     m_current = 0;
+    m_values.clear();
+    m_record = DataRecord();
     m_data.reset();
-    QString why;
-    if (m_count > 0 && !goTo(1, &why))
-        m_values = QStringList();
-    else if (m_dataStream) {
-        m_current = 1;
-        makeData();
+    if (m_count > 0) {
+        try {
+            goTo(1);
+        } catch (const KytError&) {
+            // A damaged first record still opens the source; stepping to it says why.
+        }
     }
     emit changed();
-    return true;
 }
 
 void DesignerData::close()
 {
-    m_source.clear();
-    m_path.clear();
+    m_spec = DataSourceSpec();
     m_fields.clear();
     m_values.clear();
+    m_record = DataRecord();
     m_count = -1;
     m_current = 0;
     m_data.reset();
@@ -158,100 +115,74 @@ void DesignerData::close()
     emit changed();
 }
 
-bool DesignerData::readRecord(qint64 n, QStringList* values, QString* error)
+DataRecord DesignerData::readRecord(qint64 n)
 {
-    if (!m_reader || n <= m_reader->at) {
-        // Streams only go forward: from the start again.
-        auto r = std::make_unique<Reader>();
-        r->file.setFileName(m_path);
-        if (!r->file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: %2").arg(m_path, r->file.errorString());
-            return false;
-        }
-        r->csv = std::make_unique<CsvReader>(&r->file);
-        try {
-            r->csv->readHeader();
-        } catch (const KytError& e) {
-            *error = QStringLiteral("%1: %2").arg(m_path, e.description());
-            return false;
-        }
-        if (r->csv->header() != m_fields) {
-            *error = tr("%1 changed: its columns are not the ones opened").arg(m_path);
-            return false;
-        }
-        m_reader = std::move(r);
-    }
-    CsvRecord rec;
-    while (m_reader->csv->next(rec)) {
-        m_reader->at = rec.number;
-        if (rec.number < n)
-            continue;
-        if (!rec.error.isEmpty()) {
-            *error = tr("record %1 (line %2): %3").arg(rec.number).arg(rec.line).arg(rec.error);
-            return false;
-        }
-        *values = rec.fields;
-        return true;
-    }
-    *error = tr("there is no record %1 (the source holds %2)").arg(n).arg(m_reader->at);
-    m_reader.reset();
-    return false;
+    if (const QString what = m_reader->changed(); !what.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_spec.displayName(), what));
+    DataRecord record;
+    if (!m_reader->record(n, record))
+        throw KytError(
+            ErrDataSource, tr("there is no record %1 (the source holds %2)").arg(n).arg(std::max<qint64>(0, m_count)));
+    return record;
 }
 
-bool DesignerData::goTo(qint64 n, QString* error)
+void DesignerData::goTo(qint64 n)
 {
-    if (!isOpen()) {
-        *error = tr("no data source is open");
-        return false;
+    if (!isOpen())
+        throw KytError(ErrDataSource, tr("no data source is open"));
+    if (n < 1)
+        throw KytError(ErrDataSource, tr("records are numbered from 1"));
+    const DataRecord record = readRecord(n);
+    if (!record.error.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(record.where(), record.error));
+    m_record = record;
+    m_values.clear();
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const QVariant& v = record.values.value(i);
+        m_values.append(v.typeId() == QMetaType::QByteArray ? tr("(picture, %1 bytes)").arg(v.toByteArray().size())
+                                                            : record.text(i));
     }
-    if (m_dataStream) {
-        if (n != 1) {
-            *error = tr("a data stream file holds one record");
-            return false;
-        }
-        return true;
-    }
-    QStringList values;
-    if (n < 1 || !readRecord(n, &values, error)) {
-        if (n < 1)
-            *error = tr("records are numbered from 1");
-        return false;
-    }
-    m_values = values;
     m_current = n;
     makeData();
     emit changed();
-    return true;
 }
 
-qint64 DesignerData::find(const QString& text, QString* error)
+qint64 DesignerData::find(const QString& text)
 {
-    if (!isOpen() || text.isEmpty() || m_dataStream)
-        return m_dataStream && m_values.join(QChar(1)).contains(text, Qt::CaseInsensitive) ? 1 : 0;
-    const auto holds
-        = [&](const QStringList& values) { return values.join(QChar(1)).contains(text, Qt::CaseInsensitive); };
+    if (!isOpen() || text.isEmpty())
+        return 0;
+    const auto holds = [&](const DataRecord& r) {
+        for (int i = 0; i < r.values.size(); ++i)
+            if (r.text(i).contains(text, Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
     // From the next record to the end, then from the first to the current.
-    QStringList values;
-    QString why;
-    for (qint64 n = m_current + 1; readRecord(n, &values, &why); ++n)
-        if (holds(values))
-            return goTo(n, error) ? n : 0;
-    for (qint64 n = 1; n <= m_current && readRecord(n, &values, &why); ++n)
-        if (holds(values))
-            return goTo(n, error) ? n : 0;
+    DataRecord r;
+    if (m_reader->seek(m_current + 1))
+        while (m_reader->next(r))
+            if (holds(r)) {
+                goTo(r.number);
+                return r.number;
+            }
+    m_reader->rewind();
+    while (m_reader->next(r) && r.number <= m_current)
+        if (holds(r)) {
+            goTo(r.number);
+            return r.number;
+        }
     return 0;
 }
 
 void DesignerData::makeData()
 {
     auto data = std::make_shared<CPrintData>();
-    const QString folder = QFileInfo(m_path).absolutePath();
     const QStringList pictures = imageFields();
     for (qsizetype i = 0; i < m_fields.size(); ++i) {
-        QVariant value = m_values.value(i);
-        if (pictures.contains(m_fields[i]) && !m_values.value(i).trimmed().isEmpty()) {
+        QVariant value = m_record.text(int(i));
+        if (pictures.contains(m_fields[i])) {
             QString why;
-            const Picture p = readPhotoFile(resolveDataPath(m_values.value(i).trimmed(), folder), &why);
+            const Picture p = m_reader->photo(m_record, int(i), &why);
             // A photo that cannot be read shows the placeholder, as printing reports it.
             value = p.isNull() ? QVariant(QString()) : QVariant::fromValue(p);
         }

@@ -1,10 +1,12 @@
 #pragma once
-// The data the designer shows on the card: one open source (a CSV file or a
-// data stream file), its field names and one current record at a time. The
-// records are read as a stream, never all held; stepping back reads from the
-// start again. The source is remembered per template in the settings store,
-// keyed by the template's path, never in the template file.
+// The data the designer shows on the card: one open source (a CSV file, a
+// data stream file, a SQLite or a PostgreSQL database), its field names and
+// one current record at a time. The records are read as a stream, never all
+// held. The source is remembered per template in the settings store, keyed
+// by the template's path, never in the template file, and never with its
+// password.
 
+#include "data/DataSource.h"
 #include "kyt/kytwidgets_export.h"
 #include "template/CPrintData.h"
 #include <QObject>
@@ -22,37 +24,52 @@ public:
     explicit DesignerData(QObject* parent = nullptr);
     ~DesignerData() override;
 
-    // Opens a source: "csv:PATH", "data:PATH" or a plain path (a data
-    // stream by its separators, else CSV). On failure the open source stays
-    // and *error says why.
-    bool open(const QString& source, QString* error);
+    // Opens a source: a URL ("csv:PATH", "data:PATH", "sqlite:PATH?table=T",
+    // "postgresql://...") or a plain path (a SQLite database by its
+    // signature, a data stream by its separators, else CSV). A database that
+    // wants a password asks the prompt. Throws KytError on failure; the
+    // open source stays.
+    void open(const QString& source);
+    void open(const DataSourceSpec& spec);
     void close();
-    bool isOpen() const { return !m_source.isEmpty(); }
-    // The source as it was opened, and a short name for people.
-    const QString& source() const { return m_source; }
+    bool isOpen() const { return m_reader != nullptr; }
+    // The source as a URL without its password (what is remembered), and a
+    // short name for people.
+    QString source() const;
     QString displayName() const;
-    // The file opened, and whether it holds records as CSV (the batch
-    // engine prints those) rather than one card's data stream.
-    const QString& path() const { return m_path; }
-    bool isCsv() const { return isOpen() && !m_dataStream; }
+    // The source as it was opened, the password that worked included (in
+    // memory only), for a second connection on another thread.
+    const DataSourceSpec& spec() const { return m_spec; }
+    // The file of a file source or a SQLite database; empty for PostgreSQL.
+    QString path() const;
+    // Whether the source holds records to print (not one card's data stream).
+    bool hasRecords() const { return isOpen() && m_spec.kind != DataSourceSpec::Kind::DataStream; }
+
+    // Asked when a database wants a password; none: the source fails.
+    void setPasswordPrompt(PasswordPrompt prompt) { m_prompt = std::move(prompt); }
+    const PasswordPrompt& passwordPrompt() const { return m_prompt; }
 
     const QStringList& fields() const { return m_fields; }
     // Records in the source; -1 until counted.
     qint64 recordCount() const { return m_count; }
     // 1-based; 0 when there is none.
     qint64 current() const { return m_current; }
-    // The current record's values as text, one per field.
+    // The current record's values as text, one per field (a binary
+    // column's value is its size, "(picture, N bytes)").
     const QStringList& values() const { return m_values; }
-    // Fields whose values are pictures (a photo column).
+    // Fields whose values are pictures (a photo column: named like the
+    // photo, chosen as its column, binary, or holding a picture file's name).
     QStringList imageFields() const;
     // The current record as print data, pictures read (null when none).
     std::shared_ptr<CPrintData> currentData() const { return m_data; }
 
-    // Moves to record n (1-based); false with *error (the record stays).
-    bool goTo(qint64 n, QString* error);
-    // The first record after the current one (wrapping to the first) that
-    // holds text in any field, letter case ignored; 0 when none does.
-    qint64 find(const QString& text, QString* error);
+    // Moves to record n (1-based); throws KytError when it cannot (the
+    // record stays).
+    void goTo(qint64 n);
+    // Moves to the first record after the current one (wrapping to the
+    // first) that holds text in any field, letter case ignored, and returns
+    // its number; 0 when none does. Throws KytError when the source fails.
+    qint64 find(const QString& text);
 
     // The source remembered for a template (empty: none).
     static QString rememberedSource(const QString& templatePath);
@@ -73,20 +90,21 @@ signals:
     void changed();
 
 private:
-    struct Reader;
-    bool readRecord(qint64 n, QStringList* values, QString* error);
+    // Record n; throws KytError (no such record, a source that failed or
+    // changed).
+    DataRecord readRecord(qint64 n);
     void makeData();
 
-    QString m_source;
+    DataSourceSpec m_spec;
+    PasswordPrompt m_prompt;
     QString m_photoColumn;
-    QString m_path;
-    bool m_dataStream = false;
     QStringList m_fields;
     QStringList m_values;
+    DataRecord m_record;
     qint64 m_count = -1;
     qint64 m_current = 0;
     std::shared_ptr<CPrintData> m_data;
-    std::unique_ptr<Reader> m_reader;
+    std::unique_ptr<DataSource> m_reader;
 };
 
 } // namespace kyt

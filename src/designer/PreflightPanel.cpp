@@ -165,10 +165,12 @@ preflight::Options PreflightPanel::options() const
     preflight::Options o;
     if (const DataPanel* panel = DataPanel::of(m_window)) {
         const DesignerData& data = panel->data();
-        if (data.isCsv())
-            o.csvFile = data.path();
-        else if (data.isOpen())
-            o.dataFile = data.path();
+        // The check opens the source again on its own thread, with the
+        // password that worked here (held in memory only).
+        if (data.isOpen()) {
+            o.source = data.spec();
+            o.photoField = data.photoColumn();
+        }
     }
     o.maxRecords = BackgroundRecords;
     return o;
@@ -216,8 +218,10 @@ void PreflightPanel::showReport(const preflight::Report& report, quint64 generat
     m_report = report;
     m_lstFindings->clear();
     int problems = 0;
-    for (const preflight::Finding& f : report.findings) {
+    for (size_t i = 0; i < report.findings.size(); ++i) {
+        const preflight::Finding& f = report.findings[i];
         auto* item = new QTreeWidgetItem(m_lstFindings, { f.topic, f.text });
+        item->setData(0, Qt::UserRole, qulonglong(i));
         item->setToolTip(1, f.text);
         if (!f.ok) {
             ++problems;
@@ -257,6 +261,10 @@ void PreflightPanel::activate(QTreeWidgetItem* item)
 {
     if (!item)
         return;
+    // The finding names its object and record; findings made otherwise
+    // (a host's own) are read for them.
+    const size_t index = item->data(0, Qt::UserRole).toULongLong();
+    const preflight::Finding* finding = index < m_report.findings.size() ? &m_report.findings[index] : nullptr;
     const QString text = item->text(1);
     static const QRegularExpression objectName(QStringLiteral("\\b(Photo|Logo|Rect|Rectangle|Line|Data|Text)(\\d+)\\b"),
         QRegularExpression::CaseInsensitiveOption);
@@ -266,18 +274,23 @@ void PreflightPanel::activate(QTreeWidgetItem* item)
     const QRegularExpression record(
         QStringLiteral("\\b(?:record|%1) (\\d+)\\b").arg(QRegularExpression::escape(recordWord)));
     const QHash<QString, DesignControl*> controls = controlsByObjectName();
-    auto it = objectName.globalMatch(text);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        if (DesignControl* c = controls.value(m.captured(0).toLower())) {
+    QStringList names;
+    if (finding && !finding->object.isEmpty())
+        names.append(finding->object);
+    for (auto it = objectName.globalMatch(text); it.hasNext();)
+        names.append(it.next().captured(0));
+    for (const QString& name : std::as_const(names))
+        if (DesignControl* c = controls.value(name.toLower())) {
             if (COutline* outline = m_window.outline())
                 outline->Selected(c);
             break;
         }
-    }
-    if (const auto m = record.match(text); m.hasMatch())
+    qint64 n = finding ? finding->record : 0;
+    if (const auto m = record.match(text); n <= 0 && m.hasMatch())
+        n = m.captured(1).toLongLong();
+    if (n > 0)
         if (DataPanel* panel = DataPanel::of(m_window)) {
-            panel->goTo(m.captured(1).toLongLong());
+            panel->goTo(n);
             panel->setShowingData(true);
         }
 }

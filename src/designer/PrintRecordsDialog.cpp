@@ -1,8 +1,9 @@
 #include "designer/PrintRecordsDialog.h"
 
-#include "data/CsvReader.h"
+#include "data/DataSource.h"
 #include "designer/DesignerData.h"
 #include "designer/DesignerPrinter.h"
+#include "designer/PagePictures.h"
 #include "errors/MessageBox.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -20,12 +22,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace kyt
 {
@@ -37,12 +43,17 @@ const char* const Title = QT_TRANSLATE_NOOP("kyt::PrintRecordsDialog", "Print Re
 // Records listed for marking; a longer source is printed by range.
 constexpr qint64 ListedRecords = 1000;
 
-QString recordLine(qint64 n, const QStringList& fields)
+QString recordLine(const DataRecord& r)
 {
     QStringList shown;
-    for (const QString& f : fields.mid(0, 4))
-        shown.append(f.left(40));
-    return QStringLiteral("%1: %2").arg(n).arg(shown.join(QLatin1String(", ")));
+    for (int i = 0; i < std::min<int>(4, int(r.values.size())); ++i)
+        shown.append(r.text(i).left(40));
+    return QStringLiteral("%1: %2").arg(r.number).arg(shown.join(QLatin1String(", ")));
+}
+
+bool isPngName(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -54,6 +65,9 @@ QString PrintRecordsDialog::Summary::text() const
         t = PrintRecordsDialog::tr("Printing was cancelled: nothing was output.");
     else if (!fatal.isEmpty())
         t = PrintRecordsDialog::tr("Nothing was output: %1").arg(fatal);
+    else if (!files.isEmpty())
+        t = PrintRecordsDialog::tr("%1 printed: %2 written, the first %3.")
+                .arg(Counted(printed, "record"), Counted(files.size(), "picture"), files.first());
     else
         t = PrintRecordsDialog::tr("%1 printed.").arg(Counted(printed, "record"));
     if (skipped > 0 && !cancelled) {
@@ -73,6 +87,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
 {
     setObjectName(QStringLiteral("frmPrintRecords"));
     setWindowTitle(tr(Title));
+    setMinimumWidth(440); // room for the output file's name
     auto* v = new QVBoxLayout(this);
 
     auto* records = new QGroupBox(tr("Records of %1").arg(data.displayName()), this);
@@ -82,20 +97,15 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_optAll->setObjectName(QStringLiteral("optAll"));
     m_optAll->setChecked(true);
     auto* rangeRow = new QHBoxLayout;
-    m_optRange = new QRadioButton(tr("&Records"), records);
+    m_optRange = new QRadioButton(tr("&Records:"), records);
     m_optRange->setObjectName(QStringLiteral("optRange"));
-    m_txtFrom = new QLineEdit(QStringLiteral("1"), records);
-    m_txtFrom->setObjectName(QStringLiteral("txtFrom"));
-    m_txtTo = new QLineEdit(QString::number(std::max<qint64>(1, data.recordCount())), records);
-    m_txtTo->setObjectName(QStringLiteral("txtTo"));
-    auto* toLabel = new QLabel(tr("&to"), records);
-    toLabel->setBuddy(m_txtTo);
+    m_txtRecords = new QLineEdit(QStringLiteral("1-%1").arg(std::max<qint64>(1, data.recordCount())), records);
+    m_txtRecords->setObjectName(QStringLiteral("txtRecords"));
+    m_txtRecords->setPlaceholderText(tr("e.g. 1,3,7-9"));
+    m_txtRecords->setToolTip(tr("Record numbers and ranges, separated by commas: 1,3,7-9 (7- goes to the last)"));
     rangeRow->addWidget(m_optRange);
-    rangeRow->addWidget(m_txtFrom);
-    rangeRow->addWidget(toLabel);
-    rangeRow->addWidget(m_txtTo);
-    for (QLineEdit* e : { m_txtFrom, m_txtTo })
-        connect(e, &QLineEdit::textEdited, m_optRange, [this] { m_optRange->setChecked(true); });
+    rangeRow->addWidget(m_txtRecords, 1);
+    connect(m_txtRecords, &QLineEdit::textEdited, m_optRange, [this] { m_optRange->setChecked(true); });
     m_optCurrent = new QRadioButton(tr("C&urrent record (%1)").arg(data.current()), records);
     m_optCurrent->setObjectName(QStringLiteral("optCurrent"));
     m_optCurrent->setEnabled(data.current() > 0);
@@ -110,21 +120,21 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     rl->addWidget(m_lstRecords);
     v->addWidget(records);
 
-    // The list to mark from: the first records, read as a stream.
-    QFile f(data.path());
-    if (data.isCsv() && f.open(QIODevice::ReadOnly)) {
-        CsvReader reader(&f);
-        CsvRecord r;
-        // A file without a usable header lists nothing; printing reports why.
-        passOver([&] {
-            reader.readHeader();
-            while (r.number < ListedRecords && reader.next(r)) {
-                auto* item = new QListWidgetItem(recordLine(r.number, r.fields), m_lstRecords);
+    // The list to mark from: the first records, read as a stream (a
+    // database on a connection of its own, with the password that worked).
+    if (data.hasRecords()) {
+        try {
+            const std::unique_ptr<DataSource> source = DataSource::open(data.spec());
+            DataRecord r;
+            while (r.number < ListedRecords && source->next(r)) {
+                auto* item = new QListWidgetItem(recordLine(r), m_lstRecords);
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
                 item->setData(Qt::UserRole, r.number);
             }
-        });
+        } catch (const KytError&) {
+            // Listed as far as it could be read; printing tells why.
+        }
     }
     connect(m_lstRecords, &QListWidget::itemChanged, m_optMarked, [this] { m_optMarked->setChecked(true); });
 
@@ -145,11 +155,18 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_cboPrinter->setCurrentText(DesignerPrinter::queue());
     m_lblCalibration = new QLabel(output);
     m_lblCalibration->setObjectName(QStringLiteral("lblCalibration"));
-    m_optFile = new QRadioButton(tr("PDF &file:"), output);
+    m_optFile = new QRadioButton(tr("&File:"), output);
     m_optFile->setObjectName(QStringLiteral("optFile"));
     auto* fileRow = new QHBoxLayout;
     m_txtFile = new QLineEdit(output);
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
+    m_txtFile->setPlaceholderText(tr("cards.pdf, or cards.png for a picture per card side"));
+    m_txtResolution = new QSpinBox(output);
+    m_txtResolution->setObjectName(QStringLiteral("txtResolution"));
+    m_txtResolution->setRange(72, 1200);
+    m_txtResolution->setValue(300);
+    m_txtResolution->setSuffix(tr(" dpi"));
+    m_txtResolution->setToolTip(tr("Resolution of PNG pictures"));
     auto* browse = new QPushButton(tr("&Browse..."), output);
     browse->setObjectName(QStringLiteral("cmdBrowse"));
     fileRow->addWidget(m_txtFile, 1);
@@ -157,6 +174,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     ol->addRow(m_optPrinter, m_cboPrinter);
     ol->addRow(QString(), m_lblCalibration);
     ol->addRow(m_optFile, fileRow);
+    ol->addRow(tr("PNG r&esolution:"), m_txtResolution);
     v->addWidget(output);
     (m_cboPrinter->count() > 0 ? m_optPrinter : m_optFile)->setChecked(true);
     connect(browse, &QPushButton::clicked, this, &PrintRecordsDialog::browse);
@@ -165,7 +183,10 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
         updateCalibration();
     });
     connect(m_txtFile, &QLineEdit::textEdited, m_optFile, [this] { m_optFile->setChecked(true); });
+    connect(m_txtFile, &QLineEdit::textChanged, this, &PrintRecordsDialog::updateOutput);
+    connect(m_optFile, &QRadioButton::toggled, this, &PrintRecordsDialog::updateOutput);
     updateCalibration();
+    updateOutput();
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* printButton = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
@@ -193,9 +214,71 @@ void PrintRecordsDialog::setRange(Range range)
 
 void PrintRecordsDialog::setRecords(qint64 first, qint64 last)
 {
-    m_txtFrom->setText(QString::number(first));
-    m_txtTo->setText(QString::number(last));
+    setRecordList(QStringLiteral("%1-%2").arg(first).arg(last));
+}
+
+void PrintRecordsDialog::setRecordList(const QString& list)
+{
+    m_txtRecords->setText(list);
     m_optRange->setChecked(true);
+}
+
+void PrintRecordsDialog::setResolution(int dpi)
+{
+    m_txtResolution->setValue(dpi);
+}
+
+void PrintRecordsDialog::updateOutput()
+{
+    m_txtResolution->setEnabled(m_optFile->isChecked() && isPngName(m_txtFile->text().trimmed()));
+}
+
+QList<QPair<qint64, qint64>> PrintRecordsDialog::parseRecordList(const QString& text, QString* error)
+{
+    constexpr qint64 Open = std::numeric_limits<qint64>::max();
+    QList<QPair<qint64, qint64>> runs;
+    const auto number = [](const QString& t, qint64* n) {
+        bool ok = false;
+        *n = t.trimmed().toLongLong(&ok);
+        return ok && *n >= 1;
+    };
+    for (const QString& partText : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString part = partText.trimmed();
+        if (part.isEmpty())
+            continue;
+        const qsizetype dash = part.indexOf(QLatin1Char('-'));
+        qint64 a = 0, b = 0;
+        bool ok = false;
+        if (dash < 0) {
+            ok = number(part, &a);
+            b = a;
+        } else if (number(part.left(dash), &a)) {
+            const QString end = part.mid(dash + 1).trimmed();
+            ok = end.isEmpty() || number(end, &b);
+            if (end.isEmpty())
+                b = Open;
+        }
+        if (!ok || b < a) {
+            *error = tr("\"%1\" is not a record or a range of records (records are numbered from 1; "
+                        "write them as 1,3,7-9)")
+                         .arg(part);
+            return {};
+        }
+        runs.append({ a, b });
+    }
+    if (runs.isEmpty()) {
+        *error = tr("give the records to print, e.g. 1,3,7-9");
+        return {};
+    }
+    std::sort(runs.begin(), runs.end());
+    QList<QPair<qint64, qint64>> joined;
+    for (const auto& r : runs) {
+        if (!joined.isEmpty() && (joined.last().second == Open || r.first <= joined.last().second + 1))
+            joined.last().second = std::max(joined.last().second, r.second);
+        else
+            joined.append(r);
+    }
+    return joined;
 }
 
 void PrintRecordsDialog::setMarked(const QList<qint64>& records)
@@ -228,8 +311,9 @@ void PrintRecordsDialog::setQueue(const QString& queue)
 
 void PrintRecordsDialog::browse()
 {
-    const auto chosen = commonDialog().ShowSave(
-        tr("Print Records to File"), tr("PDF Files (*.pdf)|*.pdf"), m_txtFile->text(), 2054, 1);
+    const auto chosen = commonDialog().ShowSave(tr("Print Records to File"),
+        tr("PDF Files (*.pdf)|*.pdf|PNG Pictures, one per card side (*.png)|*.png"), m_txtFile->text(), 2054,
+        isPngName(m_txtFile->text()) ? 2 : 1);
     if (chosen && !chosen->isEmpty())
         setOutputFile(*chosen);
 }
@@ -244,17 +328,13 @@ void PrintRecordsDialog::updateCalibration()
             : tr("Not calibrated."));
 }
 
-QList<QPair<qint64, qint64>> PrintRecordsDialog::runs() const
+QList<QPair<qint64, qint64>> PrintRecordsDialog::runs(QString* error) const
 {
     QList<QPair<qint64, qint64>> out;
     if (m_optAll->isChecked()) {
         out.append({ 1, std::numeric_limits<qint64>::max() });
     } else if (m_optRange->isChecked()) {
-        bool ok1 = false, ok2 = false;
-        const qint64 a = m_txtFrom->text().trimmed().toLongLong(&ok1);
-        const qint64 b = m_txtTo->text().trimmed().toLongLong(&ok2);
-        if (ok1 && ok2 && a >= 1 && b >= a)
-            out.append({ a, b });
+        return parseRecordList(m_txtRecords->text(), error);
     } else if (m_optCurrent->isChecked()) {
         if (m_data.current() > 0)
             out.append({ m_data.current(), m_data.current() });
@@ -270,6 +350,8 @@ QList<QPair<qint64, qint64>> PrintRecordsDialog::runs() const
             else
                 out.append({ n, n });
         }
+        if (out.isEmpty())
+            *error = tr("no record is marked");
     }
     return out;
 }
@@ -286,34 +368,29 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
                 tr(Title));
         return summary;
     };
-    const QList<QPair<qint64, qint64>> parts = runs();
-    if (!m_data.isCsv()) {
-        summary.fatal = tr("open a source of records (a CSV file) in the Data panel first");
+    if (!m_data.hasRecords()) {
+        summary.fatal = tr("open a source of records in the Data panel first");
         return finish();
     }
-    if (parts.size() > 1) {
-        // One document is one run of the batch engine, which prints a range.
-        summary.fatal = tr("the marked records must follow one another (print the others separately)");
-        return finish();
-    }
+    QString problem;
+    const QList<QPair<qint64, qint64>> parts = runs(&problem);
     if (parts.isEmpty()) {
-        summary.fatal = m_optMarked->isChecked() ? tr("no record is marked")
-                                                 : tr("give the records as two numbers from 1 on, the "
-                                                      "first not above the second");
+        summary.fatal = problem.isEmpty() ? tr("there is no record to print") : problem;
         return finish();
     }
     const bool toFile = m_optFile->isChecked();
     const QString target = toFile ? m_txtFile->text().trimmed() : m_cboPrinter->currentText();
     if (target.isEmpty()) {
-        summary.fatal = toFile ? tr("choose the PDF file to print into") : tr("there is no printer to print on");
+        summary.fatal = toFile ? tr("choose the file to print into (.pdf, or .png for pictures)")
+                               : tr("there is no printer to print on");
         return finish();
     }
+    const bool png = toFile && isPngName(target);
 
     // The calibration moves and scales the card for this run only.
     const CPrintTemplatePtr card = m_card;
     card->setScalor(1.0);
     if (!toFile) {
-        QString problem;
         const auto calibrated = DesignerPrinter::calibration(target, &problem);
         if (!problem.isEmpty()) {
             summary.fatal = problem;
@@ -324,40 +401,88 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
     }
 
     std::unique_ptr<PrinterSurface> printer;
+    std::unique_ptr<PagePictures> pictures;
+    // PNG pictures go into a hidden folder beside the chosen name and are
+    // moved into place only when the run completes.
+    std::unique_ptr<QTemporaryDir> staging;
+    const QFileInfo pngTarget(target);
     try {
-        printer = toFile ? PrinterSurface::toPdf(target, cardjob::cardSizeInches(*card))
-                         : PrinterSurface::toQueue(target, cardjob::cardSizeInches(*card));
-        printer->setDocumentName(QFileInfo(m_card->TemplateName()).completeBaseName());
-        printer->begin();
+        if (png) {
+            staging = std::make_unique<QTemporaryDir>(pngTarget.absoluteDir().filePath(QStringLiteral(".kyt-XXXXXX")));
+            if (!staging->isValid())
+                throw KytError(482, tr("%1: the folder cannot be written").arg(pngTarget.absolutePath()));
+            pictures = std::make_unique<PagePictures>(cardjob::cardSizeInches(*card), m_txtResolution->value());
+        } else {
+            printer = toFile ? PrinterSurface::toPdf(target, cardjob::cardSizeInches(*card))
+                             : PrinterSurface::toQueue(target, cardjob::cardSizeInches(*card));
+            printer->setDocumentName(QFileInfo(m_card->TemplateName()).completeBaseName());
+            printer->begin();
+        }
     } catch (const KytError& e) {
         summary.fatal = e.description();
         return finish();
     }
 
+    constexpr qint64 Open = std::numeric_limits<qint64>::max();
     qint64 total = 0;
     for (const auto& [a, b] : parts)
-        total += (b == std::numeric_limits<qint64>::max() ? std::max<qint64>(0, m_data.recordCount()) : b - a + 1);
-    QProgressDialog progress(tr("Printing records..."), tr("Cancel"), 0, int(total), this);
+        total += (b == Open ? std::max<qint64>(0, m_data.recordCount() - a + 1) : b - a + 1);
+    QProgressDialog progress(tr("Printing records..."), tr("Cancel"), 0, int(std::min<qint64>(total, INT_MAX)), this);
     progress.setObjectName(QStringLiteral("frmPrintProgress"));
     progress.setWindowTitle(tr(Title));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
-    CardJobSurface keepOpen(*printer);
+    // Names the pictures of a record: NAME-7.png, NAME-7-back.png, NAME-7-copy2.png.
+    const int sides = card->Duplex() ? 2 : 1;
+    const int copies = m_txtCopies->value();
+    const int digits = int(QString::number(
+        std::max<qint64>({ 1, m_data.recordCount(), parts.last().second == Open ? 0 : parts.last().second }))
+                               .size());
+    QStringList staged;
+    const auto writePictures = [&](qint64 record, const std::vector<QImage>& pages) {
+        for (size_t i = 0; i < pages.size(); ++i) {
+            QString name
+                = QStringLiteral("%1-%2").arg(pngTarget.completeBaseName()).arg(record, digits, 10, QLatin1Char('0'));
+            if (copies > 1)
+                name += QStringLiteral("-copy%1").arg(int(i) / sides + 1);
+            if (sides == 2)
+                name += int(i) % sides == 0 ? QStringLiteral("-front") : QStringLiteral("-back");
+            name += QStringLiteral(".png");
+            if (!pages[i].save(staging->filePath(name), "PNG"))
+                throw KytError(482, tr("%1: the picture could not be written").arg(staging->filePath(name)));
+            staged.append(name);
+        }
+    };
+
+    // Marked records that do not follow one another are printed as runs
+    // into one document, each drawn in order on the document itself.
+    std::unique_ptr<CardJobSurface> keepOpen = printer ? std::make_unique<CardJobSurface>(*printer) : nullptr;
     qint64 before = 0;
-    bool firstRun = true;
     for (const auto& [a, b] : parts) {
         CardBatch batch(card);
         CardBatch::Options options;
         options.firstRecord = a;
         options.lastRecord = b;
-        options.copies = m_txtCopies->value();
+        options.copies = copies;
         options.allowMissingFields = true; // the preflight shows what is missing
+        if (parts.size() > 1) {
+            options.jobs = 1;
+            options.jpegPassThrough = false;
+        }
         batch.setOptions(options);
+        QList<qint64> failed;
         batch.setFailureSink([&](const CardBatch::Failure& f) {
+            failed.append(f.record);
             summary.reasons.append(tr("record %1: %2").arg(f.record).arg(f.message));
         });
         batch.setProgressSink([&](qint64 done) {
+            if (pictures) {
+                const qint64 record = a + done - 1;
+                const std::vector<QImage> pages = pictures->take();
+                if (!failed.contains(record))
+                    writePictures(record, pages);
+            }
             progress.setValue(int(std::min(total, before + done)));
             QCoreApplication::processEvents();
             const bool goOn = !progress.wasCanceled() && (!m_hook || m_hook(before + done, total));
@@ -368,10 +493,10 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             }
         });
         // Each run after the first begins on a page of its own.
-        if (!firstRun)
-            keepOpen.NewPage();
-        const CardBatch::Result r = batch.run(m_data.path(), keepOpen);
-        firstRun = false;
+        if (keepOpen && summary.printed > 0)
+            keepOpen->NewPage();
+        Surface& surface = keepOpen ? static_cast<Surface&>(*keepOpen) : *pictures;
+        const CardBatch::Result r = batch.run(m_data.spec(), surface);
         summary.printed += r.printed;
         summary.skipped += r.failed;
         before += r.records;
@@ -381,13 +506,27 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             break;
         }
     }
-    progress.setValue(int(total));
+    progress.setValue(progress.maximum());
     if (summary.cancelled || !summary.fatal.isEmpty() || summary.printed == 0) {
-        printer->abandon();
+        if (printer)
+            printer->abandon();
         if (summary.printed == 0 && summary.fatal.isEmpty() && !summary.cancelled)
             summary.fatal = tr("no record could be printed");
         if (summary.cancelled || !summary.fatal.isEmpty())
             summary.printed = 0;
+        return finish();
+    }
+    if (pictures) {
+        // Into place, replacing pictures of the same names.
+        for (const QString& name : std::as_const(staged)) {
+            const QString final = pngTarget.absoluteDir().filePath(name);
+            QFile::remove(final);
+            if (!QFile::rename(staging->filePath(name), final)) {
+                summary.fatal = tr("%1: the picture could not be put in place").arg(final);
+                break;
+            }
+            summary.files.append(final);
+        }
         return finish();
     }
     try {

@@ -198,18 +198,21 @@ public:
         : m_report(report)
     {
     }
-    void problem(const QString& topic, const QString& text)
+    void problem(const QString& topic, const QString& text, const QString& object = QString())
     {
         if (++m_counts[topic] <= MaxListed)
-            m_report.findings.push_back({ false, topic, text });
+            m_report.findings.push_back({ false, topic, text, false, object, m_record });
     }
     void ok(const QString& topic, const QString& text) { m_report.findings.push_back({ true, topic, text }); }
     // Printing goes on, but the result may not be what was meant.
     void warning(const QString& topic, const QString& text)
     {
         if (++m_warnings[topic] <= MaxListed)
-            m_report.findings.push_back({ true, topic, text, true });
+            m_report.findings.push_back({ true, topic, text, true, QString(), m_record });
     }
+    // The record the findings from now on are about (0: none), so that
+    // the designer can show it.
+    void setRecord(qint64 record) { m_record = record; }
     int count(const QString& topic) const { return m_counts.value(topic); }
     // "... and N more" for a topic that went past the listing limit.
     void finish()
@@ -229,6 +232,7 @@ public:
 
 private:
     Report& m_report;
+    qint64 m_record = 0;
     QHash<QString, int> m_counts;
     QHash<QString, int> m_warnings;
 };
@@ -300,7 +304,7 @@ QString missingFieldsMessage(const QString& source, const QStringList& missing, 
             provided.isEmpty() ? QCoreApplication::translate("kyt::Preflight", "none") : quoted(provided, 50));
 }
 
-QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
+QString barcodeProblem(const CPrintTemplate& t, CPrintData* data, QString* object)
 {
     for (const CDesignObjectPtr& o : t) {
         const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
@@ -310,12 +314,21 @@ QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
         if (!value || value->isEmpty())
             continue;
         const QString why = text->BarcodeProblem(*value);
+        if (!why.isEmpty() && object)
+            *object = o->Name();
         if (!why.isEmpty())
             return QCoreApplication::translate(
                 "kyt::Preflight", "%1: the value \"%2\" cannot be drawn as a barcode: %3")
                 .arg(subject(*text), value->left(200), why);
     }
     return QString();
+}
+
+void setPhotoField(CPrintTemplate& t, const QString& field)
+{
+    for (const CDesignObjectPtr& o : t)
+        if (auto* photo = qobject_cast<CPhotoObject*>(o.get()))
+            photo->setImageName(field);
 }
 
 std::vector<ExpectedBarcode> expectedBarcodes(const CPrintTemplate& t, CPrintData* data)
@@ -403,7 +416,8 @@ private:
                         .arg(w)
                         .arg(h)
                         .arg(cardW)
-                        .arg(cardH));
+                        .arg(cardH),
+                    o->Name());
         }
     }
 
@@ -419,7 +433,8 @@ private:
             const std::optional<QString> value = barcodeValue(*text, data);
             const QString why = value ? overflow(*text, *value, m_measure) : QString();
             if (!why.isEmpty())
-                m_c.problem(QStringLiteral("layout"), which.isEmpty() ? why : QStringLiteral("%1: %2").arg(which, why));
+                m_c.problem(QStringLiteral("layout"), which.isEmpty() ? why : QStringLiteral("%1: %2").arg(which, why),
+                    o->Name());
         }
     }
 
@@ -430,7 +445,7 @@ private:
             const auto* text = qobject_cast<const CTextObjectBase*>(o.get());
             if (text && text->Barcode())
                 if (const QString why = barcodeFontProblem(*text); !why.isEmpty())
-                    m_c.problem(QStringLiteral("barcodes"), why);
+                    m_c.problem(QStringLiteral("barcodes"), why, o->Name());
         }
     }
 
@@ -445,7 +460,7 @@ private:
             if (!text)
                 continue;
             if (const QString why = fontSizeProblem(*text, probe); !why.isEmpty())
-                m_c.problem(QStringLiteral("fonts"), why);
+                m_c.problem(QStringLiteral("fonts"), why, o->Name());
             if (checked.contains(text->FontName(), Qt::CaseInsensitive))
                 continue;
             checked.append(text->FontName());
@@ -467,7 +482,7 @@ private:
         for (const CDesignObjectPtr& o : *m_t)
             if (const auto* logo = qobject_cast<const CLogoObject*>(o.get()); logo && logo->Image().isNull())
                 m_c.problem(QStringLiteral("pictures"),
-                    QCoreApplication::translate("kyt::Preflight", "logo %1 has no picture").arg(o->Name()));
+                    QCoreApplication::translate("kyt::Preflight", "logo %1 has no picture").arg(o->Name()), o->Name());
     }
 
     // Renders one card and reads its barcodes back. A card without barcodes
@@ -510,7 +525,8 @@ private:
                                          .arg(which, e.object, e.value)
                                    : QCoreApplication::translate(
                                        "kyt::Preflight", "%1: barcode %2 reads \"%3\" where \"%4\" is expected")
-                                         .arg(which, e.object, read.join(QLatin1String("\", \"")), e.value));
+                                         .arg(which, e.object, read.join(QLatin1String("\", \"")), e.value),
+                    e.object);
             }
         } catch (const std::exception& ex) {
             m_c.problem(QStringLiteral("scan"), QStringLiteral("%1: %2").arg(which, QString::fromLocal8Bit(ex.what())));
@@ -520,10 +536,12 @@ private:
     // The barcodes and boxes of one card's data, then the card read back.
     void oneCard(const std::shared_ptr<CPrintData>& data, const QString& which, bool photosOk)
     {
-        const QString bc = barcodeProblem(*m_t, data.get());
+        QString object;
+        const QString bc = barcodeProblem(*m_t, data.get(), &object);
         overflows(data.get(), which);
         if (!bc.isEmpty())
-            m_c.problem(QStringLiteral("barcodes"), which.isEmpty() ? bc : QStringLiteral("%1: %2").arg(which, bc));
+            m_c.problem(
+                QStringLiteral("barcodes"), which.isEmpty() ? bc : QStringLiteral("%1: %2").arg(which, bc), object);
         else if (photosOk)
             verify(data, which);
     }
@@ -547,10 +565,11 @@ private:
             m_c.ok(QStringLiteral("fields"),
                 QCoreApplication::translate("kyt::Preflight", "%1 used, all provided")
                     .arg(Counted(m_used.size(), "field")));
-        const QString bc = barcodeProblem(*m_t, data.get());
+        QString object;
+        const QString bc = barcodeProblem(*m_t, data.get(), &object);
         overflows(data.get(), m_options.dataFile);
         if (!bc.isEmpty())
-            m_c.problem(QStringLiteral("barcodes"), bc);
+            m_c.problem(QStringLiteral("barcodes"), bc, object);
         else
             verify(data, m_options.dataFile);
     }
@@ -578,15 +597,25 @@ private:
                             : QString()));
     }
 
+    // The photo object a column feeds.
+    QString photoObject(const QString& column) const
+    {
+        for (const CDesignObjectPtr& o : *m_t)
+            if (const auto* photo = qobject_cast<const CPhotoObject*>(o.get());
+                photo && photo->ImageName().compare(column, Qt::CaseInsensitive) == 0)
+                return o->Name();
+        return QString();
+    }
+
     // A photo value of a record: decoded when the cards are rendered, else
     // held to the same limits from its file and header alone.
-    QVariant csvPhoto(const QString& full, const QString& which, bool* ok)
+    QVariant csvPhoto(const QString& full, const QString& which, const QString& object, bool* ok)
     {
         if (m_options.reader) {
             QString why;
             const Picture p = readPhotoFile(full, &why);
             if (p.isNull()) {
-                m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why), object);
                 *ok = false;
             }
             return QVariant::fromValue(p);
@@ -595,7 +624,7 @@ private:
         if (it == m_photoChecked.end())
             it = m_photoChecked.insert(full, photoFileProblem(full));
         if (!it.value().isEmpty()) {
-            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, it.value()));
+            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, it.value()), object);
             *ok = false;
         }
         return QString();
@@ -631,6 +660,7 @@ private:
         DataRecord r;
         // A source that fails while read is a finding, as a damaged record is.
         auto nextRecord = [&] {
+            m_c.setRecord(0);
             try {
                 return source->next(r);
             } catch (const KytError& e) {
@@ -642,6 +672,7 @@ private:
             ++records;
             if (r.number > m_options.maxRecords)
                 continue;
+            m_c.setRecord(r.number);
             const QString which = r.where();
             if (!r.warning.isEmpty())
                 m_c.warning(QStringLiteral("records"), QStringLiteral("%1: %2").arg(which, r.warning));
@@ -664,15 +695,17 @@ private:
                         QString why;
                         const Picture p = source->photo(r, int(i), &why);
                         if (!why.isEmpty()) {
-                            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
+                            m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why),
+                                photoObject(header[i]));
                             photosOk = false;
                         } else if (!p.isNull()) {
                             value = QVariant::fromValue(p);
                         }
                     } else {
                         const QString path = r.text(int(i)).trimmed();
-                        value = path.isEmpty() ? QVariant(QString())
-                                               : csvPhoto(resolveDataPath(path, folder), which, &photosOk);
+                        value = path.isEmpty()
+                            ? QVariant(QString())
+                            : csvPhoto(resolveDataPath(path, folder), which, photoObject(header[i]), &photosOk);
                     }
                 }
                 data->Add(header[i], value);
@@ -680,6 +713,7 @@ private:
             }
             oneCard(data, which, photosOk);
         }
+        m_c.setRecord(0);
         if (records > m_options.maxRecords)
             m_c.warning(QStringLiteral("records"),
                 QCoreApplication::translate("kyt::Preflight", "only the first %1 of the %2 were checked")
@@ -705,9 +739,10 @@ private:
                 ? QCoreApplication::translate("kyt::Preflight", "the template uses no fields")
                 : QCoreApplication::translate("kyt::Preflight", "the template uses %1 (no data given to compare)")
                       .arg(m_used.join(QLatin1String(", "))));
-        const QString bc = barcodeProblem(*m_t, nullptr);
+        QString object;
+        const QString bc = barcodeProblem(*m_t, nullptr, &object);
         if (!bc.isEmpty())
-            m_c.problem(QStringLiteral("barcodes"), bc);
+            m_c.problem(QStringLiteral("barcodes"), bc, object);
         else
             verify(nullptr, QCoreApplication::translate("kyt::Preflight", "the card without data"));
     }
@@ -774,6 +809,8 @@ Report check(const QString& templateFile, const Options& options)
             c.problem(QStringLiteral("template"), error);
             return report;
         }
+        if (!options.photoField.isEmpty())
+            setPhotoField(*t, options.photoField);
         // Whatever a damaged template makes fail on the way is a finding.
         try {
             Checker(t, options, c, reporter).run();

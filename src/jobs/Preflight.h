@@ -41,7 +41,8 @@ KYTCORE_PRIVATE_EXPORT QString missingFieldsMessage(
 // text) cannot be drawn as: "field "X": the value "Y" cannot be drawn as a
 // barcode: REASON". Empty when every barcode can be drawn. Without print
 // data only static texts are checked.
-KYTCORE_PRIVATE_EXPORT QString barcodeProblem(const CPrintTemplate& t, CPrintData* data);
+// The object's name goes to *object.
+KYTCORE_PRIVATE_EXPORT QString barcodeProblem(const CPrintTemplate& t, CPrintData* data, QString* object = nullptr);
 
 // A barcode object's expected reading for the print data: the characters a
 // scanner reports (Code 39 without its * start and stop characters).
@@ -66,13 +67,21 @@ struct Options {
     int dpi = 300;
     // Records (CSV, source) checked at most; the rest are counted only.
     qint64 maxRecords = 100000;
+    // When set, photos take their picture from this field, not the one
+    // they name (the column the designer shows them from).
+    QString photoField;
 };
+
+// Makes every photo of the card take its picture from the field.
+KYTCORE_PRIVATE_EXPORT void setPhotoField(CPrintTemplate& t, const QString& field);
 
 struct Finding {
     bool ok = true;
     QString topic; // "fields", "fonts", "barcodes", "pictures", "layout", "records", "scan"
     QString text;
     bool warning = false; // ok, but worth a look (a record read in a doubtful way)
+    QString object {}; // the object it is about ("Data2"), if one
+    qint64 record = 0; // the record it is about, if one
 };
 
 struct Report {

@@ -9,6 +9,8 @@
 #include "platform/surface/PictureBoxSurface.h"
 #include "template/CVariant.h"
 #include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -283,4 +285,49 @@ TEST_F(WithData, RangeGoesToTheQueueAsOneJob)
     ASSERT_TRUE(summary.has_value());
     EXPECT_TRUE(summary->fatal.isEmpty()) << summary->fatal.toStdString();
     EXPECT_EQ(summary->printed, 3);
+}
+
+struct FindCase {
+    qint64 from;
+    const char* text;
+    qint64 lands; // the record found; the one stepped from when none holds it
+    const char* status; // part of what the status line says ("" for nothing)
+};
+
+class FindRecord : public WithData, public ::testing::WithParamInterface<FindCase>
+{
+};
+
+// Find goes forward from the current record, wraps to the first, and says
+// when no record holds the text.
+TEST_P(FindRecord, GoesToTheNextRecordHoldingTheText)
+{
+    ASSERT_TRUE(panel->openSource(csv));
+    panel->goTo(GetParam().from);
+    window().statusLabel()->clear();
+    auto* find = panel->findChild<QLineEdit*>(QStringLiteral("txtFind"));
+    ASSERT_NE(find, nullptr);
+    find->setText(QString::fromLatin1(GetParam().text));
+    panel->findNext();
+    EXPECT_EQ(panel->data().current(), GetParam().lands);
+    EXPECT_TRUE(window().statusLabel()->text().contains(QString::fromLatin1(GetParam().status)))
+        << window().statusLabel()->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindRecord,
+    ::testing::Values(FindCase { 1, "delta", 4, "" }, FindCase { 4, "a", 1, "" }, FindCase { 4, "echo", 5, "" },
+        FindCase { 5, "bolt", 2, "" }, FindCase { 2, "nobody", 2, "No record holds \"nobody\"" }));
+
+// A file that goes away while open is reported when a record is read; the
+// record shown stays.
+TEST_F(WithData, SourceThatDisappearsIsReportedNotCrashedOn)
+{
+    ASSERT_TRUE(panel->openSource(csv));
+    panel->goTo(2);
+    ASSERT_TRUE(QFile::remove(csv));
+    window().statusLabel()->clear();
+    panel->goTo(4);
+    EXPECT_EQ(panel->data().current(), 2);
+    EXPECT_FALSE(window().statusLabel()->text().isEmpty());
+    EXPECT_EQ(panel->data().values().value(1), QStringLiteral("Birch"));
 }
