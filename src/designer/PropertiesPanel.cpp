@@ -158,6 +158,9 @@ void PropertiesPanel::build()
     text->addRow(QStringLiteral("&Alignment:"), m_alignment);
     m_fontToFit = checkBox("chkPropFontToFit", QStringLiteral("&Size font to fit"));
     text->addRow(m_fontToFit);
+    m_shrinkOnly = checkBox("chkPropShrinkToFit", tr("&Just shrink, never grow"));
+    m_shrinkOnly->setToolTip(tr("With Size Font To Fit: the set size stays unless the text is too wide"));
+    text->addRow(m_shrinkOnly);
     m_text = group("grpPropText", QStringLiteral("Text"), text);
     column->addWidget(m_text);
 
@@ -193,6 +196,9 @@ void PropertiesPanel::build()
     connect(m_fontToFit, &QCheckBox::toggled, this, [this](bool on) {
         setTagItem(QStringLiteral("Size Font To Fit"), QStringLiteral("FTF"),
             on ? QStringLiteral("True") : QStringLiteral("False"));
+    });
+    connect(m_shrinkOnly, &QCheckBox::toggled, this, [this](bool on) {
+        setTagItem(tr("Shrink Only"), QStringLiteral("FitMode"), on ? QStringLiteral("Shrink") : QString());
     });
 
     auto* look = new QFormLayout;
@@ -325,6 +331,10 @@ void PropertiesPanel::refresh()
         m_strike->setChecked(c->FontStrikethrough());
         m_alignment->setCurrentIndex(std::clamp(c->Alignment(), 0, 2));
         m_fontToFit->setChecked(tagFlag(*c, "FTF"));
+        m_shrinkOnly->setChecked(
+            GetTagValue(c->Tag(), QStringLiteral("FitMode"), Sep).compare(QLatin1String("Shrink"), Qt::CaseInsensitive)
+            == 0);
+        m_shrinkOnly->setEnabled(m_fontToFit->isChecked());
         m_transparent->setChecked(c->BackStyle() == 0);
         m_transparent->setEnabled(anyText);
         m_border->setChecked(c->BorderStyle() != 0);

@@ -6,9 +6,11 @@
 #include "designer/PreflightPanel.h"
 
 #include "designer/COutline.h"
+#include "designer/DesignActions.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
+#include "designer/DesignTool.h"
 #include "designer/PhotoPlaceholder.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
@@ -85,7 +87,7 @@ frmPreview::frmPreview(QWidget* parent)
     installGuiDialogs();
     setWindowIcon(appIcon());
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("KyT Previewer"));
+    setWindowTitle(tr("KyT Previewer"));
     setAcceptDrops(true);
     m_undoStack = new QUndoStack(this);
     m_undoStack->setObjectName(QStringLiteral("undoStack"));
@@ -116,9 +118,10 @@ frmPreview::frmPreview(QWidget* parent)
     m_txtText->setFrame(false);
     m_txtText->hide();
 
-    buildMenus();
-    buildToolBar();
+    m_tools = std::make_unique<DesignTools>(*this);
     buildConveniences();
+    EnableIDMenus(false);
+    pressTool(QStringLiteral("Pointer"));
     DataPanel::install(*this);
     PreflightPanel::install(*this);
     m_status = new QLabel(this);
@@ -137,9 +140,12 @@ frmPreview::frmPreview(QWidget* parent)
 
 frmPreview::~frmPreview()
 {
+    // Clearing the history on its way out must reach no half-gone member.
+    m_undoStack->blockSignals(true);
     // The editing state watches this window's events; it goes before the
     // members those events would reach.
     delete m_editing;
+    m_tools.reset();
     delete m_selection; // watches every mouse event of the application
     m_selection = nullptr;
     // Release in order: default print data, properties, targets, outline,
@@ -158,232 +164,9 @@ void frmPreview::report(const std::exception& e, const char* procedure) const
         m_error->Report(e, m_moduleSource + QLatin1Char(' ') + QLatin1String(procedure));
 }
 
-QAction* frmPreview::addAction(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* a = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    a->setObjectName(QLatin1String(name));
-    return a;
-}
-
 QAction* frmPreview::menuAction(const QString& name) const
 {
     return findChild<QAction*>(name);
-}
-
-void frmPreview::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("mnuBar"));
-
-    QMenu* id = bar->addMenu(QStringLiteral("&ID"));
-    id->setObjectName(QStringLiteral("mnuIDMenu"));
-    id->menuAction()->setObjectName(QStringLiteral("mnuID"));
-    connect(addAction(id, "mnuIDNew", QStringLiteral("&New")), &QAction::triggered, this, &frmPreview::mnuIDNew_Click);
-    menuAction(QStringLiteral("mnuIDNew"))->setShortcut(QKeySequence::New);
-    QAction* open = addAction(id, "mnuIDOpen", QStringLiteral("&Open..."));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &frmPreview::mnuIDOpen_Click);
-    connect(addAction(id, "mnuIDClose", QStringLiteral("&Close ID")), &QAction::triggered, this,
-        &frmPreview::mnuIDClose_Click);
-    addAction(id, "mnuIDSep0", QStringLiteral("-"));
-    QAction* save = addAction(id, "mnuIDSave", QStringLiteral("&Save"));
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &frmPreview::mnuIDSave_Click);
-    connect(addAction(id, "mnuIDSaveAs", QStringLiteral("Save &As...")), &QAction::triggered, this,
-        &frmPreview::mnuIDSaveAs_Click);
-    addAction(id, "mnuIDSep", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDPrintSetup", QStringLiteral("Print Set&up...")), &QAction::triggered, this,
-        &frmPreview::mnuIDPrintSetup_Click);
-    QAction* print = addAction(id, "mnuIDPrint", QStringLiteral("&Print Preview..."));
-    print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, &frmPreview::mnuIDPrint_Click);
-    addAction(id, "mnuIDSep3", QStringLiteral("-"));
-    QAction* grid = addAction(id, "mnuIDShowGrid", QStringLiteral("&Show Grid"));
-    grid->setCheckable(true);
-    grid->setChecked(true);
-    connect(grid, &QAction::triggered, this, &frmPreview::mnuIDShowGrid_Click);
-    connect(addAction(id, "mnuIDProperties", QStringLiteral("Properties...")), &QAction::triggered, this,
-        &frmPreview::mnuIDProperties_Click);
-    addAction(id, "mnuIDSep5", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDCloseWin", QStringLiteral("E&xit")), &QAction::triggered, this,
-        &frmPreview::mnuIDCloseWin_Click);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEditMenu"));
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = addAction(edit, "mnuEditUndo", QStringLiteral("&Undo"));
-    undo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Z) });
-    undo->setEnabled(false);
-    connect(undo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
-    connect(m_undoStack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    QAction* redo = addAction(edit, "mnuEditRedo", QStringLiteral("&Redo"));
-    redo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    redo->setEnabled(false);
-    connect(redo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
-    connect(m_undoStack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuViewMenu"));
-    view->menuAction()->setObjectName(QStringLiteral("mnuView"));
-    auto* zoomGroup = new QActionGroup(this);
-    const struct {
-        const char* name;
-        const char* caption;
-        double zoom;
-        int key;
-    } zooms[] = { { "mnuViewZoom100", "&100 %", 1.0, Qt::Key_1 }, { "mnuViewZoom200", "&200 %", 2.0, Qt::Key_2 },
-        { "mnuViewZoom300", "&300 %", 3.0, Qt::Key_3 }, { "mnuViewZoom400", "&400 %", 4.0, Qt::Key_4 } };
-    for (const auto& z : zooms) {
-        QAction* a = addAction(view, z.name, QLatin1String(z.caption));
-        a->setCheckable(true);
-        a->setChecked(z.zoom == 1.0);
-        a->setShortcut(QKeySequence(Qt::CTRL | z.key));
-        zoomGroup->addAction(a);
-        const double factor = z.zoom;
-        connect(a, &QAction::triggered, this, [this, factor] { setZoom(factor); });
-    }
-    QAction* fit = addAction(view, "mnuViewZoomFit", QStringLiteral("&Fit to Window"));
-    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    connect(fit, &QAction::triggered, this, &frmPreview::zoomToFit);
-    addAction(view, "mnuViewSep1", QStringLiteral("-"));
-    QAction* zin = addAction(view, "mnuViewZoomIn", QStringLiteral("Zoom &In"));
-    zin->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    connect(zin, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
-    QAction* zout = addAction(view, "mnuViewZoomOut", QStringLiteral("Zoom &Out"));
-    zout->setShortcut(QKeySequence::ZoomOut);
-    connect(zout, &QAction::triggered, this, [this] { setZoom(zoom() / 1.25); });
-
-    // The object menu lives in the bar but only shows as a context menu.
-    m_mnuMethods = bar->addMenu(QStringLiteral("&Object"));
-    m_mnuMethods->setObjectName(QStringLiteral("mnuMethods"));
-    m_mnuMethods->menuAction()->setObjectName(QStringLiteral("mnuMethodsAction"));
-    m_mnuMethods->menuAction()->setVisible(false);
-    QMenu* o = m_mnuMethods;
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-        bool checkable;
-    } items[] = {
-        { "mnuOptionsDelete", "&Delete", &frmPreview::mnuOptionsDelete_Click, false },
-        { "mnuOptionsLogo", "&Load Logo...", &frmPreview::mnuOptionsLogo_Click, false },
-        { "mnuOptionsUserField", "Data &Field...", &frmPreview::mnuOptionsUserField_Click, false },
-        { "mnuOptionsEditText", "&Edit Text", &frmPreview::mnuOptionsEditText_Click, false },
-        { "mnuOptionsSep1", "-", nullptr, false },
-        { "mnuOptionsFront", "&Bring to Front", &frmPreview::mnuOptionsFront_Click, false },
-        { "mnuOptionsBack", "&Send to Back", &frmPreview::mnuOptionsBack_Click, false },
-        { "mnuOptionsSep2", "-", nullptr, false },
-        { "mnuOptionsFont", "&Font...", &frmPreview::mnuOptionsFont_Click, false },
-        { "mnuOptionsFontToFit", "Size Font To Fit", &frmPreview::mnuOptionsFontToFit_Click, true },
-    };
-    for (const auto& it : items) {
-        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
-        a->setCheckable(it.checkable);
-        if (it.slot)
-            connect(a, &QAction::triggered, this, it.slot);
-    }
-    QMenu* align = o->addMenu(QStringLiteral("&Alignment..."));
-    align->setObjectName(QStringLiteral("mnuOptionsAlignMenu"));
-    align->menuAction()->setObjectName(QStringLiteral("mnuOptionsAlign"));
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-    } aligns[] = { { "mnuOptionsAlignmentLeft", "&Left", &frmPreview::mnuOptionsAlignmentLeft_Click },
-        { "mnuOptionsAlignmentCenter", "&Center", &frmPreview::mnuOptionsAlignmentCenter_Click },
-        { "mnuOptionsAlignmentRight", "&Right", &frmPreview::mnuOptionsAlignmentRight_Click } };
-    for (const auto& it : aligns) {
-        QAction* a = addAction(align, it.name, QLatin1String(it.caption));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, it.slot);
-    }
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-        bool checkable;
-    } rest[] = {
-        { "mnuOptionsSep3", "-", nullptr, false },
-        { "mnuOptionsStretch", "&Stretch", &frmPreview::mnuOptionsStretch_Click, true },
-        { "mnuOptionsBorderStyle", "&Border", &frmPreview::mnuOptionsBorderStyle_Click, true },
-        { "mnuOptionsTransparent", "&Transparent", &frmPreview::mnuOptionsTransparent_Click, true },
-        { "mnuOptionsBackColor", "Background &Color...", &frmPreview::mnuOptionsBackColor_Click, false },
-        { "mnuOptionsForeColor", "Fore&ground Color...", &frmPreview::mnuOptionsForeColor_Click, false },
-        { "mnuOptionsSep4", "-", nullptr, false },
-        { "mnuOptionsBarcode", "Barcode", &frmPreview::mnuOptionsBarcode_Click, true },
-        { "mnuOptionsBarcodeProp", "Properties...", &frmPreview::mnuOptionsBarcodeProp_Click, false },
-        { "mnuOptionsSep5", "-", nullptr, false },
-        { "mnuOptionsMagstripe", "Magstripe...", nullptr, false },
-        { "mnuOptionsSmartCard", "SmartCard...", nullptr, false },
-    };
-    for (const auto& it : rest) {
-        QAction* a = addAction(o, it.name, QLatin1String(it.caption));
-        a->setCheckable(it.checkable);
-        if (it.slot)
-            connect(a, &QAction::triggered, this, it.slot);
-    }
-    // Design-time state: most object items hidden, these three disabled.
-    for (QAction* a : o->actions())
-        if (a->objectName() != QLatin1String("mnuOptionsDelete"))
-            a->setVisible(false);
-    for (const char* name : { "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
-        menuAction(QLatin1String(name))->setEnabled(false);
-
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuToolsMenu"));
-    tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
-    connect(addAction(tools, "mnuToolsOptions", QStringLiteral("&Options")), &QAction::triggered, this,
-        &frmPreview::mnuToolsOptions_Click);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelpMenu"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = addAction(help, "mnuHelpConstant", QStringLiteral("&Contents"));
-    contents->setShortcut(QKeySequence::HelpContents);
-    connect(contents, &QAction::triggered, this, &frmPreview::mnuHelpConstant_Click);
-    connect(addAction(help, "mnuHelpSearch", QStringLiteral("Search for Help On...")), &QAction::triggered, this,
-        &frmPreview::mnuHelpSearch_Click);
-    addAction(help, "mnuHelpSep2", QStringLiteral("-"));
-    connect(addAction(help, "mnuHelpAbout", QStringLiteral("&About Previewer")), &QAction::triggered, this,
-        &frmPreview::mnuHelpAbout_Click);
-
-    EnableIDMenus(false);
-}
-
-void frmPreview::buildToolBar()
-{
-    m_tlbObjects = new QToolBar(QStringLiteral("Objects"), this);
-    m_tlbObjects->setObjectName(QStringLiteral("tlbObjects"));
-    m_tlbObjects->setMovable(false);
-    m_tlbObjects->setIconSize(QSize(24, 24));
-    addToolBar(Qt::LeftToolBarArea, m_tlbObjects);
-    m_toolGroup = new QActionGroup(this);
-    m_toolGroup->setExclusive(true);
-    // The same actions stand in the Tools menu, so a tool can be chosen
-    // from the keyboard (Alt+T and the letter).
-    QMenu* tools = findChild<QMenu*>(QStringLiteral("mnuToolsMenu"));
-    tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsSep1"));
-    const struct {
-        const char* key;
-        const char* tip;
-        const char* caption;
-    } buttons[] = { { "Pointer", "Select Objects", "&Select Objects" },
-        { "Photo", "Photo Place Holder", "&Photo Place Holder" }, { "Logo", "Logo or Image", "&Logo or Image" },
-        { "Rectangle", "Rectangle", "&Rectangle" }, { "Data", "Data Field", "&Data Field" },
-        { "Text", "Single Static Text Line", "Single Static &Text Line" }, { "Line", "Line", "L&ine" } };
-    for (const auto& b : buttons) {
-        const QString key = QLatin1String(b.key);
-        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), QLatin1String(b.caption));
-        tools->addAction(a);
-        a->setObjectName(QStringLiteral("tlbObjects") + key);
-        a->setToolTip(QLatin1String(b.tip));
-        a->setStatusTip(QLatin1String(b.tip));
-        a->setData(key);
-        a->setCheckable(true);
-        m_toolGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, key] { tlbObjects_ButtonClick(key); });
-    }
-    pressTool(QStringLiteral("Pointer"));
 }
 
 void frmPreview::pressTool(const QString& key)
@@ -411,9 +194,7 @@ void frmPreview::tlbObjects_ButtonClick(const QString& key)
     pressTool(key);
     if (key != QLatin1String("Pointer") && m_outline)
         m_outline->Unselect();
-    m_status->setText(key == QLatin1String("Pointer")
-            ? QString()
-            : tr("Drag on the card to place the object, or press Enter to place it in the middle; Esc cancels."));
+    m_status->setText(m_tools->tool(key).hint());
 }
 
 ControlArray* frmPreview::controlArray(const QString& name) const
@@ -459,8 +240,9 @@ void frmPreview::setDataChanged()
 
 void frmPreview::EnableIDMenus(bool enabled)
 {
-    for (const char* name : { "mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties" })
-        menuAction(QLatin1String(name))->setEnabled(enabled);
+    for (const ActionEntry& e : DesignActions::table())
+        if (e.rule == ActionRule::Card)
+            menuAction(QLatin1String(e.name))->setEnabled(enabled);
     // Without a card there is nothing to draw on.
     if (!m_toolGroup)
         return;
@@ -614,8 +396,7 @@ int frmPreview::askSaveChanges()
     TextUpdate(); // text being typed is a change too
     if (!m_template || !m_template->Dirty())
         return vbNo;
-    const int answer
-        = MsgBox(QStringLiteral("Save Changes?"), vbYesNoCancel | vbQuestion, QStringLiteral("ID Changed"));
+    const int answer = MsgBox(tr("Save Changes?"), vbYesNoCancel | vbQuestion, tr("ID Changed"));
     if (answer != vbYes)
         return answer;
     Hourglass busy;
@@ -660,8 +441,7 @@ void frmPreview::OpenID(const QString& name)
             return;
         QString fileName = name;
         if (fileName.isEmpty()) {
-            const auto chosen
-                = commonDialog().ShowOpen(QStringLiteral("Open"), TemplateFilter, QString(), OpenFlags, 1);
+            const auto chosen = commonDialog().ShowOpen(tr("Open"), TemplateFilter, QString(), OpenFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return;
             fileName = *chosen;
@@ -681,8 +461,7 @@ void frmPreview::OpenID(const QString& name)
         if (read)
             ShowID(t);
         else if (!reported) // the reader is silent about files of another kind
-            MsgBox(QStringLiteral("%1 is not a template file.").arg(QDir::toNativeSeparators(fileName)), vbExclamation,
-                QStringLiteral("Open"));
+            MsgBox(tr("%1 is not a template file.").arg(QDir::toNativeSeparators(fileName)), vbExclamation, tr("Open"));
     } catch (const std::exception& e) {
         report(e, "OpenID");
     }
@@ -701,7 +480,7 @@ bool frmPreview::SaveID(bool useCurrentName)
         const QString previousName = m_template->TemplateName();
         if (!useCurrentName || m_template->TemplateName().isEmpty()) {
             const auto chosen = commonDialog().ShowSave(
-                QStringLiteral("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
+                tr("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return false;
             m_template->setTemplateName(*chosen);
@@ -709,7 +488,7 @@ bool frmPreview::SaveID(bool useCurrentName)
         bool saved = true;
         if (!m_template->ValidateControls(*this)) {
             selectFirstUnsaveable(); // shows which object the messages meant
-            saved = MsgBox(QStringLiteral("Can not save all objects.\r\nContinue Save anyway?"),
+            saved = MsgBox(tr("Can not save all objects.\r\nContinue Save anyway?"),
                         vbYesNo | vbQuestion | vbDefaultButton2)
                 == vbYes;
         }
@@ -801,7 +580,7 @@ bool frmPreview::runPropertiesDialog(frmIDProperties& dialog, CPrintTemplate& t,
     dialog.setIdSizeHeight(t.Height());
     dialog.setOrientation(t.Orientation());
     if (isNew)
-        dialog.setDialogTitle(QStringLiteral("New Template Properties"));
+        dialog.setDialogTitle(tr("New Template Properties"));
     dialog.setTargetApp(t.TargetApplication());
     dialog.setDuplex(t.Duplex());
     dialog.Setup();
@@ -824,7 +603,7 @@ bool frmPreview::ShowProperties(bool isNew)
         return false;
     try {
         // One undo step: the card's properties and whatever they moved.
-        DesignEdit edit(m_undoStack, DesignEditing::of(*this), QStringLiteral("Properties"));
+        DesignEdit edit(m_undoStack, DesignEditing::of(*this), tr("Properties"));
         const float oldHeight = float(m_template->Height());
         const bool wasDuplex = m_template->Duplex();
         frmIDProperties dialog(this);
@@ -852,10 +631,10 @@ void frmPreview::keepTheBack(float oldHeight, bool wasDuplex)
     if (onBack == 0)
         return;
     if (!m_template->Duplex()) {
-        const int answer = MsgBox(QStringLiteral("The back of the card holds %1, which a one-sided card "
-                                                 "does not print.\r\nRemove them? (No keeps the card two-sided.)")
+        const int answer = MsgBox(tr("The back of the card holds %1, which a one-sided card "
+                                     "does not print.\r\nRemove them? (No keeps the card two-sided.)")
                                       .arg(Counted(onBack, "object")),
-            vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Properties"));
+            vbYesNo | vbQuestion | vbDefaultButton2, tr("Properties"));
         if (answer != vbYes) {
             m_template->setDuplex(true);
         } else {
@@ -1110,7 +889,7 @@ Qt::DropAction frmPreview::Form_OLEDragDrop(const QStringList& files)
         OpenID(files.first());
         return Qt::CopyAction;
     }
-    MsgBox(QStringLiteral("Unsupported File Format"), vbOKOnly, QStringLiteral("OLE Drop Error"));
+    MsgBox(tr("Unsupported File Format"), vbOKOnly, tr("OLE Drop Error"));
     return Qt::IgnoreAction;
 }
 

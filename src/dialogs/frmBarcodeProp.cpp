@@ -10,6 +10,7 @@
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
 #include "util/Strings.h"
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -75,6 +76,11 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     Label2 = new QLabel(QStringLiteral("Choose the appropriate Font for the barcode"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 4, 0, 1, 3);
+    // With font-to-fit on, the set size stays unless the text is too wide.
+    ckbShrinkToFit = new QCheckBox(tr("Fit by shrin&king only (keep the set size when the text fits)"), Frame1);
+    ckbShrinkToFit->setObjectName(QStringLiteral("ckbShrinkToFit"));
+    ckbShrinkToFit->setToolTip(tr("Size Font To Fit makes long texts smaller but never makes short ones larger"));
+    grid->addWidget(ckbShrinkToFit, 5, 0, 1, 3);
 
     // Symbols are drawn as bars and modules; these apply to them only.
     fraSymbol = new QGroupBox(QStringLiteral("Symbol"), this);
@@ -237,6 +243,8 @@ void frmBarcodeProp::readSymbolTag(const QString& tag)
     m_humanReadable = static_cast<qint16>(std::clamp(number("SymText"), 0.0, 2.0));
     m_rotation = static_cast<qint16>(std::clamp(number("SymRot"), 0.0, 270.0));
     m_moduleSize = static_cast<float>(std::clamp(number("SymModule"), 0.0, 1.0));
+    setShrinkToFit(
+        GetTagValue(tag, QStringLiteral("FitMode")).compare(QLatin1String("Shrink"), Qt::CaseInsensitive) == 0);
 }
 
 void frmBarcodeProp::writeSymbolTag(QString& tag) const
@@ -246,6 +254,19 @@ void frmBarcodeProp::writeSymbolTag(QString& tag) const
     SetTagValue(tag, QStringLiteral("SymText"), QStringLiteral(";"), QString::number(HumanReadable()));
     SetTagValue(tag, QStringLiteral("SymRot"), QStringLiteral(";"), QString::number(Rotation()));
     SetTagValue(tag, QStringLiteral("SymModule"), QStringLiteral(";"), singleToText(ModuleSize()));
+    // Off leaves an empty value, which reads as the ordinary fit.
+    SetTagValue(
+        tag, QStringLiteral("FitMode"), QStringLiteral(";"), ShrinkToFit() ? QStringLiteral("Shrink") : QString());
+}
+
+bool frmBarcodeProp::ShrinkToFit() const
+{
+    return ckbShrinkToFit->isChecked();
+}
+
+void frmBarcodeProp::setShrinkToFit(bool on)
+{
+    ckbShrinkToFit->setChecked(on);
 }
 
 QString frmBarcodeProp::bundledFontFor(qint32 barcodeType)

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -58,7 +59,10 @@ public:
     void setRotation(qint16 v) { m_rotation = v; }
     float ModuleSize() const;
     void setModuleSize(float v) { m_moduleSize = v; }
-    // The symbol options from and into a control tag (their own items).
+    // The shrink-only fit of the text ("FitMode=Shrink" in the tag).
+    bool ShrinkToFit() const;
+    void setShrinkToFit(bool on);
+    // The symbol options and the fit from and into a control tag (their own items).
     void readSymbolTag(const QString& tag);
     void writeSymbolTag(QString& tag) const;
 
@@ -100,6 +104,7 @@ private:
     QLineEdit* txtFontName = nullptr;
     QPushButton* cmdListFonts = nullptr;
     QLabel* Label2 = nullptr;
+    QCheckBox* ckbShrinkToFit = nullptr;
     QGroupBox* fraSymbol = nullptr;
     QComboBox* cboErrorCorrection = nullptr;
     QComboBox* cboHumanReadable = nullptr;
