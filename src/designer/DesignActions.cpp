@@ -266,6 +266,7 @@ QList<ActionEntry> buildTable()
             .name = "mnuViewMainToolBar",
             .parent = "mnuViewMenu",
             .caption = QT_TR_NOOP("Main &Tool Bar"),
+            .flags = Checkable,
             .adopt = [](frmPreview& w) { return w.tlbMain()->toggleViewAction(); } },
         { .kind = K::Adopted,
             .name = "mnuViewProperties",
@@ -274,6 +275,7 @@ QList<ActionEntry> buildTable()
             .keys = { QKeySequence(Qt::Key_F4) },
             .icon = "Properties",
             .tip = QT_TR_NOOP("Properties panel (F4)"),
+            .flags = Checkable,
             .mainBar = 62,
             .adopt = [](frmPreview& w) { return w.propertiesPanel()->toggleViewAction(); } },
         menu("mnuViewUnits", QT_TR_NOOP("&Units"), "mnuViewMenu"),
@@ -613,7 +615,8 @@ void DesignActions::build(frmPreview& w)
             a->setToolTip(tr(e.tip));
             a->setStatusTip(tr(e.tip));
         }
-        if (e.flags & ActionEntry::Checkable) {
+        // An adopted toggle already follows its panel's visibility.
+        if (e.flags & ActionEntry::Checkable && e.kind != ActionEntry::Kind::Adopted) {
             a->setCheckable(true);
             a->setChecked(e.flags & ActionEntry::Checked);
         }
