@@ -12,7 +12,9 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include "util/TerminalText.h"
+#include "util/Translations.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -43,7 +45,7 @@ void printUsage()
     for (const Command& c : commands())
         if (!findCommandSpec(c.name))
             untabled += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.synopsis);
-    text.insert(text.indexOf(QStringLiteral("\n\nkytpreview COMMAND --help")) + 1, untabled);
+    text.insert(text.lastIndexOf(QStringLiteral("\n\n")) + 1, untabled); // before the closing paragraph
     std::fputs(qPrintable(text), stdout);
 }
 
@@ -52,7 +54,7 @@ QString commandHelp(const Command& c)
 {
     if (const CommandSpec* spec = findCommandSpec(c.name))
         return helpText(*spec).trimmed();
-    return QStringLiteral("Usage: kytpreview %1 %2\n\n%3").arg(c.name, c.synopsis, c.help);
+    return QCoreApplication::translate("kyt::cli", "Usage: kytpreview %1 %2\n\n%3").arg(c.name, c.synopsis, c.help);
 }
 
 // What keeps Qt from opening a window (empty when nothing does). Without a
@@ -64,12 +66,13 @@ QString missingDisplay()
     if (!qEnvironmentVariableIsEmpty("DISPLAY") || (!platform.isEmpty() && platform != "xcb"))
         return QString();
     if (platform == "xcb")
-        return QStringLiteral("QT_QPA_PLATFORM is xcb and DISPLAY is unset");
+        return QCoreApplication::translate("kyt::cli", "QT_QPA_PLATFORM is xcb and DISPLAY is unset");
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset");
+        return QCoreApplication::translate("kyt::cli", "DISPLAY and WAYLAND_DISPLAY are unset");
     const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
     if (plugins.entryList({ QStringLiteral("*qwayland*") }, QDir::Files).isEmpty())
-        return QStringLiteral("DISPLAY is unset and Qt's Wayland platform plugin is not installed");
+        return QCoreApplication::translate(
+            "kyt::cli", "DISPLAY is unset and Qt's Wayland platform plugin is not installed");
     qputenv("QT_QPA_PLATFORM", "wayland");
     return QString();
 }
@@ -90,7 +93,7 @@ void routeQtMessage(QtMsgType type, const QMessageLogContext&, const QString& te
     if (logging)
         return;
     logging = true;
-    EventLog::write(QStringLiteral("Qt: %1").arg(text),
+    EventLog::write(QCoreApplication::translate("kyt::cli", "Qt: %1").arg(text),
         type == QtWarningMsg || type == QtCriticalMsg ? EventLog::Warning : EventLog::Information);
     logging = false;
 }
@@ -119,10 +122,11 @@ struct StartingWindow {
         const QString display = qEnvironmentVariable("DISPLAY");
         const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
         const QString why = platform == QLatin1String("xcb") && !display.isEmpty()
-            ? QStringLiteral("DISPLAY %1 does not answer").arg(display)
-            : QStringLiteral("Qt's %1 platform could not start").arg(platform);
-        printErr(QStringLiteral("kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
-                                "runs it without a screen, e.g. for --screenshot")
+            ? QCoreApplication::translate("kyt::cli", "DISPLAY %1 does not answer").arg(display)
+            : QCoreApplication::translate("kyt::cli", "Qt's %1 platform could not start").arg(platform);
+        printErr(QCoreApplication::translate("kyt::cli",
+            "kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
+            "runs it without a screen, e.g. for --screenshot")
                      .arg(command, why));
         std::fflush(stdout);
         std::_Exit(1);
@@ -217,9 +221,11 @@ QString unknownAction(const QString& command, const QString& word)
     if (word.isEmpty() || !spec)
         return QString();
     const QStringList near = closestNames(word, spec->actions);
-    return QStringLiteral("unknown action '%1'%2; ")
+    return QCoreApplication::translate("kyt::cli", "unknown action '%1'%2; ")
         .arg(word,
-            near.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or "))));
+            near.isEmpty() ? QString()
+                           : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
+                                 .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))));
 }
 
 bool takeFlag(QStringList& args, const QString& name)
@@ -229,7 +235,7 @@ bool takeFlag(QStringList& args, const QString& name)
 
 int fail(const QString& command, const QString& text, int code)
 {
-    printErr(QStringLiteral("kytpreview %1: %2").arg(command, text));
+    printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: %2").arg(command, text));
     return code;
 }
 
@@ -237,9 +243,13 @@ int checkArguments(const QString& command, const QStringList& args, bool countOk
 {
     for (const QString& a : args)
         if (a.startsWith(QLatin1Char('-')))
-            return fail(command, QStringLiteral("unknown option %1 (see kytpreview %2 --help)").arg(a, command), 2);
+            return fail(command,
+                QCoreApplication::translate("kyt::cli", "unknown option %1 (see kytpreview %2 --help)").arg(a, command),
+                2);
     if (!countOk)
-        return fail(command, QStringLiteral("expected %1 (see kytpreview %2 --help)").arg(expected, command), 2);
+        return fail(command,
+            QCoreApplication::translate("kyt::cli", "expected %1 (see kytpreview %2 --help)").arg(expected, command),
+            2);
     return 0;
 }
 
@@ -252,7 +262,7 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
     if (t.ReadFile(fileName))
         return true;
     if (reports == 0)
-        fail(command, QStringLiteral("%1 is not a template file").arg(fileName));
+        fail(command, QCoreApplication::translate("kyt::cli", "%1 is not a template file").arg(fileName));
     return false;
 }
 
@@ -261,10 +271,11 @@ int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* option
     QString value;
     if (takeOption(args, QStringLiteral("--encoding"), &value)
         && !CsvOptions::encodingFromName(value, &options->encoding))
-        return fail(command, QStringLiteral("--encoding must be utf-8, windows-1252 or auto"), 2);
+        return fail(
+            command, QCoreApplication::translate("kyt::cli", "--encoding must be utf-8, windows-1252 or auto"), 2);
     if (takeOption(args, QStringLiteral("--delimiter"), &value)
         && !CsvOptions::delimiterFromName(value, &options->delimiter))
-        return fail(command, QStringLiteral("--delimiter must be , ; or tab"), 2);
+        return fail(command, QCoreApplication::translate("kyt::cli", "--delimiter must be , ; or tab"), 2);
     return 0;
 }
 
@@ -275,21 +286,26 @@ int takeSourceOptions(
     *given = takeOption(args, QStringLiteral("--source"), &url);
     const bool hasQuery = takeOption(args, QStringLiteral("--query"), &query);
     if (hasQuery && !*given)
-        return fail(command, QStringLiteral("--query goes with --source sqlite:FILE or --source postgresql://..."), 2);
+        return fail(command,
+            QCoreApplication::translate(
+                "kyt::cli", "--query goes with --source sqlite:FILE or --source postgresql://..."),
+            2);
     if (!*given)
         return 0;
     try {
         *spec = DataSourceSpec::parse(url);
     } catch (const KytError& e) {
-        return fail(command, QStringLiteral("--source %1").arg(e.description()), 2);
+        return fail(command, QCoreApplication::translate("kyt::cli", "--source %1").arg(e.description()), 2);
     }
     if (hasQuery) {
         if (spec->kind == DataSourceSpec::Kind::None)
             spec->kind = DataSourceSpec::Kind::Sqlite;
         if (!spec->isDatabase())
-            return fail(command, QStringLiteral("--query needs a database source (sqlite: or postgresql:)"), 2);
+            return fail(command,
+                QCoreApplication::translate("kyt::cli", "--query needs a database source (sqlite: or postgresql:)"), 2);
         if (!spec->table.isEmpty())
-            return fail(command, QStringLiteral("--query and a table in the URL exclude each other"), 2);
+            return fail(command,
+                QCoreApplication::translate("kyt::cli", "--query and a table in the URL exclude each other"), 2);
         spec->query = query;
     }
     // --encoding and --delimiter apply to a CSV source as to --csv.
@@ -302,7 +318,7 @@ int takeSourceOptions(
 
 QString allowMissingHint()
 {
-    return QStringLiteral("; --allow-missing-fields prints anyway");
+    return QCoreApplication::translate("kyt::cli", "; --allow-missing-fields prints anyway");
 }
 
 int checkFields(
@@ -335,7 +351,7 @@ struct UnattendedMessages::Box : IMessageBox {
     {
         QString text = request.summary.isEmpty() ? request.prompt : request.summary;
         text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        printErr(QStringLiteral("kytpreview %1: %2").arg(command, text.trimmed()));
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: %2").arg(command, text.trimmed()));
         ++shown;
         return messageDefaultAnswer(request.style);
     }
@@ -391,8 +407,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt aborts when its platform finds no display; say what is missing instead.
     if (const QString missing = window ? missingDisplay() : QString(); !missing.isEmpty()) {
-        printErr(QStringLiteral("kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
-                                "runs it without a screen, e.g. for --screenshot")
+        printErr(QCoreApplication::translate("kyt::cli",
+            "kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
+            "runs it without a screen, e.g. for --screenshot")
                      .arg(cmd->name, missing));
         return 1;
     }
@@ -416,6 +433,8 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
+    // Messages and help in the user's language (LANG, LC_ALL, LC_MESSAGES).
+    kyt::installTranslations();
 
     if (word.isEmpty() || word == QLatin1String("--help") || word == QLatin1String("-h")
         || word == QLatin1String("help")) {
@@ -431,10 +450,11 @@ int main(int argc, char** argv)
         for (const Command& c : commands())
             names << c.name;
         const QStringList near = closestNames(word, names);
-        printErr(QStringLiteral("kytpreview: unknown command '%1'%2 (see kytpreview --help)")
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview: unknown command '%1'%2 (see kytpreview --help)")
                      .arg(word,
                          near.isEmpty() ? QString()
-                                        : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or ")))));
+                                        : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
+                                              .arg(near.join(QCoreApplication::translate("kyt::cli", " or ")))));
         return 2;
     }
     QStringList args = QCoreApplication::arguments().mid(2);

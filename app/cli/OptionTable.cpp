@@ -1,6 +1,7 @@
 #include "OptionTable.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -116,20 +117,28 @@ QStringList closestNames(const QString& word, const QStringList& candidates)
 
 // --- help ---------------------------------------------------------------
 
+// A table text in the user's language (the tables hold the English, which
+// the manual pages and the completion scripts keep).
+static QString localized(const QString& text)
+{
+    return text.isEmpty() ? text : QCoreApplication::translate("kyt::cli", text.toUtf8().constData());
+}
+
 QString helpText(const CommandSpec& spec)
 {
-    QString text = QStringLiteral("Usage: kytpreview %1 %2\n\n%3\n").arg(spec.name, spec.synopsis, spec.description);
+    QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview %1 %2\n\n%3\n")
+                       .arg(spec.name, spec.synopsis, localized(spec.description));
     bool any = false;
     for (const OptionSpec& o : spec.options)
         any = any || !o.hidden;
     if (any) {
-        text += QStringLiteral("\nOptions:\n");
+        text += QCoreApplication::translate("kyt::cli", "\nOptions:\n");
         constexpr int Column = 26;
         for (const OptionSpec& o : spec.options) {
             if (o.hidden)
                 continue;
             const QString label = QStringLiteral("  ") + optionLabel(o);
-            const QStringList lines = o.help.split(QLatin1Char('\n'));
+            const QStringList lines = localized(o.help).split(QLatin1Char('\n'));
             if (label.size() + 1 < Column) {
                 text += label.leftJustified(Column) + lines.first() + QLatin1Char('\n');
             } else {
@@ -141,19 +150,20 @@ QString helpText(const CommandSpec& spec)
         }
     }
     if (!spec.notes.isEmpty())
-        text += QLatin1Char('\n') + spec.notes + QLatin1Char('\n');
+        text += QLatin1Char('\n') + localized(spec.notes) + QLatin1Char('\n');
     if (!spec.exitStatus.isEmpty())
-        text += QLatin1Char('\n') + spec.exitStatus + QLatin1Char('\n');
+        text += QLatin1Char('\n') + localized(spec.exitStatus) + QLatin1Char('\n');
     return text;
 }
 
 QString programHelp()
 {
-    QString text = QStringLiteral("Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
+    QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
     for (const CommandSpec& c : commandSpecs())
-        text += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.summary);
-    text += QStringLiteral("\nkytpreview COMMAND --help shows the help of one command; man kytpreview-COMMAND\n"
-                           "its manual page.\n");
+        text += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(localized(c.summary));
+    text += QCoreApplication::translate("kyt::cli",
+        "\nkytpreview COMMAND --help shows the help of one command; man kytpreview-COMMAND\n"
+        "its manual page.\n");
     return text;
 }
 
@@ -618,12 +628,14 @@ int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs*
         if (!unknown.isEmpty()) {
             const QString word = dashed(unknown.first());
             const QStringList near = closestNames(word, known);
-            printError(me + QStringLiteral("unknown option %1").arg(shown(word))
+            printError(me + QCoreApplication::translate("kyt::cli", "unknown option %1").arg(shown(word))
                 + (near.isEmpty() ? QString()
-                                  : QStringLiteral("; did you mean %1?").arg(near.join(QStringLiteral(" or "))))
-                + QStringLiteral(" (see kytpreview %1 --help)").arg(spec.name));
+                                  : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
+                                        .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))))
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(spec.name));
         } else {
-            printError(me + shown(parser.errorText()) + QStringLiteral(" (see kytpreview %1 --help)").arg(spec.name));
+            printError(me + shown(parser.errorText())
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(spec.name));
         }
         return 2;
     }

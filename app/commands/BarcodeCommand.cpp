@@ -11,6 +11,7 @@
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include "util/Ansi.h"
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImageWriter>
 #include <QStringList>
@@ -26,7 +27,8 @@ const QString Me = QStringLiteral("barcode");
 int fontString(const QStringList& args)
 {
     if (args.size() != 2)
-        return fail(Me, QStringLiteral("expected TYPE and TEXT (see kytpreview barcode --help)"), 2);
+        return fail(
+            Me, QCoreApplication::translate("kyt::cli", "expected TYPE and TEXT (see kytpreview barcode --help)"), 2);
     const QString type = args.at(0).toLower();
     const QString text = args.at(1);
     QString encoded;
@@ -34,20 +36,24 @@ int fontString(const QStringList& args)
         encoded = TrimBarcodeBlanks(text);
         for (QChar c : encoded)
             if (!kCode39Chars.contains(c))
-                return fail(Me, QStringLiteral("Code 39 cannot encode the character '%1'").arg(c));
+                return fail(
+                    Me, QCoreApplication::translate("kyt::cli", "Code 39 cannot encode the character '%1'").arg(c));
     } else if (type == QLatin1String("128b")) {
         if (!IsCode128BText(text))
-            return fail(Me, QStringLiteral("Code 128 B encodes only characters with codes 32 to 127"));
+            return fail(
+                Me, QCoreApplication::translate("kyt::cli", "Code 128 B encodes only characters with codes 32 to 127"));
         encoded = CreateCode128B(text);
     } else if (type == QLatin1String("128c")) {
         encoded = CreateCode128C(text);
         if (encoded.isEmpty())
             return fail(Me,
-                TrimBarcodeBlanks(text).isEmpty() ? QStringLiteral("Code 128 C needs at least one digit")
-                                                  : QString::fromLatin1(kCode128CAlphaDescription));
+                TrimBarcodeBlanks(text).isEmpty()
+                    ? QCoreApplication::translate("kyt::cli", "Code 128 C needs at least one digit")
+                    : QString::fromLatin1(kCode128CAlphaDescription));
     } else {
         return fail(Me,
-            QStringLiteral("unknown barcode type '%1' (3of9, 128B or 128C; --symbol TYPE for the symbols)")
+            QCoreApplication::translate(
+                "kyt::cli", "unknown barcode type '%1' (3of9, 128B or 128C; --symbol TYPE for the symbols)")
                 .arg(args.at(0)),
             2);
     }
@@ -95,23 +101,25 @@ QString svgOf(
                    .arg(std::lround(b.y() * Dpi))
                    .arg(std::lround(b.width() * Dpi))
                    .arg(std::lround(b.height() * Dpi));
-    if (!l.text.isEmpty()) {
+    if (!l.texts.empty()) {
         QFont f(grid.FontName());
         f.setPointSizeF(fontPoints);
         QImage metrics(1, 1, QImage::Format_RGB32);
         metrics.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
         metrics.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
         const double ascent = QFontMetricsF(f, &metrics).ascent();
-        const double x = l.textX * Dpi, y = l.textY * Dpi;
-        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4\" "
-                              "transform=\"rotate(%5 %1 %6)\">%7</text>\n")
-                   .arg(x, 0, 'f', 1)
-                   .arg(y + ascent, 0, 'f', 1)
-                   .arg(svgText(grid.FontName()))
-                   .arg(fontPoints / 72.0 * Dpi, 0, 'f', 1)
-                   .arg(90 * l.textQuarterTurns)
-                   .arg(y, 0, 'f', 1)
-                   .arg(svgText(l.text));
+        for (const SymbolLayout::Text& t : l.texts) {
+            const double x = t.x * Dpi, y = t.y * Dpi;
+            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4\" "
+                                  "transform=\"rotate(%5 %1 %6)\">%7</text>\n")
+                       .arg(x, 0, 'f', 1)
+                       .arg(y + ascent, 0, 'f', 1)
+                       .arg(svgText(grid.FontName()))
+                       .arg(fontPoints / 72.0 * Dpi, 0, 'f', 1)
+                       .arg(90 * l.textQuarterTurns)
+                       .arg(y, 0, 'f', 1)
+                       .arg(svgText(t.text));
+        }
     }
     svg += QStringLiteral("</g>\n</svg>\n");
     return svg;
@@ -128,14 +136,16 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
     const QString moduleText = a.value(QStringLiteral("module"));
     const QString font = a.has(QStringLiteral("font")) ? a.value(QStringLiteral("font")) : QStringLiteral("Arial");
     const QString fontSizeText = a.value(QStringLiteral("font-size"));
-    if (int rc = checkArguments(Me, args, args.size() == 2, QStringLiteral("TYPE and TEXT")))
+    if (int rc = checkArguments(Me, args, args.size() == 2, QCoreApplication::translate("kyt::cli", "TYPE and TEXT")))
         return rc;
     const Symbology* s = symbologyNamed(args[0]);
     if (!s)
-        return fail(Me, QStringLiteral("unknown symbol '%1' (%2)").arg(args[0], symbolWords()), 2);
+        return fail(
+            Me, QCoreApplication::translate("kyt::cli", "unknown symbol '%1' (%2)").arg(args[0], symbolWords()), 2);
     const QString ext = out.section(QLatin1Char('.'), -1).toLower();
     if (out.isEmpty() || (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")))
-        return fail(Me, QStringLiteral("say where the symbol goes: -o OUT.png, OUT.svg or OUT.pdf"), 2);
+        return fail(Me,
+            QCoreApplication::translate("kyt::cli", "say where the symbol goes: -o OUT.png, OUT.svg or OUT.pdf"), 2);
 
     SymbolOptions options;
     bool ok = true;
@@ -144,8 +154,11 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
         if (!ok || s->ecLevels == 0 || options.ecLevel < 1 || options.ecLevel > s->ecLevels)
             return fail(Me,
                 s->ecLevels == 0
-                    ? QStringLiteral("%1 has no error-correction levels to choose").arg(QLatin1String(s->name))
-                    : QStringLiteral("--ec must be 1 to %1 for %2").arg(s->ecLevels).arg(QLatin1String(s->name)),
+                    ? QCoreApplication::translate("kyt::cli", "%1 has no error-correction levels to choose")
+                          .arg(QLatin1String(s->name))
+                    : QCoreApplication::translate("kyt::cli", "--ec must be 1 to %1 for %2")
+                          .arg(s->ecLevels)
+                          .arg(QLatin1String(s->name)),
                 2);
     }
     if (!textPlace.isEmpty()) {
@@ -154,29 +167,31 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
         else if (textPlace == QLatin1String("above"))
             options.hrt = SymbolOptions::HrtAbove;
         else if (textPlace != QLatin1String("none"))
-            return fail(Me, QStringLiteral("--text must be below, above or none"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--text must be below, above or none"), 2);
     }
     if (!rotateText.isEmpty()) {
         options.rotation = qint16(rotateText.toInt(&ok));
         if (!ok || options.rotation < 0 || options.rotation > 270 || options.rotation % 90 != 0)
-            return fail(Me, QStringLiteral("--rotate must be 0, 90, 180 or 270"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--rotate must be 0, 90, 180 or 270"), 2);
     }
     if (!moduleText.isEmpty()) {
         options.moduleInches = moduleText.toFloat(&ok);
         if (!ok || options.moduleInches <= 0 || options.moduleInches > 1)
-            return fail(Me, QStringLiteral("--module is the module size in inches, above 0 and at most 1"), 2);
+            return fail(Me,
+                QCoreApplication::translate("kyt::cli", "--module is the module size in inches, above 0 and at most 1"),
+                2);
     }
     double fontPoints = 8;
     if (!fontSizeText.isEmpty()) {
         fontPoints = fontSizeText.toDouble(&ok);
         if (!ok || fontPoints < 1 || fontPoints > 200)
-            return fail(Me, QStringLiteral("--font-size must be 1 to 200 points"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--font-size must be 1 to 200 points"), 2);
     }
     int dpi = 300;
     if (!dpiText.isEmpty()) {
         dpi = dpiText.toInt(&ok);
         if (!ok || dpi < 72 || dpi > 2400)
-            return fail(Me, QStringLiteral("--dpi must be a whole number from 72 to 2400"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--dpi must be a whole number from 72 to 2400"), 2);
     }
     QSizeF inches = s->kind == SymbolKind::Matrix ? QSizeF(1, 1)
         : s->kind == SymbolKind::Stacked          ? QSizeF(2, 1)
@@ -188,7 +203,10 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
         bool okW = false, okH = false;
         const double w = wh.size() == 2 ? wh[0].toDouble(&okW) : 0, h = wh.size() == 2 ? wh[1].toDouble(&okH) : 0;
         if (!okW || !okH || w <= 0 || h <= 0 || w > 20 || h > 20)
-            return fail(Me, QStringLiteral("--size is WIDTHxHEIGHT in inches, each above 0 and at most 20"), 2);
+            return fail(Me,
+                QCoreApplication::translate(
+                    "kyt::cli", "--size is WIDTHxHEIGHT in inches, each above 0 and at most 20"),
+                2);
         inches = QSizeF(w, h);
     }
 
@@ -198,7 +216,8 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
         auto prepare = [&](Surface& surface) {
             surface.setScaleMode(Surface::vbInches);
             if (!surface.setFontName(font))
-                printErr(QStringLiteral("kytpreview barcode: font \"%1\" is not installed; using \"%2\"")
+                printErr(QCoreApplication::translate(
+                    "kyt::cli", "kytpreview barcode: font \"%1\" is not installed; using \"%2\"")
                              .arg(font, surface.FontName()));
             surface.setFontSize(fontPoints);
         };
@@ -251,7 +270,10 @@ int run(const QStringList& argsIn)
              QStringLiteral("ec"), QStringLiteral("text"), QStringLiteral("rotate"), QStringLiteral("module"),
              QStringLiteral("font"), QStringLiteral("font-size") })
         if (a.has(o))
-            return fail(Me, QStringLiteral("--%1 goes with --symbol (see kytpreview barcode --help)").arg(o), 2);
+            return fail(Me,
+                QCoreApplication::translate("kyt::cli", "--%1 goes with --symbol (see kytpreview barcode --help)")
+                    .arg(o),
+                2);
     return fontString(a.positional);
 }
 

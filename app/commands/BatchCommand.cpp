@@ -8,6 +8,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <cstdio>
@@ -89,7 +90,7 @@ int run(const QStringList& argsIn)
     if (int rc = takeSourceOptions(Me, args, options.csv, &source, &hasSource))
         return rc;
     if (hasSource && hasCsv)
-        return fail(Me, QStringLiteral("--csv and --source exclude each other"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--csv and --source exclude each other"), 2);
     if (!hasSource) {
         source.kind = DataSourceSpec::Kind::Csv;
         source.path = csv;
@@ -106,23 +107,27 @@ int run(const QStringList& argsIn)
         else if (parts.size() == 1)
             options.lastRecord = options.firstRecord;
         if (!ok1 || !ok2 || parts.size() > 2 || options.firstRecord < 1 || options.lastRecord < options.firstRecord)
-            return fail(Me, QStringLiteral("--rows must be A-B, A- or A with record numbers from 1 on, A <= B"), 2);
+            return fail(Me,
+                QCoreApplication::translate(
+                    "kyt::cli", "--rows must be A-B, A- or A with record numbers from 1 on, A <= B"),
+                2);
     }
     if (takeOption(args, QStringLiteral("--copies"), &copiesText)) {
         bool ok = false;
         options.copies = copiesText.toInt(&ok);
         if (!ok || options.copies < 1 || options.copies > 1000)
-            return fail(Me, QStringLiteral("--copies must be a whole number from 1 to 1000"), 2);
+            return fail(
+                Me, QCoreApplication::translate("kyt::cli", "--copies must be a whole number from 1 to 1000"), 2);
     }
     if (int rc = checkArguments(Me, args, args.size() == 1 && (hasCsv || hasSource),
-            QStringLiteral("TEMPLATE --csv FILE or TEMPLATE --source URL")))
+            QCoreApplication::translate("kyt::cli", "TEMPLATE --csv FILE or TEMPLATE --source URL")))
         return rc;
     if (hasOut == hasQueue)
-        return fail(Me, QStringLiteral("give either -o OUT.pdf or --printer NAME"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "give either -o OUT.pdf or --printer NAME"), 2);
     if (hasOut && QFileInfo(out).suffix().toLower() != QLatin1String("pdf"))
-        return fail(Me, QStringLiteral("%1: the output must end in .pdf").arg(out), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "%1: the output must end in .pdf").arg(out), 2);
     if (hasQueue && queue.isEmpty())
-        return fail(Me, QStringLiteral("--printer needs a queue name"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--printer needs a queue name"), 2);
 
     QElapsedTimer clock;
     clock.start();
@@ -133,8 +138,9 @@ int run(const QStringList& argsIn)
         return fail(Me, error);
     if (hasCsv && !QFileInfo(csv).isFile())
         return fail(Me,
-            QStringLiteral("%1: %2").arg(
-                csv, QFileInfo::exists(csv) ? QStringLiteral("not a regular file") : QStringLiteral("no such file")));
+            QStringLiteral("%1: %2").arg(csv,
+                QFileInfo::exists(csv) ? QCoreApplication::translate("kyt::cli", "not a regular file")
+                                       : QCoreApplication::translate("kyt::cli", "no such file")));
 
     const bool tty = !quiet && ::isatty(::fileno(stderr));
     std::unique_ptr<ProgressBar> bar;
@@ -142,8 +148,11 @@ int run(const QStringList& argsIn)
         bar = std::make_unique<ProgressBar>(std::max<qint64>(
             0, std::min(CardBatch::countRecords(source), options.lastRecord) - options.firstRecord + 1));
 
-    if (!applyCalibration(*t, hasQueue ? queue : QString(), job, &error))
-        return fail(Me, error);
+    try {
+        applyCalibration(*t, hasQueue ? queue : QString(), job);
+    } catch (const KytError& e) {
+        return fail(Me, e.description());
+    }
 
     std::unique_ptr<PrinterSurface> printer;
     try {
@@ -155,7 +164,9 @@ int run(const QStringList& argsIn)
         configureJob(*printer, job);
         printer->begin(); // an output that cannot be written fails before any record
     } catch (const KytError& e) {
-        return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
+        return fail(Me,
+            hasQueue ? QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(queue, e.description())
+                     : e.description());
     }
 
     CardBatch batch(t);
@@ -164,14 +175,16 @@ int run(const QStringList& argsIn)
         if (bar)
             bar->clear();
         fail(Me,
-            (f.line > 0 ? QStringLiteral("record %1 (line %2) skipped: %3").arg(f.record).arg(f.line)
-                        : QStringLiteral("record %1 skipped: %2").arg(f.record))
+            (f.line > 0 ? QCoreApplication::translate("kyt::cli", "record %1 (line %2) skipped: %3")
+                              .arg(f.record)
+                              .arg(f.line)
+                        : QCoreApplication::translate("kyt::cli", "record %1 skipped: %2").arg(f.record))
                 .arg(f.message));
     });
     batch.setWarningSink([&](const CardBatch::Failure& f) {
         if (bar)
             bar->clear();
-        printErr(QStringLiteral("kytpreview %1: record %2 (line %3): warning: %4")
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: record %2 (line %3): warning: %4")
                      .arg(Me)
                      .arg(f.record)
                      .arg(f.line)
@@ -193,31 +206,38 @@ int run(const QStringList& argsIn)
     if (!r.fatal.isEmpty())
         return fail(Me, r.missingFields.isEmpty() ? r.fatal : r.fatal + allowMissingHint());
     if (r.empty > 0)
-        printErr(QStringLiteral("kytpreview %1: %2 skipped").arg(Me, Counted(r.empty, "empty record")));
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: %2 skipped")
+                     .arg(Me, Counted(r.empty, "empty record")));
     if (r.printed == 0)
         return fail(Me,
             r.records == r.empty
-                ? QStringLiteral("%1 holds no records%2: nothing printed")
+                ? QCoreApplication::translate("kyt::cli", "%1 holds no records%2: nothing printed")
                       .arg(source.displayName(),
-                          rowsText.isEmpty() ? QString() : QStringLiteral(" in --rows ") + rowsText)
-                : QStringLiteral("%1 failed: nothing printed")
-                      .arg(r.records - r.empty == 1 ? QStringLiteral("the one record")
-                                                    : QStringLiteral("all %1 records").arg(r.records - r.empty)));
+                          rowsText.isEmpty() ? QString()
+                                             : QCoreApplication::translate("kyt::cli", " in --rows ") + rowsText)
+                : QCoreApplication::translate("kyt::cli", "%1 failed: nothing printed")
+                      .arg(r.records - r.empty == 1
+                              ? QCoreApplication::translate("kyt::cli", "the one record")
+                              : QCoreApplication::translate("kyt::cli", "all %1 records").arg(r.records - r.empty)));
     try {
         printer->EndDoc();
     } catch (const KytError& e) {
-        return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
+        return fail(Me,
+            hasQueue ? QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(queue, e.description())
+                     : e.description());
     }
     const double secs = std::max(0.001, clock.elapsed() / 1000.0);
     // Cards, not records: each printed record makes `copies` cards.
     const qint64 cards = r.printed * std::max(1, options.copies);
     const QString made = Counted(cards, "card")
-        + (options.copies > 1
-                ? QStringLiteral(" (%1, %2 copies each)").arg(Counted(r.printed, "record")).arg(options.copies)
-                : QString());
-    printOut(QStringLiteral("%1 %2 %3 in %4 s (%5 cards/s)")
+        + (options.copies > 1 ? QCoreApplication::translate("kyt::cli", " (%1, %2 copies each)")
+                                    .arg(Counted(r.printed, "record"))
+                                    .arg(options.copies)
+                              : QString());
+    printOut(QCoreApplication::translate("kyt::cli", "%1 %2 %3 in %4 s (%5 cards/s)")
                  .arg(made)
-                 .arg(hasOut ? QStringLiteral("written to") : QStringLiteral("sent to"))
+                 .arg(hasOut ? QCoreApplication::translate("kyt::cli", "written to")
+                             : QCoreApplication::translate("kyt::cli", "sent to"))
                  .arg(hasOut ? out : queue)
                  .arg(secs, 0, 'f', 2)
                  .arg(cards / secs, 0, 'f', 0));
@@ -226,10 +246,10 @@ int run(const QStringList& argsIn)
         rc = reportJob(Me, *printer, job, made);
     if (r.failed > 0)
         return fail(Me,
-            QStringLiteral("%1 of %2 failed and %3 skipped")
+            (r.failed == 1 ? QCoreApplication::translate("kyt::cli", "%1 of %2 failed and was skipped")
+                           : QCoreApplication::translate("kyt::cli", "%1 of %2 failed and were skipped"))
                 .arg(r.failed)
-                .arg(Counted(r.records, "record"))
-                .arg(r.failed == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+                .arg(Counted(r.records, "record")));
     return rc;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "settings/PrinterCalibration.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <cmath>
@@ -81,11 +82,13 @@ void drawCard(Surface& s, QSizeF card, double dx, double dy)
     s.setFontSize(5);
     s.setCurrentX(dx + 3 * Mm);
     s.setCurrentY(dy + 2.5 * Mm);
-    s.Print(QStringLiteral("Calibration card %1 x %2 in").arg(w, 0, 'g', 5).arg(h, 0, 'g', 5));
+    s.Print(QCoreApplication::translate("kyt::cli", "Calibration card %1 x %2 in").arg(w, 0, 'g', 5).arg(h, 0, 'g', 5));
     s.setFontSize(4.5);
-    const QStringList lines { QStringLiteral("Read where the card's edges cut"),
-        QStringLiteral("the rulers (mm from the centre)."), QStringLiteral("X = (right + left) / 2"),
-        QStringLiteral("Y = (bottom + top) / 2"), QStringLiteral("printers calibrate Q --offset Xmm,Ymm") };
+    const QStringList lines { QCoreApplication::translate("kyt::cli", "Read where the card's edges cut"),
+        QCoreApplication::translate("kyt::cli", "the rulers (mm from the centre)."),
+        QCoreApplication::translate("kyt::cli", "X = (right + left) / 2"),
+        QCoreApplication::translate("kyt::cli", "Y = (bottom + top) / 2"),
+        QCoreApplication::translate("kyt::cli", "printers calibrate Q --offset Xmm,Ymm") };
     double y = dy + h - 2.5 * Mm - lines.size() * s.TextHeight(QStringLiteral("X"));
     for (const QString& line : lines) {
         s.setCurrentX(dx + 3 * Mm);
@@ -111,10 +114,12 @@ int run(const QStringList& argsIn)
     PrintJobSettings job;
     if (int rc = printJobOptions(Me, a, job))
         return rc;
-    if (int rc = checkArguments(Me, a.positional, a.positional.isEmpty(), QStringLiteral("no plain arguments")))
+    if (int rc = checkArguments(
+            Me, a.positional, a.positional.isEmpty(), QCoreApplication::translate("kyt::cli", "no plain arguments")))
         return rc;
     if (hasOut == hasQueue)
-        return fail(Me, QStringLiteral("give either -o OUT.pdf / OUT.png or --printer QUEUE"), 2);
+        return fail(
+            Me, QCoreApplication::translate("kyt::cli", "give either -o OUT.pdf / OUT.png or --printer QUEUE"), 2);
     QSizeF card(3.375, 2.125);
     if (hasSize) {
         const QStringList parts = sizeText.split(QLatin1Char(','));
@@ -123,14 +128,14 @@ int run(const QStringList& argsIn)
             card = QSizeF(parts[0].toDouble(&ok1), parts[1].toDouble(&ok2));
         auto sane = [](double v) { return std::isfinite(v) && v >= 0.5 && v <= 20; };
         if (!ok1 || !ok2 || !sane(card.width()) || !sane(card.height()))
-            return fail(Me, QStringLiteral("--size must be W,H in inches, each 0.5 to 20"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--size must be W,H in inches, each 0.5 to 20"), 2);
     }
     int dpi = 300;
     if (hasDpi) {
         bool ok = false;
         dpi = dpiText.toInt(&ok);
         if (!ok || dpi < 72 || dpi > 1200)
-            return fail(Me, QStringLiteral("--dpi must be a whole number from 72 to 1200"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--dpi must be a whole number from 72 to 1200"), 2);
     }
     // The queue's calibration moves the card as it moves every other card.
     PrinterCalibration c;
@@ -163,16 +168,20 @@ int run(const QStringList& argsIn)
             return 0;
         }
         if (hasOut && QFileInfo(out).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-            return fail(Me, QStringLiteral("%1: the output must end in .pdf or .png").arg(out), 2);
+            return fail(
+                Me, QCoreApplication::translate("kyt::cli", "%1: the output must end in .pdf or .png").arg(out), 2);
         auto printer = hasOut ? PrinterSurface::toPdf(out, card, dpi) : PrinterSurface::toQueue(queue, card, dpi);
-        printer->setDocumentName(QStringLiteral("calibration card"));
+        printer->setDocumentName(QCoreApplication::translate("kyt::cli", "calibration card"));
         configureJob(*printer, job);
         drawCard(*printer, card, c.xOffset, c.yOffset);
         printer->EndDoc();
         if (hasQueue)
-            return reportJob(Me, *printer, job, QStringLiteral("calibration card sent to %1").arg(queue));
+            return reportJob(
+                Me, *printer, job, QCoreApplication::translate("kyt::cli", "calibration card sent to %1").arg(queue));
     } catch (const KytError& e) {
-        return fail(Me, hasQueue ? QStringLiteral("printer %1: %2").arg(queue, e.description()) : e.description());
+        return fail(Me,
+            hasQueue ? QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(queue, e.description())
+                     : e.description());
     }
     return 0;
 }

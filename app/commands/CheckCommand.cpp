@@ -1,10 +1,12 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
-#include "SymbolReader.h"
+#include "SymbolReaderLoader.h"
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
+#include "errors/CError.h"
 #include "jobs/Preflight.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 
 namespace kyt::cli
 {
@@ -25,7 +27,8 @@ int run(const QStringList& argsIn)
         bool ok = false;
         options.dpi = dpiText.toInt(&ok);
         if (!ok || options.dpi < 150 || options.dpi > 1200)
-            return fail(Me, QStringLiteral("--dpi must be a whole number from 150 to 1200"), 2);
+            return fail(
+                Me, QCoreApplication::translate("kyt::cli", "--dpi must be a whole number from 150 to 1200"), 2);
     }
     if (int rc = takeCsvOptions(Me, args, &options.csv))
         return rc;
@@ -33,13 +36,19 @@ int run(const QStringList& argsIn)
     if (int rc = takeSourceOptions(Me, args, options.csv, &options.source, &hasSource))
         return rc;
     if (hasSource && (hasCsv || hasData))
-        return fail(Me, QStringLiteral("--source excludes --csv and --data"), 2);
-    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--source excludes --csv and --data"), 2);
+    if (int rc
+        = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
         return rc;
     if (hasCsv && hasData)
-        return fail(Me, QStringLiteral("--csv and --data exclude each other"), 2);
-    if (verify)
-        options.reader = readSymbols;
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--csv and --data exclude each other"), 2);
+    if (verify) {
+        try {
+            options.reader = loadSymbolReader();
+        } catch (const KytError& e) {
+            return fail(Me, QStringLiteral("--verify: %1").arg(e.description()));
+        }
+    }
 
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
@@ -51,8 +60,9 @@ int run(const QStringList& argsIn)
         problems += f.ok ? 0 : 1;
     }
     if (problems > 0)
-        return fail(Me, Counted(problems, "problem") + QStringLiteral(" found: fix them before printing"));
-    printOut(QStringLiteral("%1: ready to print").arg(args[0]));
+        return fail(Me,
+            Counted(problems, "problem") + QCoreApplication::translate("kyt::cli", " found: fix them before printing"));
+    printOut(QCoreApplication::translate("kyt::cli", "%1: ready to print").arg(args[0]));
     return 0;
 }
 

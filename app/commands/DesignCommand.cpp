@@ -1,6 +1,6 @@
 // kytpreview design: the template designer on a new or existing template.
 #include "Command.h"
-#include "SymbolReader.h"
+#include "SymbolReaderLoader.h"
 #include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"
@@ -10,7 +10,9 @@
 #include "platform/widgets/QtCommonDialog.h"
 #include "settings/CProperties.h"
 #include "template/CPrintTemplate.h"
+#include "util/PassOver.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <optional>
@@ -30,12 +32,12 @@ int run(const QStringList& argsIn)
     const QStringList& args = a.positional;
     const QString shot = a.value(QStringLiteral("screenshot"));
     const bool hasShot = a.has(QStringLiteral("screenshot"));
-    if (const int rc
-        = checkArguments(QStringLiteral("design"), args, args.size() <= 1, QStringLiteral("at most one template file")))
+    if (const int rc = checkArguments(QStringLiteral("design"), args, args.size() <= 1,
+            QCoreApplication::translate("kyt::cli", "at most one template file")))
         return rc;
     const QString file = args.isEmpty() ? QString() : args.first();
     if (!file.isEmpty() && !QFileInfo::exists(file)) {
-        printErr(Me + QStringLiteral(": %1: no such file").arg(file));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": %1: no such file").arg(file));
         return 1;
     }
 
@@ -49,7 +51,8 @@ int run(const QStringList& argsIn)
     error->setDisplayError(true);
     CProperties properties(error);
 
-    PreflightPanel::setBarcodeReader(readSymbols);
+    // Without the reader module the designer offers no Verify.
+    passOver([] { PreflightPanel::setBarcodeReader(loadSymbolReader()); });
     frmPreview window;
     window.setError(error);
     window.setProperties(&properties);
@@ -61,7 +64,7 @@ int run(const QStringList& argsIn)
         t->ApplyDefaults(&properties);
         t->setDefaultPhoto(placeholderPhoto());
         window.ShowID(t);
-        window.setWindowTitle(QLatin1String(ProductName) + QStringLiteral(" Untitiled"));
+        window.setWindowTitle(QLatin1String(ProductName) + QCoreApplication::translate("kyt::cli", " Untitiled"));
     } else {
         window.OpenID(QFileInfo(file).absoluteFilePath());
     }
@@ -84,7 +87,7 @@ int run(const QStringList& argsIn)
             }
             const bool ok = window.grab().save(shot);
             if (!ok)
-                printErr(Me + QStringLiteral(": cannot write %1").arg(shot));
+                printErr(Me + QCoreApplication::translate("kyt::cli", ": cannot write %1").arg(shot));
             QApplication::exit(ok ? 0 : 1);
         });
     }

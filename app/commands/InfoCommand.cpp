@@ -3,6 +3,7 @@
 #include "errors/CError.h"
 #include "platform/Picture.h"
 #include "template/CPrintTemplate.h"
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -148,8 +149,8 @@ int run(const QStringList& argsIn)
     const QStringList& args = a.positional;
     const bool json = a.has(QStringLiteral("json"));
     if (args.size() != 1)
-        return fail(
-            QStringLiteral("info"), QStringLiteral("expected one template file (see kytpreview info --help)"), 2);
+        return fail(QStringLiteral("info"),
+            QCoreApplication::translate("kyt::cli", "expected one template file (see kytpreview info --help)"), 2);
     CPrintTemplate t;
     if (!readTemplate(QStringLiteral("info"), t, args[0]))
         return 1;

@@ -10,6 +10,7 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
@@ -68,11 +69,11 @@ int run(const QStringList& argsIn)
     if (int rc = takeSourceOptions(QStringLiteral("preview"), args, csvOptions, &source, &hasSource))
         return rc;
     if (hasSource && (hasData || hasCsv)) {
-        printErr(Me + QStringLiteral(": --source excludes --data and --csv"));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": --source excludes --data and --csv"));
         return 2;
     }
     if ((hasCsv != hasRow && !hasSource) || (hasCsv && hasData)) {
-        printErr(Me + QStringLiteral(": --csv FILE and --row N go together, without --data"));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": --csv FILE and --row N go together, without --data"));
         return 2;
     }
     qint64 row = hasSource ? 1 : 0;
@@ -80,18 +81,19 @@ int run(const QStringList& argsIn)
         bool ok = false;
         row = rowText.toLongLong(&ok);
         if (!ok || row < 1) {
-            printErr(Me + QStringLiteral(": --row must be a record number from 1 on"));
+            printErr(Me + QCoreApplication::translate("kyt::cli", ": --row must be a record number from 1 on"));
             return 2;
         }
     }
     const bool hasTarget = takeOption(args, QStringLiteral("--target"), &target);
     const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
-        printErr(Me + QStringLiteral(": expected one template file (see kytpreview preview --help)"));
+        printErr(Me
+            + QCoreApplication::translate("kyt::cli", ": expected one template file (see kytpreview preview --help)"));
         return 2;
     }
     if (!QFileInfo::exists(args.first())) {
-        printErr(Me + QStringLiteral(": %1: no such file").arg(args.first()));
+        printErr(Me + QCoreApplication::translate("kyt::cli", ": %1: no such file").arg(args.first()));
         return 1;
     }
     // The control reports a damaged file and shows what it read; a window
@@ -163,7 +165,7 @@ int run(const QStringList& argsIn)
             if (!ok) {
                 file.failed(); // the system's reason, when a write failed
                 printErr(Me
-                    + QStringLiteral(": cannot write %1")
+                    + QCoreApplication::translate("kyt::cli", ": cannot write %1")
                           .arg(file.errorString().isEmpty() ? shot : file.errorString()));
             }
             QApplication::exit(ok ? 0 : 1);

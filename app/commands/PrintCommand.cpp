@@ -6,6 +6,7 @@
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 
@@ -29,14 +30,17 @@ int run(const QStringList& argsIn)
     PrintJobSettings job;
     if (int rc = takePrintJobOptions(Me, args, job, true))
         return rc;
-    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+    if (int rc
+        = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
         return rc;
     int copies = 1;
     if (hasCopies) {
         bool ok = false;
         copies = copiesText.toInt(&ok);
         if (!ok || copies < 1 || copies > MaxCopies)
-            return fail(Me, QStringLiteral("--copies must be a whole number from 1 to %1").arg(MaxCopies), 2);
+            return fail(Me,
+                QCoreApplication::translate("kyt::cli", "--copies must be a whole number from 1 to %1").arg(MaxCopies),
+                2);
     }
 
     cardjob::QuietError reporter;
@@ -59,12 +63,16 @@ int run(const QStringList& argsIn)
                 return fail(Me, why);
         if (queue.isEmpty())
             return fail(Me,
-                QStringLiteral("no --printer given and CUPS has no default destination "
-                               "(lpstat -d shows it; lpoptions -d NAME sets one)"));
+                QCoreApplication::translate("kyt::cli",
+                    "no --printer given and CUPS has no default destination "
+                    "(lpstat -d shows it; lpoptions -d NAME sets one)"));
     }
 
-    if (!applyCalibration(*t, queue, job, &error))
-        return fail(Me, error);
+    try {
+        applyCalibration(*t, queue, job);
+    } catch (const KytError& e) {
+        return fail(Me, e.description());
+    }
 
     // A card that cannot be drawn must not reach the printer half-drawn:
     // draw it once on a trace first, which fails where the printer would.
@@ -73,9 +81,9 @@ int run(const QStringList& argsIn)
         reporter.reset();
         if (!t->Render(rehearsal, data, 0, 0) || reporter.reports() > 0)
             return fail(Me,
-                QStringLiteral("the card could not be drawn: %1 (nothing printed)")
+                QCoreApplication::translate("kyt::cli", "the card could not be drawn: %1 (nothing printed)")
                     .arg(reporter.reports() > 0 ? reporter.lastDescription()
-                                                : QStringLiteral("a design object failed")));
+                                                : QCoreApplication::translate("kyt::cli", "a design object failed")));
     }
 
     std::unique_ptr<PrinterSurface> printer;
@@ -89,15 +97,18 @@ int run(const QStringList& argsIn)
         if (!t->Render(guard, data, 0, 0) || reporter.reports() > 0) {
             printer->abandon();
             return fail(Me,
-                QStringLiteral("the card could not be drawn: %1 (nothing printed)").arg(reporter.lastDescription()));
+                QCoreApplication::translate("kyt::cli", "the card could not be drawn: %1 (nothing printed)")
+                    .arg(reporter.lastDescription()));
         }
         printer->EndDoc();
     } catch (const KytError& e) {
-        return fail(Me, QStringLiteral("printer %1: %2").arg(queue, e.description()));
+        return fail(Me, QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(queue, e.description()));
     } catch (const std::exception& e) {
-        return fail(Me, QStringLiteral("printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
+        return fail(
+            Me, QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(queue, QString::fromLocal8Bit(e.what())));
     }
-    return reportJob(Me, *printer, job, Counted(copies, "card") + QStringLiteral(" sent to ") + queue);
+    return reportJob(
+        Me, *printer, job, Counted(copies, "card") + QCoreApplication::translate("kyt::cli", " sent to ") + queue);
 }
 
 const Command::Registration reg({ QStringLiteral("print"),

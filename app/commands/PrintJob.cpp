@@ -1,4 +1,5 @@
 #include "PrintJob.h"
+#include <QCoreApplication>
 
 #include "Command.h"
 #include "errors/CError.h"
@@ -16,7 +17,7 @@ int setOffset(const QString& command, const QString& value, PrintJobSettings& s)
     QString error;
     s.offset = PrinterCalibration::parseOffset(value, &error);
     if (!s.offset)
-        return fail(command, QStringLiteral("--offset: %1").arg(error), 2);
+        return fail(command, QCoreApplication::translate("kyt::cli", "--offset: %1").arg(error), 2);
     return 0;
 }
 
@@ -39,7 +40,8 @@ int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSett
     s.tray = args.value(QStringLiteral("tray"));
     for (const QString& value : args.values(QStringLiteral("option")))
         if (!addJobOption(value, s))
-            return fail(command, QStringLiteral("--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
+            return fail(command,
+                QCoreApplication::translate("kyt::cli", "--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
     s.wait = args.has(QStringLiteral("wait"));
     return 0;
 }
@@ -53,37 +55,33 @@ int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSetti
     takeOption(args, QStringLiteral("--tray"), &s.tray);
     while (takeOption(args, QStringLiteral("--option"), &value))
         if (!addJobOption(value, s))
-            return fail(command, QStringLiteral("--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
+            return fail(command,
+                QCoreApplication::translate("kyt::cli", "--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
     // -o is the output everywhere else; the old spelling of --option still works.
     for (bool told = false; dashO && takeOption(args, QStringLiteral("-o"), &value); told = true) {
         if (!told)
-            printErr(
-                QStringLiteral("kytpreview %1: note: -o NAME=VALUE is now spelled --option NAME=VALUE").arg(command));
+            printErr(QCoreApplication::translate(
+                "kyt::cli", "kytpreview %1: note: -o NAME=VALUE is now spelled --option NAME=VALUE")
+                         .arg(command));
         if (!addJobOption(value, s))
-            return fail(command, QStringLiteral("-o needs NAME=VALUE, not \"%1\"").arg(value), 2);
+            return fail(
+                command, QCoreApplication::translate("kyt::cli", "-o needs NAME=VALUE, not \"%1\"").arg(value), 2);
     }
     s.wait = takeFlag(args, QStringLiteral("--wait"));
     return 0;
 }
 
-bool applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s, QString* error)
+void applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s)
 {
     PrinterCalibration c;
-    if (!queue.isEmpty()) {
-        try {
-            if (const auto stored = PrinterCalibration::load(queue))
-                c = *stored;
-        } catch (const KytError& e) {
-            *error = e.description();
-            return false;
-        }
-    }
+    if (!queue.isEmpty())
+        if (const auto stored = PrinterCalibration::load(queue))
+            c = *stored;
     if (s.offset) {
         c.xOffset = s.offset->first;
         c.yOffset = s.offset->second;
     }
     c.applyTo(t);
-    return true;
 }
 
 void configureJob(PrinterSurface& printer, const PrintJobSettings& s)
@@ -96,14 +94,15 @@ void configureJob(PrinterSurface& printer, const PrintJobSettings& s)
 int reportJob(const QString& command, const PrinterSurface& printer, const PrintJobSettings& s, const QString& what)
 {
     const QString job = QStringLiteral("%1-%2").arg(printer.destination()).arg(printer.jobId());
-    printOut(QStringLiteral("job %1: %2").arg(job, what));
+    printOut(QCoreApplication::translate("kyt::cli", "job %1: %2").arg(job, what));
     if (!s.wait)
         return 0;
     QString reason;
     if (PrinterSurface::waitForJob(printer.destination(), printer.jobId(), &reason)
         != PrinterSurface::JobEnd::Completed)
-        return fail(command, QStringLiteral("printer %1: %2").arg(printer.destination(), reason));
-    printOut(QStringLiteral("job %1 completed").arg(job));
+        return fail(
+            command, QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(printer.destination(), reason));
+    printOut(QCoreApplication::translate("kyt::cli", "job %1 completed").arg(job));
     return 0;
 }
 

@@ -34,8 +34,8 @@ int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSetti
 int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSettings& s);
 // Moves the template by the calibration of the queue (none for a file) or,
 // with --offset, by that offset instead of the stored one (the stored scale
-// stays). False with the reason.
-bool applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s, QString* error);
+// stays). Throws KytError when the stored calibration is damaged.
+void applyCalibration(CPrintTemplate& t, const QString& queue, const PrintJobSettings& s);
 // Tray and options onto the surface.
 void configureJob(PrinterSurface& printer, const PrintJobSettings& s);
 // After EndDoc on a queue: "job QUEUE-ID: what" on standard output, then,

@@ -9,6 +9,7 @@
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -31,7 +32,8 @@ bool draw(CPrintTemplate& t, Surface& surface, const std::shared_ptr<CPrintData>
     const bool ok = t.Render(surface, data, 0, 0);
     if (ok && reporter.reports() == 0)
         return true;
-    *error = reporter.reports() > 0 ? reporter.lastDescription() : QStringLiteral("a design object failed");
+    *error = reporter.reports() > 0 ? reporter.lastDescription()
+                                    : QCoreApplication::translate("kyt::cli", "a design object failed");
     return false;
 }
 
@@ -54,16 +56,18 @@ int run(const QStringList& argsIn)
     bool hasSource = false;
     if (int rc = takeSourceOptions(Me, args, csvOptions, &source, &hasSource))
         return rc;
-    if (int rc = checkArguments(Me, args, args.size() == 1, QStringLiteral("one template file")))
+    if (int rc
+        = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
         return rc;
     if (!hasOut && !trace)
-        return fail(Me, QStringLiteral("say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
+        return fail(Me,
+            QCoreApplication::translate("kyt::cli", "say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
     if (hasData && hasCsv)
-        return fail(Me, QStringLiteral("--data and --csv exclude each other"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--data and --csv exclude each other"), 2);
     if (hasSource && (hasData || hasCsv))
-        return fail(Me, QStringLiteral("--source excludes --data and --csv"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--source excludes --data and --csv"), 2);
     if (hasCsv != hasRow && !hasSource)
-        return fail(Me, QStringLiteral("--csv FILE and --row N go together"), 2);
+        return fail(Me, QCoreApplication::translate("kyt::cli", "--csv FILE and --row N go together"), 2);
 
     enum class Kind { Png, Pdf, None } kind = Kind::None;
     if (hasOut) {
@@ -73,7 +77,8 @@ int run(const QStringList& argsIn)
         else if (ext == QLatin1String("pdf"))
             kind = Kind::Pdf;
         else
-            return fail(Me, QStringLiteral("%1: the output must end in .png or .pdf").arg(out), 2);
+            return fail(
+                Me, QCoreApplication::translate("kyt::cli", "%1: the output must end in .png or .pdf").arg(out), 2);
     }
     int dpi = 300;
     if (hasDpi) {
@@ -83,14 +88,18 @@ int run(const QStringList& argsIn)
         const int low = kind == Kind::Pdf ? 72 : 1;
         const int high = kind == Kind::Pdf ? 2400 : 4800;
         if (!ok || dpi < low || dpi > high)
-            return fail(Me, QStringLiteral("--dpi must be a whole number from %1 to %2").arg(low).arg(high), 2);
+            return fail(Me,
+                QCoreApplication::translate("kyt::cli", "--dpi must be a whole number from %1 to %2")
+                    .arg(low)
+                    .arg(high),
+                2);
     }
     qint64 row = hasSource ? 1 : 0;
     if (hasRow) {
         bool ok = false;
         row = rowText.toLongLong(&ok);
         if (!ok || row < 1)
-            return fail(Me, QStringLiteral("--row must be a record number from 1 on"), 2);
+            return fail(Me, QCoreApplication::translate("kyt::cli", "--row must be a record number from 1 on"), 2);
     }
 
     cardjob::QuietError reporter;
@@ -104,9 +113,10 @@ int run(const QStringList& argsIn)
         if (dpi > most) {
             const double w = std::ceil(t->Width() * dpi), h = std::ceil(t->Height() * (t->Duplex() ? 2 : 1) * dpi);
             return fail(Me,
-                QStringLiteral("--dpi %1: a picture of this card would be %2 x %3 pixels (%4 MiB), more "
-                               "than a picture may take (%5 MiB, at most %6 pixels a side); the largest "
-                               "--dpi that fits is %7")
+                QCoreApplication::translate("kyt::cli",
+                    "--dpi %1: a picture of this card would be %2 x %3 pixels (%4 MiB), more "
+                    "than a picture may take (%5 MiB, at most %6 pixels a side); the largest "
+                    "--dpi that fits is %7")
                     .arg(dpi)
                     .arg(w, 0, 'f', 0)
                     .arg(h, 0, 'f', 0)
@@ -154,7 +164,7 @@ int run(const QStringList& argsIn)
             if (traceOut->open(stdout, QIODevice::WriteOnly))
                 ts.setSink(traceOut.get());
             if (!draw(*t, ts, data, reporter, &error))
-                return fail(Me, QStringLiteral("the card could not be drawn: %1").arg(error));
+                return fail(Me, QCoreApplication::translate("kyt::cli", "the card could not be drawn: %1").arg(error));
             return 0;
         }
         case Kind::Png: {
@@ -162,7 +172,9 @@ int run(const QStringList& argsIn)
             PictureBoxSurface box(px, dpi);
             std::unique_ptr<TraceSurface> ts = trace ? traced(box) : nullptr;
             if (!draw(*t, ts ? static_cast<Surface&>(*ts) : box, data, reporter, &error))
-                return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+                return fail(Me,
+                    QCoreApplication::translate("kyt::cli", "the card could not be drawn: %1 (nothing written)")
+                        .arg(error));
             OutputFile file(out);
             if (!file.isOpen())
                 return fail(Me, file.errorString());
@@ -183,7 +195,9 @@ int run(const QStringList& argsIn)
             std::unique_ptr<TraceSurface> ts = trace ? traced(*printer) : nullptr;
             if (!draw(*t, ts ? static_cast<Surface&>(*ts) : *printer, data, reporter, &error)) {
                 printer->abandon();
-                return fail(Me, QStringLiteral("the card could not be drawn: %1 (nothing written)").arg(error));
+                return fail(Me,
+                    QCoreApplication::translate("kyt::cli", "the card could not be drawn: %1 (nothing written)")
+                        .arg(error));
             }
             printer->EndDoc();
             return 0;

@@ -1,6 +1,7 @@
 // kytpreview resave: read a template file and write it again.
 #include "Command.h"
 #include "template/CPrintTemplate.h"
+#include <QCoreApplication>
 
 namespace kyt::cli
 {
@@ -15,12 +16,13 @@ int run(const QStringList& argsIn)
         return rc;
     const QStringList& args = a.positional;
     if (args.size() != 2)
-        return fail(me, QStringLiteral("expected IN and OUT (see kytpreview resave --help)"), 2);
+        return fail(
+            me, QCoreApplication::translate("kyt::cli", "expected IN and OUT (see kytpreview resave --help)"), 2);
     CPrintTemplate t;
     if (!readTemplate(me, t, args[0]))
         return 1;
     if (!t.SaveFile(args[1]))
-        return fail(me, QStringLiteral("%1 was not written").arg(args[1]));
+        return fail(me, QCoreApplication::translate("kyt::cli", "%1 was not written").arg(args[1]));
     return 0;
 }
 

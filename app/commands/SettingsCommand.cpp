@@ -3,6 +3,7 @@
 #include "errors/CError.h"
 #include "platform/RegistryStore.h"
 #include "util/Paths.h"
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace kyt::cli
@@ -52,7 +53,7 @@ bool splitKey(const QString& text, HKEY* root, QString* path)
         return true;
     }
     if (first.startsWith(QLatin1String("HKEY_"), Qt::CaseInsensitive)) {
-        printErr(QStringLiteral("kytpreview settings: unknown root '%1'").arg(first));
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview settings: unknown root '%1'").arg(first));
         return false;
     }
     *root = HKEY_CURRENT_USER;
@@ -64,17 +65,18 @@ QString message(LONG rc)
 {
     switch (rc) {
     case ERROR_FILE_NOT_FOUND:
-        return QStringLiteral("not found");
+        return QCoreApplication::translate("kyt::cli", "not found");
     case ERROR_ACCESS_DENIED:
-        return QStringLiteral("access denied (a key with sub-keys cannot be deleted, nor a root key)");
+        return QCoreApplication::translate(
+            "kyt::cli", "access denied (a key with sub-keys cannot be deleted, nor a root key)");
     case ERROR_BADKEY:
-        return QStringLiteral("malformed key path");
+        return QCoreApplication::translate("kyt::cli", "malformed key path");
     case ERROR_BADDB:
-        return QStringLiteral("the settings file is damaged or cannot be read");
+        return QCoreApplication::translate("kyt::cli", "the settings file is damaged or cannot be read");
     case ERROR_INVALID_PARAMETER:
-        return QStringLiteral("name or value too long");
+        return QCoreApplication::translate("kyt::cli", "name or value too long");
     default:
-        return QStringLiteral("error %1").arg(rc);
+        return QCoreApplication::translate("kyt::cli", "error %1").arg(rc);
     }
 }
 
@@ -83,13 +85,14 @@ int fail(const QString& what, LONG rc)
     // A refused write names its real cause: a store that opened read-only.
     const auto store = RegistryStore::current();
     QString why = rc == ERROR_ACCESS_DENIED && store->isReadOnly()
-        ? QStringLiteral("access denied: the settings store %1 is read-only").arg(store->fileName())
+        ? QCoreApplication::translate("kyt::cli", "access denied: the settings store %1 is read-only")
+              .arg(store->fileName())
         : message(rc);
     // A write the file refused (a full disk) in the system's words.
     if (rc == ERROR_CANTWRITE && !store->lastFailure().isEmpty())
-        why = QStringLiteral("the settings store %1 could not be written: %2")
+        why = QCoreApplication::translate("kyt::cli", "the settings store %1 could not be written: %2")
                   .arg(store->fileName(), store->lastFailure());
-    printErr(QStringLiteral("kytpreview settings: %1: %2").arg(what, why));
+    printErr(QCoreApplication::translate("kyt::cli", "kytpreview settings: %1: %2").arg(what, why));
     return 1;
 }
 
@@ -112,9 +115,9 @@ int run(const QStringList& argsIn)
 
     if (verb == QLatin1String("check")) {
         QString detail;
-        printOut(QStringLiteral("file: %1").arg(store->fileName()));
+        printOut(QCoreApplication::translate("kyt::cli", "file: %1").arg(store->fileName()));
         if (!store->isPersistent()) {
-            printOut(QStringLiteral("not usable: %1").arg(store->problem()));
+            printOut(QCoreApplication::translate("kyt::cli", "not usable: %1").arg(store->problem()));
             return 1;
         }
         const bool ok = store->integrityCheck(&detail);
@@ -123,7 +126,7 @@ int run(const QStringList& argsIn)
     }
 
     if (args.isEmpty()) {
-        printErr(QStringLiteral("kytpreview settings %1: a key is needed").arg(verb));
+        printErr(QCoreApplication::translate("kyt::cli", "kytpreview settings %1: a key is needed").arg(verb));
         return 2;
     }
     HKEY root = 0;

@@ -5,6 +5,7 @@
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "settings/TargetApplicationFactory.h"
+#include <QCoreApplication>
 
 namespace kyt::cli
 {
@@ -16,11 +17,11 @@ QString servedBy(const QString& progId)
     const auto p = TargetApplicationFactory::providerOf(progId);
     switch (p.kind) {
     case TargetApplicationFactory::Provider::Plugin:
-        return QStringLiteral("plugin %1").arg(p.file);
+        return QCoreApplication::translate("kyt::cli", "plugin %1").arg(p.file);
     case TargetApplicationFactory::Provider::InProcess:
         return QStringLiteral("in-process");
     default:
-        return QStringLiteral("not available");
+        return QCoreApplication::translate("kyt::cli", "not available");
     }
 }
 
@@ -40,7 +41,7 @@ int run(const QStringList& argsIn)
         CTargetApplications apps;
         apps.GetAllTargetApps();
         if (apps.Count() == 0)
-            printOut(QStringLiteral("No target applications are registered."));
+            printOut(QCoreApplication::translate("kyt::cli", "No target applications are registered."));
         for (const CTargetApplicationPtr& t : apps)
             printOut(QStringLiteral("%1\t%2\t%3").arg(t->ProgId(), t->Description(), servedBy(t->ProgId())));
         const QStringList unregistered = [&] {
@@ -51,7 +52,8 @@ int run(const QStringList& argsIn)
             return out;
         }();
         if (!unregistered.isEmpty())
-            printOut(QStringLiteral("Installed but not registered: %1").arg(unregistered.join(QStringLiteral(", "))));
+            printOut(QCoreApplication::translate("kyt::cli", "Installed but not registered: %1")
+                         .arg(unregistered.join(QStringLiteral(", "))));
         return 0;
     }
     if (verb == QLatin1String("register")) {
@@ -62,27 +64,30 @@ int run(const QStringList& argsIn)
         const reg::LONG rc = settings::SaveSetting(
             CTargetApplications::AppName, CTargetApplications::Section, args[0].trimmed(), args[1]);
         if (rc) {
-            printErr(QStringLiteral("kytpreview targets: cannot register %1 (error %2)").arg(args[0]).arg(rc));
+            printErr(QCoreApplication::translate("kyt::cli", "kytpreview targets: cannot register %1 (error %2)")
+                         .arg(args[0])
+                         .arg(rc));
             return 1;
         }
         if (TargetApplicationFactory::providerOf(args[0]).kind == TargetApplicationFactory::Provider::None)
-            printErr(QStringLiteral("note: no installed plugin serves %1 yet").arg(args[0]));
+            printErr(QCoreApplication::translate("kyt::cli", "note: no installed plugin serves %1 yet").arg(args[0]));
         return reg::RegistryStore::current()->isPersistent() ? 0 : 1;
     }
     if (verb == QLatin1String("unregister")) {
         if (args.size() != 1) {
-            printErr(QStringLiteral("kytpreview targets unregister PROGID"));
+            printErr(QCoreApplication::translate("kyt::cli", "kytpreview targets unregister PROGID"));
             return 2;
         }
         const reg::LONG rc
             = settings::DeleteSetting(CTargetApplications::AppName, CTargetApplications::Section, args[0]);
         if (rc) {
-            printErr(QStringLiteral("kytpreview targets: %1 is not registered").arg(args[0]));
+            printErr(QCoreApplication::translate("kyt::cli", "kytpreview targets: %1 is not registered").arg(args[0]));
             return 1;
         }
         return 0;
     }
-    printErr(QStringLiteral("kytpreview targets: ") + unknownAction(QStringLiteral("targets"), verb).chopped(2));
+    printErr(QCoreApplication::translate("kyt::cli", "kytpreview targets: ")
+        + unknownAction(QStringLiteral("targets"), verb).chopped(2));
     return 2;
 }
 

@@ -1,4 +1,5 @@
 #include "barcode/CBarCode128CharacterSet.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include "util/Ansi.h"
@@ -88,7 +89,7 @@ QString subC(int v)
 
 [[noreturn]] void outOfRange()
 {
-    throw KytError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    throw KytError(kSubscriptOutOfRange, QCoreApplication::translate("kyt::Barcode", "Subscript out of range"));
 }
 } // namespace
 
@@ -125,7 +126,7 @@ const CBarCode128CharSetEntry& CBarCode128CharacterSet::Item(const QVariant& key
     bool ok = false;
     const double number = key.toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        throw KytError(kTypeMismatch, QStringLiteral("Type mismatch"));
+        throw KytError(kTypeMismatch, QCoreApplication::translate("kyt::Barcode", "Type mismatch"));
     // Index numbers round half to even, as the platform rounds them.
     const double index = std::nearbyint(number);
     if (index < 0 || index > kHighestValue)

@@ -1,4 +1,5 @@
 #include "barcode/Symbol.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include "platform/surface/Surface.h"
@@ -73,7 +74,7 @@ void checkLength(const Symbology& s, const QString& content)
         return;
     if (!allDigits(content) || (content.size() != bare && content.size() != bare + 1))
         refuse(s,
-            QStringLiteral("holds %1 digits (%2 with its check digit)")
+            QCoreApplication::translate("kyt::Barcode", "holds %1 digits (%2 with its check digit)")
                 .arg(QString::number(bare), QString::number(bare + 1)));
 }
 
@@ -132,7 +133,7 @@ QString ecLevelName(const Symbology& s, int level)
         return QStringList { QStringLiteral("10 %"), QStringLiteral("23 %"), QStringLiteral("36 %"),
             QStringLiteral("50 %") }
             .at(level - 1);
-    return QStringLiteral("Level %1").arg(level - 1);
+    return QCoreApplication::translate("kyt::Barcode", "Level %1").arg(level - 1);
 }
 
 QString gs1Reading(const QString& elementString)
@@ -168,11 +169,11 @@ EncodedSymbol::EncodedSymbol(const Symbology& s, const QString& content, const S
     : m_symbology(&s)
 {
     if (content.isEmpty())
-        refuse(s, QStringLiteral("there is nothing to encode"));
+        refuse(s, QCoreApplication::translate("kyt::Barcode", "there is nothing to encode"));
     checkLength(s, content);
     ZintPtr z(ZBarcode_Create(), ZBarcode_Delete);
     if (!z)
-        throw KytError(7, QStringLiteral("Out of memory"));
+        throw KytError(7, QCoreApplication::translate("kyt::Barcode", "Out of memory"));
     z->symbology = s.zintId;
     z->input_mode = s.gs1 ? (GS1_MODE | GS1PARENS_MODE) : UNICODE_MODE;
     z->show_hrt = 1;
@@ -204,7 +205,7 @@ EncodedSymbol::EncodedSymbol(const Symbology& s, const QString& content, const S
     if (rc >= ZINT_ERROR)
         refuse(s, zintReason(z->errtxt));
     if (z->rows < 1 || z->width < 1)
-        refuse(s, QStringLiteral("no symbol came out"));
+        refuse(s, QCoreApplication::translate("kyt::Barcode", "no symbol came out"));
 
     m_columns = z->width;
     m_rows = z->rows;
@@ -228,6 +229,56 @@ EncodedSymbol::EncodedSymbol(const Symbology& s, const QString& content, const S
         m_reading = content;
 }
 
+namespace
+{
+
+// Where an EAN or UPC symbol's digits go and which of its bars are guards,
+// in modules from the symbol's first bar. A digit group is centred over
+// [from, to); a group with from == to stands beside the symbol (to the left
+// when at 0, to the right otherwise).
+struct DigitGroup {
+    int chars, from, to;
+};
+struct RetailLayout {
+    int zintId, columns;
+    std::vector<std::pair<int, int>> guards; // [from, to) modules
+    std::vector<DigitGroup> groups; // in reading order
+};
+
+const std::vector<RetailLayout> kRetailLayouts = {
+    { BARCODE_EANX, 95, { { 0, 3 }, { 45, 50 }, { 92, 95 } }, { { 1, 0, 0 }, { 6, 3, 45 }, { 6, 50, 92 } } },
+    { BARCODE_EANX, 67, { { 0, 3 }, { 31, 36 }, { 64, 67 } }, { { 4, 3, 31 }, { 4, 36, 64 } } },
+    // UPC-A's first and last digits stand beside it; their bars are long.
+    { BARCODE_UPCA, 95, { { 0, 10 }, { 45, 50 }, { 85, 95 } },
+        { { 1, 0, 0 }, { 5, 10, 45 }, { 5, 50, 85 }, { 1, 95, 95 } } },
+    { BARCODE_UPCE, 51, { { 0, 3 }, { 45, 51 } }, { { 1, 0, 0 }, { 6, 3, 45 }, { 1, 51, 51 } } },
+};
+
+// The layout of a plain EAN/UPC symbol (no add-on) whose line reads as
+// its groups do; nullptr for anything else.
+const RetailLayout* retailLayout(const EncodedSymbol& e)
+{
+    for (const RetailLayout& r : kRetailLayouts) {
+        if (r.zintId != e.symbology().zintId || r.columns != e.columns() || e.rows() != 1)
+            continue;
+        int chars = 0;
+        for (const DigitGroup& g : r.groups)
+            chars += g.chars;
+        const QString& line = e.humanReadable();
+        const bool digits = std::all_of(line.begin(), line.end(), [](QChar c) { return c.isDigit(); });
+        return chars == line.size() && digits ? &r : nullptr;
+    }
+    return nullptr;
+}
+
+bool isGuard(const RetailLayout& r, int column)
+{
+    return std::any_of(
+        r.guards.begin(), r.guards.end(), [column](const auto& g) { return column >= g.first && column < g.second; });
+}
+
+} // namespace
+
 SymbolLayout layoutSymbol(Surface& surface, const EncodedSymbol& e, const SymbolOptions& o, const QRectF& box)
 {
     SymbolLayout out;
@@ -249,10 +300,10 @@ SymbolLayout layoutSymbol(Surface& surface, const EncodedSymbol& e, const Symbol
 
     const bool linear = sy.kind == SymbolKind::Linear;
     double textPx = 0;
-    if (linear && o.hrt != SymbolOptions::HrtNone && !e.humanReadable().isEmpty()) {
-        out.text = e.humanReadable();
-        textPx = std::ceil(surface.TextHeight(out.text) / ph);
-    }
+    if (linear && o.hrt != SymbolOptions::HrtNone && !e.humanReadable().isEmpty())
+        textPx = std::ceil(surface.TextHeight(e.humanReadable()) / ph);
+    // Retail symbols with their line below: guard bars and digit groups.
+    const RetailLayout* retail = o.hrt == SymbolOptions::HrtBelow && textPx > 0 ? retailLayout(e) : nullptr;
 
     const int totalU = sy.quietLeft + e.columns() + sy.quietRight;
     const int rowModules = sy.kind == SymbolKind::Stacked ? 3 : 1;
@@ -296,6 +347,8 @@ SymbolLayout layoutSymbol(Surface& surface, const EncodedSymbol& e, const Symbol
             return QRectF(QPointF(bx + u0, by + v0), QPointF(bx + u1, by + v1));
         }
     };
+    // Guard bars reach half-way down the digits.
+    const double guardRowH = retail ? rowH + gap + std::round(textPx / 2) : rowH;
     for (int r = 0; r < e.rows(); ++r) {
         const double v0 = barTop + r * rowH;
         for (int c = 0; c < e.columns();) {
@@ -303,19 +356,21 @@ SymbolLayout layoutSymbol(Surface& surface, const EncodedSymbol& e, const Symbol
                 ++c;
                 continue;
             }
+            const bool guard = retail && isGuard(*retail, c);
             int end = c + 1;
-            while (end < e.columns() && e.module(r, end))
+            while (end < e.columns() && e.module(r, end) && (!retail || isGuard(*retail, end) == guard))
                 ++end;
-            const QRectF d = toDevice(offU + (sy.quietLeft + c) * m, offU + (sy.quietLeft + end) * m, v0, v0 + rowH);
+            const QRectF d = toDevice(
+                offU + (sy.quietLeft + c) * m, offU + (sy.quietLeft + end) * m, v0, v0 + (guard ? guardRowH : rowH));
             out.boxes.emplace_back(d.left() * pw, d.top() * ph, d.width() * pw, d.height() * ph);
             c = end;
         }
     }
 
-    if (!out.text.isEmpty()) {
-        const double textW = surface.TextWidth(out.text) / pw;
-        const double tu = offU + (symU - textW) / 2;
-        const double tv = o.hrt == SymbolOptions::HrtAbove ? offV : barTop + e.rows() * rowH + gap;
+    if (textPx <= 0)
+        return out;
+    const double tv = o.hrt == SymbolOptions::HrtAbove ? offV : barTop + e.rows() * rowH + gap;
+    auto place = [&](const QString& text, double tu) {
         QPointF at;
         switch (turns) {
         case 1:
@@ -331,9 +386,23 @@ SymbolLayout layoutSymbol(Surface& surface, const EncodedSymbol& e, const Symbol
             at = QPointF(bx + tu, by + tv);
             break;
         }
-        out.textX = at.x() * pw;
-        out.textY = at.y() * ph;
-        out.textQuarterTurns = turns;
+        out.texts.push_back({ text, at.x() * pw, at.y() * ph });
+    };
+    out.textQuarterTurns = turns;
+    if (!retail) {
+        place(e.humanReadable(), offU + (symU - surface.TextWidth(e.humanReadable()) / pw) / 2);
+        return out;
+    }
+    const double first = offU + sy.quietLeft * m; // the symbol's first bar
+    qsizetype at = 0;
+    for (const DigitGroup& g : retail->groups) {
+        const QString text = e.humanReadable().mid(at, g.chars);
+        at += g.chars;
+        const double w = surface.TextWidth(text) / pw;
+        double tu = first + (g.from + g.to) * m / 2 - w / 2;
+        if (g.from == g.to) // beside the symbol, a module clear of it
+            tu = g.from == 0 ? first - m - w : first + g.to * m + m;
+        place(text, tu);
     }
     return out;
 }
@@ -343,10 +412,10 @@ void drawSymbol(
 {
     const SymbolLayout l = layoutSymbol(surface, symbol, options, box);
     surface.FillBoxes(l.boxes, color);
-    if (!l.text.isEmpty()) {
+    if (!l.texts.empty())
         surface.setForeColor(color);
-        surface.PrintTurned(l.text, l.textX, l.textY, l.textQuarterTurns);
-    }
+    for (const SymbolLayout::Text& t : l.texts)
+        surface.PrintTurned(t.text, t.x, t.y, l.textQuarterTurns);
 }
 
 } // namespace kyt

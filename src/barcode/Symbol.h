@@ -79,17 +79,23 @@ private:
 // A symbol placed in a box: filled boxes and the human-readable line, in
 // the surface's units.
 struct SymbolLayout {
+    struct Text {
+        QString text;
+        double x = 0, y = 0; // top-left of the text in its own (turned) frame
+    };
     std::vector<QRectF> boxes;
-    QString text; // empty: no line
-    double textX = 0, textY = 0; // top-left of the text in its own (turned) frame
+    // The human-readable line: one piece, or for EAN and UPC the digit
+    // groups between and beside the guard bars. Empty: no line.
+    std::vector<Text> texts;
     int textQuarterTurns = 0;
     double modulePixels = 0; // the module's size in device pixels
 };
 
 // Lays the symbol out in the box (x, y, width, height in the surface's
 // units): the quiet zones kept, modules of whole device pixels as large as
-// fit (or options.moduleInches), bars as tall as the box less the text line,
-// the whole centred and turned by options.rotation. The text line is
+// fit (or options.moduleInches), bars as tall as the box less the text line
+// (EAN and UPC guard bars reach half-way into it), the whole centred and
+// turned by options.rotation. The text line is
 // measured in the surface's current font.
 KYTCORE_PRIVATE_EXPORT SymbolLayout layoutSymbol(
     Surface& surface, const EncodedSymbol& symbol, const SymbolOptions& options, const QRectF& box);

@@ -5,6 +5,7 @@
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/QtCommonDialog.h"
 #include "util/Strings.h"
+#include "util/Translations.h"
 
 #include "errors/EventLog.h"
 #include "errors/MessageBox.h"
@@ -28,7 +29,7 @@ namespace
 {
 [[noreturn]] void objectNotSet()
 {
-    throw KytError(91, QStringLiteral("Object variable or With block variable not set"));
+    throw KytError(91, Preview::tr("Object variable or With block variable not set"));
 }
 
 } // namespace
@@ -36,6 +37,7 @@ namespace
 Preview::Preview(QWidget* parent)
     : QWidget(parent)
 {
+    ensureTranslations();
     setObjectName(QStringLiteral("Preview"));
     // Each step is independent: a failing one is passed over.
     m_moduleSource = QStringLiteral("Preview %1.%2.%3)").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
@@ -97,7 +99,7 @@ void Preview::PreviewTemplate(const std::shared_ptr<CPrintTemplate>& oID, const 
         // A card without a size cannot be fitted; keep its Scalor rather
         // than store 0 and print blank cards later.
         if (!(w > 0 && h > 0))
-            throw KytError(11, QStringLiteral("Division by zero"));
+            throw KytError(11, tr("Division by zero"));
         const float factor = GetFitFactor(w, h, m_picPreview->ScaleWidth(), m_picPreview->ScaleHeight());
         oID->setScalor(factor);
         m_picPreview->Cls();

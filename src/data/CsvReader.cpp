@@ -1,7 +1,11 @@
 #include "data/CsvReader.h"
 
+#include "data/DataSource.h"
+#include "errors/CError.h"
+
 #include "util/Ansi.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
@@ -167,7 +171,8 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 if (!any)
                     return false;
                 if (inQuotes && error.isEmpty())
-                    error = QStringLiteral("a quoted field is not closed before the end of the file");
+                    error = QCoreApplication::translate(
+                        "kyt::DataSource", "a quoted field is not closed before the end of the file");
                 push();
                 break;
             }
@@ -177,7 +182,8 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
             if (!tooLong && ++bytes > MaxRecordBytes) {
                 // Keep parsing to find the record's end, but hold nothing more.
                 tooLong = true;
-                error = QStringLiteral("the record is longer than %1 bytes").arg(MaxRecordBytes);
+                error = QCoreApplication::translate("kyt::DataSource", "the record is longer than %1 bytes")
+                            .arg(MaxRecordBytes);
                 fields.clear();
                 field.clear();
             }
@@ -221,9 +227,10 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 continue;
             }
             if (error.isEmpty() && afterQuote)
-                error = QStringLiteral("text follows a closing quote");
+                error = QCoreApplication::translate("kyt::DataSource", "text follows a closing quote");
             else if (c == '"' && record.warning.isEmpty())
-                record.warning = QStringLiteral("a quote inside an unquoted field (field %1) was kept as a character")
+                record.warning = QCoreApplication::translate(
+                    "kyt::DataSource", "a quote inside an unquoted field (field %1) was kept as a character")
                                      .arg(fields.size() + 1);
             if (!tooLong)
                 field.append(char(c));
@@ -233,10 +240,10 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
             continue;
         for (size_t i = 0; error.isEmpty() && i < fields.size(); ++i)
             if (fields[i].contains('\0'))
-                error
-                    = QStringLiteral("field %1 holds a NUL character (code 0): the file is damaged or not text (UTF-16 "
-                                     "needs its byte order mark)")
-                          .arg(i + 1);
+                error = QCoreApplication::translate("kyt::DataSource",
+                    "field %1 holds a NUL character (code 0): the file is damaged or not text (UTF-16 "
+                    "needs its byte order mark)")
+                            .arg(i + 1);
         if (error.isEmpty()) {
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             for (const QByteArray& f : fields) {
@@ -245,16 +252,18 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                     // Auto chose the code page because other records are not
                     // UTF-8; a record that is reads as mojibake.
                     if (m_options.encoding == CsvOptions::Encoding::Auto && record.warning.isEmpty() && isUtf8Text(f))
-                        record.warning = QStringLiteral("field %1 is UTF-8 while the file is read as Windows-1252 "
-                                                        "(other records are not UTF-8): it reads \"%2\", not \"%3\"; "
-                                                        "save the file in one encoding")
+                        record.warning = QCoreApplication::translate("kyt::DataSource",
+                            "field %1 is UTF-8 while the file is read as Windows-1252 "
+                            "(other records are not UTF-8): it reads \"%2\", not \"%3\"; "
+                            "save the file in one encoding")
                                              .arg(record.fields.size())
                                              .arg(record.fields.last().left(40), QString::fromUtf8(f).left(40));
                     continue;
                 }
                 record.fields.append(decoder(f));
                 if (decoder.hasError()) {
-                    error = QStringLiteral("field %1 is not valid UTF-8 text").arg(record.fields.size());
+                    error = QCoreApplication::translate("kyt::DataSource", "field %1 is not valid UTF-8 text")
+                                .arg(record.fields.size());
                     break;
                 }
             }
@@ -266,7 +275,7 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
                 record.fields.clear(); // nothing to print, whatever its width
         }
         if (error.isEmpty() && checkWidth && !record.empty && record.fields.size() != m_header.size())
-            error = QStringLiteral("%1 where the header has %2")
+            error = QCoreApplication::translate("kyt::DataSource", "%1 where the header has %2")
                         .arg(Counted(record.fields.size(), "field"))
                         .arg(m_header.size());
         if (!error.isEmpty()) {
@@ -278,33 +287,30 @@ bool CsvReader::readRaw(CsvRecord& record, bool checkWidth)
     }
 }
 
-bool CsvReader::readHeader(QString* error)
+void CsvReader::readHeader()
 {
     detect();
     CsvRecord record;
-    if (!readRaw(record, false)) {
-        *error = QStringLiteral("the file is empty: a header row naming the columns is needed");
-        return false;
-    }
-    if (!record.error.isEmpty()) {
-        *error = QStringLiteral("header row: %1").arg(record.error);
-        return false;
-    }
+    if (!readRaw(record, false))
+        throw KytError(ErrDataSource,
+            QCoreApplication::translate(
+                "kyt::DataSource", "the file is empty: a header row naming the columns is needed"));
+    if (!record.error.isEmpty())
+        throw KytError(
+            ErrDataSource, QCoreApplication::translate("kyt::DataSource", "header row: %1").arg(record.error));
     for (qsizetype i = 0; i < record.fields.size(); ++i) {
         const QString name = record.fields[i].trimmed();
-        if (name.isEmpty()) {
-            *error = QStringLiteral("header row: column %1 has no name").arg(i + 1);
-            return false;
-        }
+        if (name.isEmpty())
+            throw KytError(ErrDataSource,
+                QCoreApplication::translate("kyt::DataSource", "header row: column %1 has no name").arg(i + 1));
         const QString key = name.toCaseFolded();
-        if (m_columns.contains(key)) {
-            *error = QStringLiteral("header row: the column name \"%1\" appears twice").arg(name);
-            return false;
-        }
+        if (m_columns.contains(key))
+            throw KytError(ErrDataSource,
+                QCoreApplication::translate("kyt::DataSource", "header row: the column name \"%1\" appears twice")
+                    .arg(name));
         m_columns.insert(key, int(i));
         m_header.append(name);
     }
-    return true;
 }
 
 int CsvReader::column(const QString& name) const

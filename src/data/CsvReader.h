@@ -56,8 +56,9 @@ public:
     CsvReader& operator=(const CsvReader&) = delete;
 
     // Reads the header row: at least one column, no empty or repeated
-    // (letter case ignored) names. False with the reason in *error.
-    bool readHeader(QString* error);
+    // (letter case ignored) names. Throws KytError (ErrDataSource) with the
+    // reason otherwise.
+    void readHeader();
     const QStringList& header() const { return m_header; }
     // Column of a name, letter case ignored; -1 when there is none.
     int column(const QString& name) const;

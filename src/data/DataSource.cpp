@@ -3,6 +3,7 @@
 #include "data/DataSourcePrivate.h"
 #include "errors/CError.h"
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,8 @@ constexpr qint64 MaxPhotoPixels = PhotoMaxPixels;
 
 QString tooManyPixels(const QString& what, QSize size)
 {
-    return QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
+    return QCoreApplication::translate(
+        "kyt::DataSource", "photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
         .arg(what)
         .arg(size.width())
         .arg(size.height());
@@ -35,8 +37,8 @@ QString DataRecord::text(int column) const
 
 QString DataRecord::where() const
 {
-    return line > 0 ? QStringLiteral("record %1 (line %2)").arg(number).arg(line)
-                    : QStringLiteral("record %1").arg(number);
+    return line > 0 ? QCoreApplication::translate("kyt::DataSource", "record %1 (line %2)").arg(number).arg(line)
+                    : QCoreApplication::translate("kyt::DataSource", "record %1").arg(number);
 }
 
 DataSource::DataSource(DataSourceSpec spec)
@@ -81,13 +83,15 @@ std::unique_ptr<DataSource> DataSource::open(const DataSourceSpec& given, const 
     case DataSourceSpec::Kind::None:
         break;
     }
-    throw KytError(ErrDataSource, QStringLiteral("%1: not a data source").arg(spec.path));
+    throw KytError(
+        ErrDataSource, QCoreApplication::translate("kyt::DataSource", "%1: not a data source").arg(spec.path));
 }
 
 QStringList DataSource::tables(DataSourceSpec& spec, const PasswordPrompt& prompt)
 {
     if (!spec.isDatabase())
-        throw KytError(ErrDataSource, QStringLiteral("%1: not a database").arg(spec.displayName()));
+        throw KytError(ErrDataSource,
+            QCoreApplication::translate("kyt::DataSource", "%1: not a database").arg(spec.displayName()));
     return sqlTables(spec, prompt);
 }
 
@@ -136,7 +140,8 @@ Picture DataSource::photo(const DataRecord& r, int column, QString* error) const
         const QByteArray bytes = v.toByteArray();
         if (bytes.isEmpty())
             return {};
-        return readPhotoBytes(bytes, QStringLiteral("in field %1").arg(m_fields.value(column)), error);
+        return readPhotoBytes(
+            bytes, QCoreApplication::translate("kyt::DataSource", "in field %1").arg(m_fields.value(column)), error);
     }
     const QString path = v.toString().trimmed();
     if (path.isEmpty())
@@ -148,11 +153,11 @@ Picture readPhotoFile(const QString& path, QString* error)
 {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        *error = QStringLiteral("photo %1: no such file").arg(path);
+        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: no such file").arg(path);
         return {};
     }
     if (info.size() > MaxPhotoFileBytes) {
-        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
+        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: %2 bytes, more than the %3 a photo may have")
                      .arg(path)
                      .arg(info.size())
                      .arg(MaxPhotoFileBytes);
@@ -169,14 +174,15 @@ Picture readPhotoFile(const QString& path, QString* error)
     QString why;
     Picture p = Picture::fromFile(path, &why);
     if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
+        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: %2")
+                     .arg(path, why.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "cannot be read") : why);
     return p;
 }
 
 Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* error)
 {
     if (bytes.size() > MaxPhotoFileBytes) {
-        *error = QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
+        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: %2 bytes, more than the %3 a photo may have")
                      .arg(label)
                      .arg(bytes.size())
                      .arg(MaxPhotoFileBytes);
@@ -196,7 +202,9 @@ Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* e
     QString why;
     Picture p = Picture::fromData(bytes, &why, MaxPhotoPixels);
     if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(label, why.isEmpty() ? QStringLiteral("cannot be read") : why);
+        *error
+            = QCoreApplication::translate("kyt::DataSource", "photo %1: %2")
+                  .arg(label, why.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "cannot be read") : why);
     return p;
 }
 
@@ -209,9 +217,9 @@ QString fileProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("%1: no such file").arg(path);
+        return QCoreApplication::translate("kyt::DataSource", "%1: no such file").arg(path);
     if (!info.isFile())
-        return QStringLiteral("%1: not a regular file").arg(path);
+        return QCoreApplication::translate("kyt::DataSource", "%1: not a regular file").arg(path);
     return QString();
 }
 

@@ -4,6 +4,7 @@
 #include "errors/CError.h"
 #include "template/CPrintData.h"
 #include "util/Ansi.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -34,14 +35,14 @@ QString readDataStreamFile(const QString& fileName)
         throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(fileName, f.errorString()));
     if (f.size() > DataStreamMaxBytes)
         throw KytError(ErrDataSource,
-            QStringLiteral("%1: %2 bytes, more than a data stream file may have (%3)")
+            QCoreApplication::translate("kyt::DataSource", "%1: %2 bytes, more than a data stream file may have (%3)")
                 .arg(fileName)
                 .arg(f.size())
                 .arg(DataStreamMaxBytes));
     const QByteArray bytes = f.read(DataStreamMaxBytes + 1);
     if (bytes.size() > DataStreamMaxBytes)
         throw KytError(ErrDataSource,
-            QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
+            QCoreApplication::translate("kyt::DataSource", "%1: more than a data stream file may have (%2 bytes)")
                 .arg(fileName)
                 .arg(DataStreamMaxBytes));
     if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
@@ -49,13 +50,17 @@ QString readDataStreamFile(const QString& fileName)
         // named after the whole text, and every card would print blank.
         const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
         throw KytError(ErrDataSource,
-            QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                           "field, its name, the character with code 1, its value and the character with code 2)%2")
-                .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString()));
+            QCoreApplication::translate("kyt::DataSource",
+                "%1: not a data stream file: it holds no field separators (a data stream is, for each "
+                "field, its name, the character with code 1, its value and the character with code 2)%2")
+                .arg(fileName,
+                    csvLike
+                        ? QCoreApplication::translate("kyt::DataSource", "; a CSV file is read with --csv FILE --row N")
+                        : QString()));
     }
     if (bytes.count('\x02') > DataStreamMaxEntries)
         throw KytError(ErrDataSource,
-            QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
+            QCoreApplication::translate("kyt::DataSource", "%1: more than %2 entries; a card has far fewer fields")
                 .arg(fileName)
                 .arg(DataStreamMaxEntries));
     return decodeDataStreamText(bytes);
@@ -79,9 +84,9 @@ public:
     {
         const QFileInfo info(m_path);
         if (!info.exists())
-            return QStringLiteral("the file was removed or renamed");
+            return QCoreApplication::translate("kyt::DataSource", "the file was removed or renamed");
         if (info.size() != m_size || info.lastModified() != m_modified)
-            return QStringLiteral("the file changed since it was opened");
+            return QCoreApplication::translate("kyt::DataSource", "the file changed since it was opened");
         return QString();
     }
 
@@ -104,9 +109,11 @@ public:
             throw KytError(ErrDataSource, why);
         if (!m_file.open(QIODevice::ReadOnly))
             raise(m_file.errorString());
-        QString error;
-        if (!m_reader.readHeader(&error))
-            raise(error);
+        try {
+            m_reader.readHeader();
+        } catch (const KytError& e) {
+            raise(e.description());
+        }
         setFields(m_reader.header());
         m_index.push_back({ m_reader.offset(), 0, m_reader.line() });
     }

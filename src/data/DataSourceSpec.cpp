@@ -1,6 +1,7 @@
 #include "data/DataSource.h"
 
 #include "errors/CError.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -48,15 +49,17 @@ void readParameters(const QString& url, const QString& text, DataSourceSpec& spe
             bool ok = false;
             spec.port = value.toInt(&ok);
             if (!ok || spec.port <= 0 || spec.port > 65535)
-                badUrl(url, QStringLiteral("the port \"%1\" is not a port number").arg(value));
+                badUrl(url,
+                    QCoreApplication::translate("kyt::DataSource", "the port \"%1\" is not a port number").arg(value));
         } else if (spec.kind == DataSourceSpec::Kind::Csv && name == QLatin1String("encoding")) {
             if (!CsvOptions::encodingFromName(value, &spec.csv.encoding))
-                badUrl(url, QStringLiteral("the encoding must be utf-8, windows-1252 or auto"));
+                badUrl(url,
+                    QCoreApplication::translate("kyt::DataSource", "the encoding must be utf-8, windows-1252 or auto"));
         } else if (spec.kind == DataSourceSpec::Kind::Csv && name == QLatin1String("delimiter")) {
             if (!CsvOptions::delimiterFromName(value, &spec.csv.delimiter))
-                badUrl(url, QStringLiteral("the delimiter must be , ; or tab"));
+                badUrl(url, QCoreApplication::translate("kyt::DataSource", "the delimiter must be , ; or tab"));
         } else {
-            badUrl(url, QStringLiteral("unknown parameter \"%1\"").arg(name));
+            badUrl(url, QCoreApplication::translate("kyt::DataSource", "unknown parameter \"%1\"").arg(name));
         }
     }
 }
@@ -84,7 +87,7 @@ void parsePostgresql(const QString& url, const QString& rest, DataSourceSpec& sp
     if (authority.startsWith(QLatin1Char('['))) {
         const qsizetype close = authority.indexOf(QLatin1Char(']'));
         if (close < 0)
-            badUrl(url, QStringLiteral("an address in [ ] is not closed"));
+            badUrl(url, QCoreApplication::translate("kyt::DataSource", "an address in [ ] is not closed"));
         spec.host = authority.mid(1, close - 1);
         if (authority.mid(close + 1).startsWith(QLatin1Char(':')))
             portText = authority.mid(close + 2);
@@ -98,11 +101,14 @@ void parsePostgresql(const QString& url, const QString& rest, DataSourceSpec& sp
         bool ok = false;
         spec.port = portText.toInt(&ok);
         if (!ok || spec.port <= 0 || spec.port > 65535)
-            badUrl(url, QStringLiteral("the port \"%1\" is not a port number").arg(portText));
+            badUrl(url,
+                QCoreApplication::translate("kyt::DataSource", "the port \"%1\" is not a port number").arg(portText));
     }
     readParameters(url, parameters, spec);
     if (spec.database.isEmpty())
-        badUrl(url, QStringLiteral("no database named (postgresql://USER@HOST:PORT/DATABASE?table=TABLE)"));
+        badUrl(url,
+            QCoreApplication::translate(
+                "kyt::DataSource", "no database named (postgresql://USER@HOST:PORT/DATABASE?table=TABLE)"));
 }
 
 } // namespace
@@ -112,13 +118,16 @@ DataSourceSpec DataSourceSpec::parse(const QString& urlText)
     const QString url = urlText.trimmed();
     DataSourceSpec spec;
     if (url.isEmpty())
-        badUrl(QStringLiteral("data source"), QStringLiteral("no file or URL given"));
+        badUrl(QCoreApplication::translate("kyt::DataSource", "data source"),
+            QCoreApplication::translate("kyt::DataSource", "no file or URL given"));
     const qsizetype colon = url.indexOf(QLatin1Char(':'));
     const QString scheme = colon > 1 ? url.left(colon).toLower() : QString();
     if (scheme == QLatin1String("postgresql") || scheme == QLatin1String("postgres")) {
         spec.kind = Kind::Postgresql;
         if (!url.mid(colon + 1).startsWith(QLatin1String("//")))
-            badUrl(url, QStringLiteral("a PostgreSQL URL reads postgresql://USER@HOST:PORT/DATABASE?table=TABLE"));
+            badUrl(url,
+                QCoreApplication::translate(
+                    "kyt::DataSource", "a PostgreSQL URL reads postgresql://USER@HOST:PORT/DATABASE?table=TABLE"));
         parsePostgresql(url, url.mid(colon + 3), spec);
     } else if (scheme == QLatin1String("csv") || scheme == QLatin1String("data") || scheme == QLatin1String("sqlite")) {
         spec.kind = scheme == QLatin1String("csv") ? Kind::Csv
@@ -137,13 +146,13 @@ DataSourceSpec DataSourceSpec::parse(const QString& urlText)
         }
         spec.path = path;
         if (spec.path.isEmpty())
-            badUrl(url, QStringLiteral("no file named after \"%1:\"").arg(scheme));
+            badUrl(url, QCoreApplication::translate("kyt::DataSource", "no file named after \"%1:\"").arg(scheme));
     } else {
         // A plain path: its kind is told by its content when it is opened.
         spec.path = url;
     }
     if (!spec.table.isEmpty() && !spec.query.isEmpty())
-        badUrl(url, QStringLiteral("a table or a query, not both"));
+        badUrl(url, QCoreApplication::translate("kyt::DataSource", "a table or a query, not both"));
     return spec;
 }
 
@@ -194,8 +203,8 @@ QString DataSourceSpec::toUrl() const
 
 QString DataSourceSpec::displayName() const
 {
-    const QString part = !table.isEmpty() ? QStringLiteral(" (table %1)").arg(table)
-        : !query.isEmpty()                ? QStringLiteral(" (query)")
+    const QString part = !table.isEmpty() ? QCoreApplication::translate("kyt::DataSource", " (table %1)").arg(table)
+        : !query.isEmpty()                ? QCoreApplication::translate("kyt::DataSource", " (query)")
                                           : QString();
     switch (kind) {
     case Kind::Sqlite:

@@ -2,6 +2,7 @@
 #include "data/DataSourcePrivate.h"
 
 #include "errors/CError.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -28,7 +29,7 @@ QString sqlErrorText(const QSqlError& e)
     if (text.isEmpty())
         text = e.text().trimmed();
     // libpq continues a message on indented lines: one line reads better.
-    return text.isEmpty() ? QStringLiteral("unknown error") : text.simplified();
+    return text.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "unknown error") : text.simplified();
 }
 
 bool asksForPassword(const QString& text)
@@ -56,9 +57,11 @@ public:
             // A database of one table needs no name; else say what it holds.
             const QStringList tables = m_db.tables(QSql::Tables);
             if (tables.size() != 1)
-                raise(QStringLiteral("name a table (?table=NAME) or a query (--query \"SELECT ...\"); it holds %1")
-                          .arg(tables.isEmpty() ? QStringLiteral("no tables")
-                                                : QStringLiteral("the tables ") + tables.join(QLatin1String(", "))));
+                raise(QCoreApplication::translate(
+                    "kyt::DataSource", "name a table (?table=NAME) or a query (--query \"SELECT ...\"); it holds %1")
+                          .arg(tables.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "no tables")
+                                                : QCoreApplication::translate("kyt::DataSource", "the tables ")
+                                      + tables.join(QLatin1String(", "))));
             table = tables.front();
         }
         if (select.isEmpty()) {
@@ -69,7 +72,7 @@ public:
             if (found != known.cend())
                 table = *found;
             else if (!table.contains(QLatin1Char('.')))
-                raise(QStringLiteral("there is no table \"%1\"").arg(table));
+                raise(QCoreApplication::translate("kyt::DataSource", "there is no table \"%1\"").arg(table));
             select
                 = QStringLiteral("SELECT * FROM %1").arg(m_db.driver()->escapeIdentifier(table, QSqlDriver::TableName));
         }
@@ -81,15 +84,16 @@ public:
         for (int i = 0; i < record.count(); ++i) {
             const QString name = record.fieldName(i).trimmed();
             if (name.isEmpty())
-                raise(QStringLiteral("column %1 has no name").arg(i + 1));
+                raise(QCoreApplication::translate("kyt::DataSource", "column %1 has no name").arg(i + 1));
             for (const QString& other : names)
                 if (other.compare(name, Qt::CaseInsensitive) == 0)
-                    raise(QStringLiteral("the column name \"%1\" appears twice").arg(name));
+                    raise(QCoreApplication::translate("kyt::DataSource", "the column name \"%1\" appears twice")
+                              .arg(name));
             names.append(name);
             binary.append(record.field(i).metaType().id() == QMetaType::QByteArray);
         }
         if (names.isEmpty())
-            raise(QStringLiteral("the query gives no columns"));
+            raise(QCoreApplication::translate("kyt::DataSource", "the query gives no columns"));
         setFields(names, binary);
         if (!m_postgresql) {
             const QFileInfo info(spec.path);
@@ -122,7 +126,9 @@ public:
             const QSqlError e = m_query->lastError();
             m_query.reset();
             if (e.isValid())
-                fail(QStringLiteral("reading record %1 failed: %2").arg(m_number + 1).arg(sqlErrorText(e)));
+                fail(QCoreApplication::translate("kyt::DataSource", "reading record %1 failed: %2")
+                         .arg(m_number + 1)
+                         .arg(sqlErrorText(e)));
             return false;
         }
         r = DataRecord();
@@ -172,7 +178,8 @@ public:
         m_query.reset();
         QSqlQuery q(m_db);
         if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM (%1) AS kyt_rows").arg(m_select)) || !q.next())
-            fail(QStringLiteral("counting the records failed: %1").arg(sqlErrorText(q.lastError())));
+            fail(QCoreApplication::translate("kyt::DataSource", "counting the records failed: %1")
+                     .arg(sqlErrorText(q.lastError())));
         m_reposition = streaming;
         return q.value(0).toLongLong();
     }
@@ -184,11 +191,11 @@ public:
         if (!m_postgresql) {
             const QFileInfo info(spec().path);
             if (!info.exists())
-                return QStringLiteral("the database file was removed or renamed");
+                return QCoreApplication::translate("kyt::DataSource", "the database file was removed or renamed");
             if (info.size() != m_size || info.lastModified() != m_modified)
-                return QStringLiteral("the database changed since it was opened");
+                return QCoreApplication::translate("kyt::DataSource", "the database changed since it was opened");
         } else if (!m_db.isOpen()) {
-            return QStringLiteral("the connection was closed");
+            return QCoreApplication::translate("kyt::DataSource", "the connection was closed");
         }
         return QString();
     }
@@ -199,7 +206,7 @@ private:
         const DataSourceSpec& s = spec();
         const QString driver = m_postgresql ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
         if (!QSqlDatabase::isDriverAvailable(driver))
-            raise(QStringLiteral("Qt's %1 driver is not installed (package %2)")
+            raise(QCoreApplication::translate("kyt::DataSource", "Qt's %1 driver is not installed (package %2)")
                       .arg(m_postgresql ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"),
                           m_postgresql ? QStringLiteral("libqt6sql6-psql") : QStringLiteral("libqt6sql6-sqlite")));
         m_db = QSqlDatabase::addDatabase(driver, m_connection.name);
@@ -214,7 +221,8 @@ private:
             // The signature is checked by the first statement, not by open.
             QSqlQuery probe(m_db);
             if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-                raise(QStringLiteral("not a SQLite database: %1").arg(sqlErrorText(probe.lastError())));
+                raise(QCoreApplication::translate("kyt::DataSource", "not a SQLite database: %1")
+                          .arg(sqlErrorText(probe.lastError())));
             return;
         }
         m_db.setHostName(s.host);
@@ -230,7 +238,7 @@ private:
                 break;
             const QString why = sqlErrorText(m_db.lastError());
             if (!prompt || !asksForPassword(why) || attempt >= 3 || !prompt(s, why, &password))
-                raise(QStringLiteral("cannot connect: %1").arg(why));
+                raise(QCoreApplication::translate("kyt::DataSource", "cannot connect: %1").arg(why));
         }
         specToUpdate().password = password;
         // A source only reads: a query that would change data is refused.
@@ -253,9 +261,10 @@ private:
                   .arg(m_select, m_postgresql ? QStringLiteral("LIMIT ALL") : QStringLiteral("LIMIT -1"))
                   .arg(skip);
         if (!q->exec(text))
-            fail(QStringLiteral("the query failed: %1").arg(sqlErrorText(q->lastError())));
+            fail(QCoreApplication::translate("kyt::DataSource", "the query failed: %1")
+                     .arg(sqlErrorText(q->lastError())));
         if (!q->isSelect())
-            raise(QStringLiteral("the query gives no records (a SELECT is needed)"));
+            raise(QCoreApplication::translate("kyt::DataSource", "the query gives no records (a SELECT is needed)"));
         m_query = std::move(q);
         m_number = std::max<qint64>(0, skip);
     }
@@ -264,7 +273,7 @@ private:
     [[noreturn]] void fail(const QString& text)
     {
         if (m_postgresql && !m_db.isOpen())
-            m_lost = QStringLiteral("the connection was lost");
+            m_lost = QCoreApplication::translate("kyt::DataSource", "the connection was lost");
         raise(text);
     }
 

@@ -8,6 +8,7 @@
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
 #include "designer/frmPreview.h"
+#include <QCoreApplication>
 #include <QUndoStack>
 #include <algorithm>
 #include <cmath>
@@ -93,25 +94,25 @@ QString commandText(Op op)
 {
     switch (op) {
     case Op::AlignLeft:
-        return QStringLiteral("Align Left");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Left");
     case Op::AlignRight:
-        return QStringLiteral("Align Right");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Right");
     case Op::AlignTop:
-        return QStringLiteral("Align Top");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Top");
     case Op::AlignBottom:
-        return QStringLiteral("Align Bottom");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Bottom");
     case Op::AlignCentresAcross:
-        return QStringLiteral("Align Centres");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Centres");
     case Op::AlignCentresDown:
-        return QStringLiteral("Align Middles");
+        return QCoreApplication::translate("kyt::AlignCommands", "Align Middles");
     case Op::DistributeAcross:
-        return QStringLiteral("Distribute Horizontally");
+        return QCoreApplication::translate("kyt::AlignCommands", "Distribute Horizontally");
     case Op::DistributeDown:
-        return QStringLiteral("Distribute Vertically");
+        return QCoreApplication::translate("kyt::AlignCommands", "Distribute Vertically");
     case Op::SameWidth:
-        return QStringLiteral("Same Width");
+        return QCoreApplication::translate("kyt::AlignCommands", "Same Width");
     case Op::SameHeight:
-        return QStringLiteral("Same Height");
+        return QCoreApplication::translate("kyt::AlignCommands", "Same Height");
     }
     return QString();
 }

@@ -18,6 +18,7 @@
 #include "platform/widgets/ModalRunner.h"
 #include "template/CPrintData.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
@@ -146,7 +147,7 @@ void COutline::coordToOutline(float left, float top, float right, float bottom)
     // Moved in place, not hidden first: hiding the handle being dragged
     // would end its hold on the mouse.
     if (!m_rectangle)
-        throw KytError(NoControlError, QStringLiteral("The outline has no rectangle."));
+        throw KytError(NoControlError, QCoreApplication::translate("kyt::COutline", "The outline has no rectangle."));
     const InchRect r { left, top, right - left, bottom - top };
     m_rectangle->setItemGeometry(r.left, r.top, r.width, r.height);
     const float handleWidth = m_handles[0] ? m_handles[0]->itemWidth() : 0.0f;
@@ -168,7 +169,8 @@ void COutline::Selected(DesignControl* control)
             return;
         showOutline(false);
         if (!m_rectangle)
-            throw KytError(NoControlError, QStringLiteral("The outline has no rectangle."));
+            throw KytError(
+                NoControlError, QCoreApplication::translate("kyt::COutline", "The outline has no rectangle."));
         m_rectangle->setItemGeometry(control->left(), control->top(), control->Width(), control->Height());
         const InchRect r = outlineRect();
         coordToOutline(r.left, r.top, r.right(), r.bottom());
@@ -207,7 +209,7 @@ void COutline::DragMove(const CornerHandle* handle, float& x, float& y)
 {
     try {
         if (!handle)
-            throw KytError(NoControlError, QStringLiteral("No handle is dragged."));
+            throw KytError(NoControlError, QCoreApplication::translate("kyt::COutline", "No handle is dragged."));
         const InchRect r = outline::dragCorner(outlineRect(), handle->Index(), x, y);
         coordToOutline(r.left, r.top, r.right(), r.bottom());
     } catch (const std::exception& e) {
@@ -286,9 +288,10 @@ void COutline::ChangeFont()
             return;
         QString family = c->FontName();
         if (family.isEmpty() || !Surface::fontInstalled(family)) {
-            MsgBox(QStringLiteral("The font ") + c->FontName()
-                    + QStringLiteral(" previously selected is not available.  A default font has been selected."),
-                vbInformation, QStringLiteral("Missing Font"));
+            MsgBox(QCoreApplication::translate("kyt::COutline", "The font ") + c->FontName()
+                    + QCoreApplication::translate(
+                        "kyt::COutline", " previously selected is not available.  A default font has been selected."),
+                vbInformation, QCoreApplication::translate("kyt::COutline", "Missing Font"));
             family = m_form ? m_form->font().family() : QString();
         }
         QFont initial(family);
@@ -328,11 +331,12 @@ void COutline::deleteFromArray(DesignControl& control, const char* procedure)
     try {
         ControlArray* array = control.array();
         if (!array)
-            throw KytError(NoControlError, QStringLiteral("The control belongs to no array."));
+            throw KytError(
+                NoControlError, QCoreApplication::translate("kyt::COutline", "The control belongs to no array."));
         const std::vector<DesignControl*> elements = array->elements();
         auto it = std::find(elements.begin(), elements.end(), &control);
         if (it == elements.end())
-            throw KytError(NoControlError, QStringLiteral("The control is not loaded."));
+            throw KytError(NoControlError, QCoreApplication::translate("kyt::COutline", "The control is not loaded."));
         // Each later element moves down one place with everything it has,
         // and takes its drawing position along, so the others stay as they
         // were.
@@ -474,7 +478,8 @@ void COutline::BarCodeProp()
     try {
         DesignControl* c = lastControl();
         if (!c)
-            throw KytError(NoControlError, QStringLiteral("No control has been selected."));
+            throw KytError(
+                NoControlError, QCoreApplication::translate("kyt::COutline", "No control has been selected."));
         frmBarcodeProp dlg(m_form);
         dlg.setError(m_error);
         dlg.setDialogBox(&dialog());
@@ -543,29 +548,34 @@ void COutline::LoadLogo()
         if (!c || c->kind() != DesignControl::Kind::Logo)
             return;
         // Only what the platform can read is offered.
-        const std::optional<QString> file = dialog().ShowOpen(
-            QStringLiteral("Load Logo"), pictureOpenFilter(), QString(), 0x1804, PictureOpenFilterIndex);
+        const std::optional<QString> file = dialog().ShowOpen(QCoreApplication::translate("kyt::COutline", "Load Logo"),
+            pictureOpenFilter(), QString(), 0x1804, PictureOpenFilterIndex);
         if (!file || file->isEmpty())
             return;
         const qint64 size = QFileInfo(*file).size();
         if (size > LargeLogoBytes) {
             QLocale standard = QLocale::c();
             standard.setNumberOptions(QLocale::DefaultNumberOptions); // with thousands separators
-            const QString prompt = QStringLiteral("The File you are about to load is ")
-                + standard.toString(size / 1000.0, 'f', 2) + QStringLiteral(" Kb.\r\n")
-                + QStringLiteral("Files over 100 Kb are considered large and will greatly increase the print and "
-                                 "display time of your formats.\r\n")
-                + QStringLiteral("Are you sure you want to continue loading the file?");
-            if (MsgBox(prompt, vbYesNo | vbQuestion, QStringLiteral("Confirm Large File Load")) != vbYes)
+            const QString prompt = QCoreApplication::translate("kyt::COutline", "The File you are about to load is ")
+                + standard.toString(size / 1000.0, 'f', 2) + QCoreApplication::translate("kyt::COutline", " Kb.\r\n")
+                + QCoreApplication::translate("kyt::COutline",
+                    "Files over 100 Kb are considered large and will greatly increase the print and "
+                    "display time of your formats.\r\n")
+                + QCoreApplication::translate("kyt::COutline", "Are you sure you want to continue loading the file?");
+            if (MsgBox(prompt, vbYesNo | vbQuestion,
+                    QCoreApplication::translate("kyt::COutline", "Confirm Large File Load"))
+                != vbYes)
                 return;
         }
         QString why;
         const Picture picture = Picture::fromFile(*file, &why);
         if (picture.isNull())
             throw KytError(InvalidPictureError,
-                QStringLiteral("The picture \"%1\" cannot be loaded: %2. Pictures can be BMP, ICO, JPEG, GIF or PNG "
-                               "files; metafiles (WMF, EMF) are not supported.")
-                    .arg(QFileInfo(*file).fileName(), why.isEmpty() ? QStringLiteral("unknown format") : why));
+                QCoreApplication::translate("kyt::COutline",
+                    "The picture \"%1\" cannot be loaded: %2. Pictures can be BMP, ICO, JPEG, GIF or PNG "
+                    "files; metafiles (WMF, EMF) are not supported.")
+                    .arg(QFileInfo(*file).fileName(),
+                        why.isEmpty() ? QCoreApplication::translate("kyt::COutline", "unknown format") : why));
         c->setPicture(picture);
     } catch (const std::exception& e) {
         report(e, " LoadLogo");

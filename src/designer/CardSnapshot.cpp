@@ -3,6 +3,7 @@
 #include "designer/frmPreview.h"
 #include "jobs/CardJob.h"
 #include "template/TemplateFile.h"
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace kyt
@@ -12,7 +13,7 @@ QByteArray shownCardBytes(frmPreview& window, QString* error)
 {
     const std::shared_ptr<CPrintTemplate> live = window.currentTemplate();
     if (!live) {
-        *error = QStringLiteral("no template is open");
+        *error = QCoreApplication::translate("kyt::CardSnapshot", "no template is open");
         return QByteArray();
     }
     try {
@@ -21,7 +22,7 @@ QByteArray shownCardBytes(frmPreview& window, QString* error)
         CPrintTemplate copy;
         copy.fields() = live->fields();
         if (!copy.ControlstoAttributes(window)) {
-            *error = QStringLiteral("the card's objects could not be collected");
+            *error = QCoreApplication::translate("kyt::CardSnapshot", "the card's objects could not be collected");
             return QByteArray();
         }
         return tplfile::encode(copy);

@@ -1,6 +1,7 @@
 // Control arrays: elements of one object kind loaded and unloaded by index.
 
 #include "designer/ControlArray.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 
@@ -28,9 +29,10 @@ DesignControl* ControlArray::Item(int index) const
 DesignControl* ControlArray::Load(int index)
 {
     if (index < 0 || index > 32767)
-        throw KytError(340, QStringLiteral("Control array element '%1' does not exist").arg(index));
+        throw KytError(340,
+            QCoreApplication::translate("kyt::ControlArray", "Control array element '%1' does not exist").arg(index));
     if (m_items.count(index))
-        throw KytError(360, QStringLiteral("Object already loaded"));
+        throw KytError(360, QCoreApplication::translate("kyt::ControlArray", "Object already loaded"));
     // A new element starts from the kind's defaults, not from element 0,
     // so a new logo never inherits another logo's picture.
     auto* control = new DesignControl(m_surface, this, m_kind, index);
@@ -41,10 +43,12 @@ DesignControl* ControlArray::Load(int index)
 void ControlArray::Unload(int index)
 {
     if (index == 0)
-        throw KytError(362, QStringLiteral("Can't unload controls created at design time"));
+        throw KytError(
+            362, QCoreApplication::translate("kyt::ControlArray", "Can't unload controls created at design time"));
     auto it = m_items.find(index);
     if (it == m_items.end())
-        throw KytError(340, QStringLiteral("Control array element '%1' does not exist").arg(index));
+        throw KytError(340,
+            QCoreApplication::translate("kyt::ControlArray", "Control array element '%1' does not exist").arg(index));
     DesignControl* control = it->second;
     m_items.erase(it);
     control->hide();

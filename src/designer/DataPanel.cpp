@@ -37,9 +37,9 @@ namespace kyt
 namespace
 {
 
-const QString Title = QStringLiteral("Data");
-const QString SourceFilter
-    = QStringLiteral("Data Files (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
+const char* const Title = QT_TRANSLATE_NOOP("kyt::DataPanel", "Data");
+const char* const SourceFilter = QT_TRANSLATE_NOOP(
+    "kyt::DataPanel", "Data Files (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
 
 // The field list hands a dragged field over by name.
 class FieldList : public QTreeWidget
@@ -73,7 +73,7 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
 } // namespace
 
 DataPanel::DataPanel(frmPreview& window)
-    : QDockWidget(Title, &window)
+    : QDockWidget(tr(Title), &window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("fraData"));
@@ -82,12 +82,12 @@ DataPanel::DataPanel(frmPreview& window)
     v->setContentsMargins(4, 4, 4, 4);
 
     auto* sourceRow = new QHBoxLayout;
-    m_lblSource = new QLabel(QStringLiteral("No data source"), body);
+    m_lblSource = new QLabel(tr("No data source"), body);
     m_lblSource->setObjectName(QStringLiteral("lblSource"));
     m_lblSource->setWordWrap(true);
     auto* open = new QToolButton(body);
     open->setObjectName(QStringLiteral("cmdOpenSource"));
-    open->setText(QStringLiteral("&Open..."));
+    open->setText(tr("&Open..."));
     connect(open, &QToolButton::clicked, this, [this] { openFromDialog(); });
     sourceRow->addWidget(m_lblSource, 1);
     sourceRow->addWidget(open);
@@ -96,25 +96,25 @@ DataPanel::DataPanel(frmPreview& window)
     m_lstFields = new FieldList(body);
     m_lstFields->setObjectName(QStringLiteral("lstFields"));
     m_lstFields->setColumnCount(2);
-    m_lstFields->setHeaderLabels({ QStringLiteral("Field"), QStringLiteral("Value") });
+    m_lstFields->setHeaderLabels({ tr("Field"), tr("Value") });
     m_lstFields->setRootIsDecorated(false);
     m_lstFields->setDragEnabled(true);
     m_lstFields->setDragDropMode(QAbstractItemView::DragOnly);
     m_lstFields->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_lstFields->setToolTip(QStringLiteral("Drag a field onto the card to place it, or onto a data field to bind it"));
+    m_lstFields->setToolTip(tr("Drag a field onto the card to place it, or onto a data field to bind it"));
     v->addWidget(m_lstFields, 1);
 
     auto* nav = new QHBoxLayout;
-    auto* first = button(body, "cmdFirst", QStringLiteral("|<"), QStringLiteral("First record (Ctrl+Home)"));
-    auto* previous = button(body, "cmdPrevious", QStringLiteral("<"), QStringLiteral("Previous record (Alt+Left)"));
+    auto* first = button(body, "cmdFirst", QStringLiteral("|<"), tr("First record (Ctrl+Home)"));
+    auto* previous = button(body, "cmdPrevious", QStringLiteral("<"), tr("Previous record (Alt+Left)"));
     m_txtRecord = new QLineEdit(body);
     m_txtRecord->setObjectName(QStringLiteral("txtRecord"));
     m_txtRecord->setMaximumWidth(70);
-    m_txtRecord->setToolTip(QStringLiteral("Record number: type one and press Enter"));
+    m_txtRecord->setToolTip(tr("Record number: type one and press Enter"));
     m_lblRecords = new QLabel(body);
     m_lblRecords->setObjectName(QStringLiteral("lblRecords"));
-    auto* next = button(body, "cmdNext", QStringLiteral(">"), QStringLiteral("Next record (Alt+Right)"));
-    auto* last = button(body, "cmdLast", QStringLiteral(">|"), QStringLiteral("Last record (Ctrl+End)"));
+    auto* next = button(body, "cmdNext", QStringLiteral(">"), tr("Next record (Alt+Right)"));
+    auto* last = button(body, "cmdLast", QStringLiteral(">|"), tr("Last record (Ctrl+End)"));
     connect(first, &QToolButton::clicked, this, &DataPanel::first);
     connect(previous, &QToolButton::clicked, this, &DataPanel::previous);
     connect(next, &QToolButton::clicked, this, &DataPanel::next);
@@ -125,7 +125,7 @@ DataPanel::DataPanel(frmPreview& window)
         if (ok)
             goTo(n);
         else
-            tell(QStringLiteral("Type a record number."));
+            tell(tr("Type a record number."));
     });
     nav->addWidget(first);
     nav->addWidget(previous);
@@ -137,11 +137,11 @@ DataPanel::DataPanel(frmPreview& window)
     v->addLayout(nav);
 
     auto* findRow = new QHBoxLayout;
-    auto* findLabel = new QLabel(QStringLiteral("F&ind:"), body);
+    auto* findLabel = new QLabel(tr("F&ind:"), body);
     m_txtFind = new QLineEdit(body);
     m_txtFind->setObjectName(QStringLiteral("txtFind"));
     findLabel->setBuddy(m_txtFind);
-    auto* find = button(body, "cmdFind", QStringLiteral("Find &Next"), QStringLiteral("Next record holding the text"));
+    auto* find = button(body, "cmdFind", tr("Find &Next"), tr("Next record holding the text"));
     connect(find, &QToolButton::clicked, this, &DataPanel::findNext);
     connect(m_txtFind, &QLineEdit::returnPressed, this, &DataPanel::findNext);
     findRow->addWidget(findLabel);
@@ -150,9 +150,9 @@ DataPanel::DataPanel(frmPreview& window)
     v->addLayout(findRow);
 
     auto* showRow = new QHBoxLayout;
-    m_optShowData = new QRadioButton(QStringLiteral("Show &Data"), body);
+    m_optShowData = new QRadioButton(tr("Show &Data"), body);
     m_optShowData->setObjectName(QStringLiteral("optShowData"));
-    m_optShowNames = new QRadioButton(QStringLiteral("Show Field &Names"), body);
+    m_optShowNames = new QRadioButton(tr("Show Field &Names"), body);
     m_optShowNames->setObjectName(QStringLiteral("optShowNames"));
     m_optShowNames->setChecked(true);
     connect(m_optShowData, &QRadioButton::toggled, this, [this] {
@@ -193,7 +193,7 @@ DataPanel* DataPanel::of(const frmPreview& window)
 void DataPanel::buildMenu()
 {
     QMenuBar* bar = m_window.menuBar();
-    auto* menu = new QMenu(QStringLiteral("&Data"), bar);
+    auto* menu = new QMenu(tr("&Data"), bar);
     menu->setObjectName(QStringLiteral("mnuDataMenu"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuData"));
     // Before the Tools menu.
@@ -207,43 +207,42 @@ void DataPanel::buildMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("mnuDataOpen", QStringLiteral("&Open Data Source..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+    add("mnuDataOpen", tr("&Open Data Source..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
         [this] { openFromDialog(); });
-    add("mnuDataClose", QStringLiteral("&Close Data Source"), QKeySequence(), [this] {
+    add("mnuDataClose", tr("&Close Data Source"), QKeySequence(), [this] {
         m_data.close();
         DesignerData::rememberSource(m_templatePath, QString());
     });
     menu->addSeparator();
-    QAction* showData = add("mnuDataShowData", QStringLiteral("Show &Data"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), [this](bool on) { setShowingData(on); });
+    QAction* showData = add("mnuDataShowData", tr("Show &Data"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+        [this](bool on) { setShowingData(on); });
     showData->setCheckable(true);
     menu->addSeparator();
-    add("mnuDataFirst", QStringLiteral("&First Record"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { first(); });
-    add("mnuDataPrevious", QStringLiteral("&Previous Record"), QKeySequence(Qt::ALT | Qt::Key_Left),
-        [this] { previous(); });
-    add("mnuDataNext", QStringLiteral("&Next Record"), QKeySequence(Qt::ALT | Qt::Key_Right), [this] { next(); });
-    add("mnuDataLast", QStringLiteral("&Last Record"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { last(); });
-    add("mnuDataGoTo", QStringLiteral("&Go to Record..."), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { goToAsked(); });
-    add("mnuDataFind", QStringLiteral("F&ind Record..."), QKeySequence::Find, [this] {
+    add("mnuDataFirst", tr("&First Record"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { first(); });
+    add("mnuDataPrevious", tr("&Previous Record"), QKeySequence(Qt::ALT | Qt::Key_Left), [this] { previous(); });
+    add("mnuDataNext", tr("&Next Record"), QKeySequence(Qt::ALT | Qt::Key_Right), [this] { next(); });
+    add("mnuDataLast", tr("&Last Record"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { last(); });
+    add("mnuDataGoTo", tr("&Go to Record..."), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { goToAsked(); });
+    add("mnuDataFind", tr("F&ind Record..."), QKeySequence::Find, [this] {
         show();
         raise();
         m_txtFind->setFocus();
         m_txtFind->selectAll();
     });
     menu->addSeparator();
-    add("mnuDataPrintRecords", QStringLiteral("Print &Records..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+    add("mnuDataPrintRecords", tr("Print &Records..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
         [this] { printRecords(); });
     menu->addSeparator();
     QAction* panel = toggleViewAction();
     panel->setObjectName(QStringLiteral("mnuDataPanel"));
-    panel->setText(QStringLiteral("Data &Panel"));
+    panel->setText(tr("Data &Panel"));
     menu->addAction(panel);
 }
 
 bool DataPanel::openFromDialog()
 {
     const std::optional<QString> chosen
-        = commonDialog().ShowOpen(QStringLiteral("Open Data Source"), SourceFilter, m_data.source(), 6148, 1);
+        = commonDialog().ShowOpen(tr("Open Data Source"), tr(SourceFilter), m_data.source(), 6148, 1);
     if (!chosen || chosen->isEmpty())
         return false;
     return openSource(*chosen);
@@ -253,8 +252,7 @@ bool DataPanel::openSource(const QString& source)
 {
     QString error;
     if (!m_data.open(source, &error)) {
-        MsgBox(QStringLiteral("The data source could not be opened: %1").arg(error), vbExclamation,
-            QStringLiteral("Open Data Source"));
+        MsgBox(tr("The data source could not be opened: %1").arg(error), vbExclamation, tr("Open Data Source"));
         return false;
     }
     DesignerData::rememberSource(m_templatePath, m_data.source());
@@ -303,7 +301,7 @@ void DataPanel::last()
 void DataPanel::goTo(qint64 record)
 {
     if (!m_data.isOpen()) {
-        tell(QStringLiteral("Open a data source first."));
+        tell(tr("Open a data source first."));
         return;
     }
     QString error;
@@ -316,7 +314,7 @@ void DataPanel::goTo(qint64 record)
 void DataPanel::goToAsked()
 {
     if (!m_data.isOpen()) {
-        tell(QStringLiteral("Open a data source first."));
+        tell(tr("Open a data source first."));
         return;
     }
     show();
@@ -332,7 +330,7 @@ void DataPanel::findNext()
         return;
     QString error;
     if (m_data.find(text, &error) == 0)
-        tell(error.isEmpty() ? QStringLiteral("No record holds \"%1\".").arg(text) : error);
+        tell(error.isEmpty() ? tr("No record holds \"%1\".").arg(text) : error);
 }
 
 void DataPanel::tell(const QString& text)
@@ -343,7 +341,7 @@ void DataPanel::tell(const QString& text)
 
 void DataPanel::refresh()
 {
-    m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : QStringLiteral("No data source"));
+    m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : tr("No data source"));
     m_lblSource->setToolTip(m_data.source());
     m_lstFields->clear();
     const QStringList& fields = m_data.fields();
@@ -352,7 +350,7 @@ void DataPanel::refresh()
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
     }
     m_txtRecord->setText(m_data.current() > 0 ? QString::number(m_data.current()) : QString());
-    m_lblRecords->setText(m_data.recordCount() >= 0 ? QStringLiteral("of %1").arg(m_data.recordCount()) : QString());
+    m_lblRecords->setText(m_data.recordCount() >= 0 ? tr("of %1").arg(m_data.recordCount()) : QString());
 }
 
 void DataPanel::showOnCard()
@@ -375,16 +373,16 @@ void DataPanel::templateShown()
     // A remembered source that is gone is only mentioned: the template opens all the same.
     m_data.setPhotoColumn(DesignerData::rememberedPhotoColumn(path));
     if (!m_data.open(remembered, &error))
-        tell(QStringLiteral("The template's data source could not be opened: %1").arg(error));
+        tell(tr("The template's data source could not be opened: %1").arg(error));
     else
         setShowingData(true);
 }
 
 void DataPanel::printRecords()
 {
-    const QString title = QStringLiteral("Print Records");
+    const QString title = tr("Print Records");
     if (!m_data.isCsv()) {
-        MsgBox(QStringLiteral("Open a data source with records first (Data, Open Data Source)."), vbInformation, title);
+        MsgBox(tr("Open a data source with records first (Data, Open Data Source)."), vbInformation, title);
         return;
     }
     const auto t = m_window.currentTemplate();
@@ -396,7 +394,7 @@ void DataPanel::printRecords()
     QString error;
     CPrintTemplatePtr card;
     if (!dir.isValid() || !writeShownCard(m_window, file, &error) || !(card = readShownCard(file, &error))) {
-        MsgBox(QStringLiteral("The card could not be prepared for printing: %1").arg(error), vbExclamation, title);
+        MsgBox(tr("The card could not be prepared for printing: %1").arg(error), vbExclamation, title);
         return;
     }
     PrintRecordsDialog dialog(card, m_data, &m_window);
@@ -445,7 +443,7 @@ void DataPanel::dropField(const QString& field, float x, float y, DesignControl*
         if (photo && photo->Visible()) {
             if (COutline* outline = m_window.outline())
                 outline->Selected(photo);
-            tell(QStringLiteral("The photo shows the column \"%1\".").arg(field));
+            tell(tr("The photo shows the column \"%1\".").arg(field));
             return;
         }
         m_window.pressTool(QStringLiteral("Photo"));
@@ -455,7 +453,7 @@ void DataPanel::dropField(const QString& field, float x, float y, DesignControl*
         return;
     }
     if (onto && onto->kind() == DesignControl::Kind::Data) {
-        DesignEdit edit(stack, editing, QStringLiteral("Bind Data Field"));
+        DesignEdit edit(stack, editing, tr("Bind Data Field"));
         bind(onto);
         if (COutline* outline = m_window.outline())
             outline->Selected(onto);
@@ -464,7 +462,7 @@ void DataPanel::dropField(const QString& field, float x, float y, DesignControl*
     }
     // A new data field with the designer's defaults, one step to undo.
     if (stack)
-        stack->beginMacro(QStringLiteral("Place Data Field"));
+        stack->beginMacro(tr("Place Data Field"));
     m_window.pressTool(QStringLiteral("Data"));
     const float w = std::min(1.5f, std::max(0.25f, float(m_window.currentTemplate()->Width() - x)));
     const float h = 0.25f;
@@ -472,7 +470,7 @@ void DataPanel::dropField(const QString& field, float x, float y, DesignControl*
     m_window.DrawMove(x + w, y + h);
     m_window.DrawDone(x + w, y + h);
     if (COutline* outline = m_window.outline(); outline && outline->selectedControl()) {
-        DesignEdit edit(stack, editing, QStringLiteral("Bind Data Field"));
+        DesignEdit edit(stack, editing, tr("Bind Data Field"));
         bind(outline->selectedControl());
         edit.commit();
     }

@@ -6,7 +6,6 @@
 // from it, so a command has one definition wherever it shows.
 
 #include "kyt/kytwidgets_export.h"
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 
@@ -59,10 +58,9 @@ struct KYTWIDGETS_PRIVATE_EXPORT ActionEntry {
     const char* menuName = nullptr;
 };
 
+// The texts are the window's (translation context kyt::frmPreview).
 class KYTWIDGETS_PRIVATE_EXPORT DesignActions
 {
-    Q_DECLARE_TR_FUNCTIONS(kyt::DesignActions)
-
 public:
     // The table, in menu order.
     static const QList<ActionEntry>& table();

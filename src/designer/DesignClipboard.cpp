@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QImage>
 #include <QLabel>
@@ -211,7 +212,9 @@ int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& t
         return 0;
     const std::vector<Object> objects = decode(encoded);
     if (objects.empty()) {
-        say(window, QStringLiteral("The clipboard holds no objects this designer can read."));
+        say(window,
+            QCoreApplication::translate(
+                "kyt::DesignClipboard", "The clipboard holds no objects this designer can read."));
         return 0;
     }
     float width = 0, height = 0;
@@ -263,7 +266,9 @@ int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& t
         selection->select(placed);
     }
     if (skippedPhotos)
-        say(window, QStringLiteral("The card has a photo already; the copied photo was left out."));
+        say(window,
+            QCoreApplication::translate(
+                "kyt::DesignClipboard", "The card has a photo already; the copied photo was left out."));
     return int(placed.size());
 }
 
@@ -297,7 +302,8 @@ void cut(frmPreview& window)
         return;
     copy(window);
     {
-        DesignEdit edit(window.undoStack(), DesignEditing::of(window), QStringLiteral("Cut"));
+        DesignEdit edit(
+            window.undoStack(), DesignEditing::of(window), QCoreApplication::translate("kyt::DesignClipboard", "Cut"));
         selection->deleteAll();
     }
     updatePhotoTool(window);
@@ -310,7 +316,7 @@ void paste(frmPreview& window)
     if (!data || !window.currentTemplate())
         return;
     if (data->hasFormat(MimeType)) {
-        placeObjects(window, data->data(MimeType), QStringLiteral("Paste"));
+        placeObjects(window, data->data(MimeType), QCoreApplication::translate("kyt::DesignClipboard", "Paste"));
         return;
     }
     if (!data->hasImage())
@@ -330,7 +336,8 @@ void paste(frmPreview& window)
     h *= fit;
     DesignControl* c = nullptr;
     {
-        DesignEdit edit(window.undoStack(), DesignEditing::of(window), QStringLiteral("Paste Picture"));
+        DesignEdit edit(window.undoStack(), DesignEditing::of(window),
+            QCoreApplication::translate("kyt::DesignClipboard", "Paste Picture"));
         c = static_cast<DesignControl*>(window.LoadDesignControl(QStringLiteral("Logo")));
         if (!c)
             return;
@@ -348,7 +355,7 @@ void duplicate(frmPreview& window)
 {
     const QByteArray bytes = encodeSelection(window);
     if (!bytes.isEmpty())
-        placeObjects(window, bytes, QStringLiteral("Duplicate"));
+        placeObjects(window, bytes, QCoreApplication::translate("kyt::DesignClipboard", "Duplicate"));
 }
 
 } // namespace kyt::clipboard

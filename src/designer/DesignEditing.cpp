@@ -271,8 +271,7 @@ void DesignEditing::pushPlaced(DesignControl* control)
     before.selectedIndex = 0;
     if (after.sameDesign(before))
         return;
-    stack->push(
-        new DesignCommand(*this, QStringLiteral("Place %1").arg(control->Name()), std::move(before), std::move(after)));
+    stack->push(new DesignCommand(*this, tr("Place %1").arg(control->Name()), std::move(before), std::move(after)));
 }
 
 void DesignEditing::showGeometry(const QString& name, int index, const InchRect& r)
@@ -280,7 +279,7 @@ void DesignEditing::showGeometry(const QString& name, int index, const InchRect&
     if (QLabel* status = m_window.statusLabel()) {
         const units::Unit unit = units::current();
         const auto in = [unit](float v) { return units::statusLength(v, unit); };
-        status->setText(QStringLiteral("%1(%2)  left %3  top %4  width %5  height %6")
+        status->setText(tr("%1(%2)  left %3  top %4  width %5  height %6")
                             .arg(name)
                             .arg(index)
                             .arg(in(r.left), in(r.top), in(r.width), in(r.height)));
@@ -364,7 +363,7 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
             // Ctrl: the keyboard's way to do what the lower-right handle does.
             const InchRect sized = outline::resizeBy(r, dx, dy, surfaceWidth(m_window), surfaceHeight(m_window));
             {
-                DesignEdit edit(m_window.undoStack(), *this, QStringLiteral("Resize"), KeyResizeMergeId,
+                DesignEdit edit(m_window.undoStack(), *this, tr("Resize"), KeyResizeMergeId,
                     QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()));
                 c->setWidth(sized.width);
                 c->setHeight(sized.height);
@@ -377,7 +376,7 @@ bool DesignEditing::eventFilter(QObject* watched, QEvent* event)
         }
         const InchPoint p = outline::nudgePosition(r, dx, dy, surfaceWidth(m_window), surfaceHeight(m_window));
         {
-            DesignEdit edit(m_window.undoStack(), *this, QStringLiteral("Move"), NudgeMergeId,
+            DesignEdit edit(m_window.undoStack(), *this, tr("Move"), NudgeMergeId,
                 QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()));
             c->setleft(p.x);
             c->settop(p.y);

@@ -1,6 +1,7 @@
 #include "designer/DesignerData.h"
 
 #include "data/CsvReader.h"
+#include "errors/CError.h"
 #include "jobs/CardJob.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
@@ -79,8 +80,8 @@ bool DesignerData::open(const QString& sourceIn, QString* error)
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("%1: %2").arg(path,
-            !QFileInfo::exists(path)        ? QStringLiteral("no such file")
-                : !QFileInfo(path).isFile() ? QStringLiteral("not a regular file")
+            !QFileInfo::exists(path)        ? tr("no such file")
+                : !QFileInfo(path).isFile() ? tr("not a regular file")
                                             : probe.errorString());
         return false;
     }
@@ -110,8 +111,10 @@ bool DesignerData::open(const QString& sourceIn, QString* error)
             return false;
         }
         r->csv = std::make_unique<CsvReader>(&r->file);
-        if (!r->csv->readHeader(error)) {
-            *error = QStringLiteral("%1: %2").arg(next.m_path, *error);
+        try {
+            r->csv->readHeader();
+        } catch (const KytError& e) {
+            *error = QStringLiteral("%1: %2").arg(next.m_path, e.description());
             return false;
         }
         next.m_fields = r->csv->header();
@@ -162,12 +165,14 @@ bool DesignerData::readRecord(qint64 n, QStringList* values, QString* error)
             return false;
         }
         r->csv = std::make_unique<CsvReader>(&r->file);
-        if (!r->csv->readHeader(error)) {
-            *error = QStringLiteral("%1: %2").arg(m_path, *error);
+        try {
+            r->csv->readHeader();
+        } catch (const KytError& e) {
+            *error = QStringLiteral("%1: %2").arg(m_path, e.description());
             return false;
         }
         if (r->csv->header() != m_fields) {
-            *error = QStringLiteral("%1 changed: its columns are not the ones opened").arg(m_path);
+            *error = tr("%1 changed: its columns are not the ones opened").arg(m_path);
             return false;
         }
         m_reader = std::move(r);
@@ -178,13 +183,13 @@ bool DesignerData::readRecord(qint64 n, QStringList* values, QString* error)
         if (rec.number < n)
             continue;
         if (!rec.error.isEmpty()) {
-            *error = QStringLiteral("record %1 (line %2): %3").arg(rec.number).arg(rec.line).arg(rec.error);
+            *error = tr("record %1 (line %2): %3").arg(rec.number).arg(rec.line).arg(rec.error);
             return false;
         }
         *values = rec.fields;
         return true;
     }
-    *error = QStringLiteral("there is no record %1 (the source holds %2)").arg(n).arg(m_reader->at);
+    *error = tr("there is no record %1 (the source holds %2)").arg(n).arg(m_reader->at);
     m_reader.reset();
     return false;
 }
@@ -192,12 +197,12 @@ bool DesignerData::readRecord(qint64 n, QStringList* values, QString* error)
 bool DesignerData::goTo(qint64 n, QString* error)
 {
     if (!isOpen()) {
-        *error = QStringLiteral("no data source is open");
+        *error = tr("no data source is open");
         return false;
     }
     if (m_dataStream) {
         if (n != 1) {
-            *error = QStringLiteral("a data stream file holds one record");
+            *error = tr("a data stream file holds one record");
             return false;
         }
         return true;
@@ -205,7 +210,7 @@ bool DesignerData::goTo(qint64 n, QString* error)
     QStringList values;
     if (n < 1 || !readRecord(n, &values, error)) {
         if (n < 1)
-            *error = QStringLiteral("records are numbered from 1");
+            *error = tr("records are numbered from 1");
         return false;
     }
     m_values = values;

@@ -11,6 +11,7 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include "util/NumberText.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -100,7 +101,7 @@ QStringList rehearse(CPrintTemplate& card, const std::shared_ptr<CPrintData>& da
     }
     reasons << collector->prompts;
     if (!drawn && reasons.isEmpty())
-        reasons << QStringLiteral("an object of the card could not be drawn");
+        reasons << QCoreApplication::translate("kyt::DesignerPrinter", "an object of the card could not be drawn");
     return reasons;
 }
 
@@ -175,7 +176,7 @@ QString DesignerPrinter::calibrationText(const PrinterCalibration& c)
     };
     QString text = part(c.xOffset, "right", "left") + QStringLiteral(", ") + part(c.yOffset, "down", "up");
     if (c.scale != 1)
-        text += QStringLiteral(", scaled to %1%").arg(c.scale * 100, 0, 'g', 6);
+        text += QCoreApplication::translate("kyt::DesignerPrinter", ", scaled to %1%").arg(c.scale * 100, 0, 'g', 6);
     return text;
 }
 
@@ -187,7 +188,7 @@ bool DesignerPrinter::queueStopped(const QString& queue, QString* reason)
     // CUPS reports a stopped queue as the error state.
     const bool stopped = info.state() == QPrinter::Error;
     if (stopped && reason)
-        *reason = QStringLiteral("the printer \"%1\" is stopped").arg(queue);
+        *reason = QCoreApplication::translate("kyt::DesignerPrinter", "the printer \"%1\" is stopped").arg(queue);
     return stopped;
 }
 
@@ -204,25 +205,28 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
     };
 
     if (result.queue.isEmpty())
-        return tell(QStringLiteral("There is no printer to print on: no printer was chosen with Setup and the "
-                                   "system has no default printer."),
+        return tell(QCoreApplication::translate("kyt::DesignerPrinter",
+                        "There is no printer to print on: no printer was chosen with Setup and the "
+                        "system has no default printer."),
             vbExclamation, Outcome::NotPrinted);
 
     card.setScalor(1.0); // cards print at their true size
     const QStringList reasons = rehearse(card, data);
     if (!reasons.isEmpty())
-        return tell(QStringLiteral("The card was not printed, because it cannot be drawn as designed:\n%1")
+        return tell(QCoreApplication::translate(
+                        "kyt::DesignerPrinter", "The card was not printed, because it cannot be drawn as designed:\n%1")
                         .arg(reasons.join(QLatin1Char('\n'))),
             vbExclamation, Outcome::NotPrinted);
 
     QString stoppedReason;
     if (queueStopped(result.queue, &stoppedReason)) {
-        const int answer = ask(QStringLiteral("The printer \"%1\" is stopped: the card waits in its queue until "
-                                              "the printer is started again.\nSend the card anyway?")
+        const int answer = ask(QCoreApplication::translate("kyt::DesignerPrinter",
+                                   "The printer \"%1\" is stopped: the card waits in its queue until "
+                                   "the printer is started again.\nSend the card anyway?")
                                    .arg(result.queue),
             vbYesNo | vbExclamation | vbDefaultButton2, messageTitle);
         if (answer != vbYes) {
-            result.message = QStringLiteral("Not printed: %1.").arg(stoppedReason);
+            result.message = QCoreApplication::translate("kyt::DesignerPrinter", "Not printed: %1.").arg(stoppedReason);
             return result;
         }
     }
@@ -230,8 +234,9 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
     QString problem;
     const auto calibrated = calibration(result.queue, &problem);
     if (!problem.isEmpty())
-        return tell(QStringLiteral("The card was not printed: %1.\nStore the printer's calibration again with "
-                                   "\"kytpreview printers calibrate %2\".")
+        return tell(QCoreApplication::translate("kyt::DesignerPrinter",
+                        "The card was not printed: %1.\nStore the printer's calibration again with "
+                        "\"kytpreview printers calibrate %2\".")
                         .arg(problem, result.queue),
             vbExclamation, Outcome::NotPrinted);
 
@@ -248,9 +253,10 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         auto printer = PrinterSurface::toQueue(result.queue, QSizeF(card.Width(), card.Height()));
         const QString name = QFileInfo(card.TemplateName()).completeBaseName();
         // Numbered, so two prints of one card are two files or lines in the queue.
-        printer->setDocumentName(QStringLiteral("%1 %2")
-                                     .arg(name.isEmpty() ? QStringLiteral("KYTPreview card") : name)
-                                     .arg(++session().jobs));
+        printer->setDocumentName(
+            QStringLiteral("%1 %2")
+                .arg(name.isEmpty() ? QCoreApplication::translate("kyt::DesignerPrinter", "KYTPreview card") : name)
+                .arg(++session().jobs));
         printer->setScaleMode(Surface::vbInches);
         try {
             printer->setOrientation(card.Orientation());
@@ -262,12 +268,14 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         const bool ok = card.Render(*printer, data, 0, 0);
         restore();
         if (!ok)
-            return tell(QStringLiteral("The card could not be drawn on the printer \"%1\"; the job was ended.")
+            return tell(QCoreApplication::translate("kyt::DesignerPrinter",
+                            "The card could not be drawn on the printer \"%1\"; the job was ended.")
                             .arg(result.queue),
                 vbExclamation, Outcome::Failed);
         // A card with nothing on it starts no page, so no job either.
         if (printer->pageCount() == 0)
-            return tell(QStringLiteral("Nothing was sent to the printer \"%1\": the card has nothing to print.")
+            return tell(QCoreApplication::translate("kyt::DesignerPrinter",
+                            "Nothing was sent to the printer \"%1\": the card has nothing to print.")
                             .arg(result.queue),
                 vbExclamation, Outcome::NotPrinted);
         // Releases the page to the spooler: each card is a job of its own.
@@ -281,15 +289,19 @@ DesignerPrinter::Result DesignerPrinter::printCard(CPrintTemplate& card, const s
         if (error)
             error->Report(e, source);
         else
-            MsgBox(QStringLiteral("The card could not be printed on \"%1\": %2").arg(result.queue, result.message),
+            MsgBox(QCoreApplication::translate("kyt::DesignerPrinter", "The card could not be printed on \"%1\": %2")
+                       .arg(result.queue, result.message),
                 vbCritical, messageTitle);
         return result;
     }
 
     QString message
-        = QStringLiteral("The card was sent to the printer \"%1\" as job %1-%2.").arg(result.queue).arg(jobId);
+        = QCoreApplication::translate("kyt::DesignerPrinter", "The card was sent to the printer \"%1\" as job %1-%2.")
+              .arg(result.queue)
+              .arg(jobId);
     if (calibrated)
-        message += QStringLiteral(" The printer's calibration moved it %1.").arg(calibrationText(*calibrated));
+        message += QCoreApplication::translate("kyt::DesignerPrinter", " The printer's calibration moved it %1.")
+                       .arg(calibrationText(*calibrated));
     return tell(message, vbInformation, Outcome::Printed);
 }
 

@@ -154,9 +154,9 @@ void RectangleTool::dress(DesignControl& c, const CProperties*) const
     c.setBackColor(0xFF0000); // blue
 }
 
-TextualTool::TextualTool(frmPreview& window, QString key, QString caption)
+TextualTool::TextualTool(frmPreview& window, QString key, const char* caption)
     : PlaceTool(window, std::move(key), 1.5f, 0.25f)
-    , m_caption(std::move(caption))
+    , m_caption(caption)
 {
 }
 
@@ -175,18 +175,18 @@ void TextualTool::dress(DesignControl& c, const CProperties* p) const
         c.setFontItalic(p->DefaultFontItalic());
         c.setFontBold(p->DefaultFontBold());
     }
-    c.setCaption(m_caption);
+    c.setCaption(frmPreview::tr(m_caption));
     c.setBackStyle(p && p->DefualtTransparent() ? 0 : 1);
     c.setForeColor(p ? p->DefaultForeGround() : 0);
 }
 
 DataTool::DataTool(frmPreview& window)
-    : TextualTool(window, QStringLiteral("Data"), QStringLiteral("<Load Data Field>"))
+    : TextualTool(window, QStringLiteral("Data"), QT_TRANSLATE_NOOP("kyt::frmPreview", "<Load Data Field>"))
 {
 }
 
 TextTool::TextTool(frmPreview& window)
-    : TextualTool(window, QStringLiteral("Text"), QStringLiteral("<Enter Text>"))
+    : TextualTool(window, QStringLiteral("Text"), QT_TRANSLATE_NOOP("kyt::frmPreview", "<Enter Text>"))
 {
 }
 

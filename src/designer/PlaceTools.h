@@ -72,13 +72,14 @@ protected:
 class KYTWIDGETS_PRIVATE_EXPORT TextualTool : public PlaceTool
 {
 public:
-    TextualTool(frmPreview& window, QString key, QString caption);
+    // caption: the untranslated placeholder text, translated when placed.
+    TextualTool(frmPreview& window, QString key, const char* caption);
 
 protected:
     void dress(DesignControl& c, const CProperties* defaults) const override;
 
 private:
-    QString m_caption;
+    const char* m_caption;
 };
 
 class KYTWIDGETS_PRIVATE_EXPORT DataTool : public TextualTool

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -44,7 +45,7 @@ preflight::Report checkBytes(const QByteArray& card, preflight::Options options)
     if (!dir.isValid() || !f.open(QIODevice::WriteOnly) || f.write(card) != card.size()) {
         preflight::Report r;
         r.findings.push_back({ false, QStringLiteral("template"),
-            QStringLiteral("the card could not be written for checking: %1").arg(f.errorString()) });
+            PreflightPanel::tr("the card could not be written for checking: %1").arg(f.errorString()) });
         return r;
     }
     f.close();
@@ -63,7 +64,7 @@ QString arrayOf(const QString& word)
 } // namespace
 
 PreflightPanel::PreflightPanel(frmPreview& window)
-    : QDockWidget(QStringLiteral("Preflight"), &window)
+    : QDockWidget(tr("Preflight"), &window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("fraPreflight"));
@@ -73,9 +74,9 @@ PreflightPanel::PreflightPanel(frmPreview& window)
     auto* top = new QHBoxLayout;
     m_lblState = new QLabel(body);
     m_lblState->setObjectName(QStringLiteral("lblPreflightState"));
-    m_cmdVerify = new QPushButton(QStringLiteral("&Verify"), body);
+    m_cmdVerify = new QPushButton(tr("&Verify"), body);
     m_cmdVerify->setObjectName(QStringLiteral("cmdVerify"));
-    m_cmdVerify->setToolTip(QStringLiteral("Render every card and read its barcodes back"));
+    m_cmdVerify->setToolTip(tr("Render every card and read its barcodes back"));
     connect(m_cmdVerify, &QPushButton::clicked, this, &PreflightPanel::verify);
     top->addWidget(m_lblState, 1);
     top->addWidget(m_cmdVerify);
@@ -83,7 +84,7 @@ PreflightPanel::PreflightPanel(frmPreview& window)
     m_lstFindings = new QTreeWidget(body);
     m_lstFindings->setObjectName(QStringLiteral("lstFindings"));
     m_lstFindings->setColumnCount(2);
-    m_lstFindings->setHeaderLabels({ QStringLiteral("Topic"), QStringLiteral("Finding") });
+    m_lstFindings->setHeaderLabels({ tr("Topic"), tr("Finding") });
     m_lstFindings->setRootIsDecorated(false);
     m_lstFindings->setWordWrap(true);
     m_lstFindings->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -126,18 +127,18 @@ PreflightPanel* PreflightPanel::install(frmPreview& window)
     }
     if (QMenu* menu = window.findChild<QMenu*>(QStringLiteral("mnuDataMenu"))) {
         menu->addSeparator();
-        QAction* verify = menu->addAction(QStringLiteral("&Verify Cards..."));
+        QAction* verify = menu->addAction(tr("&Verify Cards..."));
         verify->setObjectName(QStringLiteral("mnuDataVerify"));
         verify->setEnabled(bool(installedReader()));
         connect(verify, &QAction::triggered, panel, &PreflightPanel::verify);
         QAction* toggle = panel->toggleViewAction();
         toggle->setObjectName(QStringLiteral("mnuDataPreflight"));
-        toggle->setText(QStringLiteral("Pre&flight Panel"));
+        toggle->setText(tr("Pre&flight Panel"));
         menu->addAction(toggle);
     }
     panel->m_cmdVerify->setEnabled(bool(installedReader()));
     if (!installedReader())
-        panel->m_cmdVerify->setToolTip(QStringLiteral("No barcode reader is available in this program"));
+        panel->m_cmdVerify->setToolTip(tr("No barcode reader is available in this program"));
     panel->schedule();
     return panel;
 }
@@ -156,7 +157,7 @@ void PreflightPanel::schedule()
 {
     ++m_generation; // a run still going is superseded
     m_timer.start();
-    m_lblState->setText(QStringLiteral("Checking..."));
+    m_lblState->setText(tr("Checking..."));
 }
 
 preflight::Options PreflightPanel::options() const
@@ -229,9 +230,8 @@ void PreflightPanel::showReport(const preflight::Report& report, quint64 generat
         }
     }
     m_lblState->setText(problems == 0
-            ? QStringLiteral("No problems found.")
-            : QStringLiteral("%1 found.")
-                  .arg(problems == 1 ? QStringLiteral("1 problem") : QStringLiteral("%1 problems").arg(problems)));
+            ? tr("No problems found.")
+            : tr("%1 found.").arg(problems == 1 ? tr("1 problem") : tr("%1 problems").arg(problems)));
     emit checked();
 }
 
@@ -260,7 +260,11 @@ void PreflightPanel::activate(QTreeWidgetItem* item)
     const QString text = item->text(1);
     static const QRegularExpression objectName(QStringLiteral("\\b(Photo|Logo|Rect|Rectangle|Line|Data|Text)(\\d+)\\b"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression record(QStringLiteral("\\brecord (\\d+)\\b"));
+    // Findings name a record as "record N", in the user's language.
+    const QString recordWord
+        = QCoreApplication::translate("kyt::DataSource", "record %1").section(QLatin1String("%1"), 0, 0).trimmed();
+    const QRegularExpression record(
+        QStringLiteral("\\b(?:record|%1) (\\d+)\\b").arg(QRegularExpression::escape(recordWord)));
     const QHash<QString, DesignControl*> controls = controlsByObjectName();
     auto it = objectName.globalMatch(text);
     while (it.hasNext()) {
@@ -292,15 +296,15 @@ void PreflightPanel::verify()
     m_timer.stop();
     const quint64 generation = ++m_generation;
     ++m_running;
-    auto* progress = new QProgressDialog(
-        QStringLiteral("Rendering the cards and reading their barcodes..."), QStringLiteral("Cancel"), 0, 0, &m_window);
+    auto* progress
+        = new QProgressDialog(tr("Rendering the cards and reading their barcodes..."), tr("Cancel"), 0, 0, &m_window);
     progress->setObjectName(QStringLiteral("frmVerifyProgress"));
-    progress->setWindowTitle(QStringLiteral("Verify"));
+    progress->setWindowTitle(tr("Verify"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     connect(progress, &QProgressDialog::canceled, this, [this] {
         ++m_generation; // the run ends on its own; its result is not shown
-        m_lblState->setText(QStringLiteral("Verify cancelled."));
+        m_lblState->setText(tr("Verify cancelled."));
     });
     QPointer<PreflightPanel> self(this);
     QPointer<QProgressDialog> shown(progress);
@@ -321,7 +325,7 @@ void PreflightPanel::verify()
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     m_workers.removeAll(nullptr);
     m_workers.append(worker);
-    m_lblState->setText(QStringLiteral("Verifying..."));
+    m_lblState->setText(tr("Verifying..."));
     progress->show();
     worker->start();
 }

@@ -8,6 +8,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PrinterSurface.h"
+#include "util/PassOver.h"
 #include "util/Strings.h"
 #include <QApplication>
 #include <QComboBox>
@@ -32,7 +33,7 @@ namespace kyt
 namespace
 {
 
-const QString Title = QStringLiteral("Print Records");
+const char* const Title = QT_TRANSLATE_NOOP("kyt::PrintRecordsDialog", "Print Records");
 // Records listed for marking; a longer source is printed by range.
 constexpr qint64 ListedRecords = 1000;
 
@@ -50,17 +51,17 @@ QString PrintRecordsDialog::Summary::text() const
 {
     QString t;
     if (cancelled)
-        t = QStringLiteral("Printing was cancelled: nothing was output.");
+        t = PrintRecordsDialog::tr("Printing was cancelled: nothing was output.");
     else if (!fatal.isEmpty())
-        t = QStringLiteral("Nothing was output: %1").arg(fatal);
+        t = PrintRecordsDialog::tr("Nothing was output: %1").arg(fatal);
     else
-        t = QStringLiteral("%1 printed.").arg(Counted(printed, "record"));
+        t = PrintRecordsDialog::tr("%1 printed.").arg(Counted(printed, "record"));
     if (skipped > 0 && !cancelled) {
-        t += QStringLiteral("\n%1 skipped:").arg(Counted(skipped, "record"));
+        t += PrintRecordsDialog::tr("\n%1 skipped:").arg(Counted(skipped, "record"));
         for (const QString& r : reasons.mid(0, 20))
             t += QLatin1Char('\n') + r;
         if (reasons.size() > 20)
-            t += QStringLiteral("\n... and %1 more").arg(reasons.size() - 20);
+            t += PrintRecordsDialog::tr("\n... and %1 more").arg(reasons.size() - 20);
     }
     return t;
 }
@@ -71,24 +72,23 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     , m_data(data)
 {
     setObjectName(QStringLiteral("frmPrintRecords"));
-    setWindowTitle(Title);
+    setWindowTitle(tr(Title));
     auto* v = new QVBoxLayout(this);
 
-    auto* records = new QGroupBox(QStringLiteral("Records of %1").arg(data.displayName()), this);
+    auto* records = new QGroupBox(tr("Records of %1").arg(data.displayName()), this);
     auto* rl = new QVBoxLayout(records);
     m_optAll = new QRadioButton(
-        data.recordCount() >= 0 ? QStringLiteral("&All %1 records").arg(data.recordCount()) : QStringLiteral("&All"),
-        records);
+        data.recordCount() >= 0 ? tr("&All %1 records").arg(data.recordCount()) : tr("&All"), records);
     m_optAll->setObjectName(QStringLiteral("optAll"));
     m_optAll->setChecked(true);
     auto* rangeRow = new QHBoxLayout;
-    m_optRange = new QRadioButton(QStringLiteral("&Records"), records);
+    m_optRange = new QRadioButton(tr("&Records"), records);
     m_optRange->setObjectName(QStringLiteral("optRange"));
     m_txtFrom = new QLineEdit(QStringLiteral("1"), records);
     m_txtFrom->setObjectName(QStringLiteral("txtFrom"));
     m_txtTo = new QLineEdit(QString::number(std::max<qint64>(1, data.recordCount())), records);
     m_txtTo->setObjectName(QStringLiteral("txtTo"));
-    auto* toLabel = new QLabel(QStringLiteral("&to"), records);
+    auto* toLabel = new QLabel(tr("&to"), records);
     toLabel->setBuddy(m_txtTo);
     rangeRow->addWidget(m_optRange);
     rangeRow->addWidget(m_txtFrom);
@@ -96,10 +96,10 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     rangeRow->addWidget(m_txtTo);
     for (QLineEdit* e : { m_txtFrom, m_txtTo })
         connect(e, &QLineEdit::textEdited, m_optRange, [this] { m_optRange->setChecked(true); });
-    m_optCurrent = new QRadioButton(QStringLiteral("C&urrent record (%1)").arg(data.current()), records);
+    m_optCurrent = new QRadioButton(tr("C&urrent record (%1)").arg(data.current()), records);
     m_optCurrent->setObjectName(QStringLiteral("optCurrent"));
     m_optCurrent->setEnabled(data.current() > 0);
-    m_optMarked = new QRadioButton(QStringLiteral("&Marked records:"), records);
+    m_optMarked = new QRadioButton(tr("&Marked records:"), records);
     m_optMarked->setObjectName(QStringLiteral("optMarked"));
     m_lstRecords = new QListWidget(records);
     m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -114,15 +114,17 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     QFile f(data.path());
     if (data.isCsv() && f.open(QIODevice::ReadOnly)) {
         CsvReader reader(&f);
-        QString error;
         CsvRecord r;
-        if (reader.readHeader(&error))
+        // A file without a usable header lists nothing; printing reports why.
+        passOver([&] {
+            reader.readHeader();
             while (r.number < ListedRecords && reader.next(r)) {
                 auto* item = new QListWidgetItem(recordLine(r.number, r.fields), m_lstRecords);
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
                 item->setData(Qt::UserRole, r.number);
             }
+        });
     }
     connect(m_lstRecords, &QListWidget::itemChanged, m_optMarked, [this] { m_optMarked->setChecked(true); });
 
@@ -130,12 +132,12 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_txtCopies = new QSpinBox(this);
     m_txtCopies->setObjectName(QStringLiteral("txtCopies"));
     m_txtCopies->setRange(1, 1000);
-    form->addRow(QStringLiteral("&Copies of each:"), m_txtCopies);
+    form->addRow(tr("&Copies of each:"), m_txtCopies);
     v->addLayout(form);
 
-    auto* output = new QGroupBox(QStringLiteral("Print on"), this);
+    auto* output = new QGroupBox(tr("Print on"), this);
     auto* ol = new QFormLayout(output);
-    m_optPrinter = new QRadioButton(QStringLiteral("&Printer:"), output);
+    m_optPrinter = new QRadioButton(tr("&Printer:"), output);
     m_optPrinter->setObjectName(QStringLiteral("optPrinter"));
     m_cboPrinter = new QComboBox(output);
     m_cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
@@ -143,12 +145,12 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_cboPrinter->setCurrentText(DesignerPrinter::queue());
     m_lblCalibration = new QLabel(output);
     m_lblCalibration->setObjectName(QStringLiteral("lblCalibration"));
-    m_optFile = new QRadioButton(QStringLiteral("PDF &file:"), output);
+    m_optFile = new QRadioButton(tr("PDF &file:"), output);
     m_optFile->setObjectName(QStringLiteral("optFile"));
     auto* fileRow = new QHBoxLayout;
     m_txtFile = new QLineEdit(output);
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), output);
+    auto* browse = new QPushButton(tr("&Browse..."), output);
     browse->setObjectName(QStringLiteral("cmdBrowse"));
     fileRow->addWidget(m_txtFile, 1);
     fileRow->addWidget(browse);
@@ -166,7 +168,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     updateCalibration();
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* printButton = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    QPushButton* printButton = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
     printButton->setObjectName(QStringLiteral("cmdPrint"));
     printButton->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -227,7 +229,7 @@ void PrintRecordsDialog::setQueue(const QString& queue)
 void PrintRecordsDialog::browse()
 {
     const auto chosen = commonDialog().ShowSave(
-        QStringLiteral("Print Records to File"), QStringLiteral("PDF Files (*.pdf)|*.pdf"), m_txtFile->text(), 2054, 1);
+        tr("Print Records to File"), tr("PDF Files (*.pdf)|*.pdf"), m_txtFile->text(), 2054, 1);
     if (chosen && !chosen->isEmpty())
         setOutputFile(*chosen);
 }
@@ -236,10 +238,10 @@ void PrintRecordsDialog::updateCalibration()
 {
     QString problem;
     const auto calibrated = DesignerPrinter::calibration(m_cboPrinter->currentText(), &problem);
-    m_lblCalibration->setText(!problem.isEmpty() ? QStringLiteral("Calibration damaged: %1").arg(problem)
-            : calibrated                         ? QStringLiteral("Calibrated: printed %1 from where the card shows.")
-                               .arg(DesignerPrinter::calibrationText(*calibrated))
-                         : QStringLiteral("Not calibrated."));
+    m_lblCalibration->setText(!problem.isEmpty() ? tr("Calibration damaged: %1").arg(problem)
+            : calibrated
+            ? tr("Calibrated: printed %1 from where the card shows.").arg(DesignerPrinter::calibrationText(*calibrated))
+            : tr("Not calibrated."));
 }
 
 QList<QPair<qint64, qint64>> PrintRecordsDialog::runs() const
@@ -281,30 +283,29 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
                 summary.cancelled              ? vbInformation
                     : !summary.fatal.isEmpty() ? vbExclamation
                                                : (summary.skipped > 0 ? vbExclamation : vbInformation),
-                Title);
+                tr(Title));
         return summary;
     };
     const QList<QPair<qint64, qint64>> parts = runs();
     if (!m_data.isCsv()) {
-        summary.fatal = QStringLiteral("open a source of records (a CSV file) in the Data panel first");
+        summary.fatal = tr("open a source of records (a CSV file) in the Data panel first");
         return finish();
     }
     if (parts.size() > 1) {
         // One document is one run of the batch engine, which prints a range.
-        summary.fatal = QStringLiteral("the marked records must follow one another (print the others separately)");
+        summary.fatal = tr("the marked records must follow one another (print the others separately)");
         return finish();
     }
     if (parts.isEmpty()) {
-        summary.fatal = m_optMarked->isChecked() ? QStringLiteral("no record is marked")
-                                                 : QStringLiteral("give the records as two numbers from 1 on, the "
-                                                                  "first not above the second");
+        summary.fatal = m_optMarked->isChecked() ? tr("no record is marked")
+                                                 : tr("give the records as two numbers from 1 on, the "
+                                                      "first not above the second");
         return finish();
     }
     const bool toFile = m_optFile->isChecked();
     const QString target = toFile ? m_txtFile->text().trimmed() : m_cboPrinter->currentText();
     if (target.isEmpty()) {
-        summary.fatal = toFile ? QStringLiteral("choose the PDF file to print into")
-                               : QStringLiteral("there is no printer to print on");
+        summary.fatal = toFile ? tr("choose the PDF file to print into") : tr("there is no printer to print on");
         return finish();
     }
 
@@ -336,9 +337,9 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
     qint64 total = 0;
     for (const auto& [a, b] : parts)
         total += (b == std::numeric_limits<qint64>::max() ? std::max<qint64>(0, m_data.recordCount()) : b - a + 1);
-    QProgressDialog progress(QStringLiteral("Printing records..."), QStringLiteral("Cancel"), 0, int(total), this);
+    QProgressDialog progress(tr("Printing records..."), tr("Cancel"), 0, int(total), this);
     progress.setObjectName(QStringLiteral("frmPrintProgress"));
-    progress.setWindowTitle(Title);
+    progress.setWindowTitle(tr(Title));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
@@ -354,7 +355,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
         options.allowMissingFields = true; // the preflight shows what is missing
         batch.setOptions(options);
         batch.setFailureSink([&](const CardBatch::Failure& f) {
-            summary.reasons.append(QStringLiteral("record %1: %2").arg(f.record).arg(f.message));
+            summary.reasons.append(tr("record %1: %2").arg(f.record).arg(f.message));
         });
         batch.setProgressSink([&](qint64 done) {
             progress.setValue(int(std::min(total, before + done)));
@@ -363,7 +364,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             if (!goOn) {
                 summary.cancelled = true;
                 // Ends the run: the batch stops at once and reports it.
-                throw KytError(18, QStringLiteral("Cancelled"));
+                throw KytError(18, tr("Cancelled"));
             }
         });
         // Each run after the first begins on a page of its own.
@@ -384,7 +385,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
     if (summary.cancelled || !summary.fatal.isEmpty() || summary.printed == 0) {
         printer->abandon();
         if (summary.printed == 0 && summary.fatal.isEmpty() && !summary.cancelled)
-            summary.fatal = QStringLiteral("no record could be printed");
+            summary.fatal = tr("no record could be printed");
         if (summary.cancelled || !summary.fatal.isEmpty())
             summary.printed = 0;
         return finish();

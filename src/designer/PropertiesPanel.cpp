@@ -84,7 +84,7 @@ const char* const GeometryNames[4] = { "txtPropLeft", "txtPropTop", "txtPropWidt
 } // namespace
 
 PropertiesPanel::PropertiesPanel(frmPreview& window)
-    : QDockWidget(QStringLiteral("Properties"), &window)
+    : QDockWidget(tr("Properties"), &window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("dckProperties"));
@@ -106,8 +106,7 @@ void PropertiesPanel::build()
     column->addWidget(m_what);
 
     auto* position = new QFormLayout;
-    const QString captions[4]
-        = { QStringLiteral("&Left:"), QStringLiteral("&Top:"), QStringLiteral("&Width:"), QStringLiteral("&Height:") };
+    const QString captions[4] = { tr("&Left:"), tr("&Top:"), tr("&Width:"), tr("&Height:") };
     for (int i = 0; i < 4; ++i) {
         auto* spin = new QDoubleSpinBox;
         spin->setObjectName(QLatin1String(GeometryNames[i]));
@@ -118,14 +117,14 @@ void PropertiesPanel::build()
         connect(spin, &QDoubleSpinBox::valueChanged, this, [this, i](double v) { editGeometry(i, v); });
     }
     auto* order = new QHBoxLayout;
-    QPushButton* front = button("cmdPropFront", QStringLiteral("To &Front"));
-    QPushButton* back = button("cmdPropBack", QStringLiteral("To bac&k"));
+    QPushButton* front = button("cmdPropFront", tr("To &Front"));
+    QPushButton* back = button("cmdPropBack", tr("To bac&k"));
     order->addWidget(front);
     order->addWidget(back);
-    position->addRow(QStringLiteral("Order:"), order);
+    position->addRow(tr("Order:"), order);
     connect(front, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsFront_Click);
     connect(back, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsBack_Click);
-    m_position = group("grpPropPosition", QStringLiteral("Position and size"), position);
+    m_position = group("grpPropPosition", tr("Position and size"), position);
     column->addWidget(m_position);
 
     auto* text = new QFormLayout;
@@ -134,19 +133,19 @@ void PropertiesPanel::build()
     // Long family names must not make the panel wide.
     m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_font->setMinimumContentsLength(12);
-    text->addRow(QStringLiteral("Fo&nt:"), m_font);
+    text->addRow(tr("Fo&nt:"), m_font);
     m_size = new QDoubleSpinBox;
     m_size->setObjectName(QStringLiteral("txtPropFontSize"));
     m_size->setKeyboardTracking(false);
     m_size->setDecimals(0);
     m_size->setRange(1, 500);
-    m_size->setSuffix(QStringLiteral(" pt"));
-    text->addRow(QStringLiteral("Si&ze:"), m_size);
+    m_size->setSuffix(tr(" pt"));
+    text->addRow(tr("Si&ze:"), m_size);
     auto* styles = new QGridLayout;
-    m_bold = checkBox("chkPropBold", QStringLiteral("Bol&d"));
-    m_italic = checkBox("chkPropItalic", QStringLiteral("&Italic"));
-    m_underline = checkBox("chkPropUnderline", QStringLiteral("&Underline"));
-    m_strike = checkBox("chkPropStrikethrough", QStringLiteral("Strike&out"));
+    m_bold = checkBox("chkPropBold", tr("Bol&d"));
+    m_italic = checkBox("chkPropItalic", tr("&Italic"));
+    m_underline = checkBox("chkPropUnderline", tr("&Underline"));
+    m_strike = checkBox("chkPropStrikethrough", tr("Strike&out"));
     styles->addWidget(m_bold, 0, 0);
     styles->addWidget(m_italic, 0, 1);
     styles->addWidget(m_underline, 1, 0);
@@ -154,36 +153,36 @@ void PropertiesPanel::build()
     text->addRow(styles);
     m_alignment = new QComboBox;
     m_alignment->setObjectName(QStringLiteral("cboPropAlignment"));
-    m_alignment->addItems({ QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Center") });
-    text->addRow(QStringLiteral("&Alignment:"), m_alignment);
-    m_fontToFit = checkBox("chkPropFontToFit", QStringLiteral("&Size font to fit"));
+    m_alignment->addItems({ tr("Left"), tr("Right"), tr("Center") });
+    text->addRow(tr("&Alignment:"), m_alignment);
+    m_fontToFit = checkBox("chkPropFontToFit", tr("&Size font to fit"));
     text->addRow(m_fontToFit);
     m_shrinkOnly = checkBox("chkPropShrinkToFit", tr("&Just shrink, never grow"));
     m_shrinkOnly->setToolTip(tr("With Size Font To Fit: the set size stays unless the text is too wide"));
     text->addRow(m_shrinkOnly);
-    m_text = group("grpPropText", QStringLiteral("Text"), text);
+    m_text = group("grpPropText", tr("Text"), text);
     column->addWidget(m_text);
 
     connect(m_font, &QFontComboBox::currentFontChanged, this, [this](const QFont& f) {
-        edit(QStringLiteral("Font"), [&f](DesignControl& c) {
+        edit(tr("Font"), [&f](DesignControl& c) {
             if (!c.setFontName(f.family()))
                 c.setFontName(IDesignControl::FallbackFontName);
             COutline::refitFont(c);
         });
     });
     connect(m_size, &QDoubleSpinBox::valueChanged, this,
-        [this](double v) { edit(QStringLiteral("Font Size"), [v](DesignControl& c) { c.setFontSize(v); }); });
+        [this](double v) { edit(tr("Font Size"), [v](DesignControl& c) { c.setFontSize(v); }); });
     const struct {
         QCheckBox* box;
         const char* text;
         void (DesignControl::*set)(bool);
-    } flags[]
-        = { { m_bold, "Bold", &DesignControl::setFontBold }, { m_italic, "Italic", &DesignControl::setFontItalic },
-              { m_underline, "Underline", &DesignControl::setFontUnderline },
-              { m_strike, "Strikeout", &DesignControl::setFontStrikethrough } };
+    } flags[] = { { m_bold, QT_TR_NOOP("Bold"), &DesignControl::setFontBold },
+        { m_italic, QT_TR_NOOP("Italic"), &DesignControl::setFontItalic },
+        { m_underline, QT_TR_NOOP("Underline"), &DesignControl::setFontUnderline },
+        { m_strike, QT_TR_NOOP("Strikeout"), &DesignControl::setFontStrikethrough } };
     for (const auto& f : flags) {
         const auto set = f.set;
-        const QString name = QLatin1String(f.text);
+        const QString name = tr(f.text);
         connect(f.box, &QCheckBox::toggled, this, [this, set, name](bool on) {
             edit(name, [set, on](DesignControl& c) {
                 (c.*set)(on);
@@ -192,72 +191,71 @@ void PropertiesPanel::build()
         });
     }
     connect(m_alignment, &QComboBox::currentIndexChanged, this,
-        [this](int a) { edit(QStringLiteral("Alignment"), [a](DesignControl& c) { c.setAlignment(a); }); });
+        [this](int a) { edit(tr("Alignment"), [a](DesignControl& c) { c.setAlignment(a); }); });
     connect(m_fontToFit, &QCheckBox::toggled, this, [this](bool on) {
-        setTagItem(QStringLiteral("Size Font To Fit"), QStringLiteral("FTF"),
-            on ? QStringLiteral("True") : QStringLiteral("False"));
+        setTagItem(
+            tr("Size Font To Fit"), QStringLiteral("FTF"), on ? QStringLiteral("True") : QStringLiteral("False"));
     });
     connect(m_shrinkOnly, &QCheckBox::toggled, this, [this](bool on) {
         setTagItem(tr("Shrink Only"), QStringLiteral("FitMode"), on ? QStringLiteral("Shrink") : QString());
     });
 
     auto* look = new QFormLayout;
-    m_foreColour = button("cmdPropForeColor", QStringLiteral("Fore&ground..."));
-    m_backColour = button("cmdPropBackColor", QStringLiteral("Ba&ckground..."));
+    m_foreColour = button("cmdPropForeColor", tr("Fore&ground..."));
+    m_backColour = button("cmdPropBackColor", tr("Ba&ckground..."));
     look->addRow(m_foreColour);
     look->addRow(m_backColour);
-    m_transparent = checkBox("chkPropTransparent", QStringLiteral("T&ransparent"));
-    m_border = checkBox("chkPropBorder", QStringLiteral("Bord&er"));
+    m_transparent = checkBox("chkPropTransparent", tr("T&ransparent"));
+    m_border = checkBox("chkPropBorder", tr("Bord&er"));
     look->addRow(m_transparent);
     look->addRow(m_border);
-    m_look = group("grpPropLook", QStringLiteral("Look"), look);
+    m_look = group("grpPropLook", tr("Look"), look);
     column->addWidget(m_look);
     connect(m_foreColour, &QPushButton::clicked, this, [this] { chooseColour(false); });
     connect(m_backColour, &QPushButton::clicked, this, [this] { chooseColour(true); });
     connect(m_transparent, &QCheckBox::toggled, this, [this](bool on) {
-        edit(QStringLiteral("Transparent"), [on](DesignControl& c) {
+        edit(tr("Transparent"), [on](DesignControl& c) {
             if (textual(c))
                 c.setBackStyle(on ? 0 : 1);
         });
     });
     connect(m_border, &QCheckBox::toggled, this, [this](bool on) {
-        edit(QStringLiteral("Border"), [on](DesignControl& c) {
+        edit(tr("Border"), [on](DesignControl& c) {
             if (c.kind() != DesignControl::Kind::Line)
                 c.setBorderStyle(on ? 1 : 0);
         });
     });
 
     auto* barcode = new QFormLayout;
-    m_barcode = checkBox("chkPropBarcode", QStringLiteral("Print as &barcode"));
+    m_barcode = checkBox("chkPropBarcode", tr("Print as &barcode"));
     barcode->addRow(m_barcode);
     m_barcodeType = new QComboBox;
     m_barcodeType->setObjectName(QStringLiteral("cboPropBarcodeType"));
     const QString list = QString::fromLatin1(frmBarcodeProp::BarcodeTypeList);
     for (int i = 0; i <= CountTokens(list, QStringLiteral(",")); ++i)
         m_barcodeType->addItem(GetToken(list, i, QStringLiteral(",")), i);
-    barcode->addRow(QStringLiteral("T&ype:"), m_barcodeType);
-    m_barcodeOptions = button("cmdPropBarcodeOptions", QStringLiteral("&More barcode settings..."));
+    barcode->addRow(tr("T&ype:"), m_barcodeType);
+    m_barcodeOptions = button("cmdPropBarcodeOptions", tr("&More barcode settings..."));
     barcode->addRow(m_barcodeOptions);
-    m_barcodeBox = group("grpPropBarcode", QStringLiteral("Barcode"), barcode);
+    m_barcodeBox = group("grpPropBarcode", tr("Barcode"), barcode);
     column->addWidget(m_barcodeBox);
     connect(m_barcode, &QCheckBox::toggled, this, [this](bool on) {
-        setTagItem(
-            QStringLiteral("Barcode"), QStringLiteral("BC"), on ? QStringLiteral("True") : QStringLiteral("False"));
+        setTagItem(tr("Barcode"), QStringLiteral("BC"), on ? QStringLiteral("True") : QStringLiteral("False"));
     });
     connect(m_barcodeType, &QComboBox::currentIndexChanged, this,
-        [this](int i) { setTagItem(QStringLiteral("Barcode Type"), QStringLiteral("BCType"), QString::number(i)); });
+        [this](int i) { setTagItem(tr("Barcode Type"), QStringLiteral("BCType"), QString::number(i)); });
     connect(m_barcodeOptions, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsBarcodeProp_Click);
 
     auto* picture = new QVBoxLayout;
-    m_picture = button("cmdPropPicture", QStringLiteral("Load &Picture..."));
-    m_stretch = checkBox("chkPropStretch", QStringLiteral("Stretch to fill the bo&x"));
+    m_picture = button("cmdPropPicture", tr("Load &Picture..."));
+    m_stretch = checkBox("chkPropStretch", tr("Stretch to fill the bo&x"));
     picture->addWidget(m_picture);
     picture->addWidget(m_stretch);
-    m_pictureBox = group("grpPropPicture", QStringLiteral("Picture"), picture);
+    m_pictureBox = group("grpPropPicture", tr("Picture"), picture);
     column->addWidget(m_pictureBox);
     connect(m_picture, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsLogo_Click);
     connect(m_stretch, &QCheckBox::toggled, this, [this](bool on) {
-        edit(QStringLiteral("Stretch"), [on](DesignControl& c) {
+        edit(tr("Stretch"), [on](DesignControl& c) {
             if (c.kind() == DesignControl::Kind::Logo)
                 c.setStretch(on);
         });
@@ -267,10 +265,10 @@ void PropertiesPanel::build()
     m_field = new QLineEdit;
     m_field->setObjectName(QStringLiteral("txtPropField"));
     m_field->setReadOnly(true);
-    m_chooseField = button("cmdPropField", QStringLiteral("&View fields..."));
+    m_chooseField = button("cmdPropField", tr("&View fields..."));
     data->addWidget(m_field, 1);
     data->addWidget(m_chooseField);
-    m_dataBox = group("grpPropData", QStringLiteral("Data field"), data);
+    m_dataBox = group("grpPropData", tr("Data field"), data);
     column->addWidget(m_dataBox);
     connect(m_chooseField, &QPushButton::clicked, &m_window, &frmPreview::mnuOptionsUserField_Click);
 
@@ -293,11 +291,11 @@ void PropertiesPanel::refresh()
     const std::vector<DesignControl*> list = selection ? selection->controls() : std::vector<DesignControl*>();
     DesignControl* c = list.empty() ? nullptr : list.front();
     if (!c)
-        m_what->setText(m_window.currentTemplate() ? QStringLiteral("No object selected.") : QString());
+        m_what->setText(m_window.currentTemplate() ? tr("No object selected.") : QString());
     else if (list.size() == 1)
         m_what->setText(QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()));
     else
-        m_what->setText(QStringLiteral("%1 selected; the values shown are %2(%3)'s.")
+        m_what->setText(tr("%1 selected; the values shown are %2(%3)'s.")
                             .arg(Counted(qint64(list.size()), "object"), c->Name())
                             .arg(c->Index()));
     bool anyText = false, anyLogo = false, anyData = false, anyBack = false;
@@ -383,7 +381,7 @@ void PropertiesPanel::editGeometry(int which, double shown)
 {
     const float inches = float(units::toInches(shown));
     const bool move = which < 2;
-    edit(move ? QStringLiteral("Move") : QStringLiteral("Resize"), [which, inches](DesignControl& c) {
+    edit(move ? tr("Move") : tr("Resize"), [which, inches](DesignControl& c) {
         switch (which) {
         case 0:
             c.setleft(inches);
@@ -416,14 +414,13 @@ void PropertiesPanel::chooseColour(bool back)
         return;
     const QRgb rgb = chosen->rgb();
     const qint32 value = qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
-    edit(back ? QStringLiteral("Background Color") : QStringLiteral("Foreground Color"),
-        [back, value](DesignControl& d) {
-            // A line has no background: its one colour is its pen.
-            if (back && d.kind() != DesignControl::Kind::Line)
-                d.setBackColor(value);
-            else if (!back || d.kind() == DesignControl::Kind::Line)
-                d.setForeColor(value);
-        });
+    edit(back ? tr("Background Color") : tr("Foreground Color"), [back, value](DesignControl& d) {
+        // A line has no background: its one colour is its pen.
+        if (back && d.kind() != DesignControl::Kind::Line)
+            d.setBackColor(value);
+        else if (!back || d.kind() == DesignControl::Kind::Line)
+            d.setForeColor(value);
+    });
 }
 
 void PropertiesPanel::setTagItem(const QString& text, const QString& key, const QString& value)

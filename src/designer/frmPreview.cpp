@@ -26,6 +26,7 @@
 #include "settings/CTargetApplications.h"
 #include "template/TemplateControls.h"
 #include "util/Strings.h"
+#include "util/Translations.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -55,7 +56,7 @@ namespace kyt
 
 namespace
 {
-const QString TemplateFilter = QStringLiteral("KyT Templates(*.tpl)|*.tpl");
+const char* const TemplateFilter = QT_TRANSLATE_NOOP("kyt::frmPreview", "KyT Templates(*.tpl)|*.tpl");
 constexpr int OpenFlags = 6148;
 constexpr int SaveFlags = 2054;
 constexpr double TwipsPerPixel = 15.0;
@@ -82,6 +83,7 @@ const DesignControl::Kind ArrayKinds[] = { DesignControl::Kind::Photo, DesignCon
 frmPreview::frmPreview(QWidget* parent)
     : QMainWindow(parent)
 {
+    ensureTranslations();
     m_moduleSource = kyt::moduleSource(".frmPreview (");
     registerBarcodeFonts();
     installGuiDialogs();
@@ -422,7 +424,7 @@ void frmPreview::NewID()
             m_outline->Unselect();
         CleanUp();
         m_template = t;
-        setWindowTitle(productName() + QStringLiteral(" Untitiled"));
+        setWindowTitle(productName() + tr(" Untitiled"));
         sizeSurface();
         PaintIDBackground(menuAction(QStringLiteral("mnuIDShowGrid"))->isChecked());
         EnableIDMenus(true);
@@ -441,7 +443,7 @@ void frmPreview::OpenID(const QString& name)
             return;
         QString fileName = name;
         if (fileName.isEmpty()) {
-            const auto chosen = commonDialog().ShowOpen(tr("Open"), TemplateFilter, QString(), OpenFlags, 1);
+            const auto chosen = commonDialog().ShowOpen(tr("Open"), tr(TemplateFilter), QString(), OpenFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return;
             fileName = *chosen;
@@ -480,7 +482,7 @@ bool frmPreview::SaveID(bool useCurrentName)
         const QString previousName = m_template->TemplateName();
         if (!useCurrentName || m_template->TemplateName().isEmpty()) {
             const auto chosen = commonDialog().ShowSave(
-                tr("Save Template"), TemplateFilter, m_template->TemplateName(), SaveFlags, 1);
+                tr("Save Template"), tr(TemplateFilter), m_template->TemplateName(), SaveFlags, 1);
             if (!chosen || chosen->isEmpty())
                 return false;
             m_template->setTemplateName(*chosen);

@@ -26,7 +26,7 @@ public:
     ObjectCommand(frmPreview& w, const char* text)
         : m_window(w)
         , m_cursor(w.cursor())
-        , m_edit(w.undoStack(), DesignEditing::of(w), QString::fromLatin1(text))
+        , m_edit(w.undoStack(), DesignEditing::of(w), frmPreview::tr(text))
     {
         w.setCursor(Qt::WaitCursor);
     }
@@ -94,7 +94,7 @@ void frmPreview::mnuOptionsDelete_Click()
     if (!m_outline)
         return;
     {
-        ObjectCommand command(*this, "Delete");
+        ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Delete"));
         if (m_selection && m_selection->count() > 1)
             m_selection->deleteAll();
         else
@@ -109,7 +109,7 @@ void frmPreview::mnuOptionsLogo_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Load Logo");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Load Logo"));
     m_outline->LoadLogo();
 }
 
@@ -118,7 +118,7 @@ void frmPreview::mnuOptionsUserField_Click()
     if (!m_outline)
         return;
     try {
-        ObjectCommand command(*this, "Data Field");
+        ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Data Field"));
         std::shared_ptr<CPrintData> data = m_defaultPrintData;
         if (!data && m_targets && m_template) {
             try {
@@ -152,7 +152,7 @@ void frmPreview::mnuOptionsFront_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Bring to Front");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Bring to Front"));
     m_outline->BringtoFront();
 }
 
@@ -160,7 +160,7 @@ void frmPreview::mnuOptionsBack_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Send to Back");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Send to Back"));
     m_outline->SendtoBack();
 }
 
@@ -168,7 +168,7 @@ void frmPreview::mnuOptionsFont_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Font");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Font"));
     m_outline->ChangeFont();
 }
 
@@ -176,13 +176,13 @@ void frmPreview::mnuOptionsFontToFit_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Size Font To Fit");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Size Font To Fit"));
     m_outline->setFontToFit(checked(*this, "mnuOptionsFontToFit"));
 }
 
 void frmPreview::mnuOptionsAlignmentLeft_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(0);
     if (m_outline)
         m_outline->Align(0);
@@ -190,7 +190,7 @@ void frmPreview::mnuOptionsAlignmentLeft_Click()
 
 void frmPreview::mnuOptionsAlignmentCenter_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(2);
     if (m_outline)
         m_outline->Align(2);
@@ -198,7 +198,7 @@ void frmPreview::mnuOptionsAlignmentCenter_Click()
 
 void frmPreview::mnuOptionsAlignmentRight_Click()
 {
-    ObjectCommand command(*this, "Alignment");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Alignment"));
     SetAlignmentChecks(1);
     if (m_outline)
         m_outline->Align(1);
@@ -208,7 +208,7 @@ void frmPreview::mnuOptionsStretch_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Stretch");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Stretch"));
     m_outline->Stretch(checked(*this, "mnuOptionsStretch"));
 }
 
@@ -216,7 +216,7 @@ void frmPreview::mnuOptionsBorderStyle_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Border");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Border"));
     m_outline->Border(checked(*this, "mnuOptionsBorderStyle"));
 }
 
@@ -226,7 +226,7 @@ void frmPreview::mnuOptionsTransparent_Click()
     enable(*this, "mnuOptionsBackColor", !on);
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Transparent");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Transparent"));
     m_outline->SetControlTransparent(on);
 }
 
@@ -234,7 +234,7 @@ void frmPreview::mnuOptionsBackColor_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Background Color");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Background Color"));
     m_outline->ChangeColor(QStringLiteral("Back"));
 }
 
@@ -242,7 +242,7 @@ void frmPreview::mnuOptionsForeColor_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Foreground Color");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Foreground Color"));
     m_outline->ChangeColor(QStringLiteral("Fore"));
 }
 
@@ -252,7 +252,7 @@ void frmPreview::mnuOptionsBarcode_Click()
     enable(*this, "mnuOptionsBarcodeProp", on);
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Barcode");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Barcode"));
     m_outline->SetControlBarcode(on);
     if (on)
         m_outline->BarCodeProp();
@@ -262,7 +262,7 @@ void frmPreview::mnuOptionsBarcodeProp_Click()
 {
     if (!m_outline)
         return;
-    ObjectCommand command(*this, "Barcode Properties");
+    ObjectCommand command(*this, QT_TRANSLATE_NOOP("kyt::frmPreview", "Barcode Properties"));
     m_outline->BarCodeProp();
 }
 

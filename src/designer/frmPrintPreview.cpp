@@ -54,7 +54,7 @@ frmPrintPreview::frmPrintPreview(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPrintPreview"));
     m_moduleSource = kyt::moduleSource(".frmPrintPreview (");
-    setWindowTitle(QStringLiteral("ID Print Preview"));
+    setWindowTitle(tr("ID Print Preview"));
     setModal(true);
 
     m_holder = new QScrollArea(this);
@@ -70,11 +70,11 @@ frmPrintPreview::frmPrintPreview(QWidget* parent)
     m_picID->resize(DesignPicWidth, DesignPicHeight);
     m_picInches = QSizeF(DesignPicWidth / PixelsPerInch, DesignPicHeight / PixelsPerInch);
 
-    m_cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    m_cmdPrint = new QPushButton(tr("&Print"), this);
     m_cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    m_cmdSetup = new QPushButton(QStringLiteral("&Setup"), this);
+    m_cmdSetup = new QPushButton(tr("&Setup"), this);
     m_cmdSetup->setObjectName(QStringLiteral("cmdSetup"));
-    m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdClose = new QPushButton(tr("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_lblPrinter = new QLabel(this);
     m_lblPrinter->setObjectName(QStringLiteral("lblPrinter"));
@@ -139,16 +139,16 @@ QSizeF frmPrintPreview::windowInches() const
 void frmPrintPreview::updatePrinterLabels()
 {
     const QString queue = DesignerPrinter::queue();
-    m_lblPrinter->setText(queue.isEmpty() ? QStringLiteral("No printer chosen: choose one with Setup.")
-                                          : QStringLiteral("Printer: %1").arg(queue));
+    m_lblPrinter->setText(
+        queue.isEmpty() ? tr("No printer chosen: choose one with Setup.") : tr("Printer: %1").arg(queue));
     QString problem;
     const auto calibrated = DesignerPrinter::calibration(queue, &problem);
     if (!problem.isEmpty()) {
-        m_lblCalibration->setText(QStringLiteral("Calibration damaged: %1").arg(problem));
+        m_lblCalibration->setText(tr("Calibration damaged: %1").arg(problem));
         m_lblCalibration->show();
     } else if (calibrated) {
-        m_lblCalibration->setText(QStringLiteral("Calibrated: printed %1 from where the card shows.")
-                                      .arg(DesignerPrinter::calibrationText(*calibrated)));
+        m_lblCalibration->setText(
+            tr("Calibrated: printed %1 from where the card shows.").arg(DesignerPrinter::calibrationText(*calibrated)));
         m_lblCalibration->show();
     } else {
         m_lblCalibration->clear();
@@ -161,7 +161,7 @@ bool frmPrintPreview::Render()
     bool result = false;
     try {
         if (!m_id)
-            throw KytError(91, QStringLiteral("Object variable or With block variable not set"));
+            throw KytError(91, tr("Object variable or With block variable not set"));
         CPrintTemplate& id = *m_id;
 
         // The fixed part of the layout, as it stands now.
@@ -174,7 +174,7 @@ bool frmPrintPreview::Render()
         const double w = id.Width() + id.XOffset();
         const double h = id.YOffset() + id.Height() * (id.Duplex() ? 2 : 1);
         if (!std::isfinite(w) || !std::isfinite(h) || w <= 0 || h <= 0 || w > MaxCardInches || h > MaxCardInches)
-            throw KytError(380, QStringLiteral("Invalid property value (card size %1 x %2 inches)").arg(w).arg(h));
+            throw KytError(380, tr("Invalid property value (card size %1 x %2 inches)").arg(w).arg(h));
         m_picInches = QSizeF(w, h);
         // One pixel more each way holds the card's closing outline, drawn
         // on its right and bottom edges.
@@ -222,7 +222,7 @@ bool frmPrintPreview::GoPrint()
 {
     try {
         if (!m_id)
-            throw KytError(91, QStringLiteral("Object variable or With block variable not set"));
+            throw KytError(91, tr("Object variable or With block variable not set"));
         DesignerPrinter::setOrientation(m_id->Orientation());
         const auto r = DesignerPrinter::printCard(
             *m_id, m_printData, m_error, m_moduleSource + QStringLiteral(" GoPrint"), windowTitle());

@@ -2,6 +2,7 @@
 
 #include "errors/MessageBox.h"
 #include "util/NumberText.h"
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -15,12 +16,14 @@ bool cardSideValid(double inches)
 
 bool cardSizesValid(QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose)
 {
-    const std::pair<QLineEdit*, const char*> boxes[] = { { width, "Width" }, { height, "Height" } };
+    const std::pair<QLineEdit*, const char*> boxes[] = { { width, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Width") },
+        { height, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Height") } };
     for (const auto& [box, name] : boxes) {
         if (cardSideValid(leadingNumber(box->text())))
             continue;
-        MsgBox(QStringLiteral("The %1 of %2 must be a number of inches above 0 and at most %3.")
-                   .arg(QLatin1String(name), whose)
+        MsgBox(QCoreApplication::translate(
+                   "kyt::CardSizeCheck", "The %1 of %2 must be a number of inches above 0 and at most %3.")
+                   .arg(QCoreApplication::translate("kyt::CardSizeCheck", name), whose)
                    .arg(MaxCardInches),
             vbExclamation, dialog->windowTitle());
         box->setFocus();

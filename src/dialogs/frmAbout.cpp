@@ -24,7 +24,7 @@ frmAbout::frmAbout(QWidget* parent)
     m_moduleSource = kyt::moduleSource(".frmAbout (");
     setObjectName(QStringLiteral("frmAbout"));
     const QString product = QLatin1String(ProductName);
-    setWindowTitle(QStringLiteral("About ") + product);
+    setWindowTitle(tr("About ") + product);
 
     m_imgLogo = new QLabel(this);
     m_imgLogo->setObjectName(QStringLiteral("imgLogo"));
@@ -46,10 +46,10 @@ frmAbout::frmAbout(QWidget* parent)
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
     }
-    m_cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    m_cmdOk = new QPushButton(tr("&Ok"), this);
     m_cmdOk->setObjectName(QStringLiteral("cmdOk"));
     m_cmdOk->setDefault(true);
-    m_cmdMoreInfo = new QPushButton(QStringLiteral("&More Info."), this);
+    m_cmdMoreInfo = new QPushButton(tr("&More Info."), this);
     m_cmdMoreInfo->setObjectName(QStringLiteral("cmdMoreInfo"));
     m_cmdMoreInfo->setVisible(QString::fromUtf8(Comments).trimmed().size() > 0);
     connect(m_cmdOk, &QPushButton::clicked, this, &QDialog::accept);

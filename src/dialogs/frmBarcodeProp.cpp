@@ -38,7 +38,7 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     , m_moduleSource(moduleSource(".frmBarcodeProp ("))
 {
     setObjectName(QStringLiteral("frmBarcodeProp"));
-    setWindowTitle(QStringLiteral("Barcode Properties"));
+    setWindowTitle(tr("Barcode Properties"));
     setModal(true);
 
     Frame1 = new QGroupBox(this);
@@ -63,17 +63,17 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     txtFontName->setObjectName(QStringLiteral("txtFontName"));
     cmdListFonts = new QPushButton(QStringLiteral("..."), Frame1);
     cmdListFonts->setObjectName(QStringLiteral("cmdListFonts"));
-    cmdListFonts->setToolTip(QStringLiteral("Select Barcode Font"));
+    cmdListFonts->setToolTip(tr("Select Barcode Font"));
     cmdListFonts->setAutoDefault(false);
     // Its caption has no letter to underline; Alt+S as in "Select".
     cmdListFonts->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
 
-    addRow(0, QStringLiteral("&Prefix:"), txtPrefix, QStringLiteral("Prefix Barcode with Text String"));
-    addRow(1, QStringLiteral("Pos&tfix:"), txtPostfix, QStringLiteral("Postfix Barcode with Text String"));
-    addRow(2, QStringLiteral("&Barcode:"), cboBarcodeType, QStringLiteral("Barcod Type"));
-    addRow(3, QStringLiteral("&FontName:"), txtFontName, QStringLiteral("Name of Font to use for Barcode"));
+    addRow(0, tr("&Prefix:"), txtPrefix, tr("Prefix Barcode with Text String"));
+    addRow(1, tr("Pos&tfix:"), txtPostfix, tr("Postfix Barcode with Text String"));
+    addRow(2, tr("&Barcode:"), cboBarcodeType, tr("Barcod Type"));
+    addRow(3, tr("&FontName:"), txtFontName, tr("Name of Font to use for Barcode"));
     grid->addWidget(cmdListFonts, 3, 2);
-    Label2 = new QLabel(QStringLiteral("Choose the appropriate Font for the barcode"), Frame1);
+    Label2 = new QLabel(tr("Choose the appropriate Font for the barcode"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 4, 0, 1, 3);
     // With font-to-fit on, the set size stays unless the text is too wide.
@@ -83,7 +83,7 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     grid->addWidget(ckbShrinkToFit, 5, 0, 1, 3);
 
     // Symbols are drawn as bars and modules; these apply to them only.
-    fraSymbol = new QGroupBox(QStringLiteral("Symbol"), this);
+    fraSymbol = new QGroupBox(tr("Symbol"), this);
     fraSymbol->setObjectName(QStringLiteral("fraSymbol"));
     auto* sgrid = new QGridLayout(fraSymbol);
     auto addSymbolRow = [&](int row, const QString& caption, QWidget* field, const QString& tip) {
@@ -97,28 +97,28 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     cboErrorCorrection->setObjectName(QStringLiteral("cboErrorCorrection"));
     cboHumanReadable = new QComboBox(fraSymbol);
     cboHumanReadable->setObjectName(QStringLiteral("cboHumanReadable"));
-    cboHumanReadable->addItem(QStringLiteral("None"), 0);
-    cboHumanReadable->addItem(QStringLiteral("Below"), 1);
-    cboHumanReadable->addItem(QStringLiteral("Above"), 2);
+    cboHumanReadable->addItem(tr("None"), 0);
+    cboHumanReadable->addItem(tr("Below"), 1);
+    cboHumanReadable->addItem(tr("Above"), 2);
     cboRotation = new QComboBox(fraSymbol);
     cboRotation->setObjectName(QStringLiteral("cboRotation"));
     for (int degrees : { 0, 90, 180, 270 })
         cboRotation->addItem(QStringLiteral("%1\u00B0").arg(degrees), degrees);
     txtModuleSize = new QLineEdit(fraSymbol);
     txtModuleSize->setObjectName(QStringLiteral("txtModuleSize"));
-    txtModuleSize->setPlaceholderText(QStringLiteral("as large as fits"));
-    addSymbolRow(0, QStringLiteral("&Error correction:"), cboErrorCorrection,
-        QStringLiteral("How much of the symbol may be damaged and still read"));
-    addSymbolRow(1, QStringLiteral("&Human-readable line:"), cboHumanReadable,
-        QStringLiteral("The value printed under or over the bars, in the object's font"));
-    addSymbolRow(2, QStringLiteral("&Rotation:"), cboRotation, QStringLiteral("Turns the symbol clockwise"));
-    addSymbolRow(3, QStringLiteral("&Module size:"), txtModuleSize,
-        QStringLiteral("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
+    txtModuleSize->setPlaceholderText(tr("as large as fits"));
+    addSymbolRow(
+        0, tr("&Error correction:"), cboErrorCorrection, tr("How much of the symbol may be damaged and still read"));
+    addSymbolRow(1, tr("&Human-readable line:"), cboHumanReadable,
+        tr("The value printed under or over the bars, in the object's font"));
+    addSymbolRow(2, tr("&Rotation:"), cboRotation, tr("Turns the symbol clockwise"));
+    addSymbolRow(3, tr("&Module size:"), txtModuleSize,
+        tr("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
 
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdOk, QDialogButtonBox::AcceptRole);
@@ -204,7 +204,7 @@ void frmBarcodeProp::enableSymbolOptions()
     // The level list follows the type; the chosen level stays when it applies.
     const int level = cboErrorCorrection->count() > 0 ? cboErrorCorrection->currentData().toInt() : m_ecLevel;
     cboErrorCorrection->clear();
-    cboErrorCorrection->addItem(QStringLiteral("Default"), 0);
+    cboErrorCorrection->addItem(tr("Default"), 0);
     if (sym)
         for (int i = 1; i <= sym->ecLevels; ++i)
             cboErrorCorrection->addItem(ecLevelName(*sym, i), i);
@@ -335,7 +335,7 @@ void frmBarcodeProp::cmdListFonts_Click()
             return; // cancelled: nothing changes
         const QFont* font = std::get_if<QFont>(&*answer);
         if (!font)
-            throw KytError(5, QStringLiteral("The font dialog gave no font."));
+            throw KytError(5, tr("The font dialog gave no font."));
         txtFontName->setText(font->family());
         const double points = font->pointSizeF();
         if (points > 0)
@@ -353,8 +353,8 @@ void frmBarcodeProp::cmdOk_Click()
 {
     // Without a type the object would print its value as plain letters.
     if (BarcodeType() <= 0) {
-        MsgBox(QStringLiteral("Choose a barcode type: 3of9, 128B, 128C or a symbol such as QR Code."), vbExclamation,
-            QStringLiteral("Barcode Properties"));
+        MsgBox(tr("Choose a barcode type: 3of9, 128B, 128C or a symbol such as QR Code."), vbExclamation,
+            tr("Barcode Properties"));
         cboBarcodeType->setFocus(Qt::OtherFocusReason);
         return;
     }

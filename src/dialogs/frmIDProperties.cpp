@@ -56,34 +56,34 @@ frmIDProperties::frmIDProperties(QWidget* parent)
 {
     m_moduleSource = kyt::moduleSource(".frmIDProperties (");
     setObjectName(QStringLiteral("frmIDProperties"));
-    setWindowTitle(QStringLiteral("Template Properties"));
+    setWindowTitle(tr("Template Properties"));
     setModal(true);
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Dimensions"), this);
+    auto* frame2 = new QGroupBox(tr("Dimensions"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     auto* dims = new QFormLayout(frame2);
     m_txtWidth = new QLineEdit(frame2);
     m_txtWidth->setObjectName(QStringLiteral("txtWidth"));
     m_txtHeight = new QLineEdit(frame2);
     m_txtHeight->setObjectName(QStringLiteral("txtHeight"));
-    auto* lblWidth = new QLabel(QStringLiteral("&Width:"), frame2);
+    auto* lblWidth = new QLabel(tr("&Width:"), frame2);
     lblWidth->setBuddy(m_txtWidth);
-    auto* lblHeight = new QLabel(QStringLiteral("&Height:"), frame2);
+    auto* lblHeight = new QLabel(tr("&Height:"), frame2);
     lblHeight->setBuddy(m_txtHeight);
     dims->addRow(lblWidth, m_txtWidth);
     dims->addRow(lblHeight, m_txtHeight);
     for (QLineEdit* box : { m_txtWidth, m_txtHeight })
         box->installEventFilter(this);
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Print Orientation"), this);
+    auto* frame1 = new QGroupBox(tr("Print Orientation"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* orient = new QHBoxLayout(frame1);
     auto* opts = new QVBoxLayout;
-    m_optPortrait = new QRadioButton(QStringLiteral("&Portrait"), frame1);
+    m_optPortrait = new QRadioButton(tr("&Portrait"), frame1);
     m_optPortrait->setObjectName(QStringLiteral("optPortrait"));
-    m_optLandscape = new QRadioButton(QStringLiteral("L&andscape"), frame1);
+    m_optLandscape = new QRadioButton(tr("L&andscape"), frame1);
     m_optLandscape->setObjectName(QStringLiteral("optLandscape"));
-    m_ckbDuplex = new QCheckBox(QStringLiteral("&Duplex"), frame1);
+    m_ckbDuplex = new QCheckBox(tr("&Duplex"), frame1);
     m_ckbDuplex->setObjectName(QStringLiteral("ckbDuplex"));
     opts->addWidget(m_optPortrait);
     opts->addWidget(m_optLandscape);
@@ -96,7 +96,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     connect(m_optPortrait, &QRadioButton::clicked, this, [this] { showLayout(true); });
     connect(m_optLandscape, &QRadioButton::clicked, this, [this] { showLayout(false); });
 
-    auto* frame4 = new QGroupBox(QStringLiteral("Target Application"), this);
+    auto* frame4 = new QGroupBox(tr("Target Application"), this);
     frame4->setObjectName(QStringLiteral("Frame4"));
     auto* targetLayout = new QVBoxLayout(frame4);
     m_lstTarget = new QListWidget(frame4);
@@ -105,7 +105,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     targetLayout->addWidget(m_lstTarget);
     connect(m_lstTarget, &QListWidget::itemClicked, this, &frmIDProperties::targetClicked);
 
-    auto* frame5 = new QGroupBox(QStringLiteral("Description"), this);
+    auto* frame5 = new QGroupBox(tr("Description"), this);
     frame5->setObjectName(QStringLiteral("Frame5"));
     auto* descLayout = new QVBoxLayout(frame5);
     m_lblDescription = new QLabel(frame5);
@@ -113,7 +113,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     m_lblDescription->setWordWrap(true);
     descLayout->addWidget(m_lblDescription);
 
-    auto* frame3 = new QGroupBox(QStringLiteral("Background"), this);
+    auto* frame3 = new QGroupBox(tr("Background"), this);
     frame3->setObjectName(QStringLiteral("Frame3"));
     auto* bgLayout = new QHBoxLayout(frame3);
     m_picBackground = new QLabel(frame3);
@@ -122,11 +122,11 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     m_picBackground->setFrameShape(QFrame::Box);
     bgLayout->addWidget(m_picBackground);
     auto* bgButtons = new QVBoxLayout;
-    auto* load = new QPushButton(QStringLiteral("&Load"), frame3);
+    auto* load = new QPushButton(tr("&Load"), frame3);
     load->setObjectName(QStringLiteral("cmdLoadBackground"));
-    auto* clear = new QPushButton(QStringLiteral("Cl&ear"), frame3);
+    auto* clear = new QPushButton(tr("Cl&ear"), frame3);
     clear->setObjectName(QStringLiteral("cmdClearBackground"));
-    auto* flood = new QPushButton(QStringLiteral("&Flood"), frame3);
+    auto* flood = new QPushButton(tr("&Flood"), frame3);
     flood->setObjectName(QStringLiteral("cmdFloodBackground"));
     for (QPushButton* b : { load, clear, flood }) {
         b->setAutoDefault(false);
@@ -138,14 +138,14 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     connect(clear, &QPushButton::clicked, this, &frmIDProperties::ClearBackground);
     connect(flood, &QPushButton::clicked, this, &frmIDProperties::FloodBackground);
 
-    m_cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    m_cmdOk = new QPushButton(tr("&Ok"), this);
     m_cmdOk->setObjectName(QStringLiteral("cmdOk"));
     m_cmdOk->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_cmdOk, &QPushButton::clicked, this, [this] {
         // A size no card can have would make the template unprintable.
-        if (!cardSizesValid(this, m_txtWidth, m_txtHeight, QStringLiteral("the template")))
+        if (!cardSizesValid(this, m_txtWidth, m_txtHeight, tr("the template")))
             return;
         m_userCancel = false;
         accept();
@@ -307,25 +307,23 @@ void frmIDProperties::LoadIDPictureBackground()
     OverrideCursor busy;
     try {
         const auto file = commonDialog().ShowOpen(
-            QStringLiteral("Load Background Picture"), pictureOpenFilter(), QString(), 0x81004, PictureOpenFilterIndex);
+            tr("Load Background Picture"), pictureOpenFilter(), QString(), 0x81004, PictureOpenFilterIndex);
         if (!file || file->isEmpty())
             return;
         const qint64 size = QFileInfo(*file).size();
         if (size > LargeFileBytes) {
             const QString kb = QLocale(QLocale::C).toString(size / 1000.0, 'f', 2);
-            const QString prompt = QStringLiteral("The File you are about to load is ") + kb
-                + QStringLiteral(" Kb.\r\n")
-                + QStringLiteral(
-                    "Files over 100 Kb are considered large and will greatly increase the print and display "
-                    "time of your formats.\r\n")
-                + QStringLiteral("Are you sure you want to continue loading the file?");
-            if (MsgBox(prompt, vbYesNo | vbQuestion, QStringLiteral("Confirm Large File Load")) != vbYes)
+            const QString prompt = tr("The File you are about to load is ") + kb + tr(" Kb.\r\n")
+                + tr("Files over 100 Kb are considered large and will greatly increase the print and display "
+                     "time of your formats.\r\n")
+                + tr("Are you sure you want to continue loading the file?");
+            if (MsgBox(prompt, vbYesNo | vbQuestion, tr("Confirm Large File Load")) != vbYes)
                 return;
         }
         QString error;
         const Picture picture = Picture::fromFile(*file, &error);
         if (picture.isNull())
-            throw KytError(481, error.isEmpty() ? QStringLiteral("Invalid picture") : error);
+            throw KytError(481, error.isEmpty() ? tr("Invalid picture") : error);
         m_picture = picture;
         DisplayPicture();
     } catch (const std::exception& e) {

@@ -15,12 +15,12 @@ frmMessage::frmMessage(QWidget* parent)
 {
     m_moduleSource = kyt::moduleSource(".frmMessage (");
     setObjectName(QStringLiteral("frmMessage"));
-    setWindowTitle(QStringLiteral("Message to User"));
+    setWindowTitle(tr("Message to User"));
     m_lblLabel = new QLabel(this);
     m_lblLabel->setObjectName(QStringLiteral("lblLabel"));
     m_lblLabel->setWordWrap(true);
     m_lblLabel->setMinimumWidth(260);
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_lblLabel);

@@ -38,7 +38,7 @@ namespace
 
 [[noreturn]] void objectNotSet()
 {
-    throw KytError(91, QStringLiteral("Object variable or With block variable not set"));
+    throw KytError(91, frmOptions::tr("Object variable or With block variable not set"));
 }
 
 // A small card drawn upright or on its side, with a photo and two lines.
@@ -79,7 +79,7 @@ frmOptions::frmOptions(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
     m_moduleSource = kyt::moduleSource(".frmOptions (");
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
     buildControls();
     updateLayoutPicture();
@@ -98,9 +98,9 @@ void frmOptions::buildControls()
     auto* top = new QVBoxLayout(this);
 
     m_tbsOptions = named(new QTabBar(this), "tbsOptions");
-    const int tab = m_tbsOptions->addTab(QStringLiteral("Defaults"));
+    const int tab = m_tbsOptions->addTab(tr("Defaults"));
     m_tbsOptions->setTabData(tab, QStringLiteral("Defaults"));
-    m_tbsOptions->setTabToolTip(tab, QStringLiteral("Set Default Values"));
+    m_tbsOptions->setTabToolTip(tab, tr("Set Default Values"));
     m_tbsOptions->setExpanding(false);
     top->addWidget(m_tbsOptions);
 
@@ -110,12 +110,12 @@ void frmOptions::buildControls()
     auto* page = new QGridLayout(m_picOptions);
 
     // Dimensions.
-    auto* frame2 = frame(m_picOptions, "Frame2", QStringLiteral("Dimensions"));
+    auto* frame2 = frame(m_picOptions, "Frame2", tr("Dimensions"));
     auto* dims = new QGridLayout(frame2);
     m_txtHeight = named(new QLineEdit(frame2), "txtHeight");
     m_txtWidth = named(new QLineEdit(frame2), "txtWidth");
-    auto* lblHeight = named(new QLabel(QStringLiteral("&Height:"), frame2), "lblHeight");
-    auto* lblWidth = named(new QLabel(QStringLiteral("&Width:"), frame2), "lblWidth");
+    auto* lblHeight = named(new QLabel(tr("&Height:"), frame2), "lblHeight");
+    auto* lblWidth = named(new QLabel(tr("&Width:"), frame2), "lblWidth");
     lblHeight->setBuddy(m_txtHeight);
     lblWidth->setBuddy(m_txtWidth);
     dims->addWidget(lblHeight, 0, 0);
@@ -125,9 +125,9 @@ void frmOptions::buildControls()
     // The designer's rulers, status line and panel; the sizes here and the
     // files stay in inches.
     m_cboUnits = named(new QComboBox(frame2), "cboUnits");
-    m_cboUnits->addItem(QStringLiteral("Inches"), QStringLiteral("in"));
-    m_cboUnits->addItem(QStringLiteral("Millimetres"), QStringLiteral("mm"));
-    auto* lblUnits = named(new QLabel(QStringLiteral("&Units:"), frame2), "lblUnits");
+    m_cboUnits->addItem(tr("Inches"), QStringLiteral("in"));
+    m_cboUnits->addItem(tr("Millimetres"), QStringLiteral("mm"));
+    auto* lblUnits = named(new QLabel(tr("&Units:"), frame2), "lblUnits");
     lblUnits->setBuddy(m_cboUnits);
     dims->addWidget(lblUnits, 2, 0);
     dims->addWidget(m_cboUnits, 2, 1);
@@ -139,11 +139,11 @@ void frmOptions::buildControls()
     page->addWidget(frame2, 0, 0);
 
     // Print orientation.
-    auto* frame1 = frame(m_picOptions, "Frame1", QStringLiteral("Print Orientation"));
+    auto* frame1 = frame(m_picOptions, "Frame1", tr("Print Orientation"));
     auto* orient = new QGridLayout(frame1);
-    m_optPortrait = named(new QRadioButton(QStringLiteral("&Portrait"), frame1), "optPortrait");
-    m_optLandscape = named(new QRadioButton(QStringLiteral("&Landscape"), frame1), "optLandscape");
-    m_ckbDuplex = named(new QCheckBox(QStringLiteral("&Duplex"), frame1), "ckbDuplex");
+    m_optPortrait = named(new QRadioButton(tr("&Portrait"), frame1), "optPortrait");
+    m_optLandscape = named(new QRadioButton(tr("&Landscape"), frame1), "optLandscape");
+    m_ckbDuplex = named(new QCheckBox(tr("&Duplex"), frame1), "ckbDuplex");
     for (int i = 0; i < 3; ++i) {
         auto* img = named(new QLabel(frame1), "imgLayout");
         img->setProperty("Index", i);
@@ -164,7 +164,7 @@ void frmOptions::buildControls()
     page->addWidget(frame1, 1, 0);
 
     // Target application and its description.
-    auto* frame4 = frame(m_picOptions, "Frame4", QStringLiteral("Target Application"));
+    auto* frame4 = frame(m_picOptions, "Frame4", tr("Target Application"));
     auto* targets = new QVBoxLayout(frame4);
     m_lstTarget = named(new QListWidget(frame4), "lstTarget");
     m_lstTarget->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -173,7 +173,7 @@ void frmOptions::buildControls()
     connect(m_lstTarget, &QListWidget::itemSelectionChanged, this, [this] { lstTarget_Click(); });
     page->addWidget(frame4, 0, 1);
 
-    auto* frame5 = frame(m_picOptions, "Frame5", QStringLiteral("Description"));
+    auto* frame5 = frame(m_picOptions, "Frame5", tr("Description"));
     auto* description = new QVBoxLayout(frame5);
     m_lblDescription = named(new QLabel(frame5), "lblDescription");
     m_lblDescription->setWordWrap(true);
@@ -182,18 +182,18 @@ void frmOptions::buildControls()
     page->addWidget(frame5, 1, 1);
 
     // Font of new text objects.
-    auto* frame3 = frame(m_picOptions, "Frame3", QStringLiteral("Font Properties"));
+    auto* frame3 = frame(m_picOptions, "Frame3", tr("Font Properties"));
     auto* fonts = new QGridLayout(frame3);
     m_lblFontName = named(new QLabel(frame3), "lblFontName");
-    m_lblFontSample = named(new QLabel(QStringLiteral("Sample A B C"), frame3), "lblFontSample");
+    m_lblFontSample = named(new QLabel(tr("Sample A B C"), frame3), "lblFontSample");
     m_lblFontSample->setMinimumSize(200, 48);
     m_lblFontSample->setAlignment(Qt::AlignCenter);
     m_lblFontSample->setFrameShape(QFrame::Box);
-    m_cmdFont = named(new QPushButton(QStringLiteral("&Font"), frame3), "cmdFont");
-    m_cmdBackground = named(new QPushButton(QStringLiteral("&Background"), frame3), "cmdBackground");
-    m_cmdForeground = named(new QPushButton(QStringLiteral("Te&xt Colour"), frame3), "cmdForeground");
-    m_ckbTransparent = named(new QCheckBox(QStringLiteral("&Transparent"), frame3), "ckbTransparent");
-    m_ckbFontToFit = named(new QCheckBox(QStringLiteral("&Size Font to Fit"), frame3), "ckbFontToFit");
+    m_cmdFont = named(new QPushButton(tr("&Font"), frame3), "cmdFont");
+    m_cmdBackground = named(new QPushButton(tr("&Background"), frame3), "cmdBackground");
+    m_cmdForeground = named(new QPushButton(tr("Te&xt Colour"), frame3), "cmdForeground");
+    m_ckbTransparent = named(new QCheckBox(tr("&Transparent"), frame3), "ckbTransparent");
+    m_ckbFontToFit = named(new QCheckBox(tr("&Size Font to Fit"), frame3), "ckbFontToFit");
     fonts->addWidget(m_lblFontName, 0, 0, 1, 2);
     fonts->addWidget(m_lblFontSample, 1, 0, 3, 1);
     fonts->addWidget(m_cmdFont, 1, 1);
@@ -213,16 +213,16 @@ void frmOptions::buildControls()
     // Frames kept for pages still to come; nothing uses them yet.
     int row = 3;
     for (const char* name : { "fraSample2", "fraSample3", "fraSample4" }) {
-        auto* sample = frame(m_picOptions, name, QStringLiteral("Sample %1").arg(row - 1));
+        auto* sample = frame(m_picOptions, name, tr("Sample %1").arg(row - 1));
         sample->hide();
         page->addWidget(sample, row++, 0, 1, 2);
     }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
-    m_cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
-    m_cmdApply = named(new QPushButton(QStringLiteral("&Apply"), this), "cmdApply");
+    m_cmdOK = named(new QPushButton(tr("&OK"), this), "cmdOK");
+    m_cmdCancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
+    m_cmdApply = named(new QPushButton(tr("&Apply"), this), "cmdApply");
     m_cmdOK->setDefault(true);
     buttons->addWidget(m_cmdOK);
     buttons->addWidget(m_cmdCancel);
@@ -388,7 +388,7 @@ void frmOptions::selectNextTab()
 
 bool frmOptions::sizesValid()
 {
-    return cardSizesValid(this, m_txtWidth, m_txtHeight, QStringLiteral("a new template"));
+    return cardSizesValid(this, m_txtWidth, m_txtHeight, tr("a new template"));
 }
 
 void frmOptions::cmdOK_Click()

@@ -22,20 +22,20 @@ frmSelectDataField::frmSelectDataField(QWidget* parent)
 {
     m_moduleSource = kyt::moduleSource(".frmSelectDataField (");
     setObjectName(QStringLiteral("frmSelectDataField"));
-    setWindowTitle(QStringLiteral("Select Data Field"));
+    setWindowTitle(tr("Select Data Field"));
     setModal(true);
     m_lstDescription = new QListWidget(this);
     m_lstDescription->setObjectName(QStringLiteral("lstDescription"));
     m_txtFieldName = new QLineEdit(this);
     m_txtFieldName->setObjectName(QStringLiteral("txtFieldName"));
-    m_cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    m_cmdOk = new QPushButton(tr("&Ok"), this);
     m_cmdOk->setObjectName(QStringLiteral("cmdOk"));
     m_cmdOk->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Field name:"), this);
+    auto* label = new QLabel(tr("&Field name:"), this);
     label->setBuddy(m_txtFieldName);
     layout->addWidget(m_lstDescription);
     layout->addWidget(label);
@@ -93,8 +93,7 @@ void frmSelectDataField::cmdOk_Click()
 {
     // An empty name would blank the field on the card.
     if (m_txtFieldName->text().trimmed().isEmpty()) {
-        MsgBox(QStringLiteral("Type a data field name or choose one from the list."), vbExclamation,
-            QStringLiteral("Select Data Field"));
+        MsgBox(tr("Type a data field name or choose one from the list."), vbExclamation, tr("Select Data Field"));
         m_txtFieldName->setFocus(Qt::OtherFocusReason);
         return;
     }

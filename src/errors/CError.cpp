@@ -24,7 +24,8 @@ CError::CError(QObject* parent)
 
 QString CError::errorType(qint64 number)
 {
-    return (number > 0 && number < 65535) ? QStringLiteral("System Error") : QStringLiteral("Application Error");
+    return (number > 0 && number < 65535) ? QString::fromLatin1(QT_TR_NOOP("System Error"))
+                                          : QString::fromLatin1(QT_TR_NOOP("Application Error"));
 }
 
 qint64 CError::shownNumber(qint64 number)
@@ -45,8 +46,8 @@ QString CError::oneLine(qint64 number, const QString& description)
         text = text.mid(colon + 2) + QLatin1String(": ") + head;
     }
     if (text.isEmpty())
-        text = QStringLiteral("error");
-    return QStringLiteral("%1 (error %2)").arg(text).arg(shownNumber(number));
+        text = tr("error");
+    return tr("%1 (error %2)").arg(text).arg(shownNumber(number));
 }
 
 void CError::Report(const std::exception& e, const QString& source)
@@ -93,19 +94,18 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
         }
 
         const QString nl = QStringLiteral("\r\n");
-        QString msg = QStringLiteral("There has been an error in your application!  The action that you were "
-                                     "attempting will not be complete.")
-            + nl + nl
-            + QStringLiteral("Please record the following information for future reference should this error persist.")
-            + nl + nl + QStringLiteral("     Version: \t") + version + nl + QStringLiteral("     Error Source:\t")
-            + source + nl + QStringLiteral("     Error Type:\t") + type + nl + QStringLiteral("     Error Number:\t")
-            + shown + nl + QStringLiteral("     Error Message:\t") + description + nl;
+        QString msg = tr("There has been an error in your application!  The action that you were "
+                         "attempting will not be complete.")
+            + nl + nl + tr("Please record the following information for future reference should this error persist.")
+            + nl + nl + tr("     Version: \t") + version + nl + tr("     Error Source:\t") + source + nl
+            + tr("     Error Type:\t") + tr(type.toLatin1().constData()) + nl + tr("     Error Number:\t") + shown + nl
+            + tr("     Error Message:\t") + description + nl;
         if (dllErrorText.isValid() && !dllErrorText.isNull())
-            msg += QStringLiteral("     32bit DLL Error:\t") + dllErrorText.toString() + nl;
-        msg += nl + QStringLiteral("Re-attempt what you were doing.  If this error persists contact ") + m_contact
-            + QStringLiteral("at ") + nl + m_phone + QLatin1Char('.');
+            msg += tr("     32bit DLL Error:\t") + dllErrorText.toString() + nl;
+        msg += nl + tr("Re-attempt what you were doing.  If this error persists contact ") + m_contact + tr("at ") + nl
+            + m_phone + QLatin1Char('.');
         if (isCritical)
-            msg += nl + nl + QStringLiteral("This is a CRITICAL error!  Your application will be terminated!");
+            msg += nl + nl + tr("This is a CRITICAL error!  Your application will be terminated!");
         m_lastMessage = msg;
 
         if (m_displayError) {
@@ -113,7 +113,7 @@ void CError::Display(const QVariant& vNumber, const QVariant& vSource, const QVa
             // report: the critical signal below still has to be raised.
             try {
                 const bool hasHelp = helpFile.isValid() && !helpFile.isNull() && !helpFile.toString().isEmpty();
-                MsgBox(MessageRequest { msg, vbOKOnly, QLatin1String(ProductName) + QStringLiteral(" Error!"),
+                MsgBox(MessageRequest { msg, vbOKOnly, tr("%1 Error!").arg(QLatin1String(ProductName)),
                     hasHelp ? helpFile.toString() : QString(),
                     hasHelp && helpContext.isValid() ? helpContext.toInt() : 0, oneLine(number, description) });
             } catch (...) {

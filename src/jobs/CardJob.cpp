@@ -10,6 +10,7 @@
 #include "platform/surface/Surface.h"
 #include "template/TemplateFile.h"
 #include "util/Ansi.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,55 +67,85 @@ bool PendingOutput::commit()
 namespace
 {
 
-// Decoded photos by path, least recently used dropped first, within a byte
-// budget. Failures are remembered too, so a bad file is not read again.
+// Photos by path, least recently used dropped first, within a byte budget.
+// Failures are remembered too, so a bad file is not read again. JPEG files
+// kept undecoded (for a document that holds them as they are) cost little
+// to read again, so they have a small budget of their own: a batch with a
+// different photo on every card keeps only the last few, and its memory
+// does not grow with the cards.
 class PhotoCache
 {
 public:
     using Loader = Picture (*)(const QString& path, QString* error);
-    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto)
-        : m_budget(budget)
+    static constexpr qint64 UndecodedBytes = 4LL * 1024 * 1024;
+    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto, qint64 undecodedBudget = UndecodedBytes)
+        : m_decoded(budget)
+        , m_undecoded(std::min(budget, undecodedBudget))
         , m_load(load)
     {
     }
 
     Picture get(const QString& path, QString* error)
     {
-        auto it = m_index.find(path);
-        if (it != m_index.end()) {
-            m_lru.splice(m_lru.begin(), m_lru, it.value());
-            *error = it.value()->error;
-            return it.value()->picture;
+        for (Lru* lru : { &m_decoded, &m_undecoded }) {
+            if (const Entry* e = lru->find(path)) {
+                *error = e->error;
+                return e->picture;
+            }
         }
         Entry e;
         e.path = path;
         e.picture = m_load(path, &e.error);
         e.bytes = e.picture.isNull() ? 256 : e.picture.memoryBytes();
         *error = e.error;
-        m_lru.push_front(e);
-        m_index.insert(path, m_lru.begin());
-        m_used += e.bytes;
-        while ((m_used > m_budget || m_lru.size() > MaxEntries) && m_lru.size() > 1) {
-            m_used -= m_lru.back().bytes;
-            m_index.remove(m_lru.back().path);
-            m_lru.pop_back();
-        }
-        return e.picture;
+        const Picture picture = e.picture;
+        (picture.isUndecoded() || picture.isNull() ? m_undecoded : m_decoded).add(std::move(e));
+        return picture;
     }
 
 private:
-    static constexpr size_t MaxEntries = 100000;
     struct Entry {
         QString path;
         Picture picture;
         QString error;
         qint64 bytes = 0;
     };
-    qint64 m_budget;
+    class Lru
+    {
+    public:
+        explicit Lru(qint64 budget)
+            : m_budget(budget)
+        {
+        }
+        const Entry* find(const QString& path)
+        {
+            auto it = m_index.find(path);
+            if (it == m_index.end())
+                return nullptr;
+            m_list.splice(m_list.begin(), m_list, it.value());
+            return &*it.value();
+        }
+        void add(Entry e)
+        {
+            m_used += e.bytes;
+            m_list.push_front(std::move(e));
+            m_index.insert(m_list.front().path, m_list.begin());
+            while ((m_used > m_budget || m_list.size() > MaxEntries) && m_list.size() > 1) {
+                m_used -= m_list.back().bytes;
+                m_index.remove(m_list.back().path);
+                m_list.pop_back();
+            }
+        }
+
+    private:
+        static constexpr size_t MaxEntries = 100000;
+        qint64 m_budget;
+        qint64 m_used = 0;
+        std::list<Entry> m_list;
+        QHash<QString, std::list<Entry>::iterator> m_index;
+    };
+    Lru m_decoded, m_undecoded;
     Loader m_load;
-    qint64 m_used = 0;
-    std::list<Entry> m_lru;
-    QHash<QString, std::list<Entry>::iterator> m_index;
 };
 
 struct Prepared {
@@ -209,8 +240,8 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
                     continue;
                 }
             }
-            p.photos[i] = readPhotoBytes(
-                value.toByteArray(), QStringLiteral("in field %1").arg(header.value(photoColumns[i])), &why);
+            p.photos[i] = readPhotoBytes(value.toByteArray(),
+                QCoreApplication::translate("kyt::CardJob", "in field %1").arg(header.value(photoColumns[i])), &why);
         } else {
             const QString path = value.toString().trimmed();
             if (path.isEmpty())
@@ -356,9 +387,11 @@ public:
             }
             if (!ok || m_reporter.reports() > 0) {
                 drawn = false;
-                o.failure = QStringLiteral("the card could not be drawn: %1; its page is left blank")
-                                .arg(m_reporter.reports() > 0 ? m_reporter.lastDescription()
-                                                              : QStringLiteral("a design object failed"));
+                o.failure = QCoreApplication::translate(
+                    "kyt::CardJob", "the card could not be drawn: %1; its page is left blank")
+                                .arg(m_reporter.reports() > 0
+                                        ? m_reporter.lastDescription()
+                                        : QCoreApplication::translate("kyt::CardJob", "a design object failed"));
                 // Cover what was drawn on the current page and keep the
                 // card's page count, so the next card starts on a front.
                 try {
@@ -443,7 +476,8 @@ struct Chunk {
         jpegFd = anonymousFile();
         if (jpegFd < 0)
             throw KytError(482,
-                QStringLiteral("cannot make a file in %1: %2").arg(QDir::tempPath(), OutputFile::systemReason(errno)));
+                QCoreApplication::translate("kyt::CardJob", "cannot make a file in %1: %2")
+                    .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
         qint64 at = 0;
         for (PrinterSurface::PassedJpeg& j : jpegs) {
             qint64 done = 0;
@@ -451,7 +485,7 @@ struct Chunk {
                 const ssize_t n = ::pwrite(jpegFd, j.data.constData() + done, size_t(j.data.size() - done), at + done);
                 if (n <= 0)
                     throw KytError(482,
-                        QStringLiteral("cannot write in %1: %2")
+                        QCoreApplication::translate("kyt::CardJob", "cannot write in %1: %2")
                             .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
                 done += n;
             }
@@ -510,10 +544,11 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
         const QString name = spec.displayName();
         DataRecord r;
         if (!source->record(std::max<qint64>(record, 1), r)) {
-            *error = QStringLiteral("%1: there is no record %2 (%3 %4)")
+            *error = QCoreApplication::translate("kyt::CardJob", "%1: there is no record %2 (%3 %4)")
                          .arg(name)
                          .arg(record)
-                         .arg(spec.isDatabase() ? QStringLiteral("it holds") : QStringLiteral("the file holds"))
+                         .arg(spec.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
+                                                : QCoreApplication::translate("kyt::CardJob", "the file holds"))
                          .arg(source->count());
             return false;
         }
@@ -522,7 +557,7 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
             return false;
         }
         if (r.empty) {
-            *error = QStringLiteral("%1: %2 is empty").arg(name, r.where());
+            *error = QCoreApplication::translate("kyt::CardJob", "%1: %2 is empty").arg(name, r.where());
             return false;
         }
         const QStringList photos = cardjob::photoFieldNames(t);
@@ -553,6 +588,25 @@ bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPri
 
 namespace
 {
+
+// Adds a drawn run's pages to the printer's document; the run's part is
+// read through a descriptor of its own.
+void appendPart(PrinterSurface& printer, Chunk& chunk)
+{
+    const int fd = ::dup(chunk.fd);
+    std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!f) {
+        if (fd >= 0)
+            ::close(fd);
+        throw KytError(482, QStringLiteral("cannot read a part of the document"));
+    }
+    struct Close {
+        std::FILE* f;
+        ~Close() { std::fclose(f); }
+    } close { f };
+    ::lseek(fd, 0, SEEK_SET);
+    printer.appendPages(PrinterSurface::Part { f, chunk.jpegs });
+}
 
 // A printer's batch on every core: runs of records are drawn by as many
 // threads, each into a document of its own, and the documents are joined in
@@ -601,7 +655,8 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
-            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto);
+            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto,
+            PhotoCache::UndecodedBytes / jobs);
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {
@@ -614,17 +669,19 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             }
             try {
                 if (!loaded)
-                    throw KytError(482, QStringLiteral("the template cannot be copied for drawing"));
+                    throw KytError(
+                        482, QCoreApplication::translate("kyt::CardJob", "the template cannot be copied for drawing"));
                 const int fd = anonymousFile();
                 if (fd < 0)
                     throw KytError(482,
-                        QStringLiteral("cannot make a file in %1: %2")
+                        QCoreApplication::translate("kyt::CardJob", "cannot make a file in %1: %2")
                             .arg(QDir::tempPath(), OutputFile::systemReason(errno)));
                 chunk->fd = fd;
                 QFile file;
                 if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-                    throw KytError(
-                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                    throw KytError(482,
+                        QCoreApplication::translate("kyt::CardJob", "cannot write a part of the document: %1")
+                            .arg(file.errorString()));
                 std::unique_ptr<PrinterSurface> part = PrinterSurface::toDevice(&file, paper, dpi);
                 part->setDocumentName(title);
                 part->setPrintQuality(quality);
@@ -646,8 +703,9 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 const bool hasPages = part->pageCount() > 0;
                 part->EndDoc();
                 if (!file.flush())
-                    throw KytError(
-                        482, QStringLiteral("cannot write a part of the document: %1").arg(file.errorString()));
+                    throw KytError(482,
+                        QCoreApplication::translate("kyt::CardJob", "cannot write a part of the document: %1")
+                            .arg(file.errorString()));
                 if (!hasPages) {
                     ::close(chunk->fd);
                     chunk->fd = -1;
@@ -664,6 +722,17 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             changed.notify_all();
         }
     };
+
+    // The output is made now, so that an interrupted run leaves what a
+    // drawn one leaves; each run's pages go into it as soon as the runs
+    // before it are in.
+    try {
+        printer.beginJoin();
+    } catch (const KytError& e) {
+        result.fatal = e.description();
+        return result;
+    }
+    bool settingsKnown = false;
 
     RecordQueue queue;
     std::vector<std::thread> threads;
@@ -687,7 +756,6 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         threads.emplace_back(drawChunks);
 
     std::deque<std::shared_ptr<Chunk>> pending; // handed out, not yet counted, in input order
-    std::vector<std::shared_ptr<Chunk>> parts; // counted, with pages
     bool endSeen = false, stop = false;
     try {
         while (!stop && (!endSeen || !pending.empty())) {
@@ -729,8 +797,16 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 result.fatal = chunk->fatal;
                 stop = true;
             }
-            if (chunk->fd >= 0)
-                parts.push_back(std::move(chunk));
+            if (!stop && chunk->fd >= 0) {
+                appendPart(printer, *chunk);
+                if (!settingsKnown) {
+                    // The settings the cards gave the printer, as drawing on it would have.
+                    settingsKnown = true;
+                    surface.setPrintQuality(chunk->quality);
+                    surface.setOrientation(chunk->orientation);
+                    surface.setDuplex(chunk->duplex);
+                }
+            }
         }
     } catch (const KytError& e) {
         result.fatal = e.description();
@@ -746,32 +822,6 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         return result;
     }
     try {
-        if (!parts.empty()) {
-            std::vector<PrinterSurface::Part> files;
-            struct Close {
-                std::vector<PrinterSurface::Part>& files;
-                ~Close()
-                {
-                    for (const PrinterSurface::Part& f : files)
-                        std::fclose(f.pdf);
-                }
-            } close { files };
-            for (const auto& part : parts) {
-                const int fd = ::dup(part->fd);
-                std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
-                if (!f) {
-                    if (fd >= 0)
-                        ::close(fd);
-                    throw KytError(482, QStringLiteral("cannot read a part of the document"));
-                }
-                files.push_back(PrinterSurface::Part { f, part->jpegs });
-            }
-            printer.adoptPages(files);
-            // The settings the cards gave the printer, as drawing on it would have.
-            surface.setPrintQuality(parts.front()->quality);
-            surface.setOrientation(parts.front()->orientation);
-            surface.setDuplex(parts.front()->duplex);
-        }
         surface.EndDoc();
     } catch (const KytError& e) {
         result.fatal = e.description();
@@ -794,7 +844,7 @@ CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, c
 {
     Result result;
     if (!m_tpl) {
-        result.fatal = QStringLiteral("no template");
+        result.fatal = QCoreApplication::translate("kyt::CardJob", "no template");
         return result;
     }
     // The header first, so the photo columns are known before the worker starts.

@@ -3,6 +3,7 @@
 #include "objects/PlaceholderPhoto.h"
 
 #include "util/Ansi.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ QuietError::QuietError()
 CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error)
 {
     if (!QFileInfo(fileName).isFile()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: no such file").arg(fileName);
         return nullptr;
     }
     auto t = std::make_shared<CPrintTemplate>();
@@ -48,8 +49,9 @@ CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QS
     reporter.reset();
     if (!t->ReadFile(fileName)) {
         // The reader's reports name the file.
-        *error = reporter.reports() > 0 ? reporter.lastDescription()
-                                        : QStringLiteral("%1: not a template file").arg(fileName);
+        *error = reporter.reports() > 0
+            ? reporter.lastDescription()
+            : QCoreApplication::translate("kyt::CardJob", "%1: not a template file").arg(fileName);
         return nullptr;
     }
     if (const QString why = cardSizeProblem(*t); !why.isEmpty()) {
@@ -90,20 +92,23 @@ QString photoProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return QStringLiteral("photo %1: %2")
-            .arg(path, info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+        return QCoreApplication::translate("kyt::CardJob", "photo %1: %2")
+            .arg(path,
+                info.exists() ? QCoreApplication::translate("kyt::CardJob", "not a regular file")
+                              : QCoreApplication::translate("kyt::CardJob", "no such file"));
     if (info.size() > MaxPhotoFileBytes)
-        return QStringLiteral("photo %1: %2 bytes, more than the %3 a photo may have")
+        return QCoreApplication::translate("kyt::CardJob", "photo %1: %2 bytes, more than the %3 a photo may have")
             .arg(path)
             .arg(info.size())
             .arg(MaxPhotoFileBytes);
     QImageReader probe(path);
     if (!probe.canRead())
-        return QStringLiteral("photo %1: not a readable picture").arg(path);
+        return QCoreApplication::translate("kyt::CardJob", "photo %1: not a readable picture").arg(path);
     // The header's size, read without decoding the pixels.
     const QSize size = probe.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels)
-        return QStringLiteral("photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
+        return QCoreApplication::translate(
+            "kyt::CardJob", "photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
             .arg(path)
             .arg(size.width())
             .arg(size.height());
@@ -118,7 +123,8 @@ Picture readPhoto(const QString& path, QString* error)
     QString why;
     Picture p = Picture::fromFile(path, &why);
     if (p.isNull())
-        *error = QStringLiteral("photo %1: %2").arg(path, why.isEmpty() ? QStringLiteral("cannot be read") : why);
+        *error = QCoreApplication::translate("kyt::CardJob", "photo %1: %2")
+                     .arg(path, why.isEmpty() ? QCoreApplication::translate("kyt::CardJob", "cannot be read") : why);
     return p;
 }
 
@@ -130,7 +136,9 @@ Picture readPhotoForDocument(const QString& path, QString* error)
     if (info.isFile() && info.size() <= MaxPhotoFileBytes) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = f.read(MaxPhotoFileBytes + 1);
+            // Its own size, not the bound: QIODevice::read keeps the
+            // capacity it was asked for, and the cache keeps the bytes.
+            const QByteArray bytes = f.read(info.size() + 1);
             Picture p = Picture::undecodedJpeg(bytes);
             if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= MaxPhotoPixels)
                 return p;
@@ -144,11 +152,11 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
     // Opening a pipe would wait for a writer, and a device may never end.
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(fileName);
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: no such file").arg(fileName);
         return false;
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(fileName);
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: not a regular file").arg(fileName);
         return false;
     }
     QFile f(fileName);
@@ -157,7 +165,7 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
         return false;
     }
     if (f.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: %2 bytes, more than a data stream file may have (%3)")
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: %2 bytes, more than a data stream file may have (%3)")
                      .arg(fileName)
                      .arg(f.size())
                      .arg(MaxDataStreamBytes);
@@ -165,7 +173,7 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
     }
     const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
     if (bytes.size() > MaxDataStreamBytes) {
-        *error = QStringLiteral("%1: more than a data stream file may have (%2 bytes)")
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: more than a data stream file may have (%2 bytes)")
                      .arg(fileName)
                      .arg(MaxDataStreamBytes);
         return false;
@@ -174,14 +182,17 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
         // A CSV or name=value file read as a data stream would be one field
         // named after the whole text, and every card would print blank.
         const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error
-            = QStringLiteral("%1: not a data stream file: it holds no field separators (a data stream is, for each "
-                             "field, its name, the character with code 1, its value and the character with code 2)%2")
-                  .arg(fileName, csvLike ? QStringLiteral("; a CSV file is read with --csv FILE --row N") : QString());
+        *error = QCoreApplication::translate("kyt::CardJob",
+            "%1: not a data stream file: it holds no field separators (a data stream is, for each "
+            "field, its name, the character with code 1, its value and the character with code 2)%2")
+                     .arg(fileName,
+                         csvLike ? QCoreApplication::translate(
+                             "kyt::CardJob", "; a CSV file is read with --csv FILE --row N")
+                                 : QString());
         return false;
     }
     if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QStringLiteral("%1: more than %2 entries; a card has far fewer fields")
+        *error = QCoreApplication::translate("kyt::CardJob", "%1: more than %2 entries; a card has far fewer fields")
                      .arg(fileName)
                      .arg(MaxDataStreamEntries);
         return false;
@@ -203,7 +214,7 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
         QString why;
         const Picture p = readPhoto(resolvePath(value, folder), &why);
         if (p.isNull()) {
-            *error = QStringLiteral("%1: field %2: %3").arg(fileName, name, why);
+            *error = QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why);
             return false;
         }
         item->setvValue(QVariant::fromValue(p));
@@ -221,7 +232,8 @@ QString cardSizeProblem(const CPrintTemplate& t)
     auto sane = [](double v) { return std::isfinite(v) && v >= 0.1 && v <= 200.0; };
     if (sane(t.Width()) && sane(t.Height()))
         return QString();
-    return QStringLiteral("the card's size %1 x %2 inches makes no sense (each side must be 0.1 to 200 inches)")
+    return QCoreApplication::translate(
+        "kyt::CardJob", "the card's size %1 x %2 inches makes no sense (each side must be 0.1 to 200 inches)")
         .arg(double(t.Width()), 0, 'g', 6)
         .arg(double(t.Height()), 0, 'g', 6);
 }

@@ -13,6 +13,7 @@
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -59,8 +60,8 @@ std::optional<QString> barcodeValue(const CTextObjectBase& o, CPrintData* data)
 QString subject(const CTextObjectBase& o)
 {
     if (const auto* field = qobject_cast<const CDataObject*>(&o))
-        return QStringLiteral("field \"%1\"").arg(field->DataFieldName());
-    return QStringLiteral("text");
+        return QCoreApplication::translate("kyt::Preflight", "field \"%1\"").arg(field->DataFieldName());
+    return QCoreApplication::translate("kyt::Preflight", "text");
 }
 
 QString symbology(qint32 type)
@@ -75,7 +76,7 @@ QString symbology(qint32 type)
     case CTextObjectBase::Barcode128C:
         return QStringLiteral("Code 128 C");
     default:
-        return QStringLiteral("barcode type %1").arg(type);
+        return QCoreApplication::translate("kyt::Preflight", "barcode type %1").arg(type);
     }
 }
 
@@ -103,17 +104,19 @@ QString barcodeFontProblem(const CTextObjectBase& o)
         // and postfix; either barcode font may be meant.
         if (is(c39) || is(c128))
             return QString();
-        wanted = QStringLiteral("%1\" or \"%2").arg(c39, c128);
+        wanted = QCoreApplication::translate("kyt::Preflight", "%1\" or \"%2").arg(c39, c128);
         break;
     }
     if (is(wanted))
         return QString();
-    const QString what = is(c39) || is(c128) ? QStringLiteral("the font of another symbology: its value prints as "
-                                                              "bars no scanner reads as %1")
+    const QString what = is(c39) || is(c128) ? QCoreApplication::translate("kyt::Preflight",
+                             "the font of another symbology: its value prints as "
+                             "bars no scanner reads as %1")
                                                    .arg(symbology(o.BarcodeTypeNumber()))
-                                             : QStringLiteral("not a barcode font: its value prints as letters, "
-                                                              "not bars");
-    return QStringLiteral("%1 (%2, %3): font \"%4\" is %5; use \"%6\"")
+                                             : QCoreApplication::translate("kyt::Preflight",
+                                                 "not a barcode font: its value prints as letters, "
+                                                 "not bars");
+    return QCoreApplication::translate("kyt::Preflight", "%1 (%2, %3): font \"%4\" is %5; use \"%6\"")
         .arg(o.Name(), subject(o), symbology(o.BarcodeTypeNumber()), font, what, wanted);
 }
 
@@ -126,7 +129,7 @@ QString fontSizeProblem(const CTextObjectBase& o, Surface& probe)
         probe.setFontSize(o.FontToFit() ? double(o.FontSize()) : CTextObjectBase::ScaledFontSize(o.FontSize(), 1));
         return QString();
     } catch (const KytError& e) {
-        return QStringLiteral("%1 (%2): font size %3 pt cannot be drawn (%4)")
+        return QCoreApplication::translate("kyt::Preflight", "%1 (%2): font size %3 pt cannot be drawn (%4)")
             .arg(o.Name(), subject(o))
             .arg(o.FontSize())
             .arg(e.description());
@@ -156,10 +159,12 @@ QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
             return QString();
         return QStringLiteral("%1 (%2, %3): %4")
             .arg(o.Name(), subject(o), QLatin1String(sym->name),
-                tooSmall ? QStringLiteral("its box is too small for the symbol: a module would be less than a dot "
-                                          "(a larger box or a shorter value fits it)")
-                         : QStringLiteral("at its fixed module size the symbol is %1\" x %2\", its box %3\" x "
-                                          "%4\"; it prints over what lies beside it")
+                tooSmall ? QCoreApplication::translate("kyt::Preflight",
+                    "its box is too small for the symbol: a module would be less than a dot "
+                    "(a larger box or a shorter value fits it)")
+                         : QCoreApplication::translate("kyt::Preflight",
+                             "at its fixed module size the symbol is %1\" x %2\", its box %3\" x "
+                             "%4\"; it prints over what lies beside it")
                                .arg(drawn.width(), 0, 'f', 2)
                                .arg(drawn.height(), 0, 'f', 2)
                                .arg(box.width(), 0, 'f', 2)
@@ -175,11 +180,13 @@ QString overflow(const CTextObjectBase& o, const QString& value, Surface& probe)
     // Half the shown precision: "2.00 wide, its box 2.00" is never reported.
     if (width <= o.Width() + 0.005)
         return QString();
-    return QStringLiteral("%1 (%2, %3 at %4 pt): the %5 is %6\" wide, its box %7\"; it prints over what lies "
-                          "beside it (a smaller font size or a wider box fits it)")
+    return QCoreApplication::translate("kyt::Preflight",
+        "%1 (%2, %3 at %4 pt): the %5 is %6\" wide, its box %7\"; it prints over what lies "
+        "beside it (a smaller font size or a wider box fits it)")
         .arg(o.Name(), subject(o), o.Barcode() ? symbology(o.BarcodeTypeNumber()) : o.FontName())
         .arg(o.FontSize())
-        .arg(o.Barcode() ? QStringLiteral("symbol") : QStringLiteral("text"))
+        .arg(o.Barcode() ? QCoreApplication::translate("kyt::Preflight", "symbol")
+                         : QCoreApplication::translate("kyt::Preflight", "text"))
         .arg(width, 0, 'f', 2)
         .arg(double(o.Width()), 0, 'f', 2);
 }
@@ -209,12 +216,15 @@ public:
     {
         for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
             if (it.value() > MaxListed)
-                m_report.findings.push_back(
-                    { false, it.key(), QStringLiteral("... and %1 more like these").arg(it.value() - MaxListed) });
+                m_report.findings.push_back({ false, it.key(),
+                    QCoreApplication::translate("kyt::Preflight", "... and %1 more like these")
+                        .arg(it.value() - MaxListed) });
         for (auto it = m_warnings.cbegin(); it != m_warnings.cend(); ++it)
             if (it.value() > MaxListed)
                 m_report.findings.push_back({ true, it.key(),
-                    QStringLiteral("... and %1 more warnings like these").arg(it.value() - MaxListed), true });
+                    QCoreApplication::translate("kyt::Preflight", "... and %1 more warnings like these")
+                        .arg(it.value() - MaxListed),
+                    true });
     }
 
 private:
@@ -280,12 +290,14 @@ QString missingFieldsMessage(const QString& source, const QStringList& missing, 
         for (qsizetype i = 0; i < names.size() && i < max; ++i)
             q.append(QLatin1Char('"') + names[i] + QLatin1Char('"'));
         if (names.size() > max)
-            q.append(QStringLiteral("... (%1 in all)").arg(names.size()));
+            q.append(QCoreApplication::translate("kyt::Preflight", "... (%1 in all)").arg(names.size()));
         return q.join(QLatin1String(", "));
     };
-    return QStringLiteral("%1 lacks the field%2 the template uses: %3 (it has: %4)")
-        .arg(source, missing.size() == 1 ? QString() : QStringLiteral("s"), quoted(missing, 50),
-            provided.isEmpty() ? QStringLiteral("none") : quoted(provided, 50));
+    return (missing.size() == 1
+            ? QCoreApplication::translate("kyt::Preflight", "%1 lacks the field the template uses: %2 (it has: %3)")
+            : QCoreApplication::translate("kyt::Preflight", "%1 lacks the fields the template uses: %2 (it has: %3)"))
+        .arg(source, quoted(missing, 50),
+            provided.isEmpty() ? QCoreApplication::translate("kyt::Preflight", "none") : quoted(provided, 50));
 }
 
 QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
@@ -299,7 +311,8 @@ QString barcodeProblem(const CPrintTemplate& t, CPrintData* data)
             continue;
         const QString why = text->BarcodeProblem(*value);
         if (!why.isEmpty())
-            return QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
+            return QCoreApplication::translate(
+                "kyt::Preflight", "%1: the value \"%2\" cannot be drawn as a barcode: %3")
                 .arg(subject(*text), value->left(200), why);
     }
     return QString();
@@ -382,7 +395,8 @@ private:
             const double l = o->left(), tp = o->top(), w = o->Width(), h = o->Height();
             if (l < -eps || tp < -eps || l + w > cardW + eps || tp + h > cardH + eps)
                 m_c.problem(QStringLiteral("layout"),
-                    QStringLiteral("%1 (%2) at %3, %4 sized %5 x %6 in lies outside the %7 x %8 in card")
+                    QCoreApplication::translate(
+                        "kyt::Preflight", "%1 (%2) at %3, %4 sized %5 x %6 in lies outside the %7 x %8 in card")
                         .arg(o->Name(), o->ObjectType())
                         .arg(l)
                         .arg(tp)
@@ -437,12 +451,14 @@ private:
             checked.append(text->FontName());
             if (!probe.setFontName(text->FontName()))
                 m_c.problem(QStringLiteral("fonts"),
-                    QStringLiteral("font \"%1\" (used by %2) is not installed").arg(text->FontName(), o->Name()));
+                    QCoreApplication::translate("kyt::Preflight", "font \"%1\" (used by %2) is not installed")
+                        .arg(text->FontName(), o->Name()));
         }
         if (m_c.count(QStringLiteral("fonts")) == 0)
             m_c.ok(QStringLiteral("fonts"),
-                checked.isEmpty() ? QStringLiteral("no text objects")
-                                  : QStringLiteral("installed: %1").arg(checked.join(QLatin1String(", "))));
+                checked.isEmpty() ? QCoreApplication::translate("kyt::Preflight", "no text objects")
+                                  : QCoreApplication::translate("kyt::Preflight", "installed: %1")
+                                        .arg(checked.join(QLatin1String(", "))));
     }
 
     // Pictures the template itself holds.
@@ -450,7 +466,8 @@ private:
     {
         for (const CDesignObjectPtr& o : *m_t)
             if (const auto* logo = qobject_cast<const CLogoObject*>(o.get()); logo && logo->Image().isNull())
-                m_c.problem(QStringLiteral("pictures"), QStringLiteral("logo %1 has no picture").arg(o->Name()));
+                m_c.problem(QStringLiteral("pictures"),
+                    QCoreApplication::translate("kyt::Preflight", "logo %1 has no picture").arg(o->Name()));
     }
 
     // Renders one card and reads its barcodes back. A card without barcodes
@@ -472,9 +489,11 @@ private:
             m_reporter.reset();
             if (!m_t->Render(box, data, 0, 0) || m_reporter.reports() > 0) {
                 m_c.problem(QStringLiteral("scan"),
-                    QStringLiteral("%1: the card could not be drawn: %2%3")
+                    QCoreApplication::translate("kyt::Preflight", "%1: the card could not be drawn: %2%3")
                         .arg(which, m_reporter.lastDescription(),
-                            data ? QString() : QStringLiteral(" (--csv or --data give it its field values)")));
+                            data ? QString()
+                                 : QCoreApplication::translate(
+                                     "kyt::Preflight", " (--csv or --data give it its field values)")));
                 return;
             }
             ++m_cardsScanned;
@@ -486,9 +505,11 @@ private:
                     continue;
                 }
                 m_c.problem(QStringLiteral("scan"),
-                    read.isEmpty() ? QStringLiteral("%1: barcode %2 cannot be read (it should carry \"%3\")")
+                    read.isEmpty() ? QCoreApplication::translate(
+                        "kyt::Preflight", "%1: barcode %2 cannot be read (it should carry \"%3\")")
                                          .arg(which, e.object, e.value)
-                                   : QStringLiteral("%1: barcode %2 reads \"%3\" where \"%4\" is expected")
+                                   : QCoreApplication::translate(
+                                       "kyt::Preflight", "%1: barcode %2 reads \"%3\" where \"%4\" is expected")
                                          .arg(which, e.object, read.join(QLatin1String("\", \"")), e.value));
             }
         } catch (const std::exception& ex) {
@@ -522,8 +543,9 @@ private:
         if (!missing.isEmpty())
             m_c.problem(QStringLiteral("fields"), missingFieldsMessage(m_options.dataFile, missing, provided));
         else
-            m_c.ok(
-                QStringLiteral("fields"), QStringLiteral("%1 used, all provided").arg(Counted(m_used.size(), "field")));
+            m_c.ok(QStringLiteral("fields"),
+                QCoreApplication::translate("kyt::Preflight", "%1 used, all provided")
+                    .arg(Counted(m_used.size(), "field")));
         const QString bc = barcodeProblem(*m_t, data.get());
         overflows(data.get(), m_options.dataFile);
         if (!bc.isEmpty())
@@ -540,7 +562,7 @@ private:
             m_c.problem(QStringLiteral("fields"), missingFieldsMessage(sourceName, missing, header));
         else
             m_c.ok(QStringLiteral("fields"),
-                QStringLiteral("%1 used, all among the source's %2")
+                QCoreApplication::translate("kyt::Preflight", "%1 used, all among the source's %2")
                     .arg(Counted(m_used.size(), "field"), Counted(header.size(), "column")));
         QStringList unused;
         for (const QString& column : header)
@@ -548,10 +570,11 @@ private:
                 unused.append(column);
         if (!unused.isEmpty())
             m_c.ok(QStringLiteral("fields"),
-                QStringLiteral("columns the template does not use: %1%2")
+                QCoreApplication::translate("kyt::Preflight", "columns the template does not use: %1%2")
                     .arg(unused.mid(0, MaxListed).join(QLatin1String(", ")),
-                        unused.size() > MaxListed ? QStringLiteral(", ... (%1 in all)").arg(unused.size())
-                                                  : QString()));
+                        unused.size() > MaxListed
+                            ? QCoreApplication::translate("kyt::Preflight", ", ... (%1 in all)").arg(unused.size())
+                            : QString()));
     }
 
     // A photo value of a record: decoded when the cards are rendered, else
@@ -586,7 +609,8 @@ private:
             spec.path = m_options.csvFile;
             spec.csv = m_options.csv;
             if (!QFileInfo(m_options.csvFile).isFile()) {
-                m_c.problem(QStringLiteral("data"), QStringLiteral("%1: not a readable file").arg(m_options.csvFile));
+                m_c.problem(QStringLiteral("data"),
+                    QCoreApplication::translate("kyt::Preflight", "%1: not a readable file").arg(m_options.csvFile));
                 return;
             }
         }
@@ -657,15 +681,18 @@ private:
         }
         if (records > m_options.maxRecords)
             m_c.warning(QStringLiteral("records"),
-                QStringLiteral("only the first %1 of the %2 were checked")
+                QCoreApplication::translate("kyt::Preflight", "only the first %1 of the %2 were checked")
                     .arg(m_options.maxRecords)
                     .arg(Counted(records, "record")));
         if (records == empty)
-            m_c.problem(QStringLiteral("records"), QStringLiteral("%1 holds no records to print").arg(sourceName));
+            m_c.problem(QStringLiteral("records"),
+                QCoreApplication::translate("kyt::Preflight", "%1 holds no records to print").arg(sourceName));
         else if (damaged == 0)
             m_c.ok(QStringLiteral("records"),
-                empty == 0 ? QStringLiteral("%1, none empty or damaged").arg(Counted(records, "record"))
-                           : QStringLiteral("%1, %2 empty (skipped when printing), none damaged")
+                empty == 0 ? QCoreApplication::translate("kyt::Preflight", "%1, none empty or damaged")
+                                 .arg(Counted(records, "record"))
+                           : QCoreApplication::translate(
+                               "kyt::Preflight", "%1, %2 empty (skipped when printing), none damaged")
                                  .arg(Counted(records, "record"))
                                  .arg(empty));
     }
@@ -673,14 +700,15 @@ private:
     void withoutData()
     {
         m_c.ok(QStringLiteral("fields"),
-            m_used.isEmpty() ? QStringLiteral("the template uses no fields")
-                             : QStringLiteral("the template uses %1 (no data given to compare)")
-                                   .arg(m_used.join(QLatin1String(", "))));
+            m_used.isEmpty()
+                ? QCoreApplication::translate("kyt::Preflight", "the template uses no fields")
+                : QCoreApplication::translate("kyt::Preflight", "the template uses %1 (no data given to compare)")
+                      .arg(m_used.join(QLatin1String(", "))));
         const QString bc = barcodeProblem(*m_t, nullptr);
         if (!bc.isEmpty())
             m_c.problem(QStringLiteral("barcodes"), bc);
         else
-            verify(nullptr, QStringLiteral("the card without data"));
+            verify(nullptr, QCoreApplication::translate("kyt::Preflight", "the card without data"));
     }
 
     // An "ok" line for each topic that found nothing wrong.
@@ -688,32 +716,36 @@ private:
     {
         if (m_c.count(QStringLiteral("layout")) == 0)
             m_c.ok(QStringLiteral("layout"),
-                QStringLiteral("%1 on the card, every text and barcode within its box%2")
-                    .arg(m_t->Count() == 1 ? QStringLiteral("the one object lies")
-                                           : QStringLiteral("all %1 objects lie").arg(m_t->Count()))
-                    .arg(withData()
-                            ? QString()
-                            : QStringLiteral(" (data fields are measured with their values: --csv or --data)")));
+                QCoreApplication::translate("kyt::Preflight", "%1 on the card, every text and barcode within its box%2")
+                    .arg(m_t->Count() == 1
+                            ? QCoreApplication::translate("kyt::Preflight", "the one object lies")
+                            : QCoreApplication::translate("kyt::Preflight", "all %1 objects lie").arg(m_t->Count()))
+                    .arg(withData() ? QString()
+                                    : QCoreApplication::translate("kyt::Preflight",
+                                        " (data fields are measured with their values: --csv or --data)")));
         if (m_c.count(QStringLiteral("barcodes")) == 0)
-            m_c.ok(QStringLiteral("barcodes"), QStringLiteral("every value can be drawn"));
+            m_c.ok(
+                QStringLiteral("barcodes"), QCoreApplication::translate("kyt::Preflight", "every value can be drawn"));
         if (m_c.count(QStringLiteral("pictures")) == 0)
-            m_c.ok(QStringLiteral("pictures"), QStringLiteral("all present"));
+            m_c.ok(QStringLiteral("pictures"), QCoreApplication::translate("kyt::Preflight", "all present"));
         if (m_options.reader && m_cardsScanned == 0 && m_c.count(QStringLiteral("scan")) == 0)
-            m_c.problem(QStringLiteral("scan"), QStringLiteral("no card was rendered, so no barcode was read back"));
+            m_c.problem(QStringLiteral("scan"),
+                QCoreApplication::translate("kyt::Preflight", "no card was rendered, so no barcode was read back"));
         else if (m_options.reader && m_c.count(QStringLiteral("scan")) == 0)
             m_c.ok(QStringLiteral("scan"),
-                QStringLiteral("%1 rendered at %2 dpi, %3 read back as expected%4")
+                QCoreApplication::translate("kyt::Preflight", "%1 rendered at %2 dpi, %3 read back as expected%4")
                     .arg(Counted(m_cardsScanned, "card"))
                     .arg(m_options.dpi)
                     .arg(Counted(m_barcodesRead, "barcode"))
-                    .arg(withData()
-                            ? QString()
-                            : QStringLiteral(" (without data: data fields show their field names, as render "
-                                             "draws them%1)")
-                                  .arg(m_namesUnread > 0 ? QStringLiteral("; %1 of field names their symbology cannot "
-                                                                          "carry not read")
-                                                               .arg(Counted(m_namesUnread, "barcode"))
-                                                         : QString())));
+                    .arg(withData() ? QString()
+                                    : QCoreApplication::translate("kyt::Preflight",
+                                        " (without data: data fields show their field names, as render "
+                                        "draws them%1)")
+                                          .arg(m_namesUnread > 0 ? QCoreApplication::translate("kyt::Preflight",
+                                                   "; %1 of field names their symbology cannot "
+                                                   "carry not read")
+                                                                       .arg(Counted(m_namesUnread, "barcode"))
+                                                                 : QString())));
     }
 
     CPrintTemplatePtr m_t;

@@ -1,4 +1,5 @@
 #include "objects/CLogoObject.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include "objects/RenderSupport.h"
@@ -13,7 +14,8 @@ bool CLogoObject::Render(const CardScale& oTemplate, Surface& oPrinter, std::sha
     try {
         const ScaledBox box = scaledBox(oTemplate);
         if (Image().Type() <= 0)
-            throw KytError(481, QStringLiteral("Invalid picture: the logo has no picture"));
+            throw KytError(
+                481, QCoreApplication::translate("kyt::CDesignObject", "Invalid picture: the logo has no picture"));
         render::paintFramedPicture(
             oPrinter, Image(), box.X + sgXOffset, box.Y + sgYOffset, box.W, box.H, Border(), BorderInset);
         return true;

@@ -6,6 +6,7 @@
 #include "objects/TokenFields.h"
 #include "util/NumberText.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QVariant>
 #include <cmath>
 #include <limits>
@@ -23,11 +24,11 @@ template <typename Int> Int integerOf(const QString& text)
 {
     const std::optional<double> v = parseNumber(text);
     if (!v)
-        throw KytError(TypeMismatch, QStringLiteral("Type mismatch"));
+        throw KytError(TypeMismatch, QCoreApplication::translate("kyt::CTextObjectBase", "Type mismatch"));
     const double r = std::nearbyint(*v);
     if (r < static_cast<double>(std::numeric_limits<Int>::min())
         || r > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw KytError(Overflow, QStringLiteral("Overflow"));
+        throw KytError(Overflow, QCoreApplication::translate("kyt::CTextObjectBase", "Overflow"));
     return static_cast<Int>(r);
 }
 } // namespace
@@ -176,18 +177,20 @@ QString CTextObjectBase::BarcodeProblem(const QString& text) const
     QString symbology;
     switch (m_barcodeType) {
     case Barcode3of9:
-        symbology = QStringLiteral("Code 39 holds only A-Z, 0-9, space and - . $ / + %");
+        symbology
+            = QCoreApplication::translate("kyt::CTextObjectBase", "Code 39 holds only A-Z, 0-9, space and - . $ / + %");
         bad = firstBad([](char32_t c) {
             return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ' || c == '-'
                 || c == '.' || c == '$' || c == '/' || c == '+' || c == '%';
         });
         break;
     case Barcode128B:
-        symbology = QStringLiteral("Code 128 B holds only the characters with codes 32 to 127");
+        symbology = QCoreApplication::translate(
+            "kyt::CTextObjectBase", "Code 128 B holds only the characters with codes 32 to 127");
         bad = firstBad([](char32_t c) { return c >= 32 && c <= 127; });
         break;
     case Barcode128C:
-        symbology = QStringLiteral("Code 128 C holds only digits");
+        symbology = QCoreApplication::translate("kyt::CTextObjectBase", "Code 128 C holds only digits");
         bad = firstBad([](char32_t c) { return c >= '0' && c <= '9'; });
         break;
     default:
@@ -200,7 +203,8 @@ QString CTextObjectBase::BarcodeProblem(const QString& text) const
         }
         return QString();
     }
-    return bad.isEmpty() ? QString() : QStringLiteral("%1, not %2").arg(symbology, bad);
+    return bad.isEmpty() ? QString()
+                         : QCoreApplication::translate("kyt::CTextObjectBase", "%1, not %2").arg(symbology, bad);
 }
 
 int CTextObjectBase::ScaledFontSize(double size, double scalor)

@@ -8,6 +8,7 @@
 #include "objects/RenderSupport.h"
 #include "platform/surface/Surface.h"
 #include "util/NumberText.h"
+#include <QCoreApplication>
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
@@ -48,9 +49,11 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardS
         // barcode (or with a wrong one): the card fails instead.
         auto cannotDraw = [&](const QString& problem) {
             return KytError(5,
-                QStringLiteral("%1: the value \"%2\" cannot be drawn as a barcode: %3")
-                    .arg(data ? QStringLiteral("field \"%1\"").arg(tokenText()) : QStringLiteral("text"), t.left(200),
-                        problem));
+                QCoreApplication::translate(
+                    "kyt::CTextObjectBase", "%1: the value \"%2\" cannot be drawn as a barcode: %3")
+                    .arg(data ? QCoreApplication::translate("kyt::CTextObjectBase", "field \"%1\"").arg(tokenText())
+                              : QCoreApplication::translate("kyt::CTextObjectBase", "text"),
+                        t.left(200), problem));
         };
         if (!t.isEmpty() && Barcode()) {
             if (const Symbology* sym = symbology()) {
@@ -66,8 +69,10 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardS
                 if (symbol) {
                     if (symbolOptions().hrt != SymbolOptions::HrtNone && sym->kind == SymbolKind::Linear) {
                         if (!oPrinter.setFontName(FontName()))
-                            MsgBox(FontName() + QStringLiteral(" Font Not Found. Render Aborted"), vbExclamation,
-                                QStringLiteral("Font Error"));
+                            MsgBox(FontName()
+                                    + QCoreApplication::translate(
+                                        "kyt::CTextObjectBase", " Font Not Found. Render Aborted"),
+                                vbExclamation, QCoreApplication::translate("kyt::CTextObjectBase", "Font Error"));
                         oPrinter.setFontItalic(Italic());
                         oPrinter.setFontUnderline(false);
                         oPrinter.setFontBold(Bold());
@@ -91,8 +96,9 @@ bool CTextObjectBase::renderText(TextKind kind, const QString& text, const CardS
                 oPrinter.setForeColor(static_cast<quint32>(ForeColor()));
             if (!oPrinter.setFontName(FontName())) {
                 // The card is still drawn, in the surface's current font.
-                MsgBox(FontName() + QStringLiteral(" Font Not Found. Render Aborted"), vbExclamation,
-                    QStringLiteral("Font Error"));
+                MsgBox(
+                    FontName() + QCoreApplication::translate("kyt::CTextObjectBase", " Font Not Found. Render Aborted"),
+                    vbExclamation, QCoreApplication::translate("kyt::CTextObjectBase", "Font Error"));
             }
             oPrinter.setFontItalic(Italic());
             oPrinter.setFontUnderline(Underline());

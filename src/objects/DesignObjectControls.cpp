@@ -14,6 +14,7 @@
 #include "objects/TokenFields.h"
 #include "util/PassOver.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -211,8 +212,10 @@ void CTextObjectBase::CopyToControl(IDesignControl& ctl)
     passOver([&] {
         if (!ctl.setFontName(m_fontName)) {
             const QString what = data ? data->DataFieldName() : m_text;
-            MsgBox(m_fontName + QStringLiteral(" Font Not Found: Using MS San Serif for ") + what, vbExclamation,
-                QStringLiteral("Font Load Error"));
+            MsgBox(m_fontName
+                    + QCoreApplication::translate("kyt::CDesignObject", " Font Not Found: Using MS San Serif for ")
+                    + what,
+                vbExclamation, QCoreApplication::translate("kyt::CDesignObject", "Font Load Error"));
             ctl.setFontName(IDesignControl::FallbackFontName);
         }
     });

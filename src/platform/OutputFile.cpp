@@ -1,5 +1,6 @@
 #include "platform/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,14 +134,14 @@ mode_t processUmask()
 QString nodeKind(mode_t mode)
 {
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe (FIFO)");
+        return QCoreApplication::translate("kyt::OutputFile", "a named pipe (FIFO)");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("kyt::OutputFile", "a socket");
     if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
+        return QCoreApplication::translate("kyt::OutputFile", "a character device");
     if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
-    return QStringLiteral("a special file");
+        return QCoreApplication::translate("kyt::OutputFile", "a block device");
+    return QCoreApplication::translate("kyt::OutputFile", "a special file");
 }
 
 } // namespace
@@ -222,28 +223,30 @@ OutputFile::OutputFile(const QString& finalName)
     const long nameMax = ::pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
     const long limit = nameMax > 0 ? nameMax : NAME_MAX;
     if (finalName.isEmpty() || base.isEmpty()) {
-        m_error = QStringLiteral("%1: not a file name").arg(finalName);
+        m_error = QCoreApplication::translate("kyt::OutputFile", "%1: not a file name").arg(finalName);
         return;
     }
     if (base.size() > limit) {
-        m_error = QStringLiteral("%1...: the file name is too long (%2 bytes; at most %3 here)")
+        m_error = QCoreApplication::translate(
+            "kyt::OutputFile", "%1...: the file name is too long (%2 bytes; at most %3 here)")
                       .arg(info.fileName().left(40))
                       .arg(base.size())
                       .arg(limit);
         return;
     }
     if (QFile::encodeName(info.absoluteFilePath()).size() >= PATH_MAX) {
-        m_error = QStringLiteral("%1...: the path is too long (at most %2 bytes)")
+        m_error = QCoreApplication::translate("kyt::OutputFile", "%1...: the path is too long (at most %2 bytes)")
                       .arg(finalName.left(40))
                       .arg(PATH_MAX - 1);
         return;
     }
     if (!info.absoluteDir().exists()) {
-        m_error = QStringLiteral("%1: the folder does not exist").arg(info.absolutePath());
+        m_error
+            = QCoreApplication::translate("kyt::OutputFile", "%1: the folder does not exist").arg(info.absolutePath());
         return;
     }
     if (info.isDir()) {
-        m_error = QStringLiteral("%1: is a folder").arg(finalName);
+        m_error = QCoreApplication::translate("kyt::OutputFile", "%1: is a folder").arg(finalName);
         return;
     }
     // Only a regular file is replaced: renaming over a device, a pipe or a
@@ -251,8 +254,9 @@ OutputFile::OutputFile(const QString& finalName)
     struct stat st {
     };
     if (::stat(QFile::encodeName(finalName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        m_error = QStringLiteral("%1: is %2, not a regular file; an output only replaces a regular file or "
-                                 "makes a new one")
+        m_error = QCoreApplication::translate("kyt::OutputFile",
+            "%1: is %2, not a regular file; an output only replaces a regular file or "
+            "makes a new one")
                       .arg(finalName, nodeKind(st.st_mode));
         return;
     }

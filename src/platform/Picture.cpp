@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
@@ -152,7 +153,7 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
         if (errorString)
-            *errorString = QStringLiteral("Unsupported or damaged picture data");
+            *errorString = QCoreApplication::translate("kyt::Picture", "Unsupported or damaged picture data");
         return {};
     }
     QSize size = reader.size();
@@ -163,8 +164,11 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
         if (errorString)
             *errorString
                 = qint64(size.width()) * size.height() > MaxPixels || size.width() > MaxSide || size.height() > MaxSide
-                ? QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height())
-                : QStringLiteral("Picture is too large (%1 x %2 pixels; %3 pixels are left of the budget)")
+                ? QCoreApplication::translate("kyt::Picture", "Picture is too large (%1 x %2 pixels)")
+                      .arg(size.width())
+                      .arg(size.height())
+                : QCoreApplication::translate(
+                    "kyt::Picture", "Picture is too large (%1 x %2 pixels; %3 pixels are left of the budget)")
                       .arg(size.width())
                       .arg(size.height())
                       .arg(maxPixels);
@@ -173,7 +177,7 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         if (errorString)
-            *errorString = QStringLiteral("Invalid picture: ") + reader.errorString();
+            *errorString = QCoreApplication::translate("kyt::Picture", "Invalid picture: ") + reader.errorString();
         return {};
     }
     const PicType type = (format == "ico" || format == "cur") ? Icon : Bitmap;
@@ -197,12 +201,14 @@ Picture Picture::undecodedJpeg(const QByteArray& bytes, QString* errorString)
     const JpegFrame f = jpegFrame(bytes);
     if (f.components == 0) {
         if (errorString)
-            *errorString = QStringLiteral("Not a JPEG file a document can hold as it is");
+            *errorString = QCoreApplication::translate("kyt::Picture", "Not a JPEG file a document can hold as it is");
         return {};
     }
     if (qint64(f.width) * f.height > MaxPixels || f.width > MaxSide || f.height > MaxSide) {
         if (errorString)
-            *errorString = QStringLiteral("Picture is too large (%1 x %2 pixels)").arg(f.width).arg(f.height);
+            *errorString = QCoreApplication::translate("kyt::Picture", "Picture is too large (%1 x %2 pixels)")
+                               .arg(f.width)
+                               .arg(f.height);
         return {};
     }
     QImage standIn(1, 1, f.components == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
@@ -218,7 +224,7 @@ Picture Picture::fromFile(const QString& fileName, QString* errorString)
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
         if (errorString)
-            *errorString = QStringLiteral("File not found: ") + fileName;
+            *errorString = QCoreApplication::translate("kyt::Picture", "File not found: ") + fileName;
         return {};
     }
     return read(&f, errorString);
@@ -426,7 +432,7 @@ QString pictureOpenFilter()
               << patterns.join(QLatin1Char(';'));
     }
     parts.prepend(all.join(QLatin1Char(';')));
-    parts.prepend(QStringLiteral("All Supported Formats"));
+    parts.prepend(QCoreApplication::translate("kyt::Picture", "All Supported Formats"));
     return parts.join(QLatin1Char('|'));
 }
 

@@ -4,6 +4,7 @@
 #include "errors/EventLog.h"
 #include "errors/ModuleSource.h"
 #include "util/Paths.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -294,23 +295,25 @@ void RegistryStore::openFile()
 {
     const QString display = QDir::toNativeSeparators(m_fileName);
     auto fail = [&](const QString& why) {
-        noteProblem(QStringLiteral("The settings file \"%1\" cannot be used (%2); settings are kept in memory for this "
-                                   "session and defaults apply.")
+        noteProblem(QCoreApplication::translate("kyt::RegistryStore",
+            "The settings file \"%1\" cannot be used (%2); settings are kept in memory for this "
+            "session and defaults apply.")
                         .arg(display, why));
         openMemory();
     };
 
     const QFileInfo info(m_fileName);
     if (!QDir().mkpath(info.absolutePath()))
-        return fail(QStringLiteral("its folder cannot be created"));
+        return fail(QCoreApplication::translate("kyt::RegistryStore", "its folder cannot be created"));
     if (info.exists()) {
         // Look before SQLite touches it: a file that is not ours stays as it is.
         QFile f(m_fileName);
         if (!f.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("it cannot be read: ") + f.errorString());
+            return fail(QCoreApplication::translate("kyt::RegistryStore", "it cannot be read: ") + f.errorString());
         const QByteArray head = f.read(16);
         if (info.size() > 0 && head != QByteArray("SQLite format 3\0", 16))
-            return fail(QStringLiteral("it is not a settings database or it is damaged"));
+            return fail(
+                QCoreApplication::translate("kyt::RegistryStore", "it is not a settings database or it is damaged"));
     }
 
     if (sqlite3_open_v2(m_fileName.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
@@ -333,7 +336,8 @@ void RegistryStore::openFile()
         // SQLite opens a file it may not write read-only and fails only at
         // the first write: name that cause, not SQLite's words alone.
         const QString why = sqlite3_db_readonly(m_db, "main") == 1
-            ? QStringLiteral("it is read-only for this user: %1").arg(e.description())
+            ? QCoreApplication::translate("kyt::RegistryStore", "it is read-only for this user: %1")
+                  .arg(e.description())
             : e.description();
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -378,7 +382,7 @@ void RegistryStore::prepareSchema()
     qint64 appId = 0, tables = 0;
     bool ok = single("PRAGMA application_id", &appId) && single("SELECT count(*) FROM sqlite_schema", &tables);
     if (ok && appId != ApplicationId && (appId != 0 || tables != 0)) {
-        whyText = QStringLiteral("it is a database of another program");
+        whyText = QCoreApplication::translate("kyt::RegistryStore", "it is a database of another program");
         ok = false;
     }
     if (ok && appId == 0) {
@@ -414,7 +418,7 @@ void RegistryStore::prepareSchema()
         }
         sqlite3_finalize(s);
         if (!detail.isEmpty()) {
-            whyText = QStringLiteral("it is damaged: ") + detail.trimmed().left(200);
+            whyText = QCoreApplication::translate("kyt::RegistryStore", "it is damaged: ") + detail.trimmed().left(200);
             ok = false;
         }
     }
@@ -449,8 +453,9 @@ LONG RegistryStore::sqlFailure(int rc)
     m_lastFailure = systemReason(m_db, rc);
     if (isDamage(rc) || !m_db) {
         if (!m_reportedDamage)
-            noteProblem(QStringLiteral("The settings file \"%1\" is damaged or cannot be read (%2); settings are kept "
-                                       "in memory for this session and defaults apply.")
+            noteProblem(QCoreApplication::translate("kyt::RegistryStore",
+                "The settings file \"%1\" is damaged or cannot be read (%2); settings are kept "
+                "in memory for this session and defaults apply.")
                             .arg(QDir::toNativeSeparators(m_fileName), QString::fromUtf8(sqlite3_errstr(rc))));
         if (m_persistent)
             m_fallBackToMemory = true;

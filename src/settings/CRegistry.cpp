@@ -1,4 +1,5 @@
 #include "settings/CRegistry.h"
+#include <QCoreApplication>
 
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
@@ -157,7 +158,8 @@ qint16 CRegistry::CreateEx()
     if (rc == ERROR_SUCCESS)
         return static_cast<qint16>(disposition);
     m_handle = 0;
-    throw KytError(vbObjectError + 0x209, QStringLiteral("Unknown Error: ") + QString::number(rc),
+    throw KytError(vbObjectError + 0x209,
+        QCoreApplication::translate("kyt::CRegistry", "Unknown Error: ") + QString::number(rc),
         m_source + QStringLiteral(" CreateEx"));
 }
 
@@ -171,7 +173,8 @@ void CRegistry::GetKeyInfo(const QString& keyPath)
     try {
         if (m_autoCreate) {
             if (CreateEx() == 0)
-                throw KytError(1000, QStringLiteral("Unable to create Key"), QStringLiteral("GetKeyInfo"));
+                throw KytError(1000, QCoreApplication::translate("kyt::CRegistry", "Unable to create Key"),
+                    QStringLiteral("GetKeyInfo"));
         } else if (m_store->RegOpenKeyEx(m_root, m_key, 0, m_listAccess, &m_handle) != ERROR_SUCCESS) {
             m_handle = 0;
             CloseKey();
@@ -179,7 +182,7 @@ void CRegistry::GetKeyInfo(const QString& keyPath)
         }
         KeyInfo info;
         if (m_store->RegQueryInfoKey(m_handle, &info) != ERROR_SUCCESS)
-            throw KytError(1009, QStringLiteral("Unable to query Key"));
+            throw KytError(1009, QCoreApplication::translate("kyt::CRegistry", "Unable to query Key"));
 
         // Values of other types are passed over; the walk ends at the end of
         // the key (or at any failure), never on the same index twice.
@@ -277,7 +280,7 @@ QString CRegistry::GetValue(const QVariant& nameOrIndex, const QVariant& default
         if (isIntegral(nameOrIndex)) {
             const qlonglong row = nameOrIndex.toLongLong();
             if (row < 0 || row >= m_values.rowCount())
-                throw KytError(9, QStringLiteral("Subscript out of range"));
+                throw KytError(9, QCoreApplication::translate("kyt::CRegistry", "Subscript out of range"));
             result = m_values.rows[static_cast<size_t>(row)].data;
         } else {
             const QString wanted = nameOrIndex.toString();
@@ -385,7 +388,8 @@ bool CRegistry::SetValue(const QVariant& name, const QString& data)
     }
     CloseKey();
     if (rc != ERROR_SUCCESS) {
-        MsgBox(QStringLiteral("Couldn't write new value to registry."), vbInformation, QStringLiteral("Write Failed"));
+        MsgBox(QCoreApplication::translate("kyt::CRegistry", "Couldn't write new value to registry."), vbInformation,
+            QCoreApplication::translate("kyt::CRegistry", "Write Failed"));
         return false;
     }
     return true;
@@ -472,7 +476,7 @@ bool CRegistry::Create(const QString& subKey, const QVariant& valueName, const Q
         bool result = false;
         if (CreateEx() != 0) {
             if (given(valueName) && !SetValue(valueName, data))
-                MsgBox(QStringLiteral("Could not set value"), vbOKOnly);
+                MsgBox(QCoreApplication::translate("kyt::CRegistry", "Could not set value"), vbOKOnly);
             result = true;
         }
         CloseKey();

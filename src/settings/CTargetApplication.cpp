@@ -1,4 +1,5 @@
 #include "settings/CTargetApplication.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include "errors/ModuleSource.h"
@@ -58,7 +59,9 @@ std::shared_ptr<CPrintData> CTargetApplication::PrintData()
                 throw;
             } catch (...) {
                 // The application's own code may throw anything; it becomes the library's error.
-                throw KytError(440, QStringLiteral("The target application \"%1\" failed").arg(m_progId));
+                throw KytError(440,
+                    QCoreApplication::translate("kyt::TargetApplication", "The target application \"%1\" failed")
+                        .arg(m_progId));
             }
             if (filled)
                 m_printData = filled;

@@ -4,6 +4,7 @@
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
 #include "template/CPrintTemplate.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -36,10 +37,13 @@ bool validQueueName(const QString& queue)
 QString storeFailure(LONG rc, const RegistryStore& store)
 {
     if (rc == ERROR_ACCESS_DENIED)
-        return QStringLiteral("the settings store is read-only");
+        return QCoreApplication::translate("kyt::PrinterCalibration", "the settings store is read-only");
     const QString why = store.lastFailure();
-    return why.isEmpty() ? QStringLiteral("the settings store refused the value (error %1)").arg(rc)
-                         : QStringLiteral("the settings store %1 could not be written: %2").arg(store.fileName(), why);
+    return why.isEmpty()
+        ? QCoreApplication::translate("kyt::PrinterCalibration", "the settings store refused the value (error %1)")
+              .arg(rc)
+        : QCoreApplication::translate("kyt::PrinterCalibration", "the settings store %1 could not be written: %2")
+              .arg(store.fileName(), why);
 }
 
 QString number(double v)
@@ -53,9 +57,12 @@ QString PrinterCalibration::problem() const
 {
     if (!std::isfinite(xOffset) || !std::isfinite(yOffset) || std::abs(xOffset) > MaxOffset
         || std::abs(yOffset) > MaxOffset)
-        return QStringLiteral("offsets must be numbers from -%1 to %1 inches").arg(MaxOffset);
+        return QCoreApplication::translate("kyt::PrinterCalibration", "offsets must be numbers from -%1 to %1 inches")
+            .arg(MaxOffset);
     if (!std::isfinite(scale) || scale < MinScale || scale > MaxScale)
-        return QStringLiteral("the scale must be a number from %1 to %2").arg(MinScale).arg(MaxScale);
+        return QCoreApplication::translate("kyt::PrinterCalibration", "the scale must be a number from %1 to %2")
+            .arg(MinScale)
+            .arg(MaxScale);
     return QString();
 }
 
@@ -85,23 +92,25 @@ std::optional<PrinterCalibration> PrinterCalibration::load(const QString& queue,
             continue;
         if (!ok)
             throw KytError(380,
-                QStringLiteral("the calibration of printer %1 is damaged: %2 is \"%3\"").arg(queue, v.first, v.second));
+                QCoreApplication::translate(
+                    "kyt::PrinterCalibration", "the calibration of printer %1 is damaged: %2 is \"%3\"")
+                    .arg(queue, v.first, v.second));
     }
     const QString why = c.problem();
     if (!why.isEmpty())
-        throw KytError(380, QStringLiteral("the calibration of printer %1 is damaged: %2").arg(queue, why));
+        throw KytError(380,
+            QCoreApplication::translate("kyt::PrinterCalibration", "the calibration of printer %1 is damaged: %2")
+                .arg(queue, why));
     return c;
 }
 
-bool PrinterCalibration::save(const QString& queue, QString* error, RegistryStore* store) const
+void PrinterCalibration::save(const QString& queue, RegistryStore* store) const
 {
-    if (!validQueueName(queue)) {
-        *error = QStringLiteral("\"%1\" is not a printer name").arg(queue);
-        return false;
-    }
-    *error = problem();
-    if (!error->isEmpty())
-        return false;
+    if (!validQueueName(queue))
+        throw KytError(
+            380, QCoreApplication::translate("kyt::PrinterCalibration", "\"%1\" is not a printer name").arg(queue));
+    if (const QString why = problem(); !why.isEmpty())
+        throw KytError(380, why);
     const QString app = CTargetApplications::AppName;
     const QList<QPair<QString, double>> values { { QStringLiteral("XOffset"), xOffset },
         { QStringLiteral("YOffset"), yOffset }, { QStringLiteral("Scale"), scale } };
@@ -114,25 +123,21 @@ bool PrinterCalibration::save(const QString& queue, QString* error, RegistryStor
             rc = settings::SaveSetting(app, section(queue), v.first, number(v.second), s.get());
     if (rc == ERROR_SUCCESS)
         rc = transaction.commit();
-    if (rc != ERROR_SUCCESS) {
-        *error = storeFailure(rc, *s);
-        return false;
-    }
-    return true;
+    if (rc != ERROR_SUCCESS)
+        throw KytError(qint32(rc), storeFailure(rc, *s));
 }
 
-bool PrinterCalibration::remove(const QString& queue, QString* error, RegistryStore* store)
+void PrinterCalibration::remove(const QString& queue, RegistryStore* store)
 {
-    if (!validQueueName(queue)) {
-        *error = QStringLiteral("\"%1\" is not a printer name").arg(queue);
-        return false;
-    }
+    if (!validQueueName(queue))
+        throw KytError(
+            380, QCoreApplication::translate("kyt::PrinterCalibration", "\"%1\" is not a printer name").arg(queue));
     const auto s = storeOr(store);
     HKEY key = 0;
     const QString parent = CTargetApplications::AppName + QStringLiteral("\\Printers");
     LONG rc = s->RegOpenKeyEx(HKEY_CURRENT_USER, parent + QLatin1Char('\\') + queue, 0, KEY_ALL_ACCESS, &key);
     if (rc == ERROR_FILE_NOT_FOUND)
-        return true;
+        return;
     if (rc == ERROR_SUCCESS) {
         for (const char* name : { "XOffset", "YOffset", "Scale" }) {
             const LONG r = s->RegDeleteValue(key, QString::fromLatin1(name));
@@ -147,12 +152,11 @@ bool PrinterCalibration::remove(const QString& queue, QString* error, RegistrySt
         rc = s->RegDeleteKey(parentKey, queue);
         s->RegCloseKey(parentKey);
     }
-    if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) {
-        *error = rc == ERROR_ACCESS_DENIED ? QStringLiteral("the settings store is read-only or the key holds more")
-                                           : storeFailure(rc, *s);
-        return false;
-    }
-    return true;
+    if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+        throw KytError(qint32(rc),
+            rc == ERROR_ACCESS_DENIED ? QCoreApplication::translate(
+                "kyt::PrinterCalibration", "the settings store is read-only or the key holds more")
+                                      : storeFailure(rc, *s));
 }
 
 QList<QString> PrinterCalibration::queues(RegistryStore* store)
@@ -196,9 +200,9 @@ std::optional<QPair<double, double>> PrinterCalibration::parseOffset(const QStri
             v[i] = m.captured(1).toDouble() / (m.captured(2) == QLatin1String("mm") ? 25.4 : 1.0);
     }
     if (!ok) {
-        *error
-            = QStringLiteral("\"%1\" is not an offset: give X,Y in inches or with mm (e.g. 0.02,-0.01 or 0.5mm,-0.3mm)")
-                  .arg(text);
+        *error = QCoreApplication::translate("kyt::PrinterCalibration",
+            "\"%1\" is not an offset: give X,Y in inches or with mm (e.g. 0.02,-0.01 or 0.5mm,-0.3mm)")
+                     .arg(text);
         return std::nullopt;
     }
     PrinterCalibration c;

@@ -32,10 +32,11 @@ struct KYTCORE_EXPORT PrinterCalibration {
     // The stored calibration of a queue; nullopt when none is stored.
     // Throws KytError when the stored values are damaged.
     static std::optional<PrinterCalibration> load(const QString& queue, reg::RegistryStore* store = nullptr);
-    // Stores it; false with the reason in *error.
-    bool save(const QString& queue, QString* error, reg::RegistryStore* store = nullptr) const;
-    // Forgets a queue's calibration; false with the reason when it could not.
-    static bool remove(const QString& queue, QString* error, reg::RegistryStore* store = nullptr);
+    // Stores it. Throws KytError with the reason when it cannot.
+    void save(const QString& queue, reg::RegistryStore* store = nullptr) const;
+    // Forgets a queue's calibration. Throws KytError with the reason when it
+    // cannot; a queue without one is not a failure.
+    static void remove(const QString& queue, reg::RegistryStore* store = nullptr);
     // Queues with a stored calibration.
     static QList<QString> queues(reg::RegistryStore* store = nullptr);
 

@@ -2,6 +2,7 @@
 #include "errors/CError.h"
 
 #include "util/Paths.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -136,7 +137,7 @@ void TargetApplicationFactory::rescanPlugins()
 std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const QString& progId)
 {
     auto fail = [](const QString& why) -> std::shared_ptr<TargetApplicationObject> {
-        throw KytError(429, QStringLiteral("Cannot create object: ") + why);
+        throw KytError(429, QCoreApplication::translate("kyt::TargetApplication", "Cannot create object: ") + why);
     };
     State& s = state();
     Creator creator;
@@ -146,7 +147,7 @@ std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const 
         std::lock_guard lock(s.mutex);
         const QString key = fold(progId);
         if (key.isEmpty())
-            return fail(QStringLiteral("No ProgId given"));
+            return fail(QCoreApplication::translate("kyt::TargetApplication", "No ProgId given"));
         auto c = s.creators.find(key);
         if (c != s.creators.end()) {
             creator = c->second;
@@ -154,7 +155,9 @@ std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const 
             ensureScanned(s);
             auto p = s.plugins.find(key);
             if (p == s.plugins.end())
-                return fail(QStringLiteral("No target application is registered for \"%1\"").arg(progId));
+                return fail(QCoreApplication::translate(
+                    "kyt::TargetApplication", "No target application is registered for \"%1\"")
+                                .arg(progId));
             declared = p->second.progId;
             file = p->second.file;
         }
@@ -162,7 +165,10 @@ std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const 
     try {
         if (creator) {
             auto object = creator();
-            return object ? object : fail(QStringLiteral("The factory for \"%1\" made no object").arg(progId));
+            return object
+                ? object
+                : fail(QCoreApplication::translate("kyt::TargetApplication", "The factory for \"%1\" made no object")
+                           .arg(progId));
         }
         QPluginLoader* loader;
         {
@@ -174,19 +180,26 @@ std::shared_ptr<TargetApplicationObject> TargetApplicationFactory::create(const 
         }
         QObject* instance = loader->instance();
         if (!instance)
-            return fail(QStringLiteral("The plugin \"%1\" does not load: %2").arg(file, loader->errorString()));
+            return fail(QCoreApplication::translate("kyt::TargetApplication", "The plugin \"%1\" does not load: %2")
+                            .arg(file, loader->errorString()));
         auto* plugin = qobject_cast<TargetApplicationPlugin*>(instance);
         if (!plugin)
-            return fail(QStringLiteral("The plugin \"%1\" does not serve target applications").arg(file));
+            return fail(QCoreApplication::translate(
+                "kyt::TargetApplication", "The plugin \"%1\" does not serve target applications")
+                            .arg(file));
         auto object = plugin->create(declared);
-        return object ? object : fail(QStringLiteral("The plugin \"%1\" made no object for \"%2\"").arg(file, progId));
+        return object
+            ? object
+            : fail(QCoreApplication::translate("kyt::TargetApplication", "The plugin \"%1\" made no object for \"%2\"")
+                       .arg(file, progId));
     } catch (const KytError&) {
         throw;
     } catch (const std::exception& e) {
         return fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
         // A plugin's or factory's own code may throw anything; it becomes the library's error.
-        return fail(QStringLiteral("The target application \"%1\" failed").arg(progId));
+        return fail(
+            QCoreApplication::translate("kyt::TargetApplication", "The target application \"%1\" failed").arg(progId));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "template/CPrintTemplate.h"
+#include <QCoreApplication>
 
 #include "errors/ModuleSource.h"
 #include "objects/CLineObject.h"
@@ -39,8 +40,8 @@ double divide(double a, double b)
 {
     if (b == 0.0) {
         if (a == 0.0)
-            throw KytError(Overflow, QStringLiteral("Overflow"));
-        throw KytError(DivisionByZero, QStringLiteral("Division by zero"));
+            throw KytError(Overflow, QCoreApplication::translate("kyt::CPrintTemplate", "Overflow"));
+        throw KytError(DivisionByZero, QCoreApplication::translate("kyt::CPrintTemplate", "Division by zero"));
     }
     return a / b;
 }
@@ -152,13 +153,14 @@ CDesignObjectPtr CPrintTemplate::AddObject(const QString& sType)
     } else if (word == QLatin1String("parsestring")) {
         object = std::make_shared<CParseString>(); // keeps its own Index, 0
     } else {
-        throw KytError(ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
+        throw KytError(ObjectNotSet,
+            QCoreApplication::translate("kyt::CPrintTemplate", "Object variable or With block variable not set"));
     }
 
     if (list) {
         // The per-type number is 16 bits wide.
         if (list->size() >= 32767)
-            throw KytError(Overflow, QStringLiteral("Overflow"));
+            throw KytError(Overflow, QCoreApplication::translate("kyt::CPrintTemplate", "Overflow"));
         list->push_back(object);
         object->setIndex(static_cast<qint16>(list->size()));
     }

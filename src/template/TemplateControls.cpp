@@ -7,6 +7,7 @@
 #include "objects/IDesignControl.h"
 #include "template/CPrintTemplate.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <climits>
@@ -84,7 +85,9 @@ bool CPrintTemplate::ClassToControls(IDesignForm& form)
             previousZ = o->ZOrder();
             IDesignControl* ctl = form.LoadDesignControl(array);
             if (!ctl)
-                throw KytError(340, QStringLiteral("Control array element '%1' does not exist").arg(array));
+                throw KytError(340,
+                    QCoreApplication::translate("kyt::CPrintTemplate", "Control array element '%1' does not exist")
+                        .arg(array));
             ctl->setObjectType(o->ObjectType());
             o->CopyToControl(*ctl);
         }
@@ -144,12 +147,13 @@ bool CPrintTemplate::ControlstoAttributes(IDesignForm& form)
 QString unsaveableReason(const IDesignControl& c)
 {
     if (named(c, "Text") && TrimBlanks(c.Caption()).isEmpty())
-        return QStringLiteral("A static text box can not be saved without text.");
+        return QCoreApplication::translate("kyt::CPrintTemplate", "A static text box can not be saved without text.");
     if (named(c, "Data") && fieldKey(c).isEmpty())
-        return QStringLiteral("A data field box can not be saved without a data field name.");
+        return QCoreApplication::translate(
+            "kyt::CPrintTemplate", "A data field box can not be saved without a data field name.");
     // A logo's picture is stored in the file; without one the save would fail.
     if (named(c, "Logo") && c.Picture().isNull())
-        return QStringLiteral("A logo can not be saved without a picture.");
+        return QCoreApplication::translate("kyt::CPrintTemplate", "A logo can not be saved without a picture.");
     return QString();
 }
 
@@ -160,7 +164,7 @@ bool CPrintTemplate::ValidateControls(IDesignForm& form)
         if (!c || !c->Visible())
             continue;
         if (const QString why = unsaveableReason(*c); !why.isEmpty()) {
-            MsgBox(why, vbInformation, QStringLiteral("Save Template"));
+            MsgBox(why, vbInformation, QCoreApplication::translate("kyt::CPrintTemplate", "Save Template"));
             ok = false;
         }
     }

@@ -5,6 +5,7 @@
 #include "platform/OutputFile.h"
 #include "template/CPrintTemplate.h"
 #include "template/TemplateFileCodec.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -47,7 +48,10 @@ CDesignObjectPtr addRecord(CPrintTemplate& t, const TemplateFileReader::ObjectRe
         object = t.AddObject(type);
     } catch (const KytError& e) {
         throw KytError(e.number(),
-            e.description() + QStringLiteral(" (object record of type \"%1\" at byte %2)").arg(type.left(40)).arg(at));
+            e.description()
+                + QCoreApplication::translate("kyt::TemplateFile", " (object record of type \"%1\" at byte %2)")
+                      .arg(type.left(40))
+                      .arg(at));
     }
     object->setTokenString(text);
     return object;
@@ -69,7 +73,8 @@ template <typename From, typename To> void copyPageFields(const From& from, To& 
 KytError fileError(const QFileDevice& file, const QString& fileName, bool opening)
 {
     return KytError(opening && file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess,
-        QStringLiteral("Path/File access error: %1: %2").arg(fileName, file.errorString()));
+        QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: %1: %2")
+            .arg(fileName, file.errorString()));
 }
 
 } // namespace
@@ -111,15 +116,16 @@ bool readInto(CPrintTemplate& t, QByteArrayView bytes)
             = Picture::fromData(QByteArray::fromRawData(pr.bytes.data(), pr.bytes.size()), &error, pixelsLeft);
         if (picture.isNull() && error.contains(QLatin1String("budget")))
             throw KytError(ErrOutOfMemory,
-                QStringLiteral("Out of memory: picture %1 (record at byte %2): the "
-                               "pictures of one template may have %3 pixels in all: %4")
+                QCoreApplication::translate("kyt::TemplateFile",
+                    "Out of memory: picture %1 (record at byte %2): the "
+                    "pictures of one template may have %3 pixels in all: %4")
                     .arg(pr.number)
                     .arg(at)
                     .arg(MaxTemplatePixels)
                     .arg(error));
         if (picture.isNull())
             throw KytError(ErrBadPicture,
-                QStringLiteral("Invalid picture: picture %1 (record at byte %2): %3")
+                QCoreApplication::translate("kyt::TemplateFile", "Invalid picture: picture %1 (record at byte %2): %3")
                     .arg(pr.number)
                     .arg(at)
                     .arg(error));
@@ -173,7 +179,9 @@ QByteArray encode(CPrintTemplate& t)
             const Picture image = logo ? logo->Image() : Picture();
             if (image.isNull())
                 throw KytError(ErrBadPicture,
-                    QStringLiteral("Invalid picture: the logo %1 has no picture to save").arg(o->Name()));
+                    QCoreApplication::translate(
+                        "kyt::TemplateFile", "Invalid picture: the logo %1 has no picture to save")
+                        .arg(o->Name()));
             pictures.push_back(image);
             o->setIndex(qint16(pictures.size()));
         }
@@ -186,19 +194,23 @@ QByteArray encode(CPrintTemplate& t)
         pixels += qint64(p.image().width()) * p.image().height();
     if (pixels > MaxTemplatePixels)
         throw KytError(ErrOutOfMemory,
-            QStringLiteral("Out of memory: the pictures hold %1 pixels, more than the %2 a "
-                           "template may have in all; nothing was written")
+            QCoreApplication::translate("kyt::TemplateFile",
+                "Out of memory: the pictures hold %1 pixels, more than the %2 a "
+                "template may have in all; nothing was written")
                 .arg(pixels)
                 .arg(MaxTemplatePixels));
     for (size_t i = 0; i < pictures.size(); ++i) {
         const QByteArray bmp = pictures[i].toBmp();
         if (bmp.isEmpty())
-            throw KytError(
-                ErrBadPicture, QStringLiteral("Invalid picture: picture %1 cannot be saved as a bitmap").arg(i + 1));
+            throw KytError(ErrBadPicture,
+                QCoreApplication::translate(
+                    "kyt::TemplateFile", "Invalid picture: picture %1 cannot be saved as a bitmap")
+                    .arg(i + 1));
         if (qint64(writer.bytes().size()) + bmp.size() > MaxFileSize)
             throw KytError(ErrOutOfMemory,
-                QStringLiteral("Out of memory: with picture %1 the file would exceed the %2 "
-                               "bytes a template file may have; nothing was written")
+                QCoreApplication::translate("kyt::TemplateFile",
+                    "Out of memory: with picture %1 the file would exceed the %2 "
+                    "bytes a template file may have; nothing was written")
                     .arg(i + 1)
                     .arg(MaxFileSize));
         writer.writePicture(int(i + 1), QStringLiteral("BMP"), bmp);
@@ -212,19 +224,22 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
 {
     QFile file(fileName);
     if (fileName.isEmpty() || !QFileInfo::exists(fileName))
-        throw KytError(ErrFileNotFound, QStringLiteral("File not found: %1").arg(fileName));
+        throw KytError(
+            ErrFileNotFound, QCoreApplication::translate("kyt::TemplateFile", "File not found: %1").arg(fileName));
     if (QFileInfo(fileName).isDir())
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is a folder").arg(fileName));
+        throw KytError(ErrPathFileAccess,
+            QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: %1 is a folder").arg(fileName));
     // Opening a pipe would block until someone writes to it, a device may never end.
     if (!QFileInfo(fileName).isFile())
-        throw KytError(
-            ErrPathFileAccess, QStringLiteral("Path/File access error: %1 is not a regular file").arg(fileName));
+        throw KytError(ErrPathFileAccess,
+            QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: %1 is not a regular file")
+                .arg(fileName));
     if (!file.open(QIODevice::ReadOnly))
         throw fileError(file, fileName, true);
     const qint64 size = file.size();
     if (size > maxSize)
         throw KytError(ErrOutOfMemory,
-            QStringLiteral("Out of memory: %1 is %2 bytes; at most %3 bytes are read")
+            QCoreApplication::translate("kyt::TemplateFile", "Out of memory: %1 is %2 bytes; at most %3 bytes are read")
                 .arg(fileName)
                 .arg(size)
                 .arg(maxSize));
@@ -233,24 +248,28 @@ QByteArray readWholeFile(const QString& fileName, qint64 maxSize)
     if (file.error() != QFileDevice::NoError)
         throw fileError(file, fileName, false);
     if (bytes.size() > maxSize)
-        throw KytError(
-            ErrOutOfMemory, QStringLiteral("Out of memory: %1 is larger than %2 bytes").arg(fileName).arg(maxSize));
+        throw KytError(ErrOutOfMemory,
+            QCoreApplication::translate("kyt::TemplateFile", "Out of memory: %1 is larger than %2 bytes")
+                .arg(fileName)
+                .arg(maxSize));
     return bytes;
 }
 
 void writeFileAtomically(const QString& fileName, const QByteArray& bytes)
 {
     if (fileName.isEmpty())
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: no file name"));
+        throw KytError(ErrPathFileAccess,
+            QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: no file name"));
     // Written under a hidden name and renamed when complete; the reason of a
     // failure is the system's ("No space left on device").
     OutputFile file(fileName);
     if (!file.isOpen())
         throw KytError(file.systemError() == EACCES ? ErrPermissionDenied : ErrPathFileAccess,
-            QStringLiteral("Path/File access error: %1").arg(file.errorString()));
+            QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: %1").arg(file.errorString()));
     file.device()->write(bytes);
     if (!file.commit())
-        throw KytError(ErrPathFileAccess, QStringLiteral("Path/File access error: %1").arg(file.errorString()));
+        throw KytError(ErrPathFileAccess,
+            QCoreApplication::translate("kyt::TemplateFile", "Path/File access error: %1").arg(file.errorString()));
 }
 
 } // namespace kyt::tplfile

@@ -5,6 +5,7 @@
 #include "util/Ansi.h"
 #include "util/NumberText.h"
 #include "util/Strings.h"
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cmath>
 #include <limits>
@@ -20,14 +21,15 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 [[noreturn]] void damaged(const QString& what)
 {
-    throw KytError(ErrBadFormat, QStringLiteral("Invalid file format: ") + what);
+    throw KytError(ErrBadFormat, QCoreApplication::translate("kyt::TemplateFile", "Invalid file format: ") + what);
 }
 
 double requiredNumber(const QString& text, int field, const char* name)
 {
     const std::optional<double> v = parseNumber(text);
     if (!v || !std::isfinite(*v))
-        damaged(QStringLiteral("field %1 (%2) of the template record is not a number: \"%3\"")
+        damaged(QCoreApplication::translate(
+            "kyt::TemplateFile", "field %1 (%2) of the template record is not a number: \"%3\"")
                     .arg(field)
                     .arg(QLatin1String(name), text.left(40)));
     return *v;
@@ -37,9 +39,10 @@ qint64 requiredInteger(const QString& text, int field, const char* name, qint64 
 {
     const double v = requiredNumber(text, field, name);
     if (v < double(min) - 0.5 || v > double(max) + 0.5)
-        damaged(QStringLiteral("field %1 (%2) of the template record is out of range: %3")
-                    .arg(field)
-                    .arg(QLatin1String(name), text.left(40)));
+        damaged(
+            QCoreApplication::translate("kyt::TemplateFile", "field %1 (%2) of the template record is out of range: %3")
+                .arg(field)
+                .arg(QLatin1String(name), text.left(40)));
     return std::clamp<qint64>(roundHalfEven(v), min, max);
 }
 
@@ -117,7 +120,9 @@ void TemplateFileWriter::writeLength(qint64 length)
 {
     if (length > std::numeric_limits<qint32>::max())
         throw KytError(ErrBadFormat,
-            QStringLiteral("Invalid file format: a record of %1 bytes does not fit a length field").arg(length));
+            QCoreApplication::translate(
+                "kyt::TemplateFile", "Invalid file format: a record of %1 bytes does not fit a length field")
+                .arg(length));
     char b[LengthSize];
     qToLittleEndian<qint32>(qint32(length), b);
     m_out.append(b, LengthSize);
@@ -153,8 +158,9 @@ QByteArrayView TemplateFileReader::take(qint64 count, const char* what)
 {
     if (count > remaining())
         throw KytError(ErrPastEnd,
-            QStringLiteral("Input past end of file: the file ends inside the %1 at byte %2 (%3 bytes needed, %4 left)")
-                .arg(QLatin1String(what))
+            QCoreApplication::translate("kyt::TemplateFile",
+                "Input past end of file: the file ends inside the %1 at byte %2 (%3 bytes needed, %4 left)")
+                .arg(QCoreApplication::translate("kyt::TemplateFile", what))
                 .arg(m_pos)
                 .arg(count)
                 .arg(remaining()));
@@ -168,11 +174,15 @@ qint32 TemplateFileReader::takeLength(const char* what)
     const qint64 at = m_pos;
     const qint32 n = qFromLittleEndian<qint32>(take(LengthSize, what).data());
     if (n < 0)
-        damaged(QStringLiteral("negative length %1 for the %2 at byte %3").arg(n).arg(QLatin1String(what)).arg(at));
+        damaged(QCoreApplication::translate("kyt::TemplateFile", "negative length %1 for the %2 at byte %3")
+                    .arg(n)
+                    .arg(QCoreApplication::translate("kyt::TemplateFile", what))
+                    .arg(at));
     if (n > remaining())
         throw KytError(ErrPastEnd,
-            QStringLiteral("Input past end of file: the %1 at byte %2 claims %3 bytes, only %4 left")
-                .arg(QLatin1String(what))
+            QCoreApplication::translate(
+                "kyt::TemplateFile", "Input past end of file: the %1 at byte %2 claims %3 bytes, only %4 left")
+                .arg(QCoreApplication::translate("kyt::TemplateFile", what))
                 .arg(at)
                 .arg(n)
                 .arg(remaining()));
@@ -186,7 +196,7 @@ bool TemplateFileReader::readHeader()
     if (have < 5 || word.first(5).toByteArray().compare("KyTID", Qt::CaseInsensitive) != 0)
         return false;
     if (have < TypeFieldSize)
-        take(TypeFieldSize, "header word"); // throws: a template file cut short
+        take(TypeFieldSize, QT_TRANSLATE_NOOP("kyt::TemplateFile", "header word")); // throws: a template file cut short
     m_pos += TypeFieldSize;
     const std::optional<double> version = parseNumber(fromAnsi(word.sliced(5).toByteArray()));
     return version && *version >= 3;
@@ -194,36 +204,38 @@ bool TemplateFileReader::readHeader()
 
 QString TemplateFileReader::readTemplateRecord()
 {
-    const qint32 n = takeLength("template record length");
-    return fromAnsi(take(n, "template record").toByteArray());
+    const qint32 n = takeLength(QT_TRANSLATE_NOOP("kyt::TemplateFile", "template record length"));
+    return fromAnsi(take(n, QT_TRANSLATE_NOOP("kyt::TemplateFile", "template record")).toByteArray());
 }
 
 TemplateFileReader::ObjectRecord TemplateFileReader::readObjectRecord()
 {
     ObjectRecord r;
-    r.type = TrimBlanks(fromAnsi(take(TypeFieldSize, "object type field").toByteArray()));
-    const qint32 n = takeLength("object record");
-    r.text = fromAnsi(take(n, "object record").toByteArray());
+    r.type = TrimBlanks(
+        fromAnsi(take(TypeFieldSize, QT_TRANSLATE_NOOP("kyt::TemplateFile", "object type field")).toByteArray()));
+    const qint32 n = takeLength(QT_TRANSLATE_NOOP("kyt::TemplateFile", "object record"));
+    r.text = fromAnsi(take(n, QT_TRANSLATE_NOOP("kyt::TemplateFile", "object record")).toByteArray());
     return r;
 }
 
 TemplateFileReader::PictureRecord TemplateFileReader::readPictureRecord()
 {
-    take(TypeFieldSize, "picture type field"); // always "Logo"; not used
+    take(TypeFieldSize, QT_TRANSLATE_NOOP("kyt::TemplateFile", "picture type field")); // always "Logo"; not used
     const qint64 at = m_pos;
-    const qint32 n = takeLength("picture record");
-    const QString text = fromAnsi(take(n, "picture record").toByteArray());
+    const qint32 n = takeLength(QT_TRANSLATE_NOOP("kyt::TemplateFile", "picture record"));
+    const QString text = fromAnsi(take(n, QT_TRANSLATE_NOOP("kyt::TemplateFile", "picture record")).toByteArray());
     PictureRecord r;
     const QString number = GetToken(text, 1, Sep);
     const std::optional<double> v = parseNumber(number);
     if (!v || !std::isfinite(*v) || *v < -2147483648.0 || *v > 2147483647.0)
-        damaged(QStringLiteral("the picture record at byte %1 has no picture number (\"%2\")")
+        damaged(QCoreApplication::translate(
+            "kyt::TemplateFile", "the picture record at byte %1 has no picture number (\"%2\")")
                     .arg(at)
                     .arg(number.left(40)));
     r.number = int(roundHalfEven(*v));
     r.kind = GetToken(text, 2, Sep).left(3);
-    const qint32 size = takeLength("picture data");
-    r.bytes = take(size, "picture data");
+    const qint32 size = takeLength(QT_TRANSLATE_NOOP("kyt::TemplateFile", "picture data"));
+    r.bytes = take(size, QT_TRANSLATE_NOOP("kyt::TemplateFile", "picture data"));
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "util/Strings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -10,9 +11,31 @@
 namespace kyt
 {
 
+// The counted nouns in both forms, for the catalogues (languages with one
+// form for 1 and one for the rest, as English).
+[[maybe_unused]] const char* const CountedTexts[] = {
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 field"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 fields"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 column"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 columns"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 record"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 records"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 card"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 cards"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 barcode"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 barcodes"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 object"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 objects"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 empty record"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 empty records"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 problem"),
+    QT_TRANSLATE_NOOP("kyt::Counted", "%1 problems"),
+};
+
 QString Counted(qint64 n, const char* noun)
 {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun), n == 1 ? QString() : QStringLiteral("s"));
+    const QByteArray pattern = QByteArray("%1 ") + noun + (n == 1 ? "" : "s");
+    return QCoreApplication::translate("kyt::Counted", pattern.constData()).arg(n);
 }
 
 QString TrimBlanks(const QString& text)

@@ -82,6 +82,16 @@ QList<QByteArray> pagesOf(const QString& pdf)
     return pages;
 }
 
+// Empty when qpdf finds the document sound, else what it says.
+QString qpdfCheck(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("qpdf"), { QStringLiteral("--check"), pdf });
+    p.waitForFinished(120000);
+    const QString said = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? QString() : said;
+}
+
 // Two photos: a JPEG (put in as it is) and a PNG (converted).
 void writePhotos(const QTemporaryDir& dir)
 {
@@ -119,8 +129,9 @@ class BatchInParts : public ::testing::TestWithParam<PartsRow>
 
 TEST_P(BatchInParts, GivesTheOneThreadDocument)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    for (const char* tool : { "pdftoppm", "qpdf" })
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
     const PartsRow row = GetParam();
     QTemporaryDir dir;
     writePhotos(dir);
@@ -160,6 +171,9 @@ TEST_P(BatchInParts, GivesTheOneThreadDocument)
         EXPECT_EQ(many.failures[i].line, one.failures[i].line);
         EXPECT_EQ(many.failures[i].message, one.failures[i].message);
     }
+
+    // A well-formed document, however its pages were put together.
+    EXPECT_EQ(qpdfCheck(dir.filePath(QStringLiteral("many.pdf"))), QString());
 
     const QList<QByteArray> a = pagesOf(dir.filePath(QStringLiteral("one.pdf")));
     const QList<QByteArray> b = pagesOf(dir.filePath(QStringLiteral("many.pdf")));
@@ -205,6 +219,75 @@ TEST(BatchInParts, AStoppedRunLeavesNothing)
     EXPECT_EQ(readBytes(out), QByteArray("the old file"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
         QStringList({ QStringLiteral("c.csv"), QStringLiteral("out.pdf") }));
+}
+
+TEST(BatchInParts, TheOutputGrowsFromTheStart)
+{
+    // The hidden file is there while the cards are drawn (so a signal
+    // removes it, as on one thread), and each run's pages go into it as
+    // soon as the runs before it are in.
+    QTemporaryDir dir;
+    QByteArray csv = "Name,Image\n";
+    for (int i = 1; i <= 40; ++i)
+        csv += "Card " + QByteArray::number(i) + ",\n";
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("c.csv")), csv));
+    const QString out = dir.filePath(QStringLiteral("out.pdf"));
+    auto t = badgeCard(false);
+    auto printer = PrinterSurface::toPdf(out, cardjob::cardSizeInches(*t));
+    CardBatch batch(t);
+    CardBatch::Options options;
+    options.jobs = 2;
+    options.partRecords = 4;
+    batch.setOptions(options);
+    std::vector<int> hiddenFiles, pages; // as records are counted
+    batch.setProgressSink([&](qint64) {
+        hiddenFiles.push_back(
+            int(QDir(dir.path())
+                    .entryList({ QStringLiteral(".out.pdf.*.part") }, QDir::Files | QDir::Hidden | QDir::System)
+                    .size()));
+        pages.push_back(printer->pageCount());
+    });
+    const CardBatch::Result r = batch.run(dir.filePath(QStringLiteral("c.csv")), *printer);
+    ASSERT_TRUE(r.fatal.isEmpty()) << r.fatal.toStdString();
+    EXPECT_EQ(hiddenFiles, std::vector<int>(40, 1));
+    // The last record is counted when the nine runs of four before it are in.
+    ASSERT_EQ(pages.size(), 40u);
+    EXPECT_EQ(pages.back(), 36);
+    EXPECT_EQ(printer->pageCount(), 40);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+        QStringList({ QStringLiteral("c.csv"), QStringLiteral("out.pdf") }));
+}
+
+TEST(BatchInParts, ADamagedPartLeavesTheOldFile)
+{
+    const QByteArray damaged[] = { QByteArray(), QByteArray("not a document at all"),
+        QByteArray("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 9 0 R >> endobj\ntrailer << /Root 1 0 R >>\n") };
+    for (const QByteArray& bytes : damaged) {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out.pdf"));
+        ASSERT_TRUE(writeBytes(out, "the old file"));
+        std::FILE* f = std::tmpfile();
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+        std::fflush(f);
+        auto printer = PrinterSurface::toPdf(out, QSizeF(3.375, 2.125));
+        printer->beginJoin();
+        try {
+            printer->appendPages(PrinterSurface::Part { f, {} });
+            printer->EndDoc();
+            ADD_FAILURE() << "a damaged part was taken: " << bytes.toStdString();
+        } catch (const KytError& e) {
+            EXPECT_EQ(e.number(), 482);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("cannot put the document together")))
+                << e.description().toStdString();
+        }
+        std::fclose(f);
+        EXPECT_FALSE(printer->isActive());
+        printer.reset();
+        EXPECT_EQ(readBytes(out), QByteArray("the old file"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList({ QStringLiteral("out.pdf") }));
+    }
 }
 
 TEST(BatchInParts, ThePrinterGetsTheSettingsTheCardsGave)

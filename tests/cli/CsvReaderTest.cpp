@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/CsvReader.h"
+#include "errors/CError.h"
 #include <QBuffer>
 
 using namespace kyt;
@@ -23,8 +24,12 @@ Read readAll(const QByteArray& bytes, CsvOptions options = {})
     buffer.open(QIODevice::ReadOnly);
     CsvReader reader(&buffer, options);
     Read r;
-    if (!reader.readHeader(&r.headerError))
+    try {
+        reader.readHeader();
+    } catch (const KytError& e) {
+        r.headerError = e.description();
         return r;
+    }
     r.header = reader.header();
     CsvRecord rec;
     while (reader.next(rec))
@@ -156,8 +161,7 @@ TEST(CsvReader, FindsColumnsWithoutRegardToCase)
     QBuffer b(&bytes);
     b.open(QIODevice::ReadOnly);
     CsvReader reader(&b);
-    QString error;
-    ASSERT_TRUE(reader.readHeader(&error));
+    ASSERT_NO_THROW(reader.readHeader());
     EXPECT_EQ(reader.column(QStringLiteral("image")), 1);
     EXPECT_EQ(reader.column(QStringLiteral("Photo")), -1);
 }

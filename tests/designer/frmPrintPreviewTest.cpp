@@ -147,8 +147,7 @@ TEST_F(PreviewTest, SetupChoosesThePrinterAndShowsItsCalibration)
 {
     PrinterCalibration desk;
     desk.xOffset = 0.05;
-    QString why;
-    ASSERT_TRUE(desk.save(QStringLiteral("Desk"), &why)) << why.toStdString();
+    ASSERT_NO_THROW(desk.save(QStringLiteral("Desk")));
     frmPrintPreview preview;
     preview.setCommonBox(&dialogs);
     auto t = card(3.375, 2.125, false);
@@ -265,8 +264,7 @@ TEST(PreviewCups, PrintsEachCardAsItsOwnJob)
     // the printed card and leaves the template as it was.
     PrinterCalibration c;
     c.xOffset = 0.02;
-    QString why;
-    ASSERT_TRUE(c.save(queue, &why)) << why.toStdString();
+    ASSERT_NO_THROW(c.save(queue));
 
     frmPrintPreview preview;
     preview.setCommonBox(&dialogs);
@@ -284,7 +282,7 @@ TEST(PreviewCups, PrintsEachCardAsItsOwnJob)
             << m.prompt.toStdString();
     EXPECT_EQ(t->XOffset(), 0.0f);
     EXPECT_EQ(t->Scalor(), 1.0);
-    EXPECT_TRUE(PrinterCalibration::remove(queue, &why));
+    EXPECT_NO_THROW(PrinterCalibration::remove(queue));
 
     // A card with nothing on it sends no job, and says so.
     frmPrintPreview empty;

@@ -241,11 +241,15 @@ TEST(SymbolLayout, FixedModuleSize)
 // font, turned with the symbol.
 TEST(SymbolRender, HumanReadableLineFollowsTheSymbol)
 {
+    // EAN-13 below its bars: the first digit left of the symbol, two groups
+    // of six between the guard bars, which reach down among the digits.
+    const QStringList groups { "5", "901234", "123457" }, whole { "5901234123457" };
     struct Row {
         qint16 hrt, rotation;
         int quarterTurns;
         bool textBelowBars;
-    } rows[] = { { 1, 0, 0, true }, { 2, 0, 0, false }, { 1, 90, 1, true } };
+        QStringList pieces;
+    } rows[] = { { 1, 0, 0, true, groups }, { 2, 0, 0, false, whole }, { 1, 90, 1, true, groups } };
     for (const Row& r : rows) {
         const SymbolCase c { "Ean", "ean13", "590123412345", "" };
         auto card = symbolCard(c, r.rotation ? QSizeF(0.8, 2.4) : QSizeF(2.4, 0.8));
@@ -256,22 +260,50 @@ TEST(SymbolRender, HumanReadableLineFollowsTheSymbol)
         s.setScaleMode(Surface::vbInches);
         ASSERT_TRUE(renderOn(*o, *card, s, valueData(QStringLiteral("590123412345"))));
         const auto text = calls(s, QStringLiteral("PrintTurned"));
-        ASSERT_EQ(text.size(), 1u);
-        EXPECT_EQ(text[0].value(QStringLiteral("text")).toString(), QStringLiteral("5901234123457"));
-        EXPECT_EQ(text[0].value(QStringLiteral("fontName")).toString(), QStringLiteral("Arial"));
-        EXPECT_EQ(text[0].value(QStringLiteral("quarterTurns")).toInt(), r.quarterTurns);
+        QStringList pieces;
+        for (const auto& t : text) {
+            pieces << t.value(QStringLiteral("text")).toString();
+            EXPECT_EQ(t.value(QStringLiteral("fontName")).toString(), QStringLiteral("Arial"));
+            EXPECT_EQ(t.value(QStringLiteral("quarterTurns")).toInt(), r.quarterTurns);
+        }
+        ASSERT_EQ(pieces, r.pieces);
         const auto fills = calls(s, QStringLiteral("FillBoxes"));
         ASSERT_EQ(fills.size(), 1u);
-        const QJsonArray first = fills[0].value(QStringLiteral("boxes")).toArray().at(0).toArray();
+        const QJsonArray boxes = fills[0].value(QStringLiteral("boxes")).toArray();
+        const QJsonArray guard = boxes.at(0).toArray(), bar = boxes.at(2).toArray(); // start guard, first digit
+        const double textY = num(text[0], "y");
         if (r.rotation == 0) {
-            const double barTop = first.at(1).toDouble(), barBottom = barTop + first.at(3).toDouble();
-            const double textY = num(text[0], "y");
+            const double barTop = bar.at(1).toDouble(), barBottom = barTop + bar.at(3).toDouble();
             EXPECT_EQ(textY >= barBottom - 1e-9, r.textBelowBars) << textY << " " << barBottom;
             EXPECT_EQ(textY < barTop, !r.textBelowBars);
+            const double guardBottom = guard.at(1).toDouble() + guard.at(3).toDouble();
+            EXPECT_EQ(guardBottom > barBottom + 1e-9, r.textBelowBars); // guards reach among the digits
+            if (r.textBelowBars) {
+                EXPECT_LT(num(text[0], "x"), guard.at(0).toDouble()); // beside the symbol
+                EXPECT_GT(num(text[1], "x"), guard.at(0).toDouble());
+                EXPECT_GT(num(text[2], "x"), num(text[1], "x"));
+            }
         } else {
             // Turned clockwise: the text runs down the left of the bars' feet.
-            EXPECT_LT(num(text[0], "x"), first.at(0).toDouble() + 1e-9);
+            EXPECT_LT(num(text[0], "x"), bar.at(0).toDouble() + 1e-9);
         }
+    }
+    // Every retail symbology splits its line the same way.
+    struct Split {
+        const char *word, *value;
+        QStringList pieces;
+    } splits[] = { { "ean8", "9638507", { "9638", "5074" } }, { "upca", "03600029145", { "0", "36000", "29145", "2" } },
+        { "upce", "0123456", { "0", "123456", "5" } } };
+    for (const Split& sp : splits) {
+        const SymbolCase c { "Retail", sp.word, sp.value, "", 1 };
+        auto card = symbolCard(c, QSizeF(2.4, 0.8));
+        TraceSurface s(QStringLiteral("Printer"), QSizeF(card->Width(), card->Height()), 300);
+        s.setScaleMode(Surface::vbInches);
+        ASSERT_TRUE(renderOn(*card->Item(1), *card, s, valueData(QString::fromLatin1(sp.value))));
+        QStringList pieces;
+        for (const auto& t : calls(s, QStringLiteral("PrintTurned")))
+            pieces << t.value(QStringLiteral("text")).toString();
+        EXPECT_EQ(pieces, sp.pieces) << sp.word;
     }
 }
 

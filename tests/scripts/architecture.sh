@@ -50,5 +50,12 @@ done
 # prints starts without it.
 grep -q 'libcups' <<<"$needed" && fail "the core library links libcups (it is loaded when a queue is used)"
 
+# zxing-cpp is in the reader module, loaded by the commands that read
+# symbols back; the program itself does not map it.
+program_needs=$(readelf -d "$BUILD/app/kytpreview" | awk '/NEEDED/{print $NF}')
+grep -q 'libQt6Core' <<<"$program_needs" || fail "could not read the program's DT_NEEDED"
+grep -qi 'zxing' <<<"$program_needs" && fail "the program links zxing-cpp (its reader module loads it)"
+[[ -f "$BUILD/app/kytpreview-reader.so" ]] || fail "the reader module was not built beside the program"
+
 [[ $failures -eq 0 ]] && echo "ok"
 exit $((failures > 0))

@@ -53,8 +53,7 @@ TEST(PrinterCalibration, StoredPerQueueAndForgotten)
     c.xOffset = -0.0531;
     c.yOffset = 0.02;
     c.scale = 0.99;
-    QString error;
-    ASSERT_TRUE(c.save("CardPrinter", &error)) << error.toStdString();
+    ASSERT_NO_THROW(c.save("CardPrinter"));
     scope.reopen();
     const auto back = PrinterCalibration::load("cardprinter"); // queue names ignore case
     ASSERT_TRUE(back.has_value());
@@ -65,11 +64,19 @@ TEST(PrinterCalibration, StoredPerQueueAndForgotten)
 
     PrinterCalibration bad = c;
     bad.scale = 7;
-    EXPECT_FALSE(bad.save("CardPrinter", &error));
-    EXPECT_TRUE(error.contains("scale"));
-    EXPECT_FALSE(c.save("a\\b", &error));
+    const auto reason = [](auto&& step) {
+        try {
+            step();
+        } catch (const KytError& e) {
+            return e.description();
+        }
+        return QString();
+    };
+    EXPECT_TRUE(reason([&] { bad.save("CardPrinter"); }).contains("scale"));
+    EXPECT_TRUE(reason([&] { c.save("a\\b"); }).contains("not a printer name"));
+    EXPECT_EQ(PrinterCalibration::load("CardPrinter")->scale, 0.99); // the refused one left it
 
-    ASSERT_TRUE(PrinterCalibration::remove("CardPrinter", &error)) << error.toStdString();
+    ASSERT_NO_THROW(PrinterCalibration::remove("CardPrinter"));
     EXPECT_FALSE(PrinterCalibration::load("CardPrinter").has_value());
     EXPECT_TRUE(PrinterCalibration::queues().isEmpty());
 }
@@ -116,8 +123,7 @@ TEST(PrinterCalibration, ConcurrentWritersNeverLeaveAMix)
     first.scale = 0.9;
     second.xOffset = second.yOffset = -0.1;
     second.scale = 1.1;
-    QString error;
-    ASSERT_TRUE(first.save("Shared", &error, &scope.store())) << error.toStdString();
+    ASSERT_NO_THROW(first.save("Shared", &scope.store()));
     auto same = [](const PrinterCalibration& a, const PrinterCalibration& b) {
         return a.xOffset == b.xOffset && a.yOffset == b.yOffset && a.scale == b.scale;
     };
@@ -127,9 +133,11 @@ TEST(PrinterCalibration, ConcurrentWritersNeverLeaveAMix)
     auto writer = [&](const PrinterCalibration& c) {
         reg::RegistryStore store(scope.file());
         for (int i = 0; i < 150; ++i) {
-            QString why;
-            if (!c.save("Shared", &why, &store))
+            try {
+                c.save("Shared", &store);
+            } catch (const KytError&) {
                 ++failedSaves;
+            }
         }
         --running;
     };
@@ -158,15 +166,14 @@ TEST(PrinterCalibration, ReadChangeWriteInOneTransaction)
     test::StoreScope scope;
     PrinterCalibration c;
     c.xOffset = 0.1;
-    QString error;
-    ASSERT_TRUE(c.save("Desk", &error, &scope.store())) << error.toStdString();
+    ASSERT_NO_THROW(c.save("Desk", &scope.store()));
     {
         reg::RegistryStore::Transaction transaction(scope.store());
         ASSERT_EQ(transaction.result(), reg::ERROR_SUCCESS);
         auto stored = PrinterCalibration::load("Desk", &scope.store());
         ASSERT_TRUE(stored.has_value());
         stored->scale = 1.5;
-        ASSERT_TRUE(stored->save("Desk", &error, &scope.store())) << error.toStdString();
+        ASSERT_NO_THROW(stored->save("Desk", &scope.store()));
         EXPECT_EQ(transaction.commit(), reg::ERROR_SUCCESS) << scope.store().lastFailure().toStdString();
     }
     reg::RegistryStore other(scope.file());

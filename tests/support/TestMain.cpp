@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "errors/MessageBox.h"
+#include "util/Translations.h"
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
 
     TestApp app(argc, argv);
+    // The tests compare the English texts, whatever language the machine speaks.
+    kyt::installTranslations(QLocale::c());
     // No test may block on a dialog: answers come from a script.
     kyt::setMessageBox(std::make_shared<kyt::ScriptedMessageBox>());
     ::testing::InitGoogleTest(&argc, argv);

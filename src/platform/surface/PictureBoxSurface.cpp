@@ -1,4 +1,5 @@
 #include "platform/surface/PictureBoxSurface.h"
+#include <QCoreApplication>
 
 #include "errors/CError.h"
 #include <cmath>
@@ -16,12 +17,12 @@ PictureBoxSurface::PictureBoxSurface(QSize sizePixels, double dpi)
     if (sizePixels.width() > Picture::MaxSide || sizePixels.height() > Picture::MaxSide
         || qint64(sizePixels.width()) * sizePixels.height() > Picture::MaxPixels)
         throw KytError(7,
-            QStringLiteral("Out of memory (picture box of %1 x %2 pixels)")
+            QCoreApplication::translate("kyt::Surface", "Out of memory (picture box of %1 x %2 pixels)")
                 .arg(sizePixels.width())
                 .arg(sizePixels.height()));
     m_image = QImage(sizePixels, QImage::Format_RGB32);
     if (m_image.isNull())
-        throw KytError(7, QStringLiteral("Out of memory"));
+        throw KytError(7, QCoreApplication::translate("kyt::Surface", "Out of memory"));
     const int dpm = int(std::lround(dpi / 0.0254));
     m_image.setDotsPerMeterX(dpm);
     m_image.setDotsPerMeterY(dpm);

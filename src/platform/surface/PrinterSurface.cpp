@@ -1,11 +1,9 @@
 #include "platform/surface/PrinterSurface.h"
 
-// qpdf's smart pointers as std::shared_ptr, without its transition warning.
-#define POINTERHOLDER_TRANSITION 4
-
 #include "errors/CError.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
+#include "platform/surface/PdfJoin.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -18,11 +16,6 @@
 #include <atomic>
 #include <cmath>
 #include <cups/cups.h>
-#include <qpdf/Pipeline.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-#include <set>
 #include <type_traits>
 #include <unistd.h>
 
@@ -104,7 +97,8 @@ const CupsLibrary& loadCups()
         KYT_CUPS(ippPort)
 #undef KYT_CUPS
         if (!all)
-            c.error = QStringLiteral("%1 lacks functions this library uses").arg(lib.fileName());
+            c.error = QCoreApplication::translate("kyt::PrinterSurface", "%1 lacks functions this library uses")
+                          .arg(lib.fileName());
         return c;
     }();
     return c;
@@ -115,13 +109,15 @@ const CupsLibrary& cups()
 {
     const CupsLibrary& c = loadCups();
     if (!c.error.isEmpty())
-        throw KytError(482, QStringLiteral("Printer error: CUPS cannot be loaded: %1").arg(c.error));
+        throw KytError(482,
+            QCoreApplication::translate("kyt::PrinterSurface", "Printer error: CUPS cannot be loaded: %1")
+                .arg(c.error));
     return c;
 }
 
 [[noreturn]] void printerError(const QString& text)
 {
-    throw KytError(482, QStringLiteral("Printer error: ") + text);
+    throw KytError(482, QCoreApplication::translate("kyt::PrinterSurface", "Printer error: ") + text);
 }
 
 // Inches as a media dimension: at most three decimals, no trailing zeros.
@@ -173,15 +169,18 @@ PrinterSurface::PrinterSurface(Target target, const QString& fileOrQueue, QSizeF
     if (dpi < 72 || dpi > 2400)
         invalidValue("resolution");
     if (fileOrQueue.isEmpty())
-        printerError(
-            target == Target::PdfFile ? QStringLiteral("no output file given") : QStringLiteral("no printer given"));
+        printerError(target == Target::PdfFile
+                ? QCoreApplication::translate("kyt::PrinterSurface", "no output file given")
+                : QCoreApplication::translate("kyt::PrinterSurface", "no printer given"));
     if (target == Target::CupsQueue) {
         Dest d(fileOrQueue);
         if (!d.dest) {
             // libcups says "does not exist" also when the scheduler is down.
             if (const QString why = schedulerProblem(); !why.isEmpty())
-                printerError(QStringLiteral("cannot print on \"%1\": %2").arg(fileOrQueue, why));
-            printerError(QStringLiteral("there is no printer named \"%1\"").arg(fileOrQueue));
+                printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot print on \"%1\": %2")
+                                 .arg(fileOrQueue, why));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "there is no printer named \"%1\"")
+                             .arg(fileOrQueue));
         }
         m_destination = QString::fromUtf8(d.dest->name);
     }
@@ -318,9 +317,12 @@ QPainter* PrinterSurface::painter()
     if (m_painter)
         return m_painter.get();
     if (m_ended && m_target == Target::PdfFile)
-        printerError(QStringLiteral("the document \"%1\" has already ended").arg(m_destination));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "the document \"%1\" has already ended")
+                         .arg(m_destination));
     if (m_adopted)
-        printerError(QStringLiteral("the document \"%1\" is put together and can only be ended").arg(m_destination));
+        printerError(QCoreApplication::translate(
+            "kyt::PrinterSurface", "the document \"%1\" is put together and can only be ended")
+                         .arg(m_destination));
 
     QIODevice* device = nullptr;
     std::unique_ptr<OutputFile> out;
@@ -329,14 +331,15 @@ QPainter* PrinterSurface::painter()
     } else if (m_target == Target::PdfFile) {
         out = std::make_unique<OutputFile>(m_destination);
         if (!out->isOpen())
-            printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
         device = out->device();
     } else {
         // The job is spooled to a private file and submitted at EndDoc.
         out = std::make_unique<OutputFile>(QDir::temp().filePath(
             QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
         if (!out->isOpen())
-            printerError(QStringLiteral("cannot start a job on \"%1\": %2").arg(m_destination, out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot start a job on \"%1\": %2")
+                             .arg(m_destination, out->errorString()));
         device = out->device();
     }
     auto writer = std::make_unique<QPdfWriter>(device);
@@ -346,8 +349,10 @@ QPainter* PrinterSurface::painter()
     writer->setPageLayout(m_writer->pageLayout());
     auto p = std::make_unique<QPainter>();
     if (!p->begin(writer.get()))
-        printerError(m_target == Target::PdfFile ? QStringLiteral("cannot write \"%1\"").arg(m_destination)
-                                                 : QStringLiteral("cannot start a job on \"%1\"").arg(m_destination));
+        printerError(m_target == Target::PdfFile
+                ? QCoreApplication::translate("kyt::PrinterSurface", "cannot write \"%1\"").arg(m_destination)
+                : QCoreApplication::translate("kyt::PrinterSurface", "cannot start a job on \"%1\"")
+                      .arg(m_destination));
     m_out = std::move(out);
     m_writer = std::move(writer);
     m_painter = std::move(p);
@@ -364,7 +369,7 @@ void PrinterSurface::checkWrites()
         m_out.reset();
         makeWriter();
         m_ended = true;
-        printerError(QStringLiteral("cannot write %1").arg(why));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(why));
     }
 }
 
@@ -376,7 +381,7 @@ void PrinterSurface::onNewPage()
     checkWrites();
     if (!m_writer->newPage()) {
         checkWrites(); // the reason, when a write failed
-        printerError(QStringLiteral("cannot start a new page"));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot start a new page"));
     }
     ++m_pages;
 }
@@ -390,26 +395,43 @@ void PrinterSurface::finish()
     m_adopted = false;
     m_ended = true;
     std::unique_ptr<OutputFile> out = std::move(m_out);
+    std::unique_ptr<PdfJoin> join = std::move(m_join);
     makeWriter(); // the next document starts on a fresh writer
+    if (join) {
+        // Joined pages: nothing joined and nothing begun is no document.
+        if (join->pages() == 0 && !m_joinBegun) {
+            out->discard();
+            return;
+        }
+        try {
+            join->finish(m_paper * 72.0);
+        } catch (const std::exception& e) {
+            const QString why = out->failed() ? out->errorString() : QString::fromLocal8Bit(e.what());
+            out->discard();
+            printerError(QStringLiteral("cannot put the document together: %1").arg(why));
+        }
+    }
     if (m_device) {
         if (!ended)
-            printerError(QStringLiteral("cannot write a part of the document"));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write a part of the document"));
         return;
     }
     if (!ended || out->failed()) {
         const QString why = out->errorString();
         out->discard();
-        printerError(QStringLiteral("cannot write %1").arg(why.isEmpty() ? m_destination : why));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1")
+                         .arg(why.isEmpty() ? m_destination : why));
     }
     if (m_target == Target::PdfFile) {
         if (!out->commit())
-            printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
+            printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
         return;
     }
     // A queue: the spooled file must be complete before CUPS reads it.
     const QString spool = out->finalName();
     if (!out->commit())
-        printerError(QStringLiteral("cannot spool the job: %1").arg(out->errorString()));
+        printerError(
+            QCoreApplication::translate("kyt::PrinterSurface", "cannot spool the job: %1").arg(out->errorString()));
     struct Remove {
         QString name;
         ~Remove() { QFile::remove(name); }
@@ -424,7 +446,8 @@ void PrinterSurface::finish()
         QFile::encodeName(spool).constData(), title.toUtf8().constData(), count, options);
     cups().cupsFreeOptions(count, options);
     if (id <= 0)
-        printerError(QStringLiteral("\"%1\" refused the job: %2").arg(m_destination, lastCupsError()));
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "\"%1\" refused the job: %2")
+                         .arg(m_destination, lastCupsError()));
     m_jobId = id;
 }
 
@@ -436,6 +459,7 @@ void PrinterSurface::abandon()
         m_painter->end();
     m_painter.reset();
     m_adopted = false;
+    m_join.reset();
     m_out.reset();
     m_ended = true;
     makeWriter();
@@ -444,75 +468,19 @@ void PrinterSurface::abandon()
 namespace
 {
 
-// qpdf's output into a device; a failed write ends the writing.
-class DevicePipeline : public Pipeline
-{
-public:
-    explicit DevicePipeline(QIODevice* device)
-        : Pipeline("kyt-document", nullptr)
-        , m_device(device)
-    {
-    }
-    void write(unsigned char const* data, size_t len) override
-    {
-        if (m_device->write(reinterpret_cast<const char*>(data), qint64(len)) != qint64(len))
-            throw std::runtime_error("write failed");
-    }
-    void finish() override { }
-
-private:
-    QIODevice* m_device;
-};
-
 // A placeholder the document stores losslessly (drawn with lossless image
 // rendering): 64 x 2 black or white pixels, a fixed pattern in the first
 // row and the picture's number in the second, which nothing drawn
-// otherwise has.
-constexpr quint64 MarkerMagic = 0x4B59544A50454721ULL;
-constexpr int MarkerWidth = 64, MarkerHeight = 2;
-
+// otherwise has. The join knows it by these and puts the file in its place.
 QImage markerImage(quint64 number)
 {
-    QImage img(MarkerWidth, MarkerHeight, QImage::Format_RGB32);
-    for (int row = 0; row < MarkerHeight; ++row) {
-        const quint64 v = row == 0 ? MarkerMagic : number;
-        for (int x = 0; x < MarkerWidth; ++x)
+    QImage img(PdfJoin::MarkerWidth, PdfJoin::MarkerHeight, QImage::Format_RGB32);
+    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
+        const quint64 v = row == 0 ? PdfJoin::MarkerMagic : number;
+        for (int x = 0; x < PdfJoin::MarkerWidth; ++x)
             img.setPixel(x, row, (v >> (63 - x)) & 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
     return img;
-}
-
-// The placeholder's number, or -1 for any other image.
-qint64 markerNumber(QPDFObjectHandle xobject)
-{
-    if (!xobject.isStream())
-        return -1;
-    QPDFObjectHandle dict = xobject.getDict();
-    if (!dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != MarkerWidth
-        || !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != MarkerHeight
-        || !dict.getKey("/BitsPerComponent").isInteger() || dict.getKey("/BitsPerComponent").getIntValue() != 8)
-        return -1;
-    std::shared_ptr<Buffer> data;
-    try {
-        data = xobject.getStreamData(qpdf_dl_generalized);
-    } catch (const std::exception&) {
-        return -1; // not a stream this placeholder would be stored as
-    }
-    const size_t pixels = size_t(MarkerWidth) * MarkerHeight;
-    if (!data || (data->getSize() != pixels && data->getSize() != pixels * 3))
-        return -1;
-    const size_t step = data->getSize() / pixels; // grey or RGB samples
-    const unsigned char* p = data->getBuffer();
-    quint64 rows[MarkerHeight] = { 0, 0 };
-    for (int row = 0; row < MarkerHeight; ++row) {
-        for (int x = 0; x < MarkerWidth; ++x) {
-            const unsigned char v = p[(size_t(row) * MarkerWidth + size_t(x)) * step];
-            if (v != 0 && v != 255)
-                return -1;
-            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
-        }
-    }
-    return rows[0] == MarkerMagic ? qint64(rows[1]) : -1;
 }
 
 } // namespace
@@ -540,123 +508,56 @@ QImage PrinterSurface::drawnImage(const Picture& picture)
     return m_markers.back();
 }
 
-namespace
-{
-
-// Puts a placeholder's JPEG file in its place.
-void putJpeg(QPDFObjectHandle xobject, const PrinterSurface::PassedJpeg& jpeg)
-{
-    xobject.replaceStreamData(
-        [jpeg](Pipeline* out) {
-            if (!jpeg.data.isEmpty()) {
-                out->write(reinterpret_cast<const unsigned char*>(jpeg.data.constData()), size_t(jpeg.data.size()));
-            } else {
-                std::vector<unsigned char> buf(size_t(jpeg.length));
-                if (::pread(jpeg.fd, buf.data(), buf.size(), jpeg.offset) != ssize_t(buf.size()))
-                    throw std::runtime_error("a picture of the document cannot be read back");
-                out->write(buf.data(), buf.size());
-            }
-            out->finish();
-        },
-        QPDFObjectHandle::newName("/DCTDecode"), QPDFObjectHandle::newNull());
-    QPDFObjectHandle dict = xobject.getDict();
-    dict.removeKey("/ImageMask");
-    dict.removeKey("/Decode");
-    dict.removeKey("/DecodeParms");
-    dict.removeKey("/SMask");
-    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(jpeg.width));
-    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(jpeg.height));
-    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-    dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(jpeg.grey ? "/DeviceGray" : "/DeviceRGB"));
-}
-
-} // namespace
-
-void PrinterSurface::adoptPages(const std::vector<Part>& parts)
+void PrinterSurface::beginJoin()
 {
     // The drawn document (begun or not) gives way to a new file of its own.
+    const bool begun = m_painter != nullptr || (m_adopted && m_joinBegun);
     if (m_painter) {
         m_painter->end();
         m_painter.reset();
     }
+    m_join.reset();
     m_out.reset();
     makeWriter();
     m_adopted = false;
     m_ended = false;
+    m_pages = 0;
     std::unique_ptr<OutputFile> out = std::make_unique<OutputFile>(m_target == Target::PdfFile
             ? m_destination
             : QDir::temp().filePath(
                 QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
     if (!out->isOpen())
-        printerError(QStringLiteral("cannot write %1").arg(out->errorString()));
-    int pages = 0;
-    try {
-        QPDF joined;
-        joined.emptyPDF();
-        QPDFPageDocumentHelper joinedPages(joined);
-        // A part's objects are dropped once its pages are copied; their
-        // streams are read from the part's file (open until the result is
-        // written) when the result is written.
-        bool first = true;
-        std::string version = "1.4";
-        for (const Part& part : parts) {
-            auto in = std::make_unique<QPDF>();
-            in->setSuppressWarnings(true);
-            in->processFile("part", part.pdf, false);
-            std::vector<std::pair<QPDFObjectHandle, size_t>> placeholders;
-            std::set<QPDFObjGen> seen;
-            for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(*in).getAllPages()) {
-                QPDFObjectHandle xobjects = page.getObjectHandle().getKey("/Resources").getKey("/XObject");
-                if (!part.jpegs.empty() && xobjects.isDictionary()) {
-                    for (auto& [key, xobject] : xobjects.getDictAsMap()) {
-                        (void)key;
-                        if (!xobject.isIndirect() || !seen.insert(xobject.getObjGen()).second)
-                            continue;
-                        const qint64 n = markerNumber(xobject);
-                        if (n >= 0 && size_t(n) < part.jpegs.size())
-                            placeholders.emplace_back(xobject, size_t(n));
-                    }
-                }
-                joinedPages.addPage(page, false);
-                ++pages;
-            }
-            // The copies in the joined document get the files.
-            for (auto& [x, n] : placeholders)
-                putJpeg(joined.copyForeignObject(x), part.jpegs[n]);
-            if (first) {
-                first = false;
-                version = in->getPDFVersion();
-                // The title and producer as a drawn document has them.
-                QPDFObjectHandle info = in->getTrailer().getKey("/Info");
-                if (info.isIndirect())
-                    joined.getTrailer().replaceKey("/Info", joined.copyForeignObject(info));
-                QPDFObjectHandle meta = in->getRoot().getKey("/Metadata");
-                if (meta.isIndirect())
-                    joined.getRoot().replaceKey("/Metadata", joined.copyForeignObject(meta));
-            }
-        }
-        DevicePipeline pipe(out->device());
-        QPDFWriter writer(joined);
-        writer.setOutputPipeline(&pipe);
-        // Streams go out as the parts hold them: no decoding, no compressing again.
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.setCompressStreams(false);
-        writer.setObjectStreamMode(qpdf_o_disable);
-        writer.setMinimumPDFVersion(version);
-        writer.write();
-    } catch (const std::exception& e) {
-        const QString why = out->failed() ? out->errorString() : QString::fromLocal8Bit(e.what());
-        out->discard();
-        printerError(QStringLiteral("cannot put the document together: %1").arg(why));
-    }
-    if (out->failed()) {
-        const QString why = out->errorString();
-        out->discard();
-        printerError(QStringLiteral("cannot write %1").arg(why));
-    }
+        printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
+    m_join = std::make_unique<PdfJoin>(out->device());
     m_out = std::move(out);
     m_adopted = true;
-    m_pages = pages;
+    m_joinBegun = begun;
+}
+
+void PrinterSurface::appendPages(const Part& part)
+{
+    if (!m_adopted || !m_join)
+        printerError(QStringLiteral("no document is being put together"));
+    try {
+        m_join->add(part);
+    } catch (const std::exception& e) {
+        const QString why = m_out->failed() ? m_out->errorString() : QString::fromLocal8Bit(e.what());
+        abandon();
+        printerError(QStringLiteral("cannot put the document together: %1").arg(why));
+    }
+    if (m_out->failed()) {
+        const QString why = m_out->errorString();
+        abandon();
+        printerError(QStringLiteral("cannot write %1").arg(why));
+    }
+    m_pages = m_join->pages();
+}
+
+void PrinterSurface::adoptPages(const std::vector<Part>& parts)
+{
+    beginJoin();
+    for (const Part& part : parts)
+        appendPages(part);
 }
 
 void PrinterSurface::onEndDoc()
@@ -681,11 +582,11 @@ QStringList PrinterSurface::queueNames()
 QString PrinterSurface::schedulerProblem()
 {
     if (const QString why = loadCups().error; !why.isEmpty())
-        return QStringLiteral("CUPS cannot be loaded: %1").arg(why);
+        return QCoreApplication::translate("kyt::PrinterSurface", "CUPS cannot be loaded: %1").arg(why);
     http_t* http = cups().httpConnect2(
         cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1, 5000, nullptr);
     if (!http)
-        return QStringLiteral("the CUPS scheduler at %1 cannot be reached (%2)")
+        return QCoreApplication::translate("kyt::PrinterSurface", "the CUPS scheduler at %1 cannot be reached (%2)")
             .arg(QString::fromUtf8(cups().cupsServer()), lastCupsError());
     cups().httpClose(http);
     return QString();
@@ -736,7 +637,7 @@ QString texts(ipp_t* response, const char* name)
 PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobId, QString* reason)
 {
     if (const QString why = loadCups().error; !why.isEmpty()) {
-        *reason = QStringLiteral("CUPS cannot be loaded: %1").arg(why);
+        *reason = QCoreApplication::translate("kyt::PrinterSurface", "CUPS cannot be loaded: %1").arg(why);
         return JobEnd::Unknown;
     }
     const QByteArray jobUri = "ipp://localhost/jobs/" + QByteArray::number(jobId);
@@ -745,7 +646,9 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
         ipp_t* job = ask(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", jobUri,
             { "job-state", "job-state-reasons", "job-printer-state-message" });
         if (!job) {
-            *reason = QStringLiteral("the state of job %1 cannot be read: %2").arg(jobId).arg(lastCupsError());
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "the state of job %1 cannot be read: %2")
+                          .arg(jobId)
+                          .arg(lastCupsError());
             return JobEnd::Unknown;
         }
         ipp_attribute_t* stateAttr = cups().ippFindAttribute(job, "job-state", IPP_TAG_ENUM);
@@ -766,17 +669,24 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             reason->clear();
             return JobEnd::Completed;
         case IPP_JSTATE_CANCELED:
-            *reason = QStringLiteral("job %1 was cancelled%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 was cancelled%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::Cancelled;
         case IPP_JSTATE_ABORTED:
-            *reason = QStringLiteral("job %1 was aborted%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 was aborted%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::Aborted;
         case IPP_JSTATE_STOPPED:
-            *reason = QStringLiteral("job %1 stopped%2").arg(jobId).arg(detail(why, message));
+            *reason = QCoreApplication::translate("kyt::PrinterSurface", "job %1 stopped%2")
+                          .arg(jobId)
+                          .arg(detail(why, message));
             return JobEnd::PrinterStopped;
         case IPP_JSTATE_HELD:
             // Nothing moves until someone releases it: waiting would never end.
-            *reason = QStringLiteral("job %1 is held%2; it prints once released (lp -i %3-%1 -H resume)")
+            *reason = QCoreApplication::translate(
+                "kyt::PrinterSurface", "job %1 is held%2; it prints once released (lp -i %3-%1 -H resume)")
                           .arg(jobId)
                           .arg(detail(why, message), queue);
             return JobEnd::Held;
@@ -792,9 +702,10 @@ PrinterSurface::JobEnd PrinterSurface::waitForJob(const QString& queue, int jobI
             const QString pmessage = texts(printer, "printer-state-message");
             cups().ippDelete(printer);
             if (stopped) {
-                *reason = QStringLiteral("job %1 is waiting: printer %2 is stopped%3")
-                              .arg(jobId)
-                              .arg(queue, detail(pwhy, pmessage));
+                *reason
+                    = QCoreApplication::translate("kyt::PrinterSurface", "job %1 is waiting: printer %2 is stopped%3")
+                          .arg(jobId)
+                          .arg(queue, detail(pwhy, pmessage));
                 return JobEnd::PrinterStopped;
             }
         }

@@ -34,6 +34,7 @@ namespace kyt
 {
 
 class OutputFile;
+class PdfJoin;
 
 class KYTCORE_EXPORT PrinterSurface : public Surface
 {
@@ -71,12 +72,16 @@ public:
     // Drops the current document: no file is written (an existing one stays
     // as it was), no job is submitted.
     void abandon();
-    // Replaces the current document with the pages of these complete PDF
-    // documents, in order (made at this surface's size, e.g. by toDevice
-    // surfaces), streams and fonts copied as they are. EndDoc then writes
-    // the file or submits the job as for drawn pages; nothing more can be
-    // drawn on this document. Throws KytError 482 when a part cannot be read
-    // or the result cannot be written.
+    // Replaces the current document with one made of the pages of complete
+    // PDF documents (made at this surface's size, e.g. by toDevice
+    // surfaces), streams and fonts copied as they are. beginJoin makes the
+    // output at once (for a PDF file its hidden file beside the final name,
+    // which grows as parts are added, so an interrupted run is cleaned up as
+    // a drawn one is); appendPages adds a part's pages after those before
+    // and drops the part. EndDoc then writes the file or submits the job as
+    // for drawn pages; nothing can be drawn on this document. Throws
+    // KytError 482 when the output cannot be made, a part cannot be read or
+    // a write fails (the document is abandoned then).
     // A part may carry JPEG files drawn as placeholders (setJpegPassThrough):
     // each placeholder is replaced by its file, which the document then
     // holds as it is (no decoding and encoding again).
@@ -92,8 +97,11 @@ public:
         std::FILE* pdf = nullptr;
         std::vector<PassedJpeg> jpegs;
     };
+    void beginJoin();
+    void appendPages(const Part& part);
+    // beginJoin and appendPages for each part.
     void adoptPages(const std::vector<Part>& parts);
-    // For a document that adoptPages will join: pictures read from JPEG
+    // For a document that will be joined (appendPages): pictures read from JPEG
     // files that need no change (Picture::jpegData) are drawn as numbered
     // placeholders and their files kept in passedJpegs(), by number.
     void setJpegPassThrough(bool on) { m_passJpegs = on; }
@@ -161,7 +169,9 @@ private:
     QString m_docName;
     std::unique_ptr<OutputFile> m_out;
     QIODevice* m_device = nullptr; // toDevice: the caller's device
-    bool m_adopted = false; // the document is adopted pages, not drawn ones
+    bool m_adopted = false; // the document is joined pages, not drawn ones
+    std::unique_ptr<PdfJoin> m_join;
+    bool m_joinBegun = false; // a drawn document was begun before the join
     bool m_passJpegs = false;
     std::vector<PassedJpeg> m_passed;
     std::vector<QImage> m_markers; // by number, as in m_passed

@@ -3,6 +3,7 @@
 #include "errors/CError.h"
 #include "platform/Picture.h"
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -34,7 +35,8 @@ double clampPx(double v)
 void requireFinite(double v, const char* member)
 {
     if (!std::isfinite(v))
-        throw KytError(380, QStringLiteral("Invalid property value (%1)").arg(QLatin1String(member)));
+        throw KytError(
+            380, QCoreApplication::translate("kyt::Surface", "Invalid property value (%1)").arg(QLatin1String(member)));
 }
 
 QStringList splitLines(const QString& text)
@@ -170,7 +172,8 @@ Surface::~Surface() = default;
 
 void Surface::invalidValue(const char* member)
 {
-    throw KytError(380, QStringLiteral("Invalid property value (%1)").arg(QLatin1String(member)));
+    throw KytError(
+        380, QCoreApplication::translate("kyt::Surface", "Invalid property value (%1)").arg(QLatin1String(member)));
 }
 
 QColor Surface::toQColor(quint32 color)
@@ -401,7 +404,7 @@ void Surface::PaintPicture(
     const Picture& picture, double x, double y, std::optional<double> width, std::optional<double> height)
 {
     if (picture.isNull())
-        throw KytError(481, QStringLiteral("Invalid picture"));
+        throw KytError(481, QCoreApplication::translate("kyt::Surface", "Invalid picture"));
     requireFinite(x, "PaintPicture");
     requireFinite(y, "PaintPicture");
     double wPx = picture.Width() / 2540.0 * dpiX();

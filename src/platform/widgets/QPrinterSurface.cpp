@@ -1,6 +1,7 @@
 #include "platform/widgets/QPrinterSurface.h"
 
 #include "errors/CError.h"
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <cmath>
@@ -68,7 +69,9 @@ QPainter* QPrinterSurface::painter()
         return m_painter.get();
     auto p = std::make_unique<QPainter>();
     if (!p->begin(&m_printer))
-        throw KytError(482, QStringLiteral("Printer error: cannot start a job on \"%1\"").arg(m_printer.printerName()));
+        throw KytError(482,
+            QCoreApplication::translate("kyt::PrinterSurface", "Printer error: cannot start a job on \"%1\"")
+                .arg(m_printer.printerName()));
     m_painter = std::move(p);
     m_pages = 1;
     return m_painter.get();
@@ -78,15 +81,17 @@ void QPrinterSurface::onNewPage()
 {
     painter();
     if (!m_printer.newPage())
-        throw KytError(482, QStringLiteral("Printer error: cannot start a new page"));
+        throw KytError(
+            482, QCoreApplication::translate("kyt::PrinterSurface", "Printer error: cannot start a new page"));
     ++m_pages;
 }
 
 void QPrinterSurface::onEndDoc()
 {
     if (m_painter && !m_painter->end())
-        throw KytError(
-            482, QStringLiteral("Printer error: the job on \"%1\" could not be finished").arg(m_printer.printerName()));
+        throw KytError(482,
+            QCoreApplication::translate("kyt::PrinterSurface", "Printer error: the job on \"%1\" could not be finished")
+                .arg(m_printer.printerName()));
     m_painter.reset();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/widgets/QtMessageBox.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -133,14 +134,14 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
     }
     case CommonDialogKind::Color: {
         const QColor c = QColorDialog::getColor(r.color.isValid() ? r.color : QColor(Qt::white), dialogParent(),
-            r.title.isEmpty() ? QStringLiteral("Color") : r.title);
+            r.title.isEmpty() ? QCoreApplication::translate("kyt::QtCommonDialog", "Color") : r.title);
         if (!c.isValid())
             return std::nullopt;
         return CommonDialogAnswer(c);
     }
     case CommonDialogKind::Font: {
         QFontDialog dialog(dialogParent());
-        dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Font") : r.title);
+        dialog.setWindowTitle(r.title.isEmpty() ? QCoreApplication::translate("kyt::QtCommonDialog", "Font") : r.title);
         const QFont start = fontDialogStart(r.font);
         dialog.setCurrentFont(start);
         if (dialog.exec() != QDialog::Accepted)
@@ -158,12 +159,13 @@ std::optional<CommonDialogAnswer> QtCommonDialog::Show(const CommonDialogRequest
             printer.setPrinterName(r.printerName);
         printer.setPageOrientation(r.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
         QPrintDialog dialog(&printer, dialogParent());
-        dialog.setWindowTitle(r.title.isEmpty() ? QStringLiteral("Print Setup") : r.title);
+        dialog.setWindowTitle(
+            r.title.isEmpty() ? QCoreApplication::translate("kyt::QtCommonDialog", "Print Setup") : r.title);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         // Set-up only chooses the printer; nothing prints on OK.
         for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
             if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-                ok->setText(QStringLiteral("&OK"));
+                ok->setText(QCoreApplication::translate("kyt::QtCommonDialog", "&OK"));
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         PrinterChoice choice;
@@ -198,7 +200,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("KYTPreview Help"));
+    setWindowTitle(QCoreApplication::translate("kyt::QtCommonDialog", "KYTPreview Help"));
     setWindowIcon(appIcon());
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tbsHelp"));
@@ -207,7 +209,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_contents->setHeaderHidden(true);
     auto* searchPage = new QWidget(m_tabs);
     auto* searchLayout = new QVBoxLayout(searchPage);
-    auto* label = new QLabel(QStringLiteral("&Type the word(s) to find:"), searchPage);
+    auto* label
+        = new QLabel(QCoreApplication::translate("kyt::QtCommonDialog", "&Type the word(s) to find:"), searchPage);
     m_query = new QLineEdit(searchPage);
     m_query->setObjectName(QStringLiteral("txtSearch"));
     label->setBuddy(m_query);
@@ -221,8 +224,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     searchLayout->addWidget(m_query);
     searchLayout->addWidget(m_noHits);
     searchLayout->addWidget(m_results);
-    m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
-    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_tabs->addTab(m_contents, QCoreApplication::translate("kyt::QtCommonDialog", "&Contents"));
+    m_tabs->addTab(searchPage, QCoreApplication::translate("kyt::QtCommonDialog", "&Search"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtPage"));
     m_browser->setOpenLinks(true);
@@ -339,7 +342,7 @@ void HelpWindow::runSearch()
     const QString words = m_query->text().simplified();
     const QStringList found = search(words);
     m_noHits->setVisible(!words.isEmpty() && found.isEmpty());
-    m_noHits->setText(QStringLiteral("Nothing was found for \"%1\".").arg(words));
+    m_noHits->setText(QCoreApplication::translate("kyt::QtCommonDialog", "Nothing was found for \"%1\".").arg(words));
     for (const QString& title : found) {
         auto* item = new QListWidgetItem(title, m_results);
         for (const Page& p : m_pages)
