@@ -7,9 +7,9 @@
 #include "designer/DesignIcons.h"
 #include "designer/DesignSelection.h"
 #include "designer/DesignTool.h"
-#include "designer/DesignUnits.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>

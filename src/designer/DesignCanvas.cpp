@@ -3,7 +3,7 @@
 #include "designer/DesignCanvas.h"
 
 #include "designer/DesignSurface.h"
-#include "designer/DesignUnits.h"
+#include "dialogs/LengthUnits.h"
 #include "template/CPrintTemplate.h"
 #include <QFontMetrics>
 #include <QPaintEvent>

@@ -18,7 +18,7 @@
 #include "designer/ControlArray.h"
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
-#include "designer/DesignUnits.h"
+#include "dialogs/LengthUnits.h"
 #include "errors/CError.h"
 #include "kyt/kytwidgets_export.h"
 #include "objects/IDesignControl.h"

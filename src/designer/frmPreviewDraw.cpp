@@ -4,9 +4,9 @@
 #include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignTool.h"
-#include "designer/DesignUnits.h"
 #include "designer/SelectTool.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>

@@ -6,10 +6,10 @@
 #include "designer/DesignActions.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignSelection.h"
-#include "designer/DesignUnits.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/WindowState.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>

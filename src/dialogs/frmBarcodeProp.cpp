@@ -1,5 +1,7 @@
 #include "dialogs/frmBarcodeProp.h"
 
+#include "dialogs/LengthUnits.h"
+
 #include "errors/MessageBox.h"
 
 #include "barcode/Symbol.h"
@@ -112,8 +114,10 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     addSymbolRow(1, tr("&Human-readable line:"), cboHumanReadable,
         tr("The value printed under or over the bars, in the object's font"));
     addSymbolRow(2, tr("&Rotation:"), cboRotation, tr("Turns the symbol clockwise"));
+    m_millimetres = units::current() == units::Unit::Millimetres;
     addSymbolRow(3, tr("&Module size:"), txtModuleSize,
-        tr("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
+        m_millimetres ? tr("Size of one module (the narrowest bar) in millimetres; empty: as large as the box allows")
+                      : tr("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
 
     cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -194,7 +198,13 @@ void frmBarcodeProp::Setup()
     cboHumanReadable->setCurrentIndex(std::clamp<int>(m_humanReadable, 0, 2));
     const int turn = cboRotation->findData(int(m_rotation));
     cboRotation->setCurrentIndex(turn < 0 ? 0 : turn);
-    txtModuleSize->setText(m_moduleSize > 0 ? singleToText(m_moduleSize) : QString());
+    if (m_moduleSize <= 0)
+        m_moduleText.clear();
+    else if (m_millimetres)
+        m_moduleText = units::boxText(m_moduleSize, units::Unit::Millimetres);
+    else
+        m_moduleText = singleToText(m_moduleSize);
+    txtModuleSize->setText(m_moduleText);
     enableSymbolOptions();
 }
 
@@ -232,7 +242,14 @@ qint16 frmBarcodeProp::Rotation() const
 
 float frmBarcodeProp::ModuleSize() const
 {
-    const std::optional<double> v = parseNumber(txtModuleSize->text().remove(QLatin1Char('"')).trimmed());
+    const QString text = txtModuleSize->text();
+    if (m_millimetres && !m_moduleText.isEmpty() && text == m_moduleText)
+        return m_moduleSize;
+    QString number = text;
+    number.remove(QLatin1Char('"')).remove(QLatin1String("mm")).remove(QLatin1String("in"));
+    std::optional<double> v = parseNumber(number.trimmed());
+    if (v && m_millimetres)
+        v = units::toInches(*v, units::Unit::Millimetres);
     return v && *v > 0 && *v <= 1 ? static_cast<float>(*v) : 0.0f;
 }
 

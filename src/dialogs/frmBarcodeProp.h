@@ -123,6 +123,10 @@ private:
     qint16 m_humanReadable = 0;
     qint16 m_rotation = 0;
     float m_moduleSize = 0;
+    // The module size box shows millimetres (the person's unit); what it
+    // showed for m_moduleSize, so an untouched box gives that back exactly.
+    bool m_millimetres = false;
+    QString m_moduleText;
     ICommonDialog* m_dialogBox = nullptr;
     std::shared_ptr<CError> m_error;
 };

@@ -9,9 +9,9 @@
 #include "designer/DesignEditing.h"
 #include "designer/DesignIcons.h"
 #include "designer/DesignSelection.h"
-#include "designer/DesignUnits.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/WindowState.h"
+#include "dialogs/LengthUnits.h"
 #include "dialogs/frmOptions.h"
 #include "platform/Picture.h"
 #include <QAbstractButton>
