@@ -22,13 +22,10 @@ namespace kyt::cli
 {
 
 struct Command {
-    QString name; // first word on the command line
-    QString synopsis; // one line: arguments
-    QString help; // full help text
-    // Arguments after the command word; returns the exit code. Errors are
-    // written to standard error.
-    std::function<int(const QStringList& args)> run;
-    bool needsWindow = false; // needs a QApplication with a display
+    QString name; // first word on the command line; its table in cli/CommandTables.cpp
+    // The words after the command, parsed with its table; returns the exit
+    // code. Errors are written to standard error.
+    std::function<int(const ParsedArgs& args)> run;
 
     struct Registration {
         explicit Registration(Command c);
@@ -40,16 +37,9 @@ const std::vector<Command>& commands();
 // Small helpers shared by the commands.
 void printOut(const QString& text); // standard output, with a newline
 void printErr(const QString& text); // standard error, with a newline
-// Parses a command's arguments with its option table (cli/CommandTables.cpp);
-// 0, or 2 after the usage error was reported.
-int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out);
 // "unknown action 'lst'; did you mean list?; " for a command with actions
 // (empty for an empty word).
 QString unknownAction(const QString& command, const QString& word);
-// Value of --name VALUE or --name=VALUE; removes both from args.
-bool takeOption(QStringList& args, const QString& name, QString* value);
-// Presence of a flag --name; removes it from args.
-bool takeFlag(QStringList& args, const QString& name);
 // "kytpreview COMMAND: TEXT" on standard error; returns code (2: wrong arguments).
 int fail(const QString& command, const QString& text, int code = 1);
 // After the known options were taken: anything left that looks like an option,
@@ -61,12 +51,12 @@ int checkArguments(const QString& command, const QStringList& args, bool countOk
 bool readTemplate(const QString& command, CPrintTemplate& t, const QString& fileName);
 // --encoding NAME and --delimiter D into *options; a usage error's exit
 // code (2, reported) or 0.
-int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options);
-// --source URL (and --query SQL for a database) into *spec, with the CSV
+int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* options);
+// --source URL (and --query SQL for a database) into *source, with the CSV
 // options a CSV source reads with; *given tells whether --source was there.
 // A usage error's exit code (2, reported) or 0.
-int takeSourceOptions(
-    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given);
+int readSourceOptions(
+    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceSpec* source, bool* given);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.

@@ -40,21 +40,7 @@ std::vector<Command>& registry()
 
 void printUsage()
 {
-    QString text = programHelp();
-    QString untabled;
-    for (const Command& c : commands())
-        if (!findCommandSpec(c.name))
-            untabled += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(c.synopsis);
-    text.insert(text.lastIndexOf(QStringLiteral("\n\n")) + 1, untabled); // before the closing paragraph
-    std::fputs(qPrintable(text), stdout);
-}
-
-// The help of one command: from its table, or its own text while it has none.
-QString commandHelp(const Command& c)
-{
-    if (const CommandSpec* spec = findCommandSpec(c.name))
-        return helpText(*spec).trimmed();
-    return QCoreApplication::translate("kyt::cli", "Usage: kytpreview %1 %2\n\n%3").arg(c.name, c.synopsis, c.help);
+    std::fputs(qPrintable(programHelp()), stdout);
 }
 
 // What keeps Qt from opening a window (empty when nothing does). Without a
@@ -191,46 +177,17 @@ void printErr(const QString& text)
     std::fputc('\n', stderr);
 }
 
-bool takeOption(QStringList& args, const QString& name, QString* value)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == name && i + 1 < args.size()) {
-            *value = args[i + 1];
-            args.remove(i, 2);
-            return true;
-        }
-        if (args[i].startsWith(name + QLatin1Char('='))) {
-            *value = args[i].mid(name.size() + 1);
-            args.remove(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-int parseCommandLine(const QString& command, const QStringList& args, ParsedArgs* out)
-{
-    const CommandSpec* spec = findCommandSpec(command);
-    Q_ASSERT(spec);
-    return parseArguments(*spec, args, out);
-}
-
 QString unknownAction(const QString& command, const QString& word)
 {
-    const CommandSpec* spec = findCommandSpec(command);
-    if (word.isEmpty() || !spec)
+    const CommandTable* table = findCommandTable(command);
+    if (word.isEmpty() || !table)
         return QString();
-    const QStringList near = closestNames(word, spec->actions);
+    const QStringList near = closestNames(word, table->actions);
     return QCoreApplication::translate("kyt::cli", "unknown action '%1'%2; ")
         .arg(word,
             near.isEmpty() ? QString()
                            : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
                                  .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))));
-}
-
-bool takeFlag(QStringList& args, const QString& name)
-{
-    return args.removeAll(name) > 0;
 }
 
 int fail(const QString& command, const QString& text, int code)
@@ -266,25 +223,23 @@ bool readTemplate(const QString& command, CPrintTemplate& t, const QString& file
     return false;
 }
 
-int takeCsvOptions(const QString& command, QStringList& args, CsvOptions* options)
+int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* options)
 {
-    QString value;
-    if (takeOption(args, QStringLiteral("--encoding"), &value)
-        && !CsvOptions::encodingFromName(value, &options->encoding))
+    if (args.has(QStringLiteral("encoding"))
+        && !CsvOptions::encodingFromName(args.value(QStringLiteral("encoding")), &options->encoding))
         return fail(
             command, QCoreApplication::translate("kyt::cli", "--encoding must be utf-8, windows-1252 or auto"), 2);
-    if (takeOption(args, QStringLiteral("--delimiter"), &value)
-        && !CsvOptions::delimiterFromName(value, &options->delimiter))
+    if (args.has(QStringLiteral("delimiter"))
+        && !CsvOptions::delimiterFromName(args.value(QStringLiteral("delimiter")), &options->delimiter))
         return fail(command, QCoreApplication::translate("kyt::cli", "--delimiter must be , ; or tab"), 2);
     return 0;
 }
 
-int takeSourceOptions(
-    const QString& command, QStringList& args, const CsvOptions& csv, DataSourceSpec* spec, bool* given)
+int readSourceOptions(
+    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceSpec* source, bool* given)
 {
-    QString url, query;
-    *given = takeOption(args, QStringLiteral("--source"), &url);
-    const bool hasQuery = takeOption(args, QStringLiteral("--query"), &query);
+    *given = args.has(QStringLiteral("source"));
+    const bool hasQuery = args.has(QStringLiteral("query"));
     if (hasQuery && !*given)
         return fail(command,
             QCoreApplication::translate(
@@ -293,26 +248,26 @@ int takeSourceOptions(
     if (!*given)
         return 0;
     try {
-        *spec = DataSourceSpec::parse(url);
+        *source = DataSourceSpec::parse(args.value(QStringLiteral("source")));
     } catch (const KytError& e) {
         return fail(command, QCoreApplication::translate("kyt::cli", "--source %1").arg(e.description()), 2);
     }
     if (hasQuery) {
-        if (spec->kind == DataSourceSpec::Kind::None)
-            spec->kind = DataSourceSpec::Kind::Sqlite;
-        if (!spec->isDatabase())
+        if (source->kind == DataSourceSpec::Kind::None)
+            source->kind = DataSourceSpec::Kind::Sqlite;
+        if (!source->isDatabase())
             return fail(command,
                 QCoreApplication::translate("kyt::cli", "--query needs a database source (sqlite: or postgresql:)"), 2);
-        if (!spec->table.isEmpty())
+        if (!source->table.isEmpty())
             return fail(command,
                 QCoreApplication::translate("kyt::cli", "--query and a table in the URL exclude each other"), 2);
-        spec->query = query;
+        source->query = args.value(QStringLiteral("query"));
     }
     // --encoding and --delimiter apply to a CSV source as to --csv.
     if (csv.encoding != CsvOptions::Encoding::Auto)
-        spec->csv.encoding = csv.encoding;
+        source->csv.encoding = csv.encoding;
     if (csv.delimiter != 0)
-        spec->csv.delimiter = csv.delimiter;
+        source->csv.delimiter = csv.delimiter;
     return 0;
 }
 
@@ -338,9 +293,11 @@ int checkFields(
 int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
 {
-    QString error;
-    if (!cardjob::loadDataStreamFile(file, t, data, &error))
-        return fail(command, error);
+    try {
+        cardjob::loadDataStreamFile(file, t, data);
+    } catch (const KytError& e) {
+        return fail(command, e.description());
+    }
     return checkFields(command, t, data, file, allowMissing);
 }
 
@@ -402,7 +359,12 @@ int main(int argc, char** argv)
         wantsHelp = wantsHelp || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
     // Headless unless a command opens a window: no display is required to
     // render, print or show a command's help.
-    const bool window = cmd && cmd->needsWindow && !wantsHelp;
+    // Every command has its table (help, manual page, completion).
+    const CommandTable* table = cmd ? findCommandTable(cmd->name) : nullptr;
+    Q_ASSERT(!cmd || table);
+    if (!table)
+        cmd = nullptr;
+    const bool window = table && table->needsWindow && !wantsHelp;
     if (!window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt aborts when its platform finds no display; say what is missing instead.
@@ -459,8 +421,11 @@ int main(int argc, char** argv)
     }
     QStringList args = QCoreApplication::arguments().mid(2);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        printOut(commandHelp(*cmd));
+        printOut(helpText(*table).trimmed());
         return 0;
     }
-    return cmd->run(args);
+    ParsedArgs parsed;
+    if (int rc = parseArguments(*table, args, &parsed))
+        return rc;
+    return cmd->run(parsed);
 }

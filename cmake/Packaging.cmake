@@ -80,40 +80,58 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
   ${CMAKE_BINARY_DIR}/_CPack_Packages/Linux/DEB/${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-Linux/core${CMAKE_INSTALL_FULL_LIBDIR}
   ${CMAKE_BINARY_DIR}/_CPack_Packages/Linux/DEB/${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-Linux/widgets${CMAKE_INSTALL_FULL_LIBDIR})
 
+# The libraries' packages refresh the linker cache with dpkg's ldconfig
+# trigger; the empty maintainer scripts keep CPack from writing its own,
+# which call ldconfig directly.
+set(kyt_deb_control ${PROJECT_BINARY_DIR}/debian-control)
+file(WRITE ${kyt_deb_control}/triggers "activate-noawait ldconfig\n")
+foreach(script postinst postrm)
+  file(WRITE ${kyt_deb_control}/${script} "#!/bin/sh\nset -e\n# The linker cache is refreshed by the ldconfig trigger.\nexit 0\n")
+endforeach()
+set(kyt_deb_library_control ${kyt_deb_control}/triggers ${kyt_deb_control}/postinst ${kyt_deb_control}/postrm)
+# Each package's synopsis is the first line of its description below; the
+# project's one-line summary would otherwise be put in front of them all.
+# CPack indents the other lines and turns empty ones into " ." (lines given
+# indented would be indented twice, as it strips only the last one).
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)\n")
+
 set(CPACK_DEBIAN_CORE_PACKAGE_NAME ${kyt_deb_name_core})
+set(CPACK_DEBIAN_CORE_PACKAGE_CONTROL_EXTRA ${kyt_deb_library_control})
 set(CPACK_DEBIAN_CORE_PACKAGE_SECTION libs)
 # libcups is loaded when a queue is first used and the SQLite driver is a Qt
 # plugin, so dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_CORE_PACKAGE_DEPENDS "libcups2, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_CORE_DESCRIPTION "ID card template library: core library
- Reads and writes identification card templates, fills them with field
- values, draws them with their barcodes and pictures, and prints them to
- PDF files or CUPS queues. Needs no window system.
- .
- This package holds the shared library and the barcode fonts it draws with.")
+Reads and writes identification card templates, fills them with field
+values, draws them with their barcodes and pictures, and prints them to
+PDF files or CUPS queues. Needs no window system.
+
+This package holds the shared library and the barcode fonts it draws with.")
 set(CPACK_DEBIAN_WIDGETS_PACKAGE_NAME ${kyt_deb_name_widgets})
 set(CPACK_DEBIAN_WIDGETS_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_WIDGETS_PACKAGE_CONTROL_EXTRA ${kyt_deb_library_control})
 set(CPACK_DEBIAN_WIDGETS_DESCRIPTION "ID card template library: preview control and designer
- The Preview control that host applications embed to show cards, and the
- card designer window with its dialogs.
- .
- This package holds the shared library and the designer's help pages.")
+The Preview control that host applications embed to show cards, and the
+card designer window with its dialogs.
+
+This package holds the shared library and the designer's help pages.")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME ${kyt_deb_name_development})
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "ID card template library: development files
- Headers, the CMake package (components core and widgets) and the
- pkg-config files kytpreview-core and kytpreview for building host
- applications against the KYTPreview libraries.")
+Headers, the CMake package (components core and widgets) and the
+pkg-config files kytpreview-core and kytpreview for building host
+applications against the KYTPreview libraries.")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME ${kyt_deb_name_program})
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "ID card designer and command-line printing
- The kytpreview program renders identification card templates to PNG and
- PDF, prints them on CUPS queues one by one or in batches from CSV files,
- checks them before printing, and opens the card designer.
- .
- Comes with a desktop menu entry, the template file type, manual pages and
- bash, zsh and fish completion.")
+The kytpreview program renders identification card templates to PNG and
+PDF, prints them on CUPS queues one by one or in batches from CSV files,
+checks them before printing, and opens the card designer.
+
+Comes with a desktop menu entry, the template file type, manual pages and
+bash, zsh and fish completion.")
 
 include(CPack)
 cpack_add_component(core DISPLAY_NAME "Core library")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian packages into ./build-deb (or the folder given):
 # configures for the /usr prefix without tests, benchmarks or samples, builds,
-# runs cpack -G DEB, and runs lintian on the result when it is installed.
+# runs cpack -G DEB, and runs lintian on the result when it is installed
+# (its findings also in BUILD_DIR/lintian.txt).
 #   scripts/package.sh [BUILD_DIR] [extra configure arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,10 @@ cmake --build "$BUILD" -j"$(nproc)"
 rm -f "$BUILD"/*.deb
 (cd "$BUILD" && cpack -G DEB > cpack.log 2>&1) || { cat "$BUILD/cpack.log"; exit 1; }
 ls "$BUILD"/*.deb
+# lintian's findings are shown and kept in $BUILD/lintian.txt (removed when
+# lintian is not installed).
+rm -f "$BUILD/lintian.txt"
 if command -v lintian >/dev/null; then
-  lintian --suppress-tags-from-file /dev/null "$BUILD"/*.deb || true
+  lintian "$BUILD"/*.deb > "$BUILD/lintian.txt" 2>&1 || true
+  cat "$BUILD/lintian.txt"
 fi

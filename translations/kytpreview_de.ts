@@ -423,10 +423,6 @@
         <translation>ein Teil des Dokuments kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>cannot read a part of the document</source>
-        <translation>ein Teil des Dokuments kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>no template</source>
         <translation>keine Vorlage</translation>
     </message>
@@ -437,58 +433,6 @@
     <message>
         <source>%1: not a template file</source>
         <translation>%1: keine Vorlagendatei</translation>
-    </message>
-    <message>
-        <source>photo %1: %2</source>
-        <translation>Foto %1: %2</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>Datei nicht vorhanden</translation>
-    </message>
-    <message>
-        <source>photo %1: %2 bytes, more than the %3 a photo may have</source>
-        <translation>Foto %1: %2 Byte, mehr als die %3, die ein Foto haben darf</translation>
-    </message>
-    <message>
-        <source>photo %1: not a readable picture</source>
-        <translation>Foto %1: kein lesbares Bild</translation>
-    </message>
-    <message>
-        <source>photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)</source>
-        <translation>Foto %1: %2 x %3 Pixel, mehr als ein Foto haben darf (16 Megapixel)</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>%1: not a regular file</source>
-        <translation>%1: keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>%1: %2 bytes, more than a data stream file may have (%3)</source>
-        <translation>%1: %2 Byte, mehr als eine Datenstromdatei haben darf (%3)</translation>
-    </message>
-    <message>
-        <source>%1: more than a data stream file may have (%2 bytes)</source>
-        <translation>%1: mehr, als eine Datenstromdatei haben darf (%2 Byte)</translation>
-    </message>
-    <message>
-        <source>%1: not a data stream file: it holds no field separators (a data stream is, for each field, its name, the character with code 1, its value and the character with code 2)%2</source>
-        <translation>%1: keine Datenstromdatei: Sie enthält keine Feldtrenner (ein Datenstrom besteht für jedes Feld aus seinem Namen, dem Zeichen mit Code 1, seinem Wert und dem Zeichen mit Code 2)%2</translation>
-    </message>
-    <message>
-        <source>; a CSV file is read with --csv FILE --row N</source>
-        <translation>; eine CSV-Datei wird mit --csv DATEI --row N gelesen</translation>
-    </message>
-    <message>
-        <source>%1: more than %2 entries; a card has far fewer fields</source>
-        <translation>%1: mehr als %2 Einträge; eine Karte hat weit weniger Felder</translation>
     </message>
     <message>
         <source>%1: field %2: %3</source>
@@ -849,10 +793,6 @@
         <translation>in Feld %1</translation>
     </message>
     <message>
-        <source>photo %1: no such file</source>
-        <translation>Foto %1: Datei nicht vorhanden</translation>
-    </message>
-    <message>
         <source>photo %1: %2 bytes, more than the %3 a photo may have</source>
         <translation>Foto %1: %2 Byte, mehr als die %3, die ein Foto haben darf</translation>
     </message>
@@ -1027,6 +967,18 @@
     <message>
         <source>the connection was lost</source>
         <translation>die Verbindung wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>photo %1: not a readable picture</source>
+        <translation>Foto %1: kein lesbares Bild</translation>
     </message>
 </context>
 <context>
@@ -1807,10 +1759,6 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <translation>&quot;%1&quot; hat den Auftrag abgelehnt: %2</translation>
     </message>
     <message>
-        <source>cannot put the document together: %1</source>
-        <translation>das Dokument kann nicht zusammengestellt werden: %1</translation>
-    </message>
-    <message>
         <source>CUPS cannot be loaded: %1</source>
         <translation>CUPS kann nicht geladen werden: %1</translation>
     </message>
@@ -2364,12 +2312,6 @@ verschieben, statt um die gespeicherten Versätze der Warteschlange</translation
 sie nimmt (wiederholbar; hat Vorrang vor den Einstellungen der Karte)</translation>
     </message>
     <message>
-        <source>wait until the job has printed; a cancelled or aborted job
-or a stopped printer is an error (exit 1)</source>
-        <translation>warten, bis der Auftrag gedruckt ist; ein abgebrochener oder
-verworfener Auftrag oder ein angehaltener Drucker ist ein Fehler (exit 1)</translation>
-    </message>
-    <message>
         <source>the records from another source: csv:FILE, data:FILE (a data
 stream file, one record), sqlite:FILE?table=NAME,
 postgresql://USER@HOST:PORT/DB?table=NAME (HOST may be a
@@ -2446,12 +2388,6 @@ Code 1, Wert, Code 2; UTF-8, wenn die Datei gültiges UTF-8 ist
 kytpreview batch --help)</source>
         <translation>die Feldwerte von Datensatz --row einer CSV-Datei (siehe
 kytpreview batch --help)</translation>
-    </message>
-    <message>
-        <source>the record of --csv or --source (1 = the first after the
-header row)</source>
-        <translation>der Datensatz von --csv oder --source (1 = der erste nach
-der Kopfzeile)</translation>
     </message>
     <message>
         <source>Without data, data fields show their field names. With data, every field the
@@ -2632,49 +2568,6 @@ Argumenten.</translation>
     <message>
         <source>check a template and its data before printing</source>
         <translation>eine Vorlage und ihre Daten vor dem Druck prüfen</translation>
-    </message>
-    <message>
-        <source>A preflight report, without printing anything: one line per finding, &quot;ok&quot;
-or &quot;FAIL&quot;, its topic and what was found.
-
-  fields    the fields the template uses (data fields, parse-string
-            references, photo image names) against the CSV file&apos;s columns
-            or the data stream file&apos;s fields
-  fonts     fonts the text objects name that are not installed
-  barcodes  values (of every record) a barcode object cannot encode, and
-            barcode objects whose font is not their symbology&apos;s barcode
-            font (the value would print as letters)
-  pictures  logos without a picture, photo files missing or unreadable
-  layout    objects lying (partly) outside the card, and texts and barcodes
-            wider than their box at their font size (render cuts nothing:
-            they print over their neighbours)
-  records   CSV records damaged or empty
-  scan      with --verify: every card rendered at --dpi (default 300, as
-            printed) and every barcode read back with the zbar library and
-            compared with the value it should carry; without data the card
-            as render draws it (data fields show their field names). A run
-            that rendered no card fails.</source>
-        <translation>Ein Prüfbericht vor dem Druck, ohne etwas zu drucken: eine Zeile je Befund,
-&quot;ok&quot; oder &quot;FAIL&quot;, ihr Bereich und was gefunden wurde.
-
-  fields    die Felder, die die Vorlage verwendet (Datenfelder, Verweise in
-            Verkettungstexten, Bildnamen von Fotos), verglichen mit den
-            Spalten der CSV-Datei oder den Feldern der Datenstromdatei
-  fonts     Schriftarten der Textobjekte, die nicht installiert sind
-  barcodes  Werte (jedes Datensatzes), die ein Barcodeobjekt nicht codieren
-            kann, und Barcodeobjekte, deren Schriftart nicht die
-            Barcode-Schriftart ihrer Symbologie ist (der Wert würde als
-            Buchstaben gedruckt)
-  pictures  Logos ohne Bild, fehlende oder unlesbare Fotodateien
-  layout    Objekte, die (teilweise) außerhalb der Karte liegen, und Texte
-            und Barcodes, die bei ihrer Schriftgröße breiter als ihr Rahmen
-            sind (render schneidet nichts ab: sie überdrucken ihre Nachbarn)
-  records   beschädigte oder leere CSV-Datensätze
-  scan      mit --verify: jede Karte mit --dpi gezeichnet (Standard 300, wie
-            gedruckt) und jeder Barcode mit der zbar-Bibliothek zurückgelesen
-            und mit dem Wert verglichen, den er tragen soll; ohne Daten die
-            Karte, wie render sie zeichnet (Datenfelder zeigen ihre
-            Feldnamen). Ein Lauf, der keine Karte gezeichnet hat, scheitert.</translation>
     </message>
     <message>
         <source>the CSV file the cards will be printed with</source>
@@ -3598,14 +3491,6 @@ seine Handbuchseite.
         <translation>kytpreview targets: </translation>
     </message>
     <message>
-        <source>Usage: kytpreview %1 %2
-
-%3</source>
-        <translation>Aufruf: kytpreview %1 %2
-
-%3</translation>
-    </message>
-    <message>
         <source>QT_QPA_PLATFORM is xcb and DISPLAY is unset</source>
         <translation>QT_QPA_PLATFORM ist xcb und DISPLAY ist nicht gesetzt</translation>
     </message>
@@ -3684,6 +3569,79 @@ seine Handbuchseite.
     <message>
         <source>kytpreview: unknown command &apos;%1&apos;%2 (see kytpreview --help)</source>
         <translation>kytpreview: unbekannter Befehl &apos;%1&apos;%2 (siehe kytpreview --help)</translation>
+    </message>
+    <message>
+        <source>wait until the job has printed; a cancelled, aborted or
+held job or a stopped printer is an error (exit 1)</source>
+        <translation>warten, bis der Auftrag gedruckt ist; ein abgebrochener,
+verworfener oder zurückgehaltener Auftrag oder ein angehaltener
+Drucker ist ein Fehler (exit 1)</translation>
+    </message>
+    <message>
+        <source>the record of --csv or --source (1 = the first after the
+header row; default 1 for --source)</source>
+        <translation>der Datensatz von --csv oder --source (1 = der erste nach
+der Kopfzeile; Standard 1 bei --source)</translation>
+    </message>
+    <message>
+        <source>A preflight report, without printing anything: one line per finding, &quot;ok&quot;,
+&quot;warn&quot; (it prints, but look at it) or &quot;FAIL&quot;, its topic and what was found.
+A topic that fails has no &quot;ok&quot; line.
+
+  fields    the fields the template uses (data fields, parse-string
+            references, photo image names) against the CSV file&apos;s columns
+            or the data stream file&apos;s fields
+  fonts     fonts the text objects name that are not installed, and font
+            sizes no surface draws
+  barcodes  values (of every record) a barcode object cannot encode, and
+            barcode objects whose font is not their symbology&apos;s barcode
+            font (the value would print as letters)
+  pictures  logos without a picture, photo files missing or unreadable, or
+            larger than a photo may be (32 MiB, 16 megapixels: found from the
+            file&apos;s header, without decoding it)
+  layout    objects lying (partly) outside the card, and texts and barcodes
+            wider than their box at their font size (render cuts nothing:
+            they print over their neighbours)
+  records   CSV records damaged or empty; warnings for records read in a
+            doubtful way (a lone quote kept as a character, rows whose
+            encoding differs from the file&apos;s)
+  scan      with --verify: every card rendered at --dpi (default 300, as
+            printed) and every barcode and symbol read back with the zxing-cpp
+            library and compared with the value it should carry (GS1 data as a
+            reader reports it); without data the card as render draws it (data
+            fields show their field names). A run that rendered no card fails.</source>
+        <translation>Ein Prüfbericht vor dem Druck, ohne etwas zu drucken: eine Zeile je Befund,
+&quot;ok&quot;, &quot;warn&quot; (es wird gedruckt, aber sehen Sie es sich an) oder &quot;FAIL&quot;, ihr
+Bereich und was gefunden wurde. Ein Bereich, der scheitert, hat keine &quot;ok&quot;-Zeile.
+
+  fields    die Felder, die die Vorlage verwendet (Datenfelder, Verweise in
+            Verkettungstexten, Bildnamen von Fotos), verglichen mit den
+            Spalten der CSV-Datei oder den Feldern der Datenstromdatei
+  fonts     Schriftarten der Textobjekte, die nicht installiert sind, und
+            Schriftgrößen, die keine Ausgabe zeichnet
+  barcodes  Werte (jedes Datensatzes), die ein Barcodeobjekt nicht codieren
+            kann, und Barcodeobjekte, deren Schriftart nicht die
+            Barcode-Schriftart ihrer Symbologie ist (der Wert würde als
+            Buchstaben gedruckt)
+  pictures  Logos ohne Bild, fehlende oder unlesbare Fotodateien oder solche,
+            die größer sind, als ein Foto sein darf (32 MiB, 16 Megapixel:
+            aus dem Dateikopf ermittelt, ohne das Bild zu decodieren)
+  layout    Objekte, die (teilweise) außerhalb der Karte liegen, und Texte
+            und Barcodes, die bei ihrer Schriftgröße breiter als ihr Rahmen
+            sind (render schneidet nichts ab: sie überdrucken ihre Nachbarn)
+  records   beschädigte oder leere CSV-Datensätze; Warnungen für Datensätze,
+            die zweifelhaft gelesen wurden (ein einzelnes Anführungszeichen
+            als Zeichen behalten, Zeilen in anderer Codierung als die Datei)
+  scan      mit --verify: jede Karte mit --dpi gezeichnet (Standard 300, wie
+            gedruckt) und jeder Barcode und jedes Symbol mit der Bibliothek
+            zxing-cpp zurückgelesen und mit dem Wert verglichen, den es tragen
+            soll (GS1-Daten so, wie ein Lesegerät sie meldet); ohne Daten die
+            Karte, wie render sie zeichnet (Datenfelder zeigen ihre
+            Feldnamen). Ein Lauf, der keine Karte gezeichnet hat, scheitert.</translation>
+    </message>
+    <message>
+        <source>kytpreview %1: %2 needs a value (see kytpreview %1 --help)</source>
+        <translation>kytpreview %1: %2 braucht einen Wert (siehe kytpreview %1 --help)</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,10 @@ namespace kyt::cli
 namespace
 {
 
-using O = OptionSpec;
-
 const QString Exit012
     = QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "Exit status 0 on success, 1 on failure, 2 for wrong arguments."));
 
-std::vector<OptionSpec> csvReadOptions()
+std::vector<OptionEntry> csvReadOptions()
 {
     return {
         { QStringLiteral("encoding"), QStringLiteral("NAME"),
@@ -29,7 +27,7 @@ std::vector<OptionSpec> csvReadOptions()
     };
 }
 
-std::vector<OptionSpec> printJobOptions()
+std::vector<OptionEntry> printJobOptions()
 {
     return {
         { QStringLiteral("offset"), QStringLiteral("X,Y"),
@@ -44,13 +42,13 @@ std::vector<OptionSpec> printJobOptions()
                 "(repeatable; it wins over the card's own settings)")) },
         { QStringLiteral("wait"), QString(),
             QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
-                "wait until the job has printed; a cancelled or aborted job\n"
-                "or a stopped printer is an error (exit 1)")) },
+                "wait until the job has printed; a cancelled, aborted or\n"
+                "held job or a stopped printer is an error (exit 1)")) },
     };
 }
 
 // The records from a data source other than --csv (render, batch, check, preview).
-std::vector<OptionSpec> sourceOptions()
+std::vector<OptionEntry> sourceOptions()
 {
     return {
         { QStringLiteral("source"), QStringLiteral("URL"),
@@ -66,31 +64,31 @@ std::vector<OptionSpec> sourceOptions()
     };
 }
 
-std::vector<OptionSpec> join(std::vector<OptionSpec> a, const std::vector<OptionSpec>& b)
+std::vector<OptionEntry> join(std::vector<OptionEntry> a, const std::vector<OptionEntry>& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
-const OptionSpec AllowMissing { QStringLiteral("allow-missing-fields"), QString(),
+const OptionEntry AllowMissing { QStringLiteral("allow-missing-fields"), QString(),
     QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
         "go on even when the data lacks fields the template uses\n"
         "(else they are listed and nothing is printed)")) };
-const OptionSpec Screenshot { QStringLiteral("screenshot"), QStringLiteral("FILE"),
+const OptionEntry Screenshot { QStringLiteral("screenshot"), QStringLiteral("FILE"),
     QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "save the window as a PNG once it is drawn, then exit")),
     Completion::Png };
-const OptionSpec SettingsFile { QStringLiteral("file"), QStringLiteral("DB"),
+const OptionEntry SettingsFile { QStringLiteral("file"), QStringLiteral("DB"),
     QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
         "use this settings store instead of $KYT_REGISTRY or\n"
         "$XDG_CONFIG_HOME/kyt/registry.db")),
     Completion::File };
 
-std::vector<CommandSpec> makeTables()
+std::vector<CommandTable> makeTables()
 {
-    std::vector<CommandSpec> t;
+    std::vector<CommandTable> t;
 
     t.push_back({ QStringLiteral("render"),
-        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] --row N]\n"
+        QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
                        "         (-o OUT.png | -o OUT.pdf | --trace)\n"
                        "         [--dpi N] [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
         QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "draw one card to a PNG or PDF file")),
@@ -125,7 +123,7 @@ std::vector<CommandSpec> makeTables()
                  { QStringLiteral("row"), QStringLiteral("N"),
                      QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
                          "the record of --csv or --source (1 = the first after the\n"
-                         "header row)")) },
+                         "header row; default 1 for --source)")) },
                  AllowMissing },
             join(sourceOptions(), csvReadOptions())),
         QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
@@ -246,25 +244,31 @@ std::vector<CommandSpec> makeTables()
                        "         [--encoding NAME] [--delimiter D]"),
         QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "check a template and its data before printing")),
         QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
-            "A preflight report, without printing anything: one line per finding, \"ok\"\n"
-            "or \"FAIL\", its topic and what was found.\n\n"
+            "A preflight report, without printing anything: one line per finding, \"ok\",\n"
+            "\"warn\" (it prints, but look at it) or \"FAIL\", its topic and what was found.\n"
+            "A topic that fails has no \"ok\" line.\n\n"
             "  fields    the fields the template uses (data fields, parse-string\n"
             "            references, photo image names) against the CSV file's columns\n"
             "            or the data stream file's fields\n"
-            "  fonts     fonts the text objects name that are not installed\n"
+            "  fonts     fonts the text objects name that are not installed, and font\n"
+            "            sizes no surface draws\n"
             "  barcodes  values (of every record) a barcode object cannot encode, and\n"
             "            barcode objects whose font is not their symbology's barcode\n"
             "            font (the value would print as letters)\n"
-            "  pictures  logos without a picture, photo files missing or unreadable\n"
+            "  pictures  logos without a picture, photo files missing or unreadable, or\n"
+            "            larger than a photo may be (32 MiB, 16 megapixels: found from the\n"
+            "            file's header, without decoding it)\n"
             "  layout    objects lying (partly) outside the card, and texts and barcodes\n"
             "            wider than their box at their font size (render cuts nothing:\n"
             "            they print over their neighbours)\n"
-            "  records   CSV records damaged or empty\n"
+            "  records   CSV records damaged or empty; warnings for records read in a\n"
+            "            doubtful way (a lone quote kept as a character, rows whose\n"
+            "            encoding differs from the file's)\n"
             "  scan      with --verify: every card rendered at --dpi (default 300, as\n"
-            "            printed) and every barcode read back with the zbar library and\n"
-            "            compared with the value it should carry; without data the card\n"
-            "            as render draws it (data fields show their field names). A run\n"
-            "            that rendered no card fails.")),
+            "            printed) and every barcode and symbol read back with the zxing-cpp\n"
+            "            library and compared with the value it should carry (GS1 data as a\n"
+            "            reader reports it); without data the card as render draws it (data\n"
+            "            fields show their field names). A run that rendered no card fails.")),
         join(
             { { QStringLiteral("csv"), QStringLiteral("FILE"),
                   QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "the CSV file the cards will be printed with")),
@@ -500,9 +504,9 @@ std::vector<CommandSpec> makeTables()
 
 } // namespace
 
-const std::vector<CommandSpec>& commandSpecs()
+const std::vector<CommandTable>& commandTables()
 {
-    static const std::vector<CommandSpec> tables = makeTables();
+    static const std::vector<CommandTable> tables = makeTables();
     return tables;
 }
 

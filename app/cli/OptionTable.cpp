@@ -9,12 +9,12 @@
 namespace kyt::cli
 {
 
-QStringList OptionSpec::nameList() const
+QStringList OptionEntry::nameList() const
 {
     return names.split(QLatin1Char(','));
 }
 
-QString OptionSpec::longName() const
+QString OptionEntry::longName() const
 {
     for (const QString& n : nameList())
         if (n.size() > 1)
@@ -22,7 +22,24 @@ QString OptionSpec::longName() const
     return nameList().first();
 }
 
-QString OptionSpec::shortName() const
+QStringList OptionEntry::spelled() const
+{
+    QStringList out;
+    for (const QString& n : nameList())
+        out << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+    return out;
+}
+
+std::vector<const OptionEntry*> CommandTable::shownOptions() const
+{
+    std::vector<const OptionEntry*> out;
+    for (const OptionEntry& o : options)
+        if (!o.hidden)
+            out.push_back(&o);
+    return out;
+}
+
+QString OptionEntry::shortName() const
 {
     for (const QString& n : nameList())
         if (n.size() == 1)
@@ -30,9 +47,9 @@ QString OptionSpec::shortName() const
     return QString();
 }
 
-const CommandSpec* findCommandSpec(const QString& name)
+const CommandTable* findCommandTable(const QString& name)
 {
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         if (c.name == name)
             return &c;
     return nullptr;
@@ -46,15 +63,17 @@ QString dashed(const QString& name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-// "-o, --output FILE"
-QString optionLabel(const OptionSpec& o)
+// "-o, --output FILE", each part put into its format ("%1" as it is).
+QString optionLabel(const OptionEntry& o, const QString& nameFormat = QStringLiteral("%1"),
+    const QString& valueFormat = QStringLiteral("%1"), QString (*escape)(const QString&) = nullptr)
 {
+    auto part = [&](const QString& format, const QString& text) { return format.arg(escape ? escape(text) : text); };
     QStringList shown;
-    for (const QString& n : o.nameList())
-        shown << dashed(n);
+    for (const QString& n : o.spelled())
+        shown << part(nameFormat, n);
     QString label = shown.join(QStringLiteral(", "));
     if (!o.value.isEmpty())
-        label += QLatin1Char(' ') + o.value;
+        label += QLatin1Char(' ') + part(valueFormat, o.value);
     return label;
 }
 
@@ -124,21 +143,17 @@ static QString localized(const QString& text)
     return text.isEmpty() ? text : QCoreApplication::translate("kyt::cli", text.toUtf8().constData());
 }
 
-QString helpText(const CommandSpec& spec)
+QString helpText(const CommandTable& table)
 {
     QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview %1 %2\n\n%3\n")
-                       .arg(spec.name, spec.synopsis, localized(spec.description));
-    bool any = false;
-    for (const OptionSpec& o : spec.options)
-        any = any || !o.hidden;
-    if (any) {
+                       .arg(table.name, table.synopsis, localized(table.description));
+    const std::vector<const OptionEntry*> shown = table.shownOptions();
+    if (!shown.empty()) {
         text += QCoreApplication::translate("kyt::cli", "\nOptions:\n");
         constexpr int Column = 26;
-        for (const OptionSpec& o : spec.options) {
-            if (o.hidden)
-                continue;
-            const QString label = QStringLiteral("  ") + optionLabel(o);
-            const QStringList lines = localized(o.help).split(QLatin1Char('\n'));
+        for (const OptionEntry* o : shown) {
+            const QString label = QStringLiteral("  ") + optionLabel(*o);
+            const QStringList lines = localized(o->help).split(QLatin1Char('\n'));
             if (label.size() + 1 < Column) {
                 text += label.leftJustified(Column) + lines.first() + QLatin1Char('\n');
             } else {
@@ -149,17 +164,17 @@ QString helpText(const CommandSpec& spec)
                 text += QString(Column, QLatin1Char(' ')) + lines[i] + QLatin1Char('\n');
         }
     }
-    if (!spec.notes.isEmpty())
-        text += QLatin1Char('\n') + localized(spec.notes) + QLatin1Char('\n');
-    if (!spec.exitStatus.isEmpty())
-        text += QLatin1Char('\n') + localized(spec.exitStatus) + QLatin1Char('\n');
+    if (!table.notes.isEmpty())
+        text += QLatin1Char('\n') + localized(table.notes) + QLatin1Char('\n');
+    if (!table.exitStatus.isEmpty())
+        text += QLatin1Char('\n') + localized(table.exitStatus) + QLatin1Char('\n');
     return text;
 }
 
 QString programHelp()
 {
     QString text = QCoreApplication::translate("kyt::cli", "Usage: kytpreview COMMAND [ARGS...]\n\nCommands:\n");
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         text += QStringLiteral("  %1 %2\n").arg(c.name, -17).arg(localized(c.summary));
     text += QCoreApplication::translate("kyt::cli",
         "\nkytpreview COMMAND --help shows the help of one command; man kytpreview-COMMAND\n"
@@ -240,7 +255,7 @@ QString programManPage(const QString& version)
                            "prints its help with \\fB\\-\\-help\\fR. The option \\fB\\-o\\fR is the output "
                            "file in every command.\n"
                            ".SH COMMANDS\n");
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         page += QStringLiteral(".TP\n\\fB%1\\fR %2\n%3 (\\fBkytpreview\\-%1\\fR(1))\n")
                     .arg(roff(c.name), roff(c.synopsis.split(QLatin1Char('\n')).first().simplified()), roff(c.summary));
     page += QStringLiteral(".SH EXIT STATUS\n"
@@ -252,40 +267,30 @@ QString programManPage(const QString& version)
                            ".TP\n.I $XDG_STATE_HOME/kyt/Preview.log\nThe error log.\n");
     page += QStringLiteral(".SH SEE ALSO\n");
     QStringList refs;
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         refs << QStringLiteral(".BR kytpreview\\-%1 (1)").arg(roff(c.name));
     page += refs.join(QStringLiteral(",\n")) + QStringLiteral(",\n.BR lp (1)\n");
     return page;
 }
 
-QString commandManPage(const CommandSpec& spec, const QString& version)
+QString commandManPage(const CommandTable& table, const QString& version)
 {
-    QString page = manHeader(QStringLiteral("kytpreview-") + spec.name, version);
-    page += QStringLiteral(".SH NAME\nkytpreview\\-%1 \\- %2\n").arg(roff(spec.name), roff(spec.summary));
+    QString page = manHeader(QStringLiteral("kytpreview-") + table.name, version);
+    page += QStringLiteral(".SH NAME\nkytpreview\\-%1 \\- %2\n").arg(roff(table.name), roff(table.summary));
     page += QStringLiteral(".SH SYNOPSIS\n.nf\n\\fBkytpreview %1\\fR %2\n.fi\n")
-                .arg(roff(spec.name), roff(spec.synopsis));
-    page += QStringLiteral(".SH DESCRIPTION\n") + roffParagraphs(spec.description);
-    bool any = false;
-    for (const OptionSpec& o : spec.options)
-        any = any || !o.hidden;
-    if (any) {
+                .arg(roff(table.name), roff(table.synopsis));
+    page += QStringLiteral(".SH DESCRIPTION\n") + roffParagraphs(table.description);
+    const std::vector<const OptionEntry*> shown = table.shownOptions();
+    if (!shown.empty())
         page += QStringLiteral(".SH OPTIONS\n");
-        for (const OptionSpec& o : spec.options) {
-            if (o.hidden)
-                continue;
-            QStringList names;
-            for (const QString& n : o.nameList())
-                names << QStringLiteral("\\fB%1\\fR").arg(roff(dashed(n)));
-            QString label = names.join(QStringLiteral(", "));
-            if (!o.value.isEmpty())
-                label += QStringLiteral(" \\fI%1\\fR").arg(roff(o.value));
-            page += QStringLiteral(".TP\n%1\n%2\n").arg(label, roff(o.help));
-        }
-    }
-    if (!spec.notes.isEmpty())
-        page += QStringLiteral(".SH NOTES\n") + roffParagraphs(spec.notes);
-    if (!spec.exitStatus.isEmpty())
-        page += QStringLiteral(".SH EXIT STATUS\n") + roffParagraphs(spec.exitStatus);
+    for (const OptionEntry* o : shown)
+        page += QStringLiteral(".TP\n%1\n%2\n")
+                    .arg(optionLabel(*o, QStringLiteral("\\fB%1\\fR"), QStringLiteral("\\fI%1\\fR"), roff),
+                        roff(o->help));
+    if (!table.notes.isEmpty())
+        page += QStringLiteral(".SH NOTES\n") + roffParagraphs(table.notes);
+    if (!table.exitStatus.isEmpty())
+        page += QStringLiteral(".SH EXIT STATUS\n") + roffParagraphs(table.exitStatus);
     page += filesAndEnvironment();
     page += QStringLiteral(".SH SEE ALSO\n.BR kytpreview (1)\n");
     return page;
@@ -321,30 +326,6 @@ QString anyCase(const QString& ext)
     return out;
 }
 
-QString bashValueCompletion(Completion c, const QStringList& choices)
-{
-    switch (c) {
-    case Completion::None:
-        return QStringLiteral("return");
-    case Completion::File:
-        return QStringLiteral("_kytpreview_files; return");
-    case Completion::Template:
-    case Completion::Csv:
-    case Completion::Png:
-    case Completion::Output: {
-        QStringList patterns;
-        for (const QString& e : extensions(c))
-            patterns << anyCase(e);
-        return QStringLiteral("_kytpreview_files %1; return").arg(patterns.join(QLatin1Char(' ')));
-    }
-    case Completion::Printer:
-        return QStringLiteral("_kytpreview_words \"$(_kytpreview_queues)\"; return");
-    case Completion::Words:
-        return QStringLiteral("_kytpreview_words \"%1\"; return").arg(choices.join(QLatin1Char(' ')));
-    }
-    return QStringLiteral("return");
-}
-
 QString singleQuoted(const QString& text)
 {
     QString t = text;
@@ -362,61 +343,86 @@ QString shortHelp(const QString& help)
     return line.trimmed();
 }
 
-QString zshAction(Completion c, const QStringList& choices)
+// How one shell completes each kind of value.
+struct Shell {
+    QString none; // free text
+    QString anyFile;
+    QString printer;
+    QString (*files)(const QStringList& extensions);
+    QString (*words)(const QStringList& choices);
+
+    QString action(Completion c, const QStringList& choices = {}) const
+    {
+        switch (c) {
+        case Completion::None:
+            return none;
+        case Completion::File:
+            return anyFile;
+        case Completion::Printer:
+            return printer;
+        case Completion::Words:
+            return words(choices);
+        default:
+            return files(extensions(c));
+        }
+    }
+};
+
+const Shell& bash()
 {
-    switch (c) {
-    case Completion::None:
-        return QStringLiteral(" ");
-    case Completion::File:
-        return QStringLiteral("_files");
-    case Completion::Template:
-    case Completion::Csv:
-    case Completion::Png:
-    case Completion::Output: {
-        QStringList patterns;
-        for (const QString& e : extensions(c))
-            patterns << QStringLiteral("*.") + anyCase(e);
-        return QStringLiteral("_files -g \"%1\"").arg(patterns.join(QLatin1Char(' ')));
-    }
-    case Completion::Printer:
-        return QStringLiteral("_kytpreview_queues");
-    case Completion::Words:
-        return QStringLiteral("(%1)").arg(choices.join(QLatin1Char(' ')));
-    }
-    return QStringLiteral(" ");
+    static const Shell shell { QStringLiteral("return"), QStringLiteral("_kytpreview_files; return"),
+        QStringLiteral("_kytpreview_words \"$(_kytpreview_queues)\"; return"),
+        [](const QStringList& extensions) {
+            QStringList patterns;
+            for (const QString& e : extensions)
+                patterns << anyCase(e);
+            return QStringLiteral("_kytpreview_files %1; return").arg(patterns.join(QLatin1Char(' ')));
+        },
+        [](const QStringList& choices) {
+            return QStringLiteral("_kytpreview_words \"%1\"; return").arg(choices.join(QLatin1Char(' ')));
+        } };
+    return shell;
 }
 
-QString fishAction(Completion c, const QStringList& choices)
+const Shell& zsh()
 {
-    switch (c) {
-    case Completion::None:
-        return QStringLiteral("-x");
-    case Completion::File:
-        return QStringLiteral("-r -F");
-    case Completion::Template:
-    case Completion::Csv:
-    case Completion::Png:
-    case Completion::Output: {
-        QStringList suffixes;
-        for (const QString& e : extensions(c))
-            suffixes << QStringLiteral(".") + e;
-        return QStringLiteral("-x -a '(__fish_complete_suffix %1)'").arg(suffixes.join(QLatin1Char(' ')));
-    }
-    case Completion::Printer:
-        return QStringLiteral("-x -a '(lpstat -e 2>/dev/null)'");
-    case Completion::Words:
-        return QStringLiteral("-x -a '%1'").arg(choices.join(QLatin1Char(' ')));
-    }
-    return QStringLiteral("-x");
+    static const Shell shell { QStringLiteral(" "), QStringLiteral("_files"), QStringLiteral("_kytpreview_queues"),
+        [](const QStringList& extensions) {
+            QStringList patterns;
+            for (const QString& e : extensions)
+                patterns << QStringLiteral("*.") + anyCase(e);
+            return QStringLiteral("_files -g \"%1\"").arg(patterns.join(QLatin1Char(' ')));
+        },
+        [](const QStringList& choices) { return QStringLiteral("(%1)").arg(choices.join(QLatin1Char(' '))); } };
+    return shell;
+}
+
+const Shell& fish()
+{
+    static const Shell shell { QStringLiteral("-x"), QStringLiteral("-r -F"),
+        QStringLiteral("-x -a '(lpstat -e 2>/dev/null)'"),
+        [](const QStringList& extensions) {
+            QStringList suffixes;
+            for (const QString& e : extensions)
+                suffixes << QStringLiteral(".") + e;
+            return QStringLiteral("-x -a '(__fish_complete_suffix %1)'").arg(suffixes.join(QLatin1Char(' ')));
+        },
+        [](const QStringList& choices) { return QStringLiteral("-x -a '%1'").arg(choices.join(QLatin1Char(' '))); } };
+    return shell;
+}
+
+QStringList commandNames()
+{
+    QStringList names;
+    for (const CommandTable& c : commandTables())
+        names << c.name;
+    return names;
 }
 
 } // namespace
 
 QString bashCompletion()
 {
-    QStringList names;
-    for (const CommandSpec& c : commandSpecs())
-        names << c.name;
     QString s = QStringLiteral(
         "# bash completion for kytpreview; written by kytpreview-clidoc from the program's option tables.\n"
         "_kytpreview_queues() { lpstat -e 2>/dev/null; }\n"
@@ -440,24 +446,21 @@ QString bashCompletion()
         "  fi\n"
         "  local options='' arguments='' actions=''\n"
         "  case ${COMP_WORDS[1]} in\n")
-                    .arg(names.join(QLatin1Char(' ')));
-    for (const CommandSpec& c : commandSpecs()) {
+                    .arg(commandNames().join(QLatin1Char(' ')));
+    for (const CommandTable& c : commandTables()) {
         QStringList opts;
         s += QStringLiteral("  %1)\n    case $prev in\n").arg(c.name);
-        for (const OptionSpec& o : c.options) {
-            QStringList spelled;
-            for (const QString& n : o.nameList())
-                spelled << dashed(n);
+        for (const OptionEntry& o : c.options) {
             if (!o.hidden)
-                opts << spelled;
+                opts << o.spelled();
             if (!o.value.isEmpty())
                 s += QStringLiteral("      %1) %2 ;;\n")
-                         .arg(spelled.join(QLatin1Char('|')), bashValueCompletion(o.complete, o.choices));
+                         .arg(o.spelled().join(QLatin1Char('|')), bash().action(o.complete, o.choices));
         }
         s += QStringLiteral("    esac\n    options='%1 --help'\n").arg(opts.join(QLatin1Char(' ')));
         if (!c.actions.isEmpty())
             s += QStringLiteral("    actions='%1'\n").arg(c.actions.join(QLatin1Char(' ')));
-        s += QStringLiteral("    arguments='%1'\n    ;;\n").arg(bashValueCompletion(c.arguments, {}));
+        s += QStringLiteral("    arguments='%1'\n    ;;\n").arg(bash().action(c.arguments));
     }
     s += QStringLiteral("  *) return ;;\n"
                         "  esac\n"
@@ -482,7 +485,7 @@ QString zshCompletion()
                                "_kytpreview() {\n"
                                "  local -a commands\n"
                                "  commands=(\n");
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         s += QStringLiteral("    %1\n").arg(singleQuoted(c.name + QLatin1Char(':') + shortHelp(c.summary)));
     s += QStringLiteral("  )\n"
                         "  if (( CURRENT == 2 )); then\n"
@@ -493,30 +496,26 @@ QString zshCompletion()
                         "  shift words\n"
                         "  (( CURRENT-- ))\n"
                         "  case $command in\n");
-    for (const CommandSpec& c : commandSpecs()) {
+    for (const CommandTable& c : commandTables()) {
         s += QStringLiteral("  %1)\n    _arguments -s \\\n").arg(c.name);
-        for (const OptionSpec& o : c.options) {
-            if (o.hidden)
-                continue;
-            QStringList spelled;
-            for (const QString& n : o.nameList())
-                spelled << dashed(n);
+        for (const OptionEntry* o : c.shownOptions()) {
+            const QStringList spelled = o->spelled();
             const QString exclusion
                 = spelled.size() > 1 ? QStringLiteral("(%1)").arg(spelled.join(QLatin1Char(' '))) : QString();
-            const QString value = o.value.isEmpty()
+            const QString value = o->value.isEmpty()
                 ? QString()
-                : QStringLiteral(":%1:%2").arg(o.value.toLower(), zshAction(o.complete, o.choices));
+                : QStringLiteral(":%1:%2").arg(o->value.toLower(), zsh().action(o->complete, o->choices));
             for (const QString& n : spelled)
                 s += QStringLiteral("      %1 \\\n")
                          .arg(singleQuoted(
-                             exclusion + n + QLatin1Char('[') + shortHelp(o.help) + QLatin1Char(']') + value));
+                             exclusion + n + QLatin1Char('[') + shortHelp(o->help) + QLatin1Char(']') + value));
         }
         s += QStringLiteral("      '--help[show the help]' \\\n");
         if (!c.actions.isEmpty())
             s += QStringLiteral("      %1 \\\n")
                      .arg(singleQuoted(QStringLiteral("1:action:(%1)").arg(c.actions.join(QLatin1Char(' ')))));
         s += QStringLiteral("      %1\n    ;;\n")
-                 .arg(singleQuoted(QStringLiteral("*:argument:") + zshAction(c.arguments, {})));
+                 .arg(singleQuoted(QStringLiteral("*:argument:") + zsh().action(c.arguments)));
     }
     s += QStringLiteral("  esac\n"
                         "}\n"
@@ -529,29 +528,24 @@ QString fishCompletion()
     QString s = QStringLiteral("# fish completion for kytpreview; written by kytpreview-clidoc from the "
                                "program's option tables.\n"
                                "complete -c kytpreview -f\n");
-    QStringList names;
-    for (const CommandSpec& c : commandSpecs())
-        names << c.name;
-    for (const CommandSpec& c : commandSpecs())
+    for (const CommandTable& c : commandTables())
         s += QStringLiteral("complete -c kytpreview -n '__fish_use_subcommand' -a %1 -d %2\n")
                  .arg(c.name, singleQuoted(c.summary));
-    for (const CommandSpec& c : commandSpecs()) {
+    for (const CommandTable& c : commandTables()) {
         const QString when = QStringLiteral("-n '__fish_seen_subcommand_from %1'").arg(c.name);
-        for (const OptionSpec& o : c.options) {
-            if (o.hidden)
-                continue;
+        for (const OptionEntry* o : c.shownOptions()) {
             QString line = QStringLiteral("complete -c kytpreview %1").arg(when);
-            if (!o.shortName().isEmpty())
-                line += QStringLiteral(" -s ") + o.shortName();
-            line += QStringLiteral(" -l ") + o.longName();
-            if (!o.value.isEmpty())
-                line += QLatin1Char(' ') + fishAction(o.complete, o.choices);
-            s += line + QStringLiteral(" -d ") + singleQuoted(shortHelp(o.help)) + QLatin1Char('\n');
+            if (!o->shortName().isEmpty())
+                line += QStringLiteral(" -s ") + o->shortName();
+            line += QStringLiteral(" -l ") + o->longName();
+            if (!o->value.isEmpty())
+                line += QLatin1Char(' ') + fish().action(o->complete, o->choices);
+            s += line + QStringLiteral(" -d ") + singleQuoted(shortHelp(o->help)) + QLatin1Char('\n');
         }
         if (!c.actions.isEmpty())
             s += QStringLiteral("complete -c kytpreview %1 -a '%2'\n").arg(when, c.actions.join(QLatin1Char(' ')));
         if (c.arguments != Completion::None)
-            s += QStringLiteral("complete -c kytpreview %1 %2\n").arg(when, fishAction(c.arguments, {}));
+            s += QStringLiteral("complete -c kytpreview %1 %2\n").arg(when, fish().action(c.arguments));
     }
     return s;
 }
@@ -587,18 +581,17 @@ QString ParsedArgs::spelling(const QString& longName) const
     return out;
 }
 
-int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs* out)
+int parseArguments(const CommandTable& table, const QStringList& args, ParsedArgs* out)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     QStringList known;
-    for (const OptionSpec& o : spec.options) {
+    for (const OptionEntry& o : table.options) {
         QCommandLineOption option(o.nameList(), o.help, o.value);
         parser.addOption(option);
-        for (const QString& n : o.nameList())
-            if (!o.hidden)
-                known << dashed(n);
+        if (!o.hidden)
+            known << o.spelled();
     }
     // Plain arguments go after "--" in their order, so that one that starts
     // with a minus sign (a negative number as a settings value) is not taken
@@ -617,13 +610,22 @@ int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs*
         }
         optionWords << w;
         const QString name = w.mid(w.startsWith(QLatin1String("--")) ? 2 : 1);
-        for (const OptionSpec& o : spec.options)
-            if (!o.value.isEmpty() && o.nameList().contains(name) && i + 1 < args.size())
-                optionWords << args[++i];
+        for (const OptionEntry& o : table.options) {
+            if (o.value.isEmpty() || !o.nameList().contains(name))
+                continue;
+            // The parser would take the "--" that follows for the value.
+            if (i + 1 == args.size()) {
+                printError(QCoreApplication::translate(
+                    "kyt::cli", "kytpreview %1: %2 needs a value (see kytpreview %1 --help)")
+                               .arg(table.name, shown(w)));
+                return 2;
+            }
+            optionWords << args[++i];
+        }
     }
     optionWords << QStringLiteral("--") << plain;
     if (!parser.parse(optionWords)) {
-        const QString me = QStringLiteral("kytpreview %1: ").arg(spec.name);
+        const QString me = QStringLiteral("kytpreview %1: ").arg(table.name);
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString word = dashed(unknown.first());
@@ -632,10 +634,10 @@ int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs*
                 + (near.isEmpty() ? QString()
                                   : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
                                         .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))))
-                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(spec.name));
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(table.name));
         } else {
             printError(me + shown(parser.errorText())
-                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(spec.name));
+                + QCoreApplication::translate("kyt::cli", " (see kytpreview %1 --help)").arg(table.name));
         }
         return 2;
     }
@@ -643,7 +645,7 @@ int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs*
     // takes its n-th value.
     std::vector<std::pair<QString, int>> used;
     for (const QString& n : parser.optionNames()) {
-        for (const OptionSpec& o : spec.options) {
+        for (const OptionEntry& o : table.options) {
             if (!o.nameList().contains(n))
                 continue;
             const QString key = o.longName();

@@ -26,8 +26,8 @@ enum class Completion {
     Words, // the option's choices
 };
 
-struct OptionSpec {
-    OptionSpec(QString names_, QString value_, QString help_, Completion complete_ = Completion::None,
+struct OptionEntry {
+    OptionEntry(QString names_, QString value_, QString help_, Completion complete_ = Completion::None,
         QStringList choices_ = {}, bool hidden_ = false)
         : names(std::move(names_))
         , value(std::move(value_))
@@ -46,13 +46,14 @@ struct OptionSpec {
     bool hidden = false; // accepted but not shown (old spellings)
 
     QStringList nameList() const;
+    QStringList spelled() const; // as typed: "-o", "--output"
     QString longName() const; // the first name longer than one letter
     QString shortName() const; // the one-letter name, or empty
 };
 
-struct CommandSpec {
-    CommandSpec(QString name_, QString synopsis_, QString summary_, QString description_,
-        std::vector<OptionSpec> options_, QString notes_, QString exitStatus_, QStringList actions_ = {},
+struct CommandTable {
+    CommandTable(QString name_, QString synopsis_, QString summary_, QString description_,
+        std::vector<OptionEntry> options_, QString notes_, QString exitStatus_, QStringList actions_ = {},
         Completion arguments_ = Completion::None, bool needsWindow_ = false)
         : name(std::move(name_))
         , synopsis(std::move(synopsis_))
@@ -71,31 +72,33 @@ struct CommandSpec {
     QString synopsis; // the arguments, one or more lines
     QString summary; // one line, no full stop: the command list and the manual's NAME
     QString description; // what the command does (paragraphs)
-    std::vector<OptionSpec> options;
+    std::vector<OptionEntry> options;
     QString notes; // further paragraphs after the options
     QString exitStatus; // the exit status paragraph
     QStringList actions; // first words of commands with actions (settings list ...)
     Completion arguments = Completion::None; // what the plain arguments are
     bool needsWindow = false;
+
+    std::vector<const OptionEntry*> shownOptions() const; // without the hidden ones
 };
 
 // Every command's table, in the order of the command list.
-const std::vector<CommandSpec>& commandSpecs();
+const std::vector<CommandTable>& commandTables();
 // The table of one command, or nullptr.
-const CommandSpec* findCommandSpec(const QString& name);
+const CommandTable* findCommandTable(const QString& name);
 
 // The names in `candidates` closest to `word` (a typo or a prefix), best
 // first; empty when none is near.
 QStringList closestNames(const QString& word, const QStringList& candidates);
 
 // "Usage: kytpreview NAME SYNOPSIS" and the whole help of one command.
-QString helpText(const CommandSpec& spec);
+QString helpText(const CommandTable& table);
 // The program's own usage: the command list.
 QString programHelp();
 
 // Manual pages (roff): kytpreview(1) and kytpreview-NAME(1).
 QString programManPage(const QString& version);
-QString commandManPage(const CommandSpec& spec, const QString& version);
+QString commandManPage(const CommandTable& table, const QString& version);
 
 // Completion scripts for bash, zsh and fish.
 QString bashCompletion();
@@ -115,7 +118,7 @@ public:
     QStringList positional;
 
 private:
-    friend int parseArguments(const CommandSpec&, const QStringList&, ParsedArgs*);
+    friend int parseArguments(const CommandTable&, const QStringList&, ParsedArgs*);
     struct Given {
         QString longName;
         QString spelling;
@@ -127,6 +130,6 @@ private:
 // Parses `args` (the words after the command) with QCommandLineParser and
 // the command's table. 0, or 2 after an error naming the closest valid
 // option went to standard error.
-int parseArguments(const CommandSpec& spec, const QStringList& args, ParsedArgs* out);
+int parseArguments(const CommandTable& table, const QStringList& args, ParsedArgs* out);
 
 } // namespace kyt::cli

@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     if (a.size() == 3 && a[0] == QLatin1String("man")) {
         QDir().mkpath(a[1]);
         bool ok = write(a[1] + QStringLiteral("/kytpreview.1"), programManPage(a[2]));
-        for (const CommandSpec& c : commandSpecs())
+        for (const CommandTable& c : commandTables())
             ok = write(a[1] + QStringLiteral("/kytpreview-%1.1").arg(c.name), commandManPage(c, a[2])) && ok;
         return ok ? 0 : 1;
     }
@@ -56,17 +56,16 @@ int main(int argc, char** argv)
         return write(a[2], text) ? 0 : 1;
     }
     if (a.size() == 2 && a[0] == QLatin1String("options")) {
-        const CommandSpec* spec = findCommandSpec(a[1]);
-        if (!spec)
+        const CommandTable* table = findCommandTable(a[1]);
+        if (!table)
             return usage();
-        for (const OptionSpec& o : spec->options)
-            if (!o.hidden)
-                for (const QString& n : o.nameList())
-                    std::printf("%s%s\n", n.size() == 1 ? "-" : "--", qPrintable(n));
+        for (const OptionEntry* o : table->shownOptions())
+            for (const QString& n : o->spelled())
+                std::printf("%s\n", qPrintable(n));
         return 0;
     }
     if (a.size() == 1 && a[0] == QLatin1String("commands")) {
-        for (const CommandSpec& c : commandSpecs())
+        for (const CommandTable& c : commandTables())
             std::printf("%s\n", qPrintable(c.name));
         return 0;
     }

@@ -259,11 +259,8 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
     return 0;
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(Me, argsIn, &a))
-        return rc;
     if (a.has(QStringLiteral("symbol")))
         return symbolFile(a, QStringList { a.value(QStringLiteral("symbol")) } + a.positional);
     for (const QString& o : { QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("dpi"),
@@ -277,7 +274,6 @@ int run(const QStringList& argsIn)
     return fontString(a.positional);
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("barcode"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("barcode"), run });
 } // namespace
 } // namespace kyt::cli

@@ -62,32 +62,40 @@ private:
     bool m_shown = false;
 };
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    QStringList args = argsIn;
-    QString csv, out, queue, title;
-    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csv);
+    const QStringList& args = a.positional;
+    const QString csv = a.value(QStringLiteral("csv"));
+    const QString queue = a.value(QStringLiteral("printer"));
+    const QString title = a.value(QStringLiteral("title"));
+    const QString rowsText = a.value(QStringLiteral("rows"));
+    const bool hasCsv = a.has(QStringLiteral("csv"));
+    const bool hasQueue = a.has(QStringLiteral("printer"));
     PrintJobSettings job;
-    // -o NAME=VALUE is a job option (when printing), -o FILE the output.
-    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("-o") && args[i + 1].contains(QLatin1Char('='))
-            && !args[i + 1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            args[i] = QStringLiteral("--option");
-    }
-    const bool hasOut
-        = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
-    const bool hasQueue = takeOption(args, QStringLiteral("--printer"), &queue);
-    takeOption(args, QStringLiteral("--title"), &title);
-    if (int rc = takePrintJobOptions(Me, args, job, false))
+    if (int rc = printJobOptions(Me, a, job))
         return rc;
-    const bool quiet = takeFlag(args, QStringLiteral("--quiet"));
+    // -o is the PDF file; the old -o NAME=VALUE (a job option) still works.
+    QString out;
+    bool hasOut = false;
+    QStringList oldOptions;
+    for (const QString& value : a.values(QStringLiteral("output"))) {
+        if (value.indexOf(QLatin1Char('=')) > 0 && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            oldOptions << value;
+        } else {
+            out = value;
+            hasOut = true;
+        }
+    }
+    if (int rc = oldJobOptions(Me, oldOptions, job))
+        return rc;
+    const bool quiet = a.has(QStringLiteral("quiet"));
     CardBatch::Options options;
-    options.allowMissingFields = takeFlag(args, QStringLiteral("--allow-missing-fields"));
-    if (int rc = takeCsvOptions(Me, args, &options.csv))
+    options.allowMissingFields = a.has(QStringLiteral("allow-missing-fields"));
+    if (int rc = readCsvOptions(Me, a, &options.csv))
         return rc;
     DataSourceSpec source;
     bool hasSource = false;
-    if (int rc = takeSourceOptions(Me, args, options.csv, &source, &hasSource))
+    if (int rc = readSourceOptions(Me, a, options.csv, &source, &hasSource))
         return rc;
     if (hasSource && hasCsv)
         return fail(Me, QCoreApplication::translate("kyt::cli", "--csv and --source exclude each other"), 2);
@@ -96,8 +104,7 @@ int run(const QStringList& argsIn)
         source.path = csv;
         source.csv = options.csv;
     }
-    QString rowsText, copiesText;
-    if (takeOption(args, QStringLiteral("--rows"), &rowsText)) {
+    if (a.has(QStringLiteral("rows"))) {
         // A-B, A- (to the end) or A (one record).
         const QStringList parts = rowsText.split(QLatin1Char('-'));
         bool ok1 = false, ok2 = true;
@@ -112,9 +119,9 @@ int run(const QStringList& argsIn)
                     "kyt::cli", "--rows must be A-B, A- or A with record numbers from 1 on, A <= B"),
                 2);
     }
-    if (takeOption(args, QStringLiteral("--copies"), &copiesText)) {
+    if (a.has(QStringLiteral("copies"))) {
         bool ok = false;
-        options.copies = copiesText.toInt(&ok);
+        options.copies = a.value(QStringLiteral("copies")).toInt(&ok);
         if (!ok || options.copies < 1 || options.copies > 1000)
             return fail(
                 Me, QCoreApplication::translate("kyt::cli", "--copies must be a whole number from 1 to 1000"), 2);
@@ -253,52 +260,6 @@ int run(const QStringList& argsIn)
     return rc;
 }
 
-const Command::Registration reg({ QStringLiteral("batch"),
-    QStringLiteral("TEMPLATE (--csv FILE | --source URL [--query SQL]) (-o OUT.pdf | --printer NAME)\n"
-                   "         [--rows A-B] [--copies N]\n"
-                   "         [--title TEXT] [--quiet] [--allow-missing-fields] [--encoding NAME]\n"
-                   "         [--delimiter D] [--offset X,Y] [--tray NAME] [--option NAME=VALUE] [--wait]"),
-    QStringLiteral("Prints one card of the template file TEMPLATE per record of a CSV file into\n"
-                   "one PDF file or one CUPS print job: one page per card, two for a two-sided\n"
-                   "card (front, then back).\n\n"
-                   "The CSV file: quoting as in RFC 4180 (fields in double quotes may hold the\n"
-                   "delimiter, line breaks and doubled quotes), a header row naming the columns.\n"
-                   "The delimiter is the one of comma, semicolon and tab the header row holds\n"
-                   "most (--delimiter forces one); the text is UTF-8 when the whole file is valid\n"
-                   "UTF-8, else Windows-1252 (--encoding utf-8|windows-1252 forces one). Every\n"
-                   "field the template uses (data fields, parse-string references, photo image\n"
-                   "names) must be a column, else nothing is printed and the missing and the\n"
-                   "available names are listed (--allow-missing-fields prints anyway). Records\n"
-                   "whose fields are all blank are skipped and counted. Each column fills the\n"
-                   "print data field of its name. A\n"
-                   "column named like a photo object's ImageName (\"Image\" unless the template\n"
-                   "says otherwise) holds a picture file (JPEG, PNG, BMP, GIF), relative to the\n"
-                   "CSV file's folder; an empty value prints the placeholder photo. A picture\n"
-                   "used by many records is read once.\n\n"
-                   "  --source URL    the records from another source: csv:FILE, data:FILE (a data\n"
-                   "                  stream file, one record), sqlite:FILE?table=NAME,\n"
-                   "                  postgresql://USER@HOST:PORT/DB?table=NAME (HOST may be a\n"
-                   "                  socket folder, percent-encoded); the password comes from\n"
-                   "                  PGPASSWORD or ~/.pgpass. A photo column may hold the\n"
-                   "                  picture's bytes (BLOB, BYTEA) instead of a file name.\n"
-                   "  --query SQL     with a database source: the records of this SELECT\n"
-                   "  -o OUT.pdf      the PDF file (written under a temporary name and renamed\n"
-                   "                  when complete)\n"
-                   "  --printer NAME  the CUPS queue\n"
-                   "  --rows A-B      only records A to B (1 = the first after the header; A- to\n"
-                   "                  the end)\n"
-                   "  --copies N      N cards of each record, one after the other (1..1000)\n"
-                   "  --title TEXT    the document's title (default: the template's file name)\n"
-                   "  --quiet         no progress bar (it is shown only on a terminal anyway)\n")
-        + printJobOptionsHelp(false)
-        + QStringLiteral("On a queue the job's id is printed (\"job QUEUE-ID: N cards\") and the\n"
-                         "queue's calibration (kytpreview printers) moves every card. -o NAME=VALUE\n"
-                         "with --printer is a job option.\n\n"
-                         "A record that cannot be printed (bad quoting or UTF-8, a wrong number of\n"
-                         "fields, a photo that cannot be read, a value its barcode cannot encode) is\n"
-                         "reported with its number and line and skipped; the others are printed.\n\n"
-                         "Exit status 0 when every record was printed, 1 when any failed (the count\n"
-                         "is given) or nothing could be printed, 2 for wrong arguments."),
-    run });
+const Command::Registration reg({ Me, run });
 } // namespace
 } // namespace kyt::cli

@@ -98,11 +98,8 @@ void drawCard(Surface& s, QSizeF card, double dx, double dy)
     }
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(Me, argsIn, &a))
-        return rc;
     const QString out = a.value(QStringLiteral("output"));
     const QString queue = a.value(QStringLiteral("printer"));
     const QString sizeText = a.value(QStringLiteral("size"));
@@ -186,8 +183,7 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("calibration-card"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("calibration-card"), run });
 
 } // namespace
 } // namespace kyt::cli

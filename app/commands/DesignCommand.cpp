@@ -24,11 +24,8 @@ namespace
 
 const QString Me = QStringLiteral("kytpreview design");
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(QStringLiteral("design"), argsIn, &a))
-        return rc;
     const QStringList& args = a.positional;
     const QString shot = a.value(QStringLiteral("screenshot"));
     const bool hasShot = a.has(QStringLiteral("screenshot"));
@@ -94,8 +91,7 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("design"), QString(), QString(), run, true });
+const Command::Registration reg({ QStringLiteral("design"), run });
 
 } // namespace
 } // namespace kyt::cli

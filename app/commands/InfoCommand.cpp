@@ -141,11 +141,8 @@ QString terminalSafeJson(const QString& json)
     return out;
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(QStringLiteral("info"), argsIn, &a))
-        return rc;
     const QStringList& args = a.positional;
     const bool json = a.has(QStringLiteral("json"));
     if (args.size() != 1)
@@ -164,7 +161,6 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("info"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("info"), run });
 } // namespace
 } // namespace kyt::cli

@@ -53,20 +53,25 @@ private:
     std::shared_ptr<CPrintData> m_data;
 };
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    QStringList args = argsIn;
-    QString dataFile, target, shot, csvFile, rowText;
-    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
-    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csvFile);
-    const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
-    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    const QStringList& args = a.positional;
+    const QString dataFile = a.value(QStringLiteral("data"));
+    const QString csvFile = a.value(QStringLiteral("csv"));
+    const QString target = a.value(QStringLiteral("target"));
+    const QString shot = a.value(QStringLiteral("screenshot"));
+    const bool hasData = a.has(QStringLiteral("data"));
+    const bool hasCsv = a.has(QStringLiteral("csv"));
+    const bool hasRow = a.has(QStringLiteral("row"));
+    const bool hasTarget = a.has(QStringLiteral("target"));
+    const bool hasShot = a.has(QStringLiteral("screenshot"));
+    const bool allowMissing = a.has(QStringLiteral("allow-missing-fields"));
     CsvOptions csvOptions;
-    if (int rc = takeCsvOptions(QStringLiteral("preview"), args, &csvOptions))
+    if (int rc = readCsvOptions(QStringLiteral("preview"), a, &csvOptions))
         return rc;
     DataSourceSpec source;
     bool hasSource = false;
-    if (int rc = takeSourceOptions(QStringLiteral("preview"), args, csvOptions, &source, &hasSource))
+    if (int rc = readSourceOptions(QStringLiteral("preview"), a, csvOptions, &source, &hasSource))
         return rc;
     if (hasSource && (hasData || hasCsv)) {
         printErr(Me + QCoreApplication::translate("kyt::cli", ": --source excludes --data and --csv"));
@@ -79,14 +84,12 @@ int run(const QStringList& argsIn)
     qint64 row = hasSource ? 1 : 0;
     if (hasRow) {
         bool ok = false;
-        row = rowText.toLongLong(&ok);
+        row = a.value(QStringLiteral("row")).toLongLong(&ok);
         if (!ok || row < 1) {
             printErr(Me + QCoreApplication::translate("kyt::cli", ": --row must be a record number from 1 on"));
             return 2;
         }
     }
-    const bool hasTarget = takeOption(args, QStringLiteral("--target"), &target);
-    const bool hasShot = takeOption(args, QStringLiteral("--screenshot"), &shot);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         printErr(Me
             + QCoreApplication::translate("kyt::cli", ": expected one template file (see kytpreview preview --help)"));
@@ -131,12 +134,15 @@ int run(const QStringList& argsIn)
     if (hasData || hasCsv || hasSource) {
         if (!data)
             data = preview->CreatePrintData();
-        QString error;
-        const bool loaded = hasData ? cardjob::loadDataStreamFile(dataFile, *tpl, *data, &error)
-            : hasSource             ? CardBatch::recordData(source, row, *tpl, *data, &error)
-                                    : CardBatch::recordData(csvFile, row, *tpl, *data, &error, csvOptions);
-        if (!loaded) {
-            printErr(Me + QStringLiteral(": ") + error);
+        try {
+            if (hasData)
+                cardjob::loadDataStreamFile(dataFile, *tpl, *data);
+            else if (hasSource)
+                CardBatch::recordData(source, row, *tpl, *data);
+            else
+                CardBatch::recordData(csvFile, row, *tpl, *data, csvOptions);
+        } catch (const KytError& e) {
+            printErr(Me + QStringLiteral(": ") + e.description());
             return 1;
         }
         if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data,
@@ -174,20 +180,7 @@ int run(const QStringList& argsIn)
     return QApplication::exec();
 }
 
-const Command::Registration reg({ QStringLiteral("preview"),
-    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
-                   "         [--target PROGID] [--screenshot OUT.png]"),
-    QStringLiteral("Opens a window hosting the Preview control with the card fitted into it (front above back\n"
-                   "for a two-sided card); the card is fitted again when the window is resized.\n"
-                   "  --data FILE        field values: a data stream file (as for render)\n"
-                   "  --csv FILE --row N field values: record N of a CSV file (as for render;\n"
-                   "                     also --encoding, --delimiter, --allow-missing-fields)\n"
-                   "  --source URL       field values: record --row N (default 1) of a data source\n"
-                   "                     (as for render)\n"
-                   "  --target PROGID    field values from a registered target application\n"
-                   "  --screenshot FILE  save the window as a PNG once it is drawn, then exit\n"
-                   "Without --data or --target, data fields show their field names."),
-    run, true });
+const Command::Registration reg({ QStringLiteral("preview"), run });
 
 } // namespace
 } // namespace kyt::cli

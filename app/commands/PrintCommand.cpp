@@ -18,25 +18,24 @@ namespace
 const QString Me = QStringLiteral("print");
 constexpr int MaxCopies = 1000;
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    QStringList args = argsIn;
-    QString dataFile, queue, copiesText, title;
-    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
-    takeOption(args, QStringLiteral("--printer"), &queue);
-    const bool hasCopies = takeOption(args, QStringLiteral("--copies"), &copiesText);
-    takeOption(args, QStringLiteral("--title"), &title);
-    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    const QStringList& args = a.positional;
+    const QString dataFile = a.value(QStringLiteral("data"));
+    QString queue = a.value(QStringLiteral("printer"));
+    const QString title = a.value(QStringLiteral("title"));
+    const bool hasData = a.has(QStringLiteral("data"));
+    const bool allowMissing = a.has(QStringLiteral("allow-missing-fields"));
     PrintJobSettings job;
-    if (int rc = takePrintJobOptions(Me, args, job, true))
+    if (int rc = printJobOptions(Me, a, job))
         return rc;
     if (int rc
         = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
         return rc;
     int copies = 1;
-    if (hasCopies) {
+    if (a.has(QStringLiteral("copies"))) {
         bool ok = false;
-        copies = copiesText.toInt(&ok);
+        copies = a.value(QStringLiteral("copies")).toInt(&ok);
         if (!ok || copies < 1 || copies > MaxCopies)
             return fail(Me,
                 QCoreApplication::translate("kyt::cli", "--copies must be a whole number from 1 to %1").arg(MaxCopies),
@@ -111,28 +110,6 @@ int run(const QStringList& argsIn)
         Me, *printer, job, Counted(copies, "card") + QCoreApplication::translate("kyt::cli", " sent to ") + queue);
 }
 
-const Command::Registration reg({ QStringLiteral("print"),
-    QStringLiteral("TEMPLATE [--data FILE] [--printer NAME] [--copies N] [--title TEXT] [--allow-missing-fields] "
-                   "[--offset X,Y] [--tray NAME] [-o NAME=VALUE] [--wait]"),
-    QStringLiteral("Prints one card of the template file TEMPLATE as one job on a CUPS queue:\n"
-                   "one page per card side (front, then back), sent as PDF with the card's\n"
-                   "settings as job attributes: sides (a two-sided card prints on both sides\n"
-                   "of one card), print-quality, orientation-requested, copies and media (the\n"
-                   "card's size). The queue's calibration (kytpreview printers) moves the card.\n"
-                   "Prints \"job QUEUE-ID: ...\" with the CUPS job id.\n\n"
-                   "  --data FILE      the field values as a data stream file (see render --help)\n"
-                   "  --printer NAME   the CUPS queue; default: CUPS's default destination\n"
-                   "  --copies N       N copies of the card (the job's copies, 1..1000)\n"
-                   "  --title TEXT     the job's title (default: the template's file name)\n"
-                   "  --allow-missing-fields  print even when the data lacks fields the\n"
-                   "                   template uses (else they are listed and nothing prints)\n")
-        + printJobOptionsHelp(true)
-        + QStringLiteral("\n"
-                         "The card is drawn once off the printer first; a card that cannot be drawn\n"
-                         "is not printed at all.\n\n"
-                         "Exit status 0 when the job was handed to CUPS (with --wait: when it has\n"
-                         "printed), 1 when it was not (the reason goes to standard error), 2 for\n"
-                         "wrong arguments."),
-    run });
+const Command::Registration reg({ Me, run });
 } // namespace
 } // namespace kyt::cli

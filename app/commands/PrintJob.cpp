@@ -42,32 +42,23 @@ int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSett
         if (!addJobOption(value, s))
             return fail(command,
                 QCoreApplication::translate("kyt::cli", "--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
+    // print's table still names the old -o NAME=VALUE (without a long name).
+    if (int rc = oldJobOptions(command, args.values(QStringLiteral("o")), s))
+        return rc;
     s.wait = args.has(QStringLiteral("wait"));
     return 0;
 }
 
-int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO)
+int oldJobOptions(const QString& command, const QStringList& values, PrintJobSettings& s)
 {
-    QString value;
-    if (takeOption(args, QStringLiteral("--offset"), &value))
-        if (int rc = setOffset(command, value, s))
-            return rc;
-    takeOption(args, QStringLiteral("--tray"), &s.tray);
-    while (takeOption(args, QStringLiteral("--option"), &value))
-        if (!addJobOption(value, s))
-            return fail(command,
-                QCoreApplication::translate("kyt::cli", "--option needs NAME=VALUE, not \"%1\"").arg(value), 2);
-    // -o is the output everywhere else; the old spelling of --option still works.
-    for (bool told = false; dashO && takeOption(args, QStringLiteral("-o"), &value); told = true) {
-        if (!told)
-            printErr(QCoreApplication::translate(
-                "kyt::cli", "kytpreview %1: note: -o NAME=VALUE is now spelled --option NAME=VALUE")
-                         .arg(command));
+    if (!values.isEmpty())
+        printErr(QCoreApplication::translate(
+            "kyt::cli", "kytpreview %1: note: -o NAME=VALUE is now spelled --option NAME=VALUE")
+                     .arg(command));
+    for (const QString& value : values)
         if (!addJobOption(value, s))
             return fail(
                 command, QCoreApplication::translate("kyt::cli", "-o needs NAME=VALUE, not \"%1\"").arg(value), 2);
-    }
-    s.wait = takeFlag(args, QStringLiteral("--wait"));
     return 0;
 }
 
@@ -104,19 +95,6 @@ int reportJob(const QString& command, const PrinterSurface& printer, const Print
             command, QCoreApplication::translate("kyt::cli", "printer %1: %2").arg(printer.destination(), reason));
     printOut(QCoreApplication::translate("kyt::cli", "job %1 completed").arg(job));
     return 0;
-}
-
-QString printJobOptionsHelp(bool dashO)
-{
-    return QStringLiteral("  --offset X,Y     move the card by X,Y inches (or 0.5mm,-0.3mm) for this job,\n"
-                          "                   instead of the queue's stored calibration offsets\n"
-                          "  --tray NAME      the input tray (IPP media-source, e.g. tray-1)\n"
-                          "  --option NAME=VALUE%1\n"
-                          "                   any further job attribute or CUPS option, as lp -o takes it\n"
-                          "                   (repeatable; it wins over the card's own settings)\n"
-                          "  --wait           wait until the job has printed; a cancelled, aborted or\n"
-                          "                   held job or a stopped printer is an error (exit 1)\n")
-        .arg(dashO ? QStringLiteral(", -o NAME=VALUE") : QString());
 }
 
 } // namespace kyt::cli

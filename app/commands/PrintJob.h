@@ -26,12 +26,14 @@ struct PrintJobSettings {
     bool wait = false; // --wait
 };
 
-// Takes --offset X,Y, --tray NAME, --option NAME=VALUE (and -o NAME=VALUE
-// when dashO) and --wait out of args. 0, or the exit code of a usage error
+// --offset X,Y, --tray NAME, --option NAME=VALUE (and the old -o
+// NAME=VALUE where the command's table has it) and --wait from a command
+// line parsed with the command's table. 0, or the exit code of a usage error
 // (already reported).
-int takePrintJobOptions(const QString& command, QStringList& args, PrintJobSettings& s, bool dashO);
-// The same options from a command line parsed with the command's table.
 int printJobOptions(const QString& command, const ParsedArgs& args, PrintJobSettings& s);
+// The old spelling -o NAME=VALUE of --option: each value becomes a job
+// option, after a one-line notice. 0, or the exit code of a usage error.
+int oldJobOptions(const QString& command, const QStringList& values, PrintJobSettings& s);
 // Moves the template by the calibration of the queue (none for a file) or,
 // with --offset, by that offset instead of the stored one (the stored scale
 // stays). Throws KytError when the stored calibration is damaged.
@@ -42,8 +44,5 @@ void configureJob(PrinterSurface& printer, const PrintJobSettings& s);
 // with --wait, waits for the job's end. The exit code (1 when it did not
 // complete).
 int reportJob(const QString& command, const PrinterSurface& printer, const PrintJobSettings& s, const QString& what);
-
-// Help text lines for the options above.
-QString printJobOptionsHelp(bool dashO);
 
 } // namespace kyt::cli

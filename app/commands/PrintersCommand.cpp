@@ -143,11 +143,8 @@ int calibrate(const ParsedArgs& a, const QStringList& args)
     return 0;
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(Me, argsIn, &a))
-        return rc;
     QStringList args = a.positional;
     const QString verb = args.isEmpty() ? QString() : args.takeFirst();
     if (verb != QLatin1String("calibrate"))
@@ -170,8 +167,7 @@ int run(const QStringList& argsIn)
         2);
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("printers"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("printers"), run });
 
 } // namespace
 } // namespace kyt::cli

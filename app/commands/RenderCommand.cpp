@@ -37,24 +37,24 @@ bool draw(CPrintTemplate& t, Surface& surface, const std::shared_ptr<CPrintData>
     return false;
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    QStringList args = argsIn;
-    QString out, dataFile, csvFile, rowText, dpiText;
-    const bool hasOut
-        = takeOption(args, QStringLiteral("-o"), &out) || takeOption(args, QStringLiteral("--output"), &out);
-    const bool hasData = takeOption(args, QStringLiteral("--data"), &dataFile);
-    const bool hasCsv = takeOption(args, QStringLiteral("--csv"), &csvFile);
-    const bool hasRow = takeOption(args, QStringLiteral("--row"), &rowText);
-    const bool hasDpi = takeOption(args, QStringLiteral("--dpi"), &dpiText);
-    const bool trace = takeFlag(args, QStringLiteral("--trace"));
-    const bool allowMissing = takeFlag(args, QStringLiteral("--allow-missing-fields"));
+    const QStringList& args = a.positional;
+    const QString out = a.value(QStringLiteral("output"));
+    const QString dataFile = a.value(QStringLiteral("data"));
+    const QString csvFile = a.value(QStringLiteral("csv"));
+    const bool hasOut = a.has(QStringLiteral("output"));
+    const bool hasData = a.has(QStringLiteral("data"));
+    const bool hasCsv = a.has(QStringLiteral("csv"));
+    const bool hasRow = a.has(QStringLiteral("row"));
+    const bool trace = a.has(QStringLiteral("trace"));
+    const bool allowMissing = a.has(QStringLiteral("allow-missing-fields"));
     CsvOptions csvOptions;
-    if (int rc = takeCsvOptions(Me, args, &csvOptions))
+    if (int rc = readCsvOptions(Me, a, &csvOptions))
         return rc;
     DataSourceSpec source;
     bool hasSource = false;
-    if (int rc = takeSourceOptions(Me, args, csvOptions, &source, &hasSource))
+    if (int rc = readSourceOptions(Me, a, csvOptions, &source, &hasSource))
         return rc;
     if (int rc
         = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
@@ -81,9 +81,9 @@ int run(const QStringList& argsIn)
                 Me, QCoreApplication::translate("kyt::cli", "%1: the output must end in .png or .pdf").arg(out), 2);
     }
     int dpi = 300;
-    if (hasDpi) {
+    if (a.has(QStringLiteral("dpi"))) {
         bool ok = false;
-        dpi = dpiText.toInt(&ok);
+        dpi = a.value(QStringLiteral("dpi")).toInt(&ok);
         // A picture's limit is its memory, checked with the card below.
         const int low = kind == Kind::Pdf ? 72 : 1;
         const int high = kind == Kind::Pdf ? 2400 : 4800;
@@ -97,7 +97,7 @@ int run(const QStringList& argsIn)
     qint64 row = hasSource ? 1 : 0;
     if (hasRow) {
         bool ok = false;
-        row = rowText.toLongLong(&ok);
+        row = a.value(QStringLiteral("row")).toLongLong(&ok);
         if (!ok || row < 1)
             return fail(Me, QCoreApplication::translate("kyt::cli", "--row must be a record number from 1 on"), 2);
     }
@@ -134,14 +134,20 @@ int run(const QStringList& argsIn)
             return rc;
     } else if (hasCsv) {
         data = std::make_shared<CPrintData>();
-        if (!CardBatch::recordData(csvFile, row, *t, *data, &error, csvOptions))
-            return fail(Me, error);
+        try {
+            CardBatch::recordData(csvFile, row, *t, *data, csvOptions);
+        } catch (const KytError& e) {
+            return fail(Me, e.description());
+        }
         if (int rc = checkFields(Me, *t, *data, csvFile, allowMissing))
             return rc;
     } else if (hasSource) {
         data = std::make_shared<CPrintData>();
-        if (!CardBatch::recordData(source, row, *t, *data, &error))
-            return fail(Me, error);
+        try {
+            CardBatch::recordData(source, row, *t, *data);
+        } catch (const KytError& e) {
+            return fail(Me, e.description());
+        }
         if (int rc = checkFields(Me, *t, *data, source.displayName(), allowMissing))
             return rc;
     }
@@ -211,45 +217,6 @@ int run(const QStringList& argsIn)
     return 1;
 }
 
-const Command::Registration reg({ QStringLiteral("render"),
-    QStringLiteral("TEMPLATE [--data FILE | --csv FILE --row N | --source URL [--query SQL] [--row N]]\n"
-                   "         (-o OUT.png | -o OUT.pdf | --trace) [--dpi N]\n"
-                   "         [--allow-missing-fields] [--encoding NAME] [--delimiter D]"),
-    QStringLiteral("Draws one card of the template file TEMPLATE at its true size.\n\n"
-                   "  -o OUT.png     a picture of the card at --dpi (default 300); a two-sided card\n"
-                   "                 shows its front above its back, as the preview does\n"
-                   "  -o OUT.pdf     a PDF the size of the card, the back on page 2\n"
-                   "  --trace        every drawing call as one JSON object per line on standard\n"
-                   "                 output (together with -o the card is also written)\n"
-                   "  --dpi N        resolution: 72..2400 for PDF; for PNG 1..4800 as far as the\n"
-                   "                 picture fits a picture's memory (the message names the\n"
-                   "                 largest that fits)\n"
-                   "  --data FILE    the field values as a data stream file: entries of name,\n"
-                   "                 code 1, value, code 2; UTF-8 when the file is valid UTF-8\n"
-                   "                 (or starts with a byte order mark), else Windows-1252\n"
-                   "  --csv FILE --row N\n"
-                   "                 the field values of record N (1 = the first after the\n"
-                   "                 header row) of a CSV file (see kytpreview batch --help)\n"
-                   "  --source URL [--row N]\n"
-                   "                 record N (default 1) of a data source: csv:FILE, data:FILE,\n"
-                   "                 sqlite:FILE?table=NAME, postgresql://USER@HOST:PORT/DB?table=NAME\n"
-                   "                 (see kytpreview batch --help); --query SQL takes a database's\n"
-                   "                 records from a SELECT\n"
-                   "  --encoding NAME, --delimiter D\n"
-                   "                 read the CSV file as utf-8 or windows-1252, split at , ; or tab\n"
-                   "                 (default: detected)\n"
-                   "  --allow-missing-fields\n"
-                   "                 draw even when the data lacks fields the template uses\n\n"
-                   "Without data, data fields show their field names. With data, every field the\n"
-                   "template uses (data fields, parse-string references, photo image names) must\n"
-                   "be given, else nothing is drawn and the missing names are listed. A field\n"
-                   "named like a photo object's ImageName holds a picture file, relative to the\n"
-                   "data file's folder. A value a barcode object cannot encode fails the card,\n"
-                   "naming the field, the value and the reason.\n"
-                   "The output is written only when the whole card was drawn; an existing file\n"
-                   "is replaced then.\n\n"
-                   "Exit status 0 on success, 1 when the card could not be made (the reason goes\n"
-                   "to standard error), 2 for wrong arguments."),
-    run });
+const Command::Registration reg({ Me, run });
 } // namespace
 } // namespace kyt::cli

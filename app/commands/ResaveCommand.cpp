@@ -8,12 +8,9 @@ namespace kyt::cli
 namespace
 {
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
     const QString me = QStringLiteral("resave");
-    ParsedArgs a;
-    if (int rc = parseCommandLine(me, argsIn, &a))
-        return rc;
     const QStringList& args = a.positional;
     if (args.size() != 2)
         return fail(
@@ -26,7 +23,6 @@ int run(const QStringList& argsIn)
     return 0;
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("resave"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("resave"), run });
 } // namespace
 } // namespace kyt::cli

@@ -96,11 +96,8 @@ int fail(const QString& what, LONG rc)
     return 1;
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(QStringLiteral("settings"), argsIn, &a))
-        return rc;
     QStringList args = a.positional;
     if (a.has(QStringLiteral("file")))
         qputenv("KYT_REGISTRY", a.value(QStringLiteral("file")).toLocal8Bit());
@@ -206,7 +203,6 @@ int run(const QStringList& argsIn)
     return 2;
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("settings"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("settings"), run });
 } // namespace
 } // namespace kyt::cli

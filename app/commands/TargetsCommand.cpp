@@ -25,11 +25,8 @@ QString servedBy(const QString& progId)
     }
 }
 
-int run(const QStringList& argsIn)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(QStringLiteral("targets"), argsIn, &a))
-        return rc;
     QStringList args = a.positional;
     if (a.has(QStringLiteral("file")))
         qputenv("KYT_REGISTRY", a.value(QStringLiteral("file")).toLocal8Bit());
@@ -91,7 +88,6 @@ int run(const QStringList& argsIn)
     return 2;
 }
 
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("targets"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("targets"), run });
 } // namespace
 } // namespace kyt::cli

@@ -8,11 +8,8 @@ namespace kyt::cli
 {
 namespace
 {
-int run(const QStringList& args)
+int run(const ParsedArgs& a)
 {
-    ParsedArgs a;
-    if (int rc = parseCommandLine(QStringLiteral("version"), args, &a))
-        return rc;
     if (int rc = checkArguments(
             QStringLiteral("version"), a.positional, a.positional.isEmpty(), QStringLiteral("no arguments")))
         return rc;
@@ -25,7 +22,6 @@ int run(const QStringList& args)
     printOut(QStringLiteral("log:      %1").arg(EventLog::filePath()));
     return 0;
 }
-// Synopsis and help: its table in cli/CommandTables.cpp.
-const Command::Registration reg({ QStringLiteral("version"), QString(), QString(), run });
+const Command::Registration reg({ QStringLiteral("version"), run });
 } // namespace
 } // namespace kyt::cli

@@ -44,7 +44,7 @@ struct KYTCORE_PRIVATE_EXPORT CsvOptions {
     static bool delimiterFromName(const QString& name, char* delimiter);
 };
 
-class KYTCORE_EXPORT CsvReader
+class KYTCORE_PRIVATE_EXPORT CsvReader
 {
 public:
     // A record longer than this is refused (and skipped) rather than held.

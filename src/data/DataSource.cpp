@@ -149,28 +149,34 @@ Picture DataSource::photo(const DataRecord& r, int column, QString* error) const
     return readPhotoFile(resolveDataPath(path, folder()), error);
 }
 
-Picture readPhotoFile(const QString& path, QString* error)
+QString photoFileProblem(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: no such file").arg(path);
+    if (!info.isFile())
+        return QCoreApplication::translate("kyt::DataSource", "photo %1: %2")
+            .arg(path,
+                info.exists() ? QCoreApplication::translate("kyt::DataSource", "not a regular file")
+                              : QCoreApplication::translate("kyt::DataSource", "no such file"));
+    if (info.size() > MaxPhotoFileBytes)
+        return QCoreApplication::translate("kyt::DataSource", "photo %1: %2 bytes, more than the %3 a photo may have")
+            .arg(path)
+            .arg(info.size())
+            .arg(MaxPhotoFileBytes);
+    QImageReader probe(path);
+    if (!probe.canRead())
+        return QCoreApplication::translate("kyt::DataSource", "photo %1: not a readable picture").arg(path);
+    // The header's size, read without decoding the pixels.
+    const QSize size = probe.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels)
+        return tooManyPixels(path, size);
+    return QString();
+}
+
+Picture readPhotoFile(const QString& path, QString* error)
+{
+    *error = photoFileProblem(path);
+    if (!error->isEmpty())
         return {};
-    }
-    if (info.size() > MaxPhotoFileBytes) {
-        *error = QCoreApplication::translate("kyt::DataSource", "photo %1: %2 bytes, more than the %3 a photo may have")
-                     .arg(path)
-                     .arg(info.size())
-                     .arg(MaxPhotoFileBytes);
-        return {};
-    }
-    {
-        QImageReader probe(path);
-        const QSize size = probe.size();
-        if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels) {
-            *error = tooManyPixels(path, size);
-            return {};
-        }
-    }
     QString why;
     Picture p = Picture::fromFile(path, &why);
     if (p.isNull())

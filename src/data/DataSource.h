@@ -170,6 +170,9 @@ inline constexpr qint64 PhotoMaxPixels = 16LL * 1024 * 1024;
 // 16 megapixels at most) or image bytes under the same bounds. Null with
 // the reason in *error when it cannot be used; `label` names it.
 KYTCORE_PRIVATE_EXPORT Picture readPhotoFile(const QString& path, QString* error);
+// Why a photo file cannot be used, found without decoding its pixels (the
+// file, its size and the size its header gives); empty when it passes.
+KYTCORE_PRIVATE_EXPORT QString photoFileProblem(const QString& path);
 KYTCORE_PRIVATE_EXPORT Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* error);
 // A picture path given in a data file, relative to that file's folder.
 KYTCORE_PRIVATE_EXPORT QString resolveDataPath(const QString& value, const QString& baseFolder);

@@ -96,8 +96,12 @@ bool DesignerData::open(const QString& sourceIn, QString* error)
     if (next.m_dataStream) {
         CPrintTemplate none;
         CPrintData data;
-        if (!cardjob::loadDataStreamFile(next.m_path, none, data, error))
+        try {
+            cardjob::loadDataStreamFile(next.m_path, none, data);
+        } catch (const KytError& e) {
+            *error = e.description();
             return false;
+        }
         for (const CVariantPtr& v : data) {
             next.m_fields.append(v->keyText());
             next.m_values.append(v->vValue().toString());
@@ -247,7 +251,7 @@ void DesignerData::makeData()
         QVariant value = m_values.value(i);
         if (pictures.contains(m_fields[i]) && !m_values.value(i).trimmed().isEmpty()) {
             QString why;
-            const Picture p = cardjob::readPhoto(cardjob::resolvePath(m_values.value(i).trimmed(), folder), &why);
+            const Picture p = readPhotoFile(resolveDataPath(m_values.value(i).trimmed(), folder), &why);
             // A photo that cannot be read shows the placeholder, as printing reports it.
             value = p.isNull() ? QVariant(QString()) : QVariant::fromValue(p);
         }

@@ -78,7 +78,7 @@ class PhotoCache
 public:
     using Loader = Picture (*)(const QString& path, QString* error);
     static constexpr qint64 UndecodedBytes = 4LL * 1024 * 1024;
-    explicit PhotoCache(qint64 budget, Loader load = cardjob::readPhoto, qint64 undecodedBudget = UndecodedBytes)
+    explicit PhotoCache(qint64 budget, Loader load = readPhotoFile, qint64 undecodedBudget = UndecodedBytes)
         : m_decoded(budget)
         , m_undecoded(std::min(budget, undecodedBudget))
         , m_load(load)
@@ -246,7 +246,7 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
             const QString path = value.toString().trimmed();
             if (path.isEmpty())
                 continue; // no photo: the placeholder is drawn
-            p.photos[i] = cache.get(cardjob::resolvePath(path, folder), &why);
+            p.photos[i] = cache.get(resolveDataPath(path, folder), &why);
         }
         if (p.photos[i].isNull()) {
             p.record.error = why;
@@ -530,59 +530,47 @@ qint64 CardBatch::countRecords(const DataSourceSpec& source)
     }
 }
 
-bool CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
-    QString* error, const CsvOptions& options)
+void CardBatch::recordData(
+    const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data, const CsvOptions& options)
 {
-    return recordData(csvSpec(csvFile, options), record, t, data, error);
+    recordData(csvSpec(csvFile, options), record, t, data);
 }
 
-bool CardBatch::recordData(const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data,
-    QString* error, const PasswordPrompt& prompt)
+void CardBatch::recordData(
+    const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data, const PasswordPrompt& prompt)
 {
-    try {
-        const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
-        const QString name = spec.displayName();
-        DataRecord r;
-        if (!source->record(std::max<qint64>(record, 1), r)) {
-            *error = QCoreApplication::translate("kyt::CardJob", "%1: there is no record %2 (%3 %4)")
-                         .arg(name)
-                         .arg(record)
-                         .arg(spec.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
-                                                : QCoreApplication::translate("kyt::CardJob", "the file holds"))
-                         .arg(source->count());
-            return false;
+    const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
+    const QString name = spec.displayName();
+    DataRecord r;
+    if (!source->record(std::max<qint64>(record, 1), r))
+        throw KytError(ErrDataSource,
+            QCoreApplication::translate("kyt::CardJob", "%1: there is no record %2 (%3 %4)")
+                .arg(name)
+                .arg(record)
+                .arg(spec.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
+                                       : QCoreApplication::translate("kyt::CardJob", "the file holds"))
+                .arg(source->count()));
+    if (!r.error.isEmpty())
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error));
+    if (r.empty)
+        throw KytError(
+            ErrDataSource, QCoreApplication::translate("kyt::CardJob", "%1: %2 is empty").arg(name, r.where()));
+    const QStringList photos = cardjob::photoFieldNames(t);
+    const QStringList& fields = source->fieldNames();
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const QString& field = fields[i];
+        QVariant value = r.text(int(i));
+        if (photos.contains(field, Qt::CaseInsensitive)) {
+            value = QString();
+            QString why;
+            const Picture p = source->photo(r, int(i), &why);
+            if (!why.isEmpty())
+                throw KytError(ErrDataSource, QStringLiteral("%1: %2: %3").arg(name, r.where(), why));
+            if (!p.isNull())
+                value = QVariant::fromValue(p);
         }
-        if (!r.error.isEmpty()) {
-            *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error);
-            return false;
-        }
-        if (r.empty) {
-            *error = QCoreApplication::translate("kyt::CardJob", "%1: %2 is empty").arg(name, r.where());
-            return false;
-        }
-        const QStringList photos = cardjob::photoFieldNames(t);
-        const QStringList& fields = source->fieldNames();
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            const QString& field = fields[i];
-            QVariant value = r.text(int(i));
-            if (photos.contains(field, Qt::CaseInsensitive)) {
-                value = QString();
-                QString why;
-                const Picture p = source->photo(r, int(i), &why);
-                if (!why.isEmpty()) {
-                    *error = QStringLiteral("%1: %2: %3").arg(name, r.where(), why);
-                    return false;
-                }
-                if (!p.isNull())
-                    value = QVariant::fromValue(p);
-            }
-            data.Add(field, value);
-            data.Item(field)->setvValue(value);
-        }
-        return true;
-    } catch (const KytError& e) {
-        *error = e.description();
-        return false;
+        data.Add(field, value);
+        data.Item(field)->setvValue(value);
     }
 }
 
@@ -655,8 +643,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
-            options.jpegPassThrough ? cardjob::readPhotoForDocument : cardjob::readPhoto,
-            PhotoCache::UndecodedBytes / jobs);
+            options.jpegPassThrough ? cardjob::readPhotoForDocument : readPhotoFile, PhotoCache::UndecodedBytes / jobs);
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {

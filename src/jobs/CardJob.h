@@ -31,7 +31,7 @@ namespace cardjob
 // An output file written under a temporary name beside its final one and
 // moved over it only when complete, so a failed run never leaves a partial
 // file or destroys the one that was there.
-class KYTCORE_EXPORT PendingOutput
+class KYTCORE_PRIVATE_EXPORT PendingOutput
 {
 public:
     explicit PendingOutput(const QString& finalName);
@@ -67,7 +67,7 @@ private:
 // is reported and skipped before anything is drawn. Records with every
 // field blank are counted and skipped. Unless allowed, a CSV that lacks a
 // field the template uses is refused before anything is printed.
-class KYTCORE_EXPORT CardBatch
+class KYTCORE_PRIVATE_EXPORT CardBatch
 {
 public:
     struct Failure {
@@ -137,12 +137,12 @@ public:
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
     static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
     static qint64 countRecords(const DataSourceSpec& source);
-    // The values of one data record (1-based) as print data, photos loaded;
-    // false with the reason in *error (an empty record is refused too).
-    static bool recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
-        QString* error, const CsvOptions& options = {});
-    static bool recordData(const DataSourceSpec& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
-        QString* error, const PasswordPrompt& prompt = {});
+    // The values of one data record (1-based) as print data, photos loaded.
+    // Throws KytError with the reason (an empty record is refused too).
+    static void recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
+        const CsvOptions& options = {});
+    static void recordData(const DataSourceSpec& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
+        const PasswordPrompt& prompt = {});
 
 private:
     CPrintTemplatePtr m_tpl;

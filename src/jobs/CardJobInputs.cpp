@@ -2,14 +2,10 @@
 
 #include "objects/PlaceholderPhoto.h"
 
-#include "util/Ansi.h"
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 
@@ -72,132 +68,28 @@ QStringList photoFieldNames(const CPrintTemplate& t)
     return names;
 }
 
-QString decodeDataStream(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromAnsi(bytes);
-}
-
-QString resolvePath(const QString& value, const QString& baseFolder)
-{
-    return QDir::isAbsolutePath(value) ? value : QDir(baseFolder).filePath(value);
-}
-
-QString photoProblem(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return QCoreApplication::translate("kyt::CardJob", "photo %1: %2")
-            .arg(path,
-                info.exists() ? QCoreApplication::translate("kyt::CardJob", "not a regular file")
-                              : QCoreApplication::translate("kyt::CardJob", "no such file"));
-    if (info.size() > MaxPhotoFileBytes)
-        return QCoreApplication::translate("kyt::CardJob", "photo %1: %2 bytes, more than the %3 a photo may have")
-            .arg(path)
-            .arg(info.size())
-            .arg(MaxPhotoFileBytes);
-    QImageReader probe(path);
-    if (!probe.canRead())
-        return QCoreApplication::translate("kyt::CardJob", "photo %1: not a readable picture").arg(path);
-    // The header's size, read without decoding the pixels.
-    const QSize size = probe.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPhotoPixels)
-        return QCoreApplication::translate(
-            "kyt::CardJob", "photo %1: %2 x %3 pixels, more than a photo may have (16 megapixels)")
-            .arg(path)
-            .arg(size.width())
-            .arg(size.height());
-    return QString();
-}
-
-Picture readPhoto(const QString& path, QString* error)
-{
-    *error = photoProblem(path);
-    if (!error->isEmpty())
-        return {};
-    QString why;
-    Picture p = Picture::fromFile(path, &why);
-    if (p.isNull())
-        *error = QCoreApplication::translate("kyt::CardJob", "photo %1: %2")
-                     .arg(path, why.isEmpty() ? QCoreApplication::translate("kyt::CardJob", "cannot be read") : why);
-    return p;
-}
-
 Picture readPhotoForDocument(const QString& path, QString* error)
 {
     // Within the same bounds as a decoded photo; a JPEG that can go into the
     // document as it is needs no decoding at all.
     const QFileInfo info(path);
-    if (info.isFile() && info.size() <= MaxPhotoFileBytes) {
+    if (info.isFile() && info.size() <= PhotoMaxFileBytes) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) {
             // Its own size, not the bound: QIODevice::read keeps the
             // capacity it was asked for, and the cache keeps the bytes.
             const QByteArray bytes = f.read(info.size() + 1);
             Picture p = Picture::undecodedJpeg(bytes);
-            if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= MaxPhotoPixels)
+            if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= PhotoMaxPixels)
                 return p;
         }
     }
-    return readPhoto(path, error);
+    return readPhotoFile(path, error);
 }
 
-bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error)
+void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data)
 {
-    // Opening a pipe would wait for a writer, and a device may never end.
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        *error = QCoreApplication::translate("kyt::CardJob", "%1: no such file").arg(fileName);
-        return false;
-    }
-    if (!info.isFile()) {
-        *error = QCoreApplication::translate("kyt::CardJob", "%1: not a regular file").arg(fileName);
-        return false;
-    }
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(fileName, f.errorString());
-        return false;
-    }
-    if (f.size() > MaxDataStreamBytes) {
-        *error = QCoreApplication::translate("kyt::CardJob", "%1: %2 bytes, more than a data stream file may have (%3)")
-                     .arg(fileName)
-                     .arg(f.size())
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    const QByteArray bytes = f.read(MaxDataStreamBytes + 1);
-    if (bytes.size() > MaxDataStreamBytes) {
-        *error = QCoreApplication::translate("kyt::CardJob", "%1: more than a data stream file may have (%2 bytes)")
-                     .arg(fileName)
-                     .arg(MaxDataStreamBytes);
-        return false;
-    }
-    if (!bytes.trimmed().isEmpty() && !bytes.contains('\x01') && !bytes.contains('\x02')) {
-        // A CSV or name=value file read as a data stream would be one field
-        // named after the whole text, and every card would print blank.
-        const bool csvLike = bytes.contains(',') || bytes.contains(';') || bytes.contains('\t');
-        *error = QCoreApplication::translate("kyt::CardJob",
-            "%1: not a data stream file: it holds no field separators (a data stream is, for each "
-            "field, its name, the character with code 1, its value and the character with code 2)%2")
-                     .arg(fileName,
-                         csvLike ? QCoreApplication::translate(
-                             "kyt::CardJob", "; a CSV file is read with --csv FILE --row N")
-                                 : QString());
-        return false;
-    }
-    if (bytes.count('\x02') > MaxDataStreamEntries) {
-        *error = QCoreApplication::translate("kyt::CardJob", "%1: more than %2 entries; a card has far fewer fields")
-                     .arg(fileName)
-                     .arg(MaxDataStreamEntries);
-        return false;
-    }
-    data.SetCurrentDataStream(decodeDataStream(bytes));
+    data.SetCurrentDataStream(readDataStreamFile(fileName));
     const QString folder = QFileInfo(fileName).absolutePath();
     for (const QString& name : photoFieldNames(t)) {
         std::shared_ptr<CVariant> item;
@@ -212,14 +104,12 @@ bool loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
             continue;
         }
         QString why;
-        const Picture p = readPhoto(resolvePath(value, folder), &why);
-        if (p.isNull()) {
-            *error = QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why);
-            return false;
-        }
+        const Picture p = readPhotoFile(resolveDataPath(value, folder), &why);
+        if (p.isNull())
+            throw KytError(ErrDataSource,
+                QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why));
         item->setvValue(QVariant::fromValue(p));
     }
-    return true;
 }
 
 QSizeF cardSizeInches(const CPrintTemplate& t)

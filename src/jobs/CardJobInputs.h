@@ -4,6 +4,7 @@
 // files within their bounds, card sizes on raster and paper surfaces, and
 // the placeholder photo.
 
+#include "data/DataSource.h"
 #include "errors/CError.h"
 #include "kyt/kytcore_export.h"
 #include "platform/Picture.h"
@@ -19,7 +20,7 @@ namespace kyt::cardjob
 
 // An error reporter that shows nothing and remembers the description of
 // the last report (the description part of its log line).
-class KYTCORE_EXPORT QuietError
+class KYTCORE_PRIVATE_EXPORT QuietError
 {
 public:
     QuietError();
@@ -43,56 +44,34 @@ private:
 // Reads a template file with the placeholder photo set and the given
 // reporter. Null, with the reason in *error, when the file cannot be read
 // or is not a template.
-KYTCORE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
+KYTCORE_PRIVATE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, QuietError& reporter, QString* error);
 
 // The ImageName of every photo object, each once (letter case ignored).
 QStringList photoFieldNames(const CPrintTemplate& t);
 
-// Text of a data stream file: UTF-8 when it starts with a byte order mark
-// or is valid UTF-8 throughout, else Windows-1252 (what the library's own
-// writers produce).
-KYTCORE_EXPORT QString decodeDataStream(const QByteArray& bytes);
-// Largest data stream file read, and most entries (fields) it may hold.
-inline constexpr qint64 MaxDataStreamBytes = 16 * 1024 * 1024;
-inline constexpr qint64 MaxDataStreamEntries = 100000;
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
-// the picture; an empty value leaves the placeholder. False with the
-// reason in *error: not a regular file (a pipe or a device), too large,
+// the picture; an empty value leaves the placeholder. Throws KytError with
+// the reason: not a regular file (a pipe or a device), too large,
 // no code-1/code-2 separators at all (a CSV or name=value file), too many
 // entries, or a photo that cannot be read.
-KYTCORE_EXPORT bool loadDataStreamFile(
-    const QString& fileName, const CPrintTemplate& t, CPrintData& data, QString* error);
-
-// Photos larger than this are refused rather than decoded: an ID photo is
-// far smaller, and a batch must stay within bounded memory.
-inline constexpr qint64 MaxPhotoFileBytes = 32LL * 1024 * 1024;
-inline constexpr qint64 MaxPhotoPixels = 16LL * 1024 * 1024;
-// Why a photo file cannot be used, found without decoding its pixels (the
-// file, its size and the size its header gives); empty when it passes.
-QString photoProblem(const QString& path);
-// A photo file, within the bounds above. Null, with the reason in *error,
-// when it cannot be used.
-KYTCORE_PRIVATE_EXPORT Picture readPhoto(const QString& path, QString* error);
+KYTCORE_PRIVATE_EXPORT void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data);
 
 // The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
 // joins: a JPEG the document can hold as it is is not decoded
-// (Picture::undecodedJpeg); any other picture is read as readPhoto does.
+// (Picture::undecodedJpeg); any other picture is read as readPhotoFile does.
 Picture readPhotoForDocument(const QString& path, QString* error);
 
-// Resolves a picture path given in a data file relative to that file's folder.
-KYTCORE_PRIVATE_EXPORT QString resolvePath(const QString& value, const QString& baseFolder);
-
 // One side of the card in inches.
-KYTCORE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);
 // Empty when the card's size can be drawn (each side 0.1 to 200 inches),
 // else what is wrong with it.
-KYTCORE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT QString cardSizeProblem(const CPrintTemplate& t);
 // The largest resolution at which pictureBoxPixels stays within a
 // picture's limits (Picture::MaxPixels, Picture::MaxSide); 0 when none does.
-KYTCORE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT int largestPictureDpi(const CPrintTemplate& t);
 // A picture box that holds the whole card at dpi, both sides stacked for a
 // duplex card (as a picture box shows it); partial pixels count whole.
-KYTCORE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
+KYTCORE_PRIVATE_EXPORT QSize pictureBoxPixels(const CPrintTemplate& t, double dpi);
 
 } // namespace kyt::cardjob

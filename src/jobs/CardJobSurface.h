@@ -10,7 +10,7 @@
 namespace kyt
 {
 
-class KYTCORE_EXPORT CardJobSurface : public Surface
+class KYTCORE_PRIVATE_EXPORT CardJobSurface : public Surface
 {
 public:
     explicit CardJobSurface(Surface& inner);

@@ -531,9 +531,10 @@ private:
     void withDataStream()
     {
         auto data = std::make_shared<CPrintData>();
-        QString error;
-        if (!cardjob::loadDataStreamFile(m_options.dataFile, *m_t, *data, &error)) {
-            m_c.problem(QStringLiteral("data"), error);
+        try {
+            cardjob::loadDataStreamFile(m_options.dataFile, *m_t, *data);
+        } catch (const KytError& e) {
+            m_c.problem(QStringLiteral("data"), e.description());
             return;
         }
         QStringList provided;
@@ -583,7 +584,7 @@ private:
     {
         if (m_options.reader) {
             QString why;
-            const Picture p = cardjob::readPhoto(full, &why);
+            const Picture p = readPhotoFile(full, &why);
             if (p.isNull()) {
                 m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, why));
                 *ok = false;
@@ -592,7 +593,7 @@ private:
         }
         auto it = m_photoChecked.find(full);
         if (it == m_photoChecked.end())
-            it = m_photoChecked.insert(full, cardjob::photoProblem(full));
+            it = m_photoChecked.insert(full, photoFileProblem(full));
         if (!it.value().isEmpty()) {
             m_c.problem(QStringLiteral("pictures"), QStringLiteral("%1: %2").arg(which, it.value()));
             *ok = false;
@@ -671,7 +672,7 @@ private:
                     } else {
                         const QString path = r.text(int(i)).trimmed();
                         value = path.isEmpty() ? QVariant(QString())
-                                               : csvPhoto(cardjob::resolvePath(path, folder), which, &photosOk);
+                                               : csvPhoto(resolveDataPath(path, folder), which, &photosOk);
                     }
                 }
                 data->Add(header[i], value);

@@ -29,12 +29,12 @@ namespace preflight
 // Every print data field the template reads: data-field names, the names a
 // parse string refers to ("{{name}}", "{{name,length}}") and photo image
 // names; each once (letter case ignored), in object order.
-KYTCORE_EXPORT QStringList fieldsUsed(const CPrintTemplate& t);
+KYTCORE_PRIVATE_EXPORT QStringList fieldsUsed(const CPrintTemplate& t);
 
 // The used fields that `provided` lacks (letter case ignored).
-KYTCORE_EXPORT QStringList missingFields(const CPrintTemplate& t, const QStringList& provided);
+KYTCORE_PRIVATE_EXPORT QStringList missingFields(const CPrintTemplate& t, const QStringList& provided);
 // "SOURCE lacks the fields the template uses: A, B (it has: C, D)".
-KYTCORE_EXPORT QString missingFieldsMessage(
+KYTCORE_PRIVATE_EXPORT QString missingFieldsMessage(
     const QString& source, const QStringList& missing, const QStringList& provided);
 
 // The first barcode that the print data's values (or a static text's own
@@ -88,7 +88,7 @@ struct Report {
 
 // Reads the template (and the data) and checks everything above. A file
 // that cannot be read is a failed finding, not an exception.
-KYTCORE_EXPORT Report check(const QString& templateFile, const Options& options);
+KYTCORE_PRIVATE_EXPORT Report check(const QString& templateFile, const Options& options);
 
 } // namespace preflight
 } // namespace kyt

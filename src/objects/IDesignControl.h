@@ -19,7 +19,7 @@ namespace kyt
 
 class CDesignObject;
 
-class KYTCORE_EXPORT IDesignControl
+class KYTCORE_PRIVATE_EXPORT IDesignControl
 {
 public:
     virtual ~IDesignControl();
@@ -102,7 +102,7 @@ struct CarriedObject {
     int zSlot = 0;
 };
 
-class KYTCORE_EXPORT IDesignForm
+class KYTCORE_PRIVATE_EXPORT IDesignForm
 {
 public:
     virtual ~IDesignForm();

@@ -13,6 +13,6 @@ namespace kyt
 // (\u{HHHH} above 0xFF: the bidirectional overrides and isolates, which can
 // make a line read differently from its bytes). A carriage return is kept
 // only before a line feed.
-KYTCORE_EXPORT QString escapeControls(const QString& text);
+KYTCORE_PRIVATE_EXPORT QString escapeControls(const QString& text);
 
 } // namespace kyt

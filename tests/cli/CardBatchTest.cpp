@@ -84,7 +84,7 @@ class DataStreamDecode : public ::testing::TestWithParam<DecodeRow>
 
 TEST_P(DataStreamDecode, TakesUtf8WhenValidElseWindows1252)
 {
-    EXPECT_EQ(cardjob::decodeDataStream(GetParam().bytes), GetParam().text);
+    EXPECT_EQ(decodeDataStreamText(GetParam().bytes), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DataStreamDecode,
@@ -129,9 +129,9 @@ TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
         "ann.png\x02"));
     auto t = nameCard();
     CPrintData data;
-    QString error;
-    ASSERT_TRUE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("ann.data")), *t, data, &error))
-        << error.toStdString();
+    QString error
+        = errorTextOf([&] { cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("ann.data")), *t, data); });
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_EQ(data.Item(QStringLiteral("Name"))->vValue().toString(), QStringLiteral("Ren\u00e9"));
     const QVariant photo = data.Item(QStringLiteral("Image"))->vValue();
     ASSERT_TRUE(photo.canConvert<Picture>());
@@ -139,17 +139,20 @@ TEST(CardJob, DataStreamFileLoadsValuesAndPhotos)
 
     ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("bad.data")), "Name\x01x\x02Image\x01gone.png\x02"));
     CPrintData other;
-    EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("bad.data")), *t, other, &error));
+    error = errorTextOf([&] { cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("bad.data")), *t, other); });
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QLatin1String("gone.png"))) << error.toStdString();
 
     ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("broken.png")), "\x89PNG\r\n\x1a\n not really"));
     ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("broken.data")),
         "Image\x01"
         "broken.png\x02"));
-    EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("broken.data")), *t, other, &error));
+    error = errorTextOf([&] { cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("broken.data")), *t, other); });
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QLatin1String("broken.png"))) << error.toStdString();
 
-    EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("none.data")), *t, other, &error));
+    error = errorTextOf([&] { cardjob::loadDataStreamFile(dir.filePath(QStringLiteral("none.data")), *t, other); });
+    EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(CardBatch, PrintsGoodRecordsSkipsBadOnesAndSharesPhotos)
@@ -256,13 +259,13 @@ TEST(CardBatch, RecordDataAndCounting)
     EXPECT_EQ(CardBatch::countRecords(csv), 3);
     auto t = nameCard();
     CPrintData data;
-    QString error;
-    ASSERT_TRUE(CardBatch::recordData(csv, 2, *t, data, &error)) << error.toStdString();
+    QString error = errorTextOf([&] { CardBatch::recordData(csv, 2, *t, data); });
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_EQ(data.Item(QStringLiteral("Name"))->vValue().toString(), QStringLiteral("Lee, Bo"));
     EXPECT_EQ(data.Item(QStringLiteral("Company"))->vValue().toString(), QStringLiteral("Delta"));
-    EXPECT_FALSE(CardBatch::recordData(csv, 3, *t, data, &error));
+    error = errorTextOf([&] { CardBatch::recordData(csv, 3, *t, data); });
     EXPECT_TRUE(error.contains(QLatin1String("record 3")));
-    EXPECT_FALSE(CardBatch::recordData(csv, 9, *t, data, &error));
+    error = errorTextOf([&] { CardBatch::recordData(csv, 9, *t, data); });
     EXPECT_TRUE(error.contains(QLatin1String("no record 9")));
 }
 
@@ -397,16 +400,16 @@ TEST(CardJob, DataStreamFileRefusesWhatIsNotOne)
     for (const Row& r : rows) {
         ASSERT_TRUE(writeBytes(dir.filePath(QString::fromLatin1(r.name)), r.bytes));
         CPrintData data;
-        QString error;
-        EXPECT_FALSE(cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data, &error))
-            << r.name;
+        QString error
+            = errorTextOf([&] { cardjob::loadDataStreamFile(dir.filePath(QString::fromLatin1(r.name)), *t, data); });
+        EXPECT_FALSE(error.isEmpty()) << r.name;
         EXPECT_TRUE(error.contains(QLatin1String(r.errorPart))) << error.toStdString();
     }
     // A pipe is refused before it is opened (opening it would wait for a writer).
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     CPrintData data;
-    QString error;
-    EXPECT_FALSE(cardjob::loadDataStreamFile(fifo, *t, data, &error));
+    QString error = errorTextOf([&] { cardjob::loadDataStreamFile(fifo, *t, data); });
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QLatin1String("not a regular file"))) << error.toStdString();
 }

@@ -28,15 +28,17 @@ grep -q '^template/B.cpp:1: core includes widgets header <QWidget>' <<<"$out" ||
 
 python3 "$CHECK" "$SRC/src" "$QT_HEADERS" || fail "include layers (lines above)"
 
-# A widgets header that is not installed carries the private export macro:
-# hosts cannot include it, so its classes are not theirs to use.
+# A header that is not installed carries the private export macro: hosts
+# cannot include it, so its classes are not theirs to use.
 public=$(awk '/^set\(kyt_(core|widgets)_public_headers/ { on = 1; next } on && /^\)/ { on = 0 } on { print $1 }' \
     "$SRC/src/CMakeLists.txt")
 [[ $(grep -c '^control/Preview.h$' <<<"$public") -eq 1 ]] || fail "could not read the installed header lists"
-while IFS= read -r header; do
-  name=${header#"$SRC/src/"}
-  grep -qx "$name" <<<"$public" || fail "$name is not installed but carries KYTWIDGETS_EXPORT (KYTWIDGETS_PRIVATE_EXPORT)"
-done < <(grep -rlw --include='*.h' KYTWIDGETS_EXPORT "$SRC/src")
+for macro in KYTCORE_EXPORT KYTWIDGETS_EXPORT; do
+  while IFS= read -r header; do
+    name=${header#"$SRC/src/"}
+    grep -qx "$name" <<<"$public" || fail "$name is not installed but carries $macro (use ${macro/_EXPORT/_PRIVATE_EXPORT})"
+  done < <(grep -rlw --include='*.h' "$macro" "$SRC/src")
+done
 
 CORE_LIB="$BUILD/src/libkytpreview-core.so"
 [[ -f "$CORE_LIB" ]] || { echo "FAIL: $CORE_LIB not built"; exit 1; }

@@ -19,22 +19,8 @@ for c in $commands; do
     done
 done
 
-# Each row: the arguments of a window command.
-while IFS= read -r row; do
-    eval "set -- $row"
-    bare "$@" > "$tmp/out" 2> "$tmp/err"; rc=$?
-    [[ $rc -eq 1 ]] || fail "'$row' exited $rc without a display: $(cat "$tmp/err")"
-    [[ $(wc -l < "$tmp/err") -eq 1 ]] || fail "'$row' said more than one line: $(cat "$tmp/err")"
-    grep -q "^kytpreview $1: no display .*DISPLAY.*QT_QPA_PLATFORM=offscreen" "$tmp/err" \
-        || fail "'$row' did not say what is missing: $(cat "$tmp/err")"
-done <<ROWS
-design
-design "$tpl"
-design --screenshot "$tmp/shot.png" "$tpl"
-preview "$tpl"
-preview --screenshot "$tmp/shot.png" "$tpl"
-ROWS
-[[ ! -e "$tmp/shot.png" ]] || fail "a screenshot was written without a display"
+# The window commands name what is missing.
+no_window_rows bare DISPLAY
 
 # An explicit xcb platform needs DISPLAY too.
 env -u DISPLAY QT_QPA_PLATFORM=xcb "$kyt" design "$tpl" 2> "$tmp/err"; rc=$?

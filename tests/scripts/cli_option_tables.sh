@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # One grammar for the command line: every command's --help, its manual page
 # and the completion scripts name exactly the options of its table
-# (kytpreview-clidoc lists them); every option a command's source spells is
-# in a table; a mistyped command, option or action is answered with the
-# closest valid one; the bash completion loads and completes commands,
-# options, their values, templates and CUPS queues.
+# (kytpreview-clidoc lists them); an option letter means one thing in every
+# command; a mistyped command, option or action is answered with the closest
+# valid one; the bash completion loads and completes commands, options, their
+# values, templates and CUPS queues.
 source "$(dirname "$0")/lib/cli_test.sh" cli_option_tables "$@"
 scratch
 clidoc="$build/app/kytpreview-clidoc"
@@ -61,13 +61,9 @@ else
   echo "cli_option_tables: man not installed, manual pages not formatted"
 fi
 
-# Every long option a command's source spells is in some table.
-all=$(for c in $tabled; do "$clidoc" options "$c"; done | sort -u)
-grep -ohE 'QStringLiteral\("--[a-z][a-z0-9-]*"\)' "$src"/app/commands/*.cpp | sed -E 's/.*"(--[^"]*)".*/\1/' | sort -u \
-  | while read -r o; do
-    [[ "$o" == --help ]] && continue
-    grep -qx -- "$o" <<<"$all" || fail "$o is parsed in app/commands but is in no option table"
-  done || exit 1
+# Each option letter means one thing in every command.
+letters=$(for c in $tabled; do "$kyt" "$c" --help | sed -nE 's/^  -([a-zA-Z]), --([a-z0-9-]+).*/\1 \2/p'; done | sort -u)
+[[ -z $(cut -d' ' -f1 <<<"$letters" | uniq -d) ]] || fail "an option letter means two things: $letters"
 
 # Typos are answered with the closest valid names.
 cases=(
@@ -79,6 +75,13 @@ cases=(
   "printers lst|did you mean list"
   "printers list --offset 1,1|--offset goes with calibrate"
   "calibration-card --ouput x.pdf|did you mean --output"
+  "render x.tpl --ouptut x.png|did you mean --output"
+  "batch x.tpl --csv a.csv --rwos 1-2 -o x.pdf|did you mean --rows"
+  "check x.tpl --verfy|did you mean --verify"
+  "preview x.tpl --screnshot x.png|did you mean --screenshot"
+  "print x.tpl --tilte T|did you mean --title"
+  "print x.tpl --data|--data needs a value"
+  "render|expected one template file"
 )
 for case in "${cases[@]}"; do
   args=${case%%|*}
@@ -91,6 +94,8 @@ done
 # print's old -o NAME=VALUE still means --option, with a one-line notice.
 "$kyt" print "$tmp/none.tpl" -o job-priority=70 > /dev/null 2> "$tmp/err.txt"
 [[ $(grep -c 'now spelled --option NAME=VALUE' "$tmp/err.txt") == 1 ]] || fail "no notice for print -o: $(cat "$tmp/err.txt")"
+"$kyt" batch "$tmp/none.tpl" --csv "$tmp/none.csv" --printer Q -o job-priority=70 -o media=x > /dev/null 2> "$tmp/err.txt"
+[[ $(grep -c 'now spelled --option NAME=VALUE' "$tmp/err.txt") == 1 ]] || fail "no notice for batch -o: $(cat "$tmp/err.txt")"
 # A plain argument that starts with a minus sign is not an option.
 "$kyt" settings set 'HKCU\Software\Probe' Level -1 || fail "a negative settings value was refused"
 [[ "$("$kyt" settings get 'HKCU\Software\Probe' Level)" == "-1" ]] || fail "the negative value was not stored"

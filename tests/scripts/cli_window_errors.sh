@@ -13,21 +13,7 @@ tpl="$src/examples/sample_card.tpl"
 n=90
 while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
 dead() { env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$n" "$kyt" "$@"; }
-while IFS= read -r row; do
-    eval "set -- $row"
-    dead "$@" > "$tmp/out" 2> "$tmp/err"; rc=$?
-    [[ $rc -eq 1 ]] || fail "'$row' on a dead display exited $rc: $(cat "$tmp/err")"
-    [[ $(wc -l < "$tmp/err") -eq 1 ]] || fail "'$row' said more than one line: $(cat "$tmp/err")"
-    grep -q "^kytpreview $1: no display .*DISPLAY :$n does not answer.*QT_QPA_PLATFORM=offscreen" "$tmp/err" \
-        || fail "'$row' did not say what is missing: $(cat "$tmp/err")"
-done <<ROWS
-design
-design "$tpl"
-design --screenshot "$tmp/shot.png" "$tpl"
-preview "$tpl"
-preview --screenshot "$tmp/shot.png" "$tpl"
-ROWS
-[[ ! -e "$tmp/shot.png" ]] || fail "a screenshot was written on a dead display"
+no_window_rows dead "DISPLAY :$n does not answer"
 
 # Cards that cannot be opened or drawn. Rows: command, file, what standard
 # error must name.

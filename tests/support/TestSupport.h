@@ -95,4 +95,15 @@ inline qint32 errorNumberOf(const std::function<void()>& f)
     return 0;
 }
 
+// The description of the KytError f throws; empty when it throws none.
+inline QString errorTextOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const KytError& e) {
+        return e.description();
+    }
+    return QString();
+}
+
 } // namespace kyt::test

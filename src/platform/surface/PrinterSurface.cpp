@@ -25,34 +25,22 @@ namespace kyt
 namespace
 {
 
+// The functions this library calls, resolved by name when it is loaded.
+// clang-format off
+#define KYT_CUPS_FUNCTIONS(X) \
+    X(cupsAddOption) X(cupsDoRequest) X(cupsEncryption) X(cupsFreeDests) X(cupsFreeOptions) \
+    X(cupsGetDests2) X(cupsGetNamedDest) X(cupsLastErrorString) X(cupsPrintFile2) X(cupsServer) \
+    X(cupsUser) X(httpClose) X(httpConnect2) X(ippAddString) X(ippAddStrings) \
+    X(ippDelete) X(ippFindAttribute) X(ippGetCount) X(ippGetInteger) X(ippGetStatusCode) \
+    X(ippGetString) X(ippNewRequest) X(ippPort)
+// clang-format on
+
 // libcups, loaded when a queue is first used, so that programs and
 // commands that never print start without it (and the Kerberos, TLS and
 // service discovery libraries it brings).
 struct CupsLibrary {
 #define KYT_CUPS(name) decltype(&::name) name = nullptr;
-    KYT_CUPS(cupsAddOption)
-    KYT_CUPS(cupsDoRequest)
-    KYT_CUPS(cupsEncryption)
-    KYT_CUPS(cupsFreeDests)
-    KYT_CUPS(cupsFreeOptions)
-    KYT_CUPS(cupsGetDests2)
-    KYT_CUPS(cupsGetNamedDest)
-    KYT_CUPS(cupsLastErrorString)
-    KYT_CUPS(cupsPrintFile2)
-    KYT_CUPS(cupsServer)
-    KYT_CUPS(cupsUser)
-    KYT_CUPS(httpClose)
-    KYT_CUPS(httpConnect2)
-    KYT_CUPS(ippAddString)
-    KYT_CUPS(ippAddStrings)
-    KYT_CUPS(ippDelete)
-    KYT_CUPS(ippFindAttribute)
-    KYT_CUPS(ippGetCount)
-    KYT_CUPS(ippGetInteger)
-    KYT_CUPS(ippGetStatusCode)
-    KYT_CUPS(ippGetString)
-    KYT_CUPS(ippNewRequest)
-    KYT_CUPS(ippPort)
+    KYT_CUPS_FUNCTIONS(KYT_CUPS)
 #undef KYT_CUPS
     QString error; // why it could not be loaded
 };
@@ -72,29 +60,7 @@ const CupsLibrary& loadCups()
             all = all && fn;
         };
 #define KYT_CUPS(name) get(c.name, #name);
-        KYT_CUPS(cupsAddOption)
-        KYT_CUPS(cupsDoRequest)
-        KYT_CUPS(cupsEncryption)
-        KYT_CUPS(cupsFreeDests)
-        KYT_CUPS(cupsFreeOptions)
-        KYT_CUPS(cupsGetDests2)
-        KYT_CUPS(cupsGetNamedDest)
-        KYT_CUPS(cupsLastErrorString)
-        KYT_CUPS(cupsPrintFile2)
-        KYT_CUPS(cupsServer)
-        KYT_CUPS(cupsUser)
-        KYT_CUPS(httpClose)
-        KYT_CUPS(httpConnect2)
-        KYT_CUPS(ippAddString)
-        KYT_CUPS(ippAddStrings)
-        KYT_CUPS(ippDelete)
-        KYT_CUPS(ippFindAttribute)
-        KYT_CUPS(ippGetCount)
-        KYT_CUPS(ippGetInteger)
-        KYT_CUPS(ippGetStatusCode)
-        KYT_CUPS(ippGetString)
-        KYT_CUPS(ippNewRequest)
-        KYT_CUPS(ippPort)
+        KYT_CUPS_FUNCTIONS(KYT_CUPS)
 #undef KYT_CUPS
         if (!all)
             c.error = QCoreApplication::translate("kyt::PrinterSurface", "%1 lacks functions this library uses")
