@@ -628,6 +628,10 @@ void DesignActions::build(frmPreview& w)
             a->setCheckable(true);
             a->setChecked(e.flags & ActionEntry::Checked);
         }
+        // A toggle in a menu shows its check mark, as the others do; its
+        // icon stays on the tool bar.
+        if (a->isCheckable() && e.icon && e.kind != ActionEntry::Kind::Tool)
+            a->setIconVisibleInMenu(false);
         if (e.flags & ActionEntry::Hidden)
             a->setVisible(false);
         if (e.rule == ActionRule::Never || e.rule == ActionRule::Later || e.rule == ActionRule::Undo

@@ -69,6 +69,8 @@ TEST_F(Editing, EveryTableEntryBecomesOneActionWithItsNameCaptionKeysAndIcon)
         EXPECT_EQ(a->isCheckable(), bool(e.flags & ActionEntry::Checkable)) << e.name;
         if (e.icon) {
             EXPECT_FALSE(a->icon().isNull()) << e.name;
+            // A toggle shows its check mark in the menu, not a sunken icon.
+            EXPECT_EQ(a->isIconVisibleInMenu(), !a->isCheckable() || e.kind == ActionEntry::Kind::Tool) << e.name;
             ++icons;
         }
         if (e.mainBar)
