@@ -238,9 +238,18 @@ struct PdfJoin::Copy {
 
     void run()
     {
+        // The part is read whole (a run of cards, well under a few MiB):
+        // qpdf reading the file itself seeks before nearly every read.
+        std::string bytes;
+        std::rewind(part.pdf);
+        char chunk[65536];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, part.pdf)) > 0;)
+            bytes.append(chunk, n);
+        if (std::ferror(part.pdf))
+            throw std::runtime_error("a part of the document cannot be read");
         QPDF in;
         in.setSuppressWarnings(true);
-        in.processFile("part", part.pdf, false);
+        in.processMemoryFile("part", bytes.data(), bytes.size());
         // What a page inherits from the part's page tree goes on the page,
         // as the part's tree is not copied.
         in.pushInheritedAttributesToPage();
