@@ -205,6 +205,7 @@ void frmBarcodeProp::Setup()
     else
         m_moduleText = singleToText(m_moduleSize);
     txtModuleSize->setText(m_moduleText);
+    ckbShrinkToFit->setEnabled(m_fontToFit);
     enableSymbolOptions();
 }
 
@@ -262,6 +263,7 @@ void frmBarcodeProp::readSymbolTag(const QString& tag)
     m_moduleSize = static_cast<float>(std::clamp(number("SymModule"), 0.0, 1.0));
     setShrinkToFit(
         GetTagValue(tag, QStringLiteral("FitMode")).compare(QLatin1String("Shrink"), Qt::CaseInsensitive) == 0);
+    m_fontToFit = GetTagValue(tag, QStringLiteral("FTF")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
 void frmBarcodeProp::writeSymbolTag(QString& tag) const

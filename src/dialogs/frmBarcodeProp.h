@@ -62,7 +62,9 @@ public:
     // The shrink-only fit of the text ("FitMode=Shrink" in the tag).
     bool ShrinkToFit() const;
     void setShrinkToFit(bool on);
-    // The symbol options and the fit from and into a control tag (their own items).
+    // The symbol options and the fit from and into a control tag (their own
+    // items). Read from a tag without font-to-fit, the shrink-only box is
+    // offered disabled: it changes nothing until the fit is on.
     void readSymbolTag(const QString& tag);
     void writeSymbolTag(QString& tag) const;
 
@@ -126,6 +128,7 @@ private:
     // The module size box shows millimetres (the person's unit); what it
     // showed for m_moduleSize, so an untouched box gives that back exactly.
     bool m_millimetres = false;
+    bool m_fontToFit = true;
     QString m_moduleText;
     ICommonDialog* m_dialogBox = nullptr;
     std::shared_ptr<CError> m_error;

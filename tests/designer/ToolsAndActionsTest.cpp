@@ -238,6 +238,7 @@ TEST_F(Editing, TheShrinkOnlyFitRoundTripsThroughSaveAndLoad)
             auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("ckbShrinkToFit"));
             ASSERT_NE(box, nullptr);
             EXPECT_FALSE(box->isChecked());
+            EXPECT_TRUE(box->isEnabled());
             box->setChecked(true);
             dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         });
@@ -256,4 +257,13 @@ TEST_F(Editing, TheShrinkOnlyFitRoundTripsThroughSaveAndLoad)
     });
     window().mnuOptionsBarcodeProp_Click();
     EXPECT_TRUE(shown);
+    // Without the fit the dialog offers the box disabled.
+    window().findChild<QCheckBox*>(QStringLiteral("chkPropFontToFit"))->click();
+    bool enabled = true;
+    ModalScope off([&enabled](QDialog& dialog) {
+        enabled = dialog.findChild<QCheckBox*>(QStringLiteral("ckbShrinkToFit"))->isEnabled();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
+    window().mnuOptionsBarcodeProp_Click();
+    EXPECT_FALSE(enabled);
 }
