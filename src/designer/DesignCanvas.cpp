@@ -3,7 +3,7 @@
 #include "designer/DesignCanvas.h"
 
 #include "designer/DesignSurface.h"
-#include "designer/DesignUnits.h"
+#include "dialogs/LengthUnits.h"
 #include "template/CPrintTemplate.h"
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -269,64 +269,6 @@ void DesignCanvas::paintRuler(QPainter& p, Qt::Orientation o, const QRect& expos
                 p.drawText(labelX, y + 2 + fm.ascent(), t.label);
         }
     }
-}
-
-QIcon DesignCanvas::toolIcon(const QString& key)
-{
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    if (key == QLatin1String("Pointer")) {
-        QPainterPath arrow;
-        arrow.moveTo(7, 3);
-        arrow.lineTo(7, 19);
-        arrow.lineTo(11, 15);
-        arrow.lineTo(14, 21);
-        arrow.lineTo(16, 20);
-        arrow.lineTo(13, 14);
-        arrow.lineTo(18, 14);
-        arrow.closeSubpath();
-        p.setBrush(Qt::white);
-        p.drawPath(arrow);
-    } else if (key == QLatin1String("Photo")) {
-        p.setBrush(QColor(220, 220, 220));
-        p.drawRect(4, 3, 16, 18);
-        p.setBrush(QColor(120, 120, 120));
-        p.drawEllipse(QPointF(12, 9), 3.5, 3.5);
-        p.drawChord(QRectF(6, 13, 12, 12), 0, 180 * 16);
-    } else if (key == QLatin1String("Logo")) {
-        p.setBrush(QColor(200, 230, 255));
-        p.drawRect(3, 5, 18, 14);
-        p.setBrush(QColor(60, 150, 60));
-        QPolygonF hill;
-        hill << QPointF(4, 18) << QPointF(10, 10) << QPointF(14, 15) << QPointF(17, 12) << QPointF(20, 18);
-        p.drawPolygon(hill);
-        p.setBrush(QColor(240, 200, 0));
-        p.drawEllipse(QPointF(16, 8), 2, 2);
-    } else if (key == QLatin1String("Rectangle")) {
-        p.setBrush(QColor(0, 0, 255));
-        p.drawRect(4, 6, 16, 12);
-    } else if (key == QLatin1String("Data")) {
-        p.setBrush(Qt::white);
-        p.drawRect(2, 6, 20, 12);
-        QFont f;
-        f.setPixelSize(10);
-        f.setBold(true);
-        p.setFont(f);
-        p.drawText(QRect(2, 6, 20, 12), Qt::AlignCenter, QStringLiteral("ab|"));
-    } else if (key == QLatin1String("Text")) {
-        QFont f;
-        f.setPixelSize(18);
-        f.setBold(true);
-        p.setFont(f);
-        p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, QStringLiteral("A"));
-    } else if (key == QLatin1String("Line")) {
-        p.setPen(QPen(Qt::black, 2.5));
-        p.drawLine(4, 19, 20, 5);
-    }
-    return QIcon(pm);
 }
 
 } // namespace kyt

@@ -47,9 +47,6 @@ public:
     QWidget* topRuler() const;
     QWidget* leftRuler() const;
 
-    // Icons of the tool buttons, drawn so no image files are needed.
-    static QIcon toolIcon(const QString& key);
-
 protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -34,7 +34,6 @@ DesignControl::DesignControl(DesignSurface* surface, ControlArray* array, Kind k
 {
     setObjectName(QStringLiteral("%1(%2)").arg(kindName(kind)).arg(index));
     setMouseTracking(false);
-    setCursor(Qt::ArrowCursor);
     hide();
 }
 

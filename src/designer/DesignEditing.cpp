@@ -8,8 +8,8 @@
 #include "designer/DesignCanvas.h"
 #include "designer/DesignControl.h"
 #include "designer/DesignSelection.h"
-#include "designer/DesignUnits.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include "util/Strings.h"
 #include <QAction>
 #include <QApplication>

@@ -53,9 +53,6 @@ public:
     // Scrolls a zoomed card so the control is in view, clear of the rulers.
     void reveal(DesignControl* c) const;
 
-    // Object being moved by the pointer: grab point known, drag started.
-    bool dragging = false;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

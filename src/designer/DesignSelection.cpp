@@ -1,5 +1,6 @@
 // Several selected objects: the others beside the outlined one, their
-// marks, the selection band, and snapping with guide lines while dragging.
+// marks, Shift/Ctrl and a click, and snapping with guide lines while
+// dragging.
 
 #include "designer/DesignSelection.h"
 
@@ -7,7 +8,8 @@
 #include "designer/COutline.h"
 #include "designer/ControlArray.h"
 #include "designer/DesignControl.h"
-#include "designer/DesignEditing.h"
+#include "designer/DesignTool.h"
+#include "designer/SelectTool.h"
 #include "designer/frmPreview.h"
 #include <QApplication>
 #include <QMouseEvent>
@@ -75,10 +77,6 @@ DesignSelection::DesignSelection(frmPreview& window)
     connect(&window, &frmPreview::selectionChanged, this, &DesignSelection::outlineChanged);
     if (QUndoStack* stack = window.undoStack())
         connect(stack, &QUndoStack::indexChanged, this, &DesignSelection::refreshMarks);
-    m_band = new OutlineShape(window.picID());
-    m_band->setObjectName(QStringLiteral("shpBand"));
-    m_band->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_band->hide();
     qApp->installEventFilter(this);
 }
 
@@ -122,7 +120,7 @@ void DesignSelection::outlineChanged()
     DesignControl* primary = outline ? outline->selectedControl() : nullptr;
     if (!primary) {
         // Dragging hides the outline for a while; the group stays.
-        if (!DesignEditing::of(m_window).dragging)
+        if (!m_window.tools().select().dragging())
             m_others.clear();
     } else if (std::find(m_others.begin(), m_others.end(), primary) != m_others.end()) {
         // Pressing on a member of the group keeps the group.
@@ -371,38 +369,6 @@ bool DesignSelection::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
-    }
-    if (watched != surface || !pointerTool())
-        return false;
-    const QPointF in = mouse->position() / surface->pixelsPerInch();
-    switch (type) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton) {
-            m_banding = true;
-            m_bandX = float(in.x());
-            m_bandY = float(in.y());
-        }
-        break;
-    case QEvent::MouseMove:
-        if (m_banding && (mouse->buttons() & Qt::LeftButton)) {
-            m_band->setItemGeometry(std::min(m_bandX, float(in.x())), std::min(m_bandY, float(in.y())),
-                std::abs(float(in.x()) - m_bandX), std::abs(float(in.y()) - m_bandY));
-            m_band->show();
-            m_band->raise();
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (m_banding && mouse->button() == Qt::LeftButton) {
-            m_banding = false;
-            const bool drawn = m_band->isVisible() && (m_band->width() > 2 || m_band->height() > 2);
-            const InchRect band { m_band->itemLeft(), m_band->itemTop(), m_band->itemWidth(), m_band->itemHeight() };
-            m_band->hide();
-            if (drawn)
-                selectInside(band);
-        }
-        break;
-    default:
-        break;
     }
     return false;
 }

@@ -3,8 +3,8 @@
 // keeps the one object with the outline and handles, as before; this keeps
 // the others, each marked with a dashed frame, and moves, deletes and
 // arranges them together with it. Shift or Ctrl and a click adds or takes
-// away an object, a band drawn on the card with the select tool selects
-// what lies inside it, and select-all takes every object. While an object
+// away an object, the select tool's band selects what lies inside it
+// (selectInside), and select-all takes every object. While an object
 // is dragged it snaps to the grid (when switched on) and to the other
 // objects' edges and centres, with guide lines showing where.
 
@@ -86,9 +86,6 @@ private:
     std::vector<QPointer<DesignControl>> m_others;
     std::vector<OutlineShape*> m_marks;
     std::vector<SurfaceItem*> m_guides;
-    OutlineShape* m_band = nullptr;
-    bool m_banding = false;
-    float m_bandX = 0, m_bandY = 0;
     QPointer<DesignControl> m_lastPrimary;
     bool m_adjusting = false;
     bool m_snapToGrid = false;

@@ -25,7 +25,6 @@ DesignSurface::DesignSurface(QWidget* parent)
     setObjectName(QStringLiteral("picID"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setCursor(Qt::CrossCursor);
     setAcceptDrops(true);
 }
 

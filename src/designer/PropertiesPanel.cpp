@@ -7,8 +7,8 @@
 #include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
-#include "designer/DesignUnits.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include "dialogs/frmBarcodeProp.h"
 #include "errors/CError.h"
 #include "objects/CTextObjectBase.h"
@@ -157,6 +157,9 @@ void PropertiesPanel::build()
     text->addRow(tr("&Alignment:"), m_alignment);
     m_fontToFit = checkBox("chkPropFontToFit", tr("&Size font to fit"));
     text->addRow(m_fontToFit);
+    m_shrinkOnly = checkBox("chkPropShrinkToFit", tr("&Just shrink, never grow"));
+    m_shrinkOnly->setToolTip(tr("With Size Font To Fit: the set size stays unless the text is too wide"));
+    text->addRow(m_shrinkOnly);
     m_text = group("grpPropText", tr("Text"), text);
     column->addWidget(m_text);
 
@@ -192,6 +195,9 @@ void PropertiesPanel::build()
     connect(m_fontToFit, &QCheckBox::toggled, this, [this](bool on) {
         setTagItem(
             tr("Size Font To Fit"), QStringLiteral("FTF"), on ? QStringLiteral("True") : QStringLiteral("False"));
+    });
+    connect(m_shrinkOnly, &QCheckBox::toggled, this, [this](bool on) {
+        setTagItem(tr("Shrink Only"), QStringLiteral("FitMode"), on ? QStringLiteral("Shrink") : QString());
     });
 
     auto* look = new QFormLayout;
@@ -323,6 +329,10 @@ void PropertiesPanel::refresh()
         m_strike->setChecked(c->FontStrikethrough());
         m_alignment->setCurrentIndex(std::clamp(c->Alignment(), 0, 2));
         m_fontToFit->setChecked(tagFlag(*c, "FTF"));
+        m_shrinkOnly->setChecked(
+            GetTagValue(c->Tag(), QStringLiteral("FitMode"), Sep).compare(QLatin1String("Shrink"), Qt::CaseInsensitive)
+            == 0);
+        m_shrinkOnly->setEnabled(m_fontToFit->isChecked());
         m_transparent->setChecked(c->BackStyle() == 0);
         m_transparent->setEnabled(anyText);
         m_border->setChecked(c->BorderStyle() != 0);

@@ -58,6 +58,7 @@ private:
     QCheckBox* m_strike = nullptr;
     QComboBox* m_alignment = nullptr;
     QCheckBox* m_fontToFit = nullptr;
+    QCheckBox* m_shrinkOnly = nullptr;
     QGroupBox* m_look = nullptr;
     QPushButton* m_foreColour = nullptr;
     QPushButton* m_backColour = nullptr;

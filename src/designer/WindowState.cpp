@@ -5,9 +5,9 @@
 
 #include "designer/DesignCanvas.h"
 #include "designer/DesignSurface.h"
-#include "designer/DesignUnits.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/frmPreview.h"
+#include "dialogs/LengthUnits.h"
 #include "settings/AppSettings.h"
 #include "settings/CProperties.h"
 #include "settings/CTargetApplications.h"

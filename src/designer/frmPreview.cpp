@@ -6,9 +6,11 @@
 #include "designer/PreflightPanel.h"
 
 #include "designer/COutline.h"
+#include "designer/DesignActions.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
+#include "designer/DesignTool.h"
 #include "designer/PhotoPlaceholder.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmIDProperties.h"
@@ -118,9 +120,10 @@ frmPreview::frmPreview(QWidget* parent)
     m_txtText->setFrame(false);
     m_txtText->hide();
 
-    buildMenus();
-    buildToolBar();
+    m_tools = std::make_unique<DesignTools>(*this);
     buildConveniences();
+    EnableIDMenus(false);
+    pressTool(QStringLiteral("Pointer"));
     DataPanel::install(*this);
     PreflightPanel::install(*this);
     m_status = new QLabel(this);
@@ -139,9 +142,12 @@ frmPreview::frmPreview(QWidget* parent)
 
 frmPreview::~frmPreview()
 {
+    // Clearing the history on its way out must reach no half-gone member.
+    m_undoStack->blockSignals(true);
     // The editing state watches this window's events; it goes before the
     // members those events would reach.
     delete m_editing;
+    m_tools.reset();
     delete m_selection; // watches every mouse event of the application
     m_selection = nullptr;
     // Release in order: default print data, properties, targets, outline,
@@ -160,232 +166,9 @@ void frmPreview::report(const std::exception& e, const char* procedure) const
         m_error->Report(e, m_moduleSource + QLatin1Char(' ') + QLatin1String(procedure));
 }
 
-QAction* frmPreview::addAction(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* a = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    a->setObjectName(QLatin1String(name));
-    return a;
-}
-
 QAction* frmPreview::menuAction(const QString& name) const
 {
     return findChild<QAction*>(name);
-}
-
-void frmPreview::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("mnuBar"));
-
-    QMenu* id = bar->addMenu(tr("&ID"));
-    id->setObjectName(QStringLiteral("mnuIDMenu"));
-    id->menuAction()->setObjectName(QStringLiteral("mnuID"));
-    connect(addAction(id, "mnuIDNew", tr("&New")), &QAction::triggered, this, &frmPreview::mnuIDNew_Click);
-    menuAction(QStringLiteral("mnuIDNew"))->setShortcut(QKeySequence::New);
-    QAction* open = addAction(id, "mnuIDOpen", tr("&Open..."));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &frmPreview::mnuIDOpen_Click);
-    connect(addAction(id, "mnuIDClose", tr("&Close ID")), &QAction::triggered, this, &frmPreview::mnuIDClose_Click);
-    addAction(id, "mnuIDSep0", QStringLiteral("-"));
-    QAction* save = addAction(id, "mnuIDSave", tr("&Save"));
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &frmPreview::mnuIDSave_Click);
-    connect(addAction(id, "mnuIDSaveAs", tr("Save &As...")), &QAction::triggered, this, &frmPreview::mnuIDSaveAs_Click);
-    addAction(id, "mnuIDSep", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDPrintSetup", tr("Print Set&up...")), &QAction::triggered, this,
-        &frmPreview::mnuIDPrintSetup_Click);
-    QAction* print = addAction(id, "mnuIDPrint", tr("&Print Preview..."));
-    print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, &frmPreview::mnuIDPrint_Click);
-    addAction(id, "mnuIDSep3", QStringLiteral("-"));
-    QAction* grid = addAction(id, "mnuIDShowGrid", tr("&Show Grid"));
-    grid->setCheckable(true);
-    grid->setChecked(true);
-    connect(grid, &QAction::triggered, this, &frmPreview::mnuIDShowGrid_Click);
-    connect(addAction(id, "mnuIDProperties", tr("Properties...")), &QAction::triggered, this,
-        &frmPreview::mnuIDProperties_Click);
-    addAction(id, "mnuIDSep5", QStringLiteral("-"));
-    connect(addAction(id, "mnuIDCloseWin", tr("E&xit")), &QAction::triggered, this, &frmPreview::mnuIDCloseWin_Click);
-
-    QMenu* edit = bar->addMenu(tr("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEditMenu"));
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = addAction(edit, "mnuEditUndo", tr("&Undo"));
-    undo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Z) });
-    undo->setEnabled(false);
-    connect(undo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
-    connect(m_undoStack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    QAction* redo = addAction(edit, "mnuEditRedo", tr("&Redo"));
-    redo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    redo->setEnabled(false);
-    connect(redo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
-    connect(m_undoStack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-
-    QMenu* view = bar->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("mnuViewMenu"));
-    view->menuAction()->setObjectName(QStringLiteral("mnuView"));
-    auto* zoomGroup = new QActionGroup(this);
-    const struct {
-        const char* name;
-        const char* caption;
-        double zoom;
-        int key;
-    } zooms[] = { { "mnuViewZoom100", "&100 %", 1.0, Qt::Key_1 }, { "mnuViewZoom200", "&200 %", 2.0, Qt::Key_2 },
-        { "mnuViewZoom300", "&300 %", 3.0, Qt::Key_3 }, { "mnuViewZoom400", "&400 %", 4.0, Qt::Key_4 } };
-    for (const auto& z : zooms) {
-        QAction* a = addAction(view, z.name, tr(z.caption));
-        a->setCheckable(true);
-        a->setChecked(z.zoom == 1.0);
-        a->setShortcut(QKeySequence(Qt::CTRL | z.key));
-        zoomGroup->addAction(a);
-        const double factor = z.zoom;
-        connect(a, &QAction::triggered, this, [this, factor] { setZoom(factor); });
-    }
-    QAction* fit = addAction(view, "mnuViewZoomFit", tr("&Fit to Window"));
-    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    connect(fit, &QAction::triggered, this, &frmPreview::zoomToFit);
-    addAction(view, "mnuViewSep1", QStringLiteral("-"));
-    QAction* zin = addAction(view, "mnuViewZoomIn", tr("Zoom &In"));
-    zin->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    connect(zin, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
-    QAction* zout = addAction(view, "mnuViewZoomOut", tr("Zoom &Out"));
-    zout->setShortcut(QKeySequence::ZoomOut);
-    connect(zout, &QAction::triggered, this, [this] { setZoom(zoom() / 1.25); });
-
-    // The object menu lives in the bar but only shows as a context menu.
-    m_mnuMethods = bar->addMenu(tr("&Object"));
-    m_mnuMethods->setObjectName(QStringLiteral("mnuMethods"));
-    m_mnuMethods->menuAction()->setObjectName(QStringLiteral("mnuMethodsAction"));
-    m_mnuMethods->menuAction()->setVisible(false);
-    QMenu* o = m_mnuMethods;
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-        bool checkable;
-    } items[] = {
-        { "mnuOptionsDelete", QT_TR_NOOP("&Delete"), &frmPreview::mnuOptionsDelete_Click, false },
-        { "mnuOptionsLogo", QT_TR_NOOP("&Load Logo..."), &frmPreview::mnuOptionsLogo_Click, false },
-        { "mnuOptionsUserField", QT_TR_NOOP("Data &Field..."), &frmPreview::mnuOptionsUserField_Click, false },
-        { "mnuOptionsEditText", QT_TR_NOOP("&Edit Text"), &frmPreview::mnuOptionsEditText_Click, false },
-        { "mnuOptionsSep1", "-", nullptr, false },
-        { "mnuOptionsFront", QT_TR_NOOP("&Bring to Front"), &frmPreview::mnuOptionsFront_Click, false },
-        { "mnuOptionsBack", QT_TR_NOOP("&Send to Back"), &frmPreview::mnuOptionsBack_Click, false },
-        { "mnuOptionsSep2", "-", nullptr, false },
-        { "mnuOptionsFont", QT_TR_NOOP("&Font..."), &frmPreview::mnuOptionsFont_Click, false },
-        { "mnuOptionsFontToFit", QT_TR_NOOP("Size Font To Fit"), &frmPreview::mnuOptionsFontToFit_Click, true },
-    };
-    for (const auto& it : items) {
-        QAction* a = addAction(o, it.name, tr(it.caption));
-        a->setCheckable(it.checkable);
-        if (it.slot)
-            connect(a, &QAction::triggered, this, it.slot);
-    }
-    QMenu* align = o->addMenu(tr("&Alignment..."));
-    align->setObjectName(QStringLiteral("mnuOptionsAlignMenu"));
-    align->menuAction()->setObjectName(QStringLiteral("mnuOptionsAlign"));
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-    } aligns[] = { { "mnuOptionsAlignmentLeft", QT_TR_NOOP("&Left"), &frmPreview::mnuOptionsAlignmentLeft_Click },
-        { "mnuOptionsAlignmentCenter", QT_TR_NOOP("&Center"), &frmPreview::mnuOptionsAlignmentCenter_Click },
-        { "mnuOptionsAlignmentRight", QT_TR_NOOP("&Right"), &frmPreview::mnuOptionsAlignmentRight_Click } };
-    for (const auto& it : aligns) {
-        QAction* a = addAction(align, it.name, tr(it.caption));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, it.slot);
-    }
-    const struct {
-        const char* name;
-        const char* caption;
-        void (frmPreview::*slot)();
-        bool checkable;
-    } rest[] = {
-        { "mnuOptionsSep3", "-", nullptr, false },
-        { "mnuOptionsStretch", QT_TR_NOOP("&Stretch"), &frmPreview::mnuOptionsStretch_Click, true },
-        { "mnuOptionsBorderStyle", QT_TR_NOOP("&Border"), &frmPreview::mnuOptionsBorderStyle_Click, true },
-        { "mnuOptionsTransparent", QT_TR_NOOP("&Transparent"), &frmPreview::mnuOptionsTransparent_Click, true },
-        { "mnuOptionsBackColor", QT_TR_NOOP("Background &Color..."), &frmPreview::mnuOptionsBackColor_Click, false },
-        { "mnuOptionsForeColor", QT_TR_NOOP("Fore&ground Color..."), &frmPreview::mnuOptionsForeColor_Click, false },
-        { "mnuOptionsSep4", "-", nullptr, false },
-        { "mnuOptionsBarcode", QT_TR_NOOP("Barcode"), &frmPreview::mnuOptionsBarcode_Click, true },
-        { "mnuOptionsBarcodeProp", QT_TR_NOOP("Properties..."), &frmPreview::mnuOptionsBarcodeProp_Click, false },
-        { "mnuOptionsSep5", "-", nullptr, false },
-        { "mnuOptionsMagstripe", QT_TR_NOOP("Magstripe..."), nullptr, false },
-        { "mnuOptionsSmartCard", QT_TR_NOOP("SmartCard..."), nullptr, false },
-    };
-    for (const auto& it : rest) {
-        QAction* a = addAction(o, it.name, tr(it.caption));
-        a->setCheckable(it.checkable);
-        if (it.slot)
-            connect(a, &QAction::triggered, this, it.slot);
-    }
-    // Design-time state: most object items hidden, these three disabled.
-    for (QAction* a : o->actions())
-        if (a->objectName() != QLatin1String("mnuOptionsDelete"))
-            a->setVisible(false);
-    for (const char* name : { "mnuOptionsBarcodeProp", "mnuOptionsMagstripe", "mnuOptionsSmartCard" })
-        menuAction(QLatin1String(name))->setEnabled(false);
-
-    QMenu* tools = bar->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuToolsMenu"));
-    tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
-    connect(addAction(tools, "mnuToolsOptions", tr("&Options")), &QAction::triggered, this,
-        &frmPreview::mnuToolsOptions_Click);
-
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelpMenu"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = addAction(help, "mnuHelpConstant", tr("&Contents"));
-    contents->setShortcut(QKeySequence::HelpContents);
-    connect(contents, &QAction::triggered, this, &frmPreview::mnuHelpConstant_Click);
-    connect(addAction(help, "mnuHelpSearch", tr("Search for Help On...")), &QAction::triggered, this,
-        &frmPreview::mnuHelpSearch_Click);
-    addAction(help, "mnuHelpSep2", QStringLiteral("-"));
-    connect(addAction(help, "mnuHelpAbout", tr("&About Previewer")), &QAction::triggered, this,
-        &frmPreview::mnuHelpAbout_Click);
-
-    EnableIDMenus(false);
-}
-
-void frmPreview::buildToolBar()
-{
-    m_tlbObjects = new QToolBar(tr("Objects"), this);
-    m_tlbObjects->setObjectName(QStringLiteral("tlbObjects"));
-    m_tlbObjects->setMovable(false);
-    m_tlbObjects->setIconSize(QSize(24, 24));
-    addToolBar(Qt::LeftToolBarArea, m_tlbObjects);
-    m_toolGroup = new QActionGroup(this);
-    m_toolGroup->setExclusive(true);
-    // The same actions stand in the Tools menu, so a tool can be chosen
-    // from the keyboard (Alt+T and the letter).
-    QMenu* tools = findChild<QMenu*>(QStringLiteral("mnuToolsMenu"));
-    tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsSep1"));
-    const struct {
-        const char* key;
-        const char* tip;
-        const char* caption;
-    } buttons[] = { { "Pointer", QT_TR_NOOP("Select Objects"), QT_TR_NOOP("&Select Objects") },
-        { "Photo", QT_TR_NOOP("Photo Place Holder"), QT_TR_NOOP("&Photo Place Holder") },
-        { "Logo", QT_TR_NOOP("Logo or Image"), QT_TR_NOOP("&Logo or Image") },
-        { "Rectangle", QT_TR_NOOP("Rectangle"), QT_TR_NOOP("&Rectangle") },
-        { "Data", QT_TR_NOOP("Data Field"), QT_TR_NOOP("&Data Field") },
-        { "Text", QT_TR_NOOP("Single Static Text Line"), QT_TR_NOOP("Single Static &Text Line") },
-        { "Line", QT_TR_NOOP("Line"), QT_TR_NOOP("L&ine") } };
-    for (const auto& b : buttons) {
-        const QString key = QLatin1String(b.key);
-        QAction* a = m_tlbObjects->addAction(DesignCanvas::toolIcon(key), tr(b.caption));
-        tools->addAction(a);
-        a->setObjectName(QStringLiteral("tlbObjects") + key);
-        a->setToolTip(tr(b.tip));
-        a->setStatusTip(tr(b.tip));
-        a->setData(key);
-        a->setCheckable(true);
-        m_toolGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, key] { tlbObjects_ButtonClick(key); });
-    }
-    pressTool(QStringLiteral("Pointer"));
 }
 
 void frmPreview::pressTool(const QString& key)
@@ -413,9 +196,7 @@ void frmPreview::tlbObjects_ButtonClick(const QString& key)
     pressTool(key);
     if (key != QLatin1String("Pointer") && m_outline)
         m_outline->Unselect();
-    m_status->setText(key == QLatin1String("Pointer")
-            ? QString()
-            : tr("Drag on the card to place the object, or press Enter to place it in the middle; Esc cancels."));
+    m_status->setText(m_tools->tool(key).hint());
 }
 
 ControlArray* frmPreview::controlArray(const QString& name) const
@@ -461,8 +242,9 @@ void frmPreview::setDataChanged()
 
 void frmPreview::EnableIDMenus(bool enabled)
 {
-    for (const char* name : { "mnuIDPrint", "mnuIDSave", "mnuIDSaveAs", "mnuIDClose", "mnuIDProperties" })
-        menuAction(QLatin1String(name))->setEnabled(enabled);
+    for (const ActionEntry& e : DesignActions::table())
+        if (e.rule == ActionRule::Card)
+            menuAction(QLatin1String(e.name))->setEnabled(enabled);
     // Without a card there is nothing to draw on.
     if (!m_toolGroup)
         return;

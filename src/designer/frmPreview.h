@@ -4,17 +4,21 @@
 // once, hands it the error reporter and the designer defaults, calls Setup
 // and ShowID, and shows it modally (Preview::EditTemplate).
 //
-// Source files: frmPreview.cpp (window, menus, document commands),
-// frmPreviewDraw.cpp (tools, drawing, background and rulers),
-// frmPreviewPointer.cpp (pointer tool: selection, moving, keys),
-// frmPreviewObjectMenu.cpp (the &Object menu), frmPreviewPrinting.cpp
-// (printer set-up, print preview, options), MainToolBar.cpp (main tool
-// bar, Edit and Arrange commands, Properties panel), WindowState.cpp
-// (placement between sessions, recent templates, title mark).
+// The window is a front that keeps the described members and forwards:
+// the tools (DesignTool, SelectTool, PlaceTools) own the mouse, the action
+// table (DesignActions) builds the menus and tool bars, DesignEditing owns
+// the undo capture and the editing keys. Source files of the window itself:
+// frmPreview.cpp (document commands, menu states), frmPreviewDraw.cpp
+// (drawing members, mouse routing), frmPreviewKeys.cpp (keys, in-place text
+// editor), frmPreviewObjectMenu.cpp (the &Object menu), frmPreviewPrinting.cpp
+// (printer set-up, print preview, options), frmPreviewPanels.cpp (Edit, Arrange
+// and View conveniences), WindowState.cpp (placement between sessions,
+// recent templates, title mark).
 
 #include "designer/ControlArray.h"
 #include "designer/DesignEvents.h"
 #include "designer/DesignSurface.h"
+#include "dialogs/LengthUnits.h"
 #include "errors/CError.h"
 #include "kyt/kytwidgets_export.h"
 #include "objects/IDesignControl.h"
@@ -44,6 +48,7 @@ class PropertiesPanel;
 class CTargetApplications;
 class DesignCanvas;
 class DesignEditing;
+class DesignTools;
 class frmIDProperties;
 
 class KYTWIDGETS_PRIVATE_EXPORT frmPreview : public QMainWindow, public IDesignForm, public DesignEvents
@@ -126,13 +131,15 @@ public:
     QAction* menuAction(const QString& name) const;
     QMenu* mnuMethods() const { return m_mnuMethods; }
     // Several selected objects, the Properties panel and the main tool bar
-    // (MainToolBar.cpp builds them and their commands).
+    // (frmPreviewPanels.cpp builds them and their commands).
     DesignSelection* selection() const { return m_selection; }
     PropertiesPanel* propertiesPanel() const { return m_propertiesPanel; }
     QToolBar* tlbMain() const { return m_tlbMain; }
 
     // --- Zoom -------------------------------------------------------------
     void setZoom(double zoom);
+    // The unit of the rulers, status line, panel and dialogs.
+    void setUnits(units::Unit unit);
     double zoom() const;
     void zoomToFit();
 
@@ -163,11 +170,10 @@ public:
     void handleMouseMove(CornerHandle* handle, Qt::MouseButtons buttons, float x, float y) override;
     void handleMouseUp(CornerHandle* handle, Qt::MouseButton button, float x, float y) override;
 
-    // Pointer tool on objects (frmPreviewPointer.cpp). x, y: control inches.
-    void pointerMouseDown(DesignControl* control, Qt::MouseButton button, float x, float y);
-    void pointerMouseMove(DesignControl* control, Qt::MouseButtons buttons, float x, float y);
-    void pointerMouseUp(DesignControl* control, Qt::MouseButton button, float x, float y);
-    void pointerDoubleClick(DesignControl* control);
+    // The tools; the chosen one gets the left button's events.
+    DesignTools& tools() const { return *m_tools; }
+    // Pops up the &Object menu for a control, or the card's for nullptr.
+    void showObjectMenu(DesignControl* control);
     // Moves a dragged control by (x1 - x0, y1 - y0), kept on the surface.
     void DropControl(DesignControl* control, float x0, float y0, float x1, float y1);
     // Enter with a drawing tool: places the tool's object, at a size to
@@ -261,10 +267,8 @@ private:
     void keepTheBack(float oldHeight, bool wasDuplex);
     // Selects the first object a save would have to leave out.
     void selectFirstUnsaveable();
-    void buildMenus();
-    void buildToolBar();
-    // MainToolBar.cpp: the main tool bar, the clipboard and arrange
-    // commands, the Properties panel and the window's own state.
+    // frmPreviewPanels.cpp: the selection, the Properties panel, the menus
+    // and tool bars from the action table, recent templates.
     void buildConveniences();
     void restorePlacement();
     void storePlacement();
@@ -277,10 +281,11 @@ private:
     void refreshRulers();
     void setCaptionFor(const QString& prefix);
     void storeGeometry();
-    QAction* addAction(QMenu* menu, const char* name, const QString& caption);
 
-    // The editing state is the window's own (DesignEditing::of creates it).
+    // The editing state is the window's own (DesignEditing::of creates it);
+    // the action table builds the menus and tool bars into the window.
     friend class DesignEditing;
+    friend class DesignActions;
     QPointer<DesignEditing> m_editing;
 
     QString m_moduleSource;
@@ -309,12 +314,7 @@ private:
     PropertiesPanel* m_propertiesPanel = nullptr;
     QToolBar* m_tlbMain = nullptr;
 
-    // Rubber band anchor and current point, and the object move state.
-    float m_x0 = 0, m_y0 = 0, m_x1 = 0, m_y1 = 0;
-    bool m_moving = false;
-    // A band drawn over an object ended on it: its click placed the new
-    // object and must not select the one beneath.
-    bool m_bandEndedOnControl = false;
+    std::unique_ptr<DesignTools> m_tools;
     bool m_menuByKeyboard = false;
     bool m_closingFromCode = false;
     bool m_inModal = false;

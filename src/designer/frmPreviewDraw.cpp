@@ -1,30 +1,18 @@
-// Placing objects: the drawing tools, the rubber band and the routing of
-// mouse events between the drawing tools and the pointer tool.
+// The window's side of the tools: the described drawing members and the
+// routing of the surface's mouse events to the chosen tool.
 
-#include "designer/COutline.h"
-#include "designer/DesignCanvas.h"
+#include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
-#include "designer/DesignUnits.h"
+#include "designer/DesignTool.h"
+#include "designer/SelectTool.h"
 #include "designer/frmPreview.h"
-#include "settings/CProperties.h"
-#include <QAction>
-#include <QCursor>
+#include "dialogs/LengthUnits.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <algorithm>
-#include <cmath>
 
 namespace kyt
 {
-
-namespace
-{
-constexpr float ClickSize = 0.1f;
-// A line drawn with the line tool is this thick, across its longer side.
-constexpr float LineThickness = 0.02f;
-const QString Pointer = QStringLiteral("Pointer");
-} // namespace
 
 void frmPreview::ObjectCopy(const QWidget& source, QWidget& destination)
 {
@@ -35,16 +23,7 @@ void frmPreview::ObjectCopy(const QWidget& source, QWidget& destination)
 void frmPreview::DrawStart(float x, float y)
 {
     try {
-        if (WhichButtonDown() == Pointer) {
-            if (m_outline)
-                m_outline->Unselect();
-            return;
-        }
-        m_shpOutline->setItemGeometry(x, y, ClickSize, ClickSize);
-        m_shpOutline->show();
-        m_shpOutline->raise();
-        m_x0 = m_x1 = x;
-        m_y0 = m_y1 = y;
+        m_tools->current().start(x, y);
     } catch (const std::exception& e) {
         report(e, "DrawStart");
     }
@@ -53,84 +32,16 @@ void frmPreview::DrawStart(float x, float y)
 void frmPreview::DrawMove(float x, float y)
 {
     try {
-        // Only drawing changes the card; a pointer drag over empty card does not.
-        if (WhichButtonDown() == Pointer || !m_shpOutline->isVisible())
-            return;
-        m_x1 = x;
-        m_y1 = y;
-        m_shpOutline->setItemGeometry(
-            m_x1 < m_x0 ? m_x1 : m_x0, m_y1 < m_y0 ? m_y1 : m_y0, std::fabs(m_x0 - m_x1), std::fabs(m_y0 - m_y1));
-        setDataChanged();
+        m_tools->current().drag(x, y);
     } catch (const std::exception& e) {
         report(e, "DrawMove");
     }
 }
 
-void frmPreview::DrawDone(float, float)
+void frmPreview::DrawDone(float x, float y)
 {
     try {
-        const QString tool = WhichButtonDown();
-        if (tool == Pointer || !m_shpOutline->isVisible() || !m_template)
-            return;
-        m_shpOutline->hide();
-        auto* c = static_cast<DesignControl*>(LoadDesignControl(tool));
-        if (!c)
-            return;
-        c->clearProperties();
-        c->markUsed();
-        c->setItemGeometry(
-            m_shpOutline->itemLeft(), m_shpOutline->itemTop(), m_shpOutline->itemWidth(), m_shpOutline->itemHeight());
-
-        const CProperties* p = m_properties;
-        const bool textual = tool == QLatin1String("Data") || tool == QLatin1String("Text");
-        if (textual) {
-            const bool fit = p && p->DefaultFontToFit();
-            c->setTag(
-                QStringLiteral("FTF=") + (fit ? QStringLiteral("True") : QStringLiteral("False")) + QLatin1Char(';'));
-            c->setBorderStyle(0);
-            c->setBackColor(p ? p->DefaultBackground() : 0xFFFFFF);
-            c->setAlignment(0);
-            if (p) {
-                if (!c->setFontName(p->DefaultFontName()))
-                    c->setFontName(IDesignControl::FallbackFontName);
-                c->setFontSize(p->DefaultFontSize() > 0 ? p->DefaultFontSize() : 8);
-                c->setFontUnderline(p->DefaultFontUnderline());
-                c->setFontItalic(p->DefaultFontItalic());
-                c->setFontBold(p->DefaultFontBold());
-            }
-            c->setCaption(tool == QLatin1String("Data") ? tr("<Load Data Field>") : tr("<Enter Text>"));
-            c->setBackStyle(p && p->DefualtTransparent() ? 0 : 1);
-            c->setForeColor(p ? p->DefaultForeGround() : 0);
-        } else if (tool == QLatin1String("Rectangle")) {
-            c->setBorderStyle(0);
-            c->setBackColor(0xFF0000);
-        } else if (tool == QLatin1String("Photo")) {
-            // The placeholder the card prints until a photo is supplied.
-            c->setPicture(m_template->DefaultPhoto());
-        } else if (tool == QLatin1String("Logo")) {
-            c->setBorderStyle(0);
-        } else if (tool == QLatin1String("Line")) {
-            // A line runs along the longer side of the band.
-            if (c->Width() >= c->Height())
-                c->setHeight(LineThickness);
-            else
-                c->setWidth(LineThickness);
-            c->setForeColor(0);
-        }
-        c->ZOrder(0);
-        c->setVisible(true);
-        if (m_outline) {
-            m_outline->Selected(c);
-            // Every kind gets a drawing order, so the card prints what the
-            // surface shows (a new object lies on top).
-            m_outline->UpdateZorder(true);
-        }
-        if (tool == QLatin1String("Photo"))
-            findChild<QAction*>(QStringLiteral("tlbObjectsPhoto"))->setEnabled(false);
-        pressTool(Pointer);
-        m_status->clear();
-        setDataChanged();
-        objectPlaced(c);
+        m_tools->current().finish(x, y);
     } catch (const std::exception& e) {
         report(e, "DrawDone");
     }
@@ -138,61 +49,40 @@ void frmPreview::DrawDone(float, float)
 
 bool frmPreview::placeFromKeyboard()
 {
-    const QString tool = WhichButtonDown();
-    if (!m_template || tool.isEmpty() || tool == Pointer)
-        return false;
-    // Sizes a person would start from; the object lands in the middle of
-    // the front side, selected, ready for the arrow keys.
-    const struct {
-        const char* tool;
-        float width, height;
-    } sizes[] = { { "Photo", 0.75f, 1.0f }, { "Logo", 0.75f, 0.75f }, { "Rectangle", 1.0f, 0.5f },
-        { "Data", 1.5f, 0.25f }, { "Text", 1.5f, 0.25f }, { "Line", 1.5f, 0.25f } };
-    float w = 1.0f;
-    float h = 0.5f;
-    for (const auto& s : sizes) {
-        if (tool == QLatin1String(s.tool)) {
-            w = s.width;
-            h = s.height;
-        }
-    }
-    const float cardWidth = m_template->Width();
-    const float cardHeight = m_template->Height();
-    w = std::min(w, cardWidth);
-    h = std::min(h, cardHeight);
-    const float x = (cardWidth - w) / 2;
-    const float y = (cardHeight - h) / 2;
-    DrawStart(x, y);
-    DrawMove(x + w, y + h);
-    DrawDone(x + w, y + h);
-    if (m_outline)
-        DesignEditing::of(*this).reveal(m_outline->selectedControl());
-    return true;
+    return m_tools->current().placeFromKeyboard();
+}
+
+void frmPreview::objectPlaced(DesignControl* c)
+{
+    DesignEditing::of(*this).pushPlaced(c);
+}
+
+void frmPreview::DropControl(DesignControl* c, float x0, float y0, float x1, float y1)
+{
+    m_tools->select().drop(c, x0, y0, x1, y1);
 }
 
 // --- Mouse routing ----------------------------------------------------------------
+// The left button belongs to the chosen tool; the other buttons select and
+// open the object menu whatever the tool.
 
 void frmPreview::surfaceMouseDown(Qt::MouseButton button, float x, float y)
 {
-    if (button == Qt::LeftButton)
-        DrawStart(x, y);
+    m_tools->current().surfacePress(button, x, y);
 }
 
 void frmPreview::surfaceMouseMove(Qt::MouseButtons buttons, float x, float y)
 {
     m_status->setText(units::statusPoint(x, y));
-    if (buttons & Qt::LeftButton)
-        DrawMove(x, y);
+    m_tools->current().surfaceMove(buttons, x, y);
 }
 
 void frmPreview::surfaceMouseUp(Qt::MouseButton button, float x, float y)
 {
-    if (button == Qt::LeftButton) {
-        DrawDone(x, y);
-    } else if (m_template) {
-        updateMenu(Pointer, false, 0, false, false);
-        m_mnuMethods->popup(objectMenuPosition());
-    }
+    if (button == Qt::LeftButton)
+        m_tools->current().surfaceRelease(button, x, y);
+    else if (m_template)
+        showObjectMenu(nullptr);
 }
 
 void frmPreview::surfaceClick()
@@ -203,35 +93,46 @@ void frmPreview::surfaceClick()
 
 void frmPreview::controlMouseDown(DesignControl* c, Qt::MouseButton button, float x, float y)
 {
-    m_bandEndedOnControl = false;
-    if (button == Qt::LeftButton && WhichButtonDown() != Pointer)
-        DrawStart(c->left() + x, c->top() + y);
-    else
-        pointerMouseDown(c, button, x, y);
+    m_tools->takeSwallowedClick(); // a new press: an old band's click is gone
+    (button == Qt::LeftButton ? m_tools->current() : m_tools->select()).controlPress(c, button, x, y);
 }
 
 void frmPreview::controlMouseMove(DesignControl* c, Qt::MouseButtons buttons, float x, float y)
 {
     m_status->setText(units::statusPoint(c->left() + x, c->top() + y));
-    if ((buttons & Qt::LeftButton) && WhichButtonDown() != Pointer)
-        DrawMove(c->left() + x, c->top() + y);
-    else
-        pointerMouseMove(c, buttons, x, y);
+    ((buttons & Qt::LeftButton) ? m_tools->current() : m_tools->select()).controlMove(c, buttons, x, y);
 }
 
 void frmPreview::controlMouseUp(DesignControl* c, Qt::MouseButton button, float x, float y)
 {
-    if (button == Qt::LeftButton && WhichButtonDown() != Pointer) {
-        m_bandEndedOnControl = true;
-        DrawDone(c->left() + x, c->top() + y);
-    } else
-        pointerMouseUp(c, button, x, y);
+    (button == Qt::LeftButton ? m_tools->current() : m_tools->select()).controlRelease(c, button, x, y);
+}
+
+void frmPreview::controlClick(DesignControl* c)
+{
+    if (m_tools->takeSwallowedClick())
+        return;
+    m_tools->current().controlClick(c);
 }
 
 void frmPreview::controlDoubleClick(DesignControl* c)
 {
-    if (WhichButtonDown() == Pointer)
-        pointerDoubleClick(c);
+    m_tools->current().controlDoubleClick(c);
+}
+
+void frmPreview::handleMouseDown(CornerHandle* handle, Qt::MouseButton button, float, float)
+{
+    m_tools->select().handlePress(handle, button);
+}
+
+void frmPreview::handleMouseMove(CornerHandle* handle, Qt::MouseButtons buttons, float x, float y)
+{
+    m_tools->select().handleMove(handle, buttons, x, y);
+}
+
+void frmPreview::handleMouseUp(CornerHandle* handle, Qt::MouseButton button, float x, float y)
+{
+    m_tools->select().handleRelease(handle, button, x, y);
 }
 
 } // namespace kyt

@@ -3,12 +3,14 @@
 
 #include "designer/COutline.h"
 #include "designer/DataPanel.h"
+#include "designer/DesignControl.h"
 #include "designer/DesignEditing.h"
 #include "designer/DesignSelection.h"
 #include "designer/frmPreview.h"
 #include "settings/CTargetApplications.h"
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QUndoStack>
 
 namespace kyt
@@ -49,6 +51,43 @@ void enable(const frmPreview& w, const char* name, bool on)
 }
 
 } // namespace
+
+void frmPreview::showObjectMenu(DesignControl* c)
+{
+    if (!c) {
+        // The card's own menu.
+        updateMenu(QStringLiteral("Pointer"), false, 0, false, false);
+        m_mnuMethods->setDefaultAction(nullptr);
+        m_mnuMethods->popup(objectMenuPosition());
+        return;
+    }
+    const bool border = c->BorderStyle() != 0;
+    QAction* def = nullptr;
+    switch (c->kind()) {
+    case DesignControl::Kind::Text:
+    case DesignControl::Kind::Data:
+        updateMenu(c->Name(), border, c->Alignment(), c->BackStyle() == 0, IsBarcodeToken(c->Tag()));
+        def = menuAction(c->kind() == DesignControl::Kind::Text ? QStringLiteral("mnuOptionsEditText")
+                                                                : QStringLiteral("mnuOptionsUserField"));
+        break;
+    case DesignControl::Kind::Logo:
+        updateMenu(c->Name(), border, 0, false, false);
+        // The tick tells this logo's own setting, not the last one's.
+        menuAction(QStringLiteral("mnuOptionsStretch"))->setChecked(c->Stretch());
+        def = menuAction(QStringLiteral("mnuOptionsLogo"));
+        break;
+    case DesignControl::Kind::Rectangle:
+    case DesignControl::Kind::Line:
+        updateMenu(c->Name(), border, 0, false, false);
+        def = menuAction(QStringLiteral("mnuOptionsBackColor"));
+        break;
+    case DesignControl::Kind::Photo:
+        updateMenu(c->Name(), border, 0, false, false);
+        break;
+    }
+    m_mnuMethods->setDefaultAction(def);
+    m_mnuMethods->popup(objectMenuPosition());
+}
 
 void frmPreview::mnuOptionsDelete_Click()
 {

@@ -1,7 +1,7 @@
 #include "dialogs/CardSizeCheck.h"
 
+#include "dialogs/LengthBox.h"
 #include "errors/MessageBox.h"
-#include "util/NumberText.h"
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
@@ -14,20 +14,25 @@ bool cardSideValid(double inches)
     return inches > 0 && inches <= MaxCardInches;
 }
 
-bool cardSizesValid(QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose)
+bool cardSizesValid(QWidget* dialog, const LengthBox& width, const LengthBox& height, const QString& whose)
 {
-    const std::pair<QLineEdit*, const char*> boxes[] = { { width, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Width") },
-        { height, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Height") } };
+    const std::pair<const LengthBox*, const char*> boxes[]
+        = { { &width, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Width") },
+              { &height, QT_TRANSLATE_NOOP("kyt::CardSizeCheck", "Height") } };
     for (const auto& [box, name] : boxes) {
-        if (cardSideValid(leadingNumber(box->text())))
+        if (cardSideValid(box->inches()))
             continue;
-        MsgBox(QCoreApplication::translate(
-                   "kyt::CardSizeCheck", "The %1 of %2 must be a number of inches above 0 and at most %3.")
-                   .arg(QCoreApplication::translate("kyt::CardSizeCheck", name), whose)
-                   .arg(MaxCardInches),
-            vbExclamation, dialog->windowTitle());
-        box->setFocus();
-        box->selectAll();
+        const QString side = QCoreApplication::translate("kyt::CardSizeCheck", name);
+        const QString message = box->unit() == units::Unit::Inches
+            ? QCoreApplication::translate(
+                "kyt::CardSizeCheck", "The %1 of %2 must be a number of inches above 0 and at most %3.")
+            : QCoreApplication::translate(
+                "kyt::CardSizeCheck", "The %1 of %2 must be a number of millimetres above 0 and at most %3.");
+        // The largest side in the box's unit: 60 inches, 1524 millimetres.
+        MsgBox(message.arg(side, whose).arg(units::fromInches(MaxCardInches, box->unit())), vbExclamation,
+            dialog->windowTitle());
+        box->edit()->setFocus();
+        box->edit()->selectAll();
         return false;
     }
     return true;

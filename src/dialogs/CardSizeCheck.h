@@ -5,11 +5,12 @@
 #include "kyt/kytwidgets_export.h"
 #include <QString>
 
-class QLineEdit;
 class QWidget;
 
 namespace kyt
 {
+
+class LengthBox;
 
 // Larger than any card; a size box holding more is a typing mistake.
 inline constexpr double MaxCardInches = 60.0;
@@ -18,9 +19,10 @@ inline constexpr double MaxCardInches = 60.0;
 KYTWIDGETS_PRIVATE_EXPORT bool cardSideValid(double inches);
 
 // Checks the width box, then the height box. On the first bad one, says so
-// in a message box titled after the dialog, focuses and selects the box and
-// returns false. `whose` names the template in the message ("a new template").
+// (in the box's unit) in a message box titled after the dialog, focuses and
+// selects the box and returns false. `whose` names the template in the
+// message ("a new template").
 KYTWIDGETS_PRIVATE_EXPORT bool cardSizesValid(
-    QWidget* dialog, QLineEdit* width, QLineEdit* height, const QString& whose);
+    QWidget* dialog, const LengthBox& width, const LengthBox& height, const QString& whose);
 
 } // namespace kyt

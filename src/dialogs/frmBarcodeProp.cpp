@@ -1,5 +1,7 @@
 #include "dialogs/frmBarcodeProp.h"
 
+#include "dialogs/LengthUnits.h"
+
 #include "errors/MessageBox.h"
 
 #include "barcode/Symbol.h"
@@ -10,6 +12,7 @@
 #include "platform/BarcodeFonts.h"
 #include "platform/CommonDialog.h"
 #include "util/Strings.h"
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -75,6 +78,11 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     Label2 = new QLabel(tr("Choose the appropriate Font for the barcode"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 4, 0, 1, 3);
+    // With font-to-fit on, the set size stays unless the text is too wide.
+    ckbShrinkToFit = new QCheckBox(tr("Fit by shrin&king only (keep the set size when the text fits)"), Frame1);
+    ckbShrinkToFit->setObjectName(QStringLiteral("ckbShrinkToFit"));
+    ckbShrinkToFit->setToolTip(tr("Size Font To Fit makes long texts smaller but never makes short ones larger"));
+    grid->addWidget(ckbShrinkToFit, 5, 0, 1, 3);
 
     // Symbols are drawn as bars and modules; these apply to them only.
     fraSymbol = new QGroupBox(tr("Symbol"), this);
@@ -106,8 +114,10 @@ frmBarcodeProp::frmBarcodeProp(QWidget* parent)
     addSymbolRow(1, tr("&Human-readable line:"), cboHumanReadable,
         tr("The value printed under or over the bars, in the object's font"));
     addSymbolRow(2, tr("&Rotation:"), cboRotation, tr("Turns the symbol clockwise"));
+    m_millimetres = units::current() == units::Unit::Millimetres;
     addSymbolRow(3, tr("&Module size:"), txtModuleSize,
-        tr("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
+        m_millimetres ? tr("Size of one module (the narrowest bar) in millimetres; empty: as large as the box allows")
+                      : tr("Size of one module (the narrowest bar) in inches; empty: as large as the box allows"));
 
     cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -188,7 +198,14 @@ void frmBarcodeProp::Setup()
     cboHumanReadable->setCurrentIndex(std::clamp<int>(m_humanReadable, 0, 2));
     const int turn = cboRotation->findData(int(m_rotation));
     cboRotation->setCurrentIndex(turn < 0 ? 0 : turn);
-    txtModuleSize->setText(m_moduleSize > 0 ? singleToText(m_moduleSize) : QString());
+    if (m_moduleSize <= 0)
+        m_moduleText.clear();
+    else if (m_millimetres)
+        m_moduleText = units::boxText(m_moduleSize, units::Unit::Millimetres);
+    else
+        m_moduleText = singleToText(m_moduleSize);
+    txtModuleSize->setText(m_moduleText);
+    ckbShrinkToFit->setEnabled(m_fontToFit);
     enableSymbolOptions();
 }
 
@@ -226,7 +243,14 @@ qint16 frmBarcodeProp::Rotation() const
 
 float frmBarcodeProp::ModuleSize() const
 {
-    const std::optional<double> v = parseNumber(txtModuleSize->text().remove(QLatin1Char('"')).trimmed());
+    const QString text = txtModuleSize->text();
+    if (m_millimetres && !m_moduleText.isEmpty() && text == m_moduleText)
+        return m_moduleSize;
+    QString number = text;
+    number.remove(QLatin1Char('"')).remove(QLatin1String("mm")).remove(QLatin1String("in"));
+    std::optional<double> v = parseNumber(number.trimmed());
+    if (v && m_millimetres)
+        v = units::toInches(*v, units::Unit::Millimetres);
     return v && *v > 0 && *v <= 1 ? static_cast<float>(*v) : 0.0f;
 }
 
@@ -237,6 +261,9 @@ void frmBarcodeProp::readSymbolTag(const QString& tag)
     m_humanReadable = static_cast<qint16>(std::clamp(number("SymText"), 0.0, 2.0));
     m_rotation = static_cast<qint16>(std::clamp(number("SymRot"), 0.0, 270.0));
     m_moduleSize = static_cast<float>(std::clamp(number("SymModule"), 0.0, 1.0));
+    setShrinkToFit(
+        GetTagValue(tag, QStringLiteral("FitMode")).compare(QLatin1String("Shrink"), Qt::CaseInsensitive) == 0);
+    m_fontToFit = GetTagValue(tag, QStringLiteral("FTF")).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
 void frmBarcodeProp::writeSymbolTag(QString& tag) const
@@ -246,6 +273,19 @@ void frmBarcodeProp::writeSymbolTag(QString& tag) const
     SetTagValue(tag, QStringLiteral("SymText"), QStringLiteral(";"), QString::number(HumanReadable()));
     SetTagValue(tag, QStringLiteral("SymRot"), QStringLiteral(";"), QString::number(Rotation()));
     SetTagValue(tag, QStringLiteral("SymModule"), QStringLiteral(";"), singleToText(ModuleSize()));
+    // Off leaves an empty value, which reads as the ordinary fit.
+    SetTagValue(
+        tag, QStringLiteral("FitMode"), QStringLiteral(";"), ShrinkToFit() ? QStringLiteral("Shrink") : QString());
+}
+
+bool frmBarcodeProp::ShrinkToFit() const
+{
+    return ckbShrinkToFit->isChecked();
+}
+
+void frmBarcodeProp::setShrinkToFit(bool on)
+{
+    ckbShrinkToFit->setChecked(on);
 }
 
 QString frmBarcodeProp::bundledFontFor(qint32 barcodeType)

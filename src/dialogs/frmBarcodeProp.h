@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -58,7 +59,12 @@ public:
     void setRotation(qint16 v) { m_rotation = v; }
     float ModuleSize() const;
     void setModuleSize(float v) { m_moduleSize = v; }
-    // The symbol options from and into a control tag (their own items).
+    // The shrink-only fit of the text ("FitMode=Shrink" in the tag).
+    bool ShrinkToFit() const;
+    void setShrinkToFit(bool on);
+    // The symbol options and the fit from and into a control tag (their own
+    // items). Read from a tag without font-to-fit, the shrink-only box is
+    // offered disabled: it changes nothing until the fit is on.
     void readSymbolTag(const QString& tag);
     void writeSymbolTag(QString& tag) const;
 
@@ -100,6 +106,7 @@ private:
     QLineEdit* txtFontName = nullptr;
     QPushButton* cmdListFonts = nullptr;
     QLabel* Label2 = nullptr;
+    QCheckBox* ckbShrinkToFit = nullptr;
     QGroupBox* fraSymbol = nullptr;
     QComboBox* cboErrorCorrection = nullptr;
     QComboBox* cboHumanReadable = nullptr;
@@ -118,6 +125,11 @@ private:
     qint16 m_humanReadable = 0;
     qint16 m_rotation = 0;
     float m_moduleSize = 0;
+    // The module size box shows millimetres (the person's unit); what it
+    // showed for m_moduleSize, so an untouched box gives that back exactly.
+    bool m_millimetres = false;
+    bool m_fontToFit = true;
+    QString m_moduleText;
     ICommonDialog* m_dialogBox = nullptr;
     std::shared_ptr<CError> m_error;
 };

@@ -1,6 +1,8 @@
 #include "dialogs/frmIDProperties.h"
+
 #include "dialogs/CardSizeCheck.h"
 #include "dialogs/CardSketch.h"
+#include "dialogs/LengthBox.h"
 
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
@@ -74,6 +76,8 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     dims->addRow(lblHeight, m_txtHeight);
     for (QLineEdit* box : { m_txtWidth, m_txtHeight })
         box->installEventFilter(this);
+    m_width = std::make_unique<LengthBox>(m_txtWidth);
+    m_height = std::make_unique<LengthBox>(m_txtHeight);
 
     auto* frame1 = new QGroupBox(tr("Print Orientation"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -145,7 +149,7 @@ frmIDProperties::frmIDProperties(QWidget* parent)
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_cmdOk, &QPushButton::clicked, this, [this] {
         // A size no card can have would make the template unprintable.
-        if (!cardSizesValid(this, m_txtWidth, m_txtHeight, tr("the template")))
+        if (!cardSizesValid(this, *m_width, *m_height, tr("the template")))
             return;
         m_userCancel = false;
         accept();
@@ -196,19 +200,19 @@ double frmIDProperties::leadingNumber(const QString& text)
 
 double frmIDProperties::IdSizeWidth() const
 {
-    return leadingNumber(m_txtWidth->text());
+    return m_width->inches();
 }
 void frmIDProperties::setIdSizeWidth(double inches)
 {
-    m_txtWidth->setText(inchText(inches));
+    m_width->setInches(inches);
 }
 double frmIDProperties::IdSizeHeight() const
 {
-    return leadingNumber(m_txtHeight->text());
+    return m_height->inches();
 }
 void frmIDProperties::setIdSizeHeight(double inches)
 {
-    m_txtHeight->setText(inchText(inches));
+    m_height->setInches(inches);
 }
 
 int frmIDProperties::Orientation() const
@@ -361,7 +365,7 @@ bool frmIDProperties::eventFilter(QObject* watched, QEvent* event)
     if (box && event->type() == QEvent::FocusIn)
         box->selectAll();
     else if (box && event->type() == QEvent::FocusOut)
-        box->setText(inchText(leadingNumber(box->text())));
+        (box == m_txtWidth ? m_width : m_height)->tidy();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -8,6 +8,7 @@
 #include "kyt/kytwidgets_export.h"
 #include "platform/Picture.h"
 #include <QDialog>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -21,6 +22,7 @@ namespace kyt
 {
 
 class CTargetApplications;
+class LengthBox;
 
 class KYTWIDGETS_PRIVATE_EXPORT frmIDProperties : public QDialog
 {
@@ -97,6 +99,9 @@ private:
 
     QLineEdit* m_txtWidth;
     QLineEdit* m_txtHeight;
+    // The two boxes in the person's unit (inches or millimetres).
+    std::unique_ptr<LengthBox> m_width;
+    std::unique_ptr<LengthBox> m_height;
     QRadioButton* m_optPortrait;
     QRadioButton* m_optLandscape;
     QCheckBox* m_ckbDuplex;

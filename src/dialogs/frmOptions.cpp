@@ -1,6 +1,7 @@
 #include "dialogs/frmOptions.h"
 #include "dialogs/CardSizeCheck.h"
 #include "dialogs/CardSketch.h"
+#include "dialogs/LengthBox.h"
 
 #include "errors/MessageBox.h"
 #include "errors/ModuleSource.h"
@@ -122,8 +123,8 @@ void frmOptions::buildControls()
     dims->addWidget(m_txtHeight, 0, 1);
     dims->addWidget(lblWidth, 1, 0);
     dims->addWidget(m_txtWidth, 1, 1);
-    // The designer's rulers, status line and panel; the sizes here and the
-    // files stay in inches.
+    // The designer's rulers, status line, panel and dialogs, the sizes here
+    // among them; the files stay in inches.
     m_cboUnits = named(new QComboBox(frame2), "cboUnits");
     m_cboUnits->addItem(tr("Inches"), QStringLiteral("in"));
     m_cboUnits->addItem(tr("Millimetres"), QStringLiteral("mm"));
@@ -136,6 +137,13 @@ void frmOptions::buildControls()
         box->setMaximumWidth(110);
         box->installEventFilter(this);
     }
+    m_height = std::make_unique<LengthBox>(m_txtHeight, units::Unit::Inches);
+    m_width = std::make_unique<LengthBox>(m_txtWidth, units::Unit::Inches);
+    connect(m_cboUnits, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const units::Unit unit = index == 1 ? units::Unit::Millimetres : units::Unit::Inches;
+        m_height->setUnit(unit);
+        m_width->setUnit(unit);
+    });
     page->addWidget(frame2, 0, 0);
 
     // Print orientation.
@@ -286,11 +294,11 @@ void frmOptions::LoadSettings()
         if (!m_properties)
             objectNotSet();
         CProperties& p = *m_properties;
-        m_txtHeight->setText(inchText(p.DefaultHeight()));
-        m_txtWidth->setText(inchText(p.DefaultWidth()));
-        m_ckbDuplex->setChecked(p.DefaultDuplex());
         const QString unit = settings::GetSetting(CTargetApplications::AppName, UnitsSection, UnitsKey);
         m_cboUnits->setCurrentIndex(unit.compare(QLatin1String("mm"), Qt::CaseInsensitive) == 0 ? 1 : 0);
+        m_height->setInches(p.DefaultHeight());
+        m_width->setInches(p.DefaultWidth());
+        m_ckbDuplex->setChecked(p.DefaultDuplex());
         if (p.DefaultOrientation() == 1)
             m_optPortrait->setChecked(true);
         else
@@ -342,8 +350,8 @@ void frmOptions::SaveSettings()
             objectNotSet();
         CProperties& p = *m_properties;
         p.setDefaultDuplex(m_ckbDuplex->isChecked());
-        p.setDefaultHeight(leadingNumber(m_txtHeight->text()));
-        p.setDefaultWidth(leadingNumber(m_txtWidth->text()));
+        p.setDefaultHeight(m_height->inches());
+        p.setDefaultWidth(m_width->inches());
         p.setDefaultTarget(m_target);
         p.setDefaultOrientation(m_optPortrait->isChecked() ? 1 : 2);
         p.setDefaultFontSize(m_sampleFont.pointSizeF());
@@ -388,7 +396,7 @@ void frmOptions::selectNextTab()
 
 bool frmOptions::sizesValid()
 {
-    return cardSizesValid(this, m_txtWidth, m_txtHeight, tr("a new template"));
+    return cardSizesValid(this, *m_width, *m_height, tr("a new template"));
 }
 
 void frmOptions::cmdOK_Click()
@@ -464,7 +472,7 @@ void frmOptions::lstTarget_Click()
 
 void frmOptions::sizeBox_LostFocus(QLineEdit* box)
 {
-    box->setText(inchText(leadingNumber(box->text())));
+    (box == m_txtHeight ? m_height : m_width)->tidy();
 }
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event)

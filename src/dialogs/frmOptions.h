@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +28,8 @@ class QWidget;
 
 namespace kyt
 {
+
+class LengthBox;
 
 class KYTWIDGETS_PRIVATE_EXPORT frmOptions : public QDialog
 {
@@ -124,6 +127,9 @@ private:
     QWidget* m_picOptions = nullptr;
     QLineEdit* m_txtHeight = nullptr;
     QLineEdit* m_txtWidth = nullptr;
+    // The size boxes in the unit the units list shows.
+    std::unique_ptr<LengthBox> m_height;
+    std::unique_ptr<LengthBox> m_width;
     QRadioButton* m_optPortrait = nullptr;
     QRadioButton* m_optLandscape = nullptr;
     QCheckBox* m_ckbDuplex = nullptr;

@@ -7,11 +7,11 @@
 #include "designer/DesignCanvas.h"
 #include "designer/DesignClipboard.h"
 #include "designer/DesignEditing.h"
+#include "designer/DesignIcons.h"
 #include "designer/DesignSelection.h"
-#include "designer/DesignUnits.h"
-#include "designer/MainToolBar.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/WindowState.h"
+#include "dialogs/LengthUnits.h"
 #include "dialogs/frmOptions.h"
 #include "platform/Picture.h"
 #include <QAbstractButton>
@@ -548,7 +548,7 @@ TEST_F(Editing, EveryNewCommandHasAKeyAndAUniqueAccessLetter)
         EXPECT_TRUE(bar->actions().contains(action(name))) << name;
         EXPECT_FALSE(action(name)->icon().isNull()) << name;
     }
-    EXPECT_TRUE(mainToolIcon(QStringLiteral("NoSuchIcon"), window().palette()).isNull());
+    EXPECT_TRUE(designIcon(QStringLiteral("NoSuchIcon"), window().palette()).isNull());
     // The icons stay sharp at twice the pixels.
     const QPixmap hi = action("mnuIDSave")->icon().pixmap(QSize(22, 22), 2.0);
     EXPECT_EQ(hi.size(), QSize(44, 44));

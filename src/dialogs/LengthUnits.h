@@ -1,7 +1,7 @@
 #pragma once
-// The unit the designer shows lengths in: inches or millimetres, a setting
-// of the person kept in the settings store. Files keep inches; only the
-// rulers, the status line and the properties panel convert.
+// The unit the designer and its dialogs show lengths in: inches or
+// millimetres, a setting of the person kept in the settings store. Files
+// keep inches; only what is shown converts.
 
 #include "kyt/kytwidgets_export.h"
 #include <QString>
@@ -26,5 +26,12 @@ KYTWIDGETS_PRIVATE_EXPORT QString format(double inches, Unit unit = current());
 // ("1.250, 0.500 in").
 KYTWIDGETS_PRIVATE_EXPORT QString statusLength(double inches, Unit unit = current());
 KYTWIDGETS_PRIVATE_EXPORT QString statusPoint(double x, double y, Unit unit = current());
+
+// A dialog's length box: inches as the dialogs have always shown them
+// (3.375"), millimetres with up to mmDecimals decimals (85.725 mm, 54 mm).
+KYTWIDGETS_PRIVATE_EXPORT QString boxText(double inches, Unit unit = current(), int mmDecimals = 3);
+// The inches such a box holds: its leading number, in the unit ("54" is
+// 54 mm when the unit is millimetres); 0 when it holds no number.
+KYTWIDGETS_PRIVATE_EXPORT double boxInches(const QString& text, Unit unit = current());
 
 } // namespace kyt::units

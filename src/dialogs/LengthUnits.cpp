@@ -1,11 +1,12 @@
 // Inches or millimetres for the designer's lengths, read from and written
 // to the settings store.
 
-#include "designer/DesignUnits.h"
+#include "dialogs/LengthUnits.h"
 
 #include "dialogs/frmOptions.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
+#include "util/NumberText.h"
 
 namespace kyt::units
 {
@@ -66,6 +67,23 @@ QString statusPoint(double x, double y, Unit unit)
         .arg(fromInches(x, unit), 0, 'f', d)
         .arg(fromInches(y, unit), 0, 'f', d)
         .arg(suffix(unit));
+}
+
+QString boxText(double inches, Unit unit, int mmDecimals)
+{
+    if (unit == Unit::Inches)
+        return formatInchText(inches) + QLatin1Char('"');
+    QString s = QString::number(fromInches(inches, unit), 'f', mmDecimals);
+    while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
+        s.chop(1);
+    if (s == QLatin1String("-0"))
+        s = QStringLiteral("0");
+    return s + QLatin1Char(' ') + suffix(unit);
+}
+
+double boxInches(const QString& text, Unit unit)
+{
+    return toInches(leadingNumber(text), unit);
 }
 
 } // namespace kyt::units
