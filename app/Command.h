@@ -15,7 +15,7 @@ class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
 struct CsvOptions;
-struct DataSourceSpec;
+struct DataSourceUrl;
 }
 
 namespace kyt::cli
@@ -56,7 +56,7 @@ int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* o
 // options a CSV source reads with; *given tells whether --source was there.
 // A usage error's exit code (2, reported) or 0.
 int readSourceOptions(
-    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceSpec* source, bool* given);
+    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceUrl* source, bool* given);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.

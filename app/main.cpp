@@ -236,7 +236,7 @@ int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* o
 }
 
 int readSourceOptions(
-    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceSpec* source, bool* given)
+    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceUrl* source, bool* given)
 {
     *given = args.has(QStringLiteral("source"));
     const bool hasQuery = args.has(QStringLiteral("query"));
@@ -248,13 +248,13 @@ int readSourceOptions(
     if (!*given)
         return 0;
     try {
-        *source = DataSourceSpec::parse(args.value(QStringLiteral("source")));
+        *source = DataSourceUrl::parse(args.value(QStringLiteral("source")));
     } catch (const KytError& e) {
         return fail(command, QCoreApplication::translate("kyt::cli", "--source %1").arg(e.description()), 2);
     }
     if (hasQuery) {
-        if (source->kind == DataSourceSpec::Kind::None)
-            source->kind = DataSourceSpec::Kind::Sqlite;
+        if (source->kind == DataSourceUrl::Kind::None)
+            source->kind = DataSourceUrl::Kind::Sqlite;
         if (!source->isDatabase())
             return fail(command,
                 QCoreApplication::translate("kyt::cli", "--query needs a database source (sqlite: or postgresql:)"), 2);

@@ -101,14 +101,14 @@ int run(const ParsedArgs& a)
     options.allowMissingFields = a.has(QStringLiteral("allow-missing-fields"));
     if (int rc = readCsvOptions(Me, a, &options.csv))
         return rc;
-    DataSourceSpec source;
+    DataSourceUrl source;
     bool hasSource = false;
     if (int rc = readSourceOptions(Me, a, options.csv, &source, &hasSource))
         return rc;
     if (hasSource && hasCsv)
         return fail(Me, QCoreApplication::translate("kyt::cli", "--csv and --source exclude each other"), 2);
     if (!hasSource) {
-        source.kind = DataSourceSpec::Kind::Csv;
+        source.kind = DataSourceUrl::Kind::Csv;
         source.path = csv;
         source.csv = options.csv;
     }

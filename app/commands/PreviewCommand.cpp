@@ -69,7 +69,7 @@ int run(const ParsedArgs& a)
     CsvOptions csvOptions;
     if (int rc = readCsvOptions(QStringLiteral("preview"), a, &csvOptions))
         return rc;
-    DataSourceSpec source;
+    DataSourceUrl source;
     bool hasSource = false;
     if (int rc = readSourceOptions(QStringLiteral("preview"), a, csvOptions, &source, &hasSource))
         return rc;

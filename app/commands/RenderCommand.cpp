@@ -52,7 +52,7 @@ int run(const ParsedArgs& a)
     CsvOptions csvOptions;
     if (int rc = readCsvOptions(Me, a, &csvOptions))
         return rc;
-    DataSourceSpec source;
+    DataSourceUrl source;
     bool hasSource = false;
     if (int rc = readSourceOptions(Me, a, csvOptions, &source, &hasSource))
         return rc;

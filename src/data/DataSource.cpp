@@ -41,8 +41,8 @@ QString DataRecord::where() const
                     : QCoreApplication::translate("kyt::DataSource", "record %1").arg(number);
 }
 
-DataSource::DataSource(DataSourceSpec spec)
-    : m_spec(std::move(spec))
+DataSource::DataSource(DataSourceUrl address)
+    : m_address(std::move(address))
 {
 }
 
@@ -50,49 +50,49 @@ DataSource::~DataSource() = default;
 
 std::unique_ptr<DataSource> DataSource::open(const QString& url, const PasswordPrompt& prompt)
 {
-    return open(DataSourceSpec::parse(url), prompt);
+    return open(DataSourceUrl::parse(url), prompt);
 }
 
-std::unique_ptr<DataSource> DataSource::open(const DataSourceSpec& given, const PasswordPrompt& prompt)
+std::unique_ptr<DataSource> DataSource::open(const DataSourceUrl& given, const PasswordPrompt& prompt)
 {
-    DataSourceSpec spec = given;
-    if (spec.kind == DataSourceSpec::Kind::None) {
+    DataSourceUrl address = given;
+    if (address.kind == DataSourceUrl::Kind::None) {
         // A plain path: a database by its signature, a data stream by its
         // separators, else a CSV file.
-        if (const QString why = fileProblem(spec.path); !why.isEmpty())
+        if (const QString why = fileProblem(address.path); !why.isEmpty())
             throw KytError(ErrDataSource, why);
-        QFile f(spec.path);
+        QFile f(address.path);
         if (!f.open(QIODevice::ReadOnly))
-            throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(spec.path, f.errorString()));
+            throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(address.path, f.errorString()));
         const QByteArray head = f.read(64 * 1024);
         if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-            spec.kind = DataSourceSpec::Kind::Sqlite;
+            address.kind = DataSourceUrl::Kind::Sqlite;
         else if (head.contains('\x01') || head.contains('\x02'))
-            spec.kind = DataSourceSpec::Kind::DataStream;
+            address.kind = DataSourceUrl::Kind::DataStream;
         else
-            spec.kind = DataSourceSpec::Kind::Csv;
+            address.kind = DataSourceUrl::Kind::Csv;
     }
-    switch (spec.kind) {
-    case DataSourceSpec::Kind::Csv:
-        return openCsvSource(spec);
-    case DataSourceSpec::Kind::DataStream:
-        return openDataStreamSource(spec);
-    case DataSourceSpec::Kind::Sqlite:
-    case DataSourceSpec::Kind::Postgresql:
-        return openSqlSource(spec, prompt);
-    case DataSourceSpec::Kind::None:
+    switch (address.kind) {
+    case DataSourceUrl::Kind::Csv:
+        return openCsvSource(address);
+    case DataSourceUrl::Kind::DataStream:
+        return openDataStreamSource(address);
+    case DataSourceUrl::Kind::Sqlite:
+    case DataSourceUrl::Kind::Postgresql:
+        return openSqlSource(address, prompt);
+    case DataSourceUrl::Kind::None:
         break;
     }
     throw KytError(
-        ErrDataSource, QCoreApplication::translate("kyt::DataSource", "%1: not a data source").arg(spec.path));
+        ErrDataSource, QCoreApplication::translate("kyt::DataSource", "%1: not a data source").arg(address.path));
 }
 
-QStringList DataSource::tables(DataSourceSpec& spec, const PasswordPrompt& prompt)
+QStringList DataSource::tables(DataSourceUrl& address, const PasswordPrompt& prompt)
 {
-    if (!spec.isDatabase())
+    if (!address.isDatabase())
         throw KytError(ErrDataSource,
-            QCoreApplication::translate("kyt::DataSource", "%1: not a database").arg(spec.displayName()));
-    return sqlTables(spec, prompt);
+            QCoreApplication::translate("kyt::DataSource", "%1: not a database").arg(address.displayName()));
+    return sqlTables(address, prompt);
 }
 
 int DataSource::column(const QString& name) const
@@ -111,7 +111,7 @@ bool DataSource::isBinary(int column) const
 
 QString DataSource::folder() const
 {
-    return m_spec.path.isEmpty() ? QString() : QFileInfo(m_spec.path).absolutePath();
+    return m_address.path.isEmpty() ? QString() : QFileInfo(m_address.path).absolutePath();
 }
 
 bool DataSource::record(qint64 number, DataRecord& r)
@@ -128,7 +128,7 @@ void DataSource::setFields(QStringList names, QList<bool> binary)
 
 void DataSource::raise(const QString& text) const
 {
-    throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_spec.displayName(), text));
+    throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_address.displayName(), text));
 }
 
 Picture DataSource::photo(const DataRecord& r, int column, QString* error) const

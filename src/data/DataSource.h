@@ -39,7 +39,7 @@ inline constexpr qint32 ErrDataSource = 3001;
 // (postgresql://me@%2Frun%2Fpg/db) or ?host=/run/pg. A plain path with no
 // kind is taken by its content: a SQLite database by its signature, a data
 // stream by its separators, anything else as CSV.
-struct KYTCORE_PRIVATE_EXPORT DataSourceSpec {
+struct KYTCORE_PRIVATE_EXPORT DataSourceUrl {
     enum class Kind { None, Csv, DataStream, Sqlite, Postgresql };
     Kind kind = Kind::None;
     QString path; // the file of a file kind or a SQLite database
@@ -56,14 +56,14 @@ struct KYTCORE_PRIVATE_EXPORT DataSourceSpec {
     CsvOptions csv; // CSV only
 
     // Throws KytError on a URL that names no source (with the reason).
-    static DataSourceSpec parse(const QString& url);
+    static DataSourceUrl parse(const QString& url);
     // The URL that parse reads back to this source, without the password.
     QString toUrl() const;
     // How messages name the source: the file, or user@host/db and the
     // table (or "query").
     QString displayName() const;
     bool isDatabase() const { return kind == Kind::Sqlite || kind == Kind::Postgresql; }
-    bool operator==(const DataSourceSpec& o) const;
+    bool operator==(const DataSourceUrl& o) const;
 };
 
 // One record. A field's value is text (QString), or image bytes
@@ -85,7 +85,7 @@ struct KYTCORE_PRIVATE_EXPORT DataRecord {
 // Asked when a database wants a password that neither the URL nor the
 // environment gave: `reason` is the server's answer (missing or wrong
 // password). True with *password to try it once more; false to give up.
-using PasswordPrompt = std::function<bool(const DataSourceSpec& spec, const QString& reason, QString* password)>;
+using PasswordPrompt = std::function<bool(const DataSourceUrl& address, const QString& reason, QString* password)>;
 
 class KYTCORE_PRIVATE_EXPORT DataSource
 {
@@ -98,18 +98,18 @@ public:
     DataSource& operator=(const DataSource&) = delete;
 
     // Opens a source and reads its field names. Throws KytError with the
-    // reason when it cannot be read. The returned source's spec() holds
+    // reason when it cannot be read. The returned source's address() holds
     // the password that worked, so a second connection needs no prompt.
-    static std::unique_ptr<DataSource> open(const DataSourceSpec& spec, const PasswordPrompt& prompt = {});
-    // The same for a URL (DataSourceSpec::parse, then open).
+    static std::unique_ptr<DataSource> open(const DataSourceUrl& address, const PasswordPrompt& prompt = {});
+    // The same for a URL (DataSourceUrl::parse, then open).
     static std::unique_ptr<DataSource> open(const QString& url, const PasswordPrompt& prompt = {});
 
     // The tables (and views) of a database, for a person to pick one; its
     // table and query are not used. Throws like open. The password that
-    // worked is left in spec.password.
-    static QStringList tables(DataSourceSpec& spec, const PasswordPrompt& prompt = {});
+    // worked is left in address.password.
+    static QStringList tables(DataSourceUrl& address, const PasswordPrompt& prompt = {});
 
-    const DataSourceSpec& spec() const { return m_spec; }
+    const DataSourceUrl& address() const { return m_address; }
     const QStringList& fieldNames() const { return m_fields; }
     // Column of a field name, letter case ignored; -1 when there is none.
     int column(const QString& name) const;
@@ -147,16 +147,16 @@ public:
     Picture photo(const DataRecord& record, int column, QString* error) const;
 
 protected:
-    explicit DataSource(DataSourceSpec spec);
+    explicit DataSource(DataSourceUrl address);
     // Field names and which of them are binary, once known.
     void setFields(QStringList names, QList<bool> binary = {});
-    // The spec as the source found it to work (the password asked for).
-    DataSourceSpec& specToUpdate() { return m_spec; }
+    // The address as the source found it to work (the password asked for).
+    DataSourceUrl& addressToUpdate() { return m_address; }
     // Throws KytError(ErrDataSource, "<source>: <text>").
     [[noreturn]] void raise(const QString& text) const;
 
 private:
-    DataSourceSpec m_spec;
+    DataSourceUrl m_address;
     QStringList m_fields;
     QList<bool> m_binary;
 };

@@ -99,13 +99,13 @@ private:
 class CsvSource final : public DataSource
 {
 public:
-    explicit CsvSource(const DataSourceSpec& spec)
-        : DataSource(spec)
-        , m_file(spec.path)
-        , m_reader(&m_file, spec.csv)
-        , m_stamp(spec.path)
+    explicit CsvSource(const DataSourceUrl& address)
+        : DataSource(address)
+        , m_file(address.path)
+        , m_reader(&m_file, address.csv)
+        , m_stamp(address.path)
     {
-        if (const QString why = fileProblem(spec.path); !why.isEmpty())
+        if (const QString why = fileProblem(address.path); !why.isEmpty())
             throw KytError(ErrDataSource, why);
         if (!m_file.open(QIODevice::ReadOnly))
             raise(m_file.errorString());
@@ -209,12 +209,12 @@ private:
 class DataStreamSource final : public DataSource
 {
 public:
-    explicit DataStreamSource(const DataSourceSpec& spec)
-        : DataSource(spec)
-        , m_stamp(spec.path)
+    explicit DataStreamSource(const DataSourceUrl& address)
+        : DataSource(address)
+        , m_stamp(address.path)
     {
         CPrintData data;
-        data.SetCurrentDataStream(readDataStreamFile(spec.path));
+        data.SetCurrentDataStream(readDataStreamFile(address.path));
         QStringList names;
         for (const CVariantPtr& v : data) {
             names.append(v->keyText());
@@ -252,14 +252,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<DataSource> openCsvSource(const DataSourceSpec& spec)
+std::unique_ptr<DataSource> openCsvSource(const DataSourceUrl& address)
 {
-    return std::make_unique<CsvSource>(spec);
+    return std::make_unique<CsvSource>(address);
 }
 
-std::unique_ptr<DataSource> openDataStreamSource(const DataSourceSpec& spec)
+std::unique_ptr<DataSource> openDataStreamSource(const DataSourceUrl& address)
 {
-    return std::make_unique<DataStreamSource>(spec);
+    return std::make_unique<DataStreamSource>(address);
 }
 
 } // namespace kyt

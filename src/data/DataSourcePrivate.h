@@ -6,10 +6,10 @@
 namespace kyt
 {
 
-std::unique_ptr<DataSource> openCsvSource(const DataSourceSpec& spec);
-std::unique_ptr<DataSource> openDataStreamSource(const DataSourceSpec& spec);
-std::unique_ptr<DataSource> openSqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt);
-QStringList sqlTables(DataSourceSpec& spec, const PasswordPrompt& prompt);
+std::unique_ptr<DataSource> openCsvSource(const DataSourceUrl& address);
+std::unique_ptr<DataSource> openDataStreamSource(const DataSourceUrl& address);
+std::unique_ptr<DataSource> openSqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt);
+QStringList sqlTables(DataSourceUrl& address, const PasswordPrompt& prompt);
 
 // "PATH: no such file" / "PATH: not a regular file" for a file a source
 // must read; empty when it is a regular file.

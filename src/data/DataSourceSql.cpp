@@ -41,18 +41,18 @@ class SqlSource final : public DataSource
 {
 public:
     // Only connects when `connectOnly` (to list the tables).
-    SqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt, bool connectOnly = false)
-        : DataSource(spec)
+    SqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt, bool connectOnly = false)
+        : DataSource(address)
         , m_connection { QStringLiteral("kyt-data-%1").arg(++s_connections) }
-        , m_postgresql(spec.kind == DataSourceSpec::Kind::Postgresql)
+        , m_postgresql(address.kind == DataSourceUrl::Kind::Postgresql)
     {
         connect(prompt);
         if (connectOnly)
             return;
-        QString select = spec.query.trimmed();
+        QString select = address.query.trimmed();
         while (select.endsWith(QLatin1Char(';')))
             select = select.chopped(1).trimmed();
-        QString table = spec.table;
+        QString table = address.table;
         if (select.isEmpty() && table.isEmpty()) {
             // A database of one table needs no name; else say what it holds.
             const QStringList tables = m_db.tables(QSql::Tables);
@@ -96,7 +96,7 @@ public:
             raise(QCoreApplication::translate("kyt::DataSource", "the query gives no columns"));
         setFields(names, binary);
         if (!m_postgresql) {
-            const QFileInfo info(spec.path);
+            const QFileInfo info(address.path);
             m_size = info.size();
             m_modified = info.lastModified();
         }
@@ -189,7 +189,7 @@ public:
         if (!m_lost.isEmpty())
             return m_lost;
         if (!m_postgresql) {
-            const QFileInfo info(spec().path);
+            const QFileInfo info(address().path);
             if (!info.exists())
                 return QCoreApplication::translate("kyt::DataSource", "the database file was removed or renamed");
             if (info.size() != m_size || info.lastModified() != m_modified)
@@ -203,7 +203,7 @@ public:
 private:
     void connect(const PasswordPrompt& prompt)
     {
-        const DataSourceSpec& s = spec();
+        const DataSourceUrl& s = address();
         const QString driver = m_postgresql ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
         if (!QSqlDatabase::isDriverAvailable(driver))
             raise(QCoreApplication::translate("kyt::DataSource", "Qt's %1 driver is not installed (package %2)")
@@ -240,7 +240,7 @@ private:
             if (!prompt || !asksForPassword(why) || attempt >= 3 || !prompt(s, why, &password))
                 raise(QCoreApplication::translate("kyt::DataSource", "cannot connect: %1").arg(why));
         }
-        specToUpdate().password = password;
+        addressToUpdate().password = password;
         // A source only reads: a query that would change data is refused.
         QSqlQuery q(m_db);
         if (!q.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
@@ -300,15 +300,15 @@ private:
 
 } // namespace
 
-std::unique_ptr<DataSource> openSqlSource(const DataSourceSpec& spec, const PasswordPrompt& prompt)
+std::unique_ptr<DataSource> openSqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt)
 {
-    return std::make_unique<SqlSource>(spec, prompt);
+    return std::make_unique<SqlSource>(address, prompt);
 }
 
-QStringList sqlTables(DataSourceSpec& spec, const PasswordPrompt& prompt)
+QStringList sqlTables(DataSourceUrl& address, const PasswordPrompt& prompt)
 {
-    const SqlSource connection(spec, prompt, true);
-    spec.password = connection.spec().password;
+    const SqlSource connection(address, prompt, true);
+    address.password = connection.address().password;
     return connection.tables();
 }
 

@@ -282,29 +282,29 @@ bool DataPanel::openFromDialog()
         return false;
     if (isSqliteFile(*chosen)) {
         // A database holds tables: the person picks one (or a query).
-        DataSourceSpec spec;
-        spec.kind = DataSourceSpec::Kind::Sqlite;
-        spec.path = *chosen;
-        return openDatabase(spec);
+        DataSourceUrl address;
+        address.kind = DataSourceUrl::Kind::Sqlite;
+        address.path = *chosen;
+        return openDatabase(address);
     }
     return openSource(*chosen);
 }
 
-bool DataPanel::openDatabase(const DataSourceSpec& start)
+bool DataPanel::openDatabase(const DataSourceUrl& start)
 {
-    DataSourceSpec shown = start;
-    if (shown.kind == DataSourceSpec::Kind::None && m_data.isOpen() && m_data.spec().isDatabase())
-        shown = m_data.spec();
+    DataSourceUrl shown = start;
+    if (shown.kind == DataSourceUrl::Kind::None && m_data.isOpen() && m_data.address().isDatabase())
+        shown = m_data.address();
     for (;;) {
         frmDataConnection dialog(&m_window);
         if (shown.isDatabase())
             dialog.setSpec(shown);
-        if (shown.kind == DataSourceSpec::Kind::Sqlite && shown.table.isEmpty() && shown.query.isEmpty())
+        if (shown.kind == DataSourceUrl::Kind::Sqlite && shown.table.isEmpty() && shown.query.isEmpty())
             dialog.listTables();
         execModal(dialog);
         if (dialog.result() != QDialog::Accepted)
             return false;
-        shown = dialog.spec();
+        shown = dialog.address();
         // A source that does not open is told, and the dialog comes back
         // with what was entered.
         if (openSource(shown))
@@ -315,7 +315,7 @@ bool DataPanel::openDatabase(const DataSourceSpec& start)
 bool DataPanel::openSource(const QString& source)
 {
     try {
-        return openSource(DataSourceSpec::parse(source));
+        return openSource(DataSourceUrl::parse(source));
     } catch (const KytError& e) {
         MsgBox(
             tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
@@ -323,7 +323,7 @@ bool DataPanel::openSource(const QString& source)
     }
 }
 
-bool DataPanel::openSource(const DataSourceSpec& source)
+bool DataPanel::openSource(const DataSourceUrl& source)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
@@ -428,7 +428,7 @@ void DataPanel::tell(const QString& text)
 void DataPanel::refresh()
 {
     m_lblSource->setText(m_data.isOpen() ? m_data.displayName() : tr("No data source"));
-    m_lblSource->setToolTip(m_data.isOpen() ? m_data.spec().displayName() : QString());
+    m_lblSource->setToolTip(m_data.isOpen() ? m_data.address().displayName() : QString());
     m_lstFields->clear();
     const QStringList& fields = m_data.fields();
     for (qsizetype i = 0; i < fields.size(); ++i) {

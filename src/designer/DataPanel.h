@@ -45,11 +45,11 @@ public:
     bool openFromDialog();
     // The connection dialog (frmDataConnection), filled from `start` or
     // the open database; shown again after a source that does not open.
-    bool openDatabase(const DataSourceSpec& start = {});
+    bool openDatabase(const DataSourceUrl& start = {});
     // Opens a source (a URL or a path); a failure is told in a message box
     // and the open source stays.
     bool openSource(const QString& source);
-    bool openSource(const DataSourceSpec& source);
+    bool openSource(const DataSourceUrl& source);
 
     // Whether the card shows the record's values (else the field names).
     bool showingData() const;

@@ -20,11 +20,11 @@ const QString PhotoSection = QStringLiteral("Data Sources\\Photo Columns");
 const QString PhotoImageName = QStringLiteral("Image");
 
 // Absolute file paths, so a remembered source opens from any folder.
-DataSourceSpec absolute(DataSourceSpec spec)
+DataSourceUrl absolute(DataSourceUrl address)
 {
-    if (spec.kind != DataSourceSpec::Kind::Postgresql && !spec.path.isEmpty())
-        spec.path = QFileInfo(spec.path).absoluteFilePath();
-    return spec;
+    if (address.kind != DataSourceUrl::Kind::Postgresql && !address.path.isEmpty())
+        address.path = QFileInfo(address.path).absoluteFilePath();
+    return address;
 }
 
 } // namespace
@@ -38,24 +38,24 @@ DesignerData::~DesignerData() = default;
 
 QString DesignerData::source() const
 {
-    return isOpen() ? m_spec.toUrl() : QString();
+    return isOpen() ? m_address.toUrl() : QString();
 }
 
 QString DesignerData::displayName() const
 {
     if (!isOpen())
         return QString();
-    const QString part = !m_spec.table.isEmpty() ? QStringLiteral(" (%1)").arg(m_spec.table)
-        : !m_spec.query.isEmpty()                ? tr(" (query)")
-                                                 : QString();
-    if (m_spec.kind == DataSourceSpec::Kind::Postgresql)
-        return QStringLiteral("%1%2").arg(m_spec.database, part);
-    return QFileInfo(m_spec.path).fileName() + part;
+    const QString part = !m_address.table.isEmpty() ? QStringLiteral(" (%1)").arg(m_address.table)
+        : !m_address.query.isEmpty()                ? tr(" (query)")
+                                                    : QString();
+    if (m_address.kind == DataSourceUrl::Kind::Postgresql)
+        return QStringLiteral("%1%2").arg(m_address.database, part);
+    return QFileInfo(m_address.path).fileName() + part;
 }
 
 QString DesignerData::path() const
 {
-    return isOpen() && m_spec.kind != DataSourceSpec::Kind::Postgresql ? m_spec.path : QString();
+    return isOpen() && m_address.kind != DataSourceUrl::Kind::Postgresql ? m_address.path : QString();
 }
 
 bool DesignerData::looksLikePicturePath(const QString& value)
@@ -77,15 +77,15 @@ QStringList DesignerData::imageFields() const
 
 void DesignerData::open(const QString& source)
 {
-    open(DataSourceSpec::parse(source));
+    open(DataSourceUrl::parse(source));
 }
 
-void DesignerData::open(const DataSourceSpec& given)
+void DesignerData::open(const DataSourceUrl& given)
 {
     std::unique_ptr<DataSource> opened = DataSource::open(absolute(given), m_prompt);
     const qint64 count = opened->count();
     m_reader = std::move(opened);
-    m_spec = m_reader->spec();
+    m_address = m_reader->address();
     m_fields = m_reader->fieldNames();
     m_count = count;
     m_current = 0;
@@ -104,7 +104,7 @@ void DesignerData::open(const DataSourceSpec& given)
 
 void DesignerData::close()
 {
-    m_spec = DataSourceSpec();
+    m_address = DataSourceUrl();
     m_fields.clear();
     m_values.clear();
     m_record = DataRecord();
@@ -118,7 +118,7 @@ void DesignerData::close()
 DataRecord DesignerData::readRecord(qint64 n)
 {
     if (const QString what = m_reader->changed(); !what.isEmpty())
-        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_spec.displayName(), what));
+        throw KytError(ErrDataSource, QStringLiteral("%1: %2").arg(m_address.displayName(), what));
     DataRecord record;
     if (!m_reader->record(n, record))
         throw KytError(

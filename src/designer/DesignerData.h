@@ -30,7 +30,7 @@ public:
     // wants a password asks the prompt. Throws KytError on failure; the
     // open source stays.
     void open(const QString& source);
-    void open(const DataSourceSpec& spec);
+    void open(const DataSourceUrl& address);
     void close();
     bool isOpen() const { return m_reader != nullptr; }
     // The source as a URL without its password (what is remembered), and a
@@ -39,11 +39,11 @@ public:
     QString displayName() const;
     // The source as it was opened, the password that worked included (in
     // memory only), for a second connection on another thread.
-    const DataSourceSpec& spec() const { return m_spec; }
+    const DataSourceUrl& address() const { return m_address; }
     // The file of a file source or a SQLite database; empty for PostgreSQL.
     QString path() const;
     // Whether the source holds records to print (not one card's data stream).
-    bool hasRecords() const { return isOpen() && m_spec.kind != DataSourceSpec::Kind::DataStream; }
+    bool hasRecords() const { return isOpen() && m_address.kind != DataSourceUrl::Kind::DataStream; }
 
     // Asked when a database wants a password; none: the source fails.
     void setPasswordPrompt(PasswordPrompt prompt) { m_prompt = std::move(prompt); }
@@ -95,7 +95,7 @@ private:
     DataRecord readRecord(qint64 n);
     void makeData();
 
-    DataSourceSpec m_spec;
+    DataSourceUrl m_address;
     PasswordPrompt m_prompt;
     QString m_photoColumn;
     QStringList m_fields;

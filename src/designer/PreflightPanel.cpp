@@ -168,7 +168,7 @@ preflight::Options PreflightPanel::options() const
         // The check opens the source again on its own thread, with the
         // password that worked here (held in memory only).
         if (data.isOpen()) {
-            o.source = data.spec();
+            o.source = data.address();
             o.photoField = data.photoColumn();
         }
     }

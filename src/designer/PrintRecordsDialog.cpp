@@ -124,7 +124,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     // database on a connection of its own, with the password that worked).
     if (data.hasRecords()) {
         try {
-            const std::unique_ptr<DataSource> source = DataSource::open(data.spec());
+            const std::unique_ptr<DataSource> source = DataSource::open(data.address());
             DataRecord r;
             while (r.number < ListedRecords && source->next(r)) {
                 auto* item = new QListWidgetItem(recordLine(r), m_lstRecords);
@@ -496,7 +496,7 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
         if (keepOpen && summary.printed > 0)
             keepOpen->NewPage();
         Surface& surface = keepOpen ? static_cast<Surface&>(*keepOpen) : *pictures;
-        const CardBatch::Result r = batch.run(m_data.spec(), surface);
+        const CardBatch::Result r = batch.run(m_data.address(), surface);
         summary.printed += r.printed;
         summary.skipped += r.failed;
         before += r.records;

@@ -28,7 +28,7 @@ namespace
 enum KindIndex { SqliteIndex = 0, PostgresqlIndex = 1 };
 
 // Which server a password belongs to: it is offered again only to it.
-QString serverKey(const DataSourceSpec& s)
+QString serverKey(const DataSourceUrl& s)
 {
     return QStringLiteral("%1\n%2\n%3\n%4").arg(s.host).arg(s.port).arg(s.user, s.database);
 }
@@ -167,30 +167,30 @@ void frmDataConnection::kindChanged()
     (m_cboKind->currentIndex() == SqliteIndex ? static_cast<QWidget*>(m_txtFile) : m_txtHost)->setFocus();
 }
 
-void frmDataConnection::setSpec(const DataSourceSpec& spec)
+void frmDataConnection::setSpec(const DataSourceUrl& address)
 {
-    const bool pg = spec.kind == DataSourceSpec::Kind::Postgresql;
+    const bool pg = address.kind == DataSourceUrl::Kind::Postgresql;
     m_cboKind->setCurrentIndex(pg ? PostgresqlIndex : SqliteIndex);
     if (pg) {
-        m_txtHost->setText(spec.host);
-        m_txtPort->setText(spec.port > 0 ? QString::number(spec.port) : QString());
-        m_txtDatabase->setText(spec.database);
-        m_txtUser->setText(spec.user);
-        m_password = spec.password;
-        m_passwordFor = serverKey(spec);
+        m_txtHost->setText(address.host);
+        m_txtPort->setText(address.port > 0 ? QString::number(address.port) : QString());
+        m_txtDatabase->setText(address.database);
+        m_txtUser->setText(address.user);
+        m_password = address.password;
+        m_passwordFor = serverKey(address);
     } else {
-        m_txtFile->setText(spec.path);
+        m_txtFile->setText(address.path);
     }
-    m_cboTable->setCurrentText(spec.table);
-    m_txtQuery->setPlainText(spec.query);
-    (spec.query.isEmpty() ? m_optTable : m_optQuery)->setChecked(true);
+    m_cboTable->setCurrentText(address.table);
+    m_txtQuery->setPlainText(address.query);
+    (address.query.isEmpty() ? m_optTable : m_optQuery)->setChecked(true);
 }
 
-DataSourceSpec frmDataConnection::spec() const
+DataSourceUrl frmDataConnection::address() const
 {
-    DataSourceSpec s;
+    DataSourceUrl s;
     if (m_cboKind->currentIndex() == PostgresqlIndex) {
-        s.kind = DataSourceSpec::Kind::Postgresql;
+        s.kind = DataSourceUrl::Kind::Postgresql;
         s.host = m_txtHost->text().trimmed();
         bool ok = false;
         const int port = m_txtPort->text().trimmed().toInt(&ok);
@@ -200,7 +200,7 @@ DataSourceSpec frmDataConnection::spec() const
         if (serverKey(s) == m_passwordFor)
             s.password = m_password;
     } else {
-        s.kind = DataSourceSpec::Kind::Sqlite;
+        s.kind = DataSourceUrl::Kind::Sqlite;
         s.path = m_txtFile->text().trimmed();
         if (!s.path.isEmpty())
             s.path = QFileInfo(s.path).absoluteFilePath();
@@ -214,10 +214,10 @@ DataSourceSpec frmDataConnection::spec() const
 
 QString frmDataConnection::problem() const
 {
-    const DataSourceSpec s = spec();
-    if (s.kind == DataSourceSpec::Kind::Sqlite && s.path.isEmpty())
+    const DataSourceUrl s = address();
+    if (s.kind == DataSourceUrl::Kind::Sqlite && s.path.isEmpty())
         return tr("Choose the database file.");
-    if (s.kind == DataSourceSpec::Kind::Postgresql && s.database.isEmpty())
+    if (s.kind == DataSourceUrl::Kind::Postgresql && s.database.isEmpty())
         return tr("Name the database.");
     if (m_optQuery->isChecked() && s.query.isEmpty())
         return tr("Type the query (SELECT ...).");
@@ -234,16 +234,16 @@ void frmDataConnection::showResult(bool ok, const QString& text)
 
 bool frmDataConnection::listTables()
 {
-    DataSourceSpec s = spec();
+    DataSourceUrl s = address();
     s.table.clear();
     s.query.clear();
-    if (s.kind == DataSourceSpec::Kind::Sqlite && s.path.isEmpty()) {
+    if (s.kind == DataSourceUrl::Kind::Sqlite && s.path.isEmpty()) {
         showResult(false, tr("Choose the database file."));
         return false;
     }
     try {
         const QStringList names = DataSource::tables(s, passwordPrompt(this));
-        if (s.kind == DataSourceSpec::Kind::Postgresql) {
+        if (s.kind == DataSourceUrl::Kind::Postgresql) {
             m_password = s.password;
             m_passwordFor = serverKey(s);
         }
@@ -264,18 +264,18 @@ bool frmDataConnection::listTables()
 
 bool frmDataConnection::testConnection()
 {
-    const DataSourceSpec s = spec();
+    const DataSourceUrl s = address();
     if (s.table.isEmpty() && s.query.isEmpty())
         return listTables();
-    if (s.kind == DataSourceSpec::Kind::Sqlite && s.path.isEmpty()) {
+    if (s.kind == DataSourceUrl::Kind::Sqlite && s.path.isEmpty()) {
         showResult(false, tr("Choose the database file."));
         return false;
     }
     try {
         const std::unique_ptr<DataSource> source = DataSource::open(s, passwordPrompt(this));
-        if (s.kind == DataSourceSpec::Kind::Postgresql) {
-            m_password = source->spec().password;
-            m_passwordFor = serverKey(source->spec());
+        if (s.kind == DataSourceUrl::Kind::Postgresql) {
+            m_password = source->address().password;
+            m_passwordFor = serverKey(source->address());
         }
         const qint64 records = source->count();
         showResult(true,
@@ -311,8 +311,8 @@ void frmDataConnection::okClicked()
 PasswordPrompt frmDataConnection::passwordPrompt(QWidget* parent)
 {
     QPointer<QWidget> over(parent);
-    return [over](const DataSourceSpec& spec, const QString& reason, QString* password) {
-        frmDataPassword dialog(spec, reason, over);
+    return [over](const DataSourceUrl& address, const QString& reason, QString* password) {
+        frmDataPassword dialog(address, reason, over);
         execModal(dialog);
         if (dialog.result() != QDialog::Accepted)
             return false;
@@ -321,13 +321,13 @@ PasswordPrompt frmDataConnection::passwordPrompt(QWidget* parent)
     };
 }
 
-frmDataPassword::frmDataPassword(const DataSourceSpec& spec, const QString& reason, QWidget* parent)
+frmDataPassword::frmDataPassword(const DataSourceUrl& address, const QString& reason, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDataPassword"));
     setWindowTitle(tr("Database Password"));
     auto* v = new QVBoxLayout(this);
-    auto* what = new QLabel(tr("The password for %1:").arg(spec.displayName()), this);
+    auto* what = new QLabel(tr("The password for %1:").arg(address.displayName()), this);
     what->setObjectName(QStringLiteral("lblSource"));
     what->setWordWrap(true);
     auto* why = new QLabel(reason, this);

@@ -30,9 +30,9 @@ public:
     explicit frmDataConnection(QWidget* parent = nullptr);
 
     // Fills the boxes from a database source (its password kept in memory).
-    void setSpec(const DataSourceSpec& spec);
+    void setSpec(const DataSourceUrl& address);
     // The source as entered, with the password that worked when tested.
-    DataSourceSpec spec() const;
+    DataSourceUrl address() const;
     // What is missing before the source can be opened; empty when complete.
     QString problem() const;
 
@@ -90,7 +90,7 @@ class KYTWIDGETS_PRIVATE_EXPORT frmDataPassword : public QDialog
     Q_OBJECT
 
 public:
-    frmDataPassword(const DataSourceSpec& spec, const QString& reason, QWidget* parent = nullptr);
+    frmDataPassword(const DataSourceUrl& address, const QString& reason, QWidget* parent = nullptr);
     QString password() const;
     QLineEdit* txtPassword() const { return m_txtPassword; }
 

@@ -256,26 +256,26 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
 }
 
 // Where a source's relative photo paths start.
-QString sourceFolder(const DataSourceSpec& spec)
+QString sourceFolder(const DataSourceUrl& address)
 {
-    return spec.path.isEmpty() ? QString() : QFileInfo(spec.path).absolutePath();
+    return address.path.isEmpty() ? QString() : QFileInfo(address.path).absolutePath();
 }
 
 // Reads every record and, unless the drawing threads do it, decodes its
 // photos; ends with an end marker. The source is opened here: a database
 // connection belongs to its thread.
-void readRecords(const DataSourceSpec& spec, std::vector<int> photoColumns, QStringList header,
+void readRecords(const DataSourceUrl& address, std::vector<int> photoColumns, QStringList header,
     CardBatch::Options options, RecordQueue& queue, bool decodePhotos)
 {
     Prepared end;
     end.end = true;
     try {
-        const std::unique_ptr<DataSource> source = DataSource::open(spec);
+        const std::unique_ptr<DataSource> source = DataSource::open(address);
         if (options.firstRecord > 1 && !source->seek(options.firstRecord)) {
             queue.push(std::move(end));
             return;
         }
-        const QString folder = sourceFolder(spec);
+        const QString folder = sourceFolder(address);
         PhotoCache cache(decodePhotos ? CardBatch::PhotoCacheBytes : 0);
         Prepared p;
         while (!queue.stopped() && source->next(p.record)) {
@@ -296,13 +296,13 @@ void readRecords(const DataSourceSpec& spec, std::vector<int> photoColumns, QStr
     queue.push(std::move(end));
 }
 
-DataSourceSpec csvSpec(const QString& csvFile, const CsvOptions& options)
+DataSourceUrl csvAddress(const QString& csvFile, const CsvOptions& options)
 {
-    DataSourceSpec spec;
-    spec.kind = DataSourceSpec::Kind::Csv;
-    spec.path = csvFile;
-    spec.csv = options;
-    return spec;
+    DataSourceUrl address;
+    address.kind = DataSourceUrl::Kind::Csv;
+    address.path = csvFile;
+    address.csv = options;
+    return address;
 }
 
 // What became of one record.
@@ -518,10 +518,10 @@ CardBatch::CardBatch(CPrintTemplatePtr tpl)
 
 qint64 CardBatch::countRecords(const QString& csvFile, const CsvOptions& options)
 {
-    return countRecords(csvSpec(csvFile, options));
+    return countRecords(csvAddress(csvFile, options));
 }
 
-qint64 CardBatch::countRecords(const DataSourceSpec& source)
+qint64 CardBatch::countRecords(const DataSourceUrl& source)
 {
     try {
         return DataSource::open(source)->count();
@@ -533,22 +533,22 @@ qint64 CardBatch::countRecords(const DataSourceSpec& source)
 void CardBatch::recordData(
     const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data, const CsvOptions& options)
 {
-    recordData(csvSpec(csvFile, options), record, t, data);
+    recordData(csvAddress(csvFile, options), record, t, data);
 }
 
-void CardBatch::recordData(
-    const DataSourceSpec& spec, qint64 record, const CPrintTemplate& t, CPrintData& data, const PasswordPrompt& prompt)
+void CardBatch::recordData(const DataSourceUrl& address, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    const PasswordPrompt& prompt)
 {
-    const std::unique_ptr<DataSource> source = DataSource::open(spec, prompt);
-    const QString name = spec.displayName();
+    const std::unique_ptr<DataSource> source = DataSource::open(address, prompt);
+    const QString name = address.displayName();
     DataRecord r;
     if (!source->record(std::max<qint64>(record, 1), r))
         throw KytError(ErrDataSource,
             QCoreApplication::translate("kyt::CardJob", "%1: there is no record %2 (%3 %4)")
                 .arg(name)
                 .arg(record)
-                .arg(spec.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
-                                       : QCoreApplication::translate("kyt::CardJob", "the file holds"))
+                .arg(address.isDatabase() ? QCoreApplication::translate("kyt::CardJob", "it holds")
+                                          : QCoreApplication::translate("kyt::CardJob", "the file holds"))
                 .arg(source->count()));
     if (!r.error.isEmpty())
         throw KytError(ErrDataSource, QStringLiteral("%1: %2: %3").arg(name, r.where(), r.error));
@@ -601,7 +601,7 @@ void appendPart(PrinterSurface& printer, Chunk& chunk)
 // input order; records are counted and reported in input order as their run
 // is done.
 CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Options& options,
-    const DataSourceSpec& source, Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded,
+    const DataSourceUrl& source, Surface& surface, PrinterSurface& printer, int jobs, const QByteArray& encoded,
     const QStringList& header, const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto,
     CardBatch::Result& result, const std::function<bool(const Outcome&)>& account)
 {
@@ -824,10 +824,10 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
 
 CardBatch::Result CardBatch::run(const QString& csvFile, Surface& surface)
 {
-    return run(csvSpec(csvFile, m_options.csv), surface);
+    return run(csvAddress(csvFile, m_options.csv), surface);
 }
 
-CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, const PasswordPrompt& prompt)
+CardBatch::Result CardBatch::run(const DataSourceUrl& address, Surface& surface, const PasswordPrompt& prompt)
 {
     Result result;
     if (!m_tpl) {
@@ -837,16 +837,16 @@ CardBatch::Result CardBatch::run(const DataSourceSpec& spec, Surface& surface, c
     // The header first, so the photo columns are known before the worker starts.
     std::vector<int> photoColumns;
     QStringList header;
-    DataSourceSpec source = spec;
+    DataSourceUrl source = address;
     try {
-        const std::unique_ptr<DataSource> opened = DataSource::open(spec, prompt);
-        source = opened->spec(); // the reading thread connects with what worked here
+        const std::unique_ptr<DataSource> opened = DataSource::open(address, prompt);
+        source = opened->address(); // the reading thread connects with what worked here
         header = opened->fieldNames();
         // A source whose columns are not the template's fields would print a
         // batch of blank cards.
         result.missingFields = preflight::missingFields(*m_tpl, header);
         if (!result.missingFields.isEmpty() && !m_options.allowMissingFields) {
-            result.fatal = preflight::missingFieldsMessage(spec.displayName(), result.missingFields, header);
+            result.fatal = preflight::missingFieldsMessage(address.displayName(), result.missingFields, header);
             return result;
         }
         for (const QString& name : cardjob::photoFieldNames(*m_tpl)) {

@@ -132,16 +132,16 @@ public:
     // A photo column holds a picture path, or the picture's bytes in a
     // binary column. A database connection is opened on the reading thread
     // too, with the password the first one used.
-    Result run(const DataSourceSpec& source, Surface& surface, const PasswordPrompt& prompt = {});
+    Result run(const DataSourceUrl& source, Surface& surface, const PasswordPrompt& prompt = {});
 
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
     static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
-    static qint64 countRecords(const DataSourceSpec& source);
+    static qint64 countRecords(const DataSourceUrl& source);
     // The values of one data record (1-based) as print data, photos loaded.
     // Throws KytError with the reason (an empty record is refused too).
     static void recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
         const CsvOptions& options = {});
-    static void recordData(const DataSourceSpec& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    static void recordData(const DataSourceUrl& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
         const PasswordPrompt& prompt = {});
 
 private:

@@ -392,7 +392,7 @@ public:
 private:
     bool hasSource() const
     {
-        return m_options.source.kind != DataSourceSpec::Kind::None || !m_options.source.path.isEmpty();
+        return m_options.source.kind != DataSourceUrl::Kind::None || !m_options.source.path.isEmpty();
     }
     bool withData() const { return !m_options.dataFile.isEmpty() || !m_options.csvFile.isEmpty() || hasSource(); }
 
@@ -633,21 +633,21 @@ private:
     // A CSV file (--csv) or any other data source (--source).
     void withSource()
     {
-        DataSourceSpec spec = m_options.source;
+        DataSourceUrl address = m_options.source;
         if (!hasSource()) {
-            spec.kind = DataSourceSpec::Kind::Csv;
-            spec.path = m_options.csvFile;
-            spec.csv = m_options.csv;
+            address.kind = DataSourceUrl::Kind::Csv;
+            address.path = m_options.csvFile;
+            address.csv = m_options.csv;
             if (!QFileInfo(m_options.csvFile).isFile()) {
                 m_c.problem(QStringLiteral("data"),
                     QCoreApplication::translate("kyt::Preflight", "%1: not a readable file").arg(m_options.csvFile));
                 return;
             }
         }
-        const QString sourceName = spec.displayName();
+        const QString sourceName = address.displayName();
         std::unique_ptr<DataSource> source;
         try {
-            source = DataSource::open(spec);
+            source = DataSource::open(address);
         } catch (const KytError& e) {
             m_c.problem(QStringLiteral("data"), e.description());
             return;

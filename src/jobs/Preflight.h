@@ -60,7 +60,7 @@ using BarcodeReader = std::function<QStringList(const QImage& grey)>;
 struct Options {
     QString csvFile; // either a CSV file ...
     QString dataFile; // ... or a data stream file ...
-    DataSourceSpec source; // ... or a data source (or none of them)
+    DataSourceUrl source; // ... or a data source (or none of them)
     CsvOptions csv;
     // With a reader, each card is rendered at dpi and every barcode is read back.
     BarcodeReader reader;

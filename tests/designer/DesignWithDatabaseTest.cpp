@@ -198,7 +198,7 @@ TEST_F(WithDatabase, RefusedQueryKeepsTheOpenSourceAndShowsTheDialogAgain)
     ASSERT_EQ(d.boxes.box().asked().size(), 1u);
     EXPECT_TRUE(d.boxes.box().asked().front().prompt.contains(QStringLiteral("nosuch")))
         << d.boxes.box().asked().front().prompt.toStdString();
-    EXPECT_EQ(panel->data().spec().table, QStringLiteral("people"));
+    EXPECT_EQ(panel->data().address().table, QStringLiteral("people"));
     EXPECT_EQ(panel->data().recordCount(), 5);
 }
 
@@ -219,12 +219,12 @@ TEST_P(TestConnection, ReportsSuccessOrTheReason)
 {
     const ConnectionCase& c = GetParam();
     frmDataConnection dialog(&window());
-    DataSourceSpec spec;
-    spec.kind = DataSourceSpec::Kind::Sqlite;
-    spec.path = c.file ? db : dir.filePath(QStringLiteral("gone.sqlite"));
-    spec.table = QString::fromLatin1(c.table);
-    spec.query = QString::fromLatin1(c.query);
-    dialog.setSpec(spec);
+    DataSourceUrl address;
+    address.kind = DataSourceUrl::Kind::Sqlite;
+    address.path = c.file ? db : dir.filePath(QStringLiteral("gone.sqlite"));
+    address.table = QString::fromLatin1(c.table);
+    address.query = QString::fromLatin1(c.query);
+    dialog.setSpec(address);
     EXPECT_EQ(dialog.testConnection(), c.ok);
     EXPECT_TRUE(dialog.lblResult()->text().contains(QString::fromLatin1(c.result)))
         << dialog.lblResult()->text().toStdString();

@@ -16,7 +16,7 @@
 #include <QUrl>
 
 using namespace kyt;
-using Kind = DataSourceSpec::Kind;
+using Kind = DataSourceUrl::Kind;
 
 namespace
 {
@@ -112,7 +112,7 @@ protected:
 
 } // namespace
 
-TEST(DataSourceSpec, ReadsEveryKindOfUrlAndWritesItBack)
+TEST(DataSourceUrl, ReadsEveryKindOfUrlAndWritesItBack)
 {
     struct Case {
         const char* url;
@@ -140,7 +140,7 @@ TEST(DataSourceSpec, ReadsEveryKindOfUrlAndWritesItBack)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.url);
-        const DataSourceSpec s = DataSourceSpec::parse(QString::fromUtf8(c.url));
+        const DataSourceUrl s = DataSourceUrl::parse(QString::fromUtf8(c.url));
         EXPECT_EQ(s.kind, c.kind);
         EXPECT_EQ(s.path, QString::fromUtf8(c.path));
         EXPECT_EQ(s.table, QString::fromUtf8(c.table));
@@ -149,10 +149,10 @@ TEST(DataSourceSpec, ReadsEveryKindOfUrlAndWritesItBack)
         EXPECT_EQ(s.port, c.port);
         EXPECT_EQ(s.user, QString::fromUtf8(c.user));
         EXPECT_EQ(s.database, QString::fromUtf8(c.database));
-        EXPECT_EQ(DataSourceSpec::parse(s.toUrl()), s) << s.toUrl().toStdString();
+        EXPECT_EQ(DataSourceUrl::parse(s.toUrl()), s) << s.toUrl().toStdString();
     }
     // A password given in the URL is used but never written back.
-    const DataSourceSpec withPassword = DataSourceSpec::parse("postgresql://ann:s3cret@h/db?table=t");
+    const DataSourceUrl withPassword = DataSourceUrl::parse("postgresql://ann:s3cret@h/db?table=t");
     EXPECT_EQ(withPassword.password, "s3cret");
     EXPECT_FALSE(withPassword.toUrl().contains("s3cret"));
     EXPECT_FALSE(withPassword.displayName().contains("s3cret"));
@@ -169,7 +169,7 @@ TEST(DataSourceSpec, ReadsEveryKindOfUrlAndWritesItBack)
     for (const auto& [url, why] : bad) {
         SCOPED_TRACE(url);
         try {
-            DataSourceSpec::parse(QString::fromUtf8(url));
+            DataSourceUrl::parse(QString::fromUtf8(url));
             ADD_FAILURE() << "accepted";
         } catch (const KytError& e) {
             EXPECT_TRUE(e.description().contains(QString::fromUtf8(why))) << e.description().toStdString();
@@ -192,10 +192,10 @@ TEST_F(Fixture, EveryKindYieldsTheSameRecordsAndPhotos)
         const auto source = DataSource::open(url);
         EXPECT_EQ(source->fieldNames(), (QStringList { "Name", "Company", "Image" }));
         EXPECT_EQ(source->column("image"), 2);
-        const bool database = source->spec().isDatabase();
+        const bool database = source->address().isDatabase();
         EXPECT_EQ(source->isBinary(2), database);
         const std::vector<QStringList> rows = allTexts(*source);
-        const size_t n = source->spec().kind == Kind::DataStream ? 1 : 3;
+        const size_t n = source->address().kind == Kind::DataStream ? 1 : 3;
         ASSERT_EQ(rows.size(), n);
         EXPECT_EQ(source->count(), qint64(n));
         for (size_t i = 0; i < n; ++i) {
@@ -235,7 +235,7 @@ TEST_F(Fixture, UnreadableSourcesSayWhy)
     }
     // The refused DROP left the table.
     EXPECT_EQ(DataSource::open("sqlite:" + path("people.db") + "?table=people")->count(), 3);
-    DataSourceSpec db = DataSourceSpec::parse("sqlite:" + path("people.db"));
+    DataSourceUrl db = DataSourceUrl::parse("sqlite:" + path("people.db"));
     EXPECT_EQ(DataSource::tables(db), (QStringList { "other", "people" }));
     // A damaged BLOB is the record's problem, named, not the source's.
     {
@@ -342,7 +342,7 @@ TEST(DataSourcePostgresql, AsksForThePasswordAndReadsByteaPhotos)
     // Wrong, then right: the prompt hears the server's reason each time.
     QStringList reasons;
     QStringList answers { "wrong", "kyt-secret" };
-    const auto source = DataSource::open(url, [&](const DataSourceSpec&, const QString& reason, QString* password) {
+    const auto source = DataSource::open(url, [&](const DataSourceUrl&, const QString& reason, QString* password) {
         reasons << reason;
         *password = answers.takeFirst();
         return true;
@@ -350,14 +350,14 @@ TEST(DataSourcePostgresql, AsksForThePasswordAndReadsByteaPhotos)
     ASSERT_EQ(reasons.size(), 2);
     EXPECT_TRUE(reasons[0].contains("password")) << reasons[0].toStdString();
     EXPECT_TRUE(reasons[1].contains("password authentication failed")) << reasons[1].toStdString();
-    EXPECT_EQ(source->spec().password, "kyt-secret");
+    EXPECT_EQ(source->address().password, "kyt-secret");
     EXPECT_TRUE(source->isBinary(1));
     DataRecord r;
     ASSERT_TRUE(source->record(1, r));
     QString why;
     EXPECT_EQ(source->photo(r, 1, &why).image().size(), QSize(5, 2)) << why.toStdString();
     EXPECT_EQ(source->count(), 1);
-    DataSourceSpec server = source->spec();
+    DataSourceUrl server = source->address();
     EXPECT_EQ(DataSource::tables(server), QStringList { "people" });
     // Without a prompt the same refusal is one message with the reason.
     const QString error = openError(url);

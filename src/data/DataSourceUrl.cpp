@@ -26,37 +26,37 @@ QString encoded(const QString& text, const QByteArray& keep = {})
     return QString::fromLatin1(QUrl::toPercentEncoding(text, keep));
 }
 
-// Splits "a=1&b=2" into the spec's fields; throws on a name it does not know.
-void readParameters(const QString& url, const QString& text, DataSourceSpec& spec)
+// Splits "a=1&b=2" into the address's fields; throws on a name it does not know.
+void readParameters(const QString& url, const QString& text, DataSourceUrl& address)
 {
     for (const QString& pair : text.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         const QString name = decoded(pair.left(eq)).toLower();
         const QString value = eq < 0 ? QString() : decoded(pair.mid(eq + 1));
-        const bool database = spec.isDatabase();
-        const bool pg = spec.kind == DataSourceSpec::Kind::Postgresql;
+        const bool database = address.isDatabase();
+        const bool pg = address.kind == DataSourceUrl::Kind::Postgresql;
         if (database && name == QLatin1String("table"))
-            spec.table = value;
+            address.table = value;
         else if (database && name == QLatin1String("query"))
-            spec.query = value;
+            address.query = value;
         else if (pg && name == QLatin1String("host"))
-            spec.host = value;
+            address.host = value;
         else if (pg && name == QLatin1String("user"))
-            spec.user = value;
+            address.user = value;
         else if (pg && name == QLatin1String("password"))
-            spec.password = value;
+            address.password = value;
         else if (pg && name == QLatin1String("port")) {
             bool ok = false;
-            spec.port = value.toInt(&ok);
-            if (!ok || spec.port <= 0 || spec.port > 65535)
+            address.port = value.toInt(&ok);
+            if (!ok || address.port <= 0 || address.port > 65535)
                 badUrl(url,
                     QCoreApplication::translate("kyt::DataSource", "the port \"%1\" is not a port number").arg(value));
-        } else if (spec.kind == DataSourceSpec::Kind::Csv && name == QLatin1String("encoding")) {
-            if (!CsvOptions::encodingFromName(value, &spec.csv.encoding))
+        } else if (address.kind == DataSourceUrl::Kind::Csv && name == QLatin1String("encoding")) {
+            if (!CsvOptions::encodingFromName(value, &address.csv.encoding))
                 badUrl(url,
                     QCoreApplication::translate("kyt::DataSource", "the encoding must be utf-8, windows-1252 or auto"));
-        } else if (spec.kind == DataSourceSpec::Kind::Csv && name == QLatin1String("delimiter")) {
-            if (!CsvOptions::delimiterFromName(value, &spec.csv.delimiter))
+        } else if (address.kind == DataSourceUrl::Kind::Csv && name == QLatin1String("delimiter")) {
+            if (!CsvOptions::delimiterFromName(value, &address.csv.delimiter))
                 badUrl(url, QCoreApplication::translate("kyt::DataSource", "the delimiter must be , ; or tab"));
         } else {
             badUrl(url, QCoreApplication::translate("kyt::DataSource", "unknown parameter \"%1\"").arg(name));
@@ -64,7 +64,7 @@ void readParameters(const QString& url, const QString& text, DataSourceSpec& spe
     }
 }
 
-void parsePostgresql(const QString& url, const QString& rest, DataSourceSpec& spec)
+void parsePostgresql(const QString& url, const QString& rest, DataSourceUrl& address)
 {
     // USER[:PASSWORD]@HOST[:PORT]/DATABASE[?PARAMETERS]
     QString main = rest, parameters;
@@ -74,38 +74,38 @@ void parsePostgresql(const QString& url, const QString& rest, DataSourceSpec& sp
     }
     const qsizetype slash = main.indexOf(QLatin1Char('/'));
     QString authority = slash < 0 ? main : main.left(slash);
-    spec.database = slash < 0 ? QString() : decoded(main.mid(slash + 1));
+    address.database = slash < 0 ? QString() : decoded(main.mid(slash + 1));
     if (const qsizetype at = authority.lastIndexOf(QLatin1Char('@')); at >= 0) {
         const QString who = authority.left(at);
         authority = authority.mid(at + 1);
         const qsizetype colon = who.indexOf(QLatin1Char(':'));
-        spec.user = decoded(who.left(colon));
+        address.user = decoded(who.left(colon));
         if (colon >= 0)
-            spec.password = decoded(who.mid(colon + 1));
+            address.password = decoded(who.mid(colon + 1));
     }
     QString portText;
     if (authority.startsWith(QLatin1Char('['))) {
         const qsizetype close = authority.indexOf(QLatin1Char(']'));
         if (close < 0)
             badUrl(url, QCoreApplication::translate("kyt::DataSource", "an address in [ ] is not closed"));
-        spec.host = authority.mid(1, close - 1);
+        address.host = authority.mid(1, close - 1);
         if (authority.mid(close + 1).startsWith(QLatin1Char(':')))
             portText = authority.mid(close + 2);
     } else {
         const qsizetype colon = authority.lastIndexOf(QLatin1Char(':'));
-        spec.host = decoded(colon < 0 ? authority : authority.left(colon));
+        address.host = decoded(colon < 0 ? authority : authority.left(colon));
         if (colon >= 0)
             portText = authority.mid(colon + 1);
     }
     if (!portText.isEmpty()) {
         bool ok = false;
-        spec.port = portText.toInt(&ok);
-        if (!ok || spec.port <= 0 || spec.port > 65535)
+        address.port = portText.toInt(&ok);
+        if (!ok || address.port <= 0 || address.port > 65535)
             badUrl(url,
                 QCoreApplication::translate("kyt::DataSource", "the port \"%1\" is not a port number").arg(portText));
     }
-    readParameters(url, parameters, spec);
-    if (spec.database.isEmpty())
+    readParameters(url, parameters, address);
+    if (address.database.isEmpty())
         badUrl(url,
             QCoreApplication::translate(
                 "kyt::DataSource", "no database named (postgresql://USER@HOST:PORT/DATABASE?table=TABLE)"));
@@ -113,50 +113,51 @@ void parsePostgresql(const QString& url, const QString& rest, DataSourceSpec& sp
 
 } // namespace
 
-DataSourceSpec DataSourceSpec::parse(const QString& urlText)
+DataSourceUrl DataSourceUrl::parse(const QString& urlText)
 {
     const QString url = urlText.trimmed();
-    DataSourceSpec spec;
+    DataSourceUrl address;
     if (url.isEmpty())
         badUrl(QCoreApplication::translate("kyt::DataSource", "data source"),
             QCoreApplication::translate("kyt::DataSource", "no file or URL given"));
     const qsizetype colon = url.indexOf(QLatin1Char(':'));
     const QString scheme = colon > 1 ? url.left(colon).toLower() : QString();
     if (scheme == QLatin1String("postgresql") || scheme == QLatin1String("postgres")) {
-        spec.kind = Kind::Postgresql;
+        address.kind = Kind::Postgresql;
         if (!url.mid(colon + 1).startsWith(QLatin1String("//")))
             badUrl(url,
                 QCoreApplication::translate(
                     "kyt::DataSource", "a PostgreSQL URL reads postgresql://USER@HOST:PORT/DATABASE?table=TABLE"));
-        parsePostgresql(url, url.mid(colon + 3), spec);
+        parsePostgresql(url, url.mid(colon + 3), address);
     } else if (scheme == QLatin1String("csv") || scheme == QLatin1String("data") || scheme == QLatin1String("sqlite")) {
-        spec.kind = scheme == QLatin1String("csv") ? Kind::Csv
-            : scheme == QLatin1String("data")      ? Kind::DataStream
-                                                   : Kind::Sqlite;
+        address.kind = scheme == QLatin1String("csv") ? Kind::Csv
+            : scheme == QLatin1String("data")         ? Kind::DataStream
+                                                      : Kind::Sqlite;
         QString path = url.mid(colon + 1);
         // Parameters follow the last '?': always for a database, for a CSV
         // file only when they are its own (a file name may hold a '?').
         static const QRegularExpression known(
             QStringLiteral("^(encoding|delimiter)="), QRegularExpression::CaseInsensitiveOption);
         if (const qsizetype q = path.lastIndexOf(QLatin1Char('?')); q >= 0
-            && (spec.kind == Kind::Sqlite || (spec.kind == Kind::Csv && known.match(path.mid(q + 1)).hasMatch()))) {
+            && (address.kind == Kind::Sqlite
+                || (address.kind == Kind::Csv && known.match(path.mid(q + 1)).hasMatch()))) {
             const QString parameters = path.mid(q + 1);
             path = path.left(q);
-            readParameters(url, parameters, spec);
+            readParameters(url, parameters, address);
         }
-        spec.path = path;
-        if (spec.path.isEmpty())
+        address.path = path;
+        if (address.path.isEmpty())
             badUrl(url, QCoreApplication::translate("kyt::DataSource", "no file named after \"%1:\"").arg(scheme));
     } else {
         // A plain path: its kind is told by its content when it is opened.
-        spec.path = url;
+        address.path = url;
     }
-    if (!spec.table.isEmpty() && !spec.query.isEmpty())
+    if (!address.table.isEmpty() && !address.query.isEmpty())
         badUrl(url, QCoreApplication::translate("kyt::DataSource", "a table or a query, not both"));
-    return spec;
+    return address;
 }
 
-QString DataSourceSpec::toUrl() const
+QString DataSourceUrl::toUrl() const
 {
     auto which = [this] {
         if (!table.isEmpty())
@@ -201,7 +202,7 @@ QString DataSourceSpec::toUrl() const
     return path;
 }
 
-QString DataSourceSpec::displayName() const
+QString DataSourceUrl::displayName() const
 {
     const QString part = !table.isEmpty() ? QCoreApplication::translate("kyt::DataSource", " (table %1)").arg(table)
         : !query.isEmpty()                ? QCoreApplication::translate("kyt::DataSource", " (query)")
@@ -210,7 +211,7 @@ QString DataSourceSpec::displayName() const
     case Kind::Sqlite:
         return path + part;
     case Kind::Postgresql: {
-        DataSourceSpec bare = *this;
+        DataSourceUrl bare = *this;
         bare.table.clear();
         bare.query.clear();
         return QUrl::fromPercentEncoding(bare.toUrl().toUtf8()) + part;
@@ -220,7 +221,7 @@ QString DataSourceSpec::displayName() const
     }
 }
 
-bool DataSourceSpec::operator==(const DataSourceSpec& o) const
+bool DataSourceUrl::operator==(const DataSourceUrl& o) const
 {
     return kind == o.kind && path == o.path && table == o.table && query == o.query && host == o.host && port == o.port
         && user == o.user && database == o.database && password == o.password && csv.encoding == o.csv.encoding
