@@ -457,6 +457,10 @@
         <source>The %1 of %2 must be a number of inches above 0 and at most %3.</source>
         <translation>%1 von %2 muss eine Zahl von Zoll über 0 und höchstens %3 sein.</translation>
     </message>
+    <message>
+        <source>The %1 of %2 must be a number of millimetres above 0 and at most %3.</source>
+        <translation>%1 von %2 muss eine Zahl von Millimetern über 0 und höchstens %3 sein.</translation>
+    </message>
 </context>
 <context>
     <name>kyt::CardSnapshot</name>
@@ -556,10 +560,6 @@
     <message>
         <source>Data</source>
         <translation>Daten</translation>
-    </message>
-    <message>
-        <source>Data Files (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*</source>
-        <translation>Datendateien (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>No data source</source>
@@ -716,6 +716,26 @@
     <message>
         <source>Place Data Field</source>
         <translation>Datenfeld platzieren</translation>
+    </message>
+    <message>
+        <source>Data Files (*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db)|*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db|CSV Files (*.csv)|*.csv|SQLite Databases (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|All Files (*.*)|*.*</source>
+        <translation>Datendateien (*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db)|*.csv;*.txt;*.dat;*.sqlite;*.sqlite3;*.db|CSV-Dateien (*.csv)|*.csv|SQLite-Datenbanken (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Open a CSV file, a data file or a SQLite database</source>
+        <translation>Eine CSV-Datei, eine Datendatei oder eine SQLite-Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Data&amp;base...</source>
+        <translation>Daten&amp;bank...</translation>
+    </message>
+    <message>
+        <source>Open a table or a query of a SQLite or PostgreSQL database</source>
+        <translation>Eine Tabelle oder Abfrage einer SQLite- oder PostgreSQL-Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Open Data&amp;base...</source>
+        <translation>Daten&amp;bank öffnen...</translation>
     </message>
 </context>
 <context>
@@ -1030,22 +1050,6 @@
 <context>
     <name>kyt::DesignerData</name>
     <message>
-        <source>no such file</source>
-        <translation>Datei nicht vorhanden</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>%1 changed: its columns are not the ones opened</source>
-        <translation>%1 hat sich geändert: Die Spalten sind nicht mehr die beim Öffnen</translation>
-    </message>
-    <message>
-        <source>record %1 (line %2): %3</source>
-        <translation>Datensatz %1 (Zeile %2): %3</translation>
-    </message>
-    <message>
         <source>there is no record %1 (the source holds %2)</source>
         <translation>es gibt keinen Datensatz %1 (die Quelle enthält %2)</translation>
     </message>
@@ -1054,12 +1058,16 @@
         <translation>keine Datenquelle ist geöffnet</translation>
     </message>
     <message>
-        <source>a data stream file holds one record</source>
-        <translation>eine Datenstromdatei enthält einen Datensatz</translation>
-    </message>
-    <message>
         <source>records are numbered from 1</source>
         <translation>Datensätze werden ab 1 gezählt</translation>
+    </message>
+    <message>
+        <source> (query)</source>
+        <translation> (Abfrage)</translation>
+    </message>
+    <message>
+        <source>(picture, %1 bytes)</source>
+        <translation>(Bild, %1 Bytes)</translation>
     </message>
 </context>
 <context>
@@ -1541,14 +1549,6 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <translation>&amp;Alle</translation>
     </message>
     <message>
-        <source>&amp;Records</source>
-        <translation>&amp;Datensätze</translation>
-    </message>
-    <message>
-        <source>&amp;to</source>
-        <translation>&amp;bis</translation>
-    </message>
-    <message>
         <source>C&amp;urrent record (%1)</source>
         <translation>A&amp;ktueller Datensatz (%1)</translation>
     </message>
@@ -1569,10 +1569,6 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <translation>D&amp;rucker:</translation>
     </message>
     <message>
-        <source>PDF &amp;file:</source>
-        <translation>PDF-Date&amp;i:</translation>
-    </message>
-    <message>
         <source>&amp;Browse...</source>
         <translation>Durch&amp;suchen...</translation>
     </message>
@@ -1583,10 +1579,6 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     <message>
         <source>Print Records to File</source>
         <translation>Datensätze in Datei drucken</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)|*.pdf</source>
-        <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>Calibration damaged: %1</source>
@@ -1601,24 +1593,8 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <translation>Nicht kalibriert.</translation>
     </message>
     <message>
-        <source>open a source of records (a CSV file) in the Data panel first</source>
-        <translation>öffnen Sie zuerst eine Datensatzquelle (eine CSV-Datei) im Datenfenster</translation>
-    </message>
-    <message>
-        <source>the marked records must follow one another (print the others separately)</source>
-        <translation>die markierten Datensätze müssen aufeinander folgen (drucken Sie die anderen getrennt)</translation>
-    </message>
-    <message>
         <source>no record is marked</source>
         <translation>kein Datensatz ist markiert</translation>
-    </message>
-    <message>
-        <source>give the records as two numbers from 1 on, the first not above the second</source>
-        <translation>geben Sie die Datensätze als zwei Zahlen ab 1 an, die erste nicht größer als die zweite</translation>
-    </message>
-    <message>
-        <source>choose the PDF file to print into</source>
-        <translation>wählen Sie die PDF-Datei, in die gedruckt wird</translation>
     </message>
     <message>
         <source>there is no printer to print on</source>
@@ -1643,6 +1619,78 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     <message>
         <source>no record could be printed</source>
         <translation>kein Datensatz konnte gedruckt werden</translation>
+    </message>
+    <message>
+        <source>%1 printed: %2 written, the first %3.</source>
+        <translation>%1 gedruckt: %2 geschrieben, das erste %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Records:</source>
+        <translation>&amp;Datensätze:</translation>
+    </message>
+    <message>
+        <source>e.g. 1,3,7-9</source>
+        <translation>z. B. 1,3,7-9</translation>
+    </message>
+    <message>
+        <source>Record numbers and ranges, separated by commas: 1,3,7-9 (7- goes to the last)</source>
+        <translation>Datensatznummern und Bereiche, durch Kommas getrennt: 1,3,7-9 (7- geht bis zum letzten)</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>Dat&amp;ei:</translation>
+    </message>
+    <message>
+        <source>cards.pdf, or cards.png for a picture per card side</source>
+        <translation>karten.pdf, oder karten.png für ein Bild je Kartenseite</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG pictures</source>
+        <translation>Auflösung der PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>PNG r&amp;esolution:</source>
+        <translation>PNG-&amp;Auflösung:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a record or a range of records (records are numbered from 1; write them as 1,3,7-9)</source>
+        <translation>&quot;%1&quot; ist kein Datensatz und kein Bereich von Datensätzen (Datensätze werden ab 1 gezählt; schreiben Sie sie als 1,3,7-9)</translation>
+    </message>
+    <message>
+        <source>give the records to print, e.g. 1,3,7-9</source>
+        <translation>geben Sie die zu druckenden Datensätze an, z. B. 1,3,7-9</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|PNG Pictures, one per card side (*.png)|*.png</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf|PNG-Bilder, eines je Kartenseite (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>open a source of records in the Data panel first</source>
+        <translation>öffnen Sie zuerst eine Datenquelle im Datenbereich</translation>
+    </message>
+    <message>
+        <source>there is no record to print</source>
+        <translation>es gibt keinen Datensatz zum Drucken</translation>
+    </message>
+    <message>
+        <source>choose the file to print into (.pdf, or .png for pictures)</source>
+        <translation>wählen Sie die Datei, in die gedruckt wird (.pdf, oder .png für Bilder)</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be written</source>
+        <translation>%1: in den Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be written</source>
+        <translation>%1: das Bild konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be put in place</source>
+        <translation>%1: das Bild konnte nicht an seinen Platz gebracht werden</translation>
     </message>
 </context>
 <context>
@@ -2020,6 +2068,18 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     <message>
         <source>Foreground Color</source>
         <translation>Vordergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Just shrink, never grow</source>
+        <translation>&amp;Nur verkleinern, nie vergrößern</translation>
+    </message>
+    <message>
+        <source>With Size Font To Fit: the set size stays unless the text is too wide</source>
+        <translation>Mit Schrift an Größe anpassen: die eingestellte Größe bleibt, außer der Text ist zu breit</translation>
+    </message>
+    <message>
+        <source>Shrink Only</source>
+        <translation>Nur verkleinern</translation>
     </message>
 </context>
 <context>
@@ -3777,6 +3837,160 @@ Bereich und was gefunden wurde. Ein Bereich, der scheitert, hat keine &quot;ok&q
         <source>Choose a barcode type: 3of9, 128B, 128C or a symbol such as QR Code.</source>
         <translation>Wählen Sie einen Barcodetyp: 3of9, 128B, 128C oder ein Symbol wie QR Code.</translation>
     </message>
+    <message>
+        <source>Fit by shrin&amp;king only (keep the set size when the text fits)</source>
+        <translation>Nur durch &amp;Verkleinern anpassen (die eingestellte Größe bleibt, wenn der Text passt)</translation>
+    </message>
+    <message>
+        <source>Size Font To Fit makes long texts smaller but never makes short ones larger</source>
+        <translation>Schrift an Größe anpassen macht lange Texte kleiner, kurze aber nie größer</translation>
+    </message>
+    <message>
+        <source>Size of one module (the narrowest bar) in millimetres; empty: as large as the box allows</source>
+        <translation>Größe eines Moduls (des schmalsten Strichs) in Millimetern; leer: so groß, wie der Rahmen erlaubt</translation>
+    </message>
+</context>
+<context>
+    <name>kyt::frmDataConnection</name>
+    <message>
+        <source>Open Database</source>
+        <translation>Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>SQLite database file</source>
+        <translation>SQLite-Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server</source>
+        <translation>PostgreSQL-Server</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Datenbank:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Durch&amp;suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>Dat&amp;ei:</translation>
+    </message>
+    <message>
+        <source>localhost, an address or a socket folder</source>
+        <translation>localhost, eine Adresse oder ein Socket-Ordner</translation>
+    </message>
+    <message>
+        <source>5432</source>
+        <translation>5432</translation>
+    </message>
+    <message>
+        <source>your login name</source>
+        <translation>Ihr Anmeldename</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Data&amp;base:</source>
+        <translation>Daten&amp;bank:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>Ben&amp;utzer:</translation>
+    </message>
+    <message>
+        <source>A password is asked for when the server wants one; it is never stored.</source>
+        <translation>Ein Kennwort wird erfragt, wenn der Server eines verlangt; es wird nie gespeichert.</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabelle:</translation>
+    </message>
+    <message>
+        <source>&amp;List Tables</source>
+        <translation>Tabellen &amp;auflisten</translation>
+    </message>
+    <message>
+        <source>&amp;Query:</source>
+        <translation>Abf&amp;rage:</translation>
+    </message>
+    <message>
+        <source>SELECT ... FROM ...</source>
+        <translation>SELECT ... FROM ...</translation>
+    </message>
+    <message>
+        <source>Te&amp;st Connection</source>
+        <translation>&amp;Verbindung testen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Choose the database file.</source>
+        <translation>Wählen Sie die Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>Name the database.</source>
+        <translation>Geben Sie die Datenbank an.</translation>
+    </message>
+    <message>
+        <source>Type the query (SELECT ...).</source>
+        <translation>Geben Sie die Abfrage ein (SELECT ...).</translation>
+    </message>
+    <message>
+        <source>Choose a table (List Tables shows them) or type a query.</source>
+        <translation>Wählen Sie eine Tabelle (Tabellen auflisten zeigt sie) oder geben Sie eine Abfrage ein.</translation>
+    </message>
+    <message>
+        <source>Connected: the database has no tables.</source>
+        <translation>Verbunden: die Datenbank hat keine Tabellen.</translation>
+    </message>
+    <message>
+        <source>Connected: %1.</source>
+        <translation>Verbunden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not connect: %1</source>
+        <translation>Keine Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>Connected: %1 and %2.</source>
+        <translation>Verbunden: %1 und %2.</translation>
+    </message>
+    <message>
+        <source>Open SQLite Database</source>
+        <translation>SQLite-Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>SQLite Databases (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|All Files (*.*)|*.*</source>
+        <translation>SQLite-Datenbanken (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>kyt::frmDataPassword</name>
+    <message>
+        <source>Database Password</source>
+        <translation>Datenbankkennwort</translation>
+    </message>
+    <message>
+        <source>The password for %1:</source>
+        <translation>Das Kennwort für %1:</translation>
+    </message>
+    <message>
+        <source>It is used for this session only and never stored.</source>
+        <translation>Es wird nur für diese Sitzung verwendet und nie gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>kyt::frmIDProperties</name>
@@ -4564,6 +4778,22 @@ Entfernen? (Nein lässt die Karte zweiseitig.)</translation>
     <message>
         <source>Main &amp;Tool Bar</source>
         <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;300 %</source>
+        <translation>&amp;300 %</translation>
+    </message>
+    <message>
+        <source>&amp;400 %</source>
+        <translation>&amp;400 %</translation>
     </message>
 </context>
 <context>
