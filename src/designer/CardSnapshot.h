@@ -13,12 +13,10 @@ namespace kyt
 
 class frmPreview;
 
-// The template file's bytes of the shown card; empty with *error.
-KYTWIDGETS_PRIVATE_EXPORT QByteArray shownCardBytes(frmPreview& window, QString* error);
-// Writes them to fileName; false with *error.
-KYTWIDGETS_PRIVATE_EXPORT bool writeShownCard(frmPreview& window, const QString& fileName, QString* error);
-// The shown card read back from fileName (written by writeShownCard), with
-// the placeholder photo; null with *error.
-KYTWIDGETS_PRIVATE_EXPORT CPrintTemplatePtr readShownCard(const QString& fileName, QString* error);
+// The template file's bytes of the shown card. Throws KytError.
+KYTWIDGETS_PRIVATE_EXPORT QByteArray shownCardBytes(frmPreview& window);
+// The shown card written to fileName and read back from it as the command
+// line reads a template, with the placeholder photo. Throws KytError.
+KYTWIDGETS_PRIVATE_EXPORT CPrintTemplatePtr shownCardCopy(frmPreview& window, const QString& fileName);
 
 } // namespace kyt

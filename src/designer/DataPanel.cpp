@@ -1,4 +1,5 @@
 #include "designer/DataPanel.h"
+#include "template/TemplateFileCodec.h"
 
 #include "designer/COutline.h"
 #include "designer/CardSnapshot.h"
@@ -492,10 +493,13 @@ void DataPanel::printRecords()
     QTemporaryDir dir;
     const QString base = QFileInfo(t->TemplateName()).completeBaseName();
     const QString file = dir.filePath((base.isEmpty() ? QStringLiteral("card") : base) + QStringLiteral(".tpl"));
-    QString error;
     CPrintTemplatePtr card;
-    if (!dir.isValid() || !writeShownCard(m_window, file, &error) || !(card = readShownCard(file, &error))) {
-        MsgBox(tr("The card could not be prepared for printing: %1").arg(error), vbExclamation, title);
+    try {
+        if (!dir.isValid())
+            throw KytError(tplfile::ErrPathFileAccess, dir.errorString());
+        card = shownCardCopy(m_window, file);
+    } catch (const KytError& e) {
+        MsgBox(tr("The card could not be prepared for printing: %1").arg(e.description()), vbExclamation, title);
         return;
     }
     // Photos print the column they show, as the preflight checks it.

@@ -146,13 +146,6 @@ std::vector<Object> decode(const QByteArray& bytes)
     return out;
 }
 
-void cardSize(const frmPreview& w, float& width, float& height)
-{
-    const auto t = w.currentTemplate();
-    width = t ? float(t->Width()) : 0.0f;
-    height = t ? float(t->Height() * (t->Duplex() ? 2 : 1)) : 0.0f;
-}
-
 // A new object on top of the others, with the drawing order the card prints.
 void putOnTop(frmPreview& window, DesignControl* c)
 {
@@ -218,7 +211,7 @@ int placeObjects(frmPreview& window, const QByteArray& encoded, const QString& t
         return 0;
     }
     float width = 0, height = 0;
-    cardSize(window, width, height);
+    designAreaSize(window, width, height);
     // One shift for the whole group, so it keeps its layout: as far as it
     // takes to cover no equal object.
     const std::vector<IDesignControl*> existing = window.designControls();

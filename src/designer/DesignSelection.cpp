@@ -56,7 +56,9 @@ bool isLoaded(const DesignControl* c)
     return c && c->array() && c->array()->Item(c->Index()) == c && c->Visible();
 }
 
-void cardSize(const frmPreview& w, float& width, float& height)
+} // namespace
+
+void designAreaSize(const frmPreview& w, float& width, float& height)
 {
     if (const auto t = w.currentTemplate()) {
         width = static_cast<float>(t->Width());
@@ -66,8 +68,6 @@ void cardSize(const frmPreview& w, float& width, float& height)
         height = w.picID()->surfaceHeight();
     }
 }
-
-} // namespace
 
 DesignSelection::DesignSelection(frmPreview& window)
     : QObject(&window)
@@ -226,7 +226,7 @@ void DesignSelection::moveOthers(const DesignControl* moved, float dx, float dy)
     if (dx == 0 && dy == 0)
         return;
     float width = 0, height = 0;
-    cardSize(m_window, width, height);
+    designAreaSize(m_window, width, height);
     // While dragged the moved object has no outline: the others are the
     // ones without it.
     for (DesignControl* c : others()) {
@@ -292,7 +292,7 @@ InchPoint DesignSelection::snapDrag(const DesignControl* c, InchPoint to, bool s
     const arrange::Snap s
         = arrange::snap(box, rest, snapTolerance(), m_snapToGrid ? float(DesignSurface::GridStep) : 0.0f);
     float width = 0, height = 0;
-    cardSize(m_window, width, height);
+    designAreaSize(m_window, width, height);
     InchPoint out { std::clamp(s.left, 0.0f, std::max(0.0f, width - box.width)),
         std::clamp(s.top, 0.0f, std::max(0.0f, height - box.height)) };
     hideGuides();

@@ -23,6 +23,10 @@ class OutlineShape;
 class SurfaceItem;
 class frmPreview;
 
+// The area objects may be moved on: the card, twice its height when it has
+// a back (the surface's size while no template is open).
+void designAreaSize(const frmPreview& w, float& width, float& height);
+
 class KYTWIDGETS_PRIVATE_EXPORT DesignSelection : public QObject
 {
     Q_OBJECT

@@ -53,14 +53,13 @@ QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values,
     auto data = std::dynamic_pointer_cast<CPrintData>(values);
     if (!any || !data || !(ppi > 0))
         return QImage();
-    QString why;
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("card.tpl"));
-    CPrintTemplatePtr with, without;
-    if (!dir.isValid() || !writeShownCard(window, file, &why) || !(with = readShownCard(file, &why))
-        || !(without = readShownCard(file, &why)))
+    if (!dir.isValid())
         return QImage();
     try {
+        const QString file = dir.filePath(QStringLiteral("card.tpl"));
+        const CPrintTemplatePtr with = shownCardCopy(window, file);
+        const CPrintTemplatePtr without = shownCardCopy(window, file);
         for (int i = without->Count(); i >= 1; --i)
             if (dynamic_cast<const CParseString*>(without->Item(i).get()))
                 without->Remove(i);

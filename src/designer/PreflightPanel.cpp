@@ -176,20 +176,26 @@ preflight::Options PreflightPanel::options() const
     return o;
 }
 
+void PreflightPanel::showUnreadable(const QString& why, quint64 generation)
+{
+    preflight::Report r;
+    r.findings.push_back({ false, QStringLiteral("template"), why });
+    showReport(r, generation);
+}
+
 void PreflightPanel::recheck()
 {
     m_timer.stop();
     if (!m_window.currentTemplate())
         return;
-    QString error;
-    const QByteArray card = shownCardBytes(m_window, &error);
-    const quint64 generation = ++m_generation;
-    if (card.isEmpty()) {
-        preflight::Report r;
-        r.findings.push_back({ false, QStringLiteral("template"), error });
-        showReport(r, generation);
+    QByteArray card;
+    try {
+        card = shownCardBytes(m_window);
+    } catch (const KytError& e) {
+        showUnreadable(e.description(), ++m_generation);
         return;
     }
+    const quint64 generation = ++m_generation;
     const preflight::Options o = options();
     ++m_running;
     QPointer<PreflightPanel> self(this);
@@ -299,10 +305,13 @@ void PreflightPanel::verify()
 {
     if (!installedReader() || !m_window.currentTemplate())
         return;
-    QString error;
-    const QByteArray card = shownCardBytes(m_window, &error);
-    if (card.isEmpty())
+    QByteArray card;
+    try {
+        card = shownCardBytes(m_window);
+    } catch (const KytError& e) {
+        showUnreadable(e.description(), ++m_generation);
         return;
+    }
     preflight::Options o = options();
     o.maxRecords = std::numeric_limits<qint64>::max();
     o.reader = installedReader();

@@ -69,6 +69,8 @@ signals:
 
 private:
     void showReport(const preflight::Report& report, quint64 generation);
+    // A card that cannot be put in a file: one failing finding that says why.
+    void showUnreadable(const QString& why, quint64 generation);
     preflight::Options options() const;
 
     frmPreview& m_window;

@@ -27,19 +27,6 @@ InchRect rectOf(const SurfaceItem& item)
     return InchRect { item.itemLeft(), item.itemTop(), item.itemWidth(), item.itemHeight() };
 }
 
-// The surface the objects may be moved on: the card, twice its height when
-// it has a back.
-void surfaceSize(const frmPreview& w, float& width, float& height)
-{
-    if (const auto t = w.currentTemplate()) {
-        width = static_cast<float>(t->Width());
-        height = static_cast<float>(t->Height() * (t->Duplex() ? 2 : 1));
-    } else {
-        width = w.picID()->surfaceWidth();
-        height = w.picID()->surfaceHeight();
-    }
-}
-
 } // namespace
 
 SelectTool::SelectTool(frmPreview& window)
@@ -125,7 +112,7 @@ void SelectTool::controlMove(DesignControl* c, Qt::MouseButtons buttons, float x
     }
     // The outline rectangle shows where the object will land.
     float width = 0, height = 0;
-    surfaceSize(w, width, height);
+    designAreaSize(w, width, height);
     const InchRect r = rectOf(*c);
     InchPoint p = outline::dropPosition(r, { m_x0, m_y0 }, { x1, y1 }, width, height);
     if (DesignSelection* selection = w.selection())
@@ -150,7 +137,7 @@ void SelectTool::controlRelease(DesignControl* c, Qt::MouseButton button, float 
         if (DesignSelection* selection = w.selection()) {
             // The drop lands where the outline showed it, snapped.
             float width = 0, height = 0;
-            surfaceSize(w, width, height);
+            designAreaSize(w, width, height);
             const InchPoint p = selection->snapDrag(
                 c, outline::dropPosition(rectOf(*c), { m_x0, m_y0 }, { x1, y1 }, width, height), false);
             x1 = m_x0 + (p.x - c->left());
@@ -168,7 +155,7 @@ void SelectTool::drop(DesignControl* c, float x0, float y0, float x1, float y1)
         return;
     frmPreview& w = window();
     float width = 0, height = 0;
-    surfaceSize(w, width, height);
+    designAreaSize(w, width, height);
     const InchRect r = rectOf(*c);
     const InchPoint p = outline::dropPosition(r, { x0, y0 }, { x1, y1 }, width, height);
     {
