@@ -45,16 +45,6 @@ struct WithData : Editing {
         ASSERT_NE(panel, nullptr);
     }
 
-    DesignControl* field(const char* name, double left, double top, double width, double height)
-    {
-        DesignControl* c = place("Data", left, top, width, height);
-        QString tag = c->Tag();
-        SetTagValue(tag, QStringLiteral("Key"), QStringLiteral(";"), QString::fromLatin1(name));
-        c->setTag(tag);
-        c->setCaption(QString::fromLatin1(name));
-        return c;
-    }
-
     // Drops a field from the list onto the surface at a point in inches.
     void dropField(const QString& name, double x, double y)
     {

@@ -95,16 +95,6 @@ struct WithDatabase : Editing {
         ASSERT_NE(panel, nullptr);
     }
 
-    DesignControl* field(const char* name, double left, double top, double width, double height)
-    {
-        DesignControl* c = place("Data", left, top, width, height);
-        QString tag = c->Tag();
-        SetTagValue(tag, QStringLiteral("Key"), QStringLiteral(";"), QString::fromLatin1(name));
-        c->setTag(tag);
-        c->setCaption(QString::fromLatin1(name));
-        return c;
-    }
-
     // Runs Print Records with the choices made by `choose`.
     std::optional<PrintRecordsDialog::Summary> printRecords(const std::function<void(PrintRecordsDialog&)>& choose)
     {

@@ -44,6 +44,17 @@ struct Editing : ::testing::Test {
         return c;
     }
 
+    // Places a data field showing the named field.
+    DesignControl* field(const char* name, double left, double top, double width, double height)
+    {
+        DesignControl* c = place("Data", left, top, width, height);
+        QString tag = c->Tag();
+        SetTagValue(tag, QStringLiteral("Key"), QStringLiteral(";"), QString::fromLatin1(name));
+        c->setTag(tag);
+        c->setCaption(QString::fromLatin1(name));
+        return c;
+    }
+
     static QPoint centre(const QWidget* w) { return w->rect().center(); }
     void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(w, button, {}, centre(w)); }
     void doubleClick(QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton, {}, centre(w)); }
