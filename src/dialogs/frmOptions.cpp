@@ -43,7 +43,7 @@ namespace
 }
 
 // A small card drawn upright or on its side, with a photo and two lines.
-QPixmap layoutPicture(bool landscape)
+QPixmap orientationPicture(bool landscape)
 {
     const QRectF card = landscape ? QRectF(4, 14, 48, 30) : QRectF(13, 4, 30, 48);
     return cardSketch(56, card, [&](QPainter& p) {
@@ -159,8 +159,8 @@ void frmOptions::buildControls()
         m_imgLayout.at(static_cast<size_t>(i)) = img;
     }
     // Elements 1 and 2 only hold the two pictures.
-    m_imgLayout[1]->setPixmap(layoutPicture(false));
-    m_imgLayout[2]->setPixmap(layoutPicture(true));
+    m_imgLayout[1]->setPixmap(orientationPicture(false));
+    m_imgLayout[2]->setPixmap(orientationPicture(true));
     m_imgLayout[1]->hide();
     m_imgLayout[2]->hide();
     orient->addWidget(m_optPortrait, 0, 0);
