@@ -12,7 +12,9 @@
 #include "dialogs/LengthUnits.h"
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
@@ -534,6 +536,54 @@ QString menuObjectName(const ActionEntry& e)
     return e.menuName ? QLatin1String(e.menuName) : QLatin1String(e.name) + QLatin1String("Menu");
 }
 
+// Alt and a menu's letter opens that menu. The panels beside the card show
+// controls whose letters may be a menu's too (Italic, Bold, Verify); Qt
+// treats such a key as ambiguous and opens nothing, so the menu bar takes
+// its letters before the panels' controls are asked.
+class MenuBarKeysFirst : public QObject
+{
+public:
+    explicit MenuBarKeysFirst(QMenuBar* bar)
+        : QObject(bar)
+        , m_bar(bar)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!widget || widget->window() != m_bar->window() || key->modifiers() != Qt::AltModifier)
+            return false;
+        QAction* menu = menuFor(key->key());
+        if (!menu)
+            return false;
+        if (type == QEvent::ShortcutOverride) {
+            event->accept(); // delivered as a key press, which opens the menu below
+            return true;
+        }
+        m_bar->setActiveAction(menu);
+        return true;
+    }
+
+private:
+    QAction* menuFor(int key) const
+    {
+        const QKeySequence pressed(Qt::ALT | Qt::Key(key));
+        for (QAction* a : m_bar->actions())
+            if (a->isVisible() && a->isEnabled() && a->menu() && QKeySequence::mnemonic(a->text()) == pressed)
+                return a;
+        return nullptr;
+    }
+
+    QMenuBar* m_bar;
+};
+
 } // namespace
 
 const QList<ActionEntry>& DesignActions::table()
@@ -551,6 +601,7 @@ void DesignActions::build(frmPreview& w)
 {
     QMenuBar* bar = w.menuBar();
     bar->setObjectName(QStringLiteral("mnuBar"));
+    new MenuBarKeysFirst(bar);
 
     w.m_tlbObjects = new QToolBar(QCoreApplication::translate("kyt::frmPreview", "Objects"), &w);
     w.m_tlbObjects->setObjectName(QStringLiteral("tlbObjects"));

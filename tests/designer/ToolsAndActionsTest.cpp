@@ -14,6 +14,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -266,4 +267,31 @@ TEST_F(Editing, TheShrinkOnlyFitRoundTripsThroughSaveAndLoad)
     });
     window().mnuOptionsBarcodeProp_Click();
     EXPECT_FALSE(enabled);
+}
+
+// Alt and a menu's letter opens that menu even while a panel shows a
+// control with the same letter (Preflight's Verify, the Properties panel's
+// Italic, Bold and Top): the menu bar's keys come first.
+TEST_F(Editing, MenuLettersOpenTheirMenusWhateverPanelIsShown)
+{
+    window().show();
+    QApplication::setActiveWindow(&window());
+    QMenuBar* bar = window().menuBar();
+    for (const char* panel : { "fraPreflight", "dckProperties", "fraData" }) {
+        auto* dock = window().findChild<QDockWidget*>(QString::fromLatin1(panel));
+        ASSERT_NE(dock, nullptr) << panel;
+        dock->show();
+        dock->raise();
+        for (QAction* a : bar->actions()) {
+            if (!a->isVisible())
+                continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(a->text());
+            ASSERT_FALSE(mnemonic.isEmpty()) << a->text().toStdString();
+            QTest::keyClick(&d.surface(), Qt::Key(mnemonic[0].key()), Qt::AltModifier);
+            QMenu* menu = a->menu();
+            EXPECT_TRUE(menu && menu->isVisible()) << panel << ": " << a->text().toStdString();
+            if (menu)
+                menu->hide();
+        }
+    }
 }
