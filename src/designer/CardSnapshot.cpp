@@ -37,6 +37,11 @@ CPrintTemplatePtr shownCardCopy(frmPreview& window, const QString& fileName)
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
         throw KytError(tplfile::ErrPathFileAccess, QStringLiteral("%1: %2").arg(fileName, f.errorString()));
+    return readCardCopy(fileName);
+}
+
+CPrintTemplatePtr readCardCopy(const QString& fileName)
+{
     // The reporter only counts: the reason comes back from the loader.
     static cardjob::QuietError reporter;
     QString why;

@@ -18,5 +18,7 @@ KYTWIDGETS_PRIVATE_EXPORT QByteArray shownCardBytes(frmPreview& window);
 // The shown card written to fileName and read back from it as the command
 // line reads a template, with the placeholder photo. Throws KytError.
 KYTWIDGETS_PRIVATE_EXPORT CPrintTemplatePtr shownCardCopy(frmPreview& window, const QString& fileName);
+// Another copy read from the file shownCardCopy wrote. Throws KytError.
+KYTWIDGETS_PRIVATE_EXPORT CPrintTemplatePtr readCardCopy(const QString& fileName);
 
 } // namespace kyt

@@ -59,7 +59,7 @@ QImage parseStringLayer(frmPreview& window, std::shared_ptr<FieldValues> values,
     try {
         const QString file = dir.filePath(QStringLiteral("card.tpl"));
         const CPrintTemplatePtr with = shownCardCopy(window, file);
-        const CPrintTemplatePtr without = shownCardCopy(window, file);
+        const CPrintTemplatePtr without = readCardCopy(file);
         for (int i = without->Count(); i >= 1; --i)
             if (dynamic_cast<const CParseString*>(without->Item(i).get()))
                 without->Remove(i);

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -307,19 +306,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, RecordList,
 // it, and the records print as from any other source.
 TEST_F(WithDatabase, PostgresqlTableOpensWithAPromptedPassword)
 {
-    QTemporaryDir pgDir;
-    QFile::setPermissions(pgDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-    const QString socketDir = pgDir.filePath(QStringLiteral("pg"));
-    QDir().mkpath(socketDir);
-    QProcess setup;
-    setup.start(QStringLiteral("bash"), { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "start", socketDir });
-    setup.waitForFinished(120000);
-    if (setup.exitStatus() != QProcess::NormalExit || setup.exitCode() != 0)
-        GTEST_SKIP() << "no PostgreSQL server could be started: " << setup.readAllStandardError().toStdString();
-    struct Stop {
-        QString dir;
-        ~Stop() { QProcess::execute("bash", { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "stop", dir }); }
-    } stop { socketDir };
+    PostgresServer pg;
+    if (!pg.running())
+        GTEST_SKIP() << "no PostgreSQL server could be started: " << pg.failure().toStdString();
+    const QString& socketDir = pg.socketDir();
     {
         QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pgfixture"));
         server.setHostName(socketDir);

@@ -5,10 +5,10 @@
 
 #include "data/DataSource.h"
 #include "errors/CError.h"
+#include "support/TestSupport.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +16,7 @@
 #include <QUrl>
 
 using namespace kyt;
+using kyt::test::PostgresServer;
 using Kind = DataSourceUrl::Kind;
 
 namespace
@@ -306,20 +307,10 @@ TEST(DataSource, GoesToAnyRecordOfALargeCsvFileAndNoticesChanges)
 // PostgreSQL on a private server started by the repository's script.
 TEST(DataSourcePostgresql, AsksForThePasswordAndReadsByteaPhotos)
 {
-    QTemporaryDir dir;
-    // The server may run as another user (nobody, when the tests run as root).
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
-    const QString socketDir = dir.filePath("pg");
-    QDir().mkpath(socketDir);
-    QProcess setup;
-    setup.start("bash", { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "start", socketDir });
-    setup.waitForFinished(120000);
-    if (setup.exitStatus() != QProcess::NormalExit || setup.exitCode() != 0)
-        GTEST_SKIP() << "no PostgreSQL server could be started: " << setup.readAllStandardError().toStdString();
-    struct Stop {
-        QString dir;
-        ~Stop() { QProcess::execute("bash", { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), "stop", dir }); }
-    } stop { socketDir };
+    PostgresServer pg;
+    if (!pg.running())
+        GTEST_SKIP() << "no PostgreSQL server could be started: " << pg.failure().toStdString();
+    const QString& socketDir = pg.socketDir();
     {
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pgfixture"));
         db.setHostName(socketDir);

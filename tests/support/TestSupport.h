@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -105,5 +106,25 @@ inline QString errorTextOf(const std::function<void()>& f)
     }
     return QString();
 }
+
+// A private PostgreSQL server, started by the repository's script on a unix
+// socket in a temporary folder and stopped again when this goes.
+class PostgresServer
+{
+public:
+    PostgresServer();
+    ~PostgresServer();
+    PostgresServer(const PostgresServer&) = delete;
+    PostgresServer& operator=(const PostgresServer&) = delete;
+    bool running() const { return m_failure.isEmpty(); }
+    // Why it did not start, for the test's skip message.
+    const QString& failure() const { return m_failure; }
+    // The socket folder: the host name to connect to.
+    const QString& socketDir() const { return m_socketDir; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_socketDir, m_failure;
+};
 
 } // namespace kyt::test
