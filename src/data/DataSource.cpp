@@ -53,7 +53,8 @@ std::unique_ptr<DataSource> DataSource::open(const QString& url, const PasswordP
     return open(DataSourceUrl::parse(url), prompt);
 }
 
-std::unique_ptr<DataSource> DataSource::open(const DataSourceUrl& given, const PasswordPrompt& prompt)
+std::unique_ptr<DataSource> DataSource::open(
+    const DataSourceUrl& given, const PasswordPrompt& prompt, const std::shared_ptr<QueryStop>& stop)
 {
     DataSourceUrl address = given;
     if (address.kind == DataSourceUrl::Kind::None) {
@@ -79,7 +80,7 @@ std::unique_ptr<DataSource> DataSource::open(const DataSourceUrl& given, const P
         return openDataStreamSource(address);
     case DataSourceUrl::Kind::Sqlite:
     case DataSourceUrl::Kind::Postgresql:
-        return openSqlSource(address, prompt);
+        return openSqlSource(address, prompt, stop);
     case DataSourceUrl::Kind::None:
         break;
     }
@@ -87,12 +88,32 @@ std::unique_ptr<DataSource> DataSource::open(const DataSourceUrl& given, const P
         ErrDataSource, QCoreApplication::translate("kyt::DataSource", "%1: not a data source").arg(address.path));
 }
 
-QStringList DataSource::tables(DataSourceUrl& address, const PasswordPrompt& prompt)
+QStringList DataSource::tables(
+    DataSourceUrl& address, const PasswordPrompt& prompt, const std::shared_ptr<QueryStop>& stop)
 {
     if (!address.isDatabase())
         throw KytError(ErrDataSource,
             QCoreApplication::translate("kyt::DataSource", "%1: not a database").arg(address.displayName()));
-    return sqlTables(address, prompt);
+    return sqlTables(address, prompt, stop);
+}
+
+void QueryStop::stop()
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_how)
+        m_how();
+}
+
+void QueryStop::attach(std::function<void()> how)
+{
+    const std::lock_guard lock(m_mutex);
+    m_how = std::move(how);
+}
+
+void QueryStop::detach()
+{
+    const std::lock_guard lock(m_mutex);
+    m_how = nullptr;
 }
 
 int DataSource::column(const QString& name) const

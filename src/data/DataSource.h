@@ -21,6 +21,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace kyt
 {
@@ -87,6 +88,24 @@ struct KYTCORE_PRIVATE_EXPORT DataRecord {
 // password). True with *password to try it once more; false to give up.
 using PasswordPrompt = std::function<bool(const DataSourceUrl& address, const QString& reason, QString* password)>;
 
+// Stops, from any thread, the statement a database source runs at that
+// moment, so a cancelled read ends early: the source then fails with the
+// reason. A source attaches its connection while it is open; a kind that
+// cannot be stopped this way runs the statement to its end.
+class KYTCORE_PRIVATE_EXPORT QueryStop
+{
+public:
+    // Any thread; nothing happens when no statement runs.
+    void stop();
+    // The source's own thread: how to stop its connection, and no more.
+    void attach(std::function<void()> how);
+    void detach();
+
+private:
+    std::mutex m_mutex;
+    std::function<void()> m_how;
+};
+
 class KYTCORE_PRIVATE_EXPORT DataSource
 {
 public:
@@ -100,14 +119,17 @@ public:
     // Opens a source and reads its field names. Throws KytError with the
     // reason when it cannot be read. The returned source's address() holds
     // the password that worked, so a second connection needs no prompt.
-    static std::unique_ptr<DataSource> open(const DataSourceUrl& address, const PasswordPrompt& prompt = {});
+    // `stop`, when given, can end its statements from another thread.
+    static std::unique_ptr<DataSource> open(
+        const DataSourceUrl& address, const PasswordPrompt& prompt = {}, const std::shared_ptr<QueryStop>& stop = {});
     // The same for a URL (DataSourceUrl::parse, then open).
     static std::unique_ptr<DataSource> open(const QString& url, const PasswordPrompt& prompt = {});
 
     // The tables (and views) of a database, for a person to pick one; its
     // table and query are not used. Throws like open. The password that
     // worked is left in address.password.
-    static QStringList tables(DataSourceUrl& address, const PasswordPrompt& prompt = {});
+    static QStringList tables(
+        DataSourceUrl& address, const PasswordPrompt& prompt = {}, const std::shared_ptr<QueryStop>& stop = {});
 
     const DataSourceUrl& address() const { return m_address; }
     const QStringList& fieldNames() const { return m_fields; }

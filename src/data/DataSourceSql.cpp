@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <optional>
+#include <sqlite3.h>
 
 namespace kyt
 {
@@ -41,12 +42,14 @@ class SqlSource final : public DataSource
 {
 public:
     // Only connects when `connectOnly` (to list the tables).
-    SqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt, bool connectOnly = false)
+    SqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt, const std::shared_ptr<QueryStop>& stop,
+        bool connectOnly = false)
         : DataSource(address)
         , m_connection { QStringLiteral("kyt-data-%1").arg(++s_connections) }
         , m_postgresql(address.kind == DataSourceUrl::Kind::Postgresql)
     {
         connect(prompt);
+        m_stop.attach(stop, m_db);
         if (connectOnly)
             return;
         QString select = address.query.trimmed();
@@ -284,10 +287,33 @@ private:
         ~Connection() { QSqlDatabase::removeDatabase(name); }
     };
 
+    // A stop that reaches the connection while it is open: SQLite's own
+    // interrupt may be called from any thread.
+    struct Attachment {
+        std::shared_ptr<QueryStop> stop;
+        void attach(const std::shared_ptr<QueryStop>& to, const QSqlDatabase& db)
+        {
+            const QVariant handle = db.driver()->handle();
+            if (!to || !handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+                return;
+            sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+            if (!connection)
+                return;
+            stop = to;
+            stop->attach([connection] { sqlite3_interrupt(connection); });
+        }
+        ~Attachment()
+        {
+            if (stop)
+                stop->detach();
+        }
+    };
+
     static inline std::atomic<int> s_connections { 0 };
     Connection m_connection;
     bool m_postgresql;
     QSqlDatabase m_db;
+    Attachment m_stop; // let go before the connection closes
     QString m_select;
     std::unique_ptr<QSqlQuery> m_query;
     std::optional<DataRecord> m_pending; // read by seek, handed out by next
@@ -300,14 +326,15 @@ private:
 
 } // namespace
 
-std::unique_ptr<DataSource> openSqlSource(const DataSourceUrl& address, const PasswordPrompt& prompt)
+std::unique_ptr<DataSource> openSqlSource(
+    const DataSourceUrl& address, const PasswordPrompt& prompt, const std::shared_ptr<QueryStop>& stop)
 {
-    return std::make_unique<SqlSource>(address, prompt);
+    return std::make_unique<SqlSource>(address, prompt, stop);
 }
 
-QStringList sqlTables(DataSourceUrl& address, const PasswordPrompt& prompt)
+QStringList sqlTables(DataSourceUrl& address, const PasswordPrompt& prompt, const std::shared_ptr<QueryStop>& stop)
 {
-    const SqlSource connection(address, prompt, true);
+    const SqlSource connection(address, prompt, stop, true);
     address.password = connection.address().password;
     return connection.tables();
 }

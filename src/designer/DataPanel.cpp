@@ -16,10 +16,10 @@
 #include "jobs/Preflight.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/ModalRunner.h"
+#include "platform/widgets/WorkerThread.h"
 #include "template/CVariant.h"
 #include "util/Strings.h"
 #include <QAction>
-#include <QApplication>
 #include <QBoxLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -190,6 +190,7 @@ DataPanel::DataPanel(frmPreview& window)
     setWidget(body);
 
     m_data.setPasswordPrompt(frmDataConnection::passwordPrompt(&window));
+    m_data.setWindow(&window);
     connect(&m_data, &DesignerData::changed, this, [this] {
         refresh();
         showOnCard();
@@ -326,12 +327,14 @@ bool DataPanel::openSource(const QString& source)
 
 bool DataPanel::openSource(const DataSourceUrl& source)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         m_data.open(source);
-        QApplication::restoreOverrideCursor();
     } catch (const KytError& e) {
-        QApplication::restoreOverrideCursor();
+        // The person cancelled the wait: nothing to tell them.
+        if (e.number() == ErrCancelled) {
+            tell(tr("Opening the data source was cancelled."));
+            return false;
+        }
         MsgBox(
             tr("The data source could not be opened: %1").arg(e.description()), vbExclamation, tr("Open Data Source"));
         return false;

@@ -46,8 +46,8 @@ public:
     // The connection dialog (frmDataConnection), filled from `start` or
     // the open database; shown again after a source that does not open.
     bool openDatabase(const DataSourceUrl& start = {});
-    // Opens a source (a URL or a path); a failure is told in a message box
-    // and the open source stays.
+    // Opens a source (a URL or a path); a failure is told in a message box,
+    // a cancelled wait only in the status line, and the open source stays.
     bool openSource(const QString& source);
     bool openSource(const DataSourceUrl& source);
 

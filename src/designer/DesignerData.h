@@ -5,13 +5,20 @@
 // held. The source is remembered per template in the settings store, keyed
 // by the template's path, never in the template file, and never with its
 // password.
+//
+// The source lives on a thread of its own (a database connection belongs to
+// the thread that made it): opening, counting, stepping and finding run
+// there while the window waits without freezing, and can be cancelled.
 
 #include "data/DataSource.h"
 #include "kyt/kytwidgets_export.h"
 #include "template/CPrintData.h"
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
+
+class QWidget;
 
 namespace kyt
 {
@@ -27,10 +34,12 @@ public:
     // Opens a source: a URL ("csv:PATH", "data:PATH", "sqlite:PATH?table=T",
     // "postgresql://...") or a plain path (a SQLite database by its
     // signature, a data stream by its separators, else CSV). A database that
-    // wants a password asks the prompt. Throws KytError on failure; the
-    // open source stays.
+    // wants a password asks the prompt (on the window's thread). Throws
+    // KytError on failure or when the person cancels the wait
+    // (ErrCancelled); the open source stays.
     void open(const QString& source);
     void open(const DataSourceUrl& address);
+    // Ignored while a call waits for the source.
     void close();
     bool isOpen() const { return m_reader != nullptr; }
     // The source as a URL without its password (what is remembered), and a
@@ -48,6 +57,8 @@ public:
     // Asked when a database wants a password; none: the source fails.
     void setPasswordPrompt(PasswordPrompt prompt) { m_prompt = std::move(prompt); }
     const PasswordPrompt& passwordPrompt() const { return m_prompt; }
+    // The window a long wait's progress dialog belongs to.
+    void setWindow(QWidget* window) { m_window = window; }
 
     const QStringList& fields() const { return m_fields; }
     // Records in the source; -1 until counted.
@@ -63,13 +74,17 @@ public:
     // The current record as print data, pictures read (null when none).
     std::shared_ptr<CPrintData> currentData() const { return m_data; }
 
-    // Moves to record n (1-based); throws KytError when it cannot (the
-    // record stays).
+    // Moves to record n (1-based); throws KytError when it cannot or the
+    // person cancels the wait (the record stays).
     void goTo(qint64 n);
     // Moves to the first record after the current one (wrapping to the
     // first) that holds text in any field, letter case ignored, and returns
-    // its number; 0 when none does. Throws KytError when the source fails.
+    // its number; 0 when none does. Throws KytError when the source fails
+    // or the person cancels the wait (the record stays).
     qint64 find(const QString& text);
+
+    // Whether a call waits for the source now.
+    bool isBusy() const { return m_busy; }
 
     // The source remembered for a template (empty: none).
     static QString rememberedSource(const QString& templatePath);
@@ -90,21 +105,27 @@ signals:
     void changed();
 
 private:
-    // Record n; throws KytError (no such record, a source that failed or
-    // changed).
-    DataRecord readRecord(qint64 n);
-    void makeData();
+    struct Reader;
+    struct Shown;
+    // Marks the data busy for a call; throws KytError when it already is.
+    void enter();
+    // Shows record n as read on the source's thread.
+    void show(qint64 n, const Shown& shown);
+    void makeData(const QVariantList& shown);
 
     DataSourceUrl m_address;
     PasswordPrompt m_prompt;
     QString m_photoColumn;
     QStringList m_fields;
     QStringList m_values;
+    QList<bool> m_binary;
     DataRecord m_record;
     qint64 m_count = -1;
     qint64 m_current = 0;
     std::shared_ptr<CPrintData> m_data;
-    std::unique_ptr<DataSource> m_reader;
+    std::unique_ptr<Reader> m_reader;
+    QPointer<QWidget> m_window;
+    bool m_busy = false;
 };
 
 } // namespace kyt

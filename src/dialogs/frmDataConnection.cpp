@@ -3,6 +3,7 @@
 #include "errors/CError.h"
 #include "platform/CommonDialog.h"
 #include "platform/widgets/ModalRunner.h"
+#include "platform/widgets/WorkerThread.h"
 #include "util/Strings.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -242,7 +243,20 @@ bool frmDataConnection::listTables()
         return false;
     }
     try {
-        const QStringList names = DataSource::tables(s, passwordPrompt(this));
+        struct Listed {
+            QStringList names;
+            DataSourceUrl address; // with the password that worked
+        };
+        const auto stop = std::make_shared<QueryStop>();
+        WorkerThread worker(QStringLiteral("kyt-tables"));
+        const Listed listed = worker.call<Listed>(
+            [s, stop, prompt = onWindowThread(passwordPrompt(this))]() mutable {
+                QStringList names = DataSource::tables(s, prompt, stop);
+                return Listed { names, s };
+            },
+            { tr("Connecting to the database..."), this, [stop] { stop->stop(); } });
+        const QStringList& names = listed.names;
+        s = listed.address;
         if (s.kind == DataSourceUrl::Kind::Postgresql) {
             m_password = s.password;
             m_passwordFor = serverKey(s);
@@ -257,7 +271,8 @@ bool frmDataConnection::listTables()
                             : tr("Connected: %1.").arg(Counted(names.size(), "table")));
         return true;
     } catch (const KytError& e) {
-        showResult(false, tr("Could not connect: %1").arg(e.description()));
+        showResult(
+            false, e.number() == ErrCancelled ? tr("Cancelled.") : tr("Could not connect: %1").arg(e.description()));
         return false;
     }
 }
@@ -272,17 +287,30 @@ bool frmDataConnection::testConnection()
         return false;
     }
     try {
-        const std::unique_ptr<DataSource> source = DataSource::open(s, passwordPrompt(this));
+        struct Tested {
+            DataSourceUrl address; // with the password that worked
+            qsizetype fields = 0;
+            qint64 records = 0;
+        };
+        const auto stop = std::make_shared<QueryStop>();
+        WorkerThread worker(QStringLiteral("kyt-test"));
+        const Tested tested = worker.call<Tested>(
+            [s, stop, prompt = onWindowThread(passwordPrompt(this))] {
+                const std::unique_ptr<DataSource> source = DataSource::open(s, prompt, stop);
+                const qint64 records = source->count();
+                return Tested { source->address(), source->fieldNames().size(), records };
+            },
+            { tr("Connecting to the database..."), this, [stop] { stop->stop(); } });
         if (s.kind == DataSourceUrl::Kind::Postgresql) {
-            m_password = source->address().password;
-            m_passwordFor = serverKey(source->address());
+            m_password = tested.address.password;
+            m_passwordFor = serverKey(tested.address);
         }
-        const qint64 records = source->count();
-        showResult(true,
-            tr("Connected: %1 and %2.").arg(Counted(source->fieldNames().size(), "field"), Counted(records, "record")));
+        showResult(
+            true, tr("Connected: %1 and %2.").arg(Counted(tested.fields, "field"), Counted(tested.records, "record")));
         return true;
     } catch (const KytError& e) {
-        showResult(false, tr("Could not connect: %1").arg(e.description()));
+        showResult(
+            false, e.number() == ErrCancelled ? tr("Cancelled.") : tr("Could not connect: %1").arg(e.description()));
         return false;
     }
 }
@@ -318,6 +346,21 @@ PasswordPrompt frmDataConnection::passwordPrompt(QWidget* parent)
             return false;
         *password = dialog.password();
         return true;
+    };
+}
+
+PasswordPrompt frmDataConnection::onWindowThread(const PasswordPrompt& prompt)
+{
+    if (!prompt)
+        return {};
+    return [prompt](const DataSourceUrl& address, const QString& reason, QString* password) {
+        bool ok = false;
+        QString given;
+        if (!WorkerThread::askWaitingThread([&] { ok = prompt(address, reason, &given); }))
+            return false;
+        if (ok)
+            *password = given;
+        return ok;
     };
 }
 

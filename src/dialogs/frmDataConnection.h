@@ -38,7 +38,8 @@ public:
 
     // Connects with what is entered and shows the outcome in lblResult;
     // true when it connected. A database with neither table nor query is
-    // only connected to, and its tables are listed.
+    // only connected to, and its tables are listed. Both run on a thread of
+    // their own while the dialog waits; a cancelled wait is shown as such.
     bool testConnection();
     // Lists the database's tables in cboTable; false with the reason shown.
     bool listTables();
@@ -58,6 +59,10 @@ public:
     // The prompt a database source asks for a password: frmDataPassword,
     // shown over parent.
     static PasswordPrompt passwordPrompt(QWidget* parent);
+    // A prompt that, called from work on a WorkerThread, is asked on the
+    // thread waiting for that work (a dialog belongs there); false when the
+    // wait was cancelled meanwhile.
+    static PasswordPrompt onWindowThread(const PasswordPrompt& prompt);
 
 private:
     void browse();

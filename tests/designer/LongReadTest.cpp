@@ -1,0 +1,189 @@
+// A query that takes long never freezes the designer: the window's thread
+// keeps handling events while the source is read on a thread of its own,
+// and a cancelled wait leaves the open source and its record as they were.
+#include "EditingFixture.h"
+
+#include "designer/DataPanel.h"
+#include "platform/widgets/WorkerThread.h"
+#include <QApplication>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace kyt;
+using namespace kyt::test;
+
+namespace
+{
+
+const QList<QStringList> People { { "Ann", "Ash" }, { "Ben", "Birch" }, { "Cy", "Cedar" }, { "Di", "Dogwood" } };
+
+bool makePeople(const QString& file, QString* error)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("slowfixture"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        ok = db.open() && q.exec(QStringLiteral("CREATE TABLE people (first text, lastname text)"));
+        for (qsizetype i = 0; ok && i < People.size(); ++i)
+            ok = q.exec(QStringLiteral("INSERT INTO people VALUES ('%1', '%2')").arg(People[i][0], People[i][1]));
+        if (!ok)
+            *error = q.lastError().text() + db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("slowfixture"));
+    return ok;
+}
+
+// The visible wait dialog, if any.
+QProgressDialog* waitDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<QProgressDialog*>(w);
+            p && p->objectName() == QLatin1String("frmWait") && p->isVisible())
+            return p;
+    return nullptr;
+}
+
+struct LongRead : Editing {
+    QTemporaryDir dir;
+    QString db;
+    DataPanel* panel = nullptr;
+
+    void SetUp() override
+    {
+        Editing::SetUp();
+        db = dir.filePath(QStringLiteral("people.sqlite"));
+        QString error;
+        ASSERT_TRUE(makePeople(db, &error)) << error.toStdString();
+        panel = DataPanel::of(window());
+        ASSERT_NE(panel, nullptr);
+    }
+
+    DataSourceUrl table() const
+    {
+        DataSourceUrl a;
+        a.kind = DataSourceUrl::Kind::Sqlite;
+        a.path = db;
+        a.table = QStringLiteral("people");
+        return a;
+    }
+
+    // The people, by a query that first counts to `steps` on every run.
+    DataSourceUrl slow(qint64 steps) const
+    {
+        DataSourceUrl a = table();
+        a.table.clear();
+        a.query = QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < %1) "
+                                 "SELECT p.* FROM people p WHERE (SELECT count(*) FROM c) = %1")
+                      .arg(steps);
+        return a;
+    }
+};
+
+// Cancels the wait dialog as soon as it shows, and notes that it did.
+struct CancelWhenShown {
+    QTimer poll;
+    bool cancelled = false;
+    CancelWhenShown()
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            if (QProgressDialog* p = waitDialog()) {
+                cancelled = true;
+                p->findChild<QPushButton*>()->click();
+            }
+        });
+        poll.start(10);
+    }
+};
+
+} // namespace
+
+TEST_F(LongRead, WindowThreadKeepsRunningWhileTheSourceIsRead)
+{
+    DesignerData& data = panel->data();
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(5);
+    data.open(slow(2'000'000));
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(data.fields(), (QStringList { "first", "lastname" }));
+    EXPECT_EQ(data.recordCount(), 4);
+    EXPECT_EQ(data.values(), People[0]);
+
+    ticks = 0;
+    data.goTo(3);
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(data.values(), People[2]);
+    EXPECT_EQ(data.currentData()->Item(QStringLiteral("lastname"))->vValue().toString(), "Cedar");
+    // The wait dialog went with the wait.
+    EXPECT_EQ(waitDialog(), nullptr);
+}
+
+// A cancelled open says so in the status line only; the table and its
+// record 3 stay. Stepping or finding on a slow source, cancelled, keeps
+// the record.
+TEST_F(LongRead, CancelledWaitsKeepTheSourceAndTheRecord)
+{
+    ASSERT_TRUE(panel->openSource(table()));
+    panel->goTo(3);
+    d.boxes.box().clear();
+    {
+        CancelWhenShown cancel;
+        EXPECT_FALSE(panel->openSource(slow(100'000'000)));
+        EXPECT_TRUE(cancel.cancelled);
+    }
+    EXPECT_TRUE(d.boxes.box().asked().empty());
+    EXPECT_TRUE(window().statusLabel()->text().contains(QStringLiteral("cancelled")))
+        << window().statusLabel()->text().toStdString();
+    EXPECT_EQ(panel->data().address().table, QStringLiteral("people"));
+    EXPECT_EQ(panel->data().current(), 3);
+    EXPECT_EQ(panel->data().values(), People[2]);
+
+    DesignerData& data = panel->data();
+    data.open(slow(3'000'000));
+    data.goTo(2);
+    const std::vector<std::function<void()>> steps { [&] { data.goTo(4); }, [&] { data.find("nobody"); } };
+    for (const auto& step : steps) {
+        CancelWhenShown cancel;
+        try {
+            step();
+            ADD_FAILURE() << "not cancelled";
+        } catch (const KytError& e) {
+            EXPECT_EQ(e.number(), ErrCancelled);
+            EXPECT_EQ(e.description(), WorkerThread::cancelledText());
+        }
+        EXPECT_TRUE(cancel.cancelled);
+        EXPECT_EQ(data.current(), 2);
+        EXPECT_EQ(data.values(), People[1]);
+    }
+    // The source still reads after the cancelled calls.
+    data.goTo(1);
+    EXPECT_EQ(data.values(), People[0]);
+}
+
+// A DesignerData destroyed right after a cancelled open returns at once:
+// the abandoned read ends on its own thread.
+TEST_F(LongRead, DestroyedRightAfterACancelledOpen)
+{
+    auto data = std::make_unique<DesignerData>();
+    data->open(table());
+    data->goTo(3);
+    {
+        CancelWhenShown cancel;
+        EXPECT_THROW(data->open(slow(100'000'000)), KytError);
+        EXPECT_TRUE(cancel.cancelled);
+    }
+    EXPECT_EQ(data->address().table, QStringLiteral("people"));
+    EXPECT_EQ(data->current(), 3);
+    data.reset();
+    // Bounded: the interrupted query ends promptly.
+    EXPECT_TRUE(WorkerThread::waitForAll(60000));
+}
