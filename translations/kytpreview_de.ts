@@ -737,6 +737,10 @@
         <source>Open Data&amp;base...</source>
         <translation>Daten&amp;bank öffnen...</translation>
     </message>
+    <message>
+        <source>Opening the data source was cancelled.</source>
+        <translation>Das Öffnen der Datenquelle wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>kyt::DataSource</name>
@@ -1068,6 +1072,26 @@
     <message>
         <source>(picture, %1 bytes)</source>
         <translation>(Bild, %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>the data source is still busy with the last request</source>
+        <translation>die Datenquelle ist noch mit der letzten Anfrage beschäftigt</translation>
+    </message>
+    <message>
+        <source>Opening the data source...</source>
+        <translation>Datenquelle wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Reading record %1...</source>
+        <translation>Datensatz %1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Finding &quot;%1&quot;...</source>
+        <translation>„%1“ wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Reading the photo...</source>
+        <translation>Das Foto wird gelesen...</translation>
     </message>
 </context>
 <context>
@@ -2335,6 +2359,21 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     <message>
         <source>picture data</source>
         <translation>Bilddaten</translation>
+    </message>
+</context>
+<context>
+    <name>kyt::WorkerThread</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please Wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>cancelled by the user</source>
+        <translation>vom Benutzer abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -3975,6 +4014,14 @@ Bereich und was gefunden wurde. Ein Bereich, der scheitert, hat keine &quot;ok&q
     <message>
         <source>SQLite Databases (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|All Files (*.*)|*.*</source>
         <translation>SQLite-Datenbanken (*.sqlite;*.sqlite3;*.db)|*.sqlite;*.sqlite3;*.db|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Connecting to the database...</source>
+        <translation>Verbindung zur Datenbank wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "EditingFixture.h"
 
 #include "designer/DataPanel.h"
+#include "dialogs/frmDataConnection.h"
 #include "platform/widgets/WorkerThread.h"
 #include <QApplication>
 #include <QLabel>
@@ -186,4 +187,25 @@ TEST_F(LongRead, DestroyedRightAfterACancelledOpen)
     data.reset();
     // Bounded: the interrupted query ends promptly.
     EXPECT_TRUE(WorkerThread::waitForAll(60000));
+}
+
+// The connection dialog tests on a thread of its own too: the dialog keeps
+// running, and a cancelled test says so rather than that it failed.
+TEST_F(LongRead, ConnectionTestRunsOffTheWindowThreadAndCancels)
+{
+    frmDataConnection dialog(&window());
+    dialog.setSpec(slow(1'000'000));
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(5);
+    EXPECT_TRUE(dialog.testConnection());
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(dialog.lblResult()->text(), QStringLiteral("Connected: 2 fields and 4 records."));
+
+    dialog.setSpec(slow(100'000'000));
+    CancelWhenShown cancel;
+    EXPECT_FALSE(dialog.testConnection());
+    EXPECT_TRUE(cancel.cancelled);
+    EXPECT_EQ(dialog.lblResult()->text(), QStringLiteral("Cancelled."));
 }
