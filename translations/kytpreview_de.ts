@@ -1716,6 +1716,10 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <source>%1: the picture could not be put in place</source>
         <translation>%1: das Bild konnte nicht an seinen Platz gebracht werden</translation>
     </message>
+    <message>
+        <source>Reading the records...</source>
+        <translation>Die Datensätze werden gelesen...</translation>
+    </message>
 </context>
 <context>
     <name>kyt::PrinterCalibration</name>

@@ -13,6 +13,7 @@
 #include <QSqlRecord>
 #include <algorithm>
 #include <atomic>
+#include <dlfcn.h>
 #include <optional>
 #include <sqlite3.h>
 
@@ -32,6 +33,33 @@ QString sqlErrorText(const QSqlError& e)
     // libpq continues a message on indented lines: one line reads better.
     return text.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "unknown error") : text.simplified();
 }
+
+// libpq's cancel request, from the copy Qt's PostgreSQL driver loaded (the
+// core does not link libpq: a host without PostgreSQL needs none). Its
+// three functions have kept their form since libpq 7.
+struct PgCancel {
+    void* (*make)(void* connection); // PQgetCancel
+    int (*send)(void* cancel, char* reason, int size); // PQcancel
+    void (*free)(void* cancel); // PQfreeCancel
+
+    // Null when libpq is not loaded.
+    static const PgCancel* get()
+    {
+        static const std::optional<PgCancel> api = []() -> std::optional<PgCancel> {
+            void* lib = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
+            if (!lib)
+                return std::nullopt;
+            PgCancel a {};
+            a.make = reinterpret_cast<decltype(a.make)>(dlsym(lib, "PQgetCancel"));
+            a.send = reinterpret_cast<decltype(a.send)>(dlsym(lib, "PQcancel"));
+            a.free = reinterpret_cast<decltype(a.free)>(dlsym(lib, "PQfreeCancel"));
+            if (!a.make || !a.send || !a.free)
+                return std::nullopt;
+            return a;
+        }();
+        return api ? &*api : nullptr;
+    }
+};
 
 bool asksForPassword(const QString& text)
 {
@@ -288,24 +316,40 @@ private:
     };
 
     // A stop that reaches the connection while it is open: SQLite's own
-    // interrupt may be called from any thread.
+    // interrupt, or PostgreSQL's cancel request; both may be called from
+    // any thread.
     struct Attachment {
         std::shared_ptr<QueryStop> stop;
+        void* pgCancel = nullptr;
         void attach(const std::shared_ptr<QueryStop>& to, const QSqlDatabase& db)
         {
             const QVariant handle = db.driver()->handle();
-            if (!to || !handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            if (!to || !handle.isValid())
                 return;
-            sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+            void* connection = *static_cast<void* const*>(handle.constData());
             if (!connection)
                 return;
-            stop = to;
-            stop->attach([connection] { sqlite3_interrupt(connection); });
+            if (qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+                stop = to;
+                stop->attach([connection] { sqlite3_interrupt(static_cast<sqlite3*>(connection)); });
+            } else if (qstrcmp(handle.typeName(), "pg_conn*") == 0 || qstrcmp(handle.typeName(), "PGconn*") == 0) {
+                // Qt 6 names the handle by libpq's struct, Qt 5 by its typedef.
+                const PgCancel* api = PgCancel::get();
+                if (!api || !(pgCancel = api->make(connection)))
+                    return;
+                stop = to;
+                stop->attach([api, cancel = pgCancel] {
+                    char reason[256];
+                    api->send(cancel, reason, int(sizeof reason));
+                });
+            }
         }
         ~Attachment()
         {
             if (stop)
                 stop->detach();
+            if (pgCancel)
+                PgCancel::get()->free(pgCancel);
         }
     };
 

@@ -9,6 +9,7 @@
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/surface/PrinterSurface.h"
+#include "platform/widgets/WorkerThread.h"
 #include "util/PassOver.h"
 #include "util/Strings.h"
 #include <QApplication>
@@ -122,18 +123,36 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
 
     // The list to mark from: the first records, read as a stream (a
     // database on a connection of its own, with the password that worked).
+    // Read on a thread of its own, so a slow server does not freeze the
+    // window; a cancelled wait lists none.
     if (data.hasRecords()) {
+        using Lines = QList<QPair<qint64, QString>>;
+        Lines lines;
         try {
-            const std::unique_ptr<DataSource> source = DataSource::open(data.address());
-            DataRecord r;
-            while (r.number < ListedRecords && source->next(r)) {
-                auto* item = new QListWidgetItem(recordLine(r), m_lstRecords);
-                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-                item->setCheckState(Qt::Unchecked);
-                item->setData(Qt::UserRole, r.number);
-            }
+            const auto stop = std::make_shared<QueryStop>();
+            WorkerThread worker(QStringLiteral("kyt-list"));
+            lines = worker.call<Lines>(
+                [address = data.address(), stop] {
+                    Lines out;
+                    try {
+                        const std::unique_ptr<DataSource> source = DataSource::open(address, {}, stop);
+                        DataRecord r;
+                        while (r.number < ListedRecords && source->next(r))
+                            out.append({ r.number, recordLine(r) });
+                    } catch (const KytError&) {
+                        // Listed as far as it could be read; printing tells why.
+                    }
+                    return out;
+                },
+                { tr("Reading the records..."), parent, [stop] { stop->stop(); } });
         } catch (const KytError&) {
-            // Listed as far as it could be read; printing tells why.
+            // Cancelled: the records can still be chosen by number.
+        }
+        for (const auto& [number, line] : std::as_const(lines)) {
+            auto* item = new QListWidgetItem(line, m_lstRecords);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+            item->setData(Qt::UserRole, number);
         }
     }
     connect(m_lstRecords, &QListWidget::itemChanged, m_optMarked, [this] { m_optMarked->setChecked(true); });

@@ -186,7 +186,7 @@ TEST_F(LongRead, DestroyedRightAfterACancelledOpen)
     EXPECT_EQ(data->current(), 3);
     data.reset();
     // Bounded: the interrupted query ends promptly.
-    EXPECT_TRUE(WorkerThread::waitForAll(60000));
+    EXPECT_TRUE(WorkerThread::waitForDetached(60000));
 }
 
 // The connection dialog tests on a thread of its own too: the dialog keeps
@@ -208,4 +208,48 @@ TEST_F(LongRead, ConnectionTestRunsOffTheWindowThreadAndCancels)
     EXPECT_FALSE(dialog.testConnection());
     EXPECT_TRUE(cancel.cancelled);
     EXPECT_EQ(dialog.lblResult()->text(), QStringLiteral("Cancelled."));
+}
+
+// A cancelled wait on a PostgreSQL server cancels the query there too: the
+// abandoned read ends instead of sleeping on.
+TEST_F(LongRead, CancelledPostgresqlQueryEndsOnTheServer)
+{
+    PostgresServer pg;
+    if (!pg.running())
+        GTEST_SKIP() << "no PostgreSQL server could be started: " << pg.failure().toStdString();
+    DataSourceUrl server;
+    server.kind = DataSourceUrl::Kind::Postgresql;
+    server.host = pg.socketDir();
+    server.user = QStringLiteral("kyt");
+    server.password = QStringLiteral("kyt-secret");
+    server.database = QStringLiteral("postgres");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pgslow"));
+        db.setHostName(server.host);
+        db.setUserName(server.user);
+        db.setPassword(server.password);
+        db.setDatabaseName(server.database);
+        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE people AS SELECT 'Ann' AS first, 'Ash' AS lastname")))
+            << q.lastError().text().toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pgslow"));
+
+    auto data = std::make_unique<DesignerData>();
+    server.table = QStringLiteral("people");
+    data->open(server);
+    ASSERT_EQ(data->values(), People[0]);
+    DataSourceUrl sleeping = server;
+    sleeping.table.clear();
+    sleeping.query = QStringLiteral("SELECT p.* FROM people p WHERE (SELECT 1 FROM pg_sleep(3600)) = 1");
+    {
+        CancelWhenShown cancel;
+        EXPECT_THROW(data->open(sleeping), KytError);
+        EXPECT_TRUE(cancel.cancelled);
+    }
+    EXPECT_EQ(data->address().table, QStringLiteral("people"));
+    data.reset();
+    EXPECT_TRUE(WorkerThread::waitForDetached(60000));
 }

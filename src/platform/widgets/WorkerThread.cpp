@@ -39,11 +39,26 @@ QList<QPointer<QThread>>& threads()
     return all;
 }
 
+const char* const Detached = "kytDetached";
+
+bool waitFor(bool all, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    bool ended = true;
+    for (const QPointer<QThread>& thread : std::as_const(threads()))
+        if (thread && (all || thread->property(Detached).toBool())) {
+            if (all)
+                thread->quit();
+            ended = thread->wait(deadline) && ended;
+        }
+    return ended;
+}
+
 void waitAtExit()
 {
     // A thread still running at exit is told to stop after its current
     // work; a query that does not end in time is left to the exit.
-    WorkerThread::waitForAll(5000);
+    waitFor(true, 5000);
 }
 
 } // namespace
@@ -67,6 +82,7 @@ WorkerThread::~WorkerThread()
 {
     // After everything queued before: the thread's own objects are gone by then.
     QThread* thread = m_thread;
+    thread->setProperty(Detached, true);
     post([thread] { thread->quit(); });
 }
 
@@ -179,16 +195,9 @@ bool WorkerThread::askWaitingThread(const std::function<void()>& ask)
     return answered;
 }
 
-bool WorkerThread::waitForAll(int ms)
+bool WorkerThread::waitForDetached(int ms)
 {
-    const QDeadlineTimer deadline(ms);
-    bool all = true;
-    for (const QPointer<QThread>& thread : std::as_const(threads()))
-        if (thread) {
-            thread->quit();
-            all = thread->wait(deadline) && all;
-        }
-    return all;
+    return waitFor(false, ms);
 }
 
 QString WorkerThread::cancelledText()

@@ -70,9 +70,9 @@ public:
     // any more (the call was cancelled). Outside work, runs `ask` directly.
     static bool askWaitingThread(const std::function<void()>& ask);
 
-    // Waits at most `ms` in all for the threads still running (at exit);
-    // true when all ended.
-    static bool waitForAll(int ms);
+    // Waits at most `ms` in all for the threads whose WorkerThread is gone
+    // to end; true when all did.
+    static bool waitForDetached(int ms);
 
     // The text of the cancelled error.
     static QString cancelledText();
