@@ -42,7 +42,7 @@ struct DesignerData::Reader {
     std::shared_ptr<QueryStop> stop = std::make_shared<QueryStop>();
 
     // Closing the source is queued behind any read still running (one that
-    // was cancelled); the thread then ends on its own.
+    // was cancelled, and stopped then); the thread then ends on its own.
     ~Reader()
     {
         thread.post([source = source] { source->reset(); });

@@ -135,10 +135,13 @@ void WorkerThread::run(std::function<void()> work, const Wait& wait)
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
         dialog.setMinimumDuration(0);
-        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        const auto cancel = [&] {
             cancelled = true;
             loop.quit();
-        });
+        };
+        // The button, Escape, and the window's close box all cancel.
+        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, cancel);
+        QObject::connect(&dialog, &QDialog::rejected, &loop, cancel);
         dialog.show();
         while (!cancelled && !finished())
             loop.exec();
