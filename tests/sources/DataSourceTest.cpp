@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <atomic>
+#include <thread>
 
 using namespace kyt;
 using kyt::test::PostgresServer;
@@ -253,6 +255,35 @@ TEST_F(Fixture, UnreadableSourcesSayWhy)
     QString why;
     EXPECT_TRUE(source->photo(r, 2, &why).isNull());
     EXPECT_TRUE(why.startsWith("photo in field Image: ")) << why.toStdString();
+}
+
+// A stop from another thread ends a SQLite query that would run for
+// minutes: the open fails with the database's reason. Stopped until it
+// ends, since a stop before the query starts does nothing.
+TEST_F(Fixture, QueryStopInterruptsASqliteQueryFromAnotherThread)
+{
+    DataSourceUrl slow;
+    slow.kind = Kind::Sqlite;
+    slow.path = path("people.db");
+    slow.query = QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < 1000000000) "
+                                "SELECT p.* FROM people p WHERE (SELECT count(*) FROM c) > 0");
+    const auto stop = std::make_shared<QueryStop>();
+    std::atomic<bool> ended = false;
+    QString error;
+    std::thread reader([&] {
+        try {
+            DataSource::open(slow, {}, stop);
+        } catch (const KytError& e) {
+            error = e.description();
+        }
+        ended = true;
+    });
+    while (!ended) {
+        stop->stop();
+        std::this_thread::yield();
+    }
+    reader.join();
+    EXPECT_TRUE(error.contains(QStringLiteral("interrupt"))) << error.toStdString();
 }
 
 TEST(DataSource, GoesToAnyRecordOfALargeCsvFileAndNoticesChanges)
