@@ -6,6 +6,7 @@
 #include "jobs/Preflight.h"
 #include "objects/PlaceholderPhoto.h"
 #include "platform/OutputFile.h"
+#include "platform/surface/PdfJoin.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
 #include "template/TemplateFile.h"
@@ -632,14 +633,18 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             // reported below as the chunk's fatal failure
         }
         tpl.fields() = fields;
-        // A photo object's own picture is not in the file: it comes from the model.
+        // A photo object's own picture, and the field it reads when its column
+        // was chosen by name (--photo-column, the designer's Print Records),
+        // are not in the file: they come from the model.
         std::vector<CDesignObjectPtr> mine(tpl.begin(), tpl.end()), theirs(model.begin(), model.end());
         loaded = loaded && mine.size() == theirs.size();
         for (size_t i = 0; loaded && i < mine.size(); ++i) {
             auto* to = qobject_cast<CPhotoObject*>(mine[i].get());
             const auto* from = qobject_cast<const CPhotoObject*>(theirs[i].get());
-            if (to && from)
+            if (to && from) {
                 to->setImage(from->Image());
+                to->setImageName(from->ImageName());
+            }
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
@@ -892,10 +897,11 @@ CardBatch::Result CardBatch::run(const DataSourceUrl& address, Surface& surface,
 
     // A printer's document is made by every core, each drawing runs of
     // records into a document of its own, joined in order at the end (also
-    // on one core, for the photos that go in as their files are).
+    // on one core, for the photos that go in as their files are). Without
+    // the join's module the pages are drawn into the document directly.
     PrinterSurface* printer = printerBehind(surface);
     const int jobs = m_options.resolvedJobs();
-    if (printer && (jobs > 1 || m_options.jpegPassThrough)) {
+    if (printer && (jobs > 1 || m_options.jpegPassThrough) && PdfJoin::available()) {
         QByteArray encoded;
         try {
             encoded = tplfile::encode(*m_tpl);
