@@ -606,7 +606,9 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
     const QStringList& header, const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto,
     CardBatch::Result& result, const std::function<bool(const Outcome&)>& account)
 {
-    const size_t chunkRecords = size_t(std::max(1, options.partRecords));
+    size_t chunkRecords = size_t(std::max(1, options.partRecords));
+    const size_t mostChunkRecords = chunkRecords * 4;
+    int chunksOfThisSize = 0;
     const size_t maxInFlight = size_t(jobs) * 2 + 1;
     const QString folder = sourceFolder(source);
     const CPrintTemplate::Fields fields = model.fields();
@@ -762,6 +764,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                         break;
                     }
                     chunk->records.push_back(std::move(p));
+                }
+                // Every thread gets a run of one size before the runs double.
+                if (++chunksOfThisSize == jobs) {
+                    chunksOfThisSize = 0;
+                    chunkRecords = std::min(chunkRecords * 2, mostChunkRecords);
                 }
                 std::lock_guard lock(mutex);
                 if (!chunk->records.empty()) {
