@@ -57,6 +57,11 @@ int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* o
 // A usage error's exit code (2, reported) or 0.
 int readSourceOptions(
     const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceUrl* source, bool* given);
+// The column the template's photos take their pictures from: --photo-column,
+// else (when records are given) the one chosen for this template in the
+// designer, which is said on standard error; empty for the photos' own
+// ImageName. Apply it with preflight::setPhotoField.
+QString photoColumn(const QString& command, const ParsedArgs& args, const QString& templateFile, bool hasRecords);
 // Print data from `source` must hold every field the template uses: the
 // missing and the available names are reported (exit code 1) unless
 // allowMissing; 0 when it does.

@@ -1,25 +1,17 @@
 // kytpreview: render, print and inspect card templates from the command line.
 #include "Command.h"
 #include "cli/OptionTable.h"
-#include "data/CsvReader.h"
-#include "data/DataSource.h"
+#include "cli/ProgramModules.h"
 #include "errors/CError.h"
 #include "errors/EventLog.h"
-#include "errors/MessageBox.h"
-#include "jobs/CardJob.h"
-#include "jobs/Preflight.h"
 #include "kyt/Version.h"
-#include "template/CPrintData.h"
-#include "template/CPrintTemplate.h"
 #include "util/TerminalText.h"
 #include "util/Translations.h"
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,12 +24,6 @@ namespace kyt::cli
 
 namespace
 {
-std::vector<Command>& registry()
-{
-    static std::vector<Command> list;
-    return list;
-}
-
 void printUsage()
 {
     std::fputs(qPrintable(programHelp()), stdout);
@@ -153,184 +139,6 @@ bool textOnly(const QString& word, bool wantsHelp)
 }
 } // namespace
 
-Command::Registration::Registration(Command c)
-{
-    registry().push_back(std::move(c));
-}
-
-const std::vector<Command>& commands()
-{
-    return registry();
-}
-
-// Names and values from input files reach the terminal with their control
-// characters escaped.
-void printOut(const QString& text)
-{
-    std::fputs(escapeControls(text).toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void printErr(const QString& text)
-{
-    std::fputs(escapeControls(text).toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
-
-QString unknownAction(const QString& command, const QString& word)
-{
-    const CommandTable* table = findCommandTable(command);
-    if (word.isEmpty() || !table)
-        return QString();
-    const QStringList near = closestNames(word, table->actions);
-    return QCoreApplication::translate("kyt::cli", "unknown action '%1'%2; ")
-        .arg(word,
-            near.isEmpty() ? QString()
-                           : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
-                                 .arg(near.join(QCoreApplication::translate("kyt::cli", " or "))));
-}
-
-int fail(const QString& command, const QString& text, int code)
-{
-    printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: %2").arg(command, text));
-    return code;
-}
-
-int checkArguments(const QString& command, const QStringList& args, bool countOk, const QString& expected)
-{
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1Char('-')))
-            return fail(command,
-                QCoreApplication::translate("kyt::cli", "unknown option %1 (see kytpreview %2 --help)").arg(a, command),
-                2);
-    if (!countOk)
-        return fail(command,
-            QCoreApplication::translate("kyt::cli", "expected %1 (see kytpreview %2 --help)").arg(expected, command),
-            2);
-    return 0;
-}
-
-bool readTemplate(const QString& command, CPrintTemplate& t, const QString& fileName)
-{
-    auto error = std::make_shared<CError>();
-    int reports = 0;
-    QObject::connect(error.get(), &CError::ErrorEvent, [&reports](QString&) { ++reports; });
-    t.setError(error);
-    if (t.ReadFile(fileName))
-        return true;
-    if (reports == 0)
-        fail(command, QCoreApplication::translate("kyt::cli", "%1 is not a template file").arg(fileName));
-    return false;
-}
-
-int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* options)
-{
-    if (args.has(QStringLiteral("encoding"))
-        && !CsvOptions::encodingFromName(args.value(QStringLiteral("encoding")), &options->encoding))
-        return fail(
-            command, QCoreApplication::translate("kyt::cli", "--encoding must be utf-8, windows-1252 or auto"), 2);
-    if (args.has(QStringLiteral("delimiter"))
-        && !CsvOptions::delimiterFromName(args.value(QStringLiteral("delimiter")), &options->delimiter))
-        return fail(command, QCoreApplication::translate("kyt::cli", "--delimiter must be , ; or tab"), 2);
-    return 0;
-}
-
-int readSourceOptions(
-    const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceUrl* source, bool* given)
-{
-    *given = args.has(QStringLiteral("source"));
-    const bool hasQuery = args.has(QStringLiteral("query"));
-    if (hasQuery && !*given)
-        return fail(command,
-            QCoreApplication::translate(
-                "kyt::cli", "--query goes with --source sqlite:FILE or --source postgresql://..."),
-            2);
-    if (!*given)
-        return 0;
-    try {
-        *source = DataSourceUrl::parse(args.value(QStringLiteral("source")));
-    } catch (const KytError& e) {
-        return fail(command, QCoreApplication::translate("kyt::cli", "--source %1").arg(e.description()), 2);
-    }
-    if (hasQuery) {
-        if (source->kind == DataSourceUrl::Kind::None)
-            source->kind = DataSourceUrl::Kind::Sqlite;
-        if (!source->isDatabase())
-            return fail(command,
-                QCoreApplication::translate("kyt::cli", "--query needs a database source (sqlite: or postgresql:)"), 2);
-        if (!source->table.isEmpty())
-            return fail(command,
-                QCoreApplication::translate("kyt::cli", "--query and a table in the URL exclude each other"), 2);
-        source->query = args.value(QStringLiteral("query"));
-    }
-    // --encoding and --delimiter apply to a CSV source as to --csv.
-    if (csv.encoding != CsvOptions::Encoding::Auto)
-        source->csv.encoding = csv.encoding;
-    if (csv.delimiter != 0)
-        source->csv.delimiter = csv.delimiter;
-    return 0;
-}
-
-QString allowMissingHint()
-{
-    return QCoreApplication::translate("kyt::cli", "; --allow-missing-fields prints anyway");
-}
-
-int checkFields(
-    const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source, bool allowMissing)
-{
-    if (allowMissing)
-        return 0;
-    QStringList provided;
-    for (const CVariantPtr& v : data)
-        provided.append(v->keyText());
-    const QStringList missing = preflight::missingFields(t, provided);
-    if (missing.isEmpty())
-        return 0;
-    return fail(command, preflight::missingFieldsMessage(source, missing, provided) + allowMissingHint());
-}
-
-int readDataFile(
-    const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
-{
-    try {
-        cardjob::loadDataStreamFile(file, t, data);
-    } catch (const KytError& e) {
-        return fail(command, e.description());
-    }
-    return checkFields(command, t, data, file, allowMissing);
-}
-
-struct UnattendedMessages::Box : IMessageBox {
-    QString command;
-    int shown = 0;
-    int Show(const MessageRequest& request) override
-    {
-        QString text = request.summary.isEmpty() ? request.prompt : request.summary;
-        text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        printErr(QCoreApplication::translate("kyt::cli", "kytpreview %1: %2").arg(command, text.trimmed()));
-        ++shown;
-        return messageDefaultAnswer(request.style);
-    }
-};
-
-UnattendedMessages::UnattendedMessages(const QString& command)
-    : m_box(std::make_shared<Box>())
-{
-    m_box->command = command;
-    m_previous = setMessageBox(m_box);
-}
-
-UnattendedMessages::~UnattendedMessages()
-{
-    setMessageBox(m_previous);
-}
-
-int UnattendedMessages::count() const
-{
-    return m_box->shown;
-}
-
 } // namespace kyt::cli
 
 int main(int argc, char** argv)
@@ -349,21 +157,20 @@ int main(int argc, char** argv)
     }
     qInstallMessageHandler(routeQtMessage);
     const QString word = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // Every command has its table (help, manual page, completion); the
+    // window commands run in the window module, the others are linked in.
+    const CommandTable* table = findCommandTable(word);
     const Command* cmd = nullptr;
     for (const Command& c : commands())
         if (c.name == word)
             cmd = &c;
+    Q_ASSERT(!table || table->needsWindow || cmd);
 
     bool wantsHelp = false;
     for (int i = 2; i < argc; ++i)
         wantsHelp = wantsHelp || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
     // Headless unless a command opens a window: no display is required to
     // render, print or show a command's help.
-    // Every command has its table (help, manual page, completion).
-    const CommandTable* table = cmd ? findCommandTable(cmd->name) : nullptr;
-    Q_ASSERT(!cmd || table);
-    if (!table)
-        cmd = nullptr;
     const bool window = table && table->needsWindow && !wantsHelp;
     if (!window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -372,7 +179,7 @@ int main(int argc, char** argv)
         printErr(QCoreApplication::translate("kyt::cli",
             "kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
             "runs it without a screen, e.g. for --screenshot")
-                     .arg(cmd->name, missing));
+                     .arg(table->name, missing));
         return 1;
     }
     // Batch jobs often run without a login session; give Qt the private
@@ -384,10 +191,17 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     std::unique_ptr<QCoreApplication> app;
+    WindowModule windows {};
     if (window) {
-        StartingWindow starting(cmd->name);
-        app = std::make_unique<QApplication>(argc, argv);
-    } else if (textOnly(cmd ? cmd->name : word, wantsHelp)) {
+        try {
+            windows = loadWindowModule();
+        } catch (const kyt::KytError& e) {
+            printErr(QStringLiteral("kytpreview %1: %2").arg(table->name, e.description()));
+            return 1;
+        }
+        StartingWindow starting(table->name);
+        app.reset(windows.createApplication(&argc, argv));
+    } else if (textOnly(word, wantsHelp)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -407,10 +221,10 @@ int main(int argc, char** argv)
         printOut(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), QCoreApplication::applicationVersion()));
         return 0;
     }
-    if (!cmd) {
+    if (!table) {
         QStringList names;
-        for (const Command& c : commands())
-            names << c.name;
+        for (const CommandTable& t : commandTables())
+            names << t.name;
         const QStringList near = closestNames(word, names);
         printErr(QCoreApplication::translate("kyt::cli", "kytpreview: unknown command '%1'%2 (see kytpreview --help)")
                      .arg(word,
@@ -427,5 +241,5 @@ int main(int argc, char** argv)
     ParsedArgs parsed;
     if (int rc = parseArguments(*table, args, &parsed))
         return rc;
-    return cmd->run(parsed);
+    return window ? windows.run(&table->name, &parsed) : cmd->run(parsed);
 }

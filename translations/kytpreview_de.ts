@@ -3746,6 +3746,18 @@ Bereich und was gefunden wurde. Ein Bereich, der scheitert, hat keine &quot;ok&q
         <source>kytpreview %1: %2 needs a value (see kytpreview %1 --help)</source>
         <translation>kytpreview %1: %2 braucht einen Wert (siehe kytpreview %1 --help)</translation>
     </message>
+    <message>
+        <source>kytpreview %1: photos from the column %2, as chosen for this template in the designer (--photo-column NAME chooses another)</source>
+        <translation>kytpreview %1: Fotos aus der Spalte %2, wie im Designer für diese Vorlage gewählt (--photo-column NAME wählt eine andere)</translation>
+    </message>
+    <message>
+        <source>the column whose pictures the photos show; default: the
+column chosen for this template in the designer (said on
+standard error), else the one named like the photo&apos;s ImageName</source>
+        <translation>die Spalte, deren Bilder die Fotos zeigen; Vorgabe: die im
+Designer für diese Vorlage gewählte Spalte (auf der
+Standardfehlerausgabe genannt), sonst die wie der ImageName des Fotos benannte</translation>
+    </message>
 </context>
 <context>
     <name>kyt::frmAbout</name>

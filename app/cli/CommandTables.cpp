@@ -47,7 +47,8 @@ std::vector<OptionEntry> printJobOptions()
     };
 }
 
-// The records from a data source other than --csv (render, batch, check, preview).
+// The records from a data source other than --csv, and the photo column of
+// any source (render, batch, check, preview).
 std::vector<OptionEntry> sourceOptions()
 {
     return {
@@ -61,6 +62,11 @@ std::vector<OptionEntry> sourceOptions()
                 "picture's bytes (BLOB, BYTEA) instead of a file name")) },
         { QStringLiteral("query"), QStringLiteral("SQL"),
             QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli", "with a database source: the records of this SELECT")) },
+        { QStringLiteral("photo-column"), QStringLiteral("NAME"),
+            QStringLiteral(QT_TRANSLATE_NOOP("kyt::cli",
+                "the column whose pictures the photos show; default: the\n"
+                "column chosen for this template in the designer (said on\n"
+                "standard error), else the one named like the photo's ImageName")) },
     };
 }
 

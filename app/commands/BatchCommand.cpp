@@ -6,6 +6,7 @@
 #include "data/DataSource.h"
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
+#include "jobs/Preflight.h"
 #include "platform/surface/PrinterSurface.h"
 #include "util/Strings.h"
 #include <QCoreApplication>
@@ -151,6 +152,8 @@ int run(const ParsedArgs& a)
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
         return fail(Me, error);
+    if (const QString column = photoColumn(Me, a, args[0], true); !column.isEmpty())
+        preflight::setPhotoField(*t, column);
     if (hasCsv && !QFileInfo(csv).isFile())
         return fail(Me,
             QStringLiteral("%1: %2").arg(csv,

@@ -1,6 +1,6 @@
 // kytpreview check: a preflight report before cards are printed.
 #include "Command.h"
-#include "SymbolReaderLoader.h"
+#include "cli/ProgramModules.h"
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
 #include "errors/CError.h"
@@ -51,6 +51,7 @@ int run(const ParsedArgs& a)
         }
     }
 
+    options.photoField = photoColumn(Me, a, args[0], hasCsv || hasData || hasSource);
     const preflight::Report report = preflight::check(args[0], options);
     int problems = 0;
     for (const preflight::Finding& f : report.findings) {

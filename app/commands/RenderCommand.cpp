@@ -4,6 +4,7 @@
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
 #include "jobs/CardJob.h"
+#include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
 #include "platform/surface/PictureBoxSurface.h"
@@ -107,6 +108,8 @@ int run(const ParsedArgs& a)
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
         return fail(Me, error);
+    if (const QString column = photoColumn(Me, a, args[0], hasData || hasCsv || hasSource); !column.isEmpty())
+        preflight::setPhotoField(*t, column);
     t->setScalor(1); // true size
     if (kind == Kind::Png) {
         const int most = cardjob::largestPictureDpi(*t);

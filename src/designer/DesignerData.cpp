@@ -2,6 +2,7 @@
 
 #include "dialogs/frmDataConnection.h"
 #include "errors/CError.h"
+#include "jobs/CardJobInputs.h"
 #include "platform/widgets/WorkerThread.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
@@ -20,7 +21,6 @@ namespace
 {
 
 const QString SourcesSection = QStringLiteral("Data Sources");
-const QString PhotoSection = QStringLiteral("Data Sources\\Photo Columns");
 // The print data item a photo object reads its picture from.
 const QString PhotoImageName = QStringLiteral("Image");
 
@@ -362,15 +362,12 @@ void DesignerData::setPhotoColumn(const QString& column)
 
 QString DesignerData::rememberedPhotoColumn(const QString& templatePath)
 {
-    if (templatePath.isEmpty())
-        return QString();
-    return settings::GetSetting(CTargetApplications::AppName, PhotoSection, templatePath);
+    return cardjob::rememberedPhotoColumn(templatePath);
 }
 
 void DesignerData::rememberPhotoColumn(const QString& templatePath, const QString& column)
 {
-    if (!templatePath.isEmpty())
-        settings::SaveSetting(CTargetApplications::AppName, PhotoSection, templatePath, column);
+    cardjob::rememberPhotoColumn(templatePath, column);
 }
 
 QString DesignerData::rememberedSource(const QString& templatePath)

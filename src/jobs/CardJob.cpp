@@ -6,6 +6,7 @@
 #include "jobs/Preflight.h"
 #include "objects/PlaceholderPhoto.h"
 #include "platform/OutputFile.h"
+#include "platform/surface/PdfJoin.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
 #include "template/TemplateFile.h"
@@ -605,7 +606,9 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
     const QStringList& header, const std::vector<int>& photoColumns, const std::vector<bool>& isPhoto,
     CardBatch::Result& result, const std::function<bool(const Outcome&)>& account)
 {
-    const size_t chunkRecords = size_t(std::max(1, options.partRecords));
+    size_t chunkRecords = size_t(std::max(1, options.partRecords));
+    const size_t mostChunkRecords = chunkRecords * 4;
+    int chunksOfThisSize = 0;
     const size_t maxInFlight = size_t(jobs) * 2 + 1;
     const QString folder = sourceFolder(source);
     const CPrintTemplate::Fields fields = model.fields();
@@ -632,14 +635,18 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
             // reported below as the chunk's fatal failure
         }
         tpl.fields() = fields;
-        // A photo object's own picture is not in the file: it comes from the model.
+        // A photo object's own picture, and the field it reads when its column
+        // was chosen by name (--photo-column, the designer's Print Records),
+        // are not in the file: they come from the model.
         std::vector<CDesignObjectPtr> mine(tpl.begin(), tpl.end()), theirs(model.begin(), model.end());
         loaded = loaded && mine.size() == theirs.size();
         for (size_t i = 0; loaded && i < mine.size(); ++i) {
             auto* to = qobject_cast<CPhotoObject*>(mine[i].get());
             const auto* from = qobject_cast<const CPhotoObject*>(theirs[i].get());
-            if (to && from)
+            if (to && from) {
                 to->setImage(from->Image());
+                to->setImageName(from->ImageName());
+            }
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
@@ -757,6 +764,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                         break;
                     }
                     chunk->records.push_back(std::move(p));
+                }
+                // Every thread gets a run of one size before the runs double.
+                if (++chunksOfThisSize == jobs) {
+                    chunksOfThisSize = 0;
+                    chunkRecords = std::min(chunkRecords * 2, mostChunkRecords);
                 }
                 std::lock_guard lock(mutex);
                 if (!chunk->records.empty()) {
@@ -892,10 +904,11 @@ CardBatch::Result CardBatch::run(const DataSourceUrl& address, Surface& surface,
 
     // A printer's document is made by every core, each drawing runs of
     // records into a document of its own, joined in order at the end (also
-    // on one core, for the photos that go in as their files are).
+    // on one core, for the photos that go in as their files are). Without
+    // the join's module the pages are drawn into the document directly.
     PrinterSurface* printer = printerBehind(surface);
     const int jobs = m_options.resolvedJobs();
-    if (printer && (jobs > 1 || m_options.jpegPassThrough)) {
+    if (printer && (jobs > 1 || m_options.jpegPassThrough) && PdfJoin::available()) {
         QByteArray encoded;
         try {
             encoded = tplfile::encode(*m_tpl);

@@ -99,7 +99,10 @@ public:
         int jobs = 0;
         int resolvedJobs() const;
         // Records a thread draws into one part of the document before the
-        // parts are joined: fonts and shared photos are stored once per part.
+        // parts are joined: fonts and shared photos are stored (and the fonts
+        // embedded, which costs) once per part. The first parts hold this
+        // many, so a short batch still uses every core; later ones grow to 4
+        // times as many (a part is read whole when it is joined).
         int partRecords = 128;
         // Photos read from JPEG files that need no change go into a
         // printer's document as the files are, not decoded and encoded again.

@@ -1,6 +1,8 @@
 #include "jobs/CardJobInputs.h"
 
 #include "objects/PlaceholderPhoto.h"
+#include "settings/AppSettings.h"
+#include "settings/CTargetApplications.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -66,6 +68,30 @@ QStringList photoFieldNames(const CPrintTemplate& t)
             names.append(photo->ImageName());
     }
     return names;
+}
+
+namespace
+{
+const QString PhotoColumnSection = QStringLiteral("Data Sources\\Photo Columns");
+}
+
+QString rememberedPhotoColumn(const QString& templateFile)
+{
+    if (templateFile.isEmpty())
+        return QString();
+    return settings::GetSetting(
+        CTargetApplications::AppName, PhotoColumnSection, QFileInfo(templateFile).absoluteFilePath());
+}
+
+void rememberPhotoColumn(const QString& templateFile, const QString& column)
+{
+    if (templateFile.isEmpty())
+        return;
+    const QString key = QFileInfo(templateFile).absoluteFilePath();
+    if (column.isEmpty())
+        settings::DeleteSetting(CTargetApplications::AppName, PhotoColumnSection, key);
+    else
+        settings::SaveSetting(CTargetApplications::AppName, PhotoColumnSection, key, column);
 }
 
 Picture readPhotoForDocument(const QString& path, QString* error)

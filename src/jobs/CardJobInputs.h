@@ -49,6 +49,12 @@ KYTCORE_PRIVATE_EXPORT CPrintTemplatePtr loadTemplate(const QString& fileName, Q
 // The ImageName of every photo object, each once (letter case ignored).
 QStringList photoFieldNames(const CPrintTemplate& t);
 
+// The column a template's photos were given in the designer, kept in the
+// settings store by the template's absolute path (never in the template
+// file); empty when none was chosen. Remembering an empty column forgets it.
+KYTCORE_PRIVATE_EXPORT QString rememberedPhotoColumn(const QString& templateFile);
+KYTCORE_PRIVATE_EXPORT void rememberPhotoColumn(const QString& templateFile, const QString& column);
+
 // Fills data from a data stream file. Values under a photo field name are
 // picture files (relative to the data file's folder) and are replaced by
 // the picture; an empty value leaves the placeholder. Throws KytError with

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -567,6 +568,26 @@ TEST_F(WithDatabase, PhotoFromABlobColumnShowsAndPrintsAsChosen)
     ASSERT_TRUE(summary.has_value());
     ASSERT_EQ(summary->files.size(), 1) << summary->fatal.toStdString();
     EXPECT_EQ(QImage(summary->files.first()).pixelColor(58, 80), Faces[3]);
+
+    // A PDF is drawn in parts on every core, from copies of the card: they
+    // read the same column (they printed the placeholder photo once).
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    const auto inPdf = printRecords([&](PrintRecordsDialog& p) {
+        p.setRange(PrintRecordsDialog::Range::Current);
+        p.setOutputFile(pdf);
+    });
+    ASSERT_TRUE(inPdf.has_value() && inPdf->fatal.isEmpty());
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+            dir.filePath(QStringLiteral("page")) });
+    if (!raster.waitForFinished(60000) || raster.exitCode() != 0)
+        GTEST_SKIP() << "pdftoppm could not draw the PDF";
+    const QColor seen = QImage(dir.filePath(QStringLiteral("page.png"))).pixelColor(58, 80);
+    EXPECT_LT(std::abs(seen.red() - Faces[3].red()) + std::abs(seen.green() - Faces[3].green())
+            + std::abs(seen.blue() - Faces[3].blue()),
+        24)
+        << seen.name().toStdString();
 
     // The preflight reads the same column: the pictures are there.
     PreflightPanel* preflight = PreflightPanel::of(window());

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The layers hold: no folder of src/ includes one above it, the core includes
-# no QtWidgets or QtPrintSupport header, and the built core library does not
-# need the widget libraries.
+# no QtWidgets or QtPrintSupport header, the built core library does not
+# need the widget libraries, and what only some commands need (Qt Widgets,
+# zxing-cpp, qpdf) is in modules loaded when one of them runs.
 #   architecture.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 BUILD=$(cd "${1:?build dir}" && pwd)
@@ -58,6 +59,35 @@ program_needs=$(readelf -d "$BUILD/app/kytpreview" | awk '/NEEDED/{print $NF}')
 grep -q 'libQt6Core' <<<"$program_needs" || fail "could not read the program's DT_NEEDED"
 grep -qi 'zxing' <<<"$program_needs" && fail "the program links zxing-cpp (its reader module loads it)"
 [[ -f "$BUILD/app/kytpreview-reader.so" ]] || fail "the reader module was not built beside the program"
+# Qt Widgets and the widgets library come with the window module, loaded by
+# the commands that open a window.
+for lib in libQt6Widgets libQt6PrintSupport libkytpreview-widgets; do
+  grep -q "$lib" <<<"$program_needs" && fail "the program links $lib (the window module loads it)"
+done
+[[ -f "$BUILD/app/kytpreview-windows.so" ]] || fail "the window module was not built beside the program"
+
+# qpdf (and the TLS libraries it brings) is in the join's module, loaded by
+# the first batch that joins parts. Without the module a batch is drawn on
+# one core into the same pages, and the log says why.
+grep -q 'libqpdf' <<<"$needed" && fail "the core library links libqpdf (its join module loads it)"
+[[ -f "$BUILD/src/kytpreview/kytpreview-pdfjoin.so" ]] || fail "the join module was not built beside the core library"
+if command -v pdftoppm > /dev/null; then
+  mkdir -p "$T/lib" "$T/log" "$T/out"
+  cp "$BUILD"/src/libkytpreview-core.so.* "$T/lib/"
+  printf 'FirstName,LastName,Company,Host,BadgeNo,ValidUntil,Image\n' > "$T/people.csv"
+  for i in 1 2 3 4 5 6; do printf 'Ann,Lee %s,Acme,Jo,V-%s,2027-01-31,\n' "$i" "$i" >> "$T/people.csv"; done
+  run_batch() { KYT_LOG_DIR="$T/log" KYT_REGISTRY="$T/registry.db" QT_QPA_PLATFORM=offscreen "${@:2}" \
+    "$BUILD/app/kytpreview" batch "$SRC/examples/sample_card.tpl" --csv "$T/people.csv" -o "$T/out/$1.pdf" --quiet \
+    > /dev/null 2> "$T/err" || fail "batch ($1) failed: $(cat "$T/err")"; }
+  run_batch joined env
+  run_batch alone env LD_LIBRARY_PATH="$T/lib"
+  pdftoppm -r 30 -png "$T/out/joined.pdf" "$T/out/j" && pdftoppm -r 30 -png "$T/out/alone.pdf" "$T/out/a"
+  [[ $(ls "$T"/out/a-*.png 2> /dev/null | wc -l) -eq 12 ]] || fail "the batch without the join module did not give 12 pages"
+  for p in "$T"/out/j-*.png; do
+    cmp -s "$p" "${p/\/j-/\/a-}" || fail "page ${p##*-} differs without the join module"
+  done
+  grep -q "batches are drawn on one core" "$T"/log/* 2> /dev/null || fail "the missing join module was not logged"
+fi
 
 [[ $failures -eq 0 ]] && echo "ok"
 exit $((failures > 0))

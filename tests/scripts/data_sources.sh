@@ -74,6 +74,26 @@ cmp -s "$tmp/csv3.png" "$tmp/db3.png" || fail "render of record 3 differs betwee
 "$kyt" check "$tpl" --source "sqlite:$tmp/people.db?table=people" > "$tmp/out" 2>&1 || fail "check --source sqlite: $(cat "$tmp/out")"
 grep -q 'ok   records: 3 records' "$tmp/out" || fail "check did not count 3 records: $(cat "$tmp/out")"
 
+# A photo column named otherwise: --photo-column, or the column the designer
+# was given for the template (said on standard error), prints what the
+# CSV prints; without either the photo's field is missing.
+sed '1s/,Image$/,Picture/' "$tmp/people.csv" > "$tmp/pictures.csv"
+"$kyt" batch "$tpl" --csv "$tmp/pictures.csv" -o "$tmp/nocol.pdf" > /dev/null 2> "$tmp/err" \
+  && fail "a CSV without the photo's column printed"
+grep -q "Image" "$tmp/err" || fail "the missing photo column was not named: $(cat "$tmp/err")"
+batch column --csv "$tmp/pictures.csv" --photo-column Picture
+[[ $(rasters "$tmp/column.pdf") == "$want" ]] || fail "--photo-column Picture: its pages differ from the CSV's"
+grep -q "chosen for this template" "$tmp/err" && fail "--photo-column was said to come from the designer"
+"$kyt" settings set 'Software\KYT\KYT Central\Designer\Data Sources\Photo Columns' "$tpl" Picture > /dev/null \
+  || fail "cannot remember a photo column"
+batch remembered --csv "$tmp/pictures.csv"
+[[ $(rasters "$tmp/remembered.pdf") == "$want" ]] || fail "the remembered photo column: its pages differ from the CSV's"
+grep -q "photos from the column Picture" "$tmp/err" || fail "the remembered column was not said: $(cat "$tmp/err")"
+"$kyt" render "$tpl" --csv "$tmp/pictures.csv" --row 3 -o "$tmp/pic3.png" 2> "$tmp/err" || fail "render with the remembered column: $(cat "$tmp/err")"
+"$kyt" render "$tpl" --csv "$tmp/people.csv" --row 3 -o "$tmp/csv3.png" --photo-column Image 2> "$tmp/err" || fail "render --photo-column Image: $(cat "$tmp/err")"
+cmp -s "$tmp/pic3.png" "$tmp/csv3.png" || fail "render of record 3 differs with the photo column named otherwise"
+"$kyt" settings delete 'Software\KYT\KYT Central\Designer\Data Sources\Photo Columns' "$tpl" > /dev/null
+
 # Unreadable sources: exit 1 (2 for a URL that names none), one line with the reason.
 expect_error() {
   local code="$1" text="$2"

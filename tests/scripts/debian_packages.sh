@@ -119,6 +119,14 @@ run kytpreview check "$src/examples/sample_card.tpl" --data "$src/examples/sampl
   || { cat "$tmp/check.txt"; fail "check of the sample failed with the installed fonts"; }
 run kytpreview render "$src/examples/sample_card.tpl" --data "$src/examples/sample_card.data" -o "$tmp/sample.png" \
   || fail "no sample.png"
+# A batch joins its parts with the installed join module (not drawn on one
+# core for want of it).
+printf 'FirstName,LastName,Company,Host,BadgeNo,ValidUntil,Image\nAnn,Lee,Acme,Jo,V-1,2027-01-31,\nOle,Berg,Acme,Jo,V-2,2027-01-31,\n' \
+  > "$tmp/people.csv"
+run kytpreview batch "$src/examples/sample_card.tpl" --csv "$tmp/people.csv" -o "$tmp/batch.pdf" --quiet \
+  > "$tmp/batch.log" 2>&1 || { cat "$tmp/batch.log"; fail "the installed program's batch failed"; }
+[[ "$(pdfinfo "$tmp/batch.pdf" | awk '/^Pages:/{print $2}')" == 4 ]] || fail "batch.pdf is not four pages"
+! grep -qs "cannot be joined" "$tmp"/log/* || fail "the installed join module was not found: $(cat "$tmp"/log/*)"
 run env QT_QPA_PLATFORM=offscreen kytpreview design "$src/examples/sample_card.tpl" --screenshot "$tmp/design.png" \
   > "$tmp/design.log" 2>&1 || { cat "$tmp/design.log"; fail "design --screenshot failed"; }
 [[ -s "$tmp/design.png" ]] || fail "design wrote no screenshot"

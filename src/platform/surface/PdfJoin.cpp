@@ -1,18 +1,11 @@
 #include "platform/surface/PdfJoin.h"
 
-// qpdf's smart pointers as std::shared_ptr, without its transition warning.
-#define POINTERHOLDER_TRANSITION 4
-
-#include <QCryptographicHash>
-#include <QIODevice>
-#include <cstdio>
-#include <cstring>
-#include <map>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <stdexcept>
-#include <unistd.h>
+#include "errors/CError.h"
+#include "errors/EventLog.h"
+#include <QFileInfo>
+#include <QLibrary>
+#include <dlfcn.h>
+#include <mutex>
 
 namespace kyt
 {
@@ -20,362 +13,55 @@ namespace kyt
 namespace
 {
 
-constexpr int CatalogNumber = 1, PagesNumber = 2;
+using Create = PdfJoin* (*)(QIODevice*);
 
-// A name as the file spells it: the common ones as they are, anything else
-// escaped by qpdf.
-void appendName(std::string& out, const std::string& name)
-{
-    bool plain = name.size() > 1 && name[0] == '/';
-    for (size_t i = 1; plain && i < name.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-'
-            || c == '_' || c == '+';
-    }
-    if (plain)
-        out += name;
-    else
-        out += QPDFObjectHandle::newName(name).unparse();
-}
+struct Module {
+    Create create = nullptr;
+    QString why;
+};
 
-// The placeholder's number, or -1 for any other stream.
-qint64 markerNumber(QPDFObjectHandle stream)
+// The module sits in "kytpreview" beside the core library, in the build
+// tree as where it is installed, so a moved installation still finds it.
+const Module& module()
 {
-    QPDFObjectHandle dict = stream.getDict();
-    auto is = [&](const char* key, int value) {
-        QPDFObjectHandle v = dict.getKey(key);
-        return v.isInteger() && v.getIntValue() == value;
-    };
-    if (!is("/Width", PdfJoin::MarkerWidth) || !is("/Height", PdfJoin::MarkerHeight) || !is("/BitsPerComponent", 8))
-        return -1;
-    std::shared_ptr<Buffer> data;
-    try {
-        data = stream.getStreamData(qpdf_dl_generalized);
-    } catch (const std::exception&) {
-        return -1; // not a stream this placeholder would be stored as
-    }
-    const size_t pixels = size_t(PdfJoin::MarkerWidth) * PdfJoin::MarkerHeight;
-    if (!data || (data->getSize() != pixels && data->getSize() != pixels * 3))
-        return -1;
-    const size_t step = data->getSize() / pixels; // grey or RGB samples
-    const unsigned char* p = data->getBuffer();
-    quint64 rows[PdfJoin::MarkerHeight] = { 0, 0 };
-    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
-        for (int x = 0; x < PdfJoin::MarkerWidth; ++x) {
-            const unsigned char v = p[(size_t(row) * PdfJoin::MarkerWidth + size_t(x)) * step];
-            if (v != 0 && v != 255)
-                return -1;
-            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
+    static Module m;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Dl_info self {};
+        if (::dladdr(reinterpret_cast<void*>(&PdfJoin::available), &self) == 0 || !self.dli_fname) {
+            m.why = QStringLiteral("the core library's folder is unknown");
+            return;
         }
-    }
-    return rows[0] == PdfJoin::MarkerMagic ? qint64(rows[1]) : -1;
-}
-
-// A placeholder's JPEG file: in memory, or else in a file at an offset.
-std::string jpegBytes(const PrinterSurface::PassedJpeg& jpeg)
-{
-    if (!jpeg.data.isEmpty())
-        return std::string(jpeg.data.constData(), size_t(jpeg.data.size()));
-    std::string buf(size_t(jpeg.length), '\0');
-    size_t done = 0;
-    while (done < buf.size()) {
-        const ssize_t n = ::pread(jpeg.fd, &buf[done], buf.size() - done, jpeg.offset + qint64(done));
-        if (n <= 0)
-            throw std::runtime_error("a picture of the document cannot be read back");
-        done += size_t(n);
-    }
-    return buf;
+        const QString file = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath()
+            + QStringLiteral("/kytpreview/kytpreview-pdfjoin.so");
+        QLibrary lib(file);
+        if (lib.load())
+            m.create = reinterpret_cast<Create>(lib.resolve("kyt_pdfjoin_create"));
+        if (!m.create) {
+            m.why = lib.errorString();
+            EventLog::write(QStringLiteral("PDF parts cannot be joined (%1); batches are drawn on one core").arg(m.why),
+                EventLog::Warning);
+        }
+    });
+    return m;
 }
 
 } // namespace
 
-// One part being copied: its objects get new numbers as they are first
-// referred to, and are written in that order.
-struct PdfJoin::Copy {
-    PdfJoin& join;
-    const PrinterSurface::Part& part;
-    std::map<QPDFObjGen, int> numbers;
-    std::vector<QPDFObjectHandle> todo;
-    size_t next = 0;
-
-    // The new number of an indirect object; the part's page tree and catalog
-    // are the document's.
-    int number(QPDFObjectHandle h)
-    {
-        const QPDFObjGen og = h.getObjGen();
-        auto it = numbers.find(og);
-        if (it != numbers.end())
-            return it->second;
-        int n = 0;
-        if (h.isDictionary() && h.getKey("/Type").isName()) {
-            const std::string type = h.getKey("/Type").getName();
-            if (type == "/Pages")
-                n = PagesNumber;
-            else if (type == "/Catalog")
-                n = CatalogNumber;
-        }
-        if (n == 0) {
-            n = join.reserve();
-            todo.push_back(h);
-        }
-        numbers.emplace(og, n);
-        return n;
-    }
-
-    void value(std::string& out, QPDFObjectHandle h)
-    {
-        if (h.isIndirect()) {
-            if (h.isNull()) { // a reference to nothing
-                out += "null";
-                return;
-            }
-            out += std::to_string(number(h));
-            out += " 0 R";
-            return;
-        }
-        content(out, h);
-    }
-
-    // The object itself, references in it renumbered.
-    void content(std::string& out, QPDFObjectHandle h)
-    {
-        switch (h.getTypeCode()) {
-        case ::ot_boolean:
-            out += h.getBoolValue() ? "true" : "false";
-            break;
-        case ::ot_integer:
-            out += std::to_string(h.getIntValue());
-            break;
-        case ::ot_real:
-            out += h.getRealValue();
-            break;
-        case ::ot_name:
-            appendName(out, h.getName());
-            break;
-        case ::ot_string:
-            out += h.unparse();
-            break;
-        case ::ot_array: {
-            out += '[';
-            bool first = true;
-            for (QPDFObjectHandle item : h.getArrayAsVector()) {
-                if (!first)
-                    out += ' ';
-                first = false;
-                value(out, item);
-            }
-            out += ']';
-            break;
-        }
-        case ::ot_dictionary:
-            dictionary(out, h, {});
-            break;
-        default: // null, and anything a document cannot hold directly
-            out += "null";
-            break;
-        }
-    }
-
-    void dictionary(std::string& out, QPDFObjectHandle dict, const std::map<std::string, std::string>& replaced)
-    {
-        out += "<<";
-        for (auto& [key, item] : dict.getDictAsMap()) {
-            if (replaced.count(key) || item.isNull())
-                continue;
-            out += ' ';
-            appendName(out, key);
-            out += ' ';
-            value(out, item);
-        }
-        for (const auto& [key, text] : replaced) {
-            if (text.empty())
-                continue; // dropped
-            out += ' ';
-            out += key;
-            out += ' ';
-            out += text;
-        }
-        out += " >>";
-    }
-
-    // Writes the object h stands for under its new number.
-    void object(QPDFObjectHandle h)
-    {
-        const int n = numbers.at(h.getObjGen());
-        join.beginObject(n);
-        std::string text = std::to_string(n) + " 0 obj\n";
-        if (!h.isStream()) {
-            content(text, h);
-            text += "\nendobj\n";
-            join.write(text);
-            return;
-        }
-        const qint64 marker = part.jpegs.empty() ? -1 : markerNumber(h);
-        std::string data;
-        std::map<std::string, std::string> replaced;
-        if (marker >= 0 && size_t(marker) < part.jpegs.size()) {
-            // The placeholder gives way to its JPEG file, as it is.
-            const PrinterSurface::PassedJpeg& jpeg = part.jpegs[size_t(marker)];
-            data = jpegBytes(jpeg);
-            for (const char* dropped : { "/ImageMask", "/Decode", "/DecodeParms", "/SMask" })
-                replaced[dropped] = std::string();
-            replaced["/Filter"] = "/DCTDecode";
-            replaced["/Width"] = std::to_string(jpeg.width);
-            replaced["/Height"] = std::to_string(jpeg.height);
-            replaced["/BitsPerComponent"] = "8";
-            replaced["/ColorSpace"] = jpeg.grey ? "/DeviceGray" : "/DeviceRGB";
-        } else {
-            std::shared_ptr<Buffer> raw = h.getRawStreamData();
-            data.assign(reinterpret_cast<const char*>(raw->getBuffer()), raw->getSize());
-        }
-        replaced["/Length"] = std::to_string(data.size());
-        dictionary(text, h.getDict(), replaced);
-        text += "\nstream\n";
-        join.write(text);
-        join.write(data);
-        join.write("\nendstream\nendobj\n", 18);
-    }
-
-    void run()
-    {
-        // The part is read whole (a run of cards, well under a few MiB):
-        // qpdf reading the file itself seeks before nearly every read.
-        std::string bytes;
-        std::rewind(part.pdf);
-        char chunk[65536];
-        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, part.pdf)) > 0;)
-            bytes.append(chunk, n);
-        if (std::ferror(part.pdf))
-            throw std::runtime_error("a part of the document cannot be read");
-        QPDF in;
-        in.setSuppressWarnings(true);
-        in.processMemoryFile("part", bytes.data(), bytes.size());
-        // What a page inherits from the part's page tree goes on the page,
-        // as the part's tree is not copied.
-        in.pushInheritedAttributesToPage();
-        std::vector<QPDFObjectHandle> pages = in.getAllPages();
-        if (pages.empty())
-            throw std::runtime_error("a part of the document has no pages");
-        if (!join.m_started)
-            join.header(in.getPDFVersion());
-        for (QPDFObjectHandle& page : pages)
-            join.m_pages.push_back(number(page));
-        if (join.m_info == 0 && join.m_pages.size() == pages.size()) {
-            // The title and producer as a drawn document has them.
-            QPDFObjectHandle info = in.getTrailer().getKey("/Info");
-            if (info.isIndirect() && info.isDictionary())
-                join.m_info = number(info);
-            QPDFObjectHandle meta = in.getRoot().getKey("/Metadata");
-            if (meta.isIndirect() && meta.isStream())
-                join.m_metadata = number(meta);
-        }
-        for (; next < todo.size(); ++next)
-            object(todo[next]);
-    }
-};
-
-PdfJoin::PdfJoin(QIODevice* out)
-    : m_out(out)
+bool PdfJoin::available(QString* why)
 {
-    reserve(); // the catalog
-    reserve(); // the page tree
+    const Module& m = module();
+    if (why)
+        *why = m.why;
+    return m.create != nullptr;
 }
 
-PdfJoin::~PdfJoin() = default;
-
-void PdfJoin::write(const char* data, size_t size)
+std::unique_ptr<PdfJoin> PdfJoin::create(QIODevice* out)
 {
-    if (m_out->write(data, qint64(size)) != qint64(size))
-        throw std::runtime_error("write failed");
-    m_pos += qint64(size);
-}
-
-void PdfJoin::header(const std::string& version)
-{
-    std::string v = version.empty() ? std::string("1.4") : version;
-    for (char c : v)
-        if (!(c == '.' || (c >= '0' && c <= '9')))
-            v = "1.4";
-    write("%PDF-" + v + "\n%\xE2\xE3\xCF\xD3\n");
-    m_started = true;
-}
-
-int PdfJoin::reserve()
-{
-    m_offsets.push_back(0);
-    return int(m_offsets.size());
-}
-
-void PdfJoin::beginObject(int number)
-{
-    m_offsets[size_t(number) - 1] = m_pos;
-}
-
-void PdfJoin::add(const PrinterSurface::Part& part)
-{
-    Copy copy { *this, part, {}, {}, 0 };
-    copy.run();
-}
-
-void PdfJoin::finish(QSizeF paperPoints)
-{
-    if (!m_started)
-        header("1.4");
-    if (m_pages.empty()) {
-        const int page = reserve();
-        beginObject(page);
-        char text[160];
-        std::snprintf(text, sizeof text,
-            "%d 0 obj\n<< /Type /Page /Parent %d 0 R /MediaBox [0 0 %.4f %.4f] /Resources << >> >>\nendobj\n", page,
-            PagesNumber, paperPoints.width(), paperPoints.height());
-        write(text, std::strlen(text));
-        m_pages.push_back(page);
-    }
-    beginObject(PagesNumber);
-    std::string text = std::to_string(PagesNumber) + " 0 obj\n<< /Type /Pages /Kids [";
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        text += (i % 8 == 0) ? "\n" : " ";
-        text += std::to_string(m_pages[i]);
-        text += " 0 R";
-    }
-    text += "\n] /Count " + std::to_string(m_pages.size()) + " >>\nendobj\n";
-    write(text);
-    beginObject(CatalogNumber);
-    text = std::to_string(CatalogNumber) + " 0 obj\n<< /Type /Catalog /Pages " + std::to_string(PagesNumber) + " 0 R";
-    if (m_metadata)
-        text += " /Metadata " + std::to_string(m_metadata) + " 0 R";
-    text += " >>\nendobj\n";
-    write(text);
-
-    // The cross-reference table: 20 bytes an entry.
-    const qint64 xref = m_pos;
-    text = "xref\n0 " + std::to_string(m_offsets.size() + 1) + "\n0000000000 65535 f \n";
-    write(text);
-    std::string table;
-    table.reserve(64 * 20);
-    QCryptographicHash id(QCryptographicHash::Md5);
-    for (size_t i = 0; i < m_offsets.size(); ++i) {
-        if (m_offsets[i] == 0)
-            throw std::runtime_error("an object of the document was not written");
-        char entry[24];
-        std::snprintf(entry, sizeof entry, "%010lld 00000 n \n", static_cast<long long>(m_offsets[i]));
-        table.append(entry, 20);
-        if (table.size() >= 64 * 20) {
-            id.addData(QByteArrayView(table.data(), qsizetype(table.size())));
-            write(table);
-            table.clear();
-        }
-    }
-    id.addData(QByteArrayView(table.data(), qsizetype(table.size())));
-    write(table);
-    // The identifier: a digest of where every object lies.
-    const std::string hex = id.result().toHex().toStdString();
-    text = "trailer\n<< /Size " + std::to_string(m_offsets.size() + 1) + " /Root " + std::to_string(CatalogNumber)
-        + " 0 R";
-    if (m_info)
-        text += " /Info " + std::to_string(m_info) + " 0 R";
-    text += " /ID [<" + hex + "> <" + hex + ">] >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
-    write(text);
+    const Module& m = module();
+    if (!m.create)
+        throw KytError(482, QStringLiteral("PDF parts cannot be joined: %1").arg(m.why));
+    return std::unique_ptr<PdfJoin>(m.create(out));
 }
 
 } // namespace kyt

@@ -6,12 +6,16 @@
 // each page's number stay in memory, so memory does not grow with the pages
 // beyond a few bytes each. The page tree, the catalog and the cross-reference
 // table are written by finish().
+//
+// The join reads the parts with qpdf, which lives in a module of its own
+// (kytpreview-pdfjoin.so in the folder "kytpreview" beside the core
+// library), loaded when a batch first joins parts: a host or a command that
+// never does maps neither qpdf nor the TLS libraries it brings.
 
 #include "platform/surface/PrinterSurface.h"
 #include <QSizeF>
+#include <QString>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QIODevice;
 
@@ -21,41 +25,35 @@ namespace kyt
 class PdfJoin
 {
 public:
-    // Writes into out, which must stay open until finish().
-    explicit PdfJoin(QIODevice* out);
-    ~PdfJoin();
+    virtual ~PdfJoin() = default;
     PdfJoin(const PdfJoin&) = delete;
     PdfJoin& operator=(const PdfJoin&) = delete;
+
+    // Whether the module can be loaded (loads it on the first call); when it
+    // cannot, batches draw their pages on one core into one document, and
+    // *why says what the loader found.
+    static bool available(QString* why = nullptr);
+    // A join writing into out, which must stay open until finish(). Throws
+    // KytError when the module cannot be loaded.
+    static std::unique_ptr<PdfJoin> create(QIODevice* out);
 
     // Copies the part's pages after the pages before, its placeholders
     // replaced by their JPEG files; the title and producer of the first
     // part become the document's. Throws std::exception when the part
     // cannot be read or a write fails.
-    void add(const PrinterSurface::Part& part);
+    virtual void add(const PrinterSurface::Part& part) = 0;
     // Ends the document; a document without pages gets one blank page of
     // paperPoints.
-    void finish(QSizeF paperPoints);
-    int pages() const { return int(m_pages.size()); }
+    virtual void finish(QSizeF paperPoints) = 0;
+    virtual int pages() const = 0;
 
     // A placeholder's picture (64 x 2 pixels, black and white, numbered):
     // what PrinterSurface draws for a JPEG file the join puts in its place.
     static constexpr int MarkerWidth = 64, MarkerHeight = 2;
     static constexpr quint64 MarkerMagic = 0x4B59544A50454721ULL;
 
-private:
-    struct Copy;
-    void write(const char* data, size_t size);
-    void write(const std::string& s) { write(s.data(), s.size()); }
-    void header(const std::string& version);
-    int reserve(); // the next object number
-    void beginObject(int number);
-
-    QIODevice* m_out;
-    qint64 m_pos = 0;
-    std::vector<qint64> m_offsets; // by object number - 1; 0 not yet written
-    std::vector<int> m_pages; // page object numbers, in order
-    int m_info = 0, m_metadata = 0;
-    bool m_started = false;
+protected:
+    PdfJoin() = default;
 };
 
 } // namespace kyt

@@ -494,7 +494,7 @@ void PrinterSurface::beginJoin()
                 QStringLiteral("kyt-job-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(++spoolCount)));
     if (!out->isOpen())
         printerError(QCoreApplication::translate("kyt::PrinterSurface", "cannot write %1").arg(out->errorString()));
-    m_join = std::make_unique<PdfJoin>(out->device());
+    m_join = PdfJoin::create(out->device());
     m_out = std::move(out);
     m_adopted = true;
     m_joinBegun = begun;

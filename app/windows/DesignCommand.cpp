@@ -1,6 +1,6 @@
 // kytpreview design: the template designer on a new or existing template.
 #include "Command.h"
-#include "SymbolReaderLoader.h"
+#include "cli/ProgramModules.h"
 #include "designer/PreflightPanel.h"
 #include "designer/frmPreview.h"
 #include "errors/CError.h"

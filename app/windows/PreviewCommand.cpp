@@ -6,6 +6,7 @@
 #include "data/CsvReader.h"
 #include "data/DataSource.h"
 #include "jobs/CardJob.h"
+#include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
 #include "template/CPrintData.h"
 #include "template/CPrintTemplate.h"
@@ -124,6 +125,9 @@ int run(const ParsedArgs& a)
     layout->addWidget(preview);
 
     CPrintTemplatePtr tpl = preview->CreatePrintTemplate(args.first()); // read failures are reported
+    if (const QString column = photoColumn(QStringLiteral("preview"), a, args.first(), hasData || hasCsv || hasSource);
+        !column.isEmpty())
+        preflight::setPhotoField(*tpl, column);
     if (const QString why = cardjob::cardSizeProblem(*tpl); !why.isEmpty()) {
         printErr(Me + QStringLiteral(": %1: %2").arg(args.first(), why));
         return 1;
