@@ -18,7 +18,7 @@ runtime=(
   libsqlite3-dev libcups2-dev libqt6sql6-sqlite libqt6sql6-psql
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools python3-munkres python3-defcon
-  libzint-dev libzxing-dev libqpdf-dev
+  libzint-dev libzxing-dev libqpdf-dev zlib1g-dev
 )
 # The test suite: test framework, barcode and PDF readers, a CUPS server with
 # a PDF queue, the sanitizer/fuzzer compiler and the formatter, and the tools

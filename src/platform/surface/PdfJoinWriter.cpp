@@ -1,18 +1,22 @@
 #include "platform/surface/PdfJoinWriter.h"
+#include "platform/surface/PdfPartReader.h"
 
 // qpdf's smart pointers as std::shared_ptr, without its transition warning.
 #define POINTERHOLDER_TRANSITION 4
 
 #include <QCryptographicHash>
 #include <QIODevice>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <stdexcept>
 #include <unistd.h>
+#include <zlib.h>
 
 namespace kyt
 {
@@ -38,6 +42,25 @@ void appendName(std::string& out, const std::string& name)
         out += QPDFObjectHandle::newName(name).unparse();
 }
 
+// The placeholder's number in its decoded samples (grey or RGB), or -1.
+qint64 markerInPixels(const unsigned char* p, size_t size)
+{
+    const size_t pixels = size_t(PdfJoin::MarkerWidth) * PdfJoin::MarkerHeight;
+    if (!p || (size != pixels && size != pixels * 3))
+        return -1;
+    const size_t step = size / pixels;
+    quint64 rows[PdfJoin::MarkerHeight] = { 0, 0 };
+    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
+        for (int x = 0; x < PdfJoin::MarkerWidth; ++x) {
+            const unsigned char v = p[(size_t(row) * PdfJoin::MarkerWidth + size_t(x)) * step];
+            if (v != 0 && v != 255)
+                return -1;
+            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
+        }
+    }
+    return rows[0] == PdfJoin::MarkerMagic ? qint64(rows[1]) : -1;
+}
+
 // The placeholder's number, or -1 for any other stream.
 qint64 markerNumber(QPDFObjectHandle stream)
 {
@@ -54,21 +77,36 @@ qint64 markerNumber(QPDFObjectHandle stream)
     } catch (const std::exception&) {
         return -1; // not a stream this placeholder would be stored as
     }
-    const size_t pixels = size_t(PdfJoin::MarkerWidth) * PdfJoin::MarkerHeight;
-    if (!data || (data->getSize() != pixels && data->getSize() != pixels * 3))
+    return data ? markerInPixels(data->getBuffer(), data->getSize()) : -1;
+}
+
+// The same for a stream as PdfPartReader finds it (stored as it is or
+// deflated, as our drawing stores small pictures).
+qint64 markerNumber(const PdfPartReader::Object& o)
+{
+    using R = PdfPartReader;
+    if (R::value(o.text, "/Width") != "64" || R::value(o.text, "/Height") != "2"
+        || R::value(o.text, "/BitsPerComponent") != "8" || !R::value(o.text, "/DecodeParms").empty())
         return -1;
-    const size_t step = data->getSize() / pixels; // grey or RGB samples
-    const unsigned char* p = data->getBuffer();
-    quint64 rows[PdfJoin::MarkerHeight] = { 0, 0 };
-    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
-        for (int x = 0; x < PdfJoin::MarkerWidth; ++x) {
-            const unsigned char v = p[(size_t(row) * PdfJoin::MarkerWidth + size_t(x)) * step];
-            if (v != 0 && v != 255)
-                return -1;
-            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
-        }
-    }
-    return rows[0] == PdfJoin::MarkerMagic ? qint64(rows[1]) : -1;
+    static_assert(PdfJoin::MarkerWidth == 64 && PdfJoin::MarkerHeight == 2);
+    const std::string_view filter = R::value(o.text, "/Filter");
+    if (filter.empty())
+        return markerInPixels(reinterpret_cast<const unsigned char*>(o.stream.data()), o.stream.size());
+    if (filter != "/FlateDecode")
+        return -1;
+    unsigned char pixels[PdfJoin::MarkerWidth * PdfJoin::MarkerHeight * 3 + 1];
+    uLongf size = sizeof pixels;
+    if (::uncompress(pixels, &size, reinterpret_cast<const Bytef*>(o.stream.data()), uLong(o.stream.size())) != Z_OK)
+        return -1;
+    return markerInPixels(pixels, size_t(size));
+}
+
+// A placeholder's dictionary once its JPEG file stands in its place.
+std::string jpegDictionary(const PrinterSurface::PassedJpeg& jpeg, size_t length)
+{
+    return "<< /Type /XObject /Subtype /Image /Width " + std::to_string(jpeg.width) + " /Height "
+        + std::to_string(jpeg.height) + " /BitsPerComponent 8 /ColorSpace " + (jpeg.grey ? "/DeviceGray" : "/DeviceRGB")
+        + " /Filter /DCTDecode /Length " + std::to_string(length) + " >>";
 }
 
 // A placeholder's JPEG file: in memory, or else in a file at an offset.
@@ -236,17 +274,8 @@ struct PdfJoinWriter::Copy {
         join.write("\nendstream\nendobj\n", 18);
     }
 
-    void run()
+    void run(const std::string& bytes)
     {
-        // The part is read whole (a run of cards, well under a few MiB):
-        // qpdf reading the file itself seeks before nearly every read.
-        std::string bytes;
-        std::rewind(part.pdf);
-        char chunk[65536];
-        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, part.pdf)) > 0;)
-            bytes.append(chunk, n);
-        if (std::ferror(part.pdf))
-            throw std::runtime_error("a part of the document cannot be read");
         QPDF in;
         in.setSuppressWarnings(true);
         in.processMemoryFile("part", bytes.data(), bytes.size());
@@ -313,8 +342,109 @@ void PdfJoinWriter::beginObject(int number)
 
 void PdfJoinWriter::add(const PrinterSurface::Part& part)
 {
+    // The part is read whole (a run of cards, a few MiB at most).
+    std::string bytes;
+    std::rewind(part.pdf);
+    char chunk[65536];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, part.pdf)) > 0;)
+        bytes.append(chunk, n);
+    if (std::ferror(part.pdf))
+        throw std::runtime_error("a part of the document cannot be read");
+    // KYT_JOIN_WITH_QPDF=1 takes qpdf's way for every part (for comparing).
+    if (qEnvironmentVariableIntValue("KYT_JOIN_WITH_QPDF") == 0 && copyAsWritten(bytes, part))
+        return;
     Copy copy { *this, part, {}, {}, 0 };
-    copy.run();
+    copy.run(bytes);
+}
+
+bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const PrinterSurface::Part& part)
+{
+    // Everything is read and planned before the first byte is written, so a
+    // part the reader refuses leaves the document as it was.
+    std::optional<PdfPartReader> in;
+    std::vector<PdfPartReader::Object> plan;
+    std::vector<qint64> markers; // by plan entry: the JPEG in its place, or -1
+    std::map<int, size_t> planned; // part object number -> plan entry
+    bool takeInfo = false;
+    try {
+        in.emplace(bytes);
+        std::vector<int> todo = in->pages();
+        takeInfo = m_info == 0 && m_pages.empty();
+        if (takeInfo) {
+            if (in->info() != 0)
+                todo.push_back(in->info());
+            if (in->metadata() != 0)
+                todo.push_back(in->metadata());
+        }
+        for (size_t i = 0; i < todo.size(); ++i) {
+            const int n = todo[i];
+            if (planned.count(n) || in->isPageTree(n) || in->isCatalog(n))
+                continue;
+            planned.emplace(n, plan.size());
+            plan.push_back(in->object(n));
+            const PdfPartReader::Object& o = plan.back();
+            const qint64 marker = o.isStream && !part.jpegs.empty() ? markerNumber(o) : -1;
+            markers.push_back(marker >= 0 && size_t(marker) < part.jpegs.size() ? marker : -1);
+            if (markers.back() >= 0)
+                continue; // its own references go with it
+            for (const PdfPartReader::Reference& r : o.references)
+                todo.push_back(r.number);
+        }
+    } catch (const PdfPartReader::Unsupported&) {
+        return false;
+    }
+
+    if (!m_started)
+        header(in->version());
+    std::map<int, int> numbers;
+    for (const PdfPartReader::Object& o : plan)
+        numbers.emplace(o.number, reserve());
+    const auto renumbered = [&](int n) {
+        return in->isPageTree(n) ? PagesNumber : in->isCatalog(n) ? CatalogNumber : numbers.at(n);
+    };
+    for (int page : in->pages())
+        m_pages.push_back(numbers.at(page));
+    if (takeInfo) {
+        if (in->info() != 0 && plan[planned.at(in->info())].text.substr(0, 2) == "<<")
+            m_info = numbers.at(in->info());
+        if (in->metadata() != 0 && plan[planned.at(in->metadata())].isStream)
+            m_metadata = numbers.at(in->metadata());
+    }
+    std::string text;
+    for (size_t i = 0; i < plan.size(); ++i) {
+        const PdfPartReader::Object& o = plan[i];
+        const int n = numbers.at(o.number);
+        beginObject(n);
+        text = std::to_string(n) + " 0 obj\n";
+        if (markers[i] >= 0) {
+            // The placeholder gives way to its JPEG file, as it is.
+            const PrinterSurface::PassedJpeg& jpeg = part.jpegs[size_t(markers[i])];
+            const std::string data = jpegBytes(jpeg);
+            text += jpegDictionary(jpeg, data.size()) + "\nstream\n";
+            write(text);
+            write(data);
+            write("\nendstream\nendobj\n", 18);
+            continue;
+        }
+        size_t from = 0;
+        for (const PdfPartReader::Reference& r : o.references) {
+            text.append(o.text.substr(from, r.begin - from));
+            text += std::to_string(renumbered(r.number));
+            text += " 0 R";
+            from = r.end;
+        }
+        text.append(o.text.substr(from));
+        if (!o.isStream) {
+            text += "\nendobj\n";
+            write(text);
+            continue;
+        }
+        text += "\nstream\n";
+        write(text);
+        write(o.stream.data(), o.stream.size());
+        write("\nendstream\nendobj\n", 18);
+    }
+    return true;
 }
 
 void PdfJoinWriter::finish(QSizeF paperPoints)

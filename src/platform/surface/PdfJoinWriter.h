@@ -20,7 +20,10 @@ public:
     int pages() const override { return int(m_pages.size()); }
 
 private:
-    struct Copy;
+    struct Copy; // with qpdf's object model
+    // Copies a part as our drawing writes it (PdfPartReader); false, having
+    // written nothing, for a part it does not expect.
+    bool copyAsWritten(const std::string& bytes, const PrinterSurface::Part& part);
     void write(const char* data, size_t size);
     void write(const std::string& s) { write(s.data(), s.size()); }
     void header(const std::string& version);
