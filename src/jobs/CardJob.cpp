@@ -609,6 +609,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
     size_t chunkRecords = size_t(std::max(1, options.partRecords));
     const size_t mostChunkRecords = chunkRecords * 4;
     int chunksOfThisSize = 0;
+    // A part being drawn holds the JPEG files it stores as they are, so
+    // parts grow only while a part's files stay within this, as far as the
+    // parts done so far tell (-1: none done yet).
+    constexpr qint64 PartJpegBudget = 8 * 1024 * 1024;
+    qint64 jpegBytesPerRecord = -1;
     const size_t maxInFlight = size_t(jobs) * 2 + 1;
     const QString folder = sourceFolder(source);
     const CPrintTemplate::Fields fields = model.fields();
@@ -766,9 +771,10 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                     chunk->records.push_back(std::move(p));
                 }
                 // Every thread gets a run of one size before the runs double.
-                if (++chunksOfThisSize == jobs) {
+                if (++chunksOfThisSize >= jobs && chunkRecords < mostChunkRecords && jpegBytesPerRecord >= 0
+                    && jpegBytesPerRecord * qint64(chunkRecords) * 2 <= PartJpegBudget) {
                     chunksOfThisSize = 0;
-                    chunkRecords = std::min(chunkRecords * 2, mostChunkRecords);
+                    chunkRecords *= 2;
                 }
                 std::lock_guard lock(mutex);
                 if (!chunk->records.empty()) {
@@ -786,6 +792,11 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 changed.wait(lock, [&] { return chunk->done; });
             }
             pending.pop_front();
+            qint64 jpegBytes = 0;
+            for (const PrinterSurface::PassedJpeg& j : chunk->jpegs)
+                jpegBytes += j.length;
+            jpegBytesPerRecord
+                = std::max(jpegBytesPerRecord, jpegBytes / qint64(std::max<size_t>(1, chunk->records.size())));
             for (const Outcome& o : chunk->outcomes) {
                 if (!account(o)) {
                     stop = true;

@@ -102,7 +102,8 @@ public:
         // parts are joined: fonts and shared photos are stored (and the fonts
         // embedded, which costs) once per part. The first parts hold this
         // many, so a short batch still uses every core; later ones grow to 4
-        // times as many (a part is read whole when it is joined).
+        // times as many (a part is read whole when it is joined) while the
+        // JPEG files a part stores as they are stay within 8 MiB.
         int partRecords = 128;
         // Photos read from JPEG files that need no change go into a
         // printer's document as the files are, not decoded and encoded again.
