@@ -29,8 +29,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
 
@@ -474,61 +476,92 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
         }
     };
 
-    // Marked records that do not follow one another are printed as runs
-    // into one document, each drawn in order on the document itself.
+    // The batch runs on a thread of its own, so that reading the source (a
+    // slow query) never stops the window; the progress dialog follows it
+    // and its Cancel stops the batch at the next record. Marked records
+    // that do not follow one another are printed as runs into one
+    // document, each drawn in order on the document itself.
     std::unique_ptr<CardJobSurface> keepOpen = printer ? std::make_unique<CardJobSurface>(*printer) : nullptr;
-    qint64 before = 0;
-    for (const auto& [a, b] : parts) {
-        CardBatch batch(card);
-        CardBatch::Options options;
-        options.firstRecord = a;
-        options.lastRecord = b;
-        options.copies = copies;
-        options.allowMissingFields = true; // the preflight shows what is missing
-        if (parts.size() > 1) {
-            options.jobs = 1;
-            options.jpegPassThrough = false;
-        }
-        batch.setOptions(options);
-        QList<qint64> failed;
-        batch.setFailureSink([&](const CardBatch::Failure& f) {
-            failed.append(f.record);
-            summary.reasons.append(tr("record %1: %2").arg(f.record).arg(f.message));
-        });
-        batch.setProgressSink([&](qint64 done) {
-            if (pictures) {
-                const qint64 record = a + done - 1;
-                const std::vector<QImage> pages = pictures->take();
-                if (!failed.contains(record))
-                    writePictures(record, pages);
+    const DataSourceUrl address = m_data.address();
+    std::atomic<qint64> printedSoFar { 0 };
+    std::atomic<bool> stop { false };
+    QTimer follow;
+    QObject::connect(&follow, &QTimer::timeout, &progress, [&] {
+        progress.setValue(int(std::min(total, printedSoFar.load())));
+        if (progress.wasCanceled())
+            stop = true;
+    });
+    follow.start(50);
+    const auto printRuns = [&] {
+        qint64 before = 0;
+        for (const auto& [a, b] : parts) {
+            CardBatch batch(card);
+            CardBatch::Options options;
+            options.firstRecord = a;
+            options.lastRecord = b;
+            options.copies = copies;
+            options.allowMissingFields = true; // the preflight shows what is missing
+            if (parts.size() > 1) {
+                options.jobs = 1;
+                options.jpegPassThrough = false;
             }
-            progress.setValue(int(std::min(total, before + done)));
-            QCoreApplication::processEvents();
-            const bool goOn = !progress.wasCanceled() && (!m_hook || m_hook(before + done, total));
-            if (!goOn) {
-                summary.cancelled = true;
-                // Ends the run: the batch stops at once and reports it.
-                throw KytError(18, tr("Cancelled"));
+            batch.setOptions(options);
+            QList<qint64> failed;
+            batch.setFailureSink([&](const CardBatch::Failure& f) {
+                failed.append(f.record);
+                summary.reasons.append(tr("record %1: %2").arg(f.record).arg(f.message));
+            });
+            batch.setProgressSink([&](qint64 done) {
+                if (pictures) {
+                    const qint64 record = a + done - 1;
+                    const std::vector<QImage> pages = pictures->take();
+                    if (!failed.contains(record))
+                        writePictures(record, pages);
+                }
+                printedSoFar = before + done;
+                if (stop || (m_hook && !m_hook(before + done, total))) {
+                    summary.cancelled = true;
+                    // Ends the run: the batch stops at once and reports it.
+                    throw KytError(18, tr("Cancelled"));
+                }
+            });
+            // Each run after the first begins on a page of its own.
+            if (keepOpen && summary.printed > 0)
+                keepOpen->NewPage();
+            Surface& surface = keepOpen ? static_cast<Surface&>(*keepOpen) : *pictures;
+            const CardBatch::Result r = batch.run(address, surface);
+            summary.printed += r.printed;
+            summary.skipped += r.failed;
+            before += r.records;
+            if (summary.cancelled || !r.fatal.isEmpty()) {
+                if (!summary.cancelled)
+                    summary.fatal = r.fatal;
+                break;
             }
-        });
-        // Each run after the first begins on a page of its own.
-        if (keepOpen && summary.printed > 0)
-            keepOpen->NewPage();
-        Surface& surface = keepOpen ? static_cast<Surface&>(*keepOpen) : *pictures;
-        const CardBatch::Result r = batch.run(m_data.address(), surface);
-        summary.printed += r.printed;
-        summary.skipped += r.failed;
-        before += r.records;
-        if (summary.cancelled || !r.fatal.isEmpty()) {
-            if (!summary.cancelled)
-                summary.fatal = r.fatal;
-            break;
         }
+        // The document ends on the thread that drew it: the fonts it embeds
+        // belong to that thread and go with it.
+        if (!printer)
+            return;
+        if (summary.cancelled || !summary.fatal.isEmpty() || summary.printed == 0) {
+            printer->abandon();
+            return;
+        }
+        printer->EndDoc();
+    };
+    try {
+        WorkerThread printing(QStringLiteral("kyt-print-records"));
+        WorkerThread::Wait wait;
+        wait.showDialog = false; // the progress dialog is shown, and cancels, above
+        printing.run(printRuns, wait);
+    } catch (const KytError& e) {
+        summary.fatal = e.description();
+    } catch (const std::exception& e) {
+        summary.fatal = QString::fromLocal8Bit(e.what());
     }
+    follow.stop();
     progress.setValue(progress.maximum());
     if (summary.cancelled || !summary.fatal.isEmpty() || summary.printed == 0) {
-        if (printer)
-            printer->abandon();
         if (summary.printed == 0 && summary.fatal.isEmpty() && !summary.cancelled)
             summary.fatal = tr("no record could be printed");
         if (summary.cancelled || !summary.fatal.isEmpty())
@@ -546,13 +579,6 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             }
             summary.files.append(final);
         }
-        return finish();
-    }
-    try {
-        printer->EndDoc();
-    } catch (const KytError& e) {
-        summary.fatal = e.description();
-        summary.printed = 0;
     }
     return finish();
 }

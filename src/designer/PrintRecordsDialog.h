@@ -71,8 +71,9 @@ public:
     // Prints as chosen, showing progress; the summary is also shown to the
     // person unless quiet. Called by the Print button.
     Summary print(bool quiet = false);
-    // Called after each record with the records done and to do; returning
-    // false cancels. The progress dialog's Cancel does the same.
+    // Called after each record, on the printing thread, with the records
+    // done and to do; returning false cancels. The progress dialog's Cancel
+    // does the same.
     void setProgressHook(std::function<bool(qint64 done, qint64 total)> hook) { m_hook = std::move(hook); }
 
 private:

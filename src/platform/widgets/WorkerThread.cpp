@@ -126,6 +126,8 @@ void WorkerThread::run(std::function<void()> work, const Wait& wait)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     bool cancelled = false;
+    while (!wait.showDialog && !finished())
+        loop.exec();
     if (!finished()) {
         QWidget* window = wait.window ? wait.window : QApplication::activeWindow();
         QProgressDialog dialog(wait.text, QCoreApplication::translate("kyt::WorkerThread", "Cancel"), 0, 0, window);

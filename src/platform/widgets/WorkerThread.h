@@ -37,6 +37,9 @@ public:
         // Called on the window thread when the wait is cancelled (to stop a
         // running query early).
         std::function<void()> onCancel;
+        // False when the caller shows its own window-modal progress (and
+        // stops the work itself): no dialog, no cancel here.
+        bool showDialog = true;
     };
 
     // How long the window waits before the progress dialog shows.
