@@ -14,7 +14,7 @@ set -euo pipefail
 # defcon) rather than SciPy and ufoLib2.
 runtime=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev libqt6svg6 qt6-l10n-tools
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
   libsqlite3-dev libcups2-dev libqt6sql6-sqlite libqt6sql6-psql
   fonts-liberation2 fonts-dejavu-core fontconfig
   python3 python3-fonttools python3-munkres python3-defcon
