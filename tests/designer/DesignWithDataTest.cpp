@@ -31,18 +31,14 @@ const QByteArray People = "First;LastName;Company\r\n"
                           "Di;Dogwood;Delta\r\n"
                           "Ed;Elm;Echo\r\n";
 
-struct WithData : Editing {
-    QTemporaryDir dir;
+struct WithData : WithDataPanel {
     QString csv;
-    DataPanel* panel = nullptr;
 
     void SetUp() override
     {
-        Editing::SetUp();
+        WithDataPanel::SetUp();
         csv = dir.filePath(QStringLiteral("people.csv"));
         ASSERT_TRUE(writeBytes(csv, People));
-        panel = DataPanel::of(window());
-        ASSERT_NE(panel, nullptr);
     }
 
     // Drops a field from the list onto the surface at a point in inches.

@@ -80,19 +80,15 @@ int pdfPages(const QString& file)
     return int(QString::fromLatin1(readBytes(file)).count(page));
 }
 
-struct WithDatabase : Editing {
-    QTemporaryDir dir;
+struct WithDatabase : WithDataPanel {
     QString db;
-    DataPanel* panel = nullptr;
 
     void SetUp() override
     {
-        Editing::SetUp();
+        WithDataPanel::SetUp();
         db = dir.filePath(QStringLiteral("people.sqlite"));
         QString error;
         ASSERT_TRUE(makeSqlite(db, &error)) << error.toStdString();
-        panel = DataPanel::of(window());
-        ASSERT_NE(panel, nullptr);
     }
 
     // Runs Print Records with the choices made by `choose`.

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "designer/COutline.h"
+#include "designer/DataPanel.h"
 #include "designer/DesignControl.h"
 #include "designer/DesignerTestSupport.h"
 #include "designer/SurfaceItem.h"
 #include "util/Strings.h"
 #include <QAction>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace kyt::test
@@ -101,6 +103,20 @@ struct Editing : ::testing::Test {
     static InchRect rectOf(const SurfaceItem& c)
     {
         return InchRect { c.itemLeft(), c.itemTop(), c.itemWidth(), c.itemHeight() };
+    }
+};
+
+// The same window with its Data panel, and a folder for the sources the
+// tests make.
+struct WithDataPanel : Editing {
+    QTemporaryDir dir;
+    DataPanel* panel = nullptr;
+
+    void SetUp() override
+    {
+        Editing::SetUp();
+        panel = DataPanel::of(window());
+        ASSERT_NE(panel, nullptr);
     }
 };
 

@@ -55,19 +55,15 @@ QProgressDialog* waitDialog()
     return nullptr;
 }
 
-struct LongRead : Editing {
-    QTemporaryDir dir;
+struct LongRead : WithDataPanel {
     QString db;
-    DataPanel* panel = nullptr;
 
     void SetUp() override
     {
-        Editing::SetUp();
+        WithDataPanel::SetUp();
         db = dir.filePath(QStringLiteral("people.sqlite"));
         QString error;
         ASSERT_TRUE(makePeople(db, &error)) << error.toStdString();
-        panel = DataPanel::of(window());
-        ASSERT_NE(panel, nullptr);
     }
 
     DataSourceUrl table() const
