@@ -3,6 +3,7 @@
 // handler and registers it with a static Command::Registration.
 
 #include "cli/OptionTable.h"
+#include "data/DataSource.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -14,8 +15,6 @@ namespace kyt
 class IMessageBox;
 class CPrintData;
 class CPrintTemplate;
-struct CsvOptions;
-struct DataSourceUrl;
 }
 
 namespace kyt::cli
@@ -57,6 +56,25 @@ int readCsvOptions(const QString& command, const ParsedArgs& args, CsvOptions* o
 // A usage error's exit code (2, reported) or 0.
 int readSourceOptions(
     const QString& command, const ParsedArgs& args, const CsvOptions& csv, DataSourceUrl* source, bool* given);
+// The one record a card is drawn with (render, preview): --data FILE, --csv
+// FILE with --row N, or --source URL with --row N (record 1 when not
+// given); a CSV is read with --encoding and --delimiter.
+struct OneRecord {
+    enum class From { Nothing, DataFile, Csv, Source } from = From::Nothing;
+    QString file; // --data or --csv
+    CsvOptions csv;
+    DataSourceUrl source;
+    qint64 row = 0;
+    bool given() const { return from != From::Nothing; }
+    QString name() const; // the file or the source, for messages
+};
+// Reads those options into *record; a usage error's exit code (2,
+// reported) or 0.
+int readOneRecord(const QString& command, const ParsedArgs& args, OneRecord* record);
+// The record's values into data, then checked as checkFields does; the
+// exit code (reported) or 0.
+int loadOneRecord(
+    const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
 // The column the template's photos take their pictures from: --photo-column,
 // else (when records are given) the one chosen for this template in the
 // designer, which is said on standard error; empty for the photos' own

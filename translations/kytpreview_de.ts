@@ -3334,18 +3334,6 @@ seine Handbuchseite.
         <translation>eine Vorlagendatei erwartet (siehe kytpreview info --help)</translation>
     </message>
     <message>
-        <source>: --source excludes --data and --csv</source>
-        <translation>: --source schließt --data und --csv aus</translation>
-    </message>
-    <message>
-        <source>: --csv FILE and --row N go together, without --data</source>
-        <translation>: --csv FILE und --row N gehören zusammen, ohne --data</translation>
-    </message>
-    <message>
-        <source>: --row must be a record number from 1 on</source>
-        <translation>: --row muss eine Datensatznummer ab 1 sein</translation>
-    </message>
-    <message>
         <source>: expected one template file (see kytpreview preview --help)</source>
         <translation>: eine Vorlagendatei erwartet (siehe kytpreview preview --help)</translation>
     </message>

@@ -146,6 +146,65 @@ int readSourceOptions(
     return 0;
 }
 
+QString OneRecord::name() const
+{
+    return from == From::Source ? source.displayName() : file;
+}
+
+int readOneRecord(const QString& command, const ParsedArgs& args, OneRecord* record)
+{
+    const bool hasData = args.has(QStringLiteral("data"));
+    const bool hasCsv = args.has(QStringLiteral("csv"));
+    const bool hasRow = args.has(QStringLiteral("row"));
+    if (int rc = readCsvOptions(command, args, &record->csv))
+        return rc;
+    bool hasSource = false;
+    if (int rc = readSourceOptions(command, args, record->csv, &record->source, &hasSource))
+        return rc;
+    if (hasData && hasCsv)
+        return fail(command, QCoreApplication::translate("kyt::cli", "--data and --csv exclude each other"), 2);
+    if (hasSource && (hasData || hasCsv))
+        return fail(command, QCoreApplication::translate("kyt::cli", "--source excludes --data and --csv"), 2);
+    if (hasCsv != hasRow && !hasSource)
+        return fail(command, QCoreApplication::translate("kyt::cli", "--csv FILE and --row N go together"), 2);
+    record->from = hasData ? OneRecord::From::DataFile
+        : hasCsv           ? OneRecord::From::Csv
+        : hasSource        ? OneRecord::From::Source
+                           : OneRecord::From::Nothing;
+    record->file = args.value(hasData ? QStringLiteral("data") : QStringLiteral("csv"));
+    record->row = hasSource ? 1 : 0;
+    if (hasRow) {
+        bool ok = false;
+        record->row = args.value(QStringLiteral("row")).toLongLong(&ok);
+        if (!ok || record->row < 1)
+            return fail(command, QCoreApplication::translate("kyt::cli", "--row must be a record number from 1 on"), 2);
+    }
+    return 0;
+}
+
+int loadOneRecord(
+    const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
+{
+    try {
+        switch (record.from) {
+        case OneRecord::From::Nothing:
+            return 0;
+        case OneRecord::From::DataFile:
+            cardjob::loadDataStreamFile(record.file, t, data);
+            break;
+        case OneRecord::From::Csv:
+            CardBatch::recordData(record.file, record.row, t, data, record.csv);
+            break;
+        case OneRecord::From::Source:
+            CardBatch::recordData(record.source, record.row, t, data);
+            break;
+        }
+    } catch (const KytError& e) {
+        return fail(command, e.description());
+    }
+    return checkFields(command, t, data, record.name(), allowMissing);
+}
+
 QString photoColumn(const QString& command, const ParsedArgs& args, const QString& templateFile, bool hasRecords)
 {
     if (args.has(QStringLiteral("photo-column")))
@@ -183,12 +242,10 @@ int checkFields(
 int readDataFile(
     const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
 {
-    try {
-        cardjob::loadDataStreamFile(file, t, data);
-    } catch (const KytError& e) {
-        return fail(command, e.description());
-    }
-    return checkFields(command, t, data, file, allowMissing);
+    OneRecord record;
+    record.from = OneRecord::From::DataFile;
+    record.file = file;
+    return loadOneRecord(command, record, t, data, allowMissing);
 }
 
 struct UnattendedMessages::Box : IMessageBox {

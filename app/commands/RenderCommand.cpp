@@ -42,20 +42,11 @@ int run(const ParsedArgs& a)
 {
     const QStringList& args = a.positional;
     const QString out = a.value(QStringLiteral("output"));
-    const QString dataFile = a.value(QStringLiteral("data"));
-    const QString csvFile = a.value(QStringLiteral("csv"));
     const bool hasOut = a.has(QStringLiteral("output"));
-    const bool hasData = a.has(QStringLiteral("data"));
-    const bool hasCsv = a.has(QStringLiteral("csv"));
-    const bool hasRow = a.has(QStringLiteral("row"));
     const bool trace = a.has(QStringLiteral("trace"));
     const bool allowMissing = a.has(QStringLiteral("allow-missing-fields"));
-    CsvOptions csvOptions;
-    if (int rc = readCsvOptions(Me, a, &csvOptions))
-        return rc;
-    DataSourceUrl source;
-    bool hasSource = false;
-    if (int rc = readSourceOptions(Me, a, csvOptions, &source, &hasSource))
+    OneRecord record;
+    if (int rc = readOneRecord(Me, a, &record))
         return rc;
     if (int rc
         = checkArguments(Me, args, args.size() == 1, QCoreApplication::translate("kyt::cli", "one template file")))
@@ -63,12 +54,6 @@ int run(const ParsedArgs& a)
     if (!hasOut && !trace)
         return fail(Me,
             QCoreApplication::translate("kyt::cli", "say where the card goes: -o OUT.png, -o OUT.pdf or --trace"), 2);
-    if (hasData && hasCsv)
-        return fail(Me, QCoreApplication::translate("kyt::cli", "--data and --csv exclude each other"), 2);
-    if (hasSource && (hasData || hasCsv))
-        return fail(Me, QCoreApplication::translate("kyt::cli", "--source excludes --data and --csv"), 2);
-    if (hasCsv != hasRow && !hasSource)
-        return fail(Me, QCoreApplication::translate("kyt::cli", "--csv FILE and --row N go together"), 2);
 
     enum class Kind { Png, Pdf, None } kind = Kind::None;
     if (hasOut) {
@@ -95,20 +80,12 @@ int run(const ParsedArgs& a)
                     .arg(high),
                 2);
     }
-    qint64 row = hasSource ? 1 : 0;
-    if (hasRow) {
-        bool ok = false;
-        row = a.value(QStringLiteral("row")).toLongLong(&ok);
-        if (!ok || row < 1)
-            return fail(Me, QCoreApplication::translate("kyt::cli", "--row must be a record number from 1 on"), 2);
-    }
-
     cardjob::QuietError reporter;
     QString error;
     const CPrintTemplatePtr t = cardjob::loadTemplate(args[0], reporter, &error);
     if (!t)
         return fail(Me, error);
-    if (const QString column = photoColumn(Me, a, args[0], hasData || hasCsv || hasSource); !column.isEmpty())
+    if (const QString column = photoColumn(Me, a, args[0], record.given()); !column.isEmpty())
         preflight::setPhotoField(*t, column);
     t->setScalor(1); // true size
     if (kind == Kind::Png) {
@@ -131,27 +108,9 @@ int run(const ParsedArgs& a)
     }
 
     std::shared_ptr<CPrintData> data;
-    if (hasData) {
+    if (record.given()) {
         data = std::make_shared<CPrintData>();
-        if (int rc = readDataFile(Me, dataFile, *t, *data, allowMissing))
-            return rc;
-    } else if (hasCsv) {
-        data = std::make_shared<CPrintData>();
-        try {
-            CardBatch::recordData(csvFile, row, *t, *data, csvOptions);
-        } catch (const KytError& e) {
-            return fail(Me, e.description());
-        }
-        if (int rc = checkFields(Me, *t, *data, csvFile, allowMissing))
-            return rc;
-    } else if (hasSource) {
-        data = std::make_shared<CPrintData>();
-        try {
-            CardBatch::recordData(source, row, *t, *data);
-        } catch (const KytError& e) {
-            return fail(Me, e.description());
-        }
-        if (int rc = checkFields(Me, *t, *data, source.displayName(), allowMissing))
+        if (int rc = loadOneRecord(Me, record, *t, *data, allowMissing))
             return rc;
     }
 

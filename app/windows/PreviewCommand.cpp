@@ -57,40 +57,14 @@ private:
 int run(const ParsedArgs& a)
 {
     const QStringList& args = a.positional;
-    const QString dataFile = a.value(QStringLiteral("data"));
-    const QString csvFile = a.value(QStringLiteral("csv"));
     const QString target = a.value(QStringLiteral("target"));
     const QString shot = a.value(QStringLiteral("screenshot"));
-    const bool hasData = a.has(QStringLiteral("data"));
-    const bool hasCsv = a.has(QStringLiteral("csv"));
-    const bool hasRow = a.has(QStringLiteral("row"));
     const bool hasTarget = a.has(QStringLiteral("target"));
     const bool hasShot = a.has(QStringLiteral("screenshot"));
     const bool allowMissing = a.has(QStringLiteral("allow-missing-fields"));
-    CsvOptions csvOptions;
-    if (int rc = readCsvOptions(QStringLiteral("preview"), a, &csvOptions))
+    OneRecord record;
+    if (int rc = readOneRecord(QStringLiteral("preview"), a, &record))
         return rc;
-    DataSourceUrl source;
-    bool hasSource = false;
-    if (int rc = readSourceOptions(QStringLiteral("preview"), a, csvOptions, &source, &hasSource))
-        return rc;
-    if (hasSource && (hasData || hasCsv)) {
-        printErr(Me + QCoreApplication::translate("kyt::cli", ": --source excludes --data and --csv"));
-        return 2;
-    }
-    if ((hasCsv != hasRow && !hasSource) || (hasCsv && hasData)) {
-        printErr(Me + QCoreApplication::translate("kyt::cli", ": --csv FILE and --row N go together, without --data"));
-        return 2;
-    }
-    qint64 row = hasSource ? 1 : 0;
-    if (hasRow) {
-        bool ok = false;
-        row = a.value(QStringLiteral("row")).toLongLong(&ok);
-        if (!ok || row < 1) {
-            printErr(Me + QCoreApplication::translate("kyt::cli", ": --row must be a record number from 1 on"));
-            return 2;
-        }
-    }
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         printErr(Me
             + QCoreApplication::translate("kyt::cli", ": expected one template file (see kytpreview preview --help)"));
@@ -125,7 +99,7 @@ int run(const ParsedArgs& a)
     layout->addWidget(preview);
 
     CPrintTemplatePtr tpl = preview->CreatePrintTemplate(args.first()); // read failures are reported
-    if (const QString column = photoColumn(QStringLiteral("preview"), a, args.first(), hasData || hasCsv || hasSource);
+    if (const QString column = photoColumn(QStringLiteral("preview"), a, args.first(), record.given());
         !column.isEmpty())
         preflight::setPhotoField(*tpl, column);
     if (const QString why = cardjob::cardSizeProblem(*tpl); !why.isEmpty()) {
@@ -135,25 +109,10 @@ int run(const ParsedArgs& a)
     std::shared_ptr<CPrintData> data;
     if (hasTarget)
         data = preview->CreatePrintData(target);
-    if (hasData || hasCsv || hasSource) {
+    if (record.given()) {
         if (!data)
             data = preview->CreatePrintData();
-        try {
-            if (hasData)
-                cardjob::loadDataStreamFile(dataFile, *tpl, *data);
-            else if (hasSource)
-                CardBatch::recordData(source, row, *tpl, *data);
-            else
-                CardBatch::recordData(csvFile, row, *tpl, *data, csvOptions);
-        } catch (const KytError& e) {
-            printErr(Me + QStringLiteral(": ") + e.description());
-            return 1;
-        }
-        if (int rc = checkFields(QStringLiteral("preview"), *tpl, *data,
-                hasData         ? dataFile
-                    : hasSource ? source.displayName()
-                                : csvFile,
-                allowMissing))
+        if (int rc = loadOneRecord(QStringLiteral("preview"), record, *tpl, *data, allowMissing))
             return rc;
     }
     auto* refit = new RefitOnResize(preview, tpl, data);
