@@ -3,6 +3,7 @@
 #include "objects/PlaceholderPhoto.h"
 #include "settings/AppSettings.h"
 #include "settings/CTargetApplications.h"
+#include "util/Paths.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,7 +78,8 @@ const QString PhotoColumnSection = QStringLiteral("Data Sources\\Photo Columns")
 
 QString rememberedPhotoColumn(const QString& templateFile)
 {
-    if (templateFile.isEmpty())
+    // A command that only reads makes no settings store where none is.
+    if (templateFile.isEmpty() || !QFileInfo::exists(paths::registryFile()))
         return QString();
     return settings::GetSetting(
         CTargetApplications::AppName, PhotoColumnSection, QFileInfo(templateFile).absoluteFilePath());

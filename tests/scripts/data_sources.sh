@@ -43,6 +43,8 @@ PY
 
 batch() { "$kyt" batch "$tpl" -o "$tmp/$1.pdf" --quiet "${@:2}" > /dev/null 2> "$tmp/err" || fail "$1: batch failed: $(cat "$tmp/err")"; }
 batch csv --csv "$tmp/people.csv"
+# Looking for a photo column the designer remembered makes no settings store.
+[[ ! -e "$KYT_REGISTRY" ]] || fail "a batch made a settings store"
 want=$(rasters "$tmp/csv.pdf")
 [[ $(wc -l <<<"$want") == 6 ]] || fail "the CSV batch gave $(pages "$tmp/csv.pdf") pages, not 6"
 want13=$(sed -n '1,2p;5,6p' <<<"$want")
