@@ -1,245 +1,84 @@
 // kytpreview: render, print and inspect card templates from the command line.
-#include "Command.h"
-#include "cli/OptionTable.h"
-#include "cli/ProgramModules.h"
-#include "errors/CError.h"
-#include "errors/EventLog.h"
+// The commands live in a module (commands/ProgramMain.cpp) with the core
+// library and Qt Gui; this program loads it and hands it the command line.
+// `version` and `--version` are answered here with Qt Core alone: scripts
+// ask them before every job, and mapping the drawing libraries would take
+// most of the time.
 #include "kyt/Version.h"
+#include "util/Paths.h"
 #include "util/TerminalText.h"
-#include "util/Translations.h"
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QLibraryInfo>
+#include <QString>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <mutex>
+#include <dlfcn.h>
+#include <string>
 #include <unistd.h>
-
-namespace kyt::cli
-{
 
 namespace
 {
-void printUsage()
+
+void printLine(const QString& text)
 {
-    std::fputs(qPrintable(programHelp()), stdout);
+    std::fputs(kyt::escapeControls(text).toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
 }
 
-// What keeps Qt from opening a window (empty when nothing does). Without a
-// platform named, Qt picks xcb, which needs DISPLAY; a Wayland session
-// without X is named for Qt when its plugin is there.
-QString missingDisplay()
+QString versionNumber()
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || (!platform.isEmpty() && platform != "xcb"))
-        return QString();
-    if (platform == "xcb")
-        return QCoreApplication::translate("kyt::cli", "QT_QPA_PLATFORM is xcb and DISPLAY is unset");
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QCoreApplication::translate("kyt::cli", "DISPLAY and WAYLAND_DISPLAY are unset");
-    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
-    if (plugins.entryList({ QStringLiteral("*qwayland*") }, QDir::Files).isEmpty())
-        return QCoreApplication::translate(
-            "kyt::cli", "DISPLAY is unset and Qt's Wayland platform plugin is not installed");
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    return QString();
+    return QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision);
 }
 
-bool g_verbose = false;
-
-// Qt's own warnings (a runtime folder it dislikes, a font it misses) go to
-// the log, so an error stays one line on the terminal; --verbose shows them.
-void routeQtMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+// In the build tree the module sits beside the program; installed, in the
+// program's folder under the library folder.
+using RunProgram = int (*)(int, char**);
+RunProgram loadCommands(std::string* why)
 {
-    if (g_verbose || type == QtFatalMsg) {
-        std::fputs(escapeControls(text).toUtf8().constData(), stderr);
-        std::fputc('\n', stderr);
-        return;
+    char self[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) {
+        *why = "the program's own path is unknown";
+        return nullptr;
     }
-    // A warning raised while one is being logged is dropped, not looped.
-    static thread_local bool logging = false;
-    if (logging)
-        return;
-    logging = true;
-    EventLog::write(QCoreApplication::translate("kyt::cli", "Qt: %1").arg(text),
-        type == QtWarningMsg || type == QtCriticalMsg ? EventLog::Warning : EventLog::Information);
-    logging = false;
+    self[n] = '\0';
+    std::string bin(self);
+    bin.erase(bin.rfind('/') + 1);
+    why->clear();
+    for (const std::string& file :
+        { bin + "kytpreview-commands.so", bin + KYT_MODULES_INSTALLED "/kytpreview-commands.so" }) {
+        if (::access(file.c_str(), F_OK) != 0)
+            continue;
+        if (void* module = ::dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL))
+            if (void* run = ::dlsym(module, "kyt_run_program"))
+                return reinterpret_cast<RunProgram>(run);
+        *why = ::dlerror();
+        return nullptr;
+    }
+    *why = "kytpreview-commands.so is found neither in " + bin + " nor in " + bin + KYT_MODULES_INSTALLED;
+    return nullptr;
 }
-// While the window application starts, Qt's platform messages are held:
-// when no platform can start (DISPLAY names a display that does not
-// answer) Qt ends with a fatal message, which becomes the one-line "no
-// display" error instead of an abort.
-struct StartingWindow {
-    struct Held {
-        QtMsgType type;
-        QByteArray category;
-        QString text;
-    };
-    static inline QString command;
-    static inline QList<Held> held;
-    static inline QtMessageHandler previous = nullptr;
-    static inline std::mutex lock; // Qt may speak from its own threads
 
-    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        if (type != QtFatalMsg) {
-            const std::lock_guard<std::mutex> guard(lock);
-            held.append({ type, QByteArray(context.category), text });
-            return;
-        }
-        const QString display = qEnvironmentVariable("DISPLAY");
-        const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
-        const QString why = platform == QLatin1String("xcb") && !display.isEmpty()
-            ? QCoreApplication::translate("kyt::cli", "DISPLAY %1 does not answer").arg(display)
-            : QCoreApplication::translate("kyt::cli", "Qt's %1 platform could not start").arg(platform);
-        printErr(QCoreApplication::translate("kyt::cli",
-            "kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
-            "runs it without a screen, e.g. for --screenshot")
-                     .arg(command, why));
-        std::fflush(stdout);
-        std::_Exit(1);
-    }
-
-    explicit StartingWindow(const QString& name)
-    {
-        command = name;
-        previous = qInstallMessageHandler(handler);
-    }
-    // Started: what Qt said meanwhile goes where it would have gone.
-    ~StartingWindow()
-    {
-        qInstallMessageHandler(previous);
-        const std::lock_guard<std::mutex> guard(lock);
-        for (const Held& h : held) {
-            if (!previous)
-                break;
-            const QMessageLogContext context(
-                nullptr, 0, nullptr, h.category.isEmpty() ? "default" : h.category.constData());
-            previous(h.type, context, h.text);
-        }
-        held.clear();
-    }
-    StartingWindow(const StartingWindow&) = delete;
-    StartingWindow& operator=(const StartingWindow&) = delete;
-};
-
-// Commands that only read and write text (no drawing, no fonts, no
-// pictures) start a core application: no platform plugin is loaded and no
-// font configuration read, which is most of a start.
-bool textOnly(const QString& word, bool wantsHelp)
-{
-    static const QStringList words = { QStringLiteral("version"), QStringLiteral("settings"), QStringLiteral("targets"),
-        QStringLiteral("printers"), QStringLiteral("--version"), QStringLiteral("--help"), QStringLiteral("-h"),
-        QStringLiteral("help"), QString() };
-    return wantsHelp || words.contains(word);
-}
 } // namespace
-
-} // namespace kyt::cli
 
 int main(int argc, char** argv)
 {
-    using namespace kyt::cli;
-    // --verbose anywhere: Qt's messages on standard error. Taken out before
-    // the command sees its arguments.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--verbose") != 0)
-            continue;
-        g_verbose = true;
-        for (int j = i; j + 1 < argc; ++j)
-            argv[j] = argv[j + 1];
-        --argc;
-        --i;
+    // Anything more (--verbose, a wrong argument) goes to the command, which
+    // reports it in the user's language.
+    if (argc == 2 && std::strcmp(argv[1], "version") == 0) {
+        printLine(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), versionNumber()));
+        printLine(QStringLiteral("settings: %1").arg(kyt::paths::registryFile()));
+        printLine(QStringLiteral("log:      %1").arg(kyt::paths::logFile()));
+        return 0;
     }
-    qInstallMessageHandler(routeQtMessage);
-    const QString word = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    // Every command has its table (help, manual page, completion); the
-    // window commands run in the window module, the others are linked in.
-    const CommandTable* table = findCommandTable(word);
-    const Command* cmd = nullptr;
-    for (const Command& c : commands())
-        if (c.name == word)
-            cmd = &c;
-    Q_ASSERT(!table || table->needsWindow || cmd);
-
-    bool wantsHelp = false;
-    for (int i = 2; i < argc; ++i)
-        wantsHelp = wantsHelp || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
-    // Headless unless a command opens a window: no display is required to
-    // render, print or show a command's help.
-    const bool window = table && table->needsWindow && !wantsHelp;
-    if (!window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt aborts when its platform finds no display; say what is missing instead.
-    if (const QString missing = window ? missingDisplay() : QString(); !missing.isEmpty()) {
-        printErr(QCoreApplication::translate("kyt::cli",
-            "kytpreview %1: no display to open a window on (%2); QT_QPA_PLATFORM=offscreen "
-            "runs it without a screen, e.g. for --screenshot")
-                     .arg(table->name, missing));
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        printLine(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), versionNumber()));
+        return 0;
+    }
+    std::string why;
+    const RunProgram run = loadCommands(&why);
+    if (!run) {
+        std::fprintf(stderr, "kytpreview: the command module could not be loaded: %s\n", why.c_str());
         return 1;
     }
-    // Batch jobs often run without a login session; give Qt the private
-    // runtime folder it would pick itself, without its warning on every run.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-        if (QDir().mkpath(runtime)
-            && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    }
-    std::unique_ptr<QCoreApplication> app;
-    WindowModule windows {};
-    if (window) {
-        try {
-            windows = loadWindowModule();
-        } catch (const kyt::KytError& e) {
-            printErr(QStringLiteral("kytpreview %1: %2").arg(table->name, e.description()));
-            return 1;
-        }
-        StartingWindow starting(table->name);
-        app.reset(windows.createApplication(&argc, argv));
-    } else if (textOnly(word, wantsHelp)) {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    QCoreApplication::setApplicationName(QStringLiteral("kytpreview"));
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision));
-    // Messages and help in the user's language (LANG, LC_ALL, LC_MESSAGES).
-    kyt::installTranslations();
-
-    if (word.isEmpty() || word == QLatin1String("--help") || word == QLatin1String("-h")
-        || word == QLatin1String("help")) {
-        printUsage();
-        return word.isEmpty() ? 2 : 0;
-    }
-    if (word == QLatin1String("--version")) {
-        printOut(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    if (!table) {
-        QStringList names;
-        for (const CommandTable& t : commandTables())
-            names << t.name;
-        const QStringList near = closestNames(word, names);
-        printErr(QCoreApplication::translate("kyt::cli", "kytpreview: unknown command '%1'%2 (see kytpreview --help)")
-                     .arg(word,
-                         near.isEmpty() ? QString()
-                                        : QCoreApplication::translate("kyt::cli", "; did you mean %1?")
-                                              .arg(near.join(QCoreApplication::translate("kyt::cli", " or ")))));
-        return 2;
-    }
-    QStringList args = QCoreApplication::arguments().mid(2);
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        printOut(helpText(*table).trimmed());
-        return 0;
-    }
-    ParsedArgs parsed;
-    if (int rc = parseArguments(*table, args, &parsed))
-        return rc;
-    return window ? windows.run(&table->name, &parsed) : cmd->run(parsed);
+    return run(argc, argv);
 }

@@ -28,6 +28,10 @@ WindowModule loadWindowModule();
 
 } // namespace kyt::cli
 
+// What the command module exports (commands/ProgramMain.cpp): the whole
+// command line, run as the program's main would; its exit code.
+extern "C" int kyt_run_program(int argc, char** argv);
+
 // What the window module exports (windows/WindowModule.cpp).
 extern "C" {
 QCoreApplication* kyt_window_application(int* argc, char** argv);

@@ -45,9 +45,7 @@ QString EventLog::filePath()
     }
     // Outside the lock: finding the folder may make Qt warn, and its warning
     // may come back here to be logged.
-    if (dir.isEmpty())
-        dir = paths::logDirectory();
-    return dir + QStringLiteral("/Preview.log");
+    return dir.isEmpty() ? paths::logFile() : dir + QStringLiteral("/Preview.log");
 }
 
 bool EventLog::write(const QString& message, EntryType type)

@@ -1,7 +1,6 @@
 #include "util/Paths.h"
 
 #include <QDir>
-#include <QStringList>
 #include <QtGlobal>
 
 namespace kyt::paths
@@ -35,29 +34,9 @@ QString registryFile()
     return xdg("XDG_CONFIG_HOME", ".config") + QStringLiteral("/kyt/registry.db");
 }
 
-QStringList pluginDirectories()
+QString logFile()
 {
-    QStringList dirs;
-    for (const QString& d : qEnvironmentVariable("KYT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        dirs << d;
-#ifdef KYT_PLUGIN_DIR
-    dirs << QStringLiteral(KYT_PLUGIN_DIR);
-#endif
-    dirs << QStringLiteral(KYT_INSTALLED_PLUGIN_DIR);
-    return dirs;
-}
-
-QStringList fontDirectories()
-{
-    QStringList dirs;
-    const QString v = qEnvironmentVariable("KYT_FONT_DIR");
-    if (!v.isEmpty())
-        dirs << v;
-#ifdef KYT_FONT_DIR
-    dirs << QStringLiteral(KYT_FONT_DIR);
-#endif
-    dirs << QStringLiteral(KYT_INSTALLED_FONT_DIR);
-    return dirs;
+    return logDirectory() + QStringLiteral("/Preview.log");
 }
 
 } // namespace kyt::paths

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The layers hold: no folder of src/ includes one above it, the core includes
 # no QtWidgets or QtPrintSupport header, the built core library does not
-# need the widget libraries, and what only some commands need (Qt Widgets,
-# zxing-cpp, qpdf) is in modules loaded when one of them runs.
+# need the widget libraries, and what only some commands need (the core
+# itself, Qt Widgets, zxing-cpp, qpdf) is in modules loaded when one of them
+# runs.
 #   architecture.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 BUILD=$(cd "${1:?build dir}" && pwd)
@@ -53,16 +54,31 @@ done
 # prints starts without it.
 grep -q 'libcups' <<<"$needed" && fail "the core library links libcups (it is loaded when a queue is used)"
 
-# zxing-cpp is in the reader module, loaded by the commands that read
-# symbols back; the program itself does not map it.
+# The program links Qt Core alone and answers `version` without loading the
+# command module (the core library and Qt Gui); every other command loads it.
 program_needs=$(readelf -d "$BUILD/app/kytpreview" | awk '/NEEDED/{print $NF}')
 grep -q 'libQt6Core' <<<"$program_needs" || fail "could not read the program's DT_NEEDED"
-grep -qi 'zxing' <<<"$program_needs" && fail "the program links zxing-cpp (its reader module loads it)"
+for lib in libQt6Gui libkytpreview-core; do
+  grep -q "$lib" <<<"$program_needs" && fail "the program links $lib (the command module loads it)"
+done
+loaded() { LD_DEBUG=files KYT_REGISTRY="$T/registry.db" KYT_LOG_DIR="$T/log" QT_QPA_PLATFORM=offscreen \
+  "$BUILD/app/kytpreview" "$@" 2>&1 >/dev/null | grep -o 'file=[^ ]*' | sort -u; }
+version_maps=$(loaded version)
+grep -q 'libQt6Core' <<<"$version_maps" || fail "could not see what version loads"
+grep -Eq 'kytpreview-commands|libQt6Gui' <<<"$version_maps" && fail "version loaded the command module or Qt Gui"
+grep -q 'kytpreview-commands.so' <<<"$(loaded info "$SRC/examples/sample_card.tpl")" \
+  || fail "info did not load the command module"
+
+# zxing-cpp is in the reader module, loaded by the commands that read
+# symbols back; Qt Widgets and the widgets library come with the window
+# module, loaded by the commands that open a window. The command module
+# maps neither.
+commands_needs=$(readelf -d "$BUILD/app/kytpreview-commands.so" | awk '/NEEDED/{print $NF}')
+grep -q 'libkytpreview-core' <<<"$commands_needs" || fail "could not read the command module's DT_NEEDED"
+grep -qi 'zxing' <<<"$commands_needs" && fail "the command module links zxing-cpp (its reader module loads it)"
 [[ -f "$BUILD/app/kytpreview-reader.so" ]] || fail "the reader module was not built beside the program"
-# Qt Widgets and the widgets library come with the window module, loaded by
-# the commands that open a window.
 for lib in libQt6Widgets libQt6PrintSupport libkytpreview-widgets; do
-  grep -q "$lib" <<<"$program_needs" && fail "the program links $lib (the window module loads it)"
+  grep -q "$lib" <<<"$commands_needs" && fail "the command module links $lib (the window module loads it)"
 done
 [[ -f "$BUILD/app/kytpreview-windows.so" ]] || fail "the window module was not built beside the program"
 

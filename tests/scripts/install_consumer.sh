@@ -95,12 +95,15 @@ c++ -std=c++20 -fPIC "$SOURCE_DIR/tests/data/consumer/by_name.cpp" -o "$T/by_nam
 LD_LIBRARY_PATH="$P/lib" "$T/by_name_pc" "$SOURCE_DIR/examples/sample_card.tpl" | grep -q FirstName \
   || { echo "FAIL: pkg-config host"; exit 1; }
 
-# The installed program finds its libraries relative to itself.
+# The installed program finds its command module, and the modules the
+# libraries, relative to themselves.
 runpath=$(readelf -d "$P/bin/kytpreview" | grep -E 'RUNPATH|RPATH' || true)
 grep -q '\$ORIGIN/../lib' <<<"$runpath" || { echo "FAIL: kytpreview has no \$ORIGIN run path: $runpath"; exit 1; }
-core=$(env -u LD_LIBRARY_PATH ldd "$P/bin/kytpreview" | awk '/libkytpreview-core/{print $3}')
-[ "$core" = "$(readlink -f "$P/lib/libkytpreview-core.so.8")" ] || [ "$(readlink -f "$core")" = "$(readlink -f "$P/lib/libkytpreview-core.so.8")" ] \
-  || { echo "FAIL: installed program loads '$core'"; exit 1; }
+for module in kytpreview-commands kytpreview-windows; do
+  core=$(env -u LD_LIBRARY_PATH ldd "$P/lib/kytpreview/$module.so" | awk '/libkytpreview-core/{print $3}')
+  [ "$(readlink -f "$core")" = "$(readlink -f "$P/lib/libkytpreview-core.so.8")" ] \
+    || { echo "FAIL: the installed $module loads '$core'"; exit 1; }
+done
 env -u LD_LIBRARY_PATH "$P/bin/kytpreview" info "$SOURCE_DIR/examples/sample_card.tpl" > "$T/info.txt" 2>&1 \
   || { cat "$T/info.txt"; echo "FAIL: installed program does not run"; exit 1; }
 echo "ok"
