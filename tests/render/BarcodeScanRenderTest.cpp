@@ -1,5 +1,6 @@
 // Barcode fields drawn by the card code itself, on a 300 dpi picture box and
-// into a PDF, read back by a real scanner program.
+// into a PDF, read back by a real scanner program. In a PDF the bars are
+// shapes, where the picture box draws them, and no barcode font is embedded.
 #include "RenderTestSupport.h"
 
 #include "platform/BarcodeFonts.h"
@@ -79,6 +80,20 @@ QString decode(const QString& zbarimg, const QString& png, const char* symbology
             QStringLiteral("-S%1.enable").arg(QLatin1String(symbology)), png });
 }
 
+// Where a row of the field turns from light to dark and back (a
+// transparent pixel is light).
+std::vector<int> barEdges(const QImage& image, int y)
+{
+    std::vector<int> edges;
+    bool dark = false;
+    for (int x = qRound(0.4 * 300); x < qRound(4.8 * 300); ++x)
+        if (const QRgb px = image.pixel(x, y); (qAlpha(px) >= 128 && qGray(px) < 128) != dark) {
+            dark = !dark;
+            edges.push_back(x);
+        }
+    return edges;
+}
+
 const BarcodeField kFields[] = {
     { "BadgeId", kBarcode39Family, CTextObjectBase::Barcode3of9, "*", "*", "KYT-2024", "code39" },
     { "Holder", kBarcode128Family, CTextObjectBase::Barcode128B, "", "", "Ann Lee 7", "code128" },
@@ -132,6 +147,20 @@ TEST_P(BarcodeScan, PdfRasterisedAt300Dpi)
     const QString png = prefix + QStringLiteral(".png");
     ASSERT_TRUE(QFile::exists(png));
     EXPECT_EQ(decode(zbarimg, png, f.symbology), QString::fromLatin1(f.value));
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("/FontFile2")) << "a barcode font was embedded";
+    PictureBoxSurface box(QSize(qRound(kCard.width() * 300), qRound(kCard.height() * 300)), 300);
+    ASSERT_TRUE(card->Render(box, cardData()));
+    const QImage page(png);
+    ASSERT_EQ(page.size(), box.Image().size());
+    const int middle = qRound(0.6 * 300); // halfway down the bars
+    const std::vector<int> drawn = barEdges(box.Image(), middle), printed = barEdges(page, middle);
+    ASSERT_EQ(printed.size(), drawn.size());
+    ASSERT_GT(drawn.size(), 20u);
+    for (size_t i = 0; i < drawn.size(); ++i)
+        EXPECT_LE(std::abs(printed[i] - drawn[i]), 1) << "edge " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, BarcodeScan, ::testing::ValuesIn(kFields),

@@ -1,6 +1,7 @@
 #include "platform/surface/Surface.h"
 
 #include "errors/CError.h"
+#include "platform/BarcodeFonts.h"
 #include "platform/Picture.h"
 #include <QColor>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -151,7 +153,11 @@ bool hasRealBold(const QString& family)
             return it.value();
     }
     bool bold = false;
-    const QString resolved = QFontInfo(QFont(family)).family();
+    // A family of its own is known by name; only a name fontconfig maps onto
+    // another family needs a font loaded to see which.
+    QString resolved;
+    if (!Surface::fontInstalled(family, &resolved))
+        resolved = QFontInfo(QFont(family)).family();
     for (const QString& style : QFontDatabase::styles(resolved)) {
         if (QFontDatabase::weight(resolved, style) >= QFont::DemiBold)
             bold = true;
@@ -163,9 +169,15 @@ bool hasRealBold(const QString& family)
 
 } // namespace
 
-Surface::Surface()
-    : m_fontName(defaultFamily())
+// The default family is found when it is first needed: a card whose
+// objects all name their fonts never asks fontconfig about Arial.
+Surface::Surface() = default;
+
+const QString& Surface::fontFamily() const
 {
+    if (m_fontName.isNull())
+        m_fontName = defaultFamily();
+    return m_fontName;
 }
 
 Surface::~Surface() = default;
@@ -442,9 +454,9 @@ QImage Surface::drawnImage(const Picture& picture)
 
 QFont Surface::deviceFont() const
 {
-    QFont f(m_fontName);
+    QFont f(fontFamily());
     f.setPointSizeF(m_fontSize);
-    f.setBold(m_bold && hasRealBold(m_fontName));
+    f.setBold(m_bold && hasRealBold(fontFamily()));
     f.setItalic(m_italic);
     f.setUnderline(m_underline);
     f.setStrikeOut(m_strike);
@@ -491,6 +503,19 @@ double Surface::lineHeightPx(const QFont& font)
     return m.fm->lineSpacing();
 }
 
+// Our barcode fonts go into a PDF as the shapes of their bars: embedding a
+// font costs Qt's writer a pass over the whole Unicode range (a quarter of
+// a one-card render), and a barcode's glyphs are of no use as text.
+namespace
+{
+bool barsAsShapes(QPainter* p, const QString& family)
+{
+    return p && p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Pdf
+        && (family.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
+            || family.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0);
+}
+} // namespace
+
 void Surface::Print(const QString& text)
 {
     const QFont font = deviceFont();
@@ -498,6 +523,7 @@ void Surface::Print(const QString& text)
     const QFontMetricsF& fm = *m.fm;
     const QStringList lines = splitLines(text);
     QPainter* p = painter();
+    const bool shapes = barsAsShapes(p, fontFamily());
     if (p) {
         p->save();
         preparePainter(*p);
@@ -511,7 +537,13 @@ void Surface::Print(const QString& text)
         if (p && !line.isEmpty()) {
             if (!m_fontTransparent)
                 p->fillRect(QRectF(x, m_y, fm.horizontalAdvance(line), fm.height()), toQColor(backgroundColor()));
-            p->drawText(QPointF(x, m_y + fm.ascent()), line);
+            if (shapes) {
+                QPainterPath bars;
+                bars.addText(QPointF(x, m_y + fm.ascent()), QFont(font, p->device()), line);
+                p->fillPath(bars, toQColor(m_foreColor));
+            } else {
+                p->drawText(QPointF(x, m_y + fm.ascent()), line);
+            }
         }
         m_y = clampPx(m_y + fm.lineSpacing());
     }
@@ -596,7 +628,7 @@ double Surface::TextHeight(const QString& text)
 
 QString Surface::FontName() const
 {
-    return m_fontName;
+    return fontFamily();
 }
 
 bool Surface::setFontName(const QString& name)

@@ -185,12 +185,13 @@ protected:
 private:
     KYTCORE_NO_EXPORT void preparePainter(QPainter& p) const;
     KYTCORE_NO_EXPORT QFont deviceFont() const;
+    KYTCORE_NO_EXPORT const QString& fontFamily() const;
     KYTCORE_NO_EXPORT double lineHeightPx(const QFont& font);
 
     int m_scaleMode = vbTwips;
     double m_x = 0; // position in device pixels, so a scale change keeps it
     double m_y = 0;
-    QString m_fontName;
+    mutable QString m_fontName; // null until set or first needed
     double m_fontSize = 8;
     bool m_bold = false, m_italic = false, m_underline = false, m_strike = false;
     bool m_fontTransparent = true;
