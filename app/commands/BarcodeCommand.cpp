@@ -7,13 +7,13 @@
 #include "barcode/modBarCodeRoutines.h"
 #include "errors/CError.h"
 #include "platform/OutputFile.h"
+#include "platform/PngFile.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include "util/Ansi.h"
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QImageWriter>
 #include <QStringList>
 #include <cmath>
 
@@ -232,9 +232,8 @@ int symbolFile(const ParsedArgs& a, const QStringList& args)
             QImage image = pic.Image();
             image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
             image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
-            QImageWriter writer(file.device(), "png");
-            if (!writer.write(image) && !file.failed())
-                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.errorString()));
+            if (QString why; !writePng(file.device(), image, &why) && !file.failed())
+                return fail(Me, QStringLiteral("%1: %2").arg(out, why));
             if (!file.commit())
                 return fail(Me, file.errorString());
         } else if (ext == QLatin1String("pdf")) {

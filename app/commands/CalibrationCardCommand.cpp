@@ -5,12 +5,12 @@
 #include "PrintJob.h"
 #include "errors/CError.h"
 #include "platform/OutputFile.h"
+#include "platform/PngFile.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "settings/PrinterCalibration.h"
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <cmath>
 #include <memory>
 
@@ -157,9 +157,8 @@ int run(const ParsedArgs& a)
             OutputFile file(out);
             if (!file.isOpen())
                 return fail(Me, file.errorString());
-            QImageWriter writer(file.device(), "png");
-            if (!writer.write(box.Image()) && !file.failed())
-                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.errorString()));
+            if (QString why; !writePng(file.device(), box.Image(), &why) && !file.failed())
+                return fail(Me, QStringLiteral("%1: %2").arg(out, why));
             if (!file.commit())
                 return fail(Me, file.errorString());
             return 0;

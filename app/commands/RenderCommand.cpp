@@ -7,13 +7,13 @@
 #include "jobs/Preflight.h"
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
+#include "platform/PngFile.h"
 #include "platform/surface/PictureBoxSurface.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -146,12 +146,11 @@ int run(const ParsedArgs& a)
             OutputFile file(out);
             if (!file.isOpen())
                 return fail(Me, file.errorString());
-            QImageWriter writer(file.device(), "png");
             QImage image = box.Image();
             image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
             image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
-            if (!writer.write(image) && !file.failed())
-                return fail(Me, QStringLiteral("%1: %2").arg(out, writer.errorString()));
+            if (QString why; !writePng(file.device(), image, &why) && !file.failed())
+                return fail(Me, QStringLiteral("%1: %2").arg(out, why));
             if (!file.commit())
                 return fail(Me, file.errorString());
             return 0;
