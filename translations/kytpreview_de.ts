@@ -1236,6 +1236,14 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <source>All Supported Formats</source>
         <translation>Alle unterstützten Formate</translation>
     </message>
+    <message>
+        <source>There is no picture to write</source>
+        <translation>Es gibt kein Bild zum Schreiben</translation>
+    </message>
+    <message>
+        <source>The picture could not be written</source>
+        <translation>Das Bild konnte nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>kyt::Preflight</name>
