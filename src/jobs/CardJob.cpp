@@ -687,6 +687,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
                 part->setOrientation(orientation);
                 part->setDuplex(duplex);
                 part->setJpegPassThrough(options.jpegPassThrough);
+                part->setBarcodeFontsAsShapes(false); // its fonts are embedded once for hundreds of cards
                 CardJobSurface guard(*part);
                 drawer.restart();
                 for (Prepared& p : chunk->records) {
@@ -931,6 +932,8 @@ CardBatch::Result CardBatch::run(const DataSourceUrl& address, Surface& surface,
                 isPhoto, result, account);
     }
 
+    if (printer)
+        printer->setBarcodeFontsAsShapes(false); // the batch's fonts are embedded once for every card
     CardDrawer drawer(*m_tpl, header, isPhoto, m_options.copies);
     RecordQueue queue;
     // Stops and joins the reader on every way out, exceptions included: a

@@ -105,6 +105,12 @@ public:
     // files that need no change (Picture::jpegData) are drawn as numbered
     // placeholders and their files kept in passedJpegs(), by number.
     void setJpegPassThrough(bool on) { m_passJpegs = on; }
+    // Text in our barcode fonts is drawn as the shapes of its bars (on),
+    // or as text in the embedded font (off). Embedding costs Qt's writer a
+    // pass over the whole Unicode range once per document, shapes a little
+    // for every card: on suits a document of a card or two (the default),
+    // off a batch.
+    void setBarcodeFontsAsShapes(bool on) { m_barsAsShapes = on; }
     std::vector<PassedJpeg>& passedJpegs() { return m_passed; }
     int resolution() const { return int(m_dpi); }
     const QString& documentName() const { return m_docName; }
@@ -155,6 +161,7 @@ protected:
     void onNewPage() override;
     void onEndDoc() override;
     QImage drawnImage(const Picture& picture) override;
+    bool barcodeFontsAsShapes() const override { return m_barsAsShapes; }
 
 private:
     KYTCORE_NO_EXPORT void makeWriter();
@@ -173,6 +180,7 @@ private:
     std::unique_ptr<PdfJoin> m_join;
     bool m_joinBegun = false; // a drawn document was begun before the join
     bool m_passJpegs = false;
+    bool m_barsAsShapes = true;
     std::vector<PassedJpeg> m_passed;
     std::vector<QImage> m_markers; // by number, as in m_passed
     std::unique_ptr<QPdfWriter> m_writer;

@@ -503,16 +503,12 @@ double Surface::lineHeightPx(const QFont& font)
     return m.fm->lineSpacing();
 }
 
-// Our barcode fonts go into a PDF as the shapes of their bars: embedding a
-// font costs Qt's writer a pass over the whole Unicode range (a quarter of
-// a one-card render), and a barcode's glyphs are of no use as text.
 namespace
 {
-bool barsAsShapes(QPainter* p, const QString& family)
+bool isBarcodeFamily(const QString& family)
 {
-    return p && p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Pdf
-        && (family.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
-            || family.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0);
+    return family.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
+        || family.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0;
 }
 } // namespace
 
@@ -523,7 +519,7 @@ void Surface::Print(const QString& text)
     const QFontMetricsF& fm = *m.fm;
     const QStringList lines = splitLines(text);
     QPainter* p = painter();
-    const bool shapes = barsAsShapes(p, fontFamily());
+    const bool shapes = p && barcodeFontsAsShapes() && isBarcodeFamily(fontFamily());
     if (p) {
         p->save();
         preparePainter(*p);

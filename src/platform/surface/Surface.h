@@ -169,6 +169,9 @@ protected:
     // The image PaintPicture draws for a picture: its own pixels, unless
     // the device stores the picture another way.
     virtual QImage drawnImage(const Picture& picture);
+    // Whether text in our barcode fonts is drawn as the shapes of its bars
+    // instead of as text in an embedded font.
+    virtual bool barcodeFontsAsShapes() const { return false; }
     // Hooks run after the state changed.
     virtual void onNewPage() { }
     virtual void onEndDoc() { }
