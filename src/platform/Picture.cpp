@@ -139,6 +139,23 @@ bool jpegPassesAsIs(const QByteArray& b)
     return jpegFrame(b).components > 0;
 }
 
+// The format the first bytes name, for the formats photos and logos come
+// in; empty for any other. Told the format, Qt loads only its reader: when
+// it has to guess, it loads every image plugin installed (SVG's with Qt
+// Svg among them) to ask each.
+QByteArray formatByContent(const QByteArray& head)
+{
+    if (head.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (head.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
+        return "gif";
+    if (head.startsWith("BM"))
+        return "bmp";
+    return {};
+}
+
 } // namespace
 
 Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
@@ -146,6 +163,10 @@ Picture Picture::read(QIODevice* device, QString* errorString, qint64 maxPixels)
     maxPixels = std::min(maxPixels, MaxPixels);
     const QSize bmpSize = bmpClaimedSize(device); // before the reader moves the device
     QImageReader reader(device);
+    if (const QByteArray format = formatByContent(device->peek(8)); !format.isEmpty()) {
+        reader.setFormat(format);
+        reader.setAutoDetectImageFormat(false);
+    }
     reader.setAutoTransform(true);
     // Second line of defence for formats whose size is only known while
     // decoding: Qt refuses to allocate more than this many megabytes.
