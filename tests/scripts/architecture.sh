@@ -68,6 +68,11 @@ grep -q 'libQt6Core' <<<"$version_maps" || fail "could not see what version load
 grep -Eq 'kytpreview-commands|libQt6Gui' <<<"$version_maps" && fail "version loaded the command module or Qt Gui"
 grep -q 'kytpreview-commands.so' <<<"$(loaded info "$SRC/examples/sample_card.tpl")" \
   || fail "info did not load the command module"
+# The program's answer is the command's: `version --verbose` is the module's.
+ver() { KYT_REGISTRY="$T/registry.db" KYT_LOG_DIR="$T/log" "$BUILD/app/kytpreview" "$@" 2>/dev/null; }
+[[ "$(ver version)" == "$(ver version --verbose)" && "$(ver version)" == *"$T/registry.db"* ]] \
+  || fail "version differs between the program and the command module: $(ver version) / $(ver version --verbose)"
+[[ "$(ver --version)" == "$(ver version | head -1)" ]] || fail "--version is not the first line of version"
 
 # zxing-cpp is in the reader module, loaded by the commands that read
 # symbols back; Qt Widgets and the widgets library come with the window
