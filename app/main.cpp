@@ -4,16 +4,13 @@
 // `version` and `--version` are answered here with Qt Core alone: scripts
 // ask them before every job, and mapping the drawing libraries would take
 // most of the time.
+#include "cli/ModuleFiles.h"
 #include "kyt/Version.h"
 #include "util/Paths.h"
 #include "util/TerminalText.h"
-#include <QString>
-#include <climits>
+#include <QLibrary>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
-#include <string>
-#include <unistd.h>
 
 namespace
 {
@@ -29,32 +26,21 @@ QString versionNumber()
     return QStringLiteral("%1.%2.%3").arg(kyt::VersionMajor).arg(kyt::VersionMinor).arg(kyt::VersionRevision);
 }
 
-// In the build tree the module sits beside the program; installed, in the
-// program's folder under the library folder.
 using RunProgram = int (*)(int, char**);
-RunProgram loadCommands(std::string* why)
+RunProgram loadCommands(QString* why)
 {
-    char self[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) {
-        *why = "the program's own path is unknown";
-        return nullptr;
-    }
-    self[n] = '\0';
-    std::string bin(self);
-    bin.erase(bin.rfind('/') + 1);
-    why->clear();
-    for (const std::string& file :
-        { bin + "kytpreview-commands.so", bin + KYT_MODULES_INSTALLED "/kytpreview-commands.so" }) {
-        if (::access(file.c_str(), F_OK) != 0)
+    const QString module = QStringLiteral("kytpreview-commands.so");
+    const QStringList files = kyt::cli::moduleFiles(module);
+    *why = kyt::cli::moduleNotFound(module, files);
+    for (const QString& file : files) {
+        if (!QFileInfo::exists(file))
             continue;
-        if (void* module = ::dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL))
-            if (void* run = ::dlsym(module, "kyt_run_program"))
-                return reinterpret_cast<RunProgram>(run);
-        *why = ::dlerror();
+        QLibrary lib(file);
+        if (auto run = reinterpret_cast<RunProgram>(lib.resolve("kyt_run_program")))
+            return run;
+        *why = lib.errorString();
         return nullptr;
     }
-    *why = "kytpreview-commands.so is found neither in " + bin + " nor in " + bin + KYT_MODULES_INSTALLED;
     return nullptr;
 }
 
@@ -74,10 +60,10 @@ int main(int argc, char** argv)
         printLine(QStringLiteral("%1 %2").arg(QLatin1String(kyt::ProductName), versionNumber()));
         return 0;
     }
-    std::string why;
+    QString why;
     const RunProgram run = loadCommands(&why);
     if (!run) {
-        std::fprintf(stderr, "kytpreview: the command module could not be loaded: %s\n", why.c_str());
+        std::fprintf(stderr, "kytpreview: the command module could not be loaded: %s\n", qPrintable(why));
         return 1;
     }
     return run(argc, argv);

@@ -1,8 +1,7 @@
 #include "cli/ProgramModules.h"
 
+#include "cli/ModuleFiles.h"
 #include "errors/CError.h"
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -14,17 +13,13 @@ namespace
 
 using ReadSymbols = bool (*)(const QImage*, QStringList*);
 
-// In the build tree a module sits beside the program; installed, in the
-// program's folder under the library folder. The program's own path, as
-// the window module is loaded before the application exists. Throws
-// KytError 53 when the module or one of its symbols cannot be had.
+// The module from moduleFiles, with its symbols. Throws KytError 53 when the
+// module or one of its symbols cannot be had.
 std::vector<QFunctionPointer> resolve(
     const QString& what, const QString& module, const std::vector<const char*>& symbols)
 {
-    const QDir bin = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).dir();
-    const QStringList files = { bin.filePath(module),
-        QDir::cleanPath(bin.filePath(QStringLiteral(KYT_MODULES_INSTALLED) + QLatin1Char('/') + module)) };
-    QString why = QStringLiteral("%1 is found neither at %2 nor at %3").arg(module, files[0], files[1]);
+    const QStringList files = moduleFiles(module);
+    QString why = moduleNotFound(module, files);
     for (const QString& file : files) {
         if (!QFileInfo::exists(file))
             continue;
