@@ -318,11 +318,9 @@ void frmBarcodeProp::typeChosen()
     if (bundled.isEmpty())
         return;
     const QString current = txtFontName->text().trimmed();
-    const bool otherBundled = current.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
-        || current.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0;
     // A text font would print the encoded characters as letters; the
     // person's own barcode font is kept, one of ours follows the type.
-    if (isBarcodeFont(current) && !otherBundled)
+    if (isBarcodeFont(current) && !isBundledBarcodeFamily(current))
         return;
     if (current.compare(bundled, Qt::CaseInsensitive) == 0)
         return;

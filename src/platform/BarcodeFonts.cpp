@@ -55,6 +55,12 @@ bool registerBarcodeFonts()
     return all;
 }
 
+bool isBundledBarcodeFamily(const QString& family)
+{
+    return family.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
+        || family.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0;
+}
+
 QString registeredBarcodeFontFile(const QString& family)
 {
     QMutexLocker lock(&g_mutex);

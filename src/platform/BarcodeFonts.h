@@ -23,6 +23,9 @@ inline constexpr char kBarcode128File[] = "KYTCode128.ttf";
 // families are available.
 KYTCORE_PRIVATE_EXPORT bool registerBarcodeFonts();
 
+// Whether a family is one of the two above (any letter case).
+KYTCORE_PRIVATE_EXPORT bool isBundledBarcodeFamily(const QString& family);
+
 // Path of the font file registered for a family, empty when none was.
 KYTCORE_PRIVATE_EXPORT QString registeredBarcodeFontFile(const QString& family);
 

@@ -503,15 +503,6 @@ double Surface::lineHeightPx(const QFont& font)
     return m.fm->lineSpacing();
 }
 
-namespace
-{
-bool isBarcodeFamily(const QString& family)
-{
-    return family.compare(QLatin1String(kBarcode39Family), Qt::CaseInsensitive) == 0
-        || family.compare(QLatin1String(kBarcode128Family), Qt::CaseInsensitive) == 0;
-}
-} // namespace
-
 void Surface::Print(const QString& text)
 {
     const QFont font = deviceFont();
@@ -519,7 +510,7 @@ void Surface::Print(const QString& text)
     const QFontMetricsF& fm = *m.fm;
     const QStringList lines = splitLines(text);
     QPainter* p = painter();
-    const bool shapes = p && barcodeFontsAsShapes() && isBarcodeFamily(fontFamily());
+    const bool shapes = p && barcodeFontsAsShapes() && isBundledBarcodeFamily(fontFamily());
     if (p) {
         p->save();
         preparePainter(*p);
