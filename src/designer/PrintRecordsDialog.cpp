@@ -8,6 +8,7 @@
 #include "jobs/CardJob.h"
 #include "jobs/CardJobSurface.h"
 #include "platform/CommonDialog.h"
+#include "platform/PngFile.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/widgets/WorkerThread.h"
 #include "util/PassOver.h"
@@ -470,8 +471,9 @@ PrintRecordsDialog::Summary PrintRecordsDialog::print(bool quiet)
             if (sides == 2)
                 name += int(i) % sides == 0 ? QStringLiteral("-front") : QStringLiteral("-back");
             name += QStringLiteral(".png");
-            if (!pages[i].save(staging->filePath(name), "PNG"))
-                throw KytError(482, tr("%1: the picture could not be written").arg(staging->filePath(name)));
+            QFile file(staging->filePath(name));
+            if (!file.open(QIODevice::WriteOnly) || !writePng(&file, pages[i], nullptr) || !file.flush())
+                throw KytError(482, tr("%1: the picture could not be written").arg(file.fileName()));
             staged.append(name);
         }
     };
