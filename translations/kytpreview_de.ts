@@ -1574,7 +1574,7 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     </message>
     <message>
         <source>&amp;All %1 records</source>
-        <translation>&amp;Alle %1 Datensätze</translation>
+        <translation>A&amp;lle %1 Datensätze</translation>
     </message>
     <message>
         <source>&amp;All</source>
@@ -1589,16 +1589,8 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
         <translation>&amp;Markierte Datensätze:</translation>
     </message>
     <message>
-        <source>&amp;Copies of each:</source>
-        <translation>Ko&amp;pien je Datensatz:</translation>
-    </message>
-    <message>
         <source>Print on</source>
         <translation>Drucken auf</translation>
-    </message>
-    <message>
-        <source>&amp;Printer:</source>
-        <translation>D&amp;rucker:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -1686,7 +1678,7 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     </message>
     <message>
         <source>PNG r&amp;esolution:</source>
-        <translation>PNG-&amp;Auflösung:</translation>
+        <translation>PNG-Au&amp;flösung:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record or a range of records (records are numbered from 1; write them as 1,3,7-9)</source>
@@ -1727,6 +1719,18 @@ Speichern Sie die Kalibrierung des Druckers erneut mit &quot;kytpreview printers
     <message>
         <source>Reading the records...</source>
         <translation>Die Datensätze werden gelesen...</translation>
+    </message>
+    <message>
+        <source>C&amp;opies of each:</source>
+        <translation>Ko&amp;pien je Datensatz:</translation>
+    </message>
+    <message>
+        <source>Prin&amp;ter:</source>
+        <translation>D&amp;rucker:</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -164,12 +164,12 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     m_txtCopies = new QSpinBox(this);
     m_txtCopies->setObjectName(QStringLiteral("txtCopies"));
     m_txtCopies->setRange(1, 1000);
-    form->addRow(tr("&Copies of each:"), m_txtCopies);
+    form->addRow(tr("C&opies of each:"), m_txtCopies);
     v->addLayout(form);
 
     auto* output = new QGroupBox(tr("Print on"), this);
     auto* ol = new QFormLayout(output);
-    m_optPrinter = new QRadioButton(tr("&Printer:"), output);
+    m_optPrinter = new QRadioButton(tr("Prin&ter:"), output);
     m_optPrinter->setObjectName(QStringLiteral("optPrinter"));
     m_cboPrinter = new QComboBox(output);
     m_cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
@@ -215,6 +215,7 @@ PrintRecordsDialog::PrintRecordsDialog(std::shared_ptr<CPrintTemplate> card, con
     printButton->setObjectName(QStringLiteral("cmdPrint"));
     printButton->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setText(tr("&Cancel")); // the platform's own text may carry no letter
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(printButton, &QPushButton::clicked, this, [this] {
         const Summary s = print();

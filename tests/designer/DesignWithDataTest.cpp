@@ -247,6 +247,15 @@ TEST_F(WithData, CancelledPrintLeavesNoFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "people.csv" });
 }
 
+TEST_F(WithData, PrintRecordsReachesEveryControlWithALetterOfItsOwn)
+{
+    ASSERT_TRUE(panel->openSource(csv));
+    QStringList problems { QStringLiteral("the dialog did not open") };
+    ModalScope modal([&](QDialog& dialog) { problems = test::accessKeyProblems(dialog); });
+    window().menuAction(QStringLiteral("mnuDataPrintRecords"))->trigger();
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
 // Through a real queue (KYT_CUPS_QUEUE, set by tests/scripts/
 // designer_print_cups.sh, which checks the job's pages): records 2 to 4 as
 // one job named after the template.

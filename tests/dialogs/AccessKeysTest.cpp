@@ -8,13 +8,8 @@
 #include "dialogs/frmMessage.h"
 #include "dialogs/frmOptions.h"
 #include "dialogs/frmSelectDataField.h"
-#include <QAbstractButton>
+#include "support/TestSupport.h"
 #include <QApplication>
-#include <QCheckBox>
-#include <QKeySequence>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 using namespace kyt;
@@ -36,40 +31,13 @@ const Dialog dialogs[] = {
     { "frmSelectDataField", [] { return std::make_unique<frmSelectDataField>(); } },
 };
 
-QString describe(const QWidget* w, const QString& text)
-{
-    return (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName())
-        + QStringLiteral(" \"") + text + QLatin1Char('"');
-}
-
 TEST(AccessKeys, EveryControlHasALetterOfItsOwn)
 {
     for (const Dialog& d : dialogs) {
         SCOPED_TRACE(d.name);
         const std::unique_ptr<QDialog> dlg = d.make();
-        QHash<QKeySequence, QString> taken;
-        auto claim = [&](const QKeySequence& key, const QString& who) {
-            EXPECT_FALSE(key.isEmpty()) << who.toStdString() << " has no access key";
-            if (key.isEmpty())
-                return;
-            EXPECT_FALSE(taken.contains(key))
-                << who.toStdString() << " repeats the key of " << taken.value(key).toStdString();
-            taken.insert(key, who);
-        };
-        for (QAbstractButton* b : dlg->findChildren<QAbstractButton*>()) {
-            if (!qobject_cast<QPushButton*>(b) && !qobject_cast<QCheckBox*>(b) && !qobject_cast<QRadioButton*>(b))
-                continue;
-            const QKeySequence letter = QKeySequence::mnemonic(b->text());
-            claim(letter.isEmpty() ? b->shortcut() : letter, describe(b, b->text()));
-        }
-        for (QLabel* label : dlg->findChildren<QLabel*>()) {
-            const QString text = label->text();
-            const bool namesAField = label->buddy() || text.trimmed().endsWith(QLatin1Char(':'));
-            if (!namesAField)
-                continue;
-            EXPECT_NE(label->buddy(), nullptr) << describe(label, text).toStdString() << " focuses no field";
-            claim(QKeySequence::mnemonic(text), describe(label, text));
-        }
+        const QStringList problems = test::accessKeyProblems(*dlg);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
     }
 }
 

@@ -1,6 +1,14 @@
 #include "support/TestSupport.h"
 #include <QDir>
 #include <QProcess>
+#ifdef KYT_TEST_WIDGETS
+#include <QCheckBox>
+#include <QHash>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#endif
 
 namespace kyt::test
 {
@@ -43,5 +51,40 @@ PostgresServer::~PostgresServer()
         QProcess::execute(QStringLiteral("bash"),
             { QStringLiteral(KYT_SOURCE_DIR "/scripts/pg-setup.sh"), QStringLiteral("stop"), m_socketDir });
 }
+
+#ifdef KYT_TEST_WIDGETS
+QStringList accessKeyProblems(const QWidget& dialog)
+{
+    auto describe = [](const QWidget* w, const QString& text) {
+        return (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName())
+            + QStringLiteral(" \"") + text + QLatin1Char('"');
+    };
+    QStringList problems;
+    QHash<QKeySequence, QString> taken;
+    auto claim = [&](const QKeySequence& key, const QString& who) {
+        if (key.isEmpty())
+            problems << who + QStringLiteral(" has no access key");
+        else if (taken.contains(key))
+            problems << who + QStringLiteral(" repeats the key of ") + taken.value(key);
+        else
+            taken.insert(key, who);
+    };
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QPushButton*>(b) && !qobject_cast<QCheckBox*>(b) && !qobject_cast<QRadioButton*>(b))
+            continue;
+        const QKeySequence letter = QKeySequence::mnemonic(b->text());
+        claim(letter.isEmpty() ? b->shortcut() : letter, describe(b, b->text()));
+    }
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        const QString text = label->text();
+        if (!label->buddy() && !text.trimmed().endsWith(QLatin1Char(':')))
+            continue;
+        if (!label->buddy())
+            problems << describe(label, text) + QStringLiteral(" focuses no field");
+        claim(QKeySequence::mnemonic(text), describe(label, text));
+    }
+    return problems;
+}
+#endif
 
 } // namespace kyt::test

@@ -127,4 +127,12 @@ private:
     QString m_socketDir, m_failure;
 };
 
+#ifdef KYT_TEST_WIDGETS
+// What keeps a dialog from reaching every button, check box, option button
+// and labelled field with an Alt+letter of its own: one line per control
+// without a letter, with a letter another already has, or per field label
+// that focuses no field. Empty when there is nothing.
+QStringList accessKeyProblems(const QWidget& dialog);
+#endif
+
 } // namespace kyt::test
