@@ -1,6 +1,7 @@
 // Rectangles, lines, photos and logos.
 #include "RenderTestSupport.h"
 
+#include "objects/PlaceholderPhoto.h"
 #include "support/TestSupport.h"
 
 using namespace kyt;
@@ -102,6 +103,22 @@ TEST(LineRender, FilledBoxInLineColourCoveringTheRectanglesArea)
     EXPECT_NEAR(num(l[0], "x2") - num(l[0], "x1"), 3.0, 1e-6);
     for (const char* k : { "x1", "y1", "x2", "y2" })
         EXPECT_DOUBLE_EQ(num(l[0], k), num(r[0], k)) << k;
+}
+
+// The built-in placeholder is a picture the core carries; without it every
+// photo object without a photo would print blank.
+TEST(PhotoRender, BuiltInPlaceholderIsTheSmilingFace)
+{
+    const QImage img = placeholderPhoto().image();
+    ASSERT_EQ(img.size(), QSize(32, 32));
+    EXPECT_EQ(img.format(), QImage::Format_RGB888);
+    const struct {
+        int x, y;
+        QRgb rgb;
+    } pixels[] = { { 0, 0, qRgb(255, 255, 255) }, { 16, 6, qRgb(255, 214, 0) }, { 11, 12, qRgb(0, 0, 0) },
+        { 20, 12, qRgb(0, 0, 0) } };
+    for (const auto& p : pixels)
+        EXPECT_EQ(img.pixel(p.x, p.y), p.rgb) << p.x << "," << p.y;
 }
 
 TEST(PhotoRender, PlaceholderStretchedWithoutPrintData)
