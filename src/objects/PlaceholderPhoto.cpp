@@ -8,8 +8,8 @@ namespace kyt
 
 Picture placeholderPhoto()
 {
-    // A picture file, not drawn here: antialiased drawing starts Qt's pool
-    // of painting threads, a millisecond of every command's start-up.
+    // A picture file, not drawn here: antialiased drawing would start Qt's
+    // pool of painting threads in every command that loads a template.
     static const Picture picture = [] {
         QImageReader reader(QStringLiteral(":/kytpreview/pictures/placeholder-photo.png"), "png");
         reader.setAutoDetectImageFormat(false); // else every image plugin is loaded to ask
