@@ -72,9 +72,10 @@ struct OneRecord {
 // reported) or 0.
 int readOneRecord(const QString& command, const ParsedArgs& args, OneRecord* record);
 // The record's values into data, then checked as checkFields does; the
-// exit code (reported) or 0.
-int loadOneRecord(
-    const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
+// exit code (reported) or 0. forDocument: photos for PDF pages only
+// (DataSource::setPhotosForDocument).
+int loadOneRecord(const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data,
+    bool allowMissing, bool forDocument = false);
 // The column the template's photos take their pictures from: --photo-column,
 // else (when records are given) the one chosen for this template in the
 // designer, which is said on standard error; empty for the photos' own

@@ -182,21 +182,21 @@ int readOneRecord(const QString& command, const ParsedArgs& args, OneRecord* rec
     return 0;
 }
 
-int loadOneRecord(
-    const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
+int loadOneRecord(const QString& command, const OneRecord& record, const CPrintTemplate& t, CPrintData& data,
+    bool allowMissing, bool forDocument)
 {
     try {
         switch (record.from) {
         case OneRecord::From::Nothing:
             return 0;
         case OneRecord::From::DataFile:
-            cardjob::loadDataStreamFile(record.file, t, data);
+            cardjob::loadDataStreamFile(record.file, t, data, forDocument);
             break;
         case OneRecord::From::Csv:
-            CardBatch::recordData(record.file, record.row, t, data, record.csv);
+            CardBatch::recordData(record.file, record.row, t, data, record.csv, forDocument);
             break;
         case OneRecord::From::Source:
-            CardBatch::recordData(record.source, record.row, t, data);
+            CardBatch::recordData(record.source, record.row, t, data, {}, forDocument);
             break;
         }
     } catch (const KytError& e) {

@@ -110,7 +110,8 @@ int run(const ParsedArgs& a)
     std::shared_ptr<CPrintData> data;
     if (record.given()) {
         data = std::make_shared<CPrintData>();
-        if (int rc = loadOneRecord(Me, record, *t, *data, allowMissing))
+        // A PDF holds a JPEG photo as its file is, undecoded.
+        if (int rc = loadOneRecord(Me, record, *t, *data, allowMissing, kind == Kind::Pdf))
             return rc;
     }
 
@@ -158,6 +159,7 @@ int run(const ParsedArgs& a)
         case Kind::Pdf: {
             auto printer = PrinterSurface::toPdf(out, cardjob::cardSizeInches(*t), dpi);
             printer->setDocumentName(QFileInfo(args[0]).completeBaseName());
+            printer->setJpegPassThrough(true);
             printer->begin(); // a blank card still makes its page
             std::unique_ptr<TraceSurface> ts = trace ? traced(*printer) : nullptr;
             if (!draw(*t, ts ? static_cast<Surface&>(*ts) : *printer, data, reporter, &error)) {

@@ -161,13 +161,17 @@ Picture DataSource::photo(const DataRecord& r, int column, QString* error) const
         const QByteArray bytes = v.toByteArray();
         if (bytes.isEmpty())
             return {};
+        if (m_forDocument)
+            if (Picture p = undecodedPhoto(bytes); !p.isNull())
+                return p;
         return readPhotoBytes(
             bytes, QCoreApplication::translate("kyt::DataSource", "in field %1").arg(m_fields.value(column)), error);
     }
     const QString path = v.toString().trimmed();
     if (path.isEmpty())
         return {};
-    return readPhotoFile(resolveDataPath(path, folder()), error);
+    const QString file = resolveDataPath(path, folder());
+    return m_forDocument ? readPhotoForDocument(file, error) : readPhotoFile(file, error);
 }
 
 QString photoFileProblem(const QString& path)
@@ -204,6 +208,30 @@ Picture readPhotoFile(const QString& path, QString* error)
         *error = QCoreApplication::translate("kyt::DataSource", "photo %1: %2")
                      .arg(path, why.isEmpty() ? QCoreApplication::translate("kyt::DataSource", "cannot be read") : why);
     return p;
+}
+
+Picture undecodedPhoto(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxPhotoFileBytes)
+        return {};
+    Picture p = Picture::undecodedJpeg(bytes);
+    if (p.isNull() || qint64(p.pixelSize().width()) * p.pixelSize().height() > MaxPhotoPixels)
+        return {};
+    return p;
+}
+
+Picture readPhotoForDocument(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() <= MaxPhotoFileBytes) {
+        QFile f(path);
+        // Its own size, not the bound: QIODevice::read keeps the capacity it
+        // was asked for, and a cache may keep the bytes.
+        if (f.open(QIODevice::ReadOnly))
+            if (Picture p = undecodedPhoto(f.read(info.size() + 1)); !p.isNull())
+                return p;
+    }
+    return readPhotoFile(path, error);
 }
 
 Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* error)

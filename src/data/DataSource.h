@@ -167,6 +167,9 @@ public:
     // the field is blank (the placeholder is drawn); a null Picture and the
     // reason in *error when it cannot be used.
     Picture photo(const DataRecord& record, int column, QString* error) const;
+    // Photos for PDF pages only (PrinterSurface::setJpegPassThrough): a JPEG
+    // the document can hold as it is is not decoded.
+    void setPhotosForDocument(bool on) { m_forDocument = on; }
 
 protected:
     explicit DataSource(DataSourceUrl address);
@@ -181,6 +184,7 @@ private:
     DataSourceUrl m_address;
     QStringList m_fields;
     QList<bool> m_binary;
+    bool m_forDocument = false;
 };
 
 // The most a photo may have, as a file or as bytes: an ID photo is far
@@ -196,6 +200,12 @@ KYTCORE_PRIVATE_EXPORT Picture readPhotoFile(const QString& path, QString* error
 // file, its size and the size its header gives); empty when it passes.
 KYTCORE_PRIVATE_EXPORT QString photoFileProblem(const QString& path);
 KYTCORE_PRIVATE_EXPORT Picture readPhotoBytes(const QByteArray& bytes, const QString& label, QString* error);
+// The same for a photo drawn only on PDF pages (PrinterSurface::
+// setJpegPassThrough): a JPEG the document can hold as it is is not decoded
+// (Picture::undecodedJpeg); any other picture is read as above.
+KYTCORE_PRIVATE_EXPORT Picture readPhotoForDocument(const QString& path, QString* error);
+// An undecoded JPEG within the bounds above, or null (to be decoded).
+KYTCORE_PRIVATE_EXPORT Picture undecodedPhoto(const QByteArray& bytes);
 // A picture path given in a data file, relative to that file's folder.
 KYTCORE_PRIVATE_EXPORT QString resolveDataPath(const QString& value, const QString& baseFolder);
 

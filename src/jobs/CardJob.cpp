@@ -6,7 +6,6 @@
 #include "jobs/Preflight.h"
 #include "objects/PlaceholderPhoto.h"
 #include "platform/OutputFile.h"
-#include "platform/surface/PdfJoin.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/Surface.h"
 #include "template/TemplateFile.h"
@@ -233,13 +232,9 @@ void loadPhotos(Prepared& p, const std::vector<int>& photoColumns, const QString
                 continue;
             // A JPEG goes into the document as it is, as a JPEG file does.
             if (passJpeg) {
-                const Picture jpeg = Picture::undecodedJpeg(value.toByteArray());
-                const QSize px = jpeg.pixelSize();
-                if (!jpeg.isNull() && value.toByteArray().size() <= PhotoMaxFileBytes
-                    && qint64(px.width()) * px.height() <= PhotoMaxPixels) {
-                    p.photos[i] = jpeg;
+                p.photos[i] = undecodedPhoto(value.toByteArray());
+                if (!p.photos[i].isNull())
                     continue;
-                }
             }
             p.photos[i] = readPhotoBytes(value.toByteArray(),
                 QCoreApplication::translate("kyt::CardJob", "in field %1").arg(header.value(photoColumns[i])), &why);
@@ -531,16 +526,17 @@ qint64 CardBatch::countRecords(const DataSourceUrl& source)
     }
 }
 
-void CardBatch::recordData(
-    const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data, const CsvOptions& options)
+void CardBatch::recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
+    const CsvOptions& options, bool forDocument)
 {
-    recordData(csvAddress(csvFile, options), record, t, data);
+    recordData(csvAddress(csvFile, options), record, t, data, {}, forDocument);
 }
 
 void CardBatch::recordData(const DataSourceUrl& address, qint64 record, const CPrintTemplate& t, CPrintData& data,
-    const PasswordPrompt& prompt)
+    const PasswordPrompt& prompt, bool forDocument)
 {
     const std::unique_ptr<DataSource> source = DataSource::open(address, prompt);
+    source->setPhotosForDocument(forDocument);
     const QString name = address.displayName();
     DataRecord r;
     if (!source->record(std::max<qint64>(record, 1), r))
@@ -655,7 +651,7 @@ CardBatch::Result runInParts(const CPrintTemplate& model, const CardBatch::Optio
         }
         CardDrawer drawer(tpl, header, isPhoto, copies);
         PhotoCache cache(CardBatch::PhotoCacheBytes / jobs,
-            options.jpegPassThrough ? cardjob::readPhotoForDocument : readPhotoFile, PhotoCache::UndecodedBytes / jobs);
+            options.jpegPassThrough ? readPhotoForDocument : readPhotoFile, PhotoCache::UndecodedBytes / jobs);
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {
@@ -916,11 +912,10 @@ CardBatch::Result CardBatch::run(const DataSourceUrl& address, Surface& surface,
 
     // A printer's document is made by every core, each drawing runs of
     // records into a document of its own, joined in order at the end (also
-    // on one core, for the photos that go in as their files are). Without
-    // the join's module the pages are drawn into the document directly.
+    // on one core, for the photos that go in as their files are).
     PrinterSurface* printer = printerBehind(surface);
     const int jobs = m_options.resolvedJobs();
-    if (printer && (jobs > 1 || m_options.jpegPassThrough) && PdfJoin::available()) {
+    if (printer && (jobs > 1 || m_options.jpegPassThrough)) {
         QByteArray encoded;
         try {
             encoded = tplfile::encode(*m_tpl);

@@ -141,12 +141,13 @@ public:
     // Data records in a CSV file (damaged ones included); -1 when it cannot be read.
     static qint64 countRecords(const QString& csvFile, const CsvOptions& options = {});
     static qint64 countRecords(const DataSourceUrl& source);
-    // The values of one data record (1-based) as print data, photos loaded.
+    // The values of one data record (1-based) as print data, photos loaded
+    // (forDocument: for PDF pages only, DataSource::setPhotosForDocument).
     // Throws KytError with the reason (an empty record is refused too).
     static void recordData(const QString& csvFile, qint64 record, const CPrintTemplate& t, CPrintData& data,
-        const CsvOptions& options = {});
+        const CsvOptions& options = {}, bool forDocument = false);
     static void recordData(const DataSourceUrl& source, qint64 record, const CPrintTemplate& t, CPrintData& data,
-        const PasswordPrompt& prompt = {});
+        const PasswordPrompt& prompt = {}, bool forDocument = false);
 
 private:
     CPrintTemplatePtr m_tpl;

@@ -96,26 +96,7 @@ void rememberPhotoColumn(const QString& templateFile, const QString& column)
         settings::SaveSetting(CTargetApplications::AppName, PhotoColumnSection, key, column);
 }
 
-Picture readPhotoForDocument(const QString& path, QString* error)
-{
-    // Within the same bounds as a decoded photo; a JPEG that can go into the
-    // document as it is needs no decoding at all.
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() <= PhotoMaxFileBytes) {
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly)) {
-            // Its own size, not the bound: QIODevice::read keeps the
-            // capacity it was asked for, and the cache keeps the bytes.
-            const QByteArray bytes = f.read(info.size() + 1);
-            Picture p = Picture::undecodedJpeg(bytes);
-            if (!p.isNull() && qint64(p.pixelSize().width()) * p.pixelSize().height() <= PhotoMaxPixels)
-                return p;
-        }
-    }
-    return readPhotoFile(path, error);
-}
-
-void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data)
+void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data, bool forDocument)
 {
     data.SetCurrentDataStream(readDataStreamFile(fileName));
     const QString folder = QFileInfo(fileName).absolutePath();
@@ -132,7 +113,8 @@ void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrint
             continue;
         }
         QString why;
-        const Picture p = readPhotoFile(resolveDataPath(value, folder), &why);
+        const QString path = resolveDataPath(value, folder);
+        const Picture p = forDocument ? readPhotoForDocument(path, &why) : readPhotoFile(path, &why);
         if (p.isNull())
             throw KytError(ErrDataSource,
                 QCoreApplication::translate("kyt::CardJob", "%1: field %2: %3").arg(fileName, name, why));

@@ -61,12 +61,9 @@ KYTCORE_PRIVATE_EXPORT void rememberPhotoColumn(const QString& templateFile, con
 // the reason: not a regular file (a pipe or a device), too large,
 // no code-1/code-2 separators at all (a CSV or name=value file), too many
 // entries, or a photo that cannot be read.
-KYTCORE_PRIVATE_EXPORT void loadDataStreamFile(const QString& fileName, const CPrintTemplate& t, CPrintData& data);
-
-// The same for a photo drawn only on PDF pages that PrinterSurface::adoptPages
-// joins: a JPEG the document can hold as it is is not decoded
-// (Picture::undecodedJpeg); any other picture is read as readPhotoFile does.
-Picture readPhotoForDocument(const QString& path, QString* error);
+// forDocument: photos for PDF pages only (readPhotoForDocument).
+KYTCORE_PRIVATE_EXPORT void loadDataStreamFile(
+    const QString& fileName, const CPrintTemplate& t, CPrintData& data, bool forDocument = false);
 
 // One side of the card in inches.
 KYTCORE_PRIVATE_EXPORT QSizeF cardSizeInches(const CPrintTemplate& t);

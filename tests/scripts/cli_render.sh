@@ -4,7 +4,7 @@
 #   usage: cli_render.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 source "$(dirname "$0")/lib/cli_test.sh" cli_render "$@"
-needs pdfinfo pdftotext /usr/bin/python3
+needs pdfinfo pdftotext pdftoppm pdfimages /usr/bin/python3
 scratch
 tpl="$src/examples/sample_card.tpl"
 data="$src/examples/sample_card.data"
@@ -25,6 +25,17 @@ info=$(pdfinfo "$tmp/card.pdf") || fail "pdfinfo cannot read the PDF"
 grep -q '^Page size:[[:space:]]*243 x 153 pts' <<<"$info" || fail "PDF page is not 243 x 153 pt: $(grep 'Page size' <<<"$info")"
 pdftotext -f 1 -l 1 "$tmp/card.pdf" - | grep -q "Lindqvist" || fail "the data value is not on page 1"
 pdftotext -f 2 -l 2 "$tmp/card.pdf" - | grep -q "Valid until" || fail "the back is not on page 2"
+
+# A JPEG photo goes into the PDF as its file is, byte for byte.
+pdftoppm -jpeg -r 40 -f 1 -l 1 "$tmp/card.pdf" "$tmp/shot" || fail "pdftoppm failed"
+shot=$(ls "$tmp"/shot-*.jpg)
+printf 'FirstName,LastName,Image\nAnn,Okafor,%s\n' "$(basename "$shot")" > "$tmp/j.csv"
+"$kyt" render "$tpl" --csv "$tmp/j.csv" --row 1 --allow-missing-fields -o "$tmp/j.pdf" 2>/dev/null || fail "render with a JPEG photo failed"
+pdfimages -j "$tmp/j.pdf" "$tmp/img" || fail "pdfimages cannot read the PDF"
+same=0
+for f in "$tmp"/img-*.jpg; do cmp -s "$f" "$shot" && same=1; done
+[[ $same == 1 ]] || fail "the JPEG photo was not stored as its file"
+rm -f "$tmp"/img-*
 
 # Without data the field names are drawn.
 "$kyt" render "$tpl" -o "$tmp/names.pdf" || fail "render without data failed"

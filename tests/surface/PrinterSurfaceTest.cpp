@@ -8,6 +8,7 @@
 #include "platform/Picture.h"
 #include "platform/surface/PrinterSurface.h"
 #include "platform/surface/TraceSurface.h"
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,6 +63,30 @@ PdfInfo pdfInfo(const QString& file)
         info.height = size.captured(2).toDouble();
     }
     return info;
+}
+
+QImage noiseImage(int width, int height, quint32 seed)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            img.setPixel(x, y, (seed = seed * 1103515245u + 12345u) >> 8);
+    return img;
+}
+
+QByteArray jpegOf(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString pageText(const QString& file, int page)
@@ -157,29 +182,88 @@ TEST_F(PrinterPdfTest, FailedWriteKeepsTheOldFileAndSaysWhy)
     rlimit small = saved;
     small.rlim_cur = 4 * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QImage noise(400, 300, QImage::Format_RGB32);
-    quint32 seed = 7;
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x)
-            noise.setPixel(x, y, (seed = seed * 1103515245u + 12345u) >> 8);
-    QString error;
-    {
-        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
-        printer.setScaleMode(Surface::vbInches);
-        printer.PaintPicture(Picture(noise), 0, 0, 3, 2);
-        try {
-            printer.EndDoc();
-        } catch (const KytError& e) {
-            error = e.description();
+    const QImage noise = noiseImage(400, 300, 7);
+    // Drawn straight into the file, and drawn in memory with the JPEG file
+    // put in at the end.
+    for (const bool passJpegs : { false, true }) {
+        QString error;
+        {
+            PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+            printer.setScaleMode(Surface::vbInches);
+            printer.setJpegPassThrough(passJpegs);
+            printer.PaintPicture(passJpegs ? Picture::undecodedJpeg(jpegOf(noise)) : Picture(noise), 0, 0, 3, 2);
+            try {
+                printer.EndDoc();
+            } catch (const KytError& e) {
+                error = e.description();
+            }
         }
+        EXPECT_TRUE(error.contains("File too large")) << passJpegs << error.toStdString();
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("old content"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no partial file left
     }
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(error.contains("File too large")) << error.toStdString();
-    QFile old(pdf);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("old content"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no partial file left
+}
+
+TEST_F(PrinterPdfTest, DrawnDocumentHoldsJpegFilesAsTheyAre)
+{
+    for (const char* tool : { "pdfimages", "pdftoppm" })
+        if (!haveTool(tool))
+            GTEST_SKIP() << tool << " not installed";
+    QImage gradient(160, 120, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x, 2 * y, 255 - x));
+    const QByteArray jpeg = jpegOf(gradient);
+    const Picture decoded = Picture::fromData(jpeg);
+    ASSERT_FALSE(decoded.jpegData().isEmpty()) << "a plain JPEG can go in as it is";
+    // Two pages, the file on both, beside text and a picture that is no JPEG.
+    auto draw = [&](const QString& pdf, bool passJpegs) {
+        PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);
+        printer.setScaleMode(Surface::vbInches);
+        printer.setJpegPassThrough(passJpegs);
+        const Picture photo = passJpegs ? Picture::undecodedJpeg(jpeg) : Picture(decoded.image());
+        for (int page = 0; page < 2; ++page) {
+            if (page > 0)
+                printer.NewPage();
+            printer.PaintPicture(photo, 0.213, 0.227, 1.011, 0.757);
+            printer.PaintPicture(Picture(noiseImage(30, 20, 9)), 2.0, 1.5, 0.5, 0.3);
+            printer.setCurrentX(1.5);
+            printer.setCurrentY(0.3);
+            printer.Print(QStringLiteral("Card %1").arg(page + 1));
+        }
+        printer.EndDoc();
+    };
+    const QString with = file("with.pdf"), without = file("without.pdf");
+    draw(with, true);
+    draw(without, false);
+    EXPECT_EQ(pdfInfo(with).pages, 2);
+    EXPECT_TRUE(pageText(with, 2).contains("Card 2"));
+    // The file itself, byte for byte, stored once for both pages.
+    run("pdfimages", { "-j", with, file("w") });
+    int placed = 0;
+    for (const QString& name : QDir(dir.path()).entryList({ "w-*.jpg" }))
+        placed += readAll(dir.filePath(name)) == jpeg;
+    EXPECT_EQ(placed, 2);
+    EXPECT_EQ(readAll(with).count(jpeg), 1);
+    EXPECT_EQ(readAll(without).count(jpeg), 0);
+    // The pages look as those with the picture encoded again.
+    for (int page = 1; page <= 2; ++page) {
+        const QString n = QString::number(page);
+        run("pdftoppm", { "-r", "100", "-gray", "-f", n, "-l", n, with, file("a") });
+        run("pdftoppm", { "-r", "100", "-gray", "-f", n, "-l", n, without, file("b") });
+        const QImage a(file("a-") + n + ".pgm"), b(file("b-") + n + ".pgm");
+        ASSERT_FALSE(a.isNull());
+        ASSERT_EQ(a.size(), b.size());
+        int worst = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                worst = std::max(worst, std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))));
+        EXPECT_LE(worst, 16) << "page " << page;
+    }
 }
 
 TEST_F(PrinterPdfTest, OutputKeepsTheUmaskAndAnExistingFilesMode)
@@ -248,14 +332,7 @@ TEST_F(PrinterPdfTest, RepeatedPictureIsEmbeddedOnce)
     if (!haveTool("pdfimages"))
         GTEST_SKIP() << "pdfimages not installed";
     // A noisy picture does not compress away, so 50 copies would show.
-    QImage img(300, 200, QImage::Format_RGB32);
-    quint32 seed = 12345;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            seed = seed * 1103515245u + 12345u;
-            img.setPixel(x, y, seed >> 8);
-        }
-    const Picture photo(img);
+    const Picture photo(noiseImage(300, 200, 12345));
     const QString pdf = file("fifty.pdf");
     {
         PrinterSurface printer(PrinterSurface::Target::PdfFile, pdf, CR80);

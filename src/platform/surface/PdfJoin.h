@@ -7,15 +7,17 @@
 // beyond a few bytes each. The page tree, the catalog and the cross-reference
 // table are written by finish().
 //
-// The join reads the parts with qpdf, which lives in a module of its own
-// (kytpreview-pdfjoin.so in the folder "kytpreview" beside the core
-// library), loaded when a batch first joins parts: a host or a command that
-// never does maps neither qpdf nor the TLS libraries it brings.
+// Parts as our drawing writes them are copied by the core itself
+// (PdfPartReader). Any other part is read with qpdf, which lives in a
+// module of its own (kytpreview-pdfjoin.so in the folder "kytpreview" beside
+// the core library), loaded only when such a part comes: a host or a
+// command that never meets one maps neither qpdf nor the TLS libraries it
+// brings.
 
 #include "platform/surface/PrinterSurface.h"
 #include <QSizeF>
-#include <QString>
 #include <memory>
+#include <string>
 
 class QIODevice;
 
@@ -29,28 +31,21 @@ public:
     PdfJoin(const PdfJoin&) = delete;
     PdfJoin& operator=(const PdfJoin&) = delete;
 
-    // Whether the module can be loaded (loads it on the first call); when it
-    // cannot, batches draw their pages on one core into one document, and
-    // *why says what the loader found.
-    static bool available(QString* why = nullptr);
-    // A join writing into out, which must stay open until finish(). Throws
-    // KytError when the module cannot be loaded.
+    // A join writing into out, which must stay open until finish().
     static std::unique_ptr<PdfJoin> create(QIODevice* out);
 
     // Copies the part's pages after the pages before, its placeholders
     // replaced by their JPEG files; the title and producer of the first
     // part become the document's. Throws std::exception when the part
-    // cannot be read or a write fails.
+    // cannot be read or a write fails (KytError when it needs qpdf and the
+    // module cannot be loaded).
     virtual void add(const PrinterSurface::Part& part) = 0;
+    // The same for a part in memory.
+    virtual void add(const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs) = 0;
     // Ends the document; a document without pages gets one blank page of
     // paperPoints.
     virtual void finish(QSizeF paperPoints) = 0;
     virtual int pages() const = 0;
-
-    // A placeholder's picture (64 x 2 pixels, black and white, numbered):
-    // what PrinterSurface draws for a JPEG file the join puts in its place.
-    static constexpr int MarkerWidth = 64, MarkerHeight = 2;
-    static constexpr quint64 MarkerMagic = 0x4B59544A50454721ULL;
 
 protected:
     PdfJoin() = default;

@@ -1,21 +1,19 @@
 #include "platform/surface/PdfJoinWriter.h"
 #include "platform/surface/PdfPartReader.h"
 
-// qpdf's smart pointers as std::shared_ptr, without its transition warning.
-#define POINTERHOLDER_TRANSITION 4
-
+#include "errors/CError.h"
+#include "errors/EventLog.h"
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QIODevice>
-#include <QtGlobal>
+#include <QLibrary>
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <map>
+#include <mutex>
 #include <optional>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
 #include <stdexcept>
-#include <unistd.h>
 #include <zlib.h>
 
 namespace kyt
@@ -24,81 +22,57 @@ namespace kyt
 namespace
 {
 
-constexpr int CatalogNumber = 1, PagesNumber = 2;
-
-// A name as the file spells it: the common ones as they are, anything else
-// escaped by qpdf.
-void appendName(std::string& out, const std::string& name)
+// qpdf's copier, from the module in "kytpreview" beside the core library
+// (in the build tree as where it is installed, so a moved installation
+// still finds it); loaded on the first part that needs it. Throws KytError
+// when it cannot be loaded.
+PdfQpdfCopy qpdfCopy()
 {
-    bool plain = name.size() > 1 && name[0] == '/';
-    for (size_t i = 1; plain && i < name.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-'
-            || c == '_' || c == '+';
-    }
-    if (plain)
-        out += name;
-    else
-        out += QPDFObjectHandle::newName(name).unparse();
-}
-
-// The placeholder's number in its decoded samples (grey or RGB), or -1.
-qint64 markerInPixels(const unsigned char* p, size_t size)
-{
-    const size_t pixels = size_t(PdfJoin::MarkerWidth) * PdfJoin::MarkerHeight;
-    if (!p || (size != pixels && size != pixels * 3))
-        return -1;
-    const size_t step = size / pixels;
-    quint64 rows[PdfJoin::MarkerHeight] = { 0, 0 };
-    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
-        for (int x = 0; x < PdfJoin::MarkerWidth; ++x) {
-            const unsigned char v = p[(size_t(row) * PdfJoin::MarkerWidth + size_t(x)) * step];
-            if (v != 0 && v != 255)
-                return -1;
-            rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
+    static PdfQpdfCopy copy = nullptr;
+    static QString why;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Dl_info self {};
+        if (::dladdr(reinterpret_cast<void*>(&PdfJoin::create), &self) == 0 || !self.dli_fname) {
+            why = QStringLiteral("the core library's folder is unknown");
+            return;
         }
-    }
-    return rows[0] == PdfJoin::MarkerMagic ? qint64(rows[1]) : -1;
+        QLibrary lib(QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath()
+            + QStringLiteral("/kytpreview/kytpreview-pdfjoin.so"));
+        if (lib.load())
+            copy = reinterpret_cast<PdfQpdfCopy>(lib.resolve("kyt_pdfjoin_copy"));
+        if (!copy) {
+            why = lib.errorString();
+            EventLog::write(QStringLiteral("PDF parts cannot be read with qpdf (%1)").arg(why), EventLog::Warning);
+        }
+    });
+    if (!copy)
+        throw KytError(
+            482, QStringLiteral("a part of the document cannot be read: qpdf cannot be loaded (%1)").arg(why));
+    return copy;
 }
 
-// The placeholder's number, or -1 for any other stream.
-qint64 markerNumber(QPDFObjectHandle stream)
-{
-    QPDFObjectHandle dict = stream.getDict();
-    auto is = [&](const char* key, int value) {
-        QPDFObjectHandle v = dict.getKey(key);
-        return v.isInteger() && v.getIntValue() == value;
-    };
-    if (!is("/Width", PdfJoin::MarkerWidth) || !is("/Height", PdfJoin::MarkerHeight) || !is("/BitsPerComponent", 8))
-        return -1;
-    std::shared_ptr<Buffer> data;
-    try {
-        data = stream.getStreamData(qpdf_dl_generalized);
-    } catch (const std::exception&) {
-        return -1; // not a stream this placeholder would be stored as
-    }
-    return data ? markerInPixels(data->getBuffer(), data->getSize()) : -1;
-}
+constexpr int CatalogNumber = PdfJoinTarget::CatalogNumber, PagesNumber = PdfJoinTarget::PagesNumber;
 
-// The same for a stream as PdfPartReader finds it (stored as it is or
-// deflated, as our drawing stores small pictures).
+// The placeholder's number in a stream as PdfPartReader finds it (stored as
+// it is or deflated, as our drawing stores small pictures), or -1.
 qint64 markerNumber(const PdfPartReader::Object& o)
 {
     using R = PdfPartReader;
     if (R::value(o.text, "/Width") != "64" || R::value(o.text, "/Height") != "2"
         || R::value(o.text, "/BitsPerComponent") != "8" || !R::value(o.text, "/DecodeParms").empty())
         return -1;
-    static_assert(PdfJoin::MarkerWidth == 64 && PdfJoin::MarkerHeight == 2);
+    static_assert(PdfJoinTarget::MarkerWidth == 64 && PdfJoinTarget::MarkerHeight == 2);
     const std::string_view filter = R::value(o.text, "/Filter");
     if (filter.empty())
-        return markerInPixels(reinterpret_cast<const unsigned char*>(o.stream.data()), o.stream.size());
+        return PdfJoinTarget::markerInPixels(reinterpret_cast<const unsigned char*>(o.stream.data()), o.stream.size());
     if (filter != "/FlateDecode")
         return -1;
-    unsigned char pixels[PdfJoin::MarkerWidth * PdfJoin::MarkerHeight * 3 + 1];
+    unsigned char pixels[PdfJoinTarget::MarkerWidth * PdfJoinTarget::MarkerHeight * 3 + 1];
     uLongf size = sizeof pixels;
     if (::uncompress(pixels, &size, reinterpret_cast<const Bytef*>(o.stream.data()), uLong(o.stream.size())) != Z_OK)
         return -1;
-    return markerInPixels(pixels, size_t(size));
+    return PdfJoinTarget::markerInPixels(pixels, size_t(size));
 }
 
 // A placeholder's dictionary once its JPEG file stands in its place.
@@ -109,199 +83,12 @@ std::string jpegDictionary(const PrinterSurface::PassedJpeg& jpeg, size_t length
         + " /Filter /DCTDecode /Length " + std::to_string(length) + " >>";
 }
 
-// A placeholder's JPEG file: in memory, or else in a file at an offset.
-std::string jpegBytes(const PrinterSurface::PassedJpeg& jpeg)
-{
-    if (!jpeg.data.isEmpty())
-        return std::string(jpeg.data.constData(), size_t(jpeg.data.size()));
-    std::string buf(size_t(jpeg.length), '\0');
-    size_t done = 0;
-    while (done < buf.size()) {
-        const ssize_t n = ::pread(jpeg.fd, &buf[done], buf.size() - done, jpeg.offset + qint64(done));
-        if (n <= 0)
-            throw std::runtime_error("a picture of the document cannot be read back");
-        done += size_t(n);
-    }
-    return buf;
-}
-
 } // namespace
 
-// One part being copied: its objects get new numbers as they are first
-// referred to, and are written in that order.
-struct PdfJoinWriter::Copy {
-    PdfJoinWriter& join;
-    const PrinterSurface::Part& part;
-    std::map<QPDFObjGen, int> numbers;
-    std::vector<QPDFObjectHandle> todo;
-    size_t next = 0;
-
-    // The new number of an indirect object; the part's page tree and catalog
-    // are the document's.
-    int number(QPDFObjectHandle h)
-    {
-        const QPDFObjGen og = h.getObjGen();
-        auto it = numbers.find(og);
-        if (it != numbers.end())
-            return it->second;
-        int n = 0;
-        if (h.isDictionary() && h.getKey("/Type").isName()) {
-            const std::string type = h.getKey("/Type").getName();
-            if (type == "/Pages")
-                n = PagesNumber;
-            else if (type == "/Catalog")
-                n = CatalogNumber;
-        }
-        if (n == 0) {
-            n = join.reserve();
-            todo.push_back(h);
-        }
-        numbers.emplace(og, n);
-        return n;
-    }
-
-    void value(std::string& out, QPDFObjectHandle h)
-    {
-        if (h.isIndirect()) {
-            if (h.isNull()) { // a reference to nothing
-                out += "null";
-                return;
-            }
-            out += std::to_string(number(h));
-            out += " 0 R";
-            return;
-        }
-        content(out, h);
-    }
-
-    // The object itself, references in it renumbered.
-    void content(std::string& out, QPDFObjectHandle h)
-    {
-        switch (h.getTypeCode()) {
-        case ::ot_boolean:
-            out += h.getBoolValue() ? "true" : "false";
-            break;
-        case ::ot_integer:
-            out += std::to_string(h.getIntValue());
-            break;
-        case ::ot_real:
-            out += h.getRealValue();
-            break;
-        case ::ot_name:
-            appendName(out, h.getName());
-            break;
-        case ::ot_string:
-            out += h.unparse();
-            break;
-        case ::ot_array: {
-            out += '[';
-            bool first = true;
-            for (QPDFObjectHandle item : h.getArrayAsVector()) {
-                if (!first)
-                    out += ' ';
-                first = false;
-                value(out, item);
-            }
-            out += ']';
-            break;
-        }
-        case ::ot_dictionary:
-            dictionary(out, h, {});
-            break;
-        default: // null, and anything a document cannot hold directly
-            out += "null";
-            break;
-        }
-    }
-
-    void dictionary(std::string& out, QPDFObjectHandle dict, const std::map<std::string, std::string>& replaced)
-    {
-        out += "<<";
-        for (auto& [key, item] : dict.getDictAsMap()) {
-            if (replaced.count(key) || item.isNull())
-                continue;
-            out += ' ';
-            appendName(out, key);
-            out += ' ';
-            value(out, item);
-        }
-        for (const auto& [key, text] : replaced) {
-            if (text.empty())
-                continue; // dropped
-            out += ' ';
-            out += key;
-            out += ' ';
-            out += text;
-        }
-        out += " >>";
-    }
-
-    // Writes the object h stands for under its new number.
-    void object(QPDFObjectHandle h)
-    {
-        const int n = numbers.at(h.getObjGen());
-        join.beginObject(n);
-        std::string text = std::to_string(n) + " 0 obj\n";
-        if (!h.isStream()) {
-            content(text, h);
-            text += "\nendobj\n";
-            join.write(text);
-            return;
-        }
-        const qint64 marker = part.jpegs.empty() ? -1 : markerNumber(h);
-        std::string data;
-        std::map<std::string, std::string> replaced;
-        if (marker >= 0 && size_t(marker) < part.jpegs.size()) {
-            // The placeholder gives way to its JPEG file, as it is.
-            const PrinterSurface::PassedJpeg& jpeg = part.jpegs[size_t(marker)];
-            data = jpegBytes(jpeg);
-            for (const char* dropped : { "/ImageMask", "/Decode", "/DecodeParms", "/SMask" })
-                replaced[dropped] = std::string();
-            replaced["/Filter"] = "/DCTDecode";
-            replaced["/Width"] = std::to_string(jpeg.width);
-            replaced["/Height"] = std::to_string(jpeg.height);
-            replaced["/BitsPerComponent"] = "8";
-            replaced["/ColorSpace"] = jpeg.grey ? "/DeviceGray" : "/DeviceRGB";
-        } else {
-            std::shared_ptr<Buffer> raw = h.getRawStreamData();
-            data.assign(reinterpret_cast<const char*>(raw->getBuffer()), raw->getSize());
-        }
-        replaced["/Length"] = std::to_string(data.size());
-        dictionary(text, h.getDict(), replaced);
-        text += "\nstream\n";
-        join.write(text);
-        join.write(data);
-        join.write("\nendstream\nendobj\n", 18);
-    }
-
-    void run(const std::string& bytes)
-    {
-        QPDF in;
-        in.setSuppressWarnings(true);
-        in.processMemoryFile("part", bytes.data(), bytes.size());
-        // What a page inherits from the part's page tree goes on the page,
-        // as the part's tree is not copied.
-        in.pushInheritedAttributesToPage();
-        std::vector<QPDFObjectHandle> pages = in.getAllPages();
-        if (pages.empty())
-            throw std::runtime_error("a part of the document has no pages");
-        if (!join.m_started)
-            join.header(in.getPDFVersion());
-        for (QPDFObjectHandle& page : pages)
-            join.m_pages.push_back(number(page));
-        if (join.m_info == 0 && join.m_pages.size() == pages.size()) {
-            // The title and producer as a drawn document has them.
-            QPDFObjectHandle info = in.getTrailer().getKey("/Info");
-            if (info.isIndirect() && info.isDictionary())
-                join.m_info = number(info);
-            QPDFObjectHandle meta = in.getRoot().getKey("/Metadata");
-            if (meta.isIndirect() && meta.isStream())
-                join.m_metadata = number(meta);
-        }
-        for (; next < todo.size(); ++next)
-            object(todo[next]);
-    }
-};
+std::unique_ptr<PdfJoin> PdfJoin::create(QIODevice* out)
+{
+    return std::make_unique<PdfJoinWriter>(out);
+}
 
 PdfJoinWriter::PdfJoinWriter(QIODevice* out)
     : m_out(out)
@@ -350,14 +137,18 @@ void PdfJoinWriter::add(const PrinterSurface::Part& part)
         bytes.append(chunk, n);
     if (std::ferror(part.pdf))
         throw std::runtime_error("a part of the document cannot be read");
-    // KYT_JOIN_WITH_QPDF=1 takes qpdf's way for every part (for comparing).
-    if (qEnvironmentVariableIntValue("KYT_JOIN_WITH_QPDF") == 0 && copyAsWritten(bytes, part))
-        return;
-    Copy copy { *this, part, {}, {}, 0 };
-    copy.run(bytes);
+    add(bytes, part.jpegs);
 }
 
-bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const PrinterSurface::Part& part)
+void PdfJoinWriter::add(const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
+{
+    // KYT_JOIN_WITH_QPDF=1 takes qpdf's way for every part (for comparing).
+    if (qEnvironmentVariableIntValue("KYT_JOIN_WITH_QPDF") == 0 && copyAsWritten(part, jpegs))
+        return;
+    qpdfCopy()(*this, part, jpegs);
+}
+
+bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
 {
     // Everything is read and planned before the first byte is written, so a
     // part the reader refuses leaves the document as it was.
@@ -383,8 +174,8 @@ bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const PrinterSurface
             planned.emplace(n, plan.size());
             plan.push_back(in->object(n));
             const PdfPartReader::Object& o = plan.back();
-            const qint64 marker = o.isStream && !part.jpegs.empty() ? markerNumber(o) : -1;
-            markers.push_back(marker >= 0 && size_t(marker) < part.jpegs.size() ? marker : -1);
+            const qint64 marker = o.isStream && !jpegs.empty() ? markerNumber(o) : -1;
+            markers.push_back(marker >= 0 && size_t(marker) < jpegs.size() ? marker : -1);
             if (markers.back() >= 0)
                 continue; // its own references go with it
             for (const PdfPartReader::Reference& r : o.references)
@@ -418,7 +209,7 @@ bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const PrinterSurface
         text = std::to_string(n) + " 0 obj\n";
         if (markers[i] >= 0) {
             // The placeholder gives way to its JPEG file, as it is.
-            const PrinterSurface::PassedJpeg& jpeg = part.jpegs[size_t(markers[i])];
+            const PrinterSurface::PassedJpeg& jpeg = jpegs[size_t(markers[i])];
             const std::string data = jpegBytes(jpeg);
             text += jpegDictionary(jpeg, data.size()) + "\nstream\n";
             write(text);
@@ -509,10 +300,3 @@ void PdfJoinWriter::finish(QSizeF paperPoints)
 }
 
 } // namespace kyt
-
-// The module's entry: the core loads this library when a batch first joins
-// parts, so programs that never do start without qpdf.
-extern "C" Q_DECL_EXPORT kyt::PdfJoin* kyt_pdfjoin_create(QIODevice* out)
-{
-    return new kyt::PdfJoinWriter(out);
-}

@@ -5,6 +5,7 @@
 // rewritten. What this reader does not expect it refuses with Unsupported
 // before anything is written, and the join reads that part with qpdf.
 
+#include "kyt/kytcore_export.h"
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -14,7 +15,7 @@
 namespace kyt
 {
 
-class PdfPartReader
+class KYTCORE_PRIVATE_EXPORT PdfPartReader
 {
 public:
     struct Unsupported : std::runtime_error {

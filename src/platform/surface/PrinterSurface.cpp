@@ -4,6 +4,8 @@
 #include "platform/OutputFile.h"
 #include "platform/Picture.h"
 #include "platform/surface/PdfJoin.h"
+#include "platform/surface/PdfJoinTarget.h"
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -18,6 +20,7 @@
 #include <cups/cups.h>
 #include <type_traits>
 #include <unistd.h>
+#include <utility>
 
 namespace kyt
 {
@@ -308,6 +311,13 @@ QPainter* PrinterSurface::painter()
                              .arg(m_destination, out->errorString()));
         device = out->device();
     }
+    if (m_passJpegs && !m_device) {
+        // The pages are drawn in memory; when the document ends, the JPEG
+        // files take their placeholders' places on the way to the output.
+        m_drawn = std::make_unique<QBuffer>();
+        m_drawn->open(QIODevice::WriteOnly);
+        device = m_drawn.get();
+    }
     auto writer = std::make_unique<QPdfWriter>(device);
     writer->setResolution(int(m_dpi));
     writer->setCreator(QStringLiteral("KYTPreview"));
@@ -362,7 +372,30 @@ void PrinterSurface::finish()
     m_ended = true;
     std::unique_ptr<OutputFile> out = std::move(m_out);
     std::unique_ptr<PdfJoin> join = std::move(m_join);
+    const std::unique_ptr<QBuffer> drawn = std::move(m_drawn);
     makeWriter(); // the next document starts on a fresh writer
+    std::vector<PassedJpeg> passed;
+    if (drawn) {
+        passed = std::exchange(m_passed, {});
+        m_markers.clear();
+    }
+    if (drawn && ended && out && !out->failed()) {
+        try {
+            const QByteArray& bytes = drawn->data();
+            if (passed.empty()) {
+                if (out->device()->write(bytes) != bytes.size())
+                    throw std::runtime_error("write failed");
+            } else {
+                std::unique_ptr<PdfJoin> put = PdfJoin::create(out->device());
+                put->add(std::string(bytes.constData(), size_t(bytes.size())), passed);
+                put->finish(m_paper * 72.0);
+            }
+        } catch (const std::exception& e) {
+            const QString why = out->failed() ? out->errorString() : QString::fromLocal8Bit(e.what());
+            out->discard();
+            printerError(QStringLiteral("cannot put the document together: %1").arg(why));
+        }
+    }
     if (join) {
         // Joined pages: nothing joined and nothing begun is no document.
         if (join->pages() == 0 && !m_joinBegun) {
@@ -426,6 +459,11 @@ void PrinterSurface::abandon()
     m_painter.reset();
     m_adopted = false;
     m_join.reset();
+    if (m_drawn) {
+        m_drawn.reset();
+        m_passed.clear();
+        m_markers.clear();
+    }
     m_out.reset();
     m_ended = true;
     makeWriter();
@@ -440,10 +478,10 @@ namespace
 // otherwise has. The join knows it by these and puts the file in its place.
 QImage markerImage(quint64 number)
 {
-    QImage img(PdfJoin::MarkerWidth, PdfJoin::MarkerHeight, QImage::Format_RGB32);
-    for (int row = 0; row < PdfJoin::MarkerHeight; ++row) {
-        const quint64 v = row == 0 ? PdfJoin::MarkerMagic : number;
-        for (int x = 0; x < PdfJoin::MarkerWidth; ++x)
+    QImage img(PdfJoinTarget::MarkerWidth, PdfJoinTarget::MarkerHeight, QImage::Format_RGB32);
+    for (int row = 0; row < PdfJoinTarget::MarkerHeight; ++row) {
+        const quint64 v = row == 0 ? PdfJoinTarget::MarkerMagic : number;
+        for (int x = 0; x < PdfJoinTarget::MarkerWidth; ++x)
             img.setPixel(x, row, (v >> (63 - x)) & 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
     return img;
@@ -483,6 +521,7 @@ void PrinterSurface::beginJoin()
         m_painter.reset();
     }
     m_join.reset();
+    m_drawn.reset();
     m_out.reset();
     makeWriter();
     m_adopted = false;

@@ -26,6 +26,7 @@
 #include <memory>
 #include <vector>
 
+class QBuffer;
 class QIODevice;
 class QPdfWriter;
 class QPainter;
@@ -101,9 +102,12 @@ public:
     void appendPages(const Part& part);
     // beginJoin and appendPages for each part.
     void adoptPages(const std::vector<Part>& parts);
-    // For a document that will be joined (appendPages): pictures read from JPEG
-    // files that need no change (Picture::jpegData) are drawn as numbered
-    // placeholders and their files kept in passedJpegs(), by number.
+    // Pictures read from JPEG files that need no change (Picture::jpegData)
+    // are drawn as numbered placeholders and their files kept in
+    // passedJpegs(), by number. A document that will be joined
+    // (appendPages) takes them from there; any other is drawn in memory and
+    // gets the files in its placeholders' places when it ends, which suits a
+    // document of a card or a few.
     void setJpegPassThrough(bool on) { m_passJpegs = on; }
     // Text in our barcode fonts is drawn as the shapes of its bars (on),
     // or as text in the embedded font (off). Embedding costs Qt's writer a
@@ -178,6 +182,7 @@ private:
     QIODevice* m_device = nullptr; // toDevice: the caller's device
     bool m_adopted = false; // the document is joined pages, not drawn ones
     std::unique_ptr<PdfJoin> m_join;
+    std::unique_ptr<QBuffer> m_drawn; // pages drawn with placeholders (setJpegPassThrough)
     bool m_joinBegun = false; // a drawn document was begun before the join
     bool m_passJpegs = false;
     bool m_barsAsShapes = true;
