@@ -87,9 +87,9 @@ QString photoColumn(const QString& command, const ParsedArgs& args, const QStrin
 int checkFields(
     const QString& command, const CPrintTemplate& t, CPrintData& data, const QString& source, bool allowMissing);
 // A data stream file read into `data`, then checked as checkFields does;
-// the exit code (reported) or 0.
-int readDataFile(
-    const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing);
+// the exit code (reported) or 0. forDocument as for loadOneRecord.
+int readDataFile(const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data,
+    bool allowMissing, bool forDocument = false);
 // The hint added to a report of missing fields.
 QString allowMissingHint();
 

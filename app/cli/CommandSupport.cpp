@@ -239,13 +239,13 @@ int checkFields(
     return fail(command, preflight::missingFieldsMessage(source, missing, provided) + allowMissingHint());
 }
 
-int readDataFile(
-    const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data, bool allowMissing)
+int readDataFile(const QString& command, const QString& file, const CPrintTemplate& t, CPrintData& data,
+    bool allowMissing, bool forDocument)
 {
     OneRecord record;
     record.from = OneRecord::From::DataFile;
     record.file = file;
-    return loadOneRecord(command, record, t, data, allowMissing);
+    return loadOneRecord(command, record, t, data, allowMissing, forDocument);
 }
 
 struct UnattendedMessages::Box : IMessageBox {

@@ -51,7 +51,8 @@ int run(const ParsedArgs& a)
     std::shared_ptr<CPrintData> data;
     if (hasData) {
         data = std::make_shared<CPrintData>();
-        if (int rc = readDataFile(Me, dataFile, *t, *data, allowMissing))
+        // The job holds a JPEG photo as its file is, undecoded.
+        if (int rc = readDataFile(Me, dataFile, *t, *data, allowMissing, true))
             return rc;
     }
 
@@ -90,6 +91,7 @@ int run(const ParsedArgs& a)
         printer = PrinterSurface::toQueue(queue, cardjob::cardSizeInches(*t));
         printer->setDocumentName(title.isEmpty() ? QFileInfo(args[0]).completeBaseName() : title);
         printer->setCopies(copies);
+        printer->setJpegPassThrough(true);
         configureJob(*printer, job);
         CardJobSurface guard(*printer);
         reporter.reset();

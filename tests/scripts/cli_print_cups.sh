@@ -79,6 +79,23 @@ grep -q "Valid until" <<<"$back" || fail "back text missing on page 2: '$back'"
 grep -q "Valid until" <<<"$front" && fail "back text printed on the front"
 plain=$(word_pos "$pdf" Lindqvist)
 [[ -n "$plain" ]] || fail "Lindqvist not found on page 1 of $pdf"
+
+# A JPEG photo goes into the job as its file is: the printed card holds a
+# picture of the photo's size where the placeholder (64 x 2) was drawn.
+if command -v pdftoppm > /dev/null && command -v pdfimages > /dev/null; then
+  pdftoppm -jpeg -r 40 -f 1 -l 1 "$pdf" "$tmp/shot" && mv "$(ls "$tmp"/shot-*.jpg | head -n1)" "$tmp/shot.jpg" \
+    || fail "pdftoppm could not make a JPEG photo"
+  sed 's/sample_photo\.png/shot.jpg/' "$src/examples/sample_card.data" > "$tmp/jpeg.data"
+  title="kytcli$$j$(date +%s)"
+  "$kyt" print "$src/examples/sample_card.tpl" --data "$tmp/jpeg.data" --printer "$queue" --title "$title" \
+    > /dev/null || fail "print with a JPEG photo failed"
+  jpdf=$(wait_pdf "$title") || fail "no PDF named after $title appeared"
+  check_pages "$jpdf" 2
+  images=$(pdfimages -list "$jpdf")
+  awk '$4 == 64 && $5 == 2 { found = 1 } END { exit !found }' <<<"$images" && fail "the placeholder was printed: $images"
+  awk '$4 == 135 && $5 == 85 { found = 1 } END { exit !found }' <<<"$images" || fail "the photo is not on the card: $images"
+  [[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$jpdf"
+fi
 [[ -n "${KYT_KEEP_PDF:-}" ]] || rm -f "$pdf"
 
 # Copies, tray and a further option reach the job; --wait waits for its end.
