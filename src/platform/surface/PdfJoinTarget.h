@@ -46,10 +46,17 @@ public:
     virtual void setInfo(int number) = 0;
     virtual void setMetadata(int number) = 0;
 
-    // The placeholder's number in its decoded samples (grey or RGB), or -1.
+    // The placeholder's number in its decoded samples (a bit a pixel, 0
+    // black; or 8-bit grey or RGB), or -1.
     static qint64 markerInPixels(const unsigned char* p, size_t size)
     {
         const size_t pixels = size_t(MarkerWidth) * MarkerHeight;
+        if (p && size == pixels / 8) {
+            quint64 rows[MarkerHeight] = { 0, 0 };
+            for (size_t i = 0; i < size; ++i)
+                rows[i / 8] = (rows[i / 8] << 8) | quint64(~p[i] & 0xFF);
+            return rows[0] == MarkerMagic ? qint64(rows[1]) : -1;
+        }
         if (!p || (size != pixels && size != pixels * 3))
             return -1;
         const size_t step = size / pixels;

@@ -60,7 +60,8 @@ qint64 markerNumber(const PdfPartReader::Object& o)
 {
     using R = PdfPartReader;
     if (R::value(o.text, "/Width") != "64" || R::value(o.text, "/Height") != "2"
-        || R::value(o.text, "/BitsPerComponent") != "8" || !R::value(o.text, "/DecodeParms").empty())
+        || (R::value(o.text, "/BitsPerComponent") != "1" && R::value(o.text, "/BitsPerComponent") != "8")
+        || !R::value(o.text, "/DecodeParms").empty() || !R::value(o.text, "/Decode").empty())
         return -1;
     static_assert(PdfJoinTarget::MarkerWidth == 64 && PdfJoinTarget::MarkerHeight == 2);
     const std::string_view filter = R::value(o.text, "/Filter");

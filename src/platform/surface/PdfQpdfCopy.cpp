@@ -42,7 +42,7 @@ qint64 markerNumber(QPDFObjectHandle stream)
         return v.isInteger() && v.getIntValue() == value;
     };
     if (!is("/Width", PdfJoinTarget::MarkerWidth) || !is("/Height", PdfJoinTarget::MarkerHeight)
-        || !is("/BitsPerComponent", 8))
+        || !(is("/BitsPerComponent", 1) || is("/BitsPerComponent", 8)) || dict.hasKey("/Decode"))
         return -1;
     std::shared_ptr<Buffer> data;
     try {

@@ -478,11 +478,15 @@ namespace
 // otherwise has. The join knows it by these and puts the file in its place.
 QImage markerImage(quint64 number)
 {
-    QImage img(PdfJoinTarget::MarkerWidth, PdfJoinTarget::MarkerHeight, QImage::Format_RGB32);
+    // One bit a pixel, black first in the table: Qt's writer stores such a
+    // picture as it is, where a colour one would make it load every image
+    // plugin (to learn whether it can write JPEG) before storing it.
+    QImage img(PdfJoinTarget::MarkerWidth, PdfJoinTarget::MarkerHeight, QImage::Format_Mono);
+    img.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     for (int row = 0; row < PdfJoinTarget::MarkerHeight; ++row) {
         const quint64 v = row == 0 ? PdfJoinTarget::MarkerMagic : number;
         for (int x = 0; x < PdfJoinTarget::MarkerWidth; ++x)
-            img.setPixel(x, row, (v >> (63 - x)) & 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            img.setPixel(x, row, (v >> (63 - x)) & 1 ? 0 : 1);
     }
     return img;
 }
