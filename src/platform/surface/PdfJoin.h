@@ -17,7 +17,7 @@
 #include "platform/surface/PrinterSurface.h"
 #include <QSizeF>
 #include <memory>
-#include <string>
+#include <string_view>
 
 class QIODevice;
 
@@ -41,7 +41,7 @@ public:
     // module cannot be loaded).
     virtual void add(const PrinterSurface::Part& part) = 0;
     // The same for a part in memory.
-    virtual void add(const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs) = 0;
+    virtual void add(std::string_view part, const std::vector<PrinterSurface::PassedJpeg>& jpegs) = 0;
     // Ends the document; a document without pages gets one blank page of
     // paperPoints.
     virtual void finish(QSizeF paperPoints) = 0;

@@ -11,6 +11,7 @@
 #include <QtGlobal>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -47,28 +48,15 @@ public:
     virtual void setMetadata(int number) = 0;
 
     // The placeholder's number in its decoded samples (a bit a pixel, 0
-    // black; or 8-bit grey or RGB), or -1.
-    static qint64 markerInPixels(const unsigned char* p, size_t size)
+    // black, rows of 8 bytes), or -1.
+    static qint64 markerInBits(const unsigned char* p, size_t size)
     {
-        const size_t pixels = size_t(MarkerWidth) * MarkerHeight;
-        if (p && size == pixels / 8) {
-            quint64 rows[MarkerHeight] = { 0, 0 };
-            for (size_t i = 0; i < size; ++i)
-                rows[i / 8] = (rows[i / 8] << 8) | quint64(~p[i] & 0xFF);
-            return rows[0] == MarkerMagic ? qint64(rows[1]) : -1;
-        }
-        if (!p || (size != pixels && size != pixels * 3))
+        static_assert(MarkerWidth == 64 && MarkerHeight == 2);
+        if (!p || size != size_t(MarkerWidth) * MarkerHeight / 8)
             return -1;
-        const size_t step = size / pixels;
         quint64 rows[MarkerHeight] = { 0, 0 };
-        for (int row = 0; row < MarkerHeight; ++row) {
-            for (int x = 0; x < MarkerWidth; ++x) {
-                const unsigned char v = p[(size_t(row) * MarkerWidth + size_t(x)) * step];
-                if (v != 0 && v != 255)
-                    return -1;
-                rows[row] = (rows[row] << 1) | (v == 0 ? 1 : 0);
-            }
-        }
+        for (size_t i = 0; i < size; ++i)
+            rows[i / 8] = (rows[i / 8] << 8) | quint64(~p[i] & 0xFF);
         return rows[0] == MarkerMagic ? qint64(rows[1]) : -1;
     }
 
@@ -97,6 +85,6 @@ protected:
 // placeholders replaced by their JPEG files. Throws std::exception when the
 // part cannot be read or a write fails.
 using PdfQpdfCopy
-    = void (*)(PdfJoinTarget& target, const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs);
+    = void (*)(PdfJoinTarget& target, std::string_view part, const std::vector<PrinterSurface::PassedJpeg>& jpegs);
 
 } // namespace kyt

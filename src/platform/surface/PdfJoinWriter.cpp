@@ -60,20 +60,19 @@ qint64 markerNumber(const PdfPartReader::Object& o)
 {
     using R = PdfPartReader;
     if (R::value(o.text, "/Width") != "64" || R::value(o.text, "/Height") != "2"
-        || (R::value(o.text, "/BitsPerComponent") != "1" && R::value(o.text, "/BitsPerComponent") != "8")
-        || !R::value(o.text, "/DecodeParms").empty() || !R::value(o.text, "/Decode").empty())
+        || R::value(o.text, "/BitsPerComponent") != "1" || !R::value(o.text, "/DecodeParms").empty()
+        || !R::value(o.text, "/Decode").empty())
         return -1;
-    static_assert(PdfJoinTarget::MarkerWidth == 64 && PdfJoinTarget::MarkerHeight == 2);
     const std::string_view filter = R::value(o.text, "/Filter");
     if (filter.empty())
-        return PdfJoinTarget::markerInPixels(reinterpret_cast<const unsigned char*>(o.stream.data()), o.stream.size());
+        return PdfJoinTarget::markerInBits(reinterpret_cast<const unsigned char*>(o.stream.data()), o.stream.size());
     if (filter != "/FlateDecode")
         return -1;
-    unsigned char pixels[PdfJoinTarget::MarkerWidth * PdfJoinTarget::MarkerHeight * 3 + 1];
-    uLongf size = sizeof pixels;
-    if (::uncompress(pixels, &size, reinterpret_cast<const Bytef*>(o.stream.data()), uLong(o.stream.size())) != Z_OK)
+    unsigned char bits[PdfJoinTarget::MarkerWidth * PdfJoinTarget::MarkerHeight / 8 + 1];
+    uLongf size = sizeof bits;
+    if (::uncompress(bits, &size, reinterpret_cast<const Bytef*>(o.stream.data()), uLong(o.stream.size())) != Z_OK)
         return -1;
-    return PdfJoinTarget::markerInPixels(pixels, size_t(size));
+    return PdfJoinTarget::markerInBits(bits, size_t(size));
 }
 
 // A placeholder's dictionary once its JPEG file stands in its place.
@@ -141,7 +140,7 @@ void PdfJoinWriter::add(const PrinterSurface::Part& part)
     add(bytes, part.jpegs);
 }
 
-void PdfJoinWriter::add(const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
+void PdfJoinWriter::add(std::string_view part, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
 {
     // KYT_JOIN_WITH_QPDF=1 takes qpdf's way for every part (for comparing).
     if (qEnvironmentVariableIntValue("KYT_JOIN_WITH_QPDF") == 0 && copyAsWritten(part, jpegs))
@@ -149,7 +148,7 @@ void PdfJoinWriter::add(const std::string& part, const std::vector<PrinterSurfac
     qpdfCopy()(*this, part, jpegs);
 }
 
-bool PdfJoinWriter::copyAsWritten(const std::string& bytes, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
+bool PdfJoinWriter::copyAsWritten(std::string_view bytes, const std::vector<PrinterSurface::PassedJpeg>& jpegs)
 {
     // Everything is read and planned before the first byte is written, so a
     // part the reader refuses leaves the document as it was.

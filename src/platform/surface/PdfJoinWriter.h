@@ -17,14 +17,14 @@ public:
     ~PdfJoinWriter() override;
 
     void add(const PrinterSurface::Part& part) override;
-    void add(const std::string& part, const std::vector<PrinterSurface::PassedJpeg>& jpegs) override;
+    void add(std::string_view part, const std::vector<PrinterSurface::PassedJpeg>& jpegs) override;
     void finish(QSizeF paperPoints) override;
     int pages() const override { return int(m_pages.size()); }
 
 private:
     // Copies a part as our drawing writes it (PdfPartReader); false, having
     // written nothing, for a part it does not expect.
-    bool copyAsWritten(const std::string& bytes, const std::vector<PrinterSurface::PassedJpeg>& jpegs);
+    bool copyAsWritten(std::string_view bytes, const std::vector<PrinterSurface::PassedJpeg>& jpegs);
 
     bool started() const override { return m_started; }
     void header(const std::string& version) override;

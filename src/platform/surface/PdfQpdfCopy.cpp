@@ -42,7 +42,7 @@ qint64 markerNumber(QPDFObjectHandle stream)
         return v.isInteger() && v.getIntValue() == value;
     };
     if (!is("/Width", PdfJoinTarget::MarkerWidth) || !is("/Height", PdfJoinTarget::MarkerHeight)
-        || !(is("/BitsPerComponent", 1) || is("/BitsPerComponent", 8)) || dict.hasKey("/Decode"))
+        || !is("/BitsPerComponent", 1) || dict.hasKey("/Decode"))
         return -1;
     std::shared_ptr<Buffer> data;
     try {
@@ -50,7 +50,7 @@ qint64 markerNumber(QPDFObjectHandle stream)
     } catch (const std::exception&) {
         return -1; // not a stream this placeholder would be stored as
     }
-    return data ? PdfJoinTarget::markerInPixels(data->getBuffer(), data->getSize()) : -1;
+    return data ? PdfJoinTarget::markerInBits(data->getBuffer(), data->getSize()) : -1;
 }
 
 // One part being copied: its objects get new numbers as they are first
@@ -200,7 +200,7 @@ struct Copy {
         join.write("\nendstream\nendobj\n", 18);
     }
 
-    void run(const std::string& bytes)
+    void run(std::string_view bytes)
     {
         QPDF in;
         in.setSuppressWarnings(true);
@@ -235,7 +235,7 @@ struct Copy {
 
 // The module's entry (PdfQpdfCopy).
 extern "C" Q_DECL_EXPORT void kyt_pdfjoin_copy(
-    kyt::PdfJoinTarget& target, const std::string& part, const std::vector<kyt::PrinterSurface::PassedJpeg>& jpegs)
+    kyt::PdfJoinTarget& target, std::string_view part, const std::vector<kyt::PrinterSurface::PassedJpeg>& jpegs)
 {
     kyt::Copy copy { target, jpegs, {}, {}, 0 };
     copy.run(part);

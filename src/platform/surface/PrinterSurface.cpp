@@ -387,7 +387,7 @@ void PrinterSurface::finish()
                     throw std::runtime_error("write failed");
             } else {
                 std::unique_ptr<PdfJoin> put = PdfJoin::create(out->device());
-                put->add(std::string(bytes.constData(), size_t(bytes.size())), passed);
+                put->add(std::string_view(bytes.constData(), size_t(bytes.size())), passed);
                 put->finish(m_paper * 72.0);
             }
         } catch (const std::exception& e) {
@@ -472,15 +472,14 @@ void PrinterSurface::abandon()
 namespace
 {
 
-// A placeholder the document stores losslessly (drawn with lossless image
-// rendering): 64 x 2 black or white pixels, a fixed pattern in the first
-// row and the picture's number in the second, which nothing drawn
-// otherwise has. The join knows it by these and puts the file in its place.
+// A placeholder: 64 x 2 black or white pixels, a fixed pattern in the first
+// row and the picture's number in the second, which nothing drawn otherwise
+// has. The join knows it by these and puts the file in its place. One bit a
+// pixel, black first in the table: Qt's writer stores such a picture as it
+// is, where a colour one would be encoded as JPEG (after loading every image
+// plugin to learn that it can).
 QImage markerImage(quint64 number)
 {
-    // One bit a pixel, black first in the table: Qt's writer stores such a
-    // picture as it is, where a colour one would make it load every image
-    // plugin (to learn whether it can write JPEG) before storing it.
     QImage img(PdfJoinTarget::MarkerWidth, PdfJoinTarget::MarkerHeight, QImage::Format_Mono);
     img.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     for (int row = 0; row < PdfJoinTarget::MarkerHeight; ++row) {
@@ -498,9 +497,6 @@ QImage PrinterSurface::drawnImage(const Picture& picture)
     const QByteArray& jpeg = picture.jpegData();
     if (!m_passJpegs || jpeg.isEmpty())
         return picture.image();
-    // A placeholder must come out exactly as drawn.
-    if (m_painter)
-        m_painter->setRenderHint(QPainter::LosslessImageRendering, true);
     // The same file drawn again is the same placeholder, stored once.
     for (size_t i = 0; i < m_passed.size(); ++i)
         if (m_passed[i].data.constData() == jpeg.constData())
